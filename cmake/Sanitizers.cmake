@@ -1,0 +1,9 @@
+# AddressSanitizer and UndefinedBehaviorSanitizer as an INTERFACE target, so
+# only the project's own targets are instrumented.
+add_library(amsim_sanitizers INTERFACE)
+if(AMSIM_SANITIZE)
+    set(_amsim_san_flags -fsanitize=address,undefined -fno-sanitize-recover=all
+                         -fno-omit-frame-pointer)
+    target_compile_options(amsim_sanitizers INTERFACE ${_amsim_san_flags})
+    target_link_options(amsim_sanitizers INTERFACE ${_amsim_san_flags})
+endif()

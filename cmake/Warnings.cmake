@@ -1,0 +1,7 @@
+# Warnings travel with the targets that link amsim_warnings, never as global flags.
+add_library(amsim_warnings INTERFACE)
+target_compile_options(amsim_warnings INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
+    -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual -Wnull-dereference
+    -Wdouble-promotion -Wimplicit-fallthrough
+    $<$<BOOL:${AMSIM_WERROR}>:-Werror>)

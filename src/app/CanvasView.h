@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace amsim {
+
+// Shows the drawing over the window's face, labels and picture. It is
+// transparent where nothing is drawn and lets every mouse event through, so
+// the widgets stacked above it (text boxes and buttons) stay in front.
+class CanvasView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CanvasView(QWidget* parent = nullptr);
+
+    void setImage(const QImage& image);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage image_;
+};
+
+} // namespace amsim

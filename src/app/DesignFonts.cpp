@@ -1,0 +1,36 @@
+#include "app/DesignFonts.h"
+
+#include <QStringList>
+
+namespace amsim {
+
+namespace {
+
+const QString kDesignFamily = QStringLiteral("MS Sans Serif");
+
+QFont designFont(double points, bool bold) {
+    QFont font(kDesignFamily);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+void installFontSubstitutes() {
+    QFont::insertSubstitutions(kDesignFamily,
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+}
+
+QFont windowFont() {
+    return designFont(8.25, false);
+}
+QFont panelFont() {
+    return designFont(9.75, false);
+}
+QFont titleFont() {
+    return designFont(9.75, true);
+}
+
+} // namespace amsim

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "canvas/Palette.h"
+
+#include <optional>
+#include <string_view>
+
+namespace amsim {
+
+struct CanvasPoint {
+    float x = 0.0F;
+    float y = 0.0F;
+    friend bool operator==(const CanvasPoint&, const CanvasPoint&) = default;
+};
+
+enum class CanvasStatus { Ok, Failed };
+
+// A drawing surface with a current drawing position, origin top-left, y down.
+//
+// The public operations hold the position rules, once for every surface:
+//   clear                  -> (0, 0)
+//   line(from, to)         -> to, whichever way the line runs
+//   lineTo(to)             -> to, starting from the current position
+//   point(at)              -> at
+//   print(text)            -> x 0, one text line below the previous y
+// A failed operation leaves the position where it was. Coordinates may be
+// fractional or outside the surface; what falls outside is clipped silently.
+// No colour means the surface's default drawing colour.
+class Canvas {
+public:
+    Canvas() = default;
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+    virtual ~Canvas() = default;
+
+    CanvasStatus clear();
+    CanvasStatus line(CanvasPoint from, CanvasPoint to,
+                      std::optional<PaletteColour> colour = std::nullopt);
+    CanvasStatus lineTo(CanvasPoint to);
+    CanvasStatus point(CanvasPoint at, std::optional<PaletteColour> colour = std::nullopt);
+    CanvasStatus print(std::string_view utf8Text);
+
+    CanvasPoint position() const { return position_; }
+
+protected:
+    virtual CanvasStatus fillBackground() = 0;
+    virtual CanvasStatus drawLine(CanvasPoint from, CanvasPoint to,
+                                  std::optional<PaletteColour> colour) = 0;
+    virtual CanvasStatus drawPoint(CanvasPoint at, std::optional<PaletteColour> colour) = 0;
+    // Draws one line of text with its top-left corner at topLeft and returns
+    // the height of one line of the font, or nothing when it failed.
+    virtual std::optional<float> drawText(CanvasPoint topLeft, std::string_view utf8Text) = 0;
+
+private:
+    CanvasStatus moveOnSuccess(CanvasStatus status, CanvasPoint to);
+
+    CanvasPoint position_{};
+};
+
+} // namespace amsim

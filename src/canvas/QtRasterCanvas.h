@@ -1,0 +1,31 @@
+#pragma once
+
+#include "canvas/RasterCanvas.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+
+namespace amsim {
+
+// The raster canvas of the window: lines and points go into the pixel buffer
+// directly; QPainter is used only to print text into the same buffer.
+// The background is transparent, so that whatever lies beneath the canvas
+// (the window's face, its labels and its picture) shows where nothing is drawn.
+class QtRasterCanvas : public RasterCanvas {
+public:
+    QtRasterCanvas(QSize size, const QFont& font, const QColor& ink);
+
+    // A view of the drawing that shares the canvas's pixels: valid until the
+    // next growTo.
+    QImage image() const;
+
+protected:
+    std::optional<float> drawText(CanvasPoint topLeft, std::string_view utf8Text) override;
+
+private:
+    QFont font_;
+    QColor ink_;
+};
+
+} // namespace amsim

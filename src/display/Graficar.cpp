@@ -1,0 +1,33 @@
+#include "display/Graficar.h"
+
+#include "display/Redraw.h"
+
+namespace amsim {
+
+void Graficar(Canvas& canvas, ParameterReader& parameters, const WindowValues& window) {
+    Redraw(canvas, parameters, window).run();
+}
+
+// The order is fixed: where drawings overlap, the later one covers the
+// earlier, and a failure leaves exactly what came before it.
+void Redraw::run() {
+    check(canvas_.clear());
+    AmplitudBls = read(Parameter::Modulante) * 0.5;
+    AmplitudBli = read(Parameter::Modulante) * 0.5;
+
+    TrazarGenerador();
+    TrazarPortadora();
+    TrazarBandaSuperior();
+    TrazarBandaInferior();
+    TrazarDetector();
+    TrazarSalida();
+    markSpectra();
+    if (envelopeCondition()) {
+        TrazarEnvolventeSuperior();
+    }
+    if (envelopeCondition()) {
+        TrazarEnvolventeInferior();
+    }
+}
+
+} // namespace amsim

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "canvas/Canvas.h"
+#include "display/Parameters.h"
+#include "display/WindowValues.h"
+
+namespace amsim {
+
+// Clears the canvas and draws the whole bench from the current parameters:
+// six oscilloscope traces, three spectrum displays and the envelope.
+// Throws amsim::Error where a parameter does not convert, a result
+// overflows or the canvas fails; what was drawn until then stays.
+void Graficar(Canvas& canvas, ParameterReader& parameters, const WindowValues& window);
+
+} // namespace amsim

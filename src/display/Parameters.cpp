@@ -1,0 +1,21 @@
+#include "display/Parameters.h"
+
+namespace amsim {
+
+std::string_view parameterLabel(Parameter parameter) {
+    switch (parameter) {
+    case Parameter::Modulante:
+        return "Modulante";
+    case Parameter::Vcc:
+        return "V(cc)";
+    case Parameter::BliSiNo:
+        return "BLI habil";
+    case Parameter::BlsSiNo:
+        return "BLS habil";
+    case Parameter::Fase:
+        return "fase port reinsertada";
+    }
+    return "?";
+}
+
+} // namespace amsim

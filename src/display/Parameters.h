@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace amsim {
+
+// The five user parameters, each held as the text of one box of the window.
+enum class Parameter {
+    Modulante, // amplitude of the modulating tone (box "mdl")
+    Vcc,       // DC level on the tone, which sets the carrier
+    BliSiNo,   // lower-sideband factor, 1 passes it and 0 suppresses it
+    BlsSiNo,   // upper-sideband factor
+    Fase,      // phase of the reinserted carrier, in degrees
+};
+
+inline constexpr std::array<Parameter, 5> kAllParameters{
+    Parameter::Modulante, Parameter::Vcc, Parameter::BliSiNo, Parameter::BlsSiNo, Parameter::Fase};
+
+// The name the user knows the box by, as its label shows it (UTF-8).
+std::string_view parameterLabel(Parameter parameter);
+
+// Where the display reads the parameters from. A reader converts the box's
+// current text each time it is asked, and throws amsim::Error when the text is
+// not a finite number.
+class ParameterReader {
+public:
+    ParameterReader() = default;
+    ParameterReader(const ParameterReader&) = delete;
+    ParameterReader& operator=(const ParameterReader&) = delete;
+    virtual ~ParameterReader() = default;
+
+    virtual double read(Parameter parameter) = 0;
+};
+
+} // namespace amsim

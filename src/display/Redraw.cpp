@@ -1,0 +1,67 @@
+#include "display/Redraw.h"
+
+#include "display/Error.h"
+#include "display/Sweep.h"
+
+#include <cmath>
+#include <limits>
+
+namespace amsim {
+
+namespace {
+
+constexpr PaletteColour kAxisColour = PaletteColour::LightMagenta;
+
+} // namespace
+
+double finiteResult(double value) {
+    if (!std::isfinite(value)) {
+        throw Error::overflowWhileDrawing();
+    }
+    return value;
+}
+
+float toCanvasCoordinate(double value) {
+    if (std::fabs(finiteResult(value)) > static_cast<double>(std::numeric_limits<float>::max())) {
+        throw Error::overflowWhileDrawing();
+    }
+    return static_cast<float>(value);
+}
+
+Redraw::Redraw(Canvas& canvas, ParameterReader& parameters, const WindowValues& window)
+    : canvas_(canvas)
+    , parameters_(parameters)
+    , Pi(window.Pi)
+    , Escala(window.Escala) {}
+
+double Redraw::read(Parameter parameter) {
+    std::optional<double>& reading = readings_.at(static_cast<std::size_t>(parameter));
+    if (!reading) {
+        reading = parameters_.read(parameter);
+    }
+    return *reading;
+}
+
+void Redraw::check(CanvasStatus status) {
+    if (status != CanvasStatus::Ok) {
+        throw Error::drawingFailed();
+    }
+}
+
+// Axes run from right to left, so that the connected trace that follows
+// starts at the axis's left end.
+void Redraw::drawAxis() {
+    const auto y = static_cast<float>(Eje);
+    check(canvas_.line({static_cast<float>(kLastColumn), y}, {0.0F, y}, kAxisColour));
+}
+
+// A value v is drawn at Eje - scale * v: positive values above the axis.
+void Redraw::plotSample(double x, double value, double scale, std::optional<PaletteColour> colour) {
+    check(canvas_.point({toCanvasCoordinate(x), toCanvasCoordinate(Eje - scale * value)}, colour));
+}
+
+void Redraw::traceTo(double x, double value, double scale) {
+    check(canvas_.lineTo({toCanvasCoordinate(x), toCanvasCoordinate(Eje - scale * value)}));
+}
+
+} // namespace amsim

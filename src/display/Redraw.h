@@ -1,0 +1,76 @@
+#pragma once
+
+#include "canvas/Canvas.h"
+#include "display/Parameters.h"
+#include "display/WindowValues.h"
+
+#include <array>
+#include <optional>
+
+namespace amsim {
+
+// One call of Graficar: the working values of the redraw and its drawing
+// steps. Each drawing step lives in the source file of the part of the bench
+// it draws. Parameters are read when first used, so a bad text stops the
+// redraw at the same place as reading it at every sample would.
+class Redraw {
+public:
+    Redraw(Canvas& canvas, ParameterReader& parameters, const WindowValues& window);
+
+    void run();
+
+private:
+    // Generator and the three components of the balanced modulator.
+    void TrazarGenerador();
+    void TrazarPortadora();
+    void TrazarBandaSuperior();
+    void TrazarBandaInferior();
+    // Receiver.
+    void TrazarDetector();
+    double detectorProduct(double x);
+    // Transmitter.
+    void TrazarSalida();
+    bool envelopeCondition();
+    void TrazarEnvolventeSuperior();
+    void TrazarEnvolventeInferior();
+    // Spectrum analyser.
+    void markSpectra();
+    void MarcarEspectro();
+    double detectedToneAmplitude();
+
+    // Drawing on the trace whose axis is at Eje.
+    void drawAxis();
+    void plotSample(double x, double value, double scale,
+                    std::optional<PaletteColour> colour = std::nullopt);
+    void traceTo(double x, double value, double scale);
+    void traceComponent(int axis, Parameter factor, double amplitude, double frequency);
+
+    double read(Parameter parameter);
+    void check(CanvasStatus status);
+
+    Canvas& canvas_;
+    ParameterReader& parameters_;
+    std::array<std::optional<double>, kAllParameters.size()> readings_{};
+
+    const double Pi;
+    const double Escala;
+
+    double AmplitudBls = 0.0;
+    double AmplitudBli = 0.0;
+    int Eje = 0;
+    int X0 = 0;
+    int Y0 = 0;
+    int Indice = 0;
+    double Valor = 0.0;
+    double Filtro1 = 0.0;
+    double Filtro2 = 0.0;
+};
+
+// Returns the value, or throws the overflow error when it is not finite.
+double finiteResult(double value);
+
+// Converts a computed coordinate to the canvas's single precision; a value
+// that is not finite or does not fit is an overflow.
+float toCanvasCoordinate(double value);
+
+} // namespace amsim

@@ -1,0 +1,52 @@
+// The spectrum analyser: three displays, one line per component standing on
+// its baseline at 10 pixels per multiple of the tone frequency, 20 pixels per
+// unit of amplitude. Index 20 is the carrier, 19 and 21 the side frequencies.
+#include "display/Redraw.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace amsim {
+
+void Redraw::MarcarEspectro() {
+    const auto x0 = static_cast<float>(X0);
+    const auto y0 = static_cast<float>(Y0);
+    const auto x = static_cast<float>(X0 + 10 * Indice);
+    check(canvas_.line({x0, y0}, {x0 + 220.0F, y0}));
+    check(canvas_.line({x, y0}, {x, toCanvasCoordinate(Y0 - 20.0 * Valor)}));
+}
+
+// The amplitude of the detected tone, m |Li e^(i phi) + Ls e^(-i phi)|: the
+// two sidebands' audio adds in phase only when the reinserted carrier is
+// right. With both sidebands this is 2 m cos(phi), drawn below the baseline
+// when the audio is inverted; with one sideband it is m at every phase.
+double Redraw::detectedToneAmplitude() {
+    const double m = read(Parameter::Modulante);
+    const double phi = 2.0 * Pi * read(Parameter::Fase) / 360.0;
+    const double Li = read(Parameter::BliSiNo);
+    const double Ls = read(Parameter::BlsSiNo);
+    // Rounding may leave the square a hair below zero where the audio cancels.
+    const double square = std::max(0.0, Li * Li + Ls * Ls + 2.0 * Li * Ls * std::cos(2.0 * phi));
+    const double amplitude = m * std::sqrt(square);
+    return Li * Ls > 0.0 && std::cos(phi) < 0.0 ? -amplitude : amplitude;
+}
+
+// Each amplitude is computed right before its line is marked, so an overflow
+// stops the spectra after the lines before it.
+void Redraw::markSpectra() {
+    const auto marcar = [this](int x0, int y0, int indice, double valor) {
+        X0 = x0;
+        Y0 = y0;
+        Indice = indice;
+        Valor = finiteResult(valor);
+        MarcarEspectro();
+    };
+    marcar(730, 100, 0, read(Parameter::Vcc));                                   // DC level
+    marcar(730, 100, 1, read(Parameter::Modulante));                             // tone
+    marcar(730, 400, 19, read(Parameter::BliSiNo) * read(Parameter::Modulante)); // lower side
+    marcar(730, 400, 20, 2.0 * read(Parameter::Vcc));                            // carrier
+    marcar(730, 400, 21, read(Parameter::BlsSiNo) * read(Parameter::Modulante)); // upper side
+    marcar(730, 650, 1, detectedToneAmplitude());                                // detected tone
+}
+
+} // namespace amsim

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "display/Parameters.h"
+
+#include <QLocale>
+#include <QString>
+
+namespace amsim {
+
+// What one of the six step buttons does to its box.
+struct StepRule {
+    Parameter box;
+    double step;
+    bool floorAtZero; // the down step of the modulating amplitude stops at 0
+};
+
+inline constexpr StepRule kModulanteSubir{Parameter::Modulante, +0.2, false};
+inline constexpr StepRule kModulanteBajar{Parameter::Modulante, -0.2, true};
+inline constexpr StepRule kVccSubir{Parameter::Vcc, +0.2, false};
+inline constexpr StepRule kVccBajar{Parameter::Vcc, -0.2, false};
+inline constexpr StepRule kFaseSubir{Parameter::Fase, +30.0, false};
+inline constexpr StepRule kFaseBajar{Parameter::Fase, -30.0, false};
+
+// The box's next text after one step. Stepping always starts from the text
+// (what the user typed is the base) and writes at most 15 digits, so 0.2
+// steps never show drift digits. Throws amsim::Error, before anything could
+// be written, when the text is not a number or the result would not read back.
+QString steppedText(const StepRule& rule, const QString& text, const QLocale& locale);
+
+// A sideband box's next text: exactly 1 switches it off ("0"), anything else
+// on ("1"). Throws amsim::Error when the text is not a number.
+QString toggledText(Parameter box, const QString& text, const QLocale& locale);
+
+} // namespace amsim
