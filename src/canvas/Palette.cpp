@@ -31,9 +31,4 @@ Rgb paletteRgb(PaletteColour colour) {
     return kPalette.at(static_cast<std::size_t>(colour));
 }
 
-std::uint32_t opaquePixel(Rgb rgb) {
-    return 0xFF000000U | (std::uint32_t{rgb.red} << 16U) | (std::uint32_t{rgb.green} << 8U) |
-           std::uint32_t{rgb.blue};
-}
-
 } // namespace amsim

@@ -36,7 +36,4 @@ struct Rgb {
 // Dark colours use the intensity 128, light ones 255; light grey is 192.
 Rgb paletteRgb(PaletteColour colour);
 
-// The colour as an opaque 0xAARRGGBB pixel.
-std::uint32_t opaquePixel(Rgb rgb);
-
 } // namespace amsim

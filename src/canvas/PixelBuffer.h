@@ -5,36 +5,46 @@
 
 namespace amsim {
 
-// A width x height block of 0xAARRGGBB pixels, row after row.
+// A pixel holds an index into the surface's colour table, one byte each: the
+// sixteen palette colours and a few of the surface's own. A small buffer
+// clears fast and stays in the cache while the traces are drawn.
+using PixelIndex = std::uint8_t;
+
+// A width x height block of pixels, row after row, each row starting on a
+// 4-byte boundary.
 class PixelBuffer {
 public:
-    PixelBuffer(int width, int height, std::uint32_t fill);
+    PixelBuffer(int width, int height, PixelIndex fill);
 
     int width() const { return width_; }
     int height() const { return height_; }
-    std::uint32_t* data() { return pixels_.data(); }
-    const std::uint32_t* data() const { return pixels_.data(); }
-    std::uint32_t at(int x, int y) const;
+    int stride() const { return stride_; }
+    PixelIndex* data() { return pixels_.data(); }
+    const PixelIndex* data() const { return pixels_.data(); }
+    PixelIndex at(int x, int y) const;
 
-    void fill(std::uint32_t pixel);
+    void fill(PixelIndex pixel);
     // Enlarges the buffer to at least width x height; what was drawn stays.
-    void growTo(int width, int height, std::uint32_t fill);
+    void growTo(int width, int height, PixelIndex fill);
 
     // Sets the pixel nearest to (x, y); outside the buffer nothing happens.
     // Returns false for a coordinate that is not a finite number.
-    bool plot(float x, float y, std::uint32_t pixel);
+    bool plot(float x, float y, PixelIndex pixel);
     // Sets every pixel of the line between the pixels nearest to its two
     // ends, both included, clipped to the buffer. Returns false for a
     // coordinate that is not a finite number.
-    bool line(float x1, float y1, float x2, float y2, std::uint32_t pixel);
+    bool line(float x1, float y1, float x2, float y2, PixelIndex pixel);
+    // Sets one pixel given by whole coordinates, if it is inside.
+    void setIfInside(int x, int y, PixelIndex pixel);
 
 private:
-    void setIfInside(int x, int y, std::uint32_t pixel);
-    void bresenham(int x0, int y0, int x1, int y1, std::uint32_t pixel);
+    std::size_t offset(int x, int y) const;
+    void bresenham(int x0, int y0, int x1, int y1, PixelIndex pixel);
 
     int width_;
     int height_;
-    std::vector<std::uint32_t> pixels_;
+    int stride_;
+    std::vector<PixelIndex> pixels_;
 };
 
 } // namespace amsim

@@ -3,12 +3,11 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
+#include <cmath>
 
 namespace amsim {
 
 namespace {
-
-constexpr std::uint32_t kTransparent = 0x00000000U;
 
 QFont rasterFont(QFont font) {
     // Ink on the canvas is hard-edged, like every line and point drawn on it.
@@ -16,35 +15,74 @@ QFont rasterFont(QFont font) {
     return font;
 }
 
+QList<QRgb> colourTable(const QColor& ink) {
+    QList<QRgb> colours;
+    for (int n = 0; n < kPaletteSize; ++n) {
+        const Rgb rgb = paletteRgb(static_cast<PaletteColour>(n));
+        colours.append(qRgb(rgb.red, rgb.green, rgb.blue));
+    }
+    colours.append(ink.rgba());        // RasterCanvas::kInk
+    colours.append(qRgba(0, 0, 0, 0)); // RasterCanvas::kBackground
+    return colours;
+}
+
 } // namespace
 
 QtRasterCanvas::QtRasterCanvas(QSize size, const QFont& font, const QColor& ink)
-    : RasterCanvas(size.width(), size.height(), kTransparent, ink.rgba())
+    : RasterCanvas(size.width(), size.height())
     , font_(rasterFont(font))
-    , ink_(ink) {}
+    , colours_(colourTable(ink)) {}
 
 QImage QtRasterCanvas::image() const {
     const PixelBuffer& buffer = pixels();
-    return QImage(reinterpret_cast<const uchar*>(buffer.data()), buffer.width(), buffer.height(),
-                  static_cast<qsizetype>(buffer.width()) * 4, QImage::Format_ARGB32_Premultiplied);
+    QImage image(buffer.data(), buffer.width(), buffer.height(), buffer.stride(),
+                 QImage::Format_Indexed8);
+    image.setColorTable(colours_);
+    return image;
+}
+
+// The letters alone, drawn on a transparent image of their own size; a pixel
+// is ink where the letters cover it.
+const QtRasterCanvas::Letters& QtRasterCanvas::lettersOf(const QString& text) {
+    if (lastLetters_.lineHeight > 0 && lastLetters_.text == text) {
+        return lastLetters_;
+    }
+    const QFontMetrics metrics(font_);
+    QImage image(std::max(1, metrics.horizontalAdvance(text)), metrics.height(),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(font_);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(0, metrics.ascent()), text);
+    painter.end();
+
+    lastLetters_ = Letters{text, {}, metrics.height()};
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) >= 128) {
+                lastLetters_.ink.emplace_back(x, y);
+            }
+        }
+    }
+    return lastLetters_;
 }
 
 std::optional<float> QtRasterCanvas::drawText(CanvasPoint topLeft, std::string_view utf8Text) {
-    PixelBuffer& buffer = pixels();
-    QImage target(reinterpret_cast<uchar*>(buffer.data()), buffer.width(), buffer.height(),
-                  static_cast<qsizetype>(buffer.width()) * 4, QImage::Format_ARGB32_Premultiplied);
-    QPainter painter;
-    if (!painter.begin(&target)) {
-        return std::nullopt;
+    const Letters& letters =
+        lettersOf(QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())));
+    PixelBuffer& target = buffer();
+    // Far outside, the text is clipped whole before any pixel arithmetic.
+    const double left = std::floor(static_cast<double>(topLeft.x) + 0.5);
+    const double top = std::floor(static_cast<double>(topLeft.y) + 0.5);
+    constexpr double kMargin = 1e6;
+    if (std::fabs(left) < kMargin && std::fabs(top) < kMargin) {
+        for (const QPoint& ink : letters.ink) {
+            target.setIfInside(static_cast<int>(left) + ink.x(), static_cast<int>(top) + ink.y(),
+                               kInk);
+        }
     }
-    painter.setFont(font_);
-    painter.setPen(ink_);
-    const QFontMetrics metrics(font_);
-    const QString text =
-        QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size()));
-    painter.drawText(QPointF(topLeft.x, topLeft.y + static_cast<float>(metrics.ascent())), text);
-    painter.end();
-    return static_cast<float>(metrics.height());
+    return static_cast<float>(letters.lineHeight);
 }
 
 } // namespace amsim

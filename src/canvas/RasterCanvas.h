@@ -6,18 +6,23 @@
 namespace amsim {
 
 // A canvas that draws its one-pixel lines and points straight into its own
-// pixel buffer. Printing text is left to the surface that knows fonts.
+// pixel buffer. Palette colour n is stored as index n; the default drawing
+// colour and the background have indices of their own, which the surface
+// that shows the buffer maps to its colours. Printing text is left to the
+// surface that knows fonts.
 class RasterCanvas : public Canvas {
 public:
-    RasterCanvas(int width, int height, std::uint32_t background, std::uint32_t ink);
+    static constexpr PixelIndex kInk = kPaletteSize;
+    static constexpr PixelIndex kBackground = kPaletteSize + 1;
+
+    RasterCanvas(int width, int height);
 
     const PixelBuffer& pixels() const { return pixels_; }
     // Makes room for a larger surface; what was drawn stays.
-    void growTo(int width, int height) { pixels_.growTo(width, height, background_); }
+    void growTo(int width, int height) { pixels_.growTo(width, height, kBackground); }
 
 protected:
-    PixelBuffer& pixels() { return pixels_; }
-    std::uint32_t ink() const { return ink_; }
+    PixelBuffer& buffer() { return pixels_; }
 
     CanvasStatus fillBackground() override;
     CanvasStatus drawLine(CanvasPoint from, CanvasPoint to,
@@ -25,11 +30,7 @@ protected:
     CanvasStatus drawPoint(CanvasPoint at, std::optional<PaletteColour> colour) override;
 
 private:
-    std::uint32_t pixelFor(std::optional<PaletteColour> colour) const;
-
     PixelBuffer pixels_;
-    std::uint32_t background_;
-    std::uint32_t ink_;
 };
 
 } // namespace amsim

@@ -7,7 +7,6 @@
 // (m/2) cos(phi) sin(0.005 pi x) with both sidebands, m/4 with one, plus the
 // steady level (V/2) sin(phi); it is drawn in green at twice the scale.
 #include "display/Redraw.h"
-#include "display/Sweep.h"
 
 #include <cmath>
 
@@ -26,15 +25,17 @@ void Redraw::TrazarDetector() {
     Eje = 600;
     const double scale = Escala * 2;
     drawAxis();
-    sweep(kFineStep, [&](double x) { traceTo(x, detectorProduct(x), scale); });
+    sample(kFineStep, [&](double x) { return detectorProduct(x); });
+    drawConnected(scale);
 
     Filtro1 = 0.0;
     Filtro2 = 0.0;
-    sweep(kFineStep, [&](double x) {
+    sample(kFineStep, [&](double x) {
         Filtro1 = 0.97 * Filtro1 + 0.03 * detectorProduct(x);
         Filtro2 = 0.97 * Filtro2 + 0.03 * Filtro1;
-        plotSample(x, Filtro2, scale, PaletteColour::Green);
+        return Filtro2;
     });
+    drawPoints(scale, PaletteColour::Green);
 }
 
 } // namespace amsim

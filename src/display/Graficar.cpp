@@ -1,10 +1,12 @@
 #include "display/Graficar.h"
 
 #include "display/Redraw.h"
+#include "display/VectorState.h"
 
 namespace amsim {
 
 void Graficar(Canvas& canvas, ParameterReader& parameters, const WindowValues& window) {
+    clearWideVectorState();
     Redraw(canvas, parameters, window).run();
 }
 

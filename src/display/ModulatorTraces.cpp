@@ -5,7 +5,6 @@
 //   upper side     v = Ls (m/2) sin(0.105 pi x)
 //   lower side     v = Li (m/2) sin(0.095 pi x)
 #include "display/Redraw.h"
-#include "display/Sweep.h"
 
 #include <cmath>
 
@@ -17,14 +16,16 @@ void Redraw::TrazarGenerador() {
     check(canvas_.print("modulante + Vcc"));
     const double m = read(Parameter::Modulante);
     const double V = read(Parameter::Vcc);
-    sweep(kColumnStep, [&](double x) { plotSample(x, m * std::sin(x * Pi * 0.005) + V, Escala); });
+    sample(kColumnStep, [&](double x) { return m * std::sin(x * Pi * 0.005) + V; });
+    drawPoints(Escala);
 }
 
 void Redraw::traceComponent(int axis, Parameter factor, double amplitude, double frequency) {
     Eje = axis;
     drawAxis();
     const double a = read(factor) * amplitude;
-    sweep(kFineStep, [&](double x) { traceTo(x, a * std::sin(x * Pi * frequency), Escala); });
+    sample(kFineStep, [&](double x) { return a * std::sin(x * Pi * frequency); });
+    drawConnected(Escala);
 }
 
 void Redraw::TrazarPortadora() {

@@ -32,7 +32,9 @@ Redraw::Redraw(Canvas& canvas, ParameterReader& parameters, const WindowValues& 
     : canvas_(canvas)
     , parameters_(parameters)
     , Pi(window.Pi)
-    , Escala(window.Escala) {}
+    , Escala(window.Escala) {
+    samples_.reserve(3200);
+}
 
 double Redraw::read(Parameter parameter) {
     std::optional<double>& reading = readings_.at(static_cast<std::size_t>(parameter));
@@ -56,12 +58,21 @@ void Redraw::drawAxis() {
 }
 
 // A value v is drawn at Eje - scale * v: positive values above the axis.
-void Redraw::plotSample(double x, double value, double scale, std::optional<PaletteColour> colour) {
-    check(canvas_.point({toCanvasCoordinate(x), toCanvasCoordinate(Eje - scale * value)}, colour));
+float Redraw::screenY(double value, double scale) const {
+    return toCanvasCoordinate(Eje - scale * value);
 }
 
-void Redraw::traceTo(double x, double value, double scale) {
-    check(canvas_.lineTo({toCanvasCoordinate(x), toCanvasCoordinate(Eje - scale * value)}));
+// One polyline from the current position, which the axis left at its left end.
+void Redraw::drawConnected(double scale) {
+    for (const Sample& s : samples_) {
+        check(canvas_.lineTo({toCanvasCoordinate(s.x), screenY(s.value, scale)}));
+    }
+}
+
+void Redraw::drawPoints(double scale, std::optional<PaletteColour> colour) {
+    for (const Sample& s : samples_) {
+        check(canvas_.point({toCanvasCoordinate(s.x), screenY(s.value, scale)}, colour));
+    }
 }
 
 } // namespace amsim

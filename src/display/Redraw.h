@@ -2,10 +2,12 @@
 
 #include "canvas/Canvas.h"
 #include "display/Parameters.h"
+#include "display/Sweep.h"
 #include "display/WindowValues.h"
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace amsim {
 
@@ -38,11 +40,18 @@ private:
     void MarcarEspectro();
     double detectedToneAmplitude();
 
-    // Drawing on the trace whose axis is at Eje.
+    // Drawing on the trace whose axis is at Eje. A signal is first sampled
+    // across the screen and then drawn, so the arithmetic and the pixel work
+    // each run in a loop of their own.
+    struct Sample {
+        double x;
+        double value;
+    };
+    template <class Signal> void sample(double step, Signal&& signal);
     void drawAxis();
-    void plotSample(double x, double value, double scale,
-                    std::optional<PaletteColour> colour = std::nullopt);
-    void traceTo(double x, double value, double scale);
+    void drawConnected(double scale);
+    void drawPoints(double scale, std::optional<PaletteColour> colour = std::nullopt);
+    float screenY(double value, double scale) const;
     void traceComponent(int axis, Parameter factor, double amplitude, double frequency);
 
     double read(Parameter parameter);
@@ -50,6 +59,7 @@ private:
 
     Canvas& canvas_;
     ParameterReader& parameters_;
+    std::vector<Sample> samples_;
     std::array<std::optional<double>, kAllParameters.size()> readings_{};
 
     const double Pi;
@@ -65,6 +75,11 @@ private:
     double Filtro1 = 0.0;
     double Filtro2 = 0.0;
 };
+
+template <class Signal> void Redraw::sample(double step, Signal&& signal) {
+    samples_.clear();
+    sweep(step, [&](double x) { samples_.push_back({x, signal(x)}); });
+}
 
 // Returns the value, or throws the overflow error when it is not finite.
 double finiteResult(double value);

@@ -22,12 +22,12 @@ void Redraw::MarcarEspectro() {
 // when the audio is inverted; with one sideband it is m at every phase.
 double Redraw::detectedToneAmplitude() {
     const double m = read(Parameter::Modulante);
-    const double phi = 2.0 * Pi * read(Parameter::Fase) / 360.0;
+    const double phi = finiteResult(2.0 * Pi * read(Parameter::Fase) / 360.0);
     const double Li = read(Parameter::BliSiNo);
     const double Ls = read(Parameter::BlsSiNo);
     // Rounding may leave the square a hair below zero where the audio cancels.
-    const double square = std::max(0.0, Li * Li + Ls * Ls + 2.0 * Li * Ls * std::cos(2.0 * phi));
-    const double amplitude = m * std::sqrt(square);
+    const double square = finiteResult(Li * Li + Ls * Ls + 2.0 * Li * Ls * std::cos(2.0 * phi));
+    const double amplitude = m * std::sqrt(std::max(0.0, square));
     return Li * Ls > 0.0 && std::cos(phi) < 0.0 ? -amplitude : amplitude;
 }
 

@@ -5,7 +5,6 @@
 //     = (V + m sin(0.005 pi x)) sin(0.1 pi x)          when Li = Ls = 1
 // The dotted envelope is the generator output and its mirror image.
 #include "display/Redraw.h"
-#include "display/Sweep.h"
 
 #include <cmath>
 
@@ -17,11 +16,11 @@ void Redraw::TrazarSalida() {
     const double Li = read(Parameter::BliSiNo);
     const double Ls = read(Parameter::BlsSiNo);
     const double V = read(Parameter::Vcc);
-    sweep(kFineStep, [&](double x) {
-        const double s = Li * AmplitudBli * std::cos(x * Pi * 0.095) -
-                         Ls * AmplitudBls * std::cos(x * Pi * 0.105) + V * std::sin(x * Pi * 0.1);
-        traceTo(x, s, Escala);
+    sample(kFineStep, [&](double x) {
+        return Li * AmplitudBli * std::cos(x * Pi * 0.095) -
+               Ls * AmplitudBls * std::cos(x * Pi * 0.105) + V * std::sin(x * Pi * 0.1);
     });
+    drawConnected(Escala);
 }
 
 // With the 1 and 0 that the toggles write, the envelope shows exactly when
@@ -37,16 +36,16 @@ void Redraw::TrazarEnvolventeSuperior() {
     Eje = 415;
     const double m = read(Parameter::Modulante);
     const double V = read(Parameter::Vcc);
-    sweep(kEnvelopeStep,
-          [&](double x) { plotSample(x, m * std::sin(x * Pi * 0.005) + V, Escala); });
+    sample(kEnvelopeStep, [&](double x) { return m * std::sin(x * Pi * 0.005) + V; });
+    drawPoints(Escala);
 }
 
 void Redraw::TrazarEnvolventeInferior() {
     Eje = 415;
     const double m = read(Parameter::Modulante);
     const double V = read(Parameter::Vcc);
-    sweep(kEnvelopeStep,
-          [&](double x) { plotSample(x, -V - m * std::sin(x * Pi * 0.005), Escala); });
+    sample(kEnvelopeStep, [&](double x) { return -V - m * std::sin(x * Pi * 0.005); });
+    drawPoints(Escala);
 }
 
 } // namespace amsim

@@ -1,0 +1,178 @@
+#include "app/Form1.h"
+
+#include "app/DesignFonts.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace amsim {
+namespace {
+
+// The window, shown offscreen, driven through real mouse clicks.
+class Form1Test : public testing::Test {
+protected:
+    explicit Form1Test(const QLocale& locale = QLocale::c())
+        : form(locale) {
+        installFontSubstitutes();
+        form.show();
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    ~Form1Test() override {
+        for (QMessageBox* box : form.findChildren<QMessageBox*>()) {
+            box->done(QMessageBox::Ok);
+        }
+    }
+
+    void click(const char* button, int times = 1) {
+        auto* target = form.findChild<QPushButton*>(QString::fromLatin1(button));
+        ASSERT_NE(target, nullptr) << button;
+        for (int i = 0; i < times; ++i) {
+            QTest::mouseClick(target, Qt::LeftButton);
+        }
+    }
+
+    QString text(Parameter parameter) const { return form.box(parameter)->text(); }
+    void type(Parameter parameter, const QString& text) { form.box(parameter)->setText(text); }
+
+    // The open error message, if any.
+    QMessageBox* message() const {
+        const auto boxes = form.findChildren<QMessageBox*>();
+        return boxes.isEmpty() ? nullptr : boxes.last();
+    }
+
+    QRgb pixel(int x, int y) const { return form.drawing().pixel(x, y); }
+    bool drawnAt(int x, int y) const { return qAlpha(pixel(x, y)) == 255; }
+
+    Form1 form;
+};
+
+TEST_F(Form1Test, OpensWithTheLoadValuesAndTheFirstPictureDrawn) {
+    EXPECT_EQ(text(Parameter::Modulante), "1");
+    EXPECT_EQ(text(Parameter::Vcc), "1");
+    EXPECT_EQ(text(Parameter::BliSiNo), "1");
+    EXPECT_EQ(text(Parameter::BlsSiNo), "1");
+    EXPECT_EQ(text(Parameter::Fase), "0");
+    EXPECT_EQ(form.windowTitle(), "Form1");
+    EXPECT_GE(form.width(), 952);
+    EXPECT_EQ(pixel(639, 305), qRgb(255, 0, 255)); // end of an axis
+    EXPECT_EQ(pixel(0, 50), qRgb(0, 0, 0));        // first generator point
+    EXPECT_EQ(pixel(940, 380), qRgb(0, 0, 0));     // upper side frequency, in view
+    EXPECT_EQ(pixel(950, 400), qRgb(0, 0, 0));     // right end of a baseline
+    EXPECT_EQ(message(), nullptr);
+}
+
+TEST_F(Form1Test, StepButtonsWriteTheirBoxAndRedraw) {
+    click("VccBajar");
+    EXPECT_EQ(text(Parameter::Vcc), "0.8");
+    // The carrier's spectral line drops from 40 to 32 pixels.
+    EXPECT_FALSE(drawnAt(930, 362));
+    EXPECT_TRUE(drawnAt(930, 368));
+    click("ModulanteBajar", 6);
+    EXPECT_EQ(text(Parameter::Modulante), "0");
+    click("FaseSubir", 13);
+    EXPECT_EQ(text(Parameter::Fase), "390");
+    click("FaseBajar");
+    EXPECT_EQ(text(Parameter::Fase), "360");
+    click("ModulanteSubir", 1000);
+    EXPECT_EQ(text(Parameter::Modulante), "200");
+    EXPECT_EQ(message(), nullptr);
+}
+
+TEST_F(Form1Test, TogglesSwitchTheSidebandsAndTheEnvelope) {
+    EXPECT_TRUE(drawnAt(0, 385)); // first envelope point
+    click("BliSi");
+    EXPECT_EQ(text(Parameter::BliSiNo), "0");
+    EXPECT_FALSE(drawnAt(920, 390)); // lower side frequency line gone
+    click("BliSi");
+    EXPECT_EQ(text(Parameter::BliSiNo), "1");
+    type(Parameter::BlsSiNo, "0.5");
+    click("BlsSi");
+    EXPECT_EQ(text(Parameter::BlsSiNo), "1");
+    click("BlsSi");
+    EXPECT_EQ(text(Parameter::BlsSiNo), "0");
+}
+
+TEST_F(Form1Test, BadTextStopsTheHandlerShowsWhyAndHandsTheBoxBack) {
+    click("ModulanteSubir");
+    const QImage before = form.drawing().copy();
+    type(Parameter::Vcc, "0,6");
+    click("VccSubir");
+    EXPECT_EQ(text(Parameter::Vcc), "0,6"); // nothing written
+    EXPECT_EQ(form.drawing(), before);      // nothing redrawn
+    QMessageBox* shown = message();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->text(), "El valor de «V(cc)» no es un número: «0,6».");
+    shown->done(QMessageBox::Ok);
+    QApplication::processEvents();
+    EXPECT_EQ(form.focusWidget(), form.box(Parameter::Vcc));
+    EXPECT_EQ(form.box(Parameter::Vcc)->selectedText(), "0,6");
+}
+
+TEST_F(Form1Test, BadTextElsewhereLeavesThePartialDrawing) {
+    type(Parameter::Vcc, "abc");
+    click("BlsSi"); // its own box is good: the toggle is written, the redraw stops
+    EXPECT_EQ(text(Parameter::BlsSiNo), "0");
+    EXPECT_TRUE(drawnAt(639, 80));   // the generator axis
+    EXPECT_TRUE(drawnAt(1, 84));     // within the label
+    EXPECT_FALSE(drawnAt(639, 145)); // no carrier axis
+    EXPECT_FALSE(drawnAt(930, 360)); // no spectrum
+    ASSERT_NE(message(), nullptr);
+    EXPECT_TRUE(message()->text().contains("«V(cc)»"));
+}
+
+TEST_F(Form1Test, OverflowingStepIsRefusedWithAMessage) {
+    type(Parameter::Modulante, "1.7976931348623157e308");
+    click("ModulanteSubir");
+    EXPECT_EQ(text(Parameter::Modulante), "1.7976931348623157e308");
+    ASSERT_NE(message(), nullptr);
+    EXPECT_TRUE(message()->text().contains("demasiado grande"));
+}
+
+TEST_F(Form1Test, HugeValueStopsTheRedrawWithAMessageNotACrash) {
+    type(Parameter::Modulante, "1e308");
+    click("VccSubir");
+    EXPECT_EQ(text(Parameter::Vcc), "1.2");
+    ASSERT_NE(message(), nullptr);
+    EXPECT_TRUE(message()->text().startsWith("Desbordamiento"));
+}
+
+TEST_F(Form1Test, DrawingLiesOverLabelsAndUnderButtons) {
+    const QImage before = form.grab().toImage();
+    // A flat generator output at y 5 runs across the title label and under
+    // the two buttons of the top row.
+    type(Parameter::Modulante, "0");
+    type(Parameter::Vcc, "2.4");
+    click("BlsSi");
+    const QImage after = form.grab().toImage();
+    EXPECT_EQ(after.pixel(100, 8), qRgb(0, 0, 0)); // over the title label
+    for (const char* name : {"Acerca", "Ayuda"}) {
+        const QRect button = form.findChild<QWidget*>(name)->geometry();
+        EXPECT_EQ(after.copy(button), before.copy(button)) << name;
+    }
+}
+
+class Form1CommaTest : public Form1Test {
+protected:
+    Form1CommaTest()
+        : Form1Test(QLocale(QLocale::Spanish, QLocale::Spain)) {}
+};
+
+TEST_F(Form1CommaTest, ShowsAndStepsWithTheDecimalComma) {
+    click("VccBajar");
+    EXPECT_EQ(text(Parameter::Vcc), "0,8");
+    type(Parameter::Modulante, "0,6");
+    click("ModulanteSubir");
+    EXPECT_EQ(text(Parameter::Modulante), "0,8");
+    type(Parameter::Fase, "1.5");
+    click("FaseSubir");
+    EXPECT_EQ(text(Parameter::Fase), "1.5");
+    EXPECT_NE(message(), nullptr);
+}
+
+} // namespace
+} // namespace amsim

@@ -1,0 +1,86 @@
+#include "display/RecordedPicture.h"
+
+#include <array>
+#include <gtest/gtest.h>
+
+namespace amsim::test {
+namespace {
+
+// The six spectral lines as (x, baseline, height) in drawing order; each is
+// preceded by its baseline, 220 pixels long from x 730.
+struct SpectralLine {
+    float x, baseline, height;
+};
+
+std::vector<SpectralLine> spectralLines(FakeParameters& parameters) {
+    const auto& spectrum = recordRedraw(parameters).spectrum;
+    EXPECT_EQ(spectrum.size(), 12U);
+    std::vector<SpectralLine> lines;
+    for (std::size_t i = 0; i + 1 < spectrum.size(); i += 2) {
+        const Operation& base = spectrum[i];
+        const Operation& line = spectrum[i + 1];
+        EXPECT_EQ(base.from.x, 730.0F);
+        EXPECT_EQ(base.to.x, 950.0F);
+        EXPECT_EQ(base.from.y, base.to.y);
+        EXPECT_FALSE(base.colour.has_value());
+        EXPECT_EQ(line.from.x, line.to.x);
+        EXPECT_EQ(line.from.y, base.from.y);
+        lines.push_back({line.from.x, line.from.y, line.from.y - line.to.y});
+    }
+    return lines;
+}
+
+TEST(Spectrum, LinesStandAtTheirFrequenciesOnTheirBaselines) {
+    FakeParameters parameters;
+    const auto lines = spectralLines(parameters);
+    ASSERT_EQ(lines.size(), 6U);
+    const std::array<float, 6> x{730, 740, 920, 930, 940, 740};
+    const std::array<float, 6> baseline{100, 100, 400, 400, 400, 650};
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(lines[i].x, x[i]) << "line " << i;
+        EXPECT_EQ(lines[i].baseline, baseline[i]) << "line " << i;
+    }
+}
+
+// Heights: DC, tone | lower side, carrier, upper side | detected tone.
+TEST(Spectrum, HeightsFollowTheParameters) {
+    struct Row {
+        const char* name;
+        double mdl, vcc, lower, upper, fase;
+        std::array<float, 6> heights;
+    };
+    const Row rows[] = {
+        {"start values", 1, 1, 1, 1, 0, {20, 20, 20, 40, 20, 40}},
+        {"carrier suppressed", 1, 0, 1, 1, 0, {0, 20, 20, 0, 20, 40}},
+        {"negative Vcc hangs below", 1, -1, 1, 1, 0, {-20, 20, 20, -40, 20, 40}},
+        {"lower sideband off halves the tone", 1, 1, 0, 1, 0, {20, 20, 0, 40, 20, 20}},
+        {"no tone", 0, 1, 1, 1, 0, {20, 0, 0, 40, 0, 0}},
+        {"right angle cancels the tone", 1, 1, 1, 1, 90, {20, 20, 20, 40, 20, 0}},
+        {"opposite phase inverts it", 1, 1, 1, 1, 180, {20, 20, 20, 40, 20, -40}},
+        {"45 degrees", 1, 1, 1, 1, 45, {20, 20, 20, 40, 20, 28.2843F}},
+        {"300 degrees is 60", 1, 1, 1, 1, 300, {20, 20, 20, 40, 20, 20}},
+        // One sideband: the detected tone keeps its level at every phase,
+        // as the green audio beside it does.
+        {"SSB in phase", 1, 1, 0, 1, 0, {20, 20, 0, 40, 20, 20}},
+        {"SSB at a right angle", 1, 1, 0, 1, 90, {20, 20, 0, 40, 20, 20}},
+        {"SSB opposite", 1, 1, 1, 0, 180, {20, 20, 20, 40, 0, 20}},
+        {"SSB at 120", 1.5, 1, 1, 0, 120, {20, 30, 30, 40, 0, 30}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeParameters parameters;
+        parameters.set(Parameter::Modulante, row.mdl)
+            .set(Parameter::Vcc, row.vcc)
+            .set(Parameter::BliSiNo, row.lower)
+            .set(Parameter::BlsSiNo, row.upper)
+            .set(Parameter::Fase, row.fase);
+        const auto lines = spectralLines(parameters);
+        ASSERT_EQ(lines.size(), 6U);
+        for (std::size_t i = 0; i < 6; ++i) {
+            EXPECT_NEAR(lines[i].height, row.heights[i], 1e-3F) << "line " << i;
+        }
+    }
+}
+
+} // namespace
+} // namespace amsim::test

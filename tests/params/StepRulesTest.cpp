@@ -1,0 +1,109 @@
+#include "params/StepRules.h"
+
+#include "display/Error.h"
+
+#include <gtest/gtest.h>
+
+namespace amsim {
+namespace {
+
+const QLocale kPoint(QLocale::C);
+
+QString stepTimes(const StepRule& rule, QString text, int times, const QLocale& locale = kPoint) {
+    for (int i = 0; i < times; ++i) {
+        text = steppedText(rule, text, locale);
+    }
+    return text;
+}
+
+QStringList stepSequence(const StepRule& rule, QString text, int times) {
+    QStringList seen;
+    for (int i = 0; i < times; ++i) {
+        text = steppedText(rule, text, kPoint);
+        seen << text;
+    }
+    return seen;
+}
+
+TEST(StepRules, SequencesShowNoDriftDigits) {
+    EXPECT_EQ(stepSequence(kModulanteBajar, "1", 7),
+              QStringList({"0.8", "0.6", "0.4", "0.2", "0", "0", "0"}));
+    EXPECT_EQ(stepSequence(kVccBajar, "1", 8),
+              QStringList({"0.8", "0.6", "0.4", "0.2", "0", "-0.2", "-0.4", "-0.6"}));
+    EXPECT_EQ(stepSequence(kVccSubir, "0", 7),
+              QStringList({"0.2", "0.4", "0.6", "0.8", "1", "1.2", "1.4"}));
+    EXPECT_EQ(stepSequence(kFaseBajar, "0", 2), QStringList({"-30", "-60"}));
+}
+
+TEST(StepRules, StartFromWhateverTheBoxHolds) {
+    struct Row {
+        const char* name;
+        StepRule rule;
+        const char* from;
+        int times;
+        const char* to;
+    };
+    const Row rows[] = {
+        {"a thousand up-steps from 1", kModulanteSubir, "1", 1000, "201"},
+        {"twelve phase steps make a turn", kFaseSubir, "0", 12, "360"},
+        {"and the phase is never wrapped", kFaseSubir, "0", 13, "390"},
+        {"typed 3 then up", kModulanteSubir, "3", 1, "3.2"},
+        {"typed 0.1 then down floors at 0", kModulanteBajar, "0.1", 1, "0"},
+        {"typed -3 then up has no floor", kModulanteSubir, "-3", 1, "-2.8"},
+        {"typed with blanks", kVccSubir, " 1 ", 1, "1.2"},
+        {"typed 1.0 steps like 1", kVccBajar, "1.0", 1, "0.8"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(stepTimes(row.rule, row.from, row.times), QString::fromUtf8(row.to));
+    }
+}
+
+TEST(StepRules, CommaLocaleStepsInItsOwnNotation) {
+    const QLocale comma(QLocale::Spanish, QLocale::Spain);
+    EXPECT_EQ(stepTimes(kModulanteSubir, "0,6", 1, comma), "0,8");
+    EXPECT_EQ(stepTimes(kVccBajar, "1", 1, comma), "0,8");
+    EXPECT_EQ(stepTimes(kModulanteSubir, "1", 1000, comma), "201");
+}
+
+TEST(ToggleRules, OnlyExactlyOneSwitchesOff) {
+    struct Row {
+        const char* from;
+        const char* to;
+    };
+    const Row rows[] = {{"1", "0"}, {"1.0", "0"}, {"0", "1"},   {"0.5", "1"},
+                        {"2", "1"}, {"-1", "1"},  {"1e0", "0"}, {"0.999999999", "1"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.from);
+        EXPECT_EQ(toggledText(Parameter::BliSiNo, row.from, kPoint), QString::fromUtf8(row.to));
+    }
+}
+
+TEST(StepRules, BadTextIsReportedWithTheBoxAndNothingIsWritten) {
+    try {
+        steppedText(kVccSubir, "abc", kPoint);
+        FAIL() << "no error";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.kind(), Error::Kind::NotANumber);
+        EXPECT_EQ(error.parameter(), Parameter::Vcc);
+        EXPECT_STREQ(error.what(), "El valor de «V(cc)» no es un número: «abc».");
+    }
+    EXPECT_THROW(toggledText(Parameter::BlsSiNo, "", kPoint), Error);
+    EXPECT_THROW(steppedText(kFaseSubir, "0,6", kPoint), Error);
+}
+
+// The largest double rounds to a 15-digit text beyond the double range: the
+// step refuses to write what could not be read back.
+TEST(StepRules, ResultThatWouldNotReadBackIsAnOverflow) {
+    try {
+        steppedText(kModulanteSubir, "1.7976931348623157e308", kPoint);
+        FAIL() << "no error";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.kind(), Error::Kind::Overflow);
+        EXPECT_EQ(error.parameter(), Parameter::Modulante);
+    }
+    EXPECT_EQ(steppedText(kModulanteSubir, "1e308", kPoint), "1e+308");
+}
+
+} // namespace
+} // namespace amsim

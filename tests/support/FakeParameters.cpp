@@ -1,0 +1,30 @@
+#include "support/FakeParameters.h"
+
+#include "display/Error.h"
+
+namespace amsim::test {
+
+FakeParameters& FakeParameters::set(Parameter parameter, double value) {
+    boxes_.at(index(parameter)) = Box{value, std::to_string(value), 0};
+    return *this;
+}
+
+FakeParameters& FakeParameters::setBad(Parameter parameter, std::string text) {
+    boxes_.at(index(parameter)) = Box{std::nullopt, std::move(text), 0};
+    return *this;
+}
+
+double FakeParameters::read(Parameter parameter) {
+    Box& box = boxes_.at(index(parameter));
+    ++box.reads;
+    if (!box.value) {
+        throw Error::notANumber(parameter, box.text);
+    }
+    return *box.value;
+}
+
+int FakeParameters::reads(Parameter parameter) const {
+    return boxes_.at(index(parameter)).reads;
+}
+
+} // namespace amsim::test

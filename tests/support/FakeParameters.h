@@ -1,0 +1,34 @@
+#pragma once
+
+#include "display/Parameters.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace amsim::test {
+
+// Parameters as plain numbers, starting at the window's load values
+// (mdl 1, Vcc 1, both sidebands 1, phase 0). A parameter set "bad" fails to
+// read the way an unconvertible box text does.
+class FakeParameters : public ParameterReader {
+public:
+    FakeParameters& set(Parameter parameter, double value);
+    FakeParameters& setBad(Parameter parameter, std::string text = "abc");
+
+    double read(Parameter parameter) override;
+    int reads(Parameter parameter) const;
+
+private:
+    struct Box {
+        std::optional<double> value;
+        std::string text;
+        int reads = 0;
+    };
+    static std::size_t index(Parameter parameter) { return static_cast<std::size_t>(parameter); }
+
+    std::array<Box, kAllParameters.size()> boxes_{
+        {{1.0, "1", 0}, {1.0, "1", 0}, {1.0, "1", 0}, {1.0, "1", 0}, {0.0, "0", 0}}};
+};
+
+} // namespace amsim::test

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with warnings as errors and runs
+# the whole test suite without a display. The engine (canvas interface and
+# display) is also built and tested on its own, in a build that never looks
+# for Qt, so that it stays free of Qt.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/setup.sh
+
+cmake --preset ci >/dev/null
+cmake --build --preset ci
+QT_QPA_PLATFORM=offscreen ctest --preset ci
+
+cmake --preset engine >/dev/null
+cmake --build --preset engine
+ctest --preset engine
