@@ -3,6 +3,7 @@
 #include "app/CanvasView.h"
 #include "app/DesignFonts.h"
 #include "display/Graficar.h"
+#include "params/PanelTexts.h"
 
 #include <QMessageBox>
 #include <QResizeEvent>
@@ -30,11 +31,12 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
     , reader_([this](Parameter parameter) { return box(parameter)->text(); }, locale) {
     registerPictures();
     ui_.setupUi(this);
-    setFont(windowFont());
+    applyDesignFonts();
     view_ = new CanvasView(this);
     stackCanvas();
     connectHandlers();
     Form_Load();
+    ui_.ModulanteSubir->setFocus(Qt::OtherFocusReason);
 }
 
 Form1::~Form1() = default;
@@ -74,6 +76,14 @@ void Form1::stackCanvas() {
     }
 }
 
+// A form stores whole point sizes only; the design's sizes are 8.25 and 9.75.
+void Form1::applyDesignFonts() {
+    setFont(windowFont());
+    ui_.Text1->setFont(panelFont());
+    ui_.AcercaTexto->setFont(panelFont());
+    ui_.Label8->setFont(titleFont());
+}
+
 void Form1::connectHandlers() {
     connect(ui_.ModulanteSubir, &QPushButton::clicked, this, &Form1::ModulanteSubir_Click);
     connect(ui_.ModulanteBajar, &QPushButton::clicked, this, &Form1::ModulanteBajar_Click);
@@ -83,6 +93,8 @@ void Form1::connectHandlers() {
     connect(ui_.FaseBajar, &QPushButton::clicked, this, &Form1::FaseBajar_Click);
     connect(ui_.BliSi, &QPushButton::clicked, this, &Form1::BliSi_Click);
     connect(ui_.BlsSi, &QPushButton::clicked, this, &Form1::BlsSi_Click);
+    connect(ui_.Ayuda, &QPushButton::clicked, this, &Form1::Ayuda_Click);
+    connect(ui_.Acerca, &QPushButton::clicked, this, &Form1::Acerca_Click);
 }
 
 void Form1::Form_Load() {
@@ -129,6 +141,35 @@ void Form1::toggle(Parameter sideband) {
         QLineEdit* target = box(sideband);
         target->setText(toggledText(sideband, target->text(), locale_));
         Graficar();
+    });
+}
+
+void Form1::Ayuda_Click() {
+    showOrHidePanel(ui_.Text1, helpParagraphs());
+}
+
+void Form1::Acerca_Click() {
+    showOrHidePanel(ui_.AcercaTexto, aboutPieces());
+}
+
+// A shown panel covers the traces and is not drawn over; hiding it redraws
+// the picture it covered. Either way the text is built afresh, so nothing
+// the user typed into the panel survives the click.
+void Form1::showOrHidePanel(QPlainTextEdit* panel, const QStringList& pieces) {
+    guarded([this, panel, &pieces] {
+        if (!panel->isHidden()) {
+            panel->hide();
+            Graficar();
+        } else {
+            panel->show();
+            panel->raise(); // the panel just asked for lies in front of the other
+
+            panel->resize(panel->width(), 665);
+            panel->resize(600, panel->height());
+            panel->move(panel->x(), 24);
+            panel->move(20, panel->y());
+        }
+        panel->setPlainText(panelText(pieces));
     });
 }
 

@@ -9,6 +9,8 @@
 
 #include <QLineEdit>
 #include <QLocale>
+#include <QPlainTextEdit>
+#include <QStringList>
 #include <QWidget>
 
 namespace amsim {
@@ -43,9 +45,13 @@ private:
     void FaseBajar_Click() { step(kFaseBajar); }
     void BliSi_Click() { toggle(Parameter::BliSiNo); }
     void BlsSi_Click() { toggle(Parameter::BlsSiNo); }
+    void Ayuda_Click();
+    void Acerca_Click();
 
+    void applyDesignFonts();
     void connectHandlers();
     void stackCanvas();
+    void showOrHidePanel(QPlainTextEdit* panel, const QStringList& pieces);
     void step(const StepRule& rule);
     void toggle(Parameter sideband);
     void Graficar();

@@ -1,55 +1,11 @@
-#include "app/Form1.h"
-
-#include "app/DesignFonts.h"
+#include "support/ShownForm.h"
 
 #include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace amsim {
 namespace {
 
-// The window, shown offscreen, driven through real mouse clicks.
-class Form1Test : public testing::Test {
-protected:
-    explicit Form1Test(const QLocale& locale = QLocale::c())
-        : form(locale) {
-        installFontSubstitutes();
-        form.show();
-        form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
-
-    ~Form1Test() override {
-        for (QMessageBox* box : form.findChildren<QMessageBox*>()) {
-            box->done(QMessageBox::Ok);
-        }
-    }
-
-    void click(const char* button, int times = 1) {
-        auto* target = form.findChild<QPushButton*>(QString::fromLatin1(button));
-        ASSERT_NE(target, nullptr) << button;
-        for (int i = 0; i < times; ++i) {
-            QTest::mouseClick(target, Qt::LeftButton);
-        }
-    }
-
-    QString text(Parameter parameter) const { return form.box(parameter)->text(); }
-    void type(Parameter parameter, const QString& text) { form.box(parameter)->setText(text); }
-
-    // The open error message, if any.
-    QMessageBox* message() const {
-        const auto boxes = form.findChildren<QMessageBox*>();
-        return boxes.isEmpty() ? nullptr : boxes.last();
-    }
-
-    QRgb pixel(int x, int y) const { return form.drawing().pixel(x, y); }
-    bool drawnAt(int x, int y) const { return qAlpha(pixel(x, y)) == 255; }
-
-    Form1 form;
-};
+using Form1Test = ShownForm;
 
 TEST_F(Form1Test, OpensWithTheLoadValuesAndTheFirstPictureDrawn) {
     EXPECT_EQ(text(Parameter::Modulante), "1");

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
-#include <vector>
 
 namespace amsim {
 namespace {
@@ -64,54 +63,6 @@ INSTANTIATE_TEST_SUITE_P(
         Opening{"SingleSideband", 6, "Ahora anule una de las bandas laterales y tendr\u00e1 SSB"},
         Opening{"ReinsertedPhase", 7, "Juegue con la fase de la portadora reinsertada"}),
     [](const testing::TestParamInfo<Opening>& row) { return std::string(row.param.name); });
-
-struct KeyTerms {
-    const char* name;
-    qsizetype index;
-    std::vector<const char*> terms; // UTF-8
-};
-
-void PrintTo(const KeyTerms& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class HelpContent : public testing::TestWithParam<KeyTerms> {};
-
-// Beyond its opening, each paragraph must still carry the facts it teaches;
-// a paragraph cut short while being edited loses one of these.
-TEST_P(HelpContent, ParagraphCarriesItsFacts) {
-    const KeyTerms& row = GetParam();
-    const QStringList paragraphs = helpParagraphs();
-    ASSERT_LT(row.index, paragraphs.size());
-    const QString& paragraph = paragraphs.at(row.index);
-    for (const char* term : row.terms) {
-        EXPECT_TRUE(paragraph.contains(QString::fromUtf8(term)))
-            << "missing \"" << term << "\" in: " << show(paragraph);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    PanelTexts, HelpContent,
-    testing::Values(
-        KeyTerms{"Bench",
-                 0,
-                 {"AM", "DSB", "SSB", "generador de audio", "transmisor multimodo", "receptor",
-                  "osciloscopio", "analizador de espectro"}},
-        KeyTerms{"Controls", 1, {"modulante", "V(cc)", "bandas laterales"}},
-        KeyTerms{"BalancedModulator", 2, {"AM", "100 %", "recorta"}},
-        KeyTerms{"DirectGeneration", 3, {"frecuencia de salida"}},
-        KeyTerms{"ProductDetector", 4, {"detector de pico", "color"}},
-        KeyTerms{"StartValues",
-                 5,
-                 {"100 %", "Modulante", "V(cc)", "proporcional", "DSB", "no transporta"}},
-        KeyTerms{"SingleSideband",
-                 6,
-                 {"mitad de la potencia", "cuarta parte", "relaci\u00f3n se\u00f1al/ruido",
-                  "cuatro veces", "ancho de banda", "dos veces"}},
-        KeyTerms{"ReinsertedPhase",
-                 7,
-                 {"SSB", "90 grados", "180 grados", "invierte", "detector de fase"}}),
-    [](const testing::TestParamInfo<KeyTerms>& row) { return std::string(row.param.name); });
 
 TEST(PanelTexts, AboutOpensWithTitleAndEndsWithModellingNote) {
     const QStringList pieces = aboutPieces();
@@ -172,11 +123,6 @@ TEST(PanelTexts, AccentedLettersSurviveTheBuild) {
     }
 }
 
-TEST(PanelTexts, SeparatorIsCrLfTwice) {
-    const QString expected = QString(QChar(0x0D)) + QChar(0x0A) + QChar(0x0D) + QChar(0x0A);
-    EXPECT_EQ(kParagraphSeparator.toString(), expected);
-}
-
 TEST(PanelTexts, ComposedTextIsEveryPieceFollowedBySeparator) {
     const QStringList help = helpParagraphs();
     const QString text = panelText(help);
@@ -198,25 +144,6 @@ TEST(PanelTexts, AboutTextStartsWithTitleThenEmptyLine) {
     EXPECT_TRUE(text.startsWith(QStringLiteral("07/03/2018 Simulador de AM, DSB y SSB\r\n\r\n")));
     EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n\r\n")));
     EXPECT_FALSE(text.endsWith(QStringLiteral("\r\n\r\n\r\n")));
-}
-
-// Each click composes the text afresh; nothing carries over between clicks.
-TEST(PanelTexts, ComposingAgainGivesTheSameText) {
-    const QString first = panelText(aboutPieces());
-    const QString second = panelText(aboutPieces());
-    EXPECT_EQ(second, first);
-    EXPECT_EQ(panelText(helpParagraphs()), panelText(helpParagraphs()));
-
-    qsizetype expectedLength = 0;
-    for (const QString& piece : aboutPieces()) {
-        expectedLength += piece.size() + kParagraphSeparator.size();
-    }
-    EXPECT_EQ(first.size(), expectedLength);
-}
-
-TEST(PanelTexts, NoPiecesComposeToNothing) {
-    EXPECT_TRUE(panelText({}).isEmpty());
-    EXPECT_EQ(panelText({QStringLiteral("a")}), QStringLiteral("a\r\n\r\n"));
 }
 
 } // namespace

@@ -1,0 +1,73 @@
+#include "params/PanelTexts.h"
+#include "support/ShownForm.h"
+
+#include <QPlainTextEdit>
+
+namespace amsim {
+namespace {
+
+class Panels : public ShownForm {
+protected:
+    QPlainTextEdit* help() const { return control<QPlainTextEdit>("Text1"); }
+    QPlainTextEdit* about() const { return control<QPlainTextEdit>("AcercaTexto"); }
+};
+
+TEST_F(Panels, HelpShowsOverTheTracesWithoutRedrawing) {
+    const QImage before = form.drawing().copy();
+    type(Parameter::Vcc, "0"); // typing alone draws nothing
+    click("Ayuda");
+    EXPECT_TRUE(help()->isVisible());
+    EXPECT_EQ(help()->geometry(), QRect(20, 24, 600, 665));
+    EXPECT_TRUE(help()->toPlainText().startsWith(helpParagraphs().first()));
+    EXPECT_EQ(form.drawing(), before);
+    EXPECT_FALSE(about()->isVisible());
+}
+
+TEST_F(Panels, HidingRedrawsWhatThePanelCovered) {
+    click("Ayuda");
+    type(Parameter::Vcc, "0");
+    click("Ayuda");
+    EXPECT_FALSE(help()->isVisible());
+    EXPECT_EQ(help()->geometry(), QRect(20, 24, 600, 665)); // hiding keeps the place
+    // The carrier, now suppressed, lies flat on its axis.
+    EXPECT_EQ(pixel(300, 145), qRgb(0, 0, 0));
+    EXPECT_FALSE(drawnAt(305, 120));
+}
+
+TEST_F(Panels, TextNeverAccumulatesAndTypingIsReplaced) {
+    click("Ayuda");
+    const QString first = help()->toPlainText();
+    EXPECT_TRUE(first.endsWith(QStringLiteral("\n\n"))); // an empty line after the last paragraph
+    help()->setPlainText(QStringLiteral("borrado por el alumno"));
+    click("Ayuda");
+    click("Ayuda");
+    EXPECT_EQ(help()->toPlainText(), first);
+    click("Acerca");
+    EXPECT_TRUE(about()->toPlainText().startsWith(
+        QStringLiteral("07/03/2018 Simulador de AM, DSB y SSB\n\n")));
+}
+
+TEST_F(Panels, BothPanelsShareOneRectangleAndHideIndependently) {
+    click("Ayuda");
+    click("Acerca");
+    EXPECT_TRUE(help()->isVisible());
+    EXPECT_TRUE(about()->isVisible());
+    EXPECT_EQ(about()->geometry(), help()->geometry());
+    // The one asked for last lies in front.
+    EXPECT_EQ(form.childAt(300, 300)->parentWidget(), about());
+    click("Ayuda");
+    EXPECT_FALSE(help()->isVisible());
+    EXPECT_TRUE(about()->isVisible());
+}
+
+TEST_F(Panels, StepsStillRedrawBesideAShownPanel) {
+    click("Acerca");
+    click("VccBajar");
+    EXPECT_EQ(text(Parameter::Vcc), "0.8");
+    EXPECT_TRUE(about()->isVisible());
+    EXPECT_FALSE(drawnAt(930, 362)); // the carrier line dropped to 32 pixels
+    EXPECT_TRUE(drawnAt(930, 368));
+}
+
+} // namespace
+} // namespace amsim
