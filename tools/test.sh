@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors and runs
-# the whole test suite without a display. The engine (canvas interface and
-# display) is also built and tested on its own, in a build that never looks
-# for Qt, so that it stays free of Qt.
+# the whole test suite without a display; then runs it again built with
+# AddressSanitizer and UndefinedBehaviorSanitizer. The engine (canvas
+# interface and display) is also built and tested on its own, in a build that
+# never looks for Qt, so that it stays free of Qt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,3 +16,7 @@ QT_QPA_PLATFORM=offscreen ctest --preset ci
 cmake --preset engine >/dev/null
 cmake --build --preset engine
 ctest --preset engine
+
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+QT_QPA_PLATFORM=offscreen ctest --preset asan

@@ -1,0 +1,54 @@
+#include "support/ShownForm.h"
+
+#include <QApplication>
+#include <fstream>
+#include <random>
+
+namespace amsim {
+namespace {
+
+// Resident memory of this process, from the kernel's own count.
+long residentKiB() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+using Soak = ShownForm;
+
+// Ten thousand clicks on every button in a seeded random order, each one
+// followed by the event processing a user's session would give it. Every
+// redraw must run to its end (the last spectrum baseline is drawn after
+// everything but the envelope) and memory must not creep up.
+TEST_F(Soak, TenThousandClicksKeepDrawingAndMemoryFlat) {
+    const char* buttons[] = {"ModulanteSubir", "ModulanteBajar", "VccSubir", "VccBajar",
+                             "FaseSubir",      "FaseBajar",      "BliSi",    "BlsSi",
+                             "Ayuda",          "Acerca"};
+    std::mt19937 random(20261207U);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(buttons) - 1);
+    constexpr int kWarmUp = 1000;
+    constexpr int kClicks = 10000;
+    long afterWarmUp = 0;
+    for (int i = 0; i < kClicks; ++i) {
+        click(buttons[pick(random)]);
+        QApplication::processEvents();
+        ASSERT_TRUE(drawnAt(950, 650)) << "redraw stopped early at click " << i;
+        ASSERT_EQ(message(), nullptr) << "error at click " << i;
+        if (i + 1 == kWarmUp) {
+            afterWarmUp = residentKiB();
+        }
+    }
+    const long atEnd = residentKiB();
+    RecordProperty("resident_kib_after_warm_up", static_cast<int>(afterWarmUp));
+    RecordProperty("resident_kib_at_end", static_cast<int>(atEnd));
+    std::cout << "resident memory: " << afterWarmUp << " KiB after " << kWarmUp << " clicks, "
+              << atEnd << " KiB after " << kClicks << '\n';
+#if !defined(__SANITIZE_ADDRESS__) // the sanitizer's quarantine grows by design
+    EXPECT_LT(atEnd - afterWarmUp, 1024) << "grew by more than 1 MiB";
+#endif
+}
+
+} // namespace
+} // namespace amsim
