@@ -11,24 +11,26 @@ namespace {
 // The boxes as the window leaves them after loading, read through the same
 // text conversion as the window's boxes.
 BoxReader startValues() {
-    return BoxReader(
-        [](Parameter parameter) {
-            return parameter == Parameter::Fase ? QStringLiteral("0") : QStringLiteral("1");
-        },
-        QLocale::c());
+    return {[](Parameter parameter) {
+                return parameter == Parameter::Fase ? QStringLiteral("0") : QStringLiteral("1");
+            },
+            QLocale::c()};
 }
 
 // Accepts every operation and draws nothing: what is left is the computing.
 class NullCanvas : public Canvas {
 protected:
     CanvasStatus fillBackground() override { return CanvasStatus::Ok; }
-    CanvasStatus drawLine(CanvasPoint, CanvasPoint, std::optional<PaletteColour>) override {
+    CanvasStatus drawLine(CanvasPoint /*from*/, CanvasPoint /*to*/,
+                          std::optional<PaletteColour> /*colour*/) override {
         return CanvasStatus::Ok;
     }
-    CanvasStatus drawPoint(CanvasPoint, std::optional<PaletteColour>) override {
+    CanvasStatus drawPoint(CanvasPoint /*at*/, std::optional<PaletteColour> /*colour*/) override {
         return CanvasStatus::Ok;
     }
-    std::optional<float> drawText(CanvasPoint, std::string_view) override { return 13.0F; }
+    std::optional<float> drawText(CanvasPoint /*topLeft*/, std::string_view /*text*/) override {
+        return 13.0F;
+    }
 };
 
 void GraficarOnRasterCanvas(benchmark::State& state) {

@@ -1,1 +1,51 @@
-# Installation and the Debian package.
+# Installation and the Debian package. The application's desktop entry,
+# AppStream metadata and icon share one reverse-DNS id.
+include(GNUInstallDirs)
+
+set(AMSIM_APP_ID io.github.amsim.Amsim)
+# No address exists yet; the reserved .invalid domain says so and never delivers.
+set(AMSIM_MAINTAINER "amsim developers <amsim@amsim.invalid>")
+set(_amsim_data ${PROJECT_SOURCE_DIR}/data)
+
+install(FILES ${_amsim_data}/${AMSIM_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
+install(FILES ${_amsim_data}/${AMSIM_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
+install(FILES ${_amsim_data}/${AMSIM_APP_ID}.svg
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
+
+# Debian wants the copyright and a compressed changelog in the package's
+# documentation folder; gzip -n keeps the package the same from build to build.
+configure_file(${_amsim_data}/changelog.in changelog @ONLY)
+add_custom_command(
+    OUTPUT changelog.gz
+    COMMAND gzip -9nc changelog > changelog.gz
+    DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog
+    VERBATIM)
+add_custom_target(amsim_changelog ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+install(FILES ${_amsim_data}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME amsim)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "amsim developers")
+set(CPACK_PACKAGE_CONTACT "${AMSIM_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "simulator of amplitude modulation: AM, DSB and SSB")
+# The summary is the synopsis; CPack indents the extended description.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "A desktop bench for radio students: an audio generator, a transmitter built
+round a balanced modulator, a receiver with a product detector, an
+oscilloscope with six traces and a spectrum analyser, all in one window.
+Five parameters (modulating amplitude, DC level, the two sideband switches
+and the phase of the reinserted carrier) are stepped or typed, and the whole
+picture is drawn again. The program is in Spanish.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time, where dpkg-shlibdeps cannot see them: the captions'
+# fonts and the image plugin that reads the block diagram.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6svg6")
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -7,3 +7,8 @@ if(AMSIM_SANITIZE)
     target_compile_options(amsim_sanitizers INTERFACE ${_amsim_san_flags})
     target_link_options(amsim_sanitizers INTERFACE ${_amsim_san_flags})
 endif()
+# Coverage feedback for libFuzzer in every library the fuzzer drives; the
+# fuzzer itself links the runtime with -fsanitize=fuzzer (fuzz/CMakeLists.txt).
+if(AMSIM_FUZZ)
+    target_compile_options(amsim_sanitizers INTERFACE -fsanitize=fuzzer-no-link)
+endif()

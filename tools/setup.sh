@@ -8,6 +8,10 @@ packages=(
     qt6-base-dev qt6-svg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
+    # fuzzing and static analysis
+    clang libclang-rt-14-dev clang-tidy cppcheck
+    # the Debian package and its checks
+    dpkg-dev file lintian appstream desktop-file-utils
 )
 
 missing=()

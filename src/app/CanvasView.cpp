@@ -10,11 +10,20 @@ CanvasView::CanvasView(QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(QStringLiteral("Osciloscopio y analizador de espectro"));
 }
 
 void CanvasView::setImage(const QImage& image) {
     image_ = image;
     update();
+}
+
+void CanvasView::setDescription(const QString& description) {
+    // Qt announces every set, even of the same text; a screen reader would
+    // repeat an unchanged description after each redraw.
+    if (description != accessibleDescription()) {
+        setAccessibleDescription(description);
+    }
 }
 
 void CanvasView::paintEvent(QPaintEvent* event) {

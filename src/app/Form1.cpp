@@ -4,11 +4,13 @@
 #include "app/DesignFonts.h"
 #include "display/Graficar.h"
 #include "params/PanelTexts.h"
+#include "params/ParameterSummary.h"
 
 #include <QMessageBox>
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <cmath>
+#include <cstdio>
 
 // Resources compiled into a static library must be registered by hand.
 static void registerPictures() {
@@ -27,7 +29,6 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
     : QWidget(parent)
     , locale_(locale)
     , canvas_(QSize(952, 700), windowFont(), QColor(Qt::black))
-    , view_(nullptr)
     , reader_([this](Parameter parameter) { return box(parameter)->text(); }, locale) {
     registerPictures();
     ui_.setupUi(this);
@@ -177,7 +178,15 @@ void Form1::Graficar() {
     // Scheduled first, so that a redraw stopped by an error still shows
     // what it drew.
     view_->update();
+    // Described first too: a redraw changes no box, and a stopped one must
+    // not leave the description of the picture before.
+    describeDrawing();
     amsim::Graficar(canvas_, reader_, window_);
+}
+
+void Form1::describeDrawing() {
+    view_->setDescription(
+        summarizeBoxes([this](Parameter parameter) { return box(parameter)->text(); }, locale_));
 }
 
 template <class Handler> void Form1::guarded(Handler&& handler) noexcept {
@@ -195,6 +204,16 @@ template <class Handler> void Form1::guarded(Handler&& handler) noexcept {
 // The message does not block the event loop; once the user closes it, the
 // box to correct gets the focus with its text selected.
 void Form1::showError(const QString& message, std::optional<Parameter> parameter) noexcept {
+    releaseHeldButtons();
+    try {
+        openMessage(message, parameter);
+    } catch (const std::exception&) {
+        // Out of memory even for a message box: say so where it can be seen.
+        std::fputs("amsim: no se pudo mostrar un mensaje de error\n", stderr);
+    }
+}
+
+void Form1::openMessage(const QString& message, std::optional<Parameter> parameter) {
     auto* dialog =
         new QMessageBox(QMessageBox::Warning, kMessageTitle, message, QMessageBox::Ok, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -206,6 +225,15 @@ void Form1::showError(const QString& message, std::optional<Parameter> parameter
         });
     }
     dialog->open();
+}
+
+// A held arrow button repeats on its own timer, which the message does not
+// stop: left down, it would step into the same error again and again.
+void Form1::releaseHeldButtons() noexcept {
+    for (QAbstractButton* button :
+         findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+        button->setDown(false);
+    }
 }
 
 } // namespace amsim

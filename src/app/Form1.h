@@ -55,16 +55,19 @@ private:
     void step(const StepRule& rule);
     void toggle(Parameter sideband);
     void Graficar();
+    void describeDrawing();
 
     // The one place where errors stop: runs a handler and shows the user
     // what went wrong instead of letting an exception reach the event loop.
     template <class Handler> void guarded(Handler&& handler) noexcept;
     void showError(const QString& message, std::optional<Parameter> parameter) noexcept;
+    void openMessage(const QString& message, std::optional<Parameter> parameter);
+    void releaseHeldButtons() noexcept;
 
     Ui::Form1 ui_;
     QLocale locale_;
     QtRasterCanvas canvas_;
-    CanvasView* view_;
+    CanvasView* view_ = nullptr;
     BoxReader reader_;
     WindowValues window_;
     bool activated_ = false;

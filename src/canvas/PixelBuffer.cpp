@@ -143,7 +143,7 @@ bool PixelBuffer::plot(float x, float y, PixelIndex pixel) {
     }
     if (x >= -0.5F && y >= -0.5F && x < static_cast<float>(width_) &&
         y < static_cast<float>(height_)) {
-        setIfInside(nearest(x), nearest(y), pixel);
+        setIfInside(nearest(static_cast<double>(x)), nearest(static_cast<double>(y)), pixel);
     }
     return true;
 }
@@ -154,7 +154,8 @@ bool PixelBuffer::line(float x1, float y1, float x2, float y2, PixelIndex pixel)
     }
     // Clipping to one pixel beyond each edge keeps every visible pixel and
     // brings the ends into the range of int before the integer stepping.
-    Segment s{x1, y1, x2, y2};
+    Segment s{static_cast<double>(x1), static_cast<double>(y1), static_cast<double>(x2),
+              static_cast<double>(y2)};
     const Box box{-1.0, -1.0, static_cast<double>(width_), static_cast<double>(height_)};
     const bool inside = box.outcode(s.x1, s.y1) == Inside && box.outcode(s.x2, s.y2) == Inside;
     if (inside || clip(s, box)) {

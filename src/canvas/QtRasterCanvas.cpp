@@ -48,19 +48,19 @@ const QtRasterCanvas::Letters& QtRasterCanvas::lettersOf(const QString& text) {
         return lastLetters_;
     }
     const QFontMetrics metrics(font_);
-    QImage image(std::max(1, metrics.horizontalAdvance(text)), metrics.height(),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+    QImage glyphs(std::max(1, metrics.horizontalAdvance(text)), metrics.height(),
+                  QImage::Format_ARGB32_Premultiplied);
+    glyphs.fill(Qt::transparent);
+    QPainter painter(&glyphs);
     painter.setFont(font_);
     painter.setPen(Qt::black);
     painter.drawText(QPointF(0, metrics.ascent()), text);
     painter.end();
 
     lastLetters_ = Letters{text, {}, metrics.height()};
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)) >= 128) {
+    for (int y = 0; y < glyphs.height(); ++y) {
+        for (int x = 0; x < glyphs.width(); ++x) {
+            if (qAlpha(glyphs.pixel(x, y)) >= 128) {
                 lastLetters_.ink.emplace_back(x, y);
             }
         }

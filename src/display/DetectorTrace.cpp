@@ -7,34 +7,26 @@
 // (m/2) cos(phi) sin(0.005 pi x) with both sidebands, m/4 with one, plus the
 // steady level (V/2) sin(phi); it is drawn in green at twice the scale.
 #include "display/Redraw.h"
-
-#include <cmath>
+#include "display/Signals.h"
 
 namespace amsim {
 
-double Redraw::detectorProduct(double x) {
-    const double xr = x + read(Parameter::Fase) / 18.0;
-    const double c = -std::cos(xr * Pi * 0.1);
-    const double r = read(Parameter::BliSiNo) * AmplitudBli * std::sin(x * Pi * 0.095) -
-                     read(Parameter::BlsSiNo) * AmplitudBls * std::sin(x * Pi * 0.105) +
-                     read(Parameter::Vcc) * std::sin(x * Pi * 0.1);
-    return c * r;
-}
-
+// Every parameter is read before the first sample, so a bad phase stops the
+// redraw right after the detector's axis.
 void Redraw::TrazarDetector() {
     Eje = 600;
     const double scale = Escala * 2;
     drawAxis();
-    sample(kFineStep, [&](double x) { return detectorProduct(x); });
+    const double F = read(Parameter::Fase);
+    const Sidebands sides{read(Parameter::BliSiNo), AmplitudBli, read(Parameter::BlsSiNo),
+                          AmplitudBls};
+    const double V = read(Parameter::Vcc);
+    sample(kFineStep, [&](double x) { return detectorProduct(sides, V, F, Pi, x); });
     drawConnected(scale);
 
-    Filtro1 = 0.0;
-    Filtro2 = 0.0;
-    sample(kFineStep, [&](double x) {
-        Filtro1 = 0.97 * Filtro1 + 0.03 * detectorProduct(x);
-        Filtro2 = 0.97 * Filtro2 + 0.03 * Filtro1;
-        return Filtro2;
-    });
+    Smoothing = DetectorSmoothing{};
+    sample(kFineStep,
+           [&](double x) { return Smoothing.next(detectorProduct(sides, V, F, Pi, x)); });
     drawPoints(scale, PaletteColour::Green);
 }
 

@@ -42,4 +42,15 @@ Error Error::drawingFailed() {
             "No se pudo dibujar en la ventana. Queda a la vista lo dibujado hasta ese punto."};
 }
 
+Error Error::commandLine(const std::string& message) {
+    return {Kind::CommandLine, std::nullopt,
+            message + " Escriba «amsim --help» para ver las opciones."};
+}
+
+Error Error::writeFailed(const std::string& path) {
+    return {Kind::WriteFailed, std::nullopt,
+            "No se pudo escribir el archivo «" + path +
+                "»: compruebe que la carpeta existe y que se puede escribir en ella."};
+}
+
 } // namespace amsim

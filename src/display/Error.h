@@ -16,12 +16,16 @@ public:
         NotANumber,    // a box's text does not convert to a finite number
         Overflow,      // a result is too large to compute or to draw
         DrawingFailed, // the drawing surface refused an operation
+        CommandLine,   // the command line is not one the program understands
+        WriteFailed,   // a file the user asked for could not be written
     };
 
     static Error notANumber(Parameter parameter, const std::string& text);
     static Error overflow(Parameter parameter, const std::string& text);
     static Error overflowWhileDrawing();
     static Error drawingFailed();
+    static Error commandLine(const std::string& message);
+    static Error writeFailed(const std::string& path);
 
     Kind kind() const { return kind_; }
     std::optional<Parameter> parameter() const { return parameter_; }

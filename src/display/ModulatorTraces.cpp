@@ -5,8 +5,7 @@
 //   upper side     v = Ls (m/2) sin(0.105 pi x)
 //   lower side     v = Li (m/2) sin(0.095 pi x)
 #include "display/Redraw.h"
-
-#include <cmath>
+#include "display/Signals.h"
 
 namespace amsim {
 
@@ -16,28 +15,32 @@ void Redraw::TrazarGenerador() {
     check(canvas_.print("modulante + Vcc"));
     const double m = read(Parameter::Modulante);
     const double V = read(Parameter::Vcc);
-    sample(kColumnStep, [&](double x) { return m * std::sin(x * Pi * 0.005) + V; });
+    sample(kColumnStep, [&](double x) { return generatorOutput(m, V, Pi, x); });
     drawPoints(Escala);
 }
 
-void Redraw::traceComponent(int axis, Parameter factor, double amplitude, double frequency) {
-    Eje = axis;
+void Redraw::TrazarPortadora() {
+    Eje = 145;
     drawAxis();
-    const double a = read(factor) * amplitude;
-    sample(kFineStep, [&](double x) { return a * std::sin(x * Pi * frequency); });
+    const double V = read(Parameter::Vcc);
+    sample(kFineStep, [&](double x) { return carrier(V, Pi, x); });
     drawConnected(Escala);
 }
 
-void Redraw::TrazarPortadora() {
-    traceComponent(145, Parameter::Vcc, 1.0, 0.1);
-}
-
 void Redraw::TrazarBandaSuperior() {
-    traceComponent(230, Parameter::BlsSiNo, AmplitudBls, 0.105);
+    Eje = 230;
+    drawAxis();
+    const double Ls = read(Parameter::BlsSiNo);
+    sample(kFineStep, [&](double x) { return upperSideFrequency(Ls, AmplitudBls, Pi, x); });
+    drawConnected(Escala);
 }
 
 void Redraw::TrazarBandaInferior() {
-    traceComponent(305, Parameter::BliSiNo, AmplitudBli, 0.095);
+    Eje = 305;
+    drawAxis();
+    const double Li = read(Parameter::BliSiNo);
+    sample(kFineStep, [&](double x) { return lowerSideFrequency(Li, AmplitudBli, Pi, x); });
+    drawConnected(Escala);
 }
 
 } // namespace amsim

@@ -2,6 +2,7 @@
 
 #include "canvas/Canvas.h"
 #include "display/Parameters.h"
+#include "display/Signals.h"
 #include "display/Sweep.h"
 #include "display/WindowValues.h"
 
@@ -29,7 +30,6 @@ private:
     void TrazarBandaInferior();
     // Receiver.
     void TrazarDetector();
-    double detectorProduct(double x);
     // Transmitter.
     void TrazarSalida();
     bool envelopeCondition();
@@ -52,7 +52,6 @@ private:
     void drawConnected(double scale);
     void drawPoints(double scale, std::optional<PaletteColour> colour = std::nullopt);
     float screenY(double value, double scale) const;
-    void traceComponent(int axis, Parameter factor, double amplitude, double frequency);
 
     double read(Parameter parameter);
     void check(CanvasStatus status);
@@ -72,8 +71,7 @@ private:
     int Y0 = 0;
     int Indice = 0;
     double Valor = 0.0;
-    double Filtro1 = 0.0;
-    double Filtro2 = 0.0;
+    DetectorSmoothing Smoothing;
 };
 
 template <class Signal> void Redraw::sample(double step, Signal&& signal) {

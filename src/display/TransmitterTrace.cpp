@@ -5,6 +5,7 @@
 //     = (V + m sin(0.005 pi x)) sin(0.1 pi x)          when Li = Ls = 1
 // The dotted envelope is the generator output and its mirror image.
 #include "display/Redraw.h"
+#include "display/Signals.h"
 
 #include <cmath>
 
@@ -13,13 +14,10 @@ namespace amsim {
 void Redraw::TrazarSalida() {
     Eje = 415;
     drawAxis();
-    const double Li = read(Parameter::BliSiNo);
-    const double Ls = read(Parameter::BlsSiNo);
+    const Sidebands sides{read(Parameter::BliSiNo), AmplitudBli, read(Parameter::BlsSiNo),
+                          AmplitudBls};
     const double V = read(Parameter::Vcc);
-    sample(kFineStep, [&](double x) {
-        return Li * AmplitudBli * std::cos(x * Pi * 0.095) -
-               Ls * AmplitudBls * std::cos(x * Pi * 0.105) + V * std::sin(x * Pi * 0.1);
-    });
+    sample(kFineStep, [&](double x) { return transmitterOutput(sides, V, Pi, x); });
     drawConnected(Escala);
 }
 
@@ -36,7 +34,7 @@ void Redraw::TrazarEnvolventeSuperior() {
     Eje = 415;
     const double m = read(Parameter::Modulante);
     const double V = read(Parameter::Vcc);
-    sample(kEnvelopeStep, [&](double x) { return m * std::sin(x * Pi * 0.005) + V; });
+    sample(kEnvelopeStep, [&](double x) { return generatorOutput(m, V, Pi, x); });
     drawPoints(Escala);
 }
 
@@ -44,7 +42,7 @@ void Redraw::TrazarEnvolventeInferior() {
     Eje = 415;
     const double m = read(Parameter::Modulante);
     const double V = read(Parameter::Vcc);
-    sample(kEnvelopeStep, [&](double x) { return -V - m * std::sin(x * Pi * 0.005); });
+    sample(kEnvelopeStep, [&](double x) { return -generatorOutput(m, V, Pi, x); });
     drawPoints(Escala);
 }
 

@@ -15,9 +15,9 @@ double readBox(Parameter parameter, const QString& text, const QLocale& locale) 
     return *value;
 }
 
-BoxReader::BoxReader(TextOf textOf, QLocale locale)
+BoxReader::BoxReader(TextOf textOf, const QLocale& locale)
     : textOf_(std::move(textOf))
-    , locale_(std::move(locale)) {}
+    , locale_(locale) {}
 
 double BoxReader::read(Parameter parameter) {
     return readBox(parameter, textOf_(parameter), locale_);

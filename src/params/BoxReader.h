@@ -13,7 +13,7 @@ class BoxReader : public ParameterReader {
 public:
     using TextOf = std::function<QString(Parameter)>;
 
-    BoxReader(TextOf textOf, QLocale locale);
+    BoxReader(TextOf textOf, const QLocale& locale);
 
     double read(Parameter parameter) override;
 

@@ -1,6 +1,7 @@
 #include "display/Error.h"
 #include "display/RecordedPicture.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -69,14 +70,12 @@ TEST(RedrawFailure, BadTextStopsAtItsFirstUse) {
         EXPECT_EQ(stopped.error->parameter(), row.bad);
         EXPECT_EQ(stopped.drawn.front().kind, Kind::Clear);
         EXPECT_EQ(axesDrawn(stopped.drawn), row.axes);
-        std::size_t afterAxis = 0;
-        for (auto it = stopped.drawn.rbegin(); it != stopped.drawn.rend(); ++it) {
-            if (it->colour == PaletteColour::LightMagenta || it->kind == Kind::Clear) {
-                break;
-            }
-            ++afterAxis;
-        }
-        EXPECT_EQ(afterAxis, row.lastOperations);
+        const auto lastAxis =
+            std::find_if(stopped.drawn.rbegin(), stopped.drawn.rend(), [](const Operation& op) {
+                return op.colour == PaletteColour::LightMagenta || op.kind == Kind::Clear;
+            });
+        EXPECT_EQ(static_cast<std::size_t>(std::distance(stopped.drawn.rbegin(), lastAxis)),
+                  row.lastOperations);
     }
 }
 

@@ -11,12 +11,12 @@ using Kind = Operation::Kind;
 
 float minY(const std::vector<Operation>& ops) {
     return std::min_element(ops.begin(), ops.end(),
-                            [](auto& a, auto& b) { return a.to.y < b.to.y; })
+                            [](const auto& a, const auto& b) { return a.to.y < b.to.y; })
         ->to.y;
 }
 float maxY(const std::vector<Operation>& ops) {
     return std::max_element(ops.begin(), ops.end(),
-                            [](auto& a, auto& b) { return a.to.y < b.to.y; })
+                            [](const auto& a, const auto& b) { return a.to.y < b.to.y; })
         ->to.y;
 }
 
@@ -46,7 +46,7 @@ TEST(Redraw, GeneratorPrintsItsLabelAtTheAxisLeftEndThenOnePointPerColumn) {
 
     const std::vector<Operation> points(generator.begin() + 1, generator.end());
     EXPECT_TRUE(std::all_of(points.begin(), points.end(),
-                            [](auto& op) { return op.kind == Kind::Point && !op.colour; }));
+                            [](const auto& op) { return op.kind == Kind::Point && !op.colour; }));
     EXPECT_EQ(points.front().to, (CanvasPoint{0, 50})); // tone 0 on a DC level of 1
     EXPECT_EQ(points.back().to.x, 639.0F);
     // Swings between 80 - 30 * 2 and its axis, which it touches at its minima.

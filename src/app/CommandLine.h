@@ -1,0 +1,45 @@
+#pragma once
+
+#include "display/Parameters.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+namespace amsim {
+
+// What the program was asked to do on its command line.
+struct CommandLine {
+    enum class Action {
+        Window,  // no options: the simulator's window, as always
+        Help,    // --help
+        Version, // --version
+        Export,  // --export and/or --export-csv, with no window shown
+    };
+
+    Action action = Action::Window;
+    // The texts given for the parameter boxes, by Parameter; a box without
+    // one keeps its load value.
+    std::array<std::optional<QString>, kAllParameters.size()> texts{};
+    std::optional<QString> picturePath; // --export
+    std::optional<QString> csvPath;     // --export-csv
+
+    std::optional<QString> text(Parameter parameter) const {
+        return texts.at(static_cast<std::size_t>(parameter));
+    }
+};
+
+// Reads the arguments that follow the program's name. An option takes its
+// value from the next argument ("--fase -30") or after "=" ("--fase=-30").
+// Throws amsim::Error for an unknown option, a missing or repeated value, a
+// stray argument, or parameter values with nothing to export.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// The option a parameter's value is given with, without its dashes.
+QString optionName(Parameter parameter);
+
+QString helpText();
+QString versionText();
+
+} // namespace amsim

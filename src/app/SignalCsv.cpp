@@ -1,0 +1,39 @@
+#include "app/SignalCsv.h"
+
+#include <array>
+#include <charconv>
+
+namespace amsim {
+
+namespace {
+
+constexpr const char* kHeader = "x,generador,portadora,banda_superior,banda_inferior,salida,"
+                                "detector,audio_detectado\n";
+
+void append(std::string& text, double value) {
+    std::array<char, 32> digits{};
+    // 32 characters hold the longest shortest form of a double (24).
+    const std::to_chars_result written =
+        std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    text.append(digits.data(), written.ptr);
+}
+
+} // namespace
+
+std::string signalCsv(const std::vector<SignalSample>& table) {
+    std::string text = kHeader;
+    for (const SignalSample& row : table) {
+        const std::array values{row.x,         row.generator,   row.carrier,  row.upperSide,
+                                row.lowerSide, row.transmitter, row.detector, row.detectedAudio};
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if (i > 0) {
+                text += ',';
+            }
+            append(text, values[i]);
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+} // namespace amsim

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "display/SignalTable.h"
+
+#include <string>
+#include <vector>
+
+namespace amsim {
+
+// The sampled signals as comma-separated text: a header row of column names,
+// then one row per sample. Numbers are written with a decimal point whatever
+// the locale, in the shortest form that reads back to the same double.
+std::string signalCsv(const std::vector<SignalSample>& table);
+
+} // namespace amsim

@@ -1,0 +1,35 @@
+#include "display/SignalTable.h"
+
+#include "display/Redraw.h"
+#include "display/Signals.h"
+#include "display/Sweep.h"
+
+namespace amsim {
+
+std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const WindowValues& window) {
+    const double Pi = window.Pi;
+    const double m = parameters.read(Parameter::Modulante);
+    const double V = parameters.read(Parameter::Vcc);
+    const double Ls = parameters.read(Parameter::BlsSiNo);
+    const double Li = parameters.read(Parameter::BliSiNo);
+    const double F = parameters.read(Parameter::Fase);
+    const double AmplitudBls = m * 0.5;
+    const double AmplitudBli = m * 0.5;
+    const Sidebands sides{Li, AmplitudBli, Ls, AmplitudBls};
+
+    std::vector<SignalSample> table;
+    table.reserve(3200);
+    DetectorSmoothing smoothing;
+    sweep(kFineStep, [&](double x) {
+        const double product = finiteResult(detectorProduct(sides, V, F, Pi, x));
+        table.push_back({x, finiteResult(generatorOutput(m, V, Pi, x)),
+                         finiteResult(carrier(V, Pi, x)),
+                         finiteResult(upperSideFrequency(Ls, AmplitudBls, Pi, x)),
+                         finiteResult(lowerSideFrequency(Li, AmplitudBli, Pi, x)),
+                         finiteResult(transmitterOutput(sides, V, Pi, x)), product,
+                         finiteResult(smoothing.next(product))});
+    });
+    return table;
+}
+
+} // namespace amsim

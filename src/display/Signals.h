@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cmath>
+
+namespace amsim {
+
+// The bench's signals, each written once here for the oscilloscope and for
+// every other use of the values. x is both the time and the pixel column;
+// frequencies are factors of pi per pixel. The arguments are the parameters
+// (m the modulating amplitude, V the DC level, Li and Ls the sideband
+// factors, F the reinserted carrier's phase in degrees), the side
+// frequencies' working amplitudes AmplitudBli and AmplitudBls (m/2 each)
+// and the window's Pi. The products keep their order of evaluation: the
+// picture depends on every bit of them.
+
+inline constexpr double kToneFrequency = 0.005;
+inline constexpr double kCarrierFrequency = 0.1;
+inline constexpr double kUpperSideFrequency = 0.105;
+inline constexpr double kLowerSideFrequency = 0.095;
+
+// The audio generator's output: the tone on the DC level, m sin(0.005 pi x) + V.
+inline double generatorOutput(double m, double V, double Pi, double x) {
+    return m * std::sin(x * Pi * kToneFrequency) + V;
+}
+
+// The carrier, whose amplitude the DC level sets: V sin(0.1 pi x).
+inline double carrier(double V, double Pi, double x) {
+    return V * std::sin(x * Pi * kCarrierFrequency);
+}
+
+// The upper side frequency as the modulator makes it: Ls (m/2) sin(0.105 pi x).
+inline double upperSideFrequency(double Ls, double AmplitudBls, double Pi, double x) {
+    return Ls * AmplitudBls * std::sin(x * Pi * kUpperSideFrequency);
+}
+
+// The lower side frequency: Li (m/2) sin(0.095 pi x).
+inline double lowerSideFrequency(double Li, double AmplitudBli, double Pi, double x) {
+    return Li * AmplitudBli * std::sin(x * Pi * kLowerSideFrequency);
+}
+
+// The sideband factors with the side frequencies' working amplitudes.
+struct Sidebands {
+    double Li;
+    double AmplitudBli;
+    double Ls;
+    double AmplitudBls;
+};
+
+// What the transmitter sends, the side frequencies in cosine phase:
+// Li (m/2) cos(0.095 pi x) - Ls (m/2) cos(0.105 pi x) + V sin(0.1 pi x).
+inline double transmitterOutput(const Sidebands& sides, double V, double Pi, double x) {
+    return sides.Li * sides.AmplitudBli * std::cos(x * Pi * kLowerSideFrequency) -
+           sides.Ls * sides.AmplitudBls * std::cos(x * Pi * kUpperSideFrequency) +
+           V * std::sin(x * Pi * kCarrierFrequency);
+}
+
+// The product detector's output before smoothing: the received signal (side
+// frequencies in sine phase) times the carrier reinserted F degrees late,
+//   -cos(0.1 pi (x + F/18)) (Li (m/2) sin(0.095 pi x) - Ls (m/2) sin(0.105 pi x)
+//                            + V sin(0.1 pi x)).
+inline double detectorProduct(const Sidebands& sides, double V, double F, double Pi, double x) {
+    const double xr = x + F / 18.0;
+    const double c = -std::cos(xr * Pi * kCarrierFrequency);
+    const double r = sides.Li * sides.AmplitudBli * std::sin(x * Pi * kLowerSideFrequency) -
+                     sides.Ls * sides.AmplitudBls * std::sin(x * Pi * kUpperSideFrequency) +
+                     V * std::sin(x * Pi * kCarrierFrequency);
+    return c * r;
+}
+
+// The detector's two first-order smoothers, fed one product per sample of the
+// fine time base from rest; what leaves the second is the detected audio.
+struct DetectorSmoothing {
+    double Filtro1 = 0.0;
+    double Filtro2 = 0.0;
+
+    double next(double product) {
+        Filtro1 = 0.97 * Filtro1 + 0.03 * product;
+        Filtro2 = 0.97 * Filtro2 + 0.03 * Filtro1;
+        return Filtro2;
+    }
+};
+
+} // namespace amsim

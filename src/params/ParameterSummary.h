@@ -1,0 +1,32 @@
+#pragma once
+
+#include "display/Parameters.h"
+
+#include <QLocale>
+#include <QString>
+#include <functional>
+
+namespace amsim {
+
+// The five parameters as numbers, read from their boxes for one description.
+struct ParameterValues {
+    double mdl;
+    double Vcc;
+    double BliSiNo;
+    double BlsSiNo;
+    double fase;
+};
+
+// One Spanish sentence that tells a listener what the drawing shows: the mode
+// (AM, DSB, SSB with or without carrier, only the carrier, or no signal), the
+// modulation percentage when there is a carrier to modulate, and the phase
+// error of the reinserted carrier, with the locale's decimal separator:
+// "AM, modulación del 100 %, error de fase 0 grados".
+QString summarizeParameters(const ParameterValues& values, const QLocale& locale);
+
+// The same sentence from the boxes' current texts, or "Parámetros no
+// válidos: …" naming the boxes that do not hold a number. Never throws
+// amsim::Error, so it can describe a redraw that stopped.
+QString summarizeBoxes(const std::function<QString(Parameter)>& textOf, const QLocale& locale);
+
+} // namespace amsim

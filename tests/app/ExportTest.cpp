@@ -1,0 +1,240 @@
+#include "app/DesignFonts.h"
+#include "app/Form1.h"
+#include "display/SignalTable.h"
+#include "params/BoxReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <charconv>
+#include <gtest/gtest.h>
+
+namespace amsim {
+namespace {
+
+// The program itself, run as a user would: no display, no platform chosen.
+struct Finished {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class ExportTest : public testing::Test {
+protected:
+    Finished amsim(const QStringList& arguments,
+                   const QString& locale = QStringLiteral("C.UTF-8")) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name :
+             {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "LANG", "LC_NUMERIC", "LANGUAGE"}) {
+            environment.remove(QLatin1String(name));
+        }
+        environment.insert(QStringLiteral("LC_ALL"), locale);
+        // Keeps Qt's own note about a missing runtime folder off the error output.
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(folder.path());
+        process.start(QStringLiteral(AMSIM_EXECUTABLE), arguments);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    QString path(const char* name) const { return folder.filePath(QLatin1String(name)); }
+    QStringList filesWritten() const { return QDir(folder.path()).entryList(QDir::Files); }
+
+    QTemporaryDir folder;
+    QTemporaryDir runtime;
+};
+
+TEST_F(ExportTest, VersionAndHelpNeedNoDisplay) {
+    const Finished version = amsim({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, QStringLiteral("amsim " AMSIM_VERSION "\n"));
+    const Finished help = amsim({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith("Uso: amsim [opciones]")) << help.out.toStdString();
+    EXPECT_TRUE(help.err.isEmpty()) << help.err.toStdString();
+}
+
+// Nothing is written unless everything can be: values are checked, and the
+// redraw run, before the first file is touched.
+TEST_F(ExportTest, FailureExitsWithTwoAndTheWindowsMessageAndWritesNothing) {
+    struct Row {
+        const char* name;
+        QStringList arguments;
+        QString locale;
+        QString message;
+    };
+    const QString help = QStringLiteral(" Escriba «amsim --help» para ver las opciones.");
+    const Row rows[] = {
+        {"text that is not a number",
+         {"--vcc", "abc"},
+         "C.UTF-8",
+         "El valor de «V(cc)» no es un número: «abc»."},
+        {"point where the locale wants a comma",
+         {"--vcc", "0.8"},
+         "es_ES.UTF-8",
+         "El valor de «V(cc)» no es un número: «0.8»."},
+        {"empty text",
+         {"--fase="},
+         "C.UTF-8",
+         "El valor de «fase port reinsertada» está vacío: escriba un número."},
+        {"the first bad box in the redraw's order is named",
+         {"--bli", "x", "--mdl", "y"},
+         "C.UTF-8",
+         "El valor de «Modulante» no es un número: «y»."},
+        {"a redraw that overflows",
+         {"--mdl", "1e308"},
+         "C.UTF-8",
+         "Desbordamiento: con estos valores el dibujo no se puede calcular, porque algún "
+         "resultado es demasiado grande. Queda a la vista lo dibujado hasta ese punto; escriba "
+         "valores menores."},
+        {"unknown option",
+         {"--frecuencia", "2"},
+         "C.UTF-8",
+         "Opción desconocida: «--frecuencia»." + help},
+        {"missing value", {"--mdl"}, "C.UTF-8", "Falta el valor de la opción «--mdl»." + help},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Finished run = amsim(
+            QStringList{"--export", path("a.png"), "--export-csv", path("a.csv")} + row.arguments,
+            row.locale);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.err, row.message + "\n");
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_EQ(filesWritten(), QStringList{});
+    }
+}
+
+TEST_F(ExportTest, UnwritableFileStopsTheOtherOneToo) {
+    for (const auto& [picture, csv] : {std::pair{path("no/such/folder/a.png"), path("a.csv")},
+                                       std::pair{path("a.png"), folder.path()}}) {
+        SCOPED_TRACE(picture.toStdString() + " " + csv.toStdString());
+        const Finished run = amsim({"--export", picture, "--export-csv", csv});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.err.startsWith("No se pudo escribir el archivo «"))
+            << run.err.toStdString();
+        EXPECT_EQ(filesWritten(), QStringList{});
+    }
+}
+
+// The live window, shown and active as on a desktop, at the same texts.
+QImage liveWindow(const QLocale& locale, const std::map<Parameter, QString>& texts) {
+    installFontSubstitutes();
+    Form1 form(locale);
+    for (const auto& [parameter, text] : texts) {
+        form.box(parameter)->setText(text);
+    }
+    form.show();
+    form.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    return form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+long differingPixels(const QImage& a, const QImage& b) {
+    long count = 0;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y) {
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
+            count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+TEST_F(ExportTest, PictureIsTheLiveWindowsGrabPixelForPixel) {
+    struct Row {
+        const char* name;
+        QStringList arguments;
+        QString locale;
+        std::map<Parameter, QString> texts;
+    };
+    const Row rows[] = {
+        {"load values", {}, "C.UTF-8", {}},
+        {"SSB with a phase error, decimal comma",
+         {"--mdl", "0,6", "--vcc", "0,4", "--bls", "0", "--fase", "45"},
+         "es_ES.UTF-8",
+         {{Parameter::Modulante, "0,6"},
+          {Parameter::Vcc, "0,4"},
+          {Parameter::BlsSiNo, "0"},
+          {Parameter::Fase, "45"}}},
+        {"DSB",
+         {"--vcc=0", "--bli=1", "--fase=-30"},
+         "C.UTF-8",
+         {{Parameter::Vcc, "0"}, {Parameter::Fase, "-30"}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Finished run =
+            amsim(QStringList{"--export", path("a.png")} + row.arguments, row.locale);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+        const QImage exported = QImage(path("a.png")).convertToFormat(QImage::Format_RGB32);
+        const QImage live = liveWindow(QLocale(row.locale.section('.', 0, 0)), row.texts);
+        EXPECT_EQ(exported.size(), QSize(952, 700));
+        EXPECT_EQ(exported.size(), live.size());
+        EXPECT_EQ(differingPixels(exported, live), 0);
+        QFile::remove(path("a.png"));
+    }
+}
+
+std::vector<double> fieldsOf(const QByteArray& line) {
+    std::vector<double> values;
+    for (const QByteArray& field : line.split(',')) {
+        double value = 0.0;
+        const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+        EXPECT_TRUE(error == std::errc() && end == field.data() + field.size())
+            << "not a number with a decimal point: " << field.toStdString();
+        values.push_back(value);
+    }
+    return values;
+}
+
+// Under a decimal-comma locale the option texts take a comma, the file a point;
+// every value reads back to the bit of what the display computes.
+TEST_F(ExportTest, SamplesAreTheDisplaysValuesWithADecimalPoint) {
+    const Finished run = amsim({"--export-csv", path("a.csv"), "--export", path("a.png"), "--vcc",
+                                "0,8", "--bls", "0", "--fase", "-30,5"},
+                               "es_ES.UTF-8");
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(filesWritten(), (QStringList{"a.csv", "a.png"}));
+
+    QFile file(path("a.csv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = file.readAll().split('\n');
+    ASSERT_EQ(lines.takeLast(), QByteArray()); // the last row ends its line too
+    ASSERT_EQ(
+        lines.takeFirst(),
+        "x,generador,portadora,banda_superior,banda_inferior,salida,detector,audio_detectado");
+    ASSERT_EQ(lines.size(), 3195);
+
+    const std::map<Parameter, QString> texts{{Parameter::Modulante, "1"},
+                                             {Parameter::Vcc, "0,8"},
+                                             {Parameter::BliSiNo, "1"},
+                                             {Parameter::BlsSiNo, "0"},
+                                             {Parameter::Fase, "-30,5"}};
+    BoxReader reader([&texts](Parameter parameter) { return texts.at(parameter); },
+                     QLocale(QLocale::Spanish, QLocale::Spain));
+    const std::vector<SignalSample> table = sampleSignals(reader, WindowValues{});
+    ASSERT_EQ(table.size(), 3195U);
+    for (qsizetype k = 0; k < lines.size(); ++k) {
+        const SignalSample& s = table[static_cast<std::size_t>(k)];
+        ASSERT_EQ(fieldsOf(lines[k]),
+                  (std::vector<double>{s.x, s.generator, s.carrier, s.upperSide, s.lowerSide,
+                                       s.transmitter, s.detector, s.detectedAudio}))
+            << "row " << k;
+    }
+    // Spot checks against the formulas: the carrier is 0.8 sin(0.1 pi x), the
+    // upper side frequency is switched off.
+    const std::vector<double> row100 = fieldsOf(lines[100]);
+    EXPECT_NEAR(row100[0], 20.0, 1e-9);
+    EXPECT_NEAR(row100[2], 0.8 * std::sin(0.1 * M_PI * row100[0]), 1e-12);
+    EXPECT_EQ(row100[3], 0.0);
+}
+
+} // namespace
+} // namespace amsim
