@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors and runs
-# the whole test suite without a display; then runs it again built with
-# AddressSanitizer and UndefinedBehaviorSanitizer. The engine (canvas
-# interface and display) is also built and tested on its own, in a build that
-# never looks for Qt, so that it stays free of Qt.
+# the whole test suite without a display (the Debian package's check
+# included); then runs it again built with AddressSanitizer and
+# UndefinedBehaviorSanitizer, fuzzes the parameter handling for a minute and
+# runs the static analysis. The engine (canvas interface and display) is also
+# built and tested on its own, in a build that never looks for Qt, so that it
+# stays free of Qt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,3 +22,6 @@ ctest --preset engine
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 QT_QPA_PLATFORM=offscreen ctest --preset asan
+
+bash tools/fuzz.sh 60
+bash tools/lint.sh
