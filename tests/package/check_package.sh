@@ -11,7 +11,7 @@ fail() {
     exit 1
 }
 for tool in cpack dpkg-deb lintian appstreamcli; do
-    command -v "$tool" >/dev/null || fail "falta $tool (tools/package.sh lo instala)"
+    command -v "$tool" >/dev/null || fail "falta $tool (tools/setup.sh lo instala)"
 done
 
 work=$(mktemp -d)
