@@ -3,7 +3,6 @@
 #include "display/Error.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace amsim {
 
@@ -36,9 +35,9 @@ public:
     bool atEnd() const { return next_ >= arguments_.size(); }
     QString take() { return arguments_.at(next_++); }
 
-    QString valueOf(const QString& option, std::optional<QString>& inlineValue) {
+    QString valueOf(const QString& option, const std::optional<QString>& inlineValue) {
         if (inlineValue) {
-            return *std::exchange(inlineValue, std::nullopt);
+            return *inlineValue;
         }
         if (atEnd()) {
             throw Error::commandLine("Falta el valor de la opción " + quoted(option) + ".");
@@ -69,6 +68,37 @@ QString optionName(Parameter parameter) {
     return {};
 }
 
+namespace {
+
+// One argument taken apart: "--vcc=0.8" is the option "--vcc", named "vcc",
+// with the value "0.8" written inline.
+struct SplitArgument {
+    QString option;
+    QString name;
+    std::optional<QString> inlineValue;
+};
+
+SplitArgument split(const QString& argument) {
+    if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+        throw Error::commandLine("Argumento inesperado: " + quoted(argument) + ".");
+    }
+    const qsizetype equals = argument.indexOf(QLatin1Char('='));
+    SplitArgument result{equals < 0 ? argument : argument.left(equals), {}, std::nullopt};
+    if (equals >= 0) {
+        result.inlineValue = argument.mid(equals + 1);
+    }
+    if (result.option.startsWith(QLatin1String("--"))) {
+        result.name = result.option.mid(2);
+    }
+    return result;
+}
+
+bool isFlag(const SplitArgument& argument, QLatin1String shortForm, QLatin1String name) {
+    return (argument.option == shortForm || argument.name == name) && !argument.inlineValue;
+}
+
+} // namespace
+
 CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine result;
     bool help = false;
@@ -77,28 +107,18 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     ArgumentReader reader(arguments);
     while (!reader.atEnd()) {
         const QString argument = reader.take();
-        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
-            throw Error::commandLine("Argumento inesperado: " + quoted(argument) + ".");
-        }
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        const QString option = equals < 0 ? argument : argument.left(equals);
-        std::optional<QString> inlineValue;
-        if (equals >= 0) {
-            inlineValue = argument.mid(equals + 1);
-        }
-        const QString name = option.startsWith(QLatin1String("--")) ? option.mid(2) : QString();
-        if ((option == QLatin1String("-h") || name == QLatin1String("help")) && !inlineValue) {
+        const SplitArgument a = split(argument);
+        if (isFlag(a, QLatin1String("-h"), QLatin1String("help"))) {
             help = true;
-        } else if ((option == QLatin1String("-v") || name == QLatin1String("version")) &&
-                   !inlineValue) {
+        } else if (isFlag(a, QLatin1String("-v"), QLatin1String("version"))) {
             version = true;
-        } else if (name == QLatin1String("export")) {
-            setOnce(result.picturePath, option, reader.valueOf(option, inlineValue));
-        } else if (name == QLatin1String("export-csv")) {
-            setOnce(result.csvPath, option, reader.valueOf(option, inlineValue));
-        } else if (const std::optional<Parameter> parameter = parameterOption(name)) {
-            setOnce(result.texts.at(static_cast<std::size_t>(*parameter)), option,
-                    reader.valueOf(option, inlineValue));
+        } else if (a.name == QLatin1String("export")) {
+            setOnce(result.picturePath, a.option, reader.valueOf(a.option, a.inlineValue));
+        } else if (a.name == QLatin1String("export-csv")) {
+            setOnce(result.csvPath, a.option, reader.valueOf(a.option, a.inlineValue));
+        } else if (const std::optional<Parameter> parameter = parameterOption(a.name)) {
+            setOnce(result.texts.at(static_cast<std::size_t>(*parameter)), a.option,
+                    reader.valueOf(a.option, a.inlineValue));
             anyParameter = true;
         } else {
             throw Error::commandLine("Opción desconocida: " + quoted(argument) + ".");

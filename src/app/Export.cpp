@@ -38,8 +38,8 @@ void writeTexts(const CommandLine& commandLine, const Form1& form) {
 }
 
 BoxReader readerOf(const Form1& form) {
-    return BoxReader([&form](Parameter parameter) { return form.box(parameter)->text(); },
-                     QLocale::system());
+    return {[&form](Parameter parameter) { return form.box(parameter)->text(); },
+            QLocale::system()};
 }
 
 // The redraw the window is about to do, on a canvas of its own: whatever
@@ -53,7 +53,7 @@ void checkRedraw(const Form1& form) {
 QByteArray csvOf(const Form1& form) {
     BoxReader reader = readerOf(form);
     const std::string text = signalCsv(sampleSignals(reader, WindowValues{}));
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+    return {text.data(), static_cast<qsizetype>(text.size())};
 }
 
 // As on a desktop: the window shown and active, its first picture drawn.
