@@ -12,9 +12,10 @@ constexpr const char* kHeader = "x,generador,portadora,banda_superior,banda_infe
 
 void append(std::string& text, double value) {
     std::array<char, 32> digits{};
-    // 32 characters hold the longest shortest form of a double (24).
+    // 32 characters hold the longest shortest form of a double (24). A
+    // negative zero (the detector's first product) is written as plain 0.
     const std::to_chars_result written =
-        std::to_chars(digits.data(), digits.data() + digits.size(), value);
+        std::to_chars(digits.data(), digits.data() + digits.size(), value == 0.0 ? 0.0 : value);
     text.append(digits.data(), written.ptr);
 }
 
