@@ -33,7 +33,7 @@ Redraw::Redraw(Canvas& canvas, ParameterReader& parameters, const WindowValues& 
     , parameters_(parameters)
     , Pi(window.Pi)
     , Escala(window.Escala) {
-    samples_.reserve(3200);
+    samples_.reserve(kFineSampleCount);
 }
 
 double Redraw::read(Parameter parameter) {

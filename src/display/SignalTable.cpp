@@ -18,7 +18,7 @@ std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const Windo
     const Sidebands sides{Li, AmplitudBli, Ls, AmplitudBls};
 
     std::vector<SignalSample> table;
-    table.reserve(3200);
+    table.reserve(kFineSampleCount);
     DetectorSmoothing smoothing;
     sweep(kFineStep, [&](double x) {
         const double product = finiteResult(detectorProduct(sides, V, F, Pi, x));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 namespace amsim {
 
 // The oscilloscope's time base: x is both the pixel column and the time.
@@ -11,6 +13,7 @@ inline constexpr double kLastColumn = 639.0;
 inline constexpr double kFineStep = 0.2;
 inline constexpr double kColumnStep = 1.0;
 inline constexpr double kEnvelopeStep = 4.0;
+inline constexpr std::size_t kFineSampleCount = 3195;
 
 template <class Sample> void sweep(double step, Sample&& sample) {
     for (double x = 0.0; x <= kLastColumn; x += step) {
