@@ -11,10 +11,8 @@ namespace {
 // The boxes as the window leaves them after loading, read through the same
 // text conversion as the window's boxes.
 BoxReader startValues() {
-    return {[](Parameter parameter) {
-                return parameter == Parameter::Fase ? QStringLiteral("0") : QStringLiteral("1");
-            },
-            QLocale::c()};
+    return {[](Parameter parameter) { return parameter == Parameter::Fase ? "0" : "1"; },
+            NumberFormat{}};
 }
 
 // Accepts every operation and draws nothing: what is left is the computing.

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer target (preset fuzz: clang, AddressSanitizer and UBSan)
-# and fuzzes the parameter boxes and the redraw for the given number of
-# seconds (60 by default), starting from a copy of fuzz/corpus in a temporary
-# folder, so the repository is never written. Exits non-zero when the fuzzer
-# finds a crash; its input and the whole log are then kept in that folder.
+# Builds the libFuzzer targets (preset fuzz: clang, AddressSanitizer and UBSan)
+# and runs each for the given number of seconds (60 by default):
+#   amsim_parameter_fuzzer  the window's handlers and the redraw;
+#   amsim_number_fuzzer     the plain number rules against Qt's conversions.
+# Each starts from a copy of its seed corpus (fuzz/corpus/<name>) in a
+# temporary folder, so the repository is never written. Exits non-zero when a
+# fuzzer finds a fault; its input and the whole log are then kept in that folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,20 +20,26 @@ if [[ ! -f build/fuzz/CMakeCache.txt ]]; then
 fi
 cmake --build --preset fuzz
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/amsim-fuzz.XXXXXX")
-cp -r fuzz/corpus "$work/corpus"
+fuzz() {
+    local target=$1 corpus=$2
+    local work
+    work=$(mktemp -d "${TMPDIR:-/tmp}/amsim-fuzz.XXXXXX")
+    cp -r "fuzz/corpus/$corpus" "$work/corpus"
+    local status=0
+    QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 \
+        "build/fuzz/fuzz/$target" \
+        -max_total_time="$seconds" -timeout=60 -print_final_stats=1 \
+        -dict=fuzz/boxes.dict -artifact_prefix="$work/" \
+        "$work/corpus" </dev/null >"$work/fuzz.log" 2>&1 || status=$?
+    if ((status != 0)); then
+        tail -n 60 "$work/fuzz.log"
+        echo "$target encontró un fallo (código $status): el registro y la entrada quedan en $work" >&2
+        exit "$status"
+    fi
+    echo "$target:"
+    grep -E '^#[0-9]+[[:space:]]+DONE|^stat::' "$work/fuzz.log"
+    rm -rf "$work"
+}
 
-status=0
-QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 \
-    build/fuzz/fuzz/amsim_parameter_fuzzer \
-    -max_total_time="$seconds" -timeout=60 -print_final_stats=1 \
-    -dict=fuzz/boxes.dict -artifact_prefix="$work/" \
-    "$work/corpus" </dev/null >"$work/fuzz.log" 2>&1 || status=$?
-
-if ((status != 0)); then
-    tail -n 60 "$work/fuzz.log"
-    echo "El fuzzer encontró un fallo (código $status): el registro y la entrada quedan en $work" >&2
-    exit "$status"
-fi
-grep -E '^#[0-9]+[[:space:]]+DONE|^stat::' "$work/fuzz.log"
-rm -rf "$work"
+fuzz amsim_parameter_fuzzer parameters
+fuzz amsim_number_fuzzer numbers

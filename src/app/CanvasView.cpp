@@ -1,5 +1,7 @@
 #include "app/CanvasView.h"
 
+#include "params/ParameterSummary.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -10,7 +12,8 @@ CanvasView::CanvasView(QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(QStringLiteral("Osciloscopio y analizador de espectro"));
+    setAccessibleName(
+        QString::fromUtf8(kDrawingName.data(), static_cast<qsizetype>(kDrawingName.size())));
 }
 
 void CanvasView::setImage(const QImage& image) {

@@ -2,6 +2,7 @@
 
 #include "app/DesignFonts.h"
 #include "app/Form1.h"
+#include "app/LocaleFormat.h"
 #include "app/SignalCsv.h"
 #include "canvas/QtRasterCanvas.h"
 #include "display/Error.h"
@@ -38,8 +39,8 @@ void writeTexts(const CommandLine& commandLine, const Form1& form) {
 }
 
 BoxReader readerOf(const Form1& form) {
-    return {[&form](Parameter parameter) { return form.box(parameter)->text(); },
-            QLocale::system()};
+    return {[&form](Parameter parameter) { return form.box(parameter)->text().toStdString(); },
+            numberFormatOf(QLocale::system())};
 }
 
 // The redraw the window is about to do, on a canvas of its own: whatever

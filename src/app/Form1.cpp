@@ -2,14 +2,13 @@
 
 #include "app/CanvasView.h"
 #include "app/DesignFonts.h"
+#include "app/LocaleFormat.h"
 #include "display/Graficar.h"
-#include "params/PanelTexts.h"
 #include "params/ParameterSummary.h"
 
 #include <QMessageBox>
 #include <QResizeEvent>
 #include <QShowEvent>
-#include <cmath>
 #include <cstdio>
 
 // Resources compiled into a static library must be registered by hand.
@@ -27,16 +26,16 @@ const QString kMessageTitle = QStringLiteral("Simulador de AM, DSB y SSB");
 
 Form1::Form1(const QLocale& locale, QWidget* parent)
     : QWidget(parent)
-    , locale_(locale)
     , canvas_(QSize(952, 700), windowFont(), QColor(Qt::black))
-    , reader_([this](Parameter parameter) { return box(parameter)->text(); }, locale) {
+    , handlers_(*this, numberFormatOf(locale))
+    , reader_([this](Parameter parameter) { return text(parameter); }, handlers_.format()) {
     registerPictures();
     ui_.setupUi(this);
     applyDesignFonts();
     view_ = new CanvasView(this);
     stackCanvas();
     connectHandlers();
-    Form_Load();
+    handlers_.Form_Load();
     ui_.ModulanteSubir->setFocus(Qt::OtherFocusReason);
 }
 
@@ -85,27 +84,15 @@ void Form1::applyDesignFonts() {
     ui_.Label8->setFont(titleFont());
 }
 
+// Every button runs the shared handler of its name.
 void Form1::connectHandlers() {
-    connect(ui_.ModulanteSubir, &QPushButton::clicked, this, &Form1::ModulanteSubir_Click);
-    connect(ui_.ModulanteBajar, &QPushButton::clicked, this, &Form1::ModulanteBajar_Click);
-    connect(ui_.VccSubir, &QPushButton::clicked, this, &Form1::VccSubir_Click);
-    connect(ui_.VccBajar, &QPushButton::clicked, this, &Form1::VccBajar_Click);
-    connect(ui_.FaseSubir, &QPushButton::clicked, this, &Form1::FaseSubir_Click);
-    connect(ui_.FaseBajar, &QPushButton::clicked, this, &Form1::FaseBajar_Click);
-    connect(ui_.BliSi, &QPushButton::clicked, this, &Form1::BliSi_Click);
-    connect(ui_.BlsSi, &QPushButton::clicked, this, &Form1::BlsSi_Click);
-    connect(ui_.Ayuda, &QPushButton::clicked, this, &Form1::Ayuda_Click);
-    connect(ui_.Acerca, &QPushButton::clicked, this, &Form1::Acerca_Click);
-}
-
-void Form1::Form_Load() {
-    ui_.mdl->setText(QStringLiteral("1"));
-    ui_.Vcc->setText(QStringLiteral("1"));
-    ui_.BliSiNo->setText(QStringLiteral("1"));
-    ui_.BlsSiNo->setText(QStringLiteral("1"));
-    window_.Pi = 4.0 * std::atan(1.0);
-    ui_.fase->setText(QStringLiteral("0"));
-    window_.Escala = 30;
+    for (QPushButton* button : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (const std::optional<Handlers::Click> click =
+                Handlers::clickOf(button->objectName().toStdString())) {
+            connect(button, &QPushButton::clicked, this,
+                    [this, click = *click] { guarded([this, click] { (handlers_.*click)(); }); });
+        }
+    }
 }
 
 // The first picture is drawn when the window first becomes visible; coming
@@ -114,12 +101,8 @@ void Form1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!activated_) {
         activated_ = true;
-        Form_Activate();
+        guarded([this] { handlers_.Form_Activate(); });
     }
-}
-
-void Form1::Form_Activate() {
-    guarded([this] { Graficar(); });
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
@@ -129,49 +112,41 @@ void Form1::resizeEvent(QResizeEvent* event) {
     view_->setImage(canvas_.image());
 }
 
-void Form1::step(const StepRule& rule) {
-    guarded([this, &rule] {
-        QLineEdit* target = box(rule.box);
-        target->setText(steppedText(rule, target->text(), locale_));
-        Graficar();
-    });
+std::string Form1::text(Parameter parameter) const {
+    return box(parameter)->text().toStdString();
 }
 
-void Form1::toggle(Parameter sideband) {
-    guarded([this, sideband] {
-        QLineEdit* target = box(sideband);
-        target->setText(toggledText(sideband, target->text(), locale_));
-        Graficar();
-    });
+void Form1::setText(Parameter parameter, const std::string& text) {
+    box(parameter)->setText(QString::fromStdString(text));
 }
 
-void Form1::Ayuda_Click() {
-    showOrHidePanel(ui_.Text1, helpParagraphs());
+QPlainTextEdit* Form1::panel(Panel which) const {
+    return which == Panel::Help ? ui_.Text1 : ui_.AcercaTexto;
 }
 
-void Form1::Acerca_Click() {
-    showOrHidePanel(ui_.AcercaTexto, aboutPieces());
+bool Form1::isPanelShown(Panel panel) const {
+    return !this->panel(panel)->isHidden();
 }
 
-// A shown panel covers the traces and is not drawn over; hiding it redraws
-// the picture it covered. Either way the text is built afresh, so nothing
-// the user typed into the panel survives the click.
-void Form1::showOrHidePanel(QPlainTextEdit* panel, const QStringList& pieces) {
-    guarded([this, panel, &pieces] {
-        if (!panel->isHidden()) {
-            panel->hide();
-            Graficar();
-        } else {
-            panel->show();
-            panel->raise(); // the panel just asked for lies in front of the other
+void Form1::showPanel(Panel panel) {
+    this->panel(panel)->show();
+    this->panel(panel)->raise();
+}
 
-            panel->resize(panel->width(), 665);
-            panel->resize(600, panel->height());
-            panel->move(panel->x(), 24);
-            panel->move(20, panel->y());
-        }
-        panel->setPlainText(panelText(pieces));
-    });
+void Form1::hidePanel(Panel panel) {
+    this->panel(panel)->hide();
+}
+
+void Form1::placePanel(Panel panel, const PanelGeometry& geometry) {
+    QPlainTextEdit* target = this->panel(panel);
+    target->resize(target->width(), geometry.height);
+    target->resize(geometry.width, target->height());
+    target->move(target->x(), geometry.top);
+    target->move(geometry.left, target->y());
+}
+
+void Form1::setPanelText(Panel panel, const std::string& text) {
+    this->panel(panel)->setPlainText(QString::fromStdString(text));
 }
 
 void Form1::Graficar() {
@@ -181,12 +156,12 @@ void Form1::Graficar() {
     // Described first too: a redraw changes no box, and a stopped one must
     // not leave the description of the picture before.
     describeDrawing();
-    amsim::Graficar(canvas_, reader_, window_);
+    amsim::Graficar(canvas_, reader_, handlers_.window());
 }
 
 void Form1::describeDrawing() {
-    view_->setDescription(
-        summarizeBoxes([this](Parameter parameter) { return box(parameter)->text(); }, locale_));
+    view_->setDescription(QString::fromStdString(summarizeBoxes(
+        [this](Parameter parameter) { return text(parameter); }, handlers_.format())));
 }
 
 template <class Handler> void Form1::guarded(Handler&& handler) noexcept {

@@ -2,15 +2,14 @@
 
 #include "canvas/QtRasterCanvas.h"
 #include "display/Error.h"
-#include "display/WindowValues.h"
 #include "params/BoxReader.h"
-#include "params/StepRules.h"
+#include "params/Controls.h"
+#include "params/Handlers.h"
 #include "ui_Form1.h"
 
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
-#include <QStringList>
 #include <QWidget>
 
 namespace amsim {
@@ -18,8 +17,9 @@ namespace amsim {
 class CanvasView;
 
 // The simulator's one window: the bench's controls, and the canvas on which
-// Graficar draws the traces and spectra. The five boxes own the parameters.
-class Form1 : public QWidget {
+// Graficar draws the traces and spectra. The five boxes own the parameters;
+// the shared handlers change them through the Controls this window shows.
+class Form1 : public QWidget, private Controls {
     Q_OBJECT
 
 public:
@@ -35,25 +35,20 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void Form_Load();
-    void Form_Activate();
-    void ModulanteSubir_Click() { step(kModulanteSubir); }
-    void ModulanteBajar_Click() { step(kModulanteBajar); }
-    void VccSubir_Click() { step(kVccSubir); }
-    void VccBajar_Click() { step(kVccBajar); }
-    void FaseSubir_Click() { step(kFaseSubir); }
-    void FaseBajar_Click() { step(kFaseBajar); }
-    void BliSi_Click() { toggle(Parameter::BliSiNo); }
-    void BlsSi_Click() { toggle(Parameter::BlsSiNo); }
-    void Ayuda_Click();
-    void Acerca_Click();
+    // Controls, over the window's widgets.
+    std::string text(Parameter parameter) const override;
+    void setText(Parameter parameter, const std::string& text) override;
+    bool isPanelShown(Panel panel) const override;
+    void showPanel(Panel panel) override;
+    void hidePanel(Panel panel) override;
+    void placePanel(Panel panel, const PanelGeometry& geometry) override;
+    void setPanelText(Panel panel, const std::string& text) override;
+    void redraw() override { Graficar(); }
 
+    QPlainTextEdit* panel(Panel which) const;
     void applyDesignFonts();
     void connectHandlers();
     void stackCanvas();
-    void showOrHidePanel(QPlainTextEdit* panel, const QStringList& pieces);
-    void step(const StepRule& rule);
-    void toggle(Parameter sideband);
     void Graficar();
     void describeDrawing();
 
@@ -65,11 +60,10 @@ private:
     void releaseHeldButtons() noexcept;
 
     Ui::Form1 ui_;
-    QLocale locale_;
     QtRasterCanvas canvas_;
     CanvasView* view_ = nullptr;
+    Handlers handlers_;
     BoxReader reader_;
-    WindowValues window_;
     bool activated_ = false;
 };
 

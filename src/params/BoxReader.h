@@ -1,28 +1,29 @@
 #pragma once
 
 #include "display/Parameters.h"
+#include "params/NumberText.h"
 
-#include <QLocale>
-#include <QString>
 #include <functional>
+#include <string>
+#include <string_view>
 
 namespace amsim {
 
 // Reads a parameter from the current text of its box, every time it is asked.
 class BoxReader : public ParameterReader {
 public:
-    using TextOf = std::function<QString(Parameter)>;
+    using TextOf = std::function<std::string(Parameter)>;
 
-    BoxReader(TextOf textOf, const QLocale& locale);
+    BoxReader(TextOf textOf, NumberFormat format);
 
     double read(Parameter parameter) override;
 
 private:
     TextOf textOf_;
-    QLocale locale_;
+    NumberFormat format_;
 };
 
 // The text as a number, or amsim::Error naming the box and quoting the text.
-double readBox(Parameter parameter, const QString& text, const QLocale& locale);
+double readBox(Parameter parameter, std::string_view text, const NumberFormat& format);
 
 } // namespace amsim

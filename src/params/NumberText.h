@@ -1,21 +1,36 @@
 #pragma once
 
-#include <QLocale>
-#include <QString>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace amsim {
 
 // How the parameter boxes turn text into numbers and back, in the user's
 // regional settings: the locale's decimal separator, never digit grouping.
+// Texts are UTF-8.
 
-// The box's text as a finite number, or nothing when it is not one. Blanks
-// around the number are ignored; group separators, "inf" and "nan" are not
-// numbers, so a "0,6" typed in a point locale never passes as 6.
-std::optional<double> textToNumber(const QString& text, const QLocale& locale);
+// What the regional settings change in a written number: the decimal
+// separator ("." or ",") and the letter before an exponent ("e" in the
+// plain C locale, "E" in the others).
+struct NumberFormat {
+    std::string decimalSeparator = ".";
+    std::string exponent = "e";
+};
 
-// At most 15 significant digits, trailing zeros dropped, no grouping;
-// whole values show no decimal part ("0", "1", "-60").
-QString numberToText(double value, const QLocale& locale);
+// The box's text as a finite number, or nothing when it is not one. The
+// grammar is [sign] digits [separator digits] [e|E [sign] digits], with a
+// digit somewhere in the mantissa; the sign is "+", "-" or the minus sign
+// U+2212. Blanks around the number (every Unicode space, tab and line break)
+// are ignored; group separators, hexadecimal, "inf" and "nan" are not
+// numbers, so a "0,6" typed in a point locale never passes as 6. A value
+// beyond the double range, or one so small that it would read as 0, is not
+// a number either.
+std::optional<double> textToNumber(std::string_view text, const NumberFormat& format);
+
+// At most 15 significant digits, trailing zeros dropped, no grouping; whole
+// values show no decimal part ("0", "1", "-60"), and magnitudes from 1e15 or
+// below 1e-4 an exponent of at least two digits ("1E+20", "2,5E-07").
+std::string numberToText(double value, const NumberFormat& format);
 
 } // namespace amsim

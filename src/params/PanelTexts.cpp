@@ -2,92 +2,102 @@
 
 namespace amsim {
 
-QStringList helpParagraphs() {
-    return {
-        QStringLiteral(
+const std::vector<std::string_view>& helpParagraphs() {
+    static const std::vector<std::string_view> paragraphs{
+        std::string_view(
             "Este programa intenta transmitir el concepto de estos modos de modulación de "
             "amplitud: AM (portadora y ambas bandas laterales), DSB (doble banda lateral "
             "con portadora suprimida) y SSB (banda lateral única). Los presenta como si "
             "usted estuviera sentado frente a un banco de trabajo con un generador de "
             "audio, un transmisor multimodo, un receptor, un osciloscopio y un "
             "analizador de espectro."),
-        QStringLiteral(
+        std::string_view(
             "Se puede controlar a voluntad el nivel de la modulante y la tensión continua "
             "superpuesta, V(cc), y anular una de las bandas laterales o ambas. Los "
             "resultados se ven de inmediato en el osciloscopio y en el analizador de "
             "espectro."),
-        QStringLiteral(
+        std::string_view(
             "Se supone que la modulación se hace con un modulador balanceado, incluso en "
             "AM. En una etapa de salida real modulada en alto nivel, una modulación "
             "superior al 100 % recorta la señal. El simulador no representa ese "
             "recorte: su salida es siempre la portadora multiplicada por la suma de la "
             "modulante y la continua, y cuando esa suma se hace negativa la portadora "
             "simplemente invierte su fase."),
-        QStringLiteral("Para DSB y SSB se supone, por simplicidad, que la señal se genera "
-                       "directamente en la frecuencia de salida, sin generarla primero en una "
-                       "frecuencia más baja y trasladarla después con mezcladores, como suele "
-                       "hacerse en los equipos reales."),
-        QStringLiteral(
+        std::string_view("Para DSB y SSB se supone, por simplicidad, que la señal se genera "
+                         "directamente en la frecuencia de salida, sin generarla primero en una "
+                         "frecuencia más baja y trasladarla después con mezcladores, como suele "
+                         "hacerse en los equipos reales."),
+        std::string_view(
             "En el receptor se demodula siempre con un detector de producto. Más adelante "
             "se añadirá un detector de pico (detector de envolvente). El audio "
             "detectado se destaca en color verde sobre la salida del detector."),
-        QStringLiteral("Inicialmente se asigna un valor de 1 a la amplitud de la modulante y un "
-                       "valor de 1 a la continua superpuesta, V(cc), lo que equivale a una "
-                       "modulación del 100 %, y pasan ambas bandas laterales. Suba y baje "
-                       "Modulante y V(cc) con sus botones y observe los niveles y las formas de "
-                       "onda. La amplitud de las bandas laterales es proporcional a la de la "
-                       "modulante, mientras que la portadora depende solo de la continua. Con "
-                       "V(cc) en cero la portadora desaparece y se obtiene DSB; sin embargo, el "
-                       "audio detectado no cambia, lo que demuestra que la portadora no transporta "
-                       "información."),
-        QStringLiteral("Ahora anule una de las bandas laterales y tendrá SSB, con la mitad de la "
-                       "potencia de DSB. La tensión detectada se reduce a la mitad, de modo que la "
-                       "potencia de audio cae a la cuarta parte y la relación señal/ruido empeora "
-                       "cuatro veces (6 dB). Pero un receptor de SSB necesita solo la mitad del "
-                       "ancho de banda y, por lo tanto, deja pasar la mitad de la potencia de "
-                       "ruido, con lo que la pérdida neta es de dos veces (3 dB). Un transmisor "
-                       "que ponga en la única banda lateral la potencia de las dos bandas "
-                       "laterales de DSB alcanza la relación señal/ruido de DSB con la mitad del "
-                       "ancho de banda."),
-        QStringLiteral("Juegue con la fase de la portadora reinsertada. En SSB la fase no tiene "
-                       "influencia: el audio detectado conserva su amplitud y solo se corre en el "
-                       "tiempo. En AM y DSB, un error de fase de 90 grados hace desaparecer el "
-                       "audio detectado y uno de 180 grados lo invierte. En la práctica no se "
-                       "puede reinsertar la portadora exactamente en la frecuencia correcta, así "
-                       "que el error de fase varía sin cesar y el audio aparece y desaparece con "
-                       "un sonido de gorgoteo. Con V(cc) y sin modulante, el detector funciona "
-                       "como detector de fase: entrega una tensión continua que depende de la "
-                       "fase de la portadora reinsertada."),
+        std::string_view(
+            "Inicialmente se asigna un valor de 1 a la amplitud de la modulante y un "
+            "valor de 1 a la continua superpuesta, V(cc), lo que equivale a una "
+            "modulación del 100 %, y pasan ambas bandas laterales. Suba y baje "
+            "Modulante y V(cc) con sus botones y observe los niveles y las formas de "
+            "onda. La amplitud de las bandas laterales es proporcional a la de la "
+            "modulante, mientras que la portadora depende solo de la continua. Con "
+            "V(cc) en cero la portadora desaparece y se obtiene DSB; sin embargo, el "
+            "audio detectado no cambia, lo que demuestra que la portadora no transporta "
+            "información."),
+        std::string_view(
+            "Ahora anule una de las bandas laterales y tendrá SSB, con la mitad de la "
+            "potencia de DSB. La tensión detectada se reduce a la mitad, de modo que la "
+            "potencia de audio cae a la cuarta parte y la relación señal/ruido empeora "
+            "cuatro veces (6 dB). Pero un receptor de SSB necesita solo la mitad del "
+            "ancho de banda y, por lo tanto, deja pasar la mitad de la potencia de "
+            "ruido, con lo que la pérdida neta es de dos veces (3 dB). Un transmisor "
+            "que ponga en la única banda lateral la potencia de las dos bandas "
+            "laterales de DSB alcanza la relación señal/ruido de DSB con la mitad del "
+            "ancho de banda."),
+        std::string_view(
+            "Juegue con la fase de la portadora reinsertada. En SSB la fase no tiene "
+            "influencia: el audio detectado conserva su amplitud y solo se corre en el "
+            "tiempo. En AM y DSB, un error de fase de 90 grados hace desaparecer el "
+            "audio detectado y uno de 180 grados lo invierte. En la práctica no se "
+            "puede reinsertar la portadora exactamente en la frecuencia correcta, así "
+            "que el error de fase varía sin cesar y el audio aparece y desaparece con "
+            "un sonido de gorgoteo. Con V(cc) y sin modulante, el detector funciona "
+            "como detector de fase: entrega una tensión continua que depende de la "
+            "fase de la portadora reinsertada."),
     };
+    return paragraphs;
 }
 
-QStringList aboutPieces() {
-    return {
-        QStringLiteral("07/03/2018 Simulador de AM, DSB y SSB"),
-        QStringLiteral("Este es un programa gratuito que se construye a partir de su código "
-                       "fuente. Para obtenerlo, clone el repositorio git del proyecto. En Debian "
-                       "12, ejecute como root, desde la carpeta del proyecto, la orden «bash "
-                       "tools/run.sh»: ese guion instala con apt-get lo que falte, compila el "
-                       "programa con CMake y arranca el simulador. Agradeceremos la ayuda de "
-                       "quien pueda hacerlo funcionar en línea, en un navegador web. Para "
-                       "consultas, sugerencias o avisos de errores, escriba en el gestor de "
-                       "incidencias del proyecto."),
-        QStringLiteral("Se probó en Debian 12 con Qt 6.4.2, en un escritorio X11 y con la "
-                       "plataforma «offscreen» de las pruebas automáticas. Instalado como "
-                       "paquete, su entrada de menú se coloca en la categoría Educación; en los "
-                       "escritorios que ordenan las aplicaciones por categorías, se encuentra "
-                       "en:"),
-        QStringLiteral("Aplicaciones -> Educación -> Simulador de AM, DSB y SSB"),
-        QStringLiteral("NOTA: como en textos similares, se supone que la modulante es senoidal. La "
-                       "voz real tiene una relación muy alta entre su potencia de pico y su "
-                       "potencia media, pero para la enseñanza una senoide sirve mejor que la "
-                       "forma de onda de un «hola» dicho ante el micrófono."),
+const std::vector<std::string_view>& aboutPieces() {
+    static const std::vector<std::string_view> pieces{
+        std::string_view("07/03/2018 Simulador de AM, DSB y SSB"),
+        std::string_view(
+            "Este es un programa gratuito que se construye a partir de su código "
+            "fuente. Para obtenerlo, clone el repositorio git del proyecto. En Debian "
+            "12, ejecute como root, desde la carpeta del proyecto, la orden «bash "
+            "tools/run.sh»: ese guion instala con apt-get lo que falte, compila el "
+            "programa con CMake y arranca el simulador. El mismo simulador funciona en "
+            "cualquier navegador web a partir de un solo archivo, amsim.html, que hace "
+            "la orden «bash tools/web.sh»: se abre desde el disco o una memoria USB, "
+            "se envía por correo o se publica en una página web, sin instalar nada y "
+            "sin conexión a la red. Para consultas, sugerencias o avisos de errores, "
+            "escriba en el gestor de incidencias del proyecto."),
+        std::string_view("Se probó en Debian 12 con Qt 6.4.2, en un escritorio X11 y con la "
+                         "plataforma «offscreen» de las pruebas automáticas, y su página web en "
+                         "Chromium. Instalado como "
+                         "paquete, su entrada de menú se coloca en la categoría Educación; en los "
+                         "escritorios que ordenan las aplicaciones por categorías, se encuentra "
+                         "en:"),
+        std::string_view("Aplicaciones -> Educación -> Simulador de AM, DSB y SSB"),
+        std::string_view(
+            "NOTA: como en textos similares, se supone que la modulante es senoidal. La "
+            "voz real tiene una relación muy alta entre su potencia de pico y su "
+            "potencia media, pero para la enseñanza una senoide sirve mejor que la "
+            "forma de onda de un «hola» dicho ante el micrófono."),
     };
+    return pieces;
 }
 
-QString panelText(const QStringList& pieces) {
-    QString text;
-    for (const QString& piece : pieces) {
+std::string panelText(const std::vector<std::string_view>& pieces) {
+    std::string text;
+    for (const std::string_view piece : pieces) {
         text += piece;
         text += kParagraphSeparator;
     }

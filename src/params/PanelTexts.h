@@ -1,29 +1,29 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-#include <QStringView>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace amsim {
 
-// The texts of the help panel and the about panel. Each panel's text is
-// composed afresh from these constant pieces on every click of its button, so
-// whatever the user typed into a panel never survives.
+// The texts of the help panel and the about panel, in UTF-8. Each panel's
+// text is composed afresh from these constant pieces on every click of its
+// button, so whatever the user typed into a panel never survives.
 
 // The paragraph separator: CR LF written twice, which leaves one empty line
 // between paragraphs in the multi-line text box.
-inline constexpr QStringView kParagraphSeparator{u"\r\n\r\n", 4};
+inline constexpr std::string_view kParagraphSeparator = "\r\n\r\n";
 
 // The eight paragraphs of the help panel, in order. None contains a line break.
-QStringList helpParagraphs();
+const std::vector<std::string_view>& helpParagraphs();
 
 // The five pieces of the about panel, in order: the dated title line, the
 // distribution note, where it was tried, the menu path (one line) and the
 // modelling note. None contains a line break.
-QStringList aboutPieces();
+const std::vector<std::string_view>& aboutPieces();
 
 // Every piece followed by the separator, the last one included, so a panel's
 // text always ends with an empty line.
-QString panelText(const QStringList& pieces);
+std::string panelText(const std::vector<std::string_view>& pieces);
 
 } // namespace amsim

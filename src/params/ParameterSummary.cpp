@@ -1,11 +1,8 @@
 #include "params/ParameterSummary.h"
 
-#include "params/NumberText.h"
-
-#include <QStringList>
 #include <cmath>
 #include <optional>
-#include <string_view>
+#include <vector>
 
 namespace amsim {
 
@@ -24,71 +21,78 @@ Components componentsOf(const ParameterValues& values) {
     return {values.Vcc != 0.0, tone && values.BliSiNo != 0.0, tone && values.BlsSiNo != 0.0};
 }
 
-QString modeOf(const Components& on) {
+std::string modeOf(const Components& on) {
     if (on.lower && on.upper) {
-        return on.carrier ? QStringLiteral("AM") : QStringLiteral("DSB");
+        return on.carrier ? "AM" : "DSB";
     }
     if (on.lower || on.upper) {
-        const QString sideband = on.upper ? QStringLiteral("banda lateral superior")
-                                          : QStringLiteral("banda lateral inferior");
-        return (on.carrier ? QStringLiteral("SSB con portadora, %1")
-                           : QStringLiteral("SSB sin portadora, %1"))
-            .arg(sideband);
+        const std::string sideband = on.upper ? "banda lateral superior" : "banda lateral inferior";
+        return (on.carrier ? "SSB con portadora, " : "SSB sin portadora, ") + sideband;
     }
-    return on.carrier ? QStringLiteral("Solo portadora") : QStringLiteral("Sin señal");
+    return on.carrier ? "Solo portadora" : "Sin señal";
 }
 
 // The depth of the envelope: a negative level or tone only turns the carrier
 // over, so the magnitudes count. One decimal is all a listener needs.
-QString modulationOf(const ParameterValues& values, const QLocale& locale) {
+std::string modulationOf(const ParameterValues& values, const NumberFormat& format) {
     const double percent = 100.0 * std::abs(values.mdl) / std::abs(values.Vcc);
     if (!std::isfinite(percent * 10.0)) {
-        return QStringLiteral("modulación demasiado grande para expresarla");
+        return "modulación demasiado grande para expresarla";
     }
-    return QStringLiteral("modulación del %1 %")
-        .arg(numberToText(std::round(percent * 10.0) / 10.0, locale));
+    return "modulación del " + numberToText(std::round(percent * 10.0) / 10.0, format) + " %";
 }
 
-QString phaseErrorOf(double fase, const QLocale& locale) {
-    const QString unit = std::abs(fase) == 1.0 ? QStringLiteral("grado") : QStringLiteral("grados");
-    return QStringLiteral("error de fase %1 %2").arg(numberToText(fase, locale), unit);
+std::string phaseErrorOf(double fase, const NumberFormat& format) {
+    const char* unit = std::abs(fase) == 1.0 ? "grado" : "grados";
+    return "error de fase " + numberToText(fase, format) + " " + unit;
 }
 
-QString quotedLabel(Parameter parameter) {
-    const std::string_view label = parameterLabel(parameter);
-    return QStringLiteral("«%1»").arg(
-        QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+std::string joined(const std::vector<std::string>& parts, std::string_view separator) {
+    std::string text;
+    for (const std::string& part : parts) {
+        if (!text.empty()) {
+            text += separator;
+        }
+        text += part;
+    }
+    return text;
+}
+
+std::string quotedLabel(Parameter parameter) {
+    return "«" + std::string(parameterLabel(parameter)) + "»";
 }
 
 // "«A» no es un número", "«A» y «B» no son números", "«A», «B» y «C» …".
-QString notNumbers(QStringList labels) {
+std::string notNumbers(std::vector<std::string> labels) {
     if (labels.size() == 1) {
-        return QStringLiteral("%1 no es un número").arg(labels.first());
+        return labels.front() + " no es un número";
     }
-    const QString last = labels.takeLast();
-    return QStringLiteral("%1 y %2 no son números").arg(labels.join(QStringLiteral(", ")), last);
+    const std::string last = labels.back();
+    labels.pop_back();
+    return joined(labels, ", ") + " y " + last + " no son números";
 }
 
 } // namespace
 
-QString summarizeParameters(const ParameterValues& values, const QLocale& locale) {
+std::string summarizeParameters(const ParameterValues& values, const NumberFormat& format) {
     const Components on = componentsOf(values);
-    QStringList parts{modeOf(on)};
+    std::vector<std::string> parts{modeOf(on)};
     if (on.carrier && (on.lower || on.upper)) {
-        parts << modulationOf(values, locale);
+        parts.push_back(modulationOf(values, format));
     }
     if (on.carrier || on.lower || on.upper) {
-        parts << phaseErrorOf(values.fase, locale);
+        parts.push_back(phaseErrorOf(values.fase, format));
     }
-    return parts.join(QStringLiteral(", "));
+    return joined(parts, ", ");
 }
 
-QString summarizeBoxes(const std::function<QString(Parameter)>& textOf, const QLocale& locale) {
-    QStringList invalid;
+std::string summarizeBoxes(const std::function<std::string(Parameter)>& textOf,
+                           const NumberFormat& format) {
+    std::vector<std::string> invalid;
     const auto read = [&](Parameter parameter) {
-        const std::optional<double> number = textToNumber(textOf(parameter), locale);
+        const std::optional<double> number = textToNumber(textOf(parameter), format);
         if (!number) {
-            invalid << quotedLabel(parameter);
+            invalid.push_back(quotedLabel(parameter));
         }
         return number.value_or(0.0);
     };
@@ -96,10 +100,10 @@ QString summarizeBoxes(const std::function<QString(Parameter)>& textOf, const QL
     const ParameterValues values{read(Parameter::Modulante), read(Parameter::Vcc),
                                  read(Parameter::BliSiNo), read(Parameter::BlsSiNo),
                                  read(Parameter::Fase)};
-    if (!invalid.isEmpty()) {
-        return QStringLiteral("Parámetros no válidos: %1").arg(notNumbers(invalid));
+    if (!invalid.empty()) {
+        return "Parámetros no válidos: " + notNumbers(invalid);
     }
-    return summarizeParameters(values, locale);
+    return summarizeParameters(values, format);
 }
 
 } // namespace amsim

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "display/Parameters.h"
+#include "params/NumberText.h"
 
-#include <QLocale>
-#include <QString>
 #include <functional>
+#include <string>
+#include <string_view>
 
 namespace amsim {
+
+// What assistive technology calls the drawing.
+inline constexpr std::string_view kDrawingName = "Osciloscopio y analizador de espectro";
 
 // The five parameters as numbers, read from their boxes for one description.
 struct ParameterValues {
@@ -22,11 +26,12 @@ struct ParameterValues {
 // modulation percentage when there is a carrier to modulate, and the phase
 // error of the reinserted carrier, with the locale's decimal separator:
 // "AM, modulación del 100 %, error de fase 0 grados".
-QString summarizeParameters(const ParameterValues& values, const QLocale& locale);
+std::string summarizeParameters(const ParameterValues& values, const NumberFormat& format);
 
 // The same sentence from the boxes' current texts, or "Parámetros no
 // válidos: …" naming the boxes that do not hold a number. Never throws
 // amsim::Error, so it can describe a redraw that stopped.
-QString summarizeBoxes(const std::function<QString(Parameter)>& textOf, const QLocale& locale);
+std::string summarizeBoxes(const std::function<std::string(Parameter)>& textOf,
+                           const NumberFormat& format);
 
 } // namespace amsim

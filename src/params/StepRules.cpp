@@ -2,26 +2,22 @@
 
 #include "display/Error.h"
 #include "params/BoxReader.h"
-#include "params/NumberText.h"
 
 namespace amsim {
 
-QString steppedText(const StepRule& rule, const QString& text, const QLocale& locale) {
-    const double sum = readBox(rule.box, text, locale) + rule.step;
-    QString written = numberToText(sum, locale);
+std::string steppedText(const StepRule& rule, std::string_view text, const NumberFormat& format) {
+    const double sum = readBox(rule.box, text, format) + rule.step;
+    const std::string written = numberToText(sum, format);
     // At the very edge of the double range the rounded text is out of range.
-    const std::optional<double> shown = textToNumber(written, locale);
+    const std::optional<double> shown = textToNumber(written, format);
     if (!shown) {
-        throw Error::overflow(rule.box, text.toStdString());
+        throw Error::overflow(rule.box, std::string(text));
     }
-    if (rule.floorAtZero && *shown < 0.0) {
-        written = QStringLiteral("0");
-    }
-    return written;
+    return rule.floorAtZero && *shown < 0.0 ? "0" : written;
 }
 
-QString toggledText(Parameter box, const QString& text, const QLocale& locale) {
-    return readBox(box, text, locale) == 1.0 ? QStringLiteral("0") : QStringLiteral("1");
+std::string toggledText(Parameter box, std::string_view text, const NumberFormat& format) {
+    return readBox(box, text, format) == 1.0 ? "0" : "1";
 }
 
 } // namespace amsim

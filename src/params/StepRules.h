@@ -1,9 +1,10 @@
 #pragma once
 
 #include "display/Parameters.h"
+#include "params/NumberText.h"
 
-#include <QLocale>
-#include <QString>
+#include <string>
+#include <string_view>
 
 namespace amsim {
 
@@ -25,10 +26,10 @@ inline constexpr StepRule kFaseBajar{Parameter::Fase, -30.0, false};
 // (what the user typed is the base) and writes at most 15 digits, so 0.2
 // steps never show drift digits. Throws amsim::Error, before anything could
 // be written, when the text is not a number or the result would not read back.
-QString steppedText(const StepRule& rule, const QString& text, const QLocale& locale);
+std::string steppedText(const StepRule& rule, std::string_view text, const NumberFormat& format);
 
 // A sideband box's next text: exactly 1 switches it off ("0"), anything else
 // on ("1"). Throws amsim::Error when the text is not a number.
-QString toggledText(Parameter box, const QString& text, const QLocale& locale);
+std::string toggledText(Parameter box, std::string_view text, const NumberFormat& format);
 
 } // namespace amsim

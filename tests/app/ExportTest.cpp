@@ -214,13 +214,13 @@ TEST_F(ExportTest, SamplesAreTheDisplaysValuesWithADecimalPoint) {
     // At x = 0 every sine is 0; the detector's product there is a negative zero.
     EXPECT_FALSE(lines.first().split(',').contains("-0")) << lines.first().toStdString();
 
-    const std::map<Parameter, QString> texts{{Parameter::Modulante, "1"},
-                                             {Parameter::Vcc, "0,8"},
-                                             {Parameter::BliSiNo, "1"},
-                                             {Parameter::BlsSiNo, "0"},
-                                             {Parameter::Fase, "-30,5"}};
+    const std::map<Parameter, std::string> texts{{Parameter::Modulante, "1"},
+                                                 {Parameter::Vcc, "0,8"},
+                                                 {Parameter::BliSiNo, "1"},
+                                                 {Parameter::BlsSiNo, "0"},
+                                                 {Parameter::Fase, "-30,5"}};
     BoxReader reader([&texts](Parameter parameter) { return texts.at(parameter); },
-                     QLocale(QLocale::Spanish, QLocale::Spain));
+                     NumberFormat{",", "E"});
     const std::vector<SignalSample> table = sampleSignals(reader, WindowValues{});
     ASSERT_EQ(table.size(), 3195U);
     for (qsizetype k = 0; k < lines.size(); ++k) {

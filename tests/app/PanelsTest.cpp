@@ -18,7 +18,7 @@ TEST_F(Panels, HelpShowsOverTheTracesWithoutRedrawing) {
     click("Ayuda");
     EXPECT_TRUE(help()->isVisible());
     EXPECT_EQ(help()->geometry(), QRect(20, 24, 600, 665));
-    EXPECT_TRUE(help()->toPlainText().startsWith(helpParagraphs().first()));
+    EXPECT_TRUE(help()->toPlainText().startsWith(QString::fromUtf8(helpParagraphs().front())));
     EXPECT_EQ(form.drawing(), before);
     EXPECT_FALSE(about()->isVisible());
 }

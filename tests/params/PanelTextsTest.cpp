@@ -1,23 +1,45 @@
 #include "params/PanelTexts.h"
 
-#include <QString>
-#include <QStringList>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace amsim {
 namespace {
 
-constexpr qsizetype kHelpCount = 8;
-constexpr qsizetype kAboutCount = 5;
+constexpr std::size_t kHelpCount = 8;
+constexpr std::size_t kAboutCount = 5;
 
-std::string show(const QString& s) {
-    return s.toStdString();
+std::vector<std::string_view> allPieces() {
+    std::vector<std::string_view> pieces = helpParagraphs();
+    pieces.insert(pieces.end(), aboutPieces().begin(), aboutPieces().end());
+    return pieces;
 }
 
-QStringList allPieces() {
-    return helpParagraphs() + aboutPieces();
+bool contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+std::vector<std::string_view> split(std::string_view text, std::string_view separator) {
+    std::vector<std::string_view> parts;
+    for (std::size_t at = text.find(separator); at != std::string_view::npos;
+         at = text.find(separator)) {
+        parts.push_back(text.substr(0, at));
+        text.remove_prefix(at + separator.size());
+    }
+    parts.push_back(text);
+    return parts;
+}
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 TEST(PanelTexts, PanelsHaveEightHelpParagraphsAndFiveAboutPieces) {
@@ -27,7 +49,7 @@ TEST(PanelTexts, PanelsHaveEightHelpParagraphsAndFiveAboutPieces) {
 
 struct Opening {
     const char* name;
-    qsizetype index;
+    std::size_t index;
     const char* words; // UTF-8; accents as \u escapes
 };
 
@@ -42,11 +64,11 @@ class HelpOpening : public testing::TestWithParam<Opening> {};
 // or reworded at its start shows up here by name.
 TEST_P(HelpOpening, ParagraphOpensWithItsWords) {
     const Opening& row = GetParam();
-    const QStringList paragraphs = helpParagraphs();
+    const std::vector<std::string_view>& paragraphs = helpParagraphs();
     ASSERT_LT(row.index, paragraphs.size());
-    const QString& paragraph = paragraphs.at(row.index);
-    EXPECT_TRUE(paragraph.startsWith(QString::fromUtf8(row.words)))
-        << "paragraph " << row.index + 1 << " is: " << show(paragraph);
+    const std::string_view paragraph = paragraphs.at(row.index);
+    EXPECT_TRUE(paragraph.starts_with(row.words))
+        << "paragraph " << row.index + 1 << " is: " << paragraph;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -65,85 +87,95 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Opening>& row) { return std::string(row.param.name); });
 
 TEST(PanelTexts, AboutOpensWithTitleAndEndsWithModellingNote) {
-    const QStringList pieces = aboutPieces();
+    const std::vector<std::string_view>& pieces = aboutPieces();
     ASSERT_EQ(pieces.size(), kAboutCount);
-    EXPECT_EQ(pieces.first(), QStringLiteral("07/03/2018 Simulador de AM, DSB y SSB"));
-    EXPECT_TRUE(pieces.last().startsWith(
-        QStringLiteral("NOTA: como en textos similares, se supone que la modulante es senoidal.")))
-        << show(pieces.last());
+    EXPECT_EQ(pieces.front(), "07/03/2018 Simulador de AM, DSB y SSB");
+    EXPECT_TRUE(pieces.back().starts_with(
+        "NOTA: como en textos similares, se supone que la modulante es senoidal."))
+        << pieces.back();
     // The note goes on to say why a sine is used although speech is not one.
-    EXPECT_TRUE(pieces.last().contains(QStringLiteral("voz"))) << show(pieces.last());
-    EXPECT_TRUE(pieces.last().contains(QStringLiteral("pico"))) << show(pieces.last());
+    EXPECT_TRUE(contains(pieces.back(), "voz")) << pieces.back();
+    EXPECT_TRUE(contains(pieces.back(), "pico")) << pieces.back();
+}
+
+// The program runs in a browser from one file: the about text says so, and
+// no longer asks for help to make it run online.
+TEST(PanelTexts, AboutTellsOfTheOneFileForTheBrowser) {
+    const std::string_view distribution = aboutPieces().at(1);
+    EXPECT_TRUE(contains(distribution, "cualquier navegador")) << distribution;
+    EXPECT_TRUE(contains(distribution, "amsim.html")) << distribution;
+    EXPECT_TRUE(contains(distribution, "bash tools/web.sh")) << distribution;
+    EXPECT_FALSE(contains(distribution, "Agradeceremos la ayuda")) << distribution;
 }
 
 // The path is read as menu steps; the piece before it announces it.
 TEST(PanelTexts, MenuPathIsOneLineOfStepsThroughEducation) {
-    const QStringList pieces = aboutPieces();
+    const std::vector<std::string_view>& pieces = aboutPieces();
     ASSERT_EQ(pieces.size(), kAboutCount);
-    const QString& announcement = pieces.at(2);
-    const QString& path = pieces.at(3);
+    const std::string_view announcement = pieces.at(2);
+    const std::string_view path = pieces.at(3);
 
-    EXPECT_FALSE(path.contains(QLatin1Char('\r')));
-    EXPECT_FALSE(path.contains(QLatin1Char('\n')));
-    EXPECT_TRUE(announcement.trimmed().endsWith(QLatin1Char(':'))) << show(announcement);
+    EXPECT_FALSE(contains(path, "\r"));
+    EXPECT_FALSE(contains(path, "\n"));
+    EXPECT_TRUE(trimmed(announcement).ends_with(':')) << announcement;
 
-    const QStringList steps = path.split(QStringLiteral(" -> "));
-    EXPECT_GE(steps.size(), 3) << show(path);
-    for (const QString& step : steps) {
-        EXPECT_FALSE(step.trimmed().isEmpty()) << show(path);
-        EXPECT_FALSE(step.contains(QStringLiteral("->"))) << "badly spaced arrow in " << show(path);
+    const std::vector<std::string_view> steps = split(path, " -> ");
+    EXPECT_GE(steps.size(), 3U) << path;
+    for (const std::string_view step : steps) {
+        EXPECT_FALSE(trimmed(step).empty()) << path;
+        EXPECT_FALSE(contains(step, "->")) << "badly spaced arrow in " << path;
     }
-    const QString education = QString::fromUtf8("Educaci\u00f3n");
-    EXPECT_TRUE(steps.contains(education)) << show(path);
-    EXPECT_TRUE(announcement.contains(education)) << show(announcement);
+    const std::string_view education = "Educaci\u00f3n";
+    EXPECT_NE(std::find(steps.begin(), steps.end(), education), steps.end()) << path;
+    EXPECT_TRUE(contains(announcement, education)) << announcement;
 }
 
 // The panel inserts the separators itself; a line break inside a piece would
 // show as a stray empty line or a broken paragraph.
 TEST(PanelTexts, NoPieceHoldsLineBreaksOrLooseBlanks) {
-    for (const QString& piece : allPieces()) {
-        EXPECT_FALSE(piece.isEmpty());
-        EXPECT_FALSE(piece.contains(kParagraphSeparator)) << show(piece);
-        EXPECT_FALSE(piece.contains(QLatin1Char('\r'))) << show(piece);
-        EXPECT_FALSE(piece.contains(QLatin1Char('\n'))) << show(piece);
-        EXPECT_EQ(piece, piece.trimmed()) << "blanks at the ends of: " << show(piece);
+    for (const std::string_view piece : allPieces()) {
+        EXPECT_FALSE(piece.empty());
+        EXPECT_FALSE(contains(piece, kParagraphSeparator)) << piece;
+        EXPECT_FALSE(contains(piece, "\r")) << piece;
+        EXPECT_FALSE(contains(piece, "\n")) << piece;
+        EXPECT_EQ(piece, trimmed(piece)) << "blanks at the ends of: " << piece;
     }
 }
 
 // The literals must reach the panel as the accented letters they are, whatever
 // the compiler assumed about the source file's encoding.
 TEST(PanelTexts, AccentedLettersSurviveTheBuild) {
-    const QString help = panelText(helpParagraphs());
-    EXPECT_TRUE(help.contains(QString::fromUtf8("modulaci\u00f3n")));
-    EXPECT_TRUE(help.contains(QStringLiteral("modulaci") + QChar(0x00F3) + QStringLiteral("n")));
-    EXPECT_TRUE(help.contains(QString::fromUtf8("se\u00f1al/ruido")));
-    for (const QString& piece : allPieces()) {
-        EXPECT_FALSE(piece.contains(QChar::ReplacementCharacter)) << show(piece);
-        EXPECT_FALSE(piece.contains(QChar(0x00C3))) << "UTF-8 read as Latin-1: " << show(piece);
+    const std::string help = panelText(helpParagraphs());
+    EXPECT_TRUE(contains(help, "modulaci\u00f3n"));
+    EXPECT_TRUE(contains(help, "modulaci\xc3\xb3n"));
+    EXPECT_TRUE(contains(help, "se\u00f1al/ruido"));
+    for (const std::string_view piece : allPieces()) {
+        EXPECT_FALSE(contains(piece, "\ufffd")) << piece;
+        EXPECT_FALSE(contains(piece, "\u00c3")) << "UTF-8 read as Latin-1: " << piece;
     }
 }
 
 TEST(PanelTexts, ComposedTextIsEveryPieceFollowedBySeparator) {
-    const QStringList help = helpParagraphs();
-    const QString text = panelText(help);
+    const std::vector<std::string_view>& help = helpParagraphs();
+    const std::string text = panelText(help);
 
-    EXPECT_TRUE(text.endsWith(kParagraphSeparator));
-    EXPECT_TRUE(text.startsWith(help.first() + kParagraphSeparator.toString()));
+    EXPECT_TRUE(text.ends_with(kParagraphSeparator));
+    EXPECT_TRUE(text.starts_with(std::string(help.front()) + std::string(kParagraphSeparator)));
 
     // Splitting at the separators gives the pieces back, then the empty tail
     // that the last separator leaves.
-    QStringList parts = text.split(kParagraphSeparator.toString());
+    std::vector<std::string_view> parts = split(text, kParagraphSeparator);
     ASSERT_EQ(parts.size(), help.size() + 1);
-    EXPECT_TRUE(parts.last().isEmpty());
-    parts.removeLast();
+    EXPECT_TRUE(parts.back().empty());
+    parts.pop_back();
     EXPECT_EQ(parts, help);
 }
 
 TEST(PanelTexts, AboutTextStartsWithTitleThenEmptyLine) {
-    const QString text = panelText(aboutPieces());
-    EXPECT_TRUE(text.startsWith(QStringLiteral("07/03/2018 Simulador de AM, DSB y SSB\r\n\r\n")));
-    EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n\r\n")));
-    EXPECT_FALSE(text.endsWith(QStringLiteral("\r\n\r\n\r\n")));
+    const std::string text = panelText(aboutPieces());
+    EXPECT_TRUE(text.starts_with("07/03/2018 Simulador de AM, DSB y SSB\r\n\r\n"));
+    EXPECT_TRUE(text.ends_with("\r\n\r\n"));
+    EXPECT_FALSE(text.ends_with("\r\n\r\n\r\n"));
 }
 
 } // namespace

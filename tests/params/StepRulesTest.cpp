@@ -3,36 +3,41 @@
 #include "display/Error.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace amsim {
 namespace {
 
-const QLocale kPoint(QLocale::C);
+const NumberFormat kPoint{".", "e"};
 
-QString stepTimes(const StepRule& rule, QString text, int times, const QLocale& locale = kPoint) {
+std::string stepTimes(const StepRule& rule, std::string text, int times,
+                      const NumberFormat& format = kPoint) {
     for (int i = 0; i < times; ++i) {
-        text = steppedText(rule, text, locale);
+        text = steppedText(rule, text, format);
     }
     return text;
 }
 
-QStringList stepSequence(const StepRule& rule, QString text, int times) {
-    QStringList seen;
+std::vector<std::string> stepSequence(const StepRule& rule, std::string text, int times) {
+    std::vector<std::string> seen;
     for (int i = 0; i < times; ++i) {
         text = steppedText(rule, text, kPoint);
-        seen << text;
+        seen.push_back(text);
     }
     return seen;
 }
 
+using Texts = std::vector<std::string>;
+
 TEST(StepRules, SequencesShowNoDriftDigits) {
     EXPECT_EQ(stepSequence(kModulanteBajar, "1", 7),
-              QStringList({"0.8", "0.6", "0.4", "0.2", "0", "0", "0"}));
+              Texts({"0.8", "0.6", "0.4", "0.2", "0", "0", "0"}));
     EXPECT_EQ(stepSequence(kVccBajar, "1", 8),
-              QStringList({"0.8", "0.6", "0.4", "0.2", "0", "-0.2", "-0.4", "-0.6"}));
+              Texts({"0.8", "0.6", "0.4", "0.2", "0", "-0.2", "-0.4", "-0.6"}));
     EXPECT_EQ(stepSequence(kVccSubir, "0", 7),
-              QStringList({"0.2", "0.4", "0.6", "0.8", "1", "1.2", "1.4"}));
-    EXPECT_EQ(stepSequence(kFaseBajar, "0", 2), QStringList({"-30", "-60"}));
+              Texts({"0.2", "0.4", "0.6", "0.8", "1", "1.2", "1.4"}));
+    EXPECT_EQ(stepSequence(kFaseBajar, "0", 2), Texts({"-30", "-60"}));
 }
 
 TEST(StepRules, StartFromWhateverTheBoxHolds) {
@@ -55,12 +60,12 @@ TEST(StepRules, StartFromWhateverTheBoxHolds) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(stepTimes(row.rule, row.from, row.times), QString::fromUtf8(row.to));
+        EXPECT_EQ(stepTimes(row.rule, row.from, row.times), row.to);
     }
 }
 
 TEST(StepRules, CommaLocaleStepsInItsOwnNotation) {
-    const QLocale comma(QLocale::Spanish, QLocale::Spain);
+    const NumberFormat comma{",", "E"};
     EXPECT_EQ(stepTimes(kModulanteSubir, "0,6", 1, comma), "0,8");
     EXPECT_EQ(stepTimes(kVccBajar, "1", 1, comma), "0,8");
     EXPECT_EQ(stepTimes(kModulanteSubir, "1", 1000, comma), "201");
@@ -75,7 +80,7 @@ TEST(ToggleRules, OnlyExactlyOneSwitchesOff) {
                         {"2", "1"}, {"-1", "1"},  {"1e0", "0"}, {"0.999999999", "1"}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.from);
-        EXPECT_EQ(toggledText(Parameter::BliSiNo, row.from, kPoint), QString::fromUtf8(row.to));
+        EXPECT_EQ(toggledText(Parameter::BliSiNo, row.from, kPoint), row.to);
     }
 }
 

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "display/Parameters.h"
+
+#include <string>
+
+namespace amsim {
+
+// The two text panels that the buttons of the top row show over the drawing.
+enum class Panel { Help, About };
+
+// A rectangle of the client area, in pixels.
+struct PanelGeometry {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// What the window's handlers read and change, as a front end shows it: the
+// five parameter boxes, the two panels and the drawing. Each front end
+// implements it over its own widgets; the rules stay in the handlers.
+class Controls {
+public:
+    Controls() = default;
+    Controls(const Controls&) = delete;
+    Controls& operator=(const Controls&) = delete;
+    virtual ~Controls() = default;
+
+    virtual std::string text(Parameter box) const = 0;
+    virtual void setText(Parameter box, const std::string& text) = 0;
+
+    virtual bool isPanelShown(Panel panel) const = 0;
+    // Shows the panel in front of every other control, the other panel included.
+    virtual void showPanel(Panel panel) = 0;
+    virtual void hidePanel(Panel panel) = 0;
+    // Places the panel: its height, its width, its top and its left, in that order.
+    virtual void placePanel(Panel panel, const PanelGeometry& geometry) = 0;
+    virtual void setPanelText(Panel panel, const std::string& text) = 0;
+
+    // Clears the drawing and draws it again from the boxes (Graficar). Throws
+    // amsim::Error like Graficar; what was drawn until then stays.
+    virtual void redraw() = 0;
+};
+
+} // namespace amsim

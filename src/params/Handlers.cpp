@@ -1,0 +1,77 @@
+#include "params/Handlers.h"
+
+#include "params/PanelTexts.h"
+
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace amsim {
+
+Handlers::Handlers(Controls& controls, NumberFormat format)
+    : controls_(controls)
+    , format_(std::move(format)) {}
+
+void Handlers::Form_Load() {
+    controls_.setText(Parameter::Modulante, "1");
+    controls_.setText(Parameter::Vcc, "1");
+    controls_.setText(Parameter::BliSiNo, "1");
+    controls_.setText(Parameter::BlsSiNo, "1");
+    window_.Pi = 4.0 * std::atan(1.0);
+    controls_.setText(Parameter::Fase, "0");
+    window_.Escala = 30;
+}
+
+void Handlers::Form_Activate() {
+    controls_.redraw();
+}
+
+std::optional<Handlers::Click> Handlers::clickOf(std::string_view button) {
+    static constexpr std::array<std::pair<std::string_view, Click>, 10> kButtons{{
+        {"ModulanteSubir", &Handlers::ModulanteSubir_Click},
+        {"ModulanteBajar", &Handlers::ModulanteBajar_Click},
+        {"VccSubir", &Handlers::VccSubir_Click},
+        {"VccBajar", &Handlers::VccBajar_Click},
+        {"FaseSubir", &Handlers::FaseSubir_Click},
+        {"FaseBajar", &Handlers::FaseBajar_Click},
+        {"BliSi", &Handlers::BliSi_Click},
+        {"BlsSi", &Handlers::BlsSi_Click},
+        {"Ayuda", &Handlers::Ayuda_Click},
+        {"Acerca", &Handlers::Acerca_Click},
+    }};
+    for (const auto& [name, click] : kButtons) {
+        if (name == button) {
+            return click;
+        }
+    }
+    return std::nullopt;
+}
+
+// One read-modify-write of the box, then the redraw. A text that does not
+// convert stops the handler before anything is written.
+void Handlers::step(const StepRule& rule) {
+    controls_.setText(rule.box, steppedText(rule, controls_.text(rule.box), format_));
+    controls_.redraw();
+}
+
+void Handlers::toggle(Parameter sideband) {
+    controls_.setText(sideband, toggledText(sideband, controls_.text(sideband), format_));
+    controls_.redraw();
+}
+
+// A shown panel covers the traces and is not drawn over; hiding it redraws
+// the picture it covered. Either way the text is built afresh, so nothing
+// the user typed into the panel survives the click.
+void Handlers::showOrHidePanel(Panel panel) {
+    if (controls_.isPanelShown(panel)) {
+        controls_.hidePanel(panel);
+        controls_.redraw();
+    } else {
+        controls_.showPanel(panel);
+        controls_.placePanel(panel, kShownPanel);
+    }
+    controls_.setPanelText(panel,
+                           panelText(panel == Panel::Help ? helpParagraphs() : aboutPieces()));
+}
+
+} // namespace amsim

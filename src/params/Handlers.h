@@ -1,0 +1,59 @@
+#pragma once
+
+#include "display/WindowValues.h"
+#include "params/Controls.h"
+#include "params/NumberText.h"
+#include "params/StepRules.h"
+
+#include <optional>
+#include <string_view>
+
+namespace amsim {
+
+// Where a shown panel lies: over most of the traces, below the title strip,
+// leaving the picture, the controls and the spectra in view.
+inline constexpr PanelGeometry kShownPanel{20, 24, 600, 665};
+
+// The window's event handlers, written once for every front end: load,
+// activation and the click of each of the ten buttons. They change the
+// controls only through Controls and throw amsim::Error, which each front
+// end catches at its own event boundary.
+class Handlers {
+public:
+    Handlers(Controls& controls, NumberFormat format);
+
+    // The start values, and the two values every drawing step reads.
+    void Form_Load();
+    // The first picture.
+    void Form_Activate();
+
+    void ModulanteSubir_Click() { step(kModulanteSubir); }
+    void ModulanteBajar_Click() { step(kModulanteBajar); }
+    void VccSubir_Click() { step(kVccSubir); }
+    void VccBajar_Click() { step(kVccBajar); }
+    void FaseSubir_Click() { step(kFaseSubir); }
+    void FaseBajar_Click() { step(kFaseBajar); }
+    void BliSi_Click() { toggle(Parameter::BliSiNo); }
+    void BlsSi_Click() { toggle(Parameter::BlsSiNo); }
+    void Ayuda_Click() { showOrHidePanel(Panel::Help); }
+    void Acerca_Click() { showOrHidePanel(Panel::About); }
+
+    // The click handler of the button with this name, for a front end that
+    // routes clicks by the control's name; nothing for any other name.
+    using Click = void (Handlers::*)();
+    static std::optional<Click> clickOf(std::string_view button);
+
+    const WindowValues& window() const { return window_; }
+    const NumberFormat& format() const { return format_; }
+
+private:
+    void step(const StepRule& rule);
+    void toggle(Parameter sideband);
+    void showOrHidePanel(Panel panel);
+
+    Controls& controls_;
+    NumberFormat format_;
+    WindowValues window_;
+};
+
+} // namespace amsim

@@ -1,0 +1,105 @@
+#include "params/Handlers.h"
+
+#include "display/Error.h"
+#include "params/PanelTexts.h"
+
+#include <algorithm>
+#include <array>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace amsim {
+namespace {
+
+// Controls that keep their state in plain members and log what is done to them.
+class LoggedControls : public Controls {
+public:
+    std::array<std::string, 5> boxes{"1", "1", "1", "1", "0"};
+    std::array<bool, 2> shown{};
+    std::array<std::string, 2> panelTexts;
+    std::vector<std::string> log;
+
+    std::string text(Parameter box) const override { return boxes.at(index(box)); }
+    void setText(Parameter box, const std::string& text) override {
+        boxes.at(index(box)) = text;
+        log.push_back("text " + text);
+    }
+    bool isPanelShown(Panel panel) const override { return shown.at(index(panel)); }
+    void showPanel(Panel panel) override {
+        shown.at(index(panel)) = true;
+        log.emplace_back("show");
+    }
+    void hidePanel(Panel panel) override {
+        shown.at(index(panel)) = false;
+        log.emplace_back("hide");
+    }
+    void placePanel(Panel /*panel*/, const PanelGeometry& g) override {
+        log.push_back("place " + std::to_string(g.left) + " " + std::to_string(g.top) + " " +
+                      std::to_string(g.width) + " " + std::to_string(g.height));
+    }
+    void setPanelText(Panel panel, const std::string& text) override {
+        panelTexts.at(index(panel)) = text;
+        log.emplace_back("panel text");
+    }
+    void redraw() override { log.emplace_back("redraw"); }
+
+private:
+    template <class E> static std::size_t index(E e) { return static_cast<std::size_t>(e); }
+};
+
+TEST(Handlers, LoadWritesTheStartValuesAndDrawsNothing) {
+    LoggedControls controls;
+    controls.boxes = {"x", "x", "x", "x", "x"};
+    Handlers handlers(controls, NumberFormat{});
+    handlers.Form_Load();
+    EXPECT_EQ(controls.boxes, (std::array<std::string, 5>{"1", "1", "1", "1", "0"}));
+    EXPECT_EQ(handlers.window().Escala, 30);
+    EXPECT_DOUBLE_EQ(handlers.window().Pi, 3.141592653589793);
+    EXPECT_EQ(std::count(controls.log.begin(), controls.log.end(), "redraw"), 0);
+}
+
+TEST(Handlers, EveryButtonHasItsClickAndNothingElseHasOne) {
+    LoggedControls controls;
+    Handlers handlers(controls, NumberFormat{",", "E"});
+    const std::vector<std::pair<const char*, std::string>> rows{
+        {"ModulanteSubir", "1,2"}, {"ModulanteBajar", "1"}, {"VccSubir", "1,2"}, {"VccBajar", "1"},
+        {"FaseSubir", "30"},       {"FaseBajar", "0"},      {"BliSi", "0"},      {"BlsSi", "0"}};
+    for (const auto& [button, written] : rows) {
+        SCOPED_TRACE(button);
+        controls.log.clear();
+        const auto click = Handlers::clickOf(button);
+        ASSERT_TRUE(click.has_value());
+        (handlers.**click)();
+        EXPECT_EQ(controls.log, (std::vector<std::string>{"text " + written, "redraw"}));
+    }
+    EXPECT_TRUE(Handlers::clickOf("Ayuda") && Handlers::clickOf("Acerca"));
+    EXPECT_FALSE(Handlers::clickOf("mdl") || Handlers::clickOf("Label1") || Handlers::clickOf(""));
+}
+
+TEST(Handlers, PanelShowsWithoutRedrawAndHidesWithOneAndItsTextIsRebuiltEachTime) {
+    LoggedControls controls;
+    Handlers handlers(controls, NumberFormat{});
+    handlers.Ayuda_Click();
+    EXPECT_EQ(controls.log,
+              (std::vector<std::string>{"show", "place 20 24 600 665", "panel text"}));
+    EXPECT_EQ(controls.panelTexts[0], panelText(helpParagraphs()));
+    controls.panelTexts[0] = "escrito por el alumno";
+    controls.log.clear();
+    handlers.Ayuda_Click();
+    EXPECT_EQ(controls.log, (std::vector<std::string>{"hide", "redraw", "panel text"}));
+    EXPECT_EQ(controls.panelTexts[0], panelText(helpParagraphs()));
+    EXPECT_TRUE(controls.panelTexts[1].empty());
+}
+
+TEST(Handlers, ABadTextStopsTheClickBeforeAnythingIsWritten) {
+    LoggedControls controls;
+    controls.boxes[1] = "abc";
+    Handlers handlers(controls, NumberFormat{});
+    EXPECT_THROW(handlers.VccBajar_Click(), Error);
+    EXPECT_TRUE(controls.log.empty());
+    EXPECT_EQ(controls.boxes[1], "abc");
+}
+
+} // namespace
+} // namespace amsim
