@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs, on Debian 12, whatever amsim needs to build, test and run that is
-# not there yet. With everything installed it only checks and returns.
+# not there yet, the browser page's tools and test libraries included. With
+# everything installed it only checks and returns.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 packages=(
     cmake ninja-build g++
@@ -12,7 +14,14 @@ packages=(
     clang libclang-rt-14-dev clang-tidy cppcheck
     # the Debian package and its checks
     dpkg-dev file lintian appstream desktop-file-utils
+    # the browser page: WebAssembly, and the browser its tests drive
+    emscripten chromium
 )
+# Node.js may come from elsewhere than Debian (emscripten needs one too):
+# Debian's is installed only where there is none.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+    packages+=(nodejs npm)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -30,4 +39,12 @@ if ((${#missing[@]} > 0)); then
     export DEBIAN_FRONTEND=noninteractive
     "${sudo[@]}" apt-get update -qq
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+fi
+
+# The page's test and lint libraries, exactly as the lock file pins them;
+# again only when the lock file changed since the last install.
+installed=web/node_modules/.amsim-package-lock.json
+if ! cmp -s web/package-lock.json "$installed" 2>/dev/null; then
+    npm ci --prefix web --no-audit --no-fund --loglevel=error
+    cp web/package-lock.json "$installed"
 fi

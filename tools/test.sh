@@ -5,7 +5,8 @@
 # UndefinedBehaviorSanitizer, fuzzes the parameter handling for a minute and
 # runs the static analysis. The engine (canvas interface and display) is also
 # built and tested on its own, in a build that never looks for Qt, so that it
-# stays free of Qt.
+# stays free of Qt. The browser page is built to WebAssembly, linted, and
+# driven in headless Chromium, its pictures compared with the window's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +15,11 @@ bash tools/setup.sh
 cmake --preset ci >/dev/null
 cmake --build --preset ci
 QT_QPA_PLATFORM=offscreen ctest --preset ci
+
+cmake --preset web >/dev/null
+cmake --build --preset web
+npm --prefix web run --silent lint
+AMSIM_EXECUTABLE="$PWD/build/ci/src/app/amsim" npm --prefix web test
 
 cmake --preset engine >/dev/null
 cmake --build --preset engine

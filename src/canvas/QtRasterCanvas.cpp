@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
-#include <cmath>
 
 namespace amsim {
 
@@ -43,10 +42,9 @@ QImage QtRasterCanvas::image() const {
 
 // The letters alone, drawn on a transparent image of their own size; a pixel
 // is ink where the letters cover it.
-const QtRasterCanvas::Letters& QtRasterCanvas::lettersOf(const QString& text) {
-    if (lastLetters_.lineHeight > 0 && lastLetters_.text == text) {
-        return lastLetters_;
-    }
+std::optional<RasterCanvas::Letters> QtRasterCanvas::renderLetters(std::string_view utf8Text) {
+    const QString text =
+        QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size()));
     const QFontMetrics metrics(font_);
     QImage glyphs(std::max(1, metrics.horizontalAdvance(text)), metrics.height(),
                   QImage::Format_ARGB32_Premultiplied);
@@ -57,32 +55,15 @@ const QtRasterCanvas::Letters& QtRasterCanvas::lettersOf(const QString& text) {
     painter.drawText(QPointF(0, metrics.ascent()), text);
     painter.end();
 
-    lastLetters_ = Letters{text, {}, metrics.height()};
+    Letters letters{std::string(utf8Text), {}, metrics.height()};
     for (int y = 0; y < glyphs.height(); ++y) {
         for (int x = 0; x < glyphs.width(); ++x) {
             if (qAlpha(glyphs.pixel(x, y)) >= 128) {
-                lastLetters_.ink.emplace_back(x, y);
+                letters.ink.push_back({x, y});
             }
         }
     }
-    return lastLetters_;
-}
-
-std::optional<float> QtRasterCanvas::drawText(CanvasPoint topLeft, std::string_view utf8Text) {
-    const Letters& letters =
-        lettersOf(QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())));
-    PixelBuffer& target = buffer();
-    // Far outside, the text is clipped whole before any pixel arithmetic.
-    const double left = std::floor(static_cast<double>(topLeft.x) + 0.5);
-    const double top = std::floor(static_cast<double>(topLeft.y) + 0.5);
-    constexpr double kMargin = 1e6;
-    if (std::fabs(left) < kMargin && std::fabs(top) < kMargin) {
-        for (const QPoint& ink : letters.ink) {
-            target.setIfInside(static_cast<int>(left) + ink.x(), static_cast<int>(top) + ink.y(),
-                               kInk);
-        }
-    }
-    return static_cast<float>(letters.lineHeight);
+    return letters;
 }
 
 } // namespace amsim

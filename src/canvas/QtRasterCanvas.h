@@ -5,8 +5,6 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
-#include <QPoint>
-#include <vector>
 
 namespace amsim {
 
@@ -23,23 +21,14 @@ public:
     QImage image() const;
 
 protected:
-    std::optional<float> drawText(CanvasPoint topLeft, std::string_view utf8Text) override;
+    // QPainter renders the letters once per text (RasterCanvas keeps them):
+    // painting also leaves the FPU in a state that slows the arithmetic after
+    // it down for the rest of the redraw.
+    std::optional<Letters> renderLetters(std::string_view utf8Text) override;
 
 private:
-    // The inked pixels of a printed text, relative to its top-left corner.
-    struct Letters {
-        QString text;
-        std::vector<QPoint> ink;
-        int lineHeight = 0;
-    };
-    const Letters& lettersOf(const QString& text);
-
     QFont font_;
     QList<QRgb> colours_;
-    // The display prints the same label at every redraw: it is rendered once.
-    // (Painting with QPainter also leaves the FPU in a state that slows the
-    // arithmetic after it down for the rest of the redraw.)
-    Letters lastLetters_;
 };
 
 } // namespace amsim

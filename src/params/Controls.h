@@ -3,11 +3,34 @@
 #include "display/Parameters.h"
 
 #include <string>
+#include <string_view>
 
 namespace amsim {
 
 // The two text panels that the buttons of the top row show over the drawing.
 enum class Panel { Help, About };
+
+// The names of the controls that hold the parameters and the panels, for a
+// front end that finds its controls by name.
+constexpr std::string_view boxName(Parameter box) {
+    switch (box) {
+    case Parameter::Modulante:
+        return "mdl";
+    case Parameter::Vcc:
+        return "Vcc";
+    case Parameter::BliSiNo:
+        return "BliSiNo";
+    case Parameter::BlsSiNo:
+        return "BlsSiNo";
+    case Parameter::Fase:
+        return "fase";
+    }
+    return {};
+}
+
+constexpr std::string_view panelName(Panel panel) {
+    return panel == Panel::Help ? "Text1" : "AcercaTexto";
+}
 
 // A rectangle of the client area, in pixels.
 struct PanelGeometry {

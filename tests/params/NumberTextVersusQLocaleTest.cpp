@@ -148,11 +148,9 @@ const std::vector<std::string>& edgeTexts() {
                                                 "\u200b1",
                                                 "\u180e1",
                                                 "\ufeff1",
-                                                "\x1c"
-                                                "1",
+                                                "\0341", // a file separator before 1
                                                 "1\x1f",
-                                                "\x0b"
-                                                "1\x0c",
+                                                "\0131\x0c", // vertical tab and form feed around 1
                                                 "1\xff",
                                                 "\xc3",
                                                 "\xe2\x88",

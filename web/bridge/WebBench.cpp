@@ -1,0 +1,158 @@
+#include "web/bridge/WebBench.h"
+
+#include "display/Error.h"
+#include "display/Graficar.h"
+#include "params/ParameterSummary.h"
+
+#include <emscripten/bind.h>
+#include <utility>
+
+namespace amsim {
+
+namespace {
+
+// The client area at its design size, the drawing's extent included.
+constexpr int kWidth = 952;
+constexpr int kHeight = 700;
+
+std::string nameOf(Parameter box) {
+    return std::string(boxName(box));
+}
+
+std::string nameOf(Panel panel) {
+    return std::string(panelName(panel));
+}
+
+} // namespace
+
+WebBench::WebBench(emscripten::val page, NumberFormat format)
+    : page_(std::move(page))
+    , canvas_(kWidth, kHeight, page_)
+    , handlers_(*this, std::move(format))
+    , reader_([this](Parameter parameter) { return text(parameter); }, handlers_.format()) {}
+
+WebBench::Outcome WebBench::start() {
+    return guarded([this] {
+        handlers_.Form_Load();
+        handlers_.Form_Activate();
+    });
+}
+
+WebBench::Outcome WebBench::click(const std::string& button) {
+    const std::optional<Handlers::Click> click = Handlers::clickOf(button);
+    if (!click) {
+        return {"Error interno del programa: no hay ningún botón «" + button + "».", {}};
+    }
+    return guarded([this, click = *click] { (handlers_.*click)(); });
+}
+
+WebBench::Outcome WebBench::redrawNow() {
+    return guarded([this] { redraw(); });
+}
+
+// The one place where errors stop: the page shows the message and gives the
+// box to correct the focus. What was drawn before the error stays.
+template <class Handler> WebBench::Outcome WebBench::guarded(Handler&& handler) {
+    try {
+        handler();
+    } catch (const Error& error) {
+        const std::optional<Parameter> box = error.parameter();
+        return {error.what(), box ? nameOf(*box) : std::string()};
+    } catch (const std::exception& error) {
+        return {std::string("Error interno del programa: ") + error.what(), {}};
+    }
+    return {};
+}
+
+std::string WebBench::text(Parameter box) const {
+    return page_.call<std::string>("text", nameOf(box));
+}
+
+void WebBench::setText(Parameter box, const std::string& text) {
+    page_.call<void>("setText", nameOf(box), text);
+}
+
+bool WebBench::isPanelShown(Panel panel) const {
+    return page_.call<bool>("isShown", nameOf(panel));
+}
+
+void WebBench::showPanel(Panel panel) {
+    page_.call<void>("show", nameOf(panel));
+}
+
+void WebBench::hidePanel(Panel panel) {
+    page_.call<void>("hide", nameOf(panel));
+}
+
+void WebBench::placePanel(Panel panel, const PanelGeometry& geometry) {
+    page_.call<void>("place", nameOf(panel), geometry.left, geometry.top, geometry.width,
+                     geometry.height);
+}
+
+void WebBench::setPanelText(Panel panel, const std::string& text) {
+    page_.call<void>("setText", nameOf(panel), text);
+}
+
+// Described first: a redraw changes no box, and a stopped one must not leave
+// the description of the picture before. Shown even when it stops, so that
+// what it drew until then is in view.
+void WebBench::redraw() {
+    page_.call<void>("describe",
+                     summarizeBoxes([this](Parameter p) { return text(p); }, handlers_.format()));
+    try {
+        Graficar(canvas_, reader_, handlers_.window());
+    } catch (...) {
+        present();
+        throw;
+    }
+    present();
+}
+
+// Only the rows that changed go to the page; a redraw that changed nothing
+// shows nothing new.
+void WebBench::present() {
+    const WebCanvas::Rows rows = canvas_.updateRgba();
+    if (rows.top > rows.bottom) {
+        return;
+    }
+    const std::vector<std::uint32_t>& rgba = canvas_.rgba();
+    const emscripten::val bytes(emscripten::typed_memory_view(
+        rgba.size() * sizeof(std::uint32_t), reinterpret_cast<const std::uint8_t*>(rgba.data())));
+    page_.call<void>("present", bytes, kWidth, kHeight, rows.top, rows.bottom - rows.top + 1);
+}
+
+WebBench::Outcome WebBench::showAgain() {
+    return guarded([this] {
+        canvas_.forgetShown();
+        present();
+    });
+}
+
+} // namespace amsim
+
+namespace {
+
+amsim::WebBench* makeBench(emscripten::val page, const std::string& decimalSeparator,
+                           const std::string& exponent) {
+    return new amsim::WebBench(std::move(page), amsim::NumberFormat{decimalSeparator, exponent});
+}
+
+std::string drawingName() {
+    return std::string(amsim::kDrawingName);
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(amsim) {
+    using amsim::WebBench;
+    emscripten::value_object<WebBench::Outcome>("Outcome")
+        .field("message", &WebBench::Outcome::message)
+        .field("box", &WebBench::Outcome::box);
+    emscripten::class_<WebBench>("Bench")
+        .constructor(&makeBench, emscripten::allow_raw_pointers())
+        .function("start", &WebBench::start)
+        .function("click", &WebBench::click)
+        .function("redraw", &WebBench::redrawNow)
+        .function("showAgain", &WebBench::showAgain);
+    emscripten::function("drawingName", &drawingName);
+}

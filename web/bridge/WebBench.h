@@ -1,0 +1,63 @@
+#pragma once
+
+#include "params/BoxReader.h"
+#include "params/Controls.h"
+#include "params/Handlers.h"
+#include "web/bridge/WebCanvas.h"
+
+#include <emscripten/val.h>
+#include <string>
+
+namespace amsim {
+
+// The page's bench: the shared handlers over the page's controls, and the
+// event boundary where every error becomes a message for the page.
+//
+// The page is a JavaScript object that shows what the handlers decide:
+//   text(id), setText(id, text)        the boxes' and panels' texts
+//   isShown(id), show(id), hide(id)    the panels; show brings one in front
+//   place(id, left, top, width, height)
+//   describe(sentence)                 the drawing's description
+//   present(rgba, width, height, top, rows)  the drawing's pixels, of which
+//                                      the rows from top on changed
+//   letters(text)                      see WebCanvas
+class WebBench : private Controls {
+public:
+    // What one event leaves for the page to tell the user: an error's
+    // message and the name of the box to correct, both empty when all went well.
+    struct Outcome {
+        std::string message;
+        std::string box;
+    };
+
+    WebBench(emscripten::val page, NumberFormat format);
+
+    // Load, then activation: the start values and the first picture.
+    Outcome start();
+    // The click handler of the named button.
+    Outcome click(const std::string& button);
+    // The redraw alone, as after a change.
+    Outcome redrawNow();
+    // The whole drawing once more, as when the page's canvas lost it.
+    Outcome showAgain();
+
+private:
+    std::string text(Parameter box) const override;
+    void setText(Parameter box, const std::string& text) override;
+    bool isPanelShown(Panel panel) const override;
+    void showPanel(Panel panel) override;
+    void hidePanel(Panel panel) override;
+    void placePanel(Panel panel, const PanelGeometry& geometry) override;
+    void setPanelText(Panel panel, const std::string& text) override;
+    void redraw() override;
+
+    void present();
+    template <class Handler> Outcome guarded(Handler&& handler);
+
+    emscripten::val page_;
+    WebCanvas canvas_;
+    Handlers handlers_;
+    BoxReader reader_;
+};
+
+} // namespace amsim

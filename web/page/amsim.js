@@ -1,0 +1,222 @@
+// The page's side of the bench. It shows what the engine computes and holds
+// no rule of its own: every click goes to the engine's handler of the same
+// name, which reads and writes the boxes and panels through `page` below and
+// draws the picture that `present` puts on the canvas.
+'use strict';
+
+(() => {
+    const byId = (id) => document.getElementById(id);
+    const form = byId('Form1');
+    const canvas = byId('canvas');
+    const drawing = canvas.getContext('2d');
+    const description = byId('canvas-description');
+    const message = byId('message');
+    let frontmost = 2;
+
+    // The decimal separator and exponent letter of the browser's language,
+    // or of ?lang=… in the address.
+    function numberFormat() {
+        let locales = navigator.languages;
+        const asked = new URLSearchParams(location.search).get('lang');
+        if (asked) {
+            try {
+                locales = Intl.getCanonicalLocales(asked);
+            } catch {
+                // Not a language tag: the browser's languages stand.
+            }
+        }
+        const part = (options, value, type, fallback) =>
+            new Intl.NumberFormat(locales, options).formatToParts(value).find((p) => p.type === type)?.value ??
+            fallback;
+        return {
+            decimal: part({}, 1.5, 'decimal', '.'),
+            exponent: part({ notation: 'scientific' }, 1e20, 'exponentSeparator', 'E'),
+        };
+    }
+
+    // The inked pixels of a text in the window's font, drawn hard-edged.
+    function letters(text) {
+        const style = getComputedStyle(form);
+        const scratch = document.createElement('canvas').getContext('2d', { willReadFrequently: true });
+        const setFont = () => {
+            scratch.font = `${style.fontSize} ${style.fontFamily}`;
+            scratch.letterSpacing = style.letterSpacing;
+        };
+        setFont();
+        const metrics = scratch.measureText(text);
+        const ascent = Math.ceil(metrics.fontBoundingBoxAscent);
+        const lineHeight = ascent + Math.ceil(metrics.fontBoundingBoxDescent);
+        scratch.canvas.width = Math.max(1, Math.ceil(metrics.width));
+        scratch.canvas.height = lineHeight;
+        setFont();
+        scratch.fillText(text, 0, ascent);
+        const { data, width, height } = scratch.getImageData(0, 0, scratch.canvas.width, lineHeight);
+        const ink = [];
+        for (let y = 0; y < height; ++y) {
+            for (let x = 0; x < width; ++x) {
+                if (data[(y * width + x) * 4 + 3] >= 128) {
+                    ink.push(x, y);
+                }
+            }
+        }
+        return { lineHeight, ink };
+    }
+
+    const page = {
+        text: (id) => byId(id).value,
+        setText: (id, text) => {
+            byId(id).value = text;
+        },
+        isShown: (id) => !byId(id).hidden,
+        show: (id) => {
+            const panel = byId(id);
+            panel.hidden = false;
+            panel.style.zIndex = String(++frontmost);
+        },
+        hide: (id) => {
+            byId(id).hidden = true;
+        },
+        place: (id, left, top, width, height) => {
+            Object.assign(byId(id).style, {
+                left: `${left}px`,
+                top: `${top}px`,
+                width: `${width}px`,
+                height: `${height}px`,
+            });
+        },
+        describe: (sentence) => {
+            description.textContent = sentence;
+        },
+        // Only the rows that changed go onto the canvas.
+        present: (rgba, width, height, top, rows) => {
+            const pixels = new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length);
+            drawing.putImageData(new ImageData(pixels, width, height), 0, 0, 0, top, width, rows);
+        },
+        letters,
+    };
+
+    // --- Messages: on the page, announced, and the box to correct selected ---
+
+    let releaseHeld = () => {};
+
+    function report(outcome) {
+        if (!outcome.message) {
+            message.hidden = true;
+            return true;
+        }
+        releaseHeld();
+        byId('message-text').textContent = outcome.message;
+        message.hidden = false;
+        if (outcome.box) {
+            const box = byId(outcome.box);
+            box.focus();
+            box.select();
+        }
+        return false;
+    }
+
+    byId('message-close').addEventListener('click', () => {
+        message.hidden = true;
+    });
+    document.addEventListener('keydown', (event) => {
+        if (event.key === 'Escape') {
+            message.hidden = true;
+        }
+    });
+
+    // --- The buttons ---
+
+    function clicker(bench) {
+        return (button) => report(bench.click(button.id));
+    }
+
+    // An arrow held down repeats its step, as in the window: after the delay,
+    // then at every interval, and once more when it is let go over the button
+    // (that last step is the ordinary click). An error stops it there.
+    function holdToRepeat(button, click) {
+        const delay = Number(button.dataset.repeatDelay);
+        const interval = Number(button.dataset.repeatInterval);
+        let timer = 0;
+        let swallowClick = false;
+        const stop = () => {
+            clearTimeout(timer);
+            timer = 0;
+            button.classList.remove('held');
+        };
+        const repeat = () => {
+            timer = setTimeout(repeat, interval);
+            if (!click(button)) {
+                swallowClick = true;
+            }
+        };
+        const press = () => {
+            stop();
+            swallowClick = false;
+            releaseHeld = stop;
+            button.classList.add('held');
+            timer = setTimeout(repeat, delay);
+        };
+        button.addEventListener('pointerdown', (event) => {
+            if (event.button === 0) {
+                press();
+            }
+        });
+        for (const end of ['pointerup', 'pointercancel', 'pointerleave']) {
+            button.addEventListener(end, stop);
+        }
+        button.addEventListener('keydown', (event) => {
+            if (event.key === ' ' && !event.repeat) {
+                press();
+            }
+        });
+        button.addEventListener('keyup', (event) => {
+            if (event.key === ' ') {
+                stop();
+            }
+        });
+        button.addEventListener('blur', stop);
+        button.addEventListener('contextmenu', (event) => event.preventDefault());
+        button.addEventListener('click', () => {
+            stop();
+            if (swallowClick) {
+                swallowClick = false;
+                return;
+            }
+            click(button);
+        });
+    }
+
+    // --- Any screen: the window scaled down to a narrow screen's width ---
+
+    function fit() {
+        const scale = Math.min(1, document.documentElement.clientWidth / form.offsetWidth);
+        document.documentElement.style.setProperty('--scale', String(scale));
+    }
+    fit();
+    window.addEventListener('resize', fit);
+
+    // --- Start: load, then the first picture ---
+
+    createAmsimEngine().then((engine) => {
+        const { decimal, exponent } = numberFormat();
+        const bench = new engine.Bench(page, decimal, exponent);
+        canvas.setAttribute('aria-label', engine.drawingName());
+        const click = clicker(bench);
+        for (const button of form.querySelectorAll('button')) {
+            if (button.dataset.repeatDelay) {
+                holdToRepeat(button, click);
+            } else {
+                button.addEventListener('click', () => click(button));
+            }
+        }
+        report(bench.start());
+        performance.mark('amsim-first-picture');
+        // A canvas whose memory the browser took back gets the drawing again.
+        canvas.addEventListener('contextrestored', () => report(bench.showAgain()));
+        // As in the window, the first control in tab order has the focus.
+        form.querySelector('button, input')?.focus({ preventScroll: true });
+        // For the tests and the benchmark: one redraw from the boxes as they are.
+        window.amsim = { redraw: () => report(bench.redraw()) };
+        document.documentElement.dataset.ready = 'true';
+    });
+})();

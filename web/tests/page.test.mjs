@@ -1,0 +1,268 @@
+// The page is the window's bench: its layout, its start, its buttons, its
+// panels, its messages and its keyboard, checked in headless Chromium.
+import assert from 'node:assert/strict';
+import { statSync } from 'node:fs';
+import { after, before, describe, it } from 'node:test';
+
+import { pixelsOfPoints } from '../tools/form.mjs';
+import { FORM, PAGE, canvasPixels, launch, open, type, value } from './support.mjs';
+
+let chromium;
+before(async () => {
+    chromium = await launch();
+});
+after(async () => {
+    await chromium?.close();
+});
+
+// A fresh page for each test, so that no test sees another's clicks.
+async function fresh(options) {
+    return open(chromium.browser, options);
+}
+
+const boxes = () => ['mdl', 'Vcc', 'BliSiNo', 'BlsSiNo', 'fase'];
+const boxValues = (page) => Promise.all(boxes().map((id) => value(page, id)));
+const drawn = async (page, x, y) => (await canvasPixels(page))[(y * 952 + x) * 4 + 3] === 255;
+const same = (a, b) => a.length === b.length && a.every((v, i) => v === b[i]);
+
+describe('the file', () => {
+    it('is one file of at most 1.5 MB that makes no network request', async () => {
+        assert.ok(statSync(PAGE).size <= 1.5 * 1024 * 1024, `${statSync(PAGE).size} bytes`);
+        const { page, refused } = await fresh();
+        assert.deepEqual(refused, []);
+        assert.deepEqual(await boxValues(page), ['1', '1', '1', '1', '0']);
+        await page.close();
+    });
+});
+
+describe('the layout', () => {
+    it('puts every control of the form where the form does, with its texts and fonts', async () => {
+        const { page } = await fresh();
+        const shown = await page.$$eval('#Form1 > *', (elements) =>
+            elements.map((e) => ({
+                id: e.id,
+                box: [e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight],
+                text: e.tagName === 'INPUT' || e.tagName === 'TEXTAREA' ? null : e.textContent,
+                font: getComputedStyle(e).fontFamily,
+                size: getComputedStyle(e).fontSize,
+                weight: getComputedStyle(e).fontWeight,
+                name: e.getAttribute('aria-label'),
+                description: document.getElementById(e.getAttribute('aria-describedby'))?.textContent,
+                title: e.getAttribute('title'),
+            })),
+        );
+        const byId = new Map(shown.map((s) => [s.id, s]));
+        assert.equal(FORM.controls.length, 25);
+        for (const control of FORM.controls) {
+            const element = byId.get(control.name);
+            assert.ok(element, control.name);
+            if (control.visible !== false) {
+                const { x, y, width, height } = control.geometry;
+                assert.deepEqual(element.box, [x, y, width, height], control.name);
+            }
+            if (control.text !== undefined && control.kind !== 'QLineEdit') {
+                assert.equal(element.text, control.text, control.name);
+            }
+            assert.match(element.font, /^"Liberation Sans", Arimo, Arial/, control.name);
+            const points = (control.font ?? FORM.properties.font).pointSize;
+            assert.equal(element.size, `${pixelsOfPoints(points)}px`, control.name);
+            assert.equal(element.weight, control.font?.bold ? '700' : '400', control.name);
+            assert.equal(element.name, control.accessibleName, control.name);
+            assert.equal(element.description, control.accessibleDescription, control.name);
+            assert.equal(element.title, control.toolTip ?? null, control.name);
+        }
+        const drawing = byId.get('canvas');
+        assert.deepEqual(drawing.box, [0, 0, 952, 700]);
+        assert.equal(drawing.name, 'Osciloscopio y analizador de espectro');
+        assert.equal(drawing.description, 'AM, modulación del 100 %, error de fase 0 grados');
+        // Labels and the picture beneath the drawing, every box and button in front.
+        const layer = (id) => page.$eval(`#${id}`, (e) => Number(getComputedStyle(e).zIndex));
+        assert.ok((await layer('Image1')) < (await layer('canvas')));
+        assert.ok((await layer('Label7')) < (await layer('canvas')));
+        assert.ok((await layer('fase')) > (await layer('canvas')));
+        assert.ok((await layer('ModulanteSubir')) > (await layer('canvas')));
+        await page.close();
+    });
+});
+
+describe('the buttons', () => {
+    it('step and toggle their boxes and redraw, as in the window', async () => {
+        const rows = [
+            ['ModulanteSubir', 'mdl', '1.2'],
+            ['ModulanteBajar', 'mdl', '0.8'],
+            ['VccSubir', 'Vcc', '1.2'],
+            ['VccBajar', 'Vcc', '0.8'],
+            ['FaseSubir', 'fase', '30'],
+            ['FaseBajar', 'fase', '-30'],
+            ['BliSi', 'BliSiNo', '0'],
+            ['BlsSi', 'BlsSiNo', '0'],
+        ];
+        const { page } = await fresh({ query: '?lang=en-US' });
+        for (const [button, box, written] of rows) {
+            await page.evaluate(() => {
+                for (const [id, start] of [['mdl', '1'], ['Vcc', '1'], ['BliSiNo', '1'], ['BlsSiNo', '1'], ['fase', '0']]) {
+                    document.getElementById(id).value = start;
+                }
+                window.amsim.redraw();
+            });
+            const before = await canvasPixels(page);
+            await page.click(`#${button}`);
+            assert.equal(await value(page, box), written, button);
+            assert.ok(!same(before, await canvasPixels(page)), `${button} redrew nothing`);
+        }
+        // Down from 0.2 the modulating amplitude stops at 0.
+        await type(page, 'mdl', '0.2');
+        await page.click('#ModulanteBajar');
+        await page.click('#ModulanteBajar');
+        assert.equal(await value(page, 'mdl'), '0');
+        await page.close();
+    });
+
+    it('repeat while held: 400 ms, then ten times a second', async () => {
+        const { page } = await fresh({ query: '?lang=en-US' });
+        const arrow = await page.$('#VccSubir');
+        const { x, y, width, height } = await arrow.boundingBox();
+        await page.mouse.move(x + width / 2, y + height / 2);
+        await page.mouse.down();
+        await new Promise((resolve) => setTimeout(resolve, 250));
+        assert.equal(await value(page, 'Vcc'), '1', 'no step before the delay');
+        await new Promise((resolve) => setTimeout(resolve, 500));
+        await page.mouse.up();
+        const steps = Math.round((Number(await value(page, 'Vcc')) - 1) / 0.2);
+        // At 400, 500, 600, 700 ms, and once more on release; a slow machine may miss some.
+        assert.ok(steps >= 3 && steps <= 6, `${steps} steps`);
+        await page.close();
+    });
+});
+
+describe('typing', () => {
+    it('counts at the next redraw, in the browser language or ?lang=', async () => {
+        const { page } = await fresh({ query: '?lang=es-ES' });
+        await page.click('#mdl', { clickCount: 3 });
+        await page.keyboard.type('0,5');
+        assert.equal(await value(page, 'mdl'), '0,5');
+        await page.click('#VccBajar');
+        assert.equal(await value(page, 'Vcc'), '0,8');
+        assert.equal(await page.$eval('#canvas-description', (e) => e.textContent),
+            'AM, modulación del 62,5 %, error de fase 0 grados');
+        await page.close();
+    });
+});
+
+describe('a bad text', () => {
+    it('gives the window message on the page, selects the box and keeps the picture', async () => {
+        const { page } = await fresh({ query: '?lang=en-US' });
+        const before = await canvasPixels(page);
+        await type(page, 'Vcc', 'abc');
+        await page.click('#FaseSubir');
+        const shown = await page.evaluate(() => ({
+            message: document.getElementById('message-text').textContent,
+            visible: !document.getElementById('message').hidden,
+            role: document.getElementById('message').getAttribute('role'),
+            focus: document.activeElement.id,
+            selection: [document.activeElement.selectionStart, document.activeElement.selectionEnd],
+        }));
+        assert.deepEqual(shown, {
+            message: 'El valor de «V(cc)» no es un número: «abc».',
+            visible: true,
+            role: 'alert',
+            focus: 'Vcc',
+            selection: [0, 3],
+        });
+        // The phase was stepped before the redraw met the bad box; nothing typed is lost.
+        assert.deepEqual(await boxValues(page), ['1', 'abc', '1', '1', '30']);
+        // The redraw stopped after the first trace, which needs V(cc): what came before stays.
+        const after = await canvasPixels(page);
+        assert.ok(!same(before, after));
+        assert.ok(await drawn(page, 300, 80), 'the generator axis stays');
+        assert.equal(await page.$eval('#canvas-description', (e) => e.textContent),
+            'Parámetros no válidos: «V(cc)» no es un número');
+        // Mended, the next click redraws and the message goes.
+        await type(page, 'Vcc', '1');
+        await page.click('#FaseBajar');
+        assert.equal(await page.$eval('#message', (e) => e.hidden), true);
+        assert.ok(same(before, await canvasPixels(page)));
+        await page.close();
+    });
+});
+
+describe('the panels', () => {
+    it('show over the drawing without a redraw and redraw what they covered when hidden', async () => {
+        const { page } = await fresh();
+        const before = await canvasPixels(page);
+        const panel = (id) =>
+            page.$eval(`#${id}`, (e) => ({
+                shown: !e.hidden,
+                box: [e.style.left, e.style.top, e.style.width, e.style.height].map(parseFloat),
+                text: e.value,
+                z: Number(e.style.zIndex),
+            }));
+        await type(page, 'Vcc', '0');
+        await page.click('#Ayuda');
+        const help = await panel('Text1');
+        assert.equal(help.shown, true);
+        assert.deepEqual(help.box, [20, 24, 600, 665]);
+        assert.match(help.text, /^Este programa intenta transmitir el concepto de estos modos/);
+        assert.match(help.text, /\r?\n\r?\n$/);
+        assert.ok(same(before, await canvasPixels(page)), 'showing draws nothing');
+
+        await page.click('#Acerca');
+        const about = await panel('AcercaTexto');
+        assert.match(about.text, /^07\/03\/2018 Simulador de AM, DSB y SSB\r?\n\r?\n/);
+        assert.match(about.text, /cualquier navegador web a partir de un solo archivo/);
+        assert.ok(about.z > help.z, 'the panel asked for last lies in front');
+
+        await page.click('#Acerca');
+        await page.click('#Ayuda');
+        assert.equal((await panel('Text1')).shown, false);
+        assert.deepEqual((await panel('Text1')).box, [20, 24, 600, 665], 'hiding keeps the place');
+        // Hidden, the help was redrawn with the typed V(cc) 0: no carrier left.
+        assert.ok(!same(before, await canvasPixels(page)));
+        assert.equal(await page.$eval('#canvas-description', (e) => e.textContent),
+            'DSB, error de fase 0 grados');
+        await page.close();
+    });
+});
+
+describe('the keyboard alone', () => {
+    it('walks every control in the form\'s tab order and presses with Space', async () => {
+        const { page } = await fresh({ query: '?lang=en-US' });
+        const walked = [await page.evaluate(() => document.activeElement.id)];
+        for (let i = 0; i < 14; ++i) {
+            await page.keyboard.press('Tab');
+            walked.push(await page.evaluate(() => document.activeElement.id));
+        }
+        const hidden = ['Text1', 'AcercaTexto'];
+        assert.deepEqual(walked, FORM.tabOrder.filter((name) => !hidden.includes(name)));
+
+        await page.keyboard.press('Space'); // on Acerca
+        await page.keyboard.press('Tab');
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'AcercaTexto');
+        await page.keyboard.down('Shift');
+        for (let i = 0; i < 11; ++i) {
+            await page.keyboard.press('Tab');
+        }
+        await page.keyboard.up('Shift');
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'VccBajar');
+        await page.keyboard.press('Space');
+        assert.equal(await value(page, 'Vcc'), '0.8');
+        await page.close();
+    });
+});
+
+describe('a narrow screen', () => {
+    it('scales the whole window down to the width and keeps its proportions', async () => {
+        const { page } = await fresh({ width: 390, height: 844 });
+        const box = await page.$eval('#Form1', (e) => {
+            const r = e.getBoundingClientRect();
+            return [r.left, r.top, r.width, r.height];
+        });
+        assert.ok(Math.abs(box[2] - 390) < 1, `width ${box[2]}`);
+        assert.ok(Math.abs(box[3] / box[2] - 700 / 952) < 0.001);
+        assert.equal(await page.evaluate(() => document.documentElement.scrollWidth), 390);
+        // A tap on a scaled arrow still steps.
+        await page.tap('#FaseSubir');
+        assert.equal(await value(page, 'fase'), '30');
+        await page.close();
+    });
+});

@@ -1,0 +1,101 @@
+// At 1x the page's canvas holds the very pixels that the window draws, as
+// `amsim --export` writes them, at the same parameters. Only the printed
+// label may differ: the browser's font draws it.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { after, before, it } from 'node:test';
+
+import { FORM, canvasPixels, decodePng, launch, open, type } from './support.mjs';
+
+const AMSIM =
+    process.env.AMSIM_EXECUTABLE ??
+    fileURLToPath(new URL('../../build/ci/src/app/amsim', import.meta.url));
+
+// The settings of the lessons: AM, DSB, SSB with and without carrier, the
+// phase at 90 and 180 degrees, over-modulation, and typed odd values.
+const SETTINGS = [
+    ['AM at the start values', { mdl: '1', vcc: '1', bli: '1', bls: '1', fase: '0' }],
+    ['DSB', { mdl: '1', vcc: '0', bli: '1', bls: '1', fase: '0' }],
+    ['SSB, upper sideband', { mdl: '1', vcc: '1', bli: '0', bls: '1', fase: '0' }],
+    ['SSB without carrier', { mdl: '1', vcc: '0', bli: '1', bls: '0', fase: '30' }],
+    ['phase 90', { mdl: '1', vcc: '1', bli: '1', bls: '1', fase: '90' }],
+    ['phase 180', { mdl: '1', vcc: '1', bli: '1', bls: '1', fase: '180' }],
+    ['over-modulation', { mdl: '2', vcc: '0.8', bli: '1', bls: '1', fase: '0' }],
+    ['negative level, odd factors', { mdl: '1.4', vcc: '-0.6', bli: '1.5', bls: '0.5', fase: '-1000' }],
+];
+const BOX = { mdl: 'mdl', vcc: 'Vcc', bli: 'BliSiNo', bls: 'BlsSiNo', fase: 'fase' };
+const WINDOW_FACE = [239, 239, 239];
+// Where the label "modulante + Vcc" is printed, below the generator's axis.
+const LABEL = { left: 0, top: 81, right: 100, bottom: 97 };
+
+const inside = (r, x, y) => x >= r.x && y >= r.y && x < r.x + r.width && y < r.y + r.height;
+const fronts = FORM.controls.filter((c) => ['QLineEdit', 'QPushButton'].includes(c.kind)).map((c) => c.geometry);
+const faces = FORM.controls.filter((c) => c.kind === 'QLabel').map((c) => c.geometry);
+
+let chromium;
+let work;
+before(async () => {
+    assert.ok(existsSync(AMSIM), `the window's program is not built: ${AMSIM} (AMSIM_EXECUTABLE names it)`);
+    chromium = await launch();
+    work = mkdtempSync(join(tmpdir(), 'amsim-pixels-'));
+});
+after(async () => {
+    await chromium?.close();
+    rmSync(work, { recursive: true, force: true });
+});
+
+function exported(name, settings) {
+    const file = join(work, `${name.replace(/\W+/g, '_')}.png`);
+    const options = Object.entries(settings).flatMap(([option, text]) => [`--${option}`, text]);
+    execFileSync(AMSIM, ['--export', file, ...options], {
+        env: { ...process.env, LC_ALL: 'C.UTF-8', QT_QPA_PLATFORM: 'offscreen' },
+    });
+    return decodePng(readFileSync(file));
+}
+
+// Every pixel the export shows of the drawing: where the canvas is drawn the
+// export has its colour; where it is not, the export shows the window's face,
+// unless a label or the picture lies there. Boxes and buttons lie in front of
+// the drawing in both, and are left out.
+function differences(canvas, exportedWindow) {
+    const found = [];
+    for (let y = 0; y < 700; ++y) {
+        for (let x = 0; x < 952; ++x) {
+            if ((x >= LABEL.left && x < LABEL.right && y >= LABEL.top && y < LABEL.bottom) ||
+                fronts.some((r) => inside(r, x, y))) {
+                continue;
+            }
+            const i = (y * 952 + x) * 4;
+            const shown = [...exportedWindow.rgba.subarray(i, i + 3)];
+            const alpha = canvas[i + 3];
+            const expected = alpha === 255 ? [...canvas.subarray(i, i + 3)] : WINDOW_FACE;
+            if (alpha !== 0 && alpha !== 255) {
+                found.push(`(${x}, ${y}) blended, alpha ${alpha}`);
+            } else if ((alpha === 255 || !faces.some((r) => inside(r, x, y))) &&
+                       shown.some((v, k) => v !== expected[k])) {
+                found.push(`(${x}, ${y}) page ${expected} window ${shown}`);
+            }
+        }
+    }
+    return found;
+}
+
+for (const [name, settings] of SETTINGS) {
+    it(`draws ${name} as the window does`, async () => {
+        const { page } = await open(chromium.browser, { query: '?lang=en-US' });
+        for (const [option, text] of Object.entries(settings)) {
+            await type(page, BOX[option], text);
+        }
+        await page.evaluate(() => window.amsim.redraw());
+        assert.equal(await page.$eval('#message', (e) => e.hidden), true);
+        const window = exported(name, settings);
+        assert.deepEqual([window.width, window.height], [952, 700]);
+        const found = differences(await canvasPixels(page), window);
+        assert.equal(found.length, 0, `${found.length} pixels differ, first: ${found.slice(0, 5).join('; ')}`);
+        await page.close();
+    });
+}
