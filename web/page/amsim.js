@@ -218,5 +218,8 @@
         // For the tests and the benchmark: one redraw from the boxes as they are.
         window.amsim = { redraw: () => report(bench.redraw()) };
         document.documentElement.dataset.ready = 'true';
+    }, (error) => {
+        // A browser without WebAssembly gets a word rather than an empty bench.
+        report({ message: `Este navegador no puede ejecutar el simulador: ${error}`, box: '' });
     });
 })();
