@@ -113,15 +113,17 @@ private:
     void requireReadsBack(const std::string& written) const;
     void requireErrorFits(const Error& error) const;
 
-    // Form1::guarded. An error that names a box came from reading it, so the
-    // box must still hold what it held before.
+    // Form1::guarded. An error that names a box it could not read leaves
+    // that box as it was; an overflow in the redraw names the box to blame,
+    // which the step before it may have written.
     template <class Handler> void guarded(Handler&& handler) {
         const std::array<std::string, kAllParameters.size()> before = boxes_;
         try {
             handler();
         } catch (const Error& error) {
             requireErrorFits(error);
-            if (const std::optional<Parameter> named = error.parameter()) {
+            const std::optional<Parameter> named = error.parameter();
+            if (named && error.kind() != Error::Kind::TooLargeToDraw) {
                 const auto i = static_cast<std::size_t>(*named);
                 require(boxes_.at(i) == before.at(i), "a failed conversion wrote into its box",
                         boxes_.at(i));
@@ -159,23 +161,29 @@ void Bench::requireReadsBack(const std::string& written) const {
     }
 }
 
-// Every error names the right box: a refused text is not a number; a step
-// that overflows started from a number at the very edge of the double range;
-// the recording canvas never refuses a drawing, and no file is written.
+// Every error names the right box: a refused text is no usable number; a
+// step that overflows started from a number at the very edge of the double
+// range; an overflow in the redraw blames a box that holds a number; the
+// recording canvas never refuses a drawing, and no file is written.
 void Bench::requireErrorFits(const Error& error) const {
     const std::string message = error.what();
     const std::optional<Parameter> parameter = error.parameter();
     switch (error.kind()) {
     case Error::Kind::NotANumber:
+    case Error::Kind::OutOfRange:
         require(parameter && !textToNumber(text(*parameter), handlers_.format()),
                 "a box that reads as a number was refused", message);
         return;
-    case Error::Kind::Overflow:
-        if (parameter) {
-            const std::optional<double> value = textToNumber(text(*parameter), handlers_.format());
-            require(value && std::fabs(*value) > 1e308,
-                    "a step overflowed from a number far from the edge of the range", message);
-        }
+    case Error::Kind::Overflow: {
+        const std::optional<double> value =
+            parameter ? textToNumber(text(*parameter), handlers_.format()) : std::nullopt;
+        require(value && std::fabs(*value) > 1e308,
+                "a step overflowed from a number far from the edge of the range", message);
+        return;
+    }
+    case Error::Kind::TooLargeToDraw:
+        require(!parameter || textToNumber(text(*parameter), handlers_.format()),
+                "an overflow blamed a box that holds no number", message);
         return;
     case Error::Kind::DrawingFailed:
         fail("the drawing failed on a canvas that never refuses", message);

@@ -2,7 +2,8 @@
 # Builds the libFuzzer targets (preset fuzz: clang, AddressSanitizer and UBSan)
 # and runs each for the given number of seconds (60 by default):
 #   amsim_parameter_fuzzer  the window's handlers and the redraw;
-#   amsim_number_fuzzer     the plain number rules against Qt's conversions.
+#   amsim_number_fuzzer     the plain number rules against Qt's conversions;
+#   amsim_clipping_fuzzer   clipped lines against whole lines, cropped.
 # Each starts from a copy of its seed corpus (fuzz/corpus/<name>) in a
 # temporary folder, so the repository is never written. Exits non-zero when a
 # fuzzer finds a fault; its input and the whole log are then kept in that folder.
@@ -43,3 +44,4 @@ fuzz() {
 
 fuzz amsim_parameter_fuzzer parameters
 fuzz amsim_number_fuzzer numbers
+fuzz amsim_clipping_fuzzer clipping

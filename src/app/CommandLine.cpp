@@ -138,6 +138,24 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     return result;
 }
 
+QString commandLineMessage(const Error& error) {
+    if (error.kind() != Error::Kind::TooLargeToDraw) {
+        return QString::fromUtf8(error.what());
+    }
+    if (!error.parameter()) {
+        return QStringLiteral("Desbordamiento: con estos valores el dibujo no se puede calcular, "
+                              "porque algún resultado es demasiado grande. Escriba valores "
+                              "menores.");
+    }
+    const Parameter culprit = *error.parameter();
+    const std::string_view label = parameterLabel(culprit);
+    return QStringLiteral("Desbordamiento: con el valor de «%1» (--%2) el dibujo no se puede "
+                          "calcular, porque algún resultado es demasiado grande. Escriba un "
+                          "valor menor.")
+        .arg(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
+             optionName(culprit));
+}
+
 QString helpText() {
     return QStringLiteral(
         "Uso: amsim [opciones]\n"
@@ -148,9 +166,11 @@ QString helpText() {
         "  -h, --help                Muestra esta ayuda y termina.\n"
         "  -v, --version             Muestra la versión y termina.\n"
         "  --export ARCHIVO.png      Guarda en ARCHIVO.png la imagen de la ventana entera,\n"
-        "                            sin mostrarla ni necesitar pantalla.\n"
+        "                            sin mostrarla ni necesitar pantalla, en el formato que\n"
+        "                            dice la extensión: .png, .bmp, .jpg…\n"
         "  --export-csv ARCHIVO.csv  Guarda en ARCHIVO.csv las muestras de las seis trazas\n"
-        "                            y del audio detectado, con punto decimal.\n"
+        "                            y del audio detectado, con punto decimal. Puede ser\n"
+        "                            /dev/stdout, para leerlas en la salida estándar.\n"
         "  --mdl VALOR               Amplitud de la modulante (al empezar, 1).\n"
         "  --vcc VALOR               V(cc), nivel de continua que fija la portadora (1).\n"
         "  --bls VALOR               BLS habil: 1 deja pasar la banda lateral superior,\n"
@@ -161,7 +181,8 @@ QString helpText() {
         "Los valores se escriben como en las casillas de la ventana, con el separador\n"
         "decimal de la configuración regional (0,8 con coma decimal, 0.8 con punto).\n"
         "Si un valor no es válido, el programa muestra el mismo mensaje que la ventana,\n"
-        "no escribe ningún archivo y termina con el código 2.\n"
+        "no escribe ningún archivo y termina con el código 2. Con las dos opciones de\n"
+        "exportación se escriben los dos archivos o ninguno.\n"
         "\n"
         "Ejemplo:\n"
         "  amsim --export dsb.png --export-csv dsb.csv --vcc 0 --fase 30\n");

@@ -9,6 +9,8 @@
 
 namespace amsim {
 
+class Error;
+
 // What the program was asked to do on its command line.
 struct CommandLine {
     enum class Action {
@@ -38,6 +40,10 @@ CommandLine parseCommandLine(const QStringList& arguments);
 
 // The option a parameter's value is given with, without its dashes.
 QString optionName(Parameter parameter);
+
+// The message the command line prints for an error: the window's, except
+// where the window's speaks of what stays on view.
+QString commandLineMessage(const Error& error);
 
 QString helpText();
 QString versionText();

@@ -3,6 +3,7 @@
 #include "app/DesignFonts.h"
 #include "app/Form1.h"
 #include "app/LocaleFormat.h"
+#include "app/OutputFiles.h"
 #include "app/SignalCsv.h"
 #include "canvas/QtRasterCanvas.h"
 #include "display/Error.h"
@@ -12,21 +13,14 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QDeadlineTimer>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QImageWriter>
 #include <QThread>
-#include <algorithm>
-#include <memory>
-#include <utility>
 #include <vector>
 
 namespace amsim {
 
 namespace {
-
-struct OutputFile {
-    QString path;
-    QByteArray contents;
-};
 
 // The option texts go into the boxes before the window is first shown,
 // which is when it draws its first picture.
@@ -57,8 +51,20 @@ QByteArray csvOf(const Form1& form) {
     return {text.data(), static_cast<qsizetype>(text.size())};
 }
 
+// The picture's format is the one its name's extension names, when Qt can
+// write it: a.bmp is a BMP, a.jpg a JPEG.
+QByteArray imageFormatOf(const QString& path) {
+    QByteArray suffix = QFileInfo(path).suffix().toLower().toUtf8();
+    if (suffix.isEmpty() || !QImageWriter::supportedImageFormats().contains(suffix)) {
+        throw Error::commandLine("La imagen «" + path.toStdString() +
+                                 "» necesita la extensión de un formato que el programa sepa "
+                                 "escribir, como .png, .bmp o .jpg.");
+    }
+    return suffix;
+}
+
 // As on a desktop: the window shown and active, its first picture drawn.
-QByteArray pictureOf(Form1& form) {
+QByteArray pictureOf(Form1& form, const QByteArray& format) {
     form.show();
     form.activateWindow();
     const QDeadlineTimer deadline(2000);
@@ -70,35 +76,20 @@ QByteArray pictureOf(Form1& form) {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!form.grab().toImage().save(&buffer, "PNG")) {
+    if (!form.grab().toImage().save(&buffer, format.constData())) {
         throw Error::drawingFailed();
     }
     return png;
 }
 
-// Every file is opened before any is committed, so a path that cannot be
-// written stops the export with nothing written.
-void writeAll(const std::vector<OutputFile>& outputs) {
-    std::vector<std::unique_ptr<QSaveFile>> files;
-    for (const OutputFile& output : outputs) {
-        auto file = std::make_unique<QSaveFile>(output.path);
-        if (!file->open(QIODevice::WriteOnly) ||
-            file->write(output.contents) != output.contents.size()) {
-            throw Error::writeFailed(output.path.toStdString());
-        }
-        files.push_back(std::move(file));
-    }
-    const auto failed =
-        std::find_if(files.begin(), files.end(),
-                     [](const std::unique_ptr<QSaveFile>& file) { return !file->commit(); });
-    if (failed != files.end()) {
-        throw Error::writeFailed((*failed)->fileName().toStdString());
-    }
-}
-
 } // namespace
 
 void exportFiles(const CommandLine& commandLine) {
+    const QByteArray format =
+        commandLine.picturePath ? imageFormatOf(*commandLine.picturePath) : QByteArray();
+    if (commandLine.picturePath && commandLine.csvPath) {
+        requireDistinctFiles({*commandLine.picturePath, *commandLine.csvPath});
+    }
     Form1 form;
     writeTexts(commandLine, form);
     checkRedraw(form);
@@ -108,7 +99,7 @@ void exportFiles(const CommandLine& commandLine) {
         outputs.push_back({*commandLine.csvPath, csvOf(form)});
     }
     if (commandLine.picturePath) {
-        outputs.push_back({*commandLine.picturePath, pictureOf(form)});
+        outputs.push_back({*commandLine.picturePath, pictureOf(form, format)});
     }
     writeAll(outputs);
 }

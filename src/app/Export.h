@@ -5,10 +5,11 @@
 namespace amsim {
 
 // Writes what the command line asks for, without showing anything: the
-// window's picture at the given parameters and/or the sampled signals.
-// Every value is checked, and both files are made in memory, before the first
-// file is written; a failure throws amsim::Error and leaves no file written.
-// Needs a QApplication.
+// window's picture at the given parameters, in the format its extension
+// names, and/or the sampled signals. The names, every value and the redraw
+// are checked, and both files made in memory, before the first is written;
+// then both are written or neither (see writeAll). A failure throws
+// amsim::Error. Needs a QApplication.
 void exportFiles(const CommandLine& commandLine);
 
 } // namespace amsim

@@ -105,11 +105,11 @@ void Form1::showEvent(QShowEvent* event) {
     }
 }
 
+// The drawing never reaches beyond x 950 and y 699: its canvas keeps its
+// size whatever the window's, and a larger window shows nothing more of it.
 void Form1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    canvas_.growTo(event->size().width(), event->size().height());
     view_->setGeometry(rect());
-    view_->setImage(canvas_.image());
 }
 
 std::string Form1::text(Parameter parameter) const {

@@ -2,6 +2,7 @@
 #include "app/DesignFonts.h"
 #include "app/Export.h"
 #include "app/Form1.h"
+#include "app/NativeNames.h"
 #include "display/Error.h"
 
 #include <QApplication>
@@ -11,10 +12,11 @@ namespace {
 
 constexpr int kFailed = 2;
 
+// File names among them keep their very bytes (see NativeNames).
 QStringList argumentsAfterName(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << amsim::argumentText(QByteArray(argv[i]));
     }
     return arguments;
 }
@@ -23,22 +25,17 @@ void print(std::FILE* stream, const QString& text) {
     std::fputs(text.toUtf8().constData(), stream);
 }
 
-int fail(const std::exception& error, bool internal) {
-    const QString message = QString::fromUtf8(error.what());
-    print(stderr,
-          (internal ? QStringLiteral("Error interno del programa: %1") : QStringLiteral("%1"))
-                  .arg(message) +
-              QLatin1Char('\n'));
+int fail(const QString& message) {
+    print(stderr, message + QLatin1Char('\n'));
     return kFailed;
 }
 
-// No window is shown, so no display is needed: unless the user chose a
-// platform, the offscreen one draws the window in memory. Qt sees only the
-// program's name, never the options meant for the export.
+// No window is shown, so no display is needed: the offscreen platform draws
+// the window in memory, whatever platform the environment asks for (one
+// without its display would end the program). Qt sees only the program's
+// name, never the options meant for the export.
 int exportWithoutWindow(char* programName, const amsim::CommandLine& commandLine) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char* argv[] = {programName, nullptr};
     QApplication application(argc, argv);
@@ -74,9 +71,10 @@ int main(int argc, char* argv[]) {
             break;
         }
     } catch (const amsim::Error& error) {
-        return fail(error, false);
+        return fail(amsim::commandLineMessage(error));
     } catch (const std::exception& error) {
-        return fail(error, true);
+        return fail(
+            QStringLiteral("Error interno del programa: %1").arg(QString::fromUtf8(error.what())));
     }
     return openWindow(argc, argv);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
@@ -26,17 +27,23 @@ std::size_t area(int stride, int height) {
 }
 
 // Pixel centres lie on whole coordinates, so pixel i covers [i - 0.5, i + 0.5).
-// Only for values well inside the range of int: a truncation corrected for
-// negatives is much cheaper than a call of floor.
-int nearest(double v) {
+// Only for values well inside the range of the integer: a truncation
+// corrected for negatives is much cheaper than a call of floor.
+template <class Integer> Integer nearest(double v) {
     const double shifted = v + 0.5;
-    const auto truncated = static_cast<int>(shifted);
-    return truncated > shifted ? truncated - 1 : truncated;
+    const auto truncated = static_cast<Integer>(shifted);
+    return static_cast<double>(truncated) > shifted ? truncated - 1 : truncated;
 }
 
-struct Segment {
-    double x1, y1, x2, y2;
-};
+// How far outside the buffer a line's ends may lie and still be drawn with
+// exact 64-bit arithmetic (the products below stay under 2^62). Ends
+// farther away are first clipped onto a box this far out, which moves the
+// line by far less than a pixel where it crosses the buffer.
+constexpr double kReach = 536870912.0; // 2^29
+
+// A segment from one end of the float range to the other is halved at most
+// this many times before its parts are within reach or out of sight.
+constexpr int kMaxHalvings = 280;
 
 enum Outcode : unsigned { Inside = 0, Left = 1, Right = 2, Above = 4, Below = 8 };
 
@@ -53,44 +60,27 @@ struct Box {
     }
 };
 
-// Moves the end (x, y) onto the edge that its outcode names. The clipped
-// coordinate is set to the edge exactly and only the other one is
-// interpolated, so a nearly vertical or horizontal line from far outside
-// keeps its position to the pixel.
-void moveOntoEdge(double& x, double& y, unsigned code, const Segment& s, const Box& box) {
-    if ((code & (Above | Below)) != 0U) {
-        const double edge = (code & Above) != 0U ? box.yMin : box.yMax;
-        x = s.x1 + (s.x2 - s.x1) * ((edge - s.y1) / (s.y2 - s.y1));
-        y = edge;
-    } else {
-        const double edge = (code & Left) != 0U ? box.xMin : box.xMax;
-        y = s.y1 + (s.y2 - s.y1) * ((edge - s.x1) / (s.x2 - s.x1));
-        x = edge;
-    }
-}
-
-// Cohen-Sutherland clipping to the box. Returns false when nothing of the
-// segment is left. Every pass puts one end onto one more edge, so four passes
-// per end suffice; the ends are clamped into the box at the end, whatever
-// rounding did with coordinates of astronomical size.
-bool clip(Segment& s, const Box& box) {
-    unsigned code1 = box.outcode(s.x1, s.y1);
-    unsigned code2 = box.outcode(s.x2, s.y2);
-    for (int pass = 0; pass < 8 && (code1 | code2) != Inside; ++pass) {
-        if ((code1 & code2) != 0U) {
-            return false;
-        }
-        const Segment before = s;
-        if (code1 != Inside) {
-            moveOntoEdge(s.x1, s.y1, code1, before, box);
-            code1 = box.outcode(s.x1, s.y1);
+// Moves the far end of the segment onto the box's edges, interpolating from
+// the near end, which lies inside: from an astronomically far point the
+// interpolation would lose the line. The clipped coordinate is set to the
+// edge exactly and only the other one is interpolated, so a nearly vertical
+// or horizontal line keeps its position. Nothing is left when the segment
+// misses the box.
+bool bringIn(double& farX, double& farY, double nearX, double nearY, const Box& box) {
+    for (unsigned code = box.outcode(farX, farY); code != Inside; code = box.outcode(farX, farY)) {
+        if ((code & (Above | Below)) != 0U) {
+            const double edge = (code & Above) != 0U ? box.yMin : box.yMax;
+            farX = nearX + (farX - nearX) * ((edge - nearY) / (farY - nearY));
+            farY = edge;
         } else {
-            moveOntoEdge(s.x2, s.y2, code2, before, box);
-            code2 = box.outcode(s.x2, s.y2);
+            const double edge = (code & Left) != 0U ? box.xMin : box.xMax;
+            farY = nearY + (farY - nearY) * ((edge - nearX) / (farX - nearX));
+            farX = edge;
+        }
+        if ((box.outcode(farX, farY) & code) != 0U) {
+            return false; // rounding alone kept it out
         }
     }
-    s = Segment{std::clamp(s.x1, box.xMin, box.xMax), std::clamp(s.y1, box.yMin, box.yMax),
-                std::clamp(s.x2, box.xMin, box.xMax), std::clamp(s.y2, box.yMin, box.yMax)};
     return true;
 }
 
@@ -118,19 +108,6 @@ void PixelBuffer::fill(PixelIndex pixel) {
     std::fill(pixels_.begin(), pixels_.end(), pixel);
 }
 
-void PixelBuffer::growTo(int width, int height, PixelIndex fill) {
-    PixelBuffer grown(std::max(width, width_), std::max(height, height_), fill);
-    if (grown.width_ == width_ && grown.height_ == height_) {
-        return;
-    }
-    for (int y = 0; y < height_; ++y) {
-        const auto from = pixels_.begin() + static_cast<std::ptrdiff_t>(offset(0, y));
-        std::copy(from, from + width_,
-                  grown.pixels_.begin() + static_cast<std::ptrdiff_t>(grown.offset(0, y)));
-    }
-    *this = std::move(grown);
-}
-
 void PixelBuffer::setIfInside(int x, int y, PixelIndex pixel) {
     if (x >= 0 && y >= 0 && x < width_ && y < height_) {
         pixels_[offset(x, y)] = pixel;
@@ -143,7 +120,8 @@ bool PixelBuffer::plot(float x, float y, PixelIndex pixel) {
     }
     if (x >= -0.5F && y >= -0.5F && x < static_cast<float>(width_) &&
         y < static_cast<float>(height_)) {
-        setIfInside(nearest(static_cast<double>(x)), nearest(static_cast<double>(y)), pixel);
+        setIfInside(nearest<int>(static_cast<double>(x)), nearest<int>(static_cast<double>(y)),
+                    pixel);
     }
     return true;
 }
@@ -152,37 +130,82 @@ bool PixelBuffer::line(float x1, float y1, float x2, float y2, PixelIndex pixel)
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
         return false;
     }
-    // Clipping to one pixel beyond each edge keeps every visible pixel and
-    // brings the ends into the range of int before the integer stepping.
-    Segment s{static_cast<double>(x1), static_cast<double>(y1), static_cast<double>(x2),
-              static_cast<double>(y2)};
-    const Box box{-1.0, -1.0, static_cast<double>(width_), static_cast<double>(height_)};
-    const bool inside = box.outcode(s.x1, s.y1) == Inside && box.outcode(s.x2, s.y2) == Inside;
-    if (inside || clip(s, box)) {
-        bresenham(nearest(s.x1), nearest(s.y1), nearest(s.x2), nearest(s.y2), pixel);
-    }
+    lineWithin({static_cast<double>(x1), static_cast<double>(y1), static_cast<double>(x2),
+                static_cast<double>(y2)},
+               pixel, kMaxHalvings);
     return true;
 }
 
-void PixelBuffer::bresenham(int x0, int y0, int x1, int y1, PixelIndex pixel) {
-    const int dx = std::abs(x1 - x0);
-    const int dy = -std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1;
-    const int sy = y0 < y1 ? 1 : -1;
-    int err = dx + dy;
-    for (;;) {
-        setIfInside(x0, y0, pixel);
-        if (x0 == x1 && y0 == y1) {
-            return;
+// Ends within reach of the buffer are drawn as they are. A far end is first
+// brought onto the reach box from the other end; when both are far, the
+// segment is halved, so that every end is brought in from a point near it.
+void PixelBuffer::lineWithin(Segment s, PixelIndex pixel, int halvings) {
+    const Box reach{-kReach, -kReach, kReach + width_, kReach + height_};
+    const unsigned code1 = reach.outcode(s.x1, s.y1);
+    const unsigned code2 = reach.outcode(s.x2, s.y2);
+    if ((code1 & code2) != 0U) {
+        return;
+    }
+    if (code1 != Inside && code2 != Inside) {
+        if (halvings > 0) {
+            const double midX = s.x1 / 2 + s.x2 / 2;
+            const double midY = s.y1 / 2 + s.y2 / 2;
+            lineWithin({s.x1, s.y1, midX, midY}, pixel, halvings - 1);
+            lineWithin({midX, midY, s.x2, s.y2}, pixel, halvings - 1);
         }
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x0 += sx;
+        return;
+    }
+    if (!bringIn(s.x1, s.y1, s.x2, s.y2, reach) || !bringIn(s.x2, s.y2, s.x1, s.y1, reach)) {
+        return;
+    }
+    walk({nearest<std::int64_t>(s.x1), nearest<std::int64_t>(s.y1)},
+         {nearest<std::int64_t>(s.x2), nearest<std::int64_t>(s.y2)}, pixel);
+}
+
+// Bresenham's line from one pixel to the other, stepping once along the
+// major axis at every step, so that after i steps the minor axis has moved
+//   floor((2 * minor * i + major) / (2 * major))
+// pixels and the error term is major * (1 + moved) - minor * (1 + i). Only
+// the steps whose major coordinate lies inside the buffer are walked, the
+// first of them started with the error term the steps before would have
+// left: a line that leaves the buffer lights exactly the pixels of the
+// whole line that lie inside.
+void PixelBuffer::walk(Pixel from, Pixel to, PixelIndex pixel) {
+    const std::int64_t dx = to.x > from.x ? to.x - from.x : from.x - to.x;
+    const std::int64_t dy = to.y > from.y ? to.y - from.y : from.y - to.y;
+    const std::int64_t sx = from.x < to.x ? 1 : -1;
+    const std::int64_t sy = from.y < to.y ? 1 : -1;
+    const bool alongX = dx >= dy;
+    const std::int64_t major = alongX ? dx : dy;
+    const std::int64_t minor = alongX ? dy : dx;
+    // The steps whose major coordinate is inside: start + sign * i in [0, size).
+    const auto inside = [](std::int64_t start, std::int64_t sign, std::int64_t size) {
+        return sign > 0 ? std::pair{-start, size - 1 - start}
+                        : std::pair{start - (size - 1), start};
+    };
+    const auto [low, high] = alongX ? inside(from.x, sx, width_) : inside(from.y, sy, height_);
+    const std::int64_t first = std::max<std::int64_t>(0, low);
+    const std::int64_t last = std::min(major, high);
+    if (first > last) {
+        return;
+    }
+    const std::int64_t moved = major == 0 ? 0 : (2 * minor * first + major) / (2 * major);
+    std::int64_t x = from.x + sx * (alongX ? first : moved);
+    std::int64_t y = from.y + sy * (alongX ? moved : first);
+    std::int64_t err =
+        alongX ? dx * (1 + moved) - dy * (1 + first) : dx * (1 + first) - dy * (1 + moved);
+    for (std::int64_t step = first; step <= last; ++step) {
+        if (x >= 0 && y >= 0 && x < width_ && y < height_) {
+            pixels_[offset(static_cast<int>(x), static_cast<int>(y))] = pixel;
+        }
+        const std::int64_t e2 = 2 * err;
+        if (e2 >= -dy) {
+            err -= dy;
+            x += sx;
         }
         if (e2 <= dx) {
             err += dx;
-            y0 += sy;
+            y += sy;
         }
     }
 }

@@ -24,22 +24,29 @@ public:
     PixelIndex at(int x, int y) const;
 
     void fill(PixelIndex pixel);
-    // Enlarges the buffer to at least width x height; what was drawn stays.
-    void growTo(int width, int height, PixelIndex fill);
 
     // Sets the pixel nearest to (x, y); outside the buffer nothing happens.
     // Returns false for a coordinate that is not a finite number.
     bool plot(float x, float y, PixelIndex pixel);
     // Sets every pixel of the line between the pixels nearest to its two
-    // ends, both included, clipped to the buffer. Returns false for a
+    // ends, both included, that lies inside the buffer: the same pixels as
+    // the same line on a larger buffer, cropped. Returns false for a
     // coordinate that is not a finite number.
     bool line(float x1, float y1, float x2, float y2, PixelIndex pixel);
     // Sets one pixel given by whole coordinates, if it is inside.
     void setIfInside(int x, int y, PixelIndex pixel);
 
 private:
+    struct Segment {
+        double x1, y1, x2, y2;
+    };
+    struct Pixel {
+        std::int64_t x;
+        std::int64_t y;
+    };
     std::size_t offset(int x, int y) const;
-    void bresenham(int x0, int y0, int x1, int y1, PixelIndex pixel);
+    void lineWithin(Segment s, PixelIndex pixel, int halvings);
+    void walk(Pixel from, Pixel to, PixelIndex pixel);
 
     int width_;
     int height_;

@@ -16,8 +16,7 @@ class QtRasterCanvas : public RasterCanvas {
 public:
     QtRasterCanvas(QSize size, const QFont& font, const QColor& ink);
 
-    // A view of the drawing that shares the canvas's pixels: valid until the
-    // next growTo.
+    // A view of the drawing that shares the canvas's pixels.
     QImage image() const;
 
 protected:

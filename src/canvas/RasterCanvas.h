@@ -22,8 +22,6 @@ public:
     RasterCanvas(int width, int height);
 
     const PixelBuffer& pixels() const { return pixels_; }
-    // Makes room for a larger surface; what was drawn stays.
-    void growTo(int width, int height) { pixels_.growTo(width, height, kBackground); }
 
 protected:
     // The inked pixels of a printed text, relative to its top-left corner,

@@ -8,6 +8,25 @@ std::string quotedLabel(Parameter parameter) {
     return "«" + std::string(parameterLabel(parameter)) + "»";
 }
 
+// A text as a message quotes it: a long one cut after its first 40
+// characters (never inside one), with an ellipsis.
+std::string quotedText(const std::string& text) {
+    constexpr std::size_t kShown = 40;
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const bool starts = (static_cast<unsigned char>(text[at]) & 0xC0U) != 0x80U;
+        if (starts && characters++ == kShown) {
+            return "«" + text.substr(0, at) + "…»";
+        }
+    }
+    return "«" + text + "»";
+}
+
+std::string tooLargeMessage(Parameter parameter, const std::string& text) {
+    return "El valor de " + quotedLabel(parameter) + " es demasiado grande: " + quotedText(text) +
+           ". Escriba un número menor.";
+}
+
 } // namespace
 
 Error::Error(Kind kind, std::optional<Parameter> parameter, const std::string& message)
@@ -21,17 +40,35 @@ Error Error::notANumber(Parameter parameter, const std::string& text) {
                 "El valor de " + quotedLabel(parameter) + " está vacío: escriba un número."};
     }
     return {Kind::NotANumber, parameter,
-            "El valor de " + quotedLabel(parameter) + " no es un número: «" + text + "»."};
+            "El valor de " + quotedLabel(parameter) + " no es un número: " + quotedText(text) +
+                "."};
 }
 
+Error Error::tooLarge(Parameter parameter, const std::string& text) {
+    return {Kind::OutOfRange, parameter, tooLargeMessage(parameter, text)};
+}
+
+Error Error::tooSmall(Parameter parameter, const std::string& text) {
+    return {Kind::OutOfRange, parameter,
+            "El valor de " + quotedLabel(parameter) + " es demasiado pequeño: " + quotedText(text) +
+                ". Escriba 0 o un número mayor."};
+}
+
+// A step from a number at the very edge of the range is told as the number
+// itself would be: too large.
 Error Error::overflow(Parameter parameter, const std::string& text) {
-    return {Kind::Overflow, parameter,
-            "El valor de " + quotedLabel(parameter) + " es demasiado grande: «" + text +
-                "». Escriba un número menor."};
+    return {Kind::Overflow, parameter, tooLargeMessage(parameter, text)};
 }
 
-Error Error::overflowWhileDrawing() {
-    return {Kind::Overflow, std::nullopt,
+Error Error::overflowWhileDrawing(std::optional<Parameter> culprit) {
+    if (culprit) {
+        return {Kind::TooLargeToDraw, culprit,
+                "Desbordamiento: con el valor de " + quotedLabel(*culprit) +
+                    " el dibujo no se puede calcular, porque algún resultado es demasiado "
+                    "grande. Queda a la vista lo dibujado hasta ese punto; escriba un valor "
+                    "menor."};
+    }
+    return {Kind::TooLargeToDraw, std::nullopt,
             "Desbordamiento: con estos valores el dibujo no se puede calcular, porque algún "
             "resultado es demasiado grande. Queda a la vista lo dibujado hasta ese punto; "
             "escriba valores menores."};
@@ -47,10 +84,11 @@ Error Error::commandLine(const std::string& message) {
             message + " Escriba «amsim --help» para ver las opciones."};
 }
 
-Error Error::writeFailed(const std::string& path) {
+Error Error::writeFailed(const std::string& path, const std::string& reason) {
     return {Kind::WriteFailed, std::nullopt,
-            "No se pudo escribir el archivo «" + path +
-                "»: compruebe que la carpeta existe y que se puede escribir en ella."};
+            "No se pudo escribir el archivo «" + path + "»: " + reason +
+                ". No se escribió "
+                "ningún archivo."};
 }
 
 } // namespace amsim

@@ -13,19 +13,24 @@ namespace amsim {
 class Error : public std::runtime_error {
 public:
     enum class Kind {
-        NotANumber,    // a box's text does not convert to a finite number
-        Overflow,      // a result is too large to compute or to draw
-        DrawingFailed, // the drawing surface refused an operation
-        CommandLine,   // the command line is not one the program understands
-        WriteFailed,   // a file the user asked for could not be written
+        NotANumber,     // a box's text is not a number at all
+        OutOfRange,     // a box's text is a number beyond what a double holds
+        Overflow,       // a step's result is too large to write as a number
+        TooLargeToDraw, // a result of the redraw is too large to compute or to draw
+        DrawingFailed,  // the drawing surface refused an operation
+        CommandLine,    // the command line is not one the program understands
+        WriteFailed,    // a file the user asked for could not be written
     };
 
     static Error notANumber(Parameter parameter, const std::string& text);
+    static Error tooLarge(Parameter parameter, const std::string& text);
+    static Error tooSmall(Parameter parameter, const std::string& text);
     static Error overflow(Parameter parameter, const std::string& text);
-    static Error overflowWhileDrawing();
+    // The box whose value carried a result out of range, when one is known.
+    static Error overflowWhileDrawing(std::optional<Parameter> culprit = std::nullopt);
     static Error drawingFailed();
     static Error commandLine(const std::string& message);
-    static Error writeFailed(const std::string& path);
+    static Error writeFailed(const std::string& path, const std::string& reason);
 
     Kind kind() const { return kind_; }
     std::optional<Parameter> parameter() const { return parameter_; }

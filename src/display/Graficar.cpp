@@ -1,5 +1,6 @@
 #include "display/Graficar.h"
 
+#include "display/Error.h"
 #include "display/Redraw.h"
 #include "display/VectorState.h"
 
@@ -10,9 +11,19 @@ void Graficar(Canvas& canvas, ParameterReader& parameters, const WindowValues& w
     Redraw(canvas, parameters, window).run();
 }
 
+// An overflow names the value that carried a result out of range: the
+// largest of those read until then.
+void Redraw::run() {
+    try {
+        drawEverything();
+    } catch (const Error& error) {
+        rethrowNamingTheLargest(error, readings_);
+    }
+}
+
 // The order is fixed: where drawings overlap, the later one covers the
 // earlier, and a failure leaves exactly what came before it.
-void Redraw::run() {
+void Redraw::drawEverything() {
     check(canvas_.clear());
     AmplitudBls = read(Parameter::Modulante) * 0.5;
     AmplitudBli = read(Parameter::Modulante) * 0.5;

@@ -21,6 +21,22 @@ double finiteResult(double value) {
     return value;
 }
 
+void rethrowNamingTheLargest(const Error& error, const Readings& readings) {
+    if (error.kind() != Error::Kind::TooLargeToDraw || error.parameter()) {
+        throw error;
+    }
+    std::optional<Parameter> largest;
+    double magnitude = -1.0;
+    for (const Parameter parameter : kAllParameters) {
+        const std::optional<double>& value = readings.at(static_cast<std::size_t>(parameter));
+        if (value && std::fabs(*value) > magnitude) {
+            magnitude = std::fabs(*value);
+            largest = parameter;
+        }
+    }
+    throw Error::overflowWhileDrawing(largest);
+}
+
 float toCanvasCoordinate(double value) {
     if (std::fabs(finiteResult(value)) > static_cast<double>(std::numeric_limits<float>::max())) {
         throw Error::overflowWhileDrawing();

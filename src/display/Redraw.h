@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/Canvas.h"
+#include "display/Error.h"
 #include "display/Parameters.h"
 #include "display/Signals.h"
 #include "display/Sweep.h"
@@ -11,6 +12,9 @@
 #include <vector>
 
 namespace amsim {
+
+// The parameters read so far, by Parameter.
+using Readings = std::array<std::optional<double>, kAllParameters.size()>;
 
 // One call of Graficar: the working values of the redraw and its drawing
 // steps. Each drawing step lives in the source file of the part of the bench
@@ -55,11 +59,12 @@ private:
 
     double read(Parameter parameter);
     void check(CanvasStatus status);
+    void drawEverything();
 
     Canvas& canvas_;
     ParameterReader& parameters_;
     std::vector<Sample> samples_;
-    std::array<std::optional<double>, kAllParameters.size()> readings_{};
+    Readings readings_{};
 
     const double Pi;
     const double Escala;
@@ -81,6 +86,11 @@ template <class Signal> void Redraw::sample(double step, Signal&& signal) {
 
 // Returns the value, or throws the overflow error when it is not finite.
 double finiteResult(double value);
+
+// Throws the error again; an overflow that names no box then names the
+// parameter of largest magnitude among those read, the one that carried a
+// result out of range.
+[[noreturn]] void rethrowNamingTheLargest(const Error& error, const Readings& readings);
 
 // Converts a computed coordinate to the canvas's single precision; a value
 // that is not finite or does not fit is an overflow.

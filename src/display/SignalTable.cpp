@@ -1,18 +1,15 @@
 #include "display/SignalTable.h"
 
+#include "display/Error.h"
 #include "display/Redraw.h"
 #include "display/Signals.h"
 #include "display/Sweep.h"
 
 namespace amsim {
 
-std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const WindowValues& window) {
-    const double Pi = window.Pi;
-    const double m = parameters.read(Parameter::Modulante);
-    const double V = parameters.read(Parameter::Vcc);
-    const double Ls = parameters.read(Parameter::BlsSiNo);
-    const double Li = parameters.read(Parameter::BliSiNo);
-    const double F = parameters.read(Parameter::Fase);
+namespace {
+
+std::vector<SignalSample> sampleAll(double m, double V, double Ls, double Li, double F, double Pi) {
     const double AmplitudBls = m * 0.5;
     const double AmplitudBli = m * 0.5;
     const Sidebands sides{Li, AmplitudBli, Ls, AmplitudBls};
@@ -30,6 +27,21 @@ std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const Windo
                          finiteResult(smoothing.next(product))});
     });
     return table;
+}
+
+} // namespace
+
+std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const WindowValues& window) {
+    const double m = parameters.read(Parameter::Modulante);
+    const double V = parameters.read(Parameter::Vcc);
+    const double Ls = parameters.read(Parameter::BlsSiNo);
+    const double Li = parameters.read(Parameter::BliSiNo);
+    const double F = parameters.read(Parameter::Fase);
+    try {
+        return sampleAll(m, V, Ls, Li, F, window.Pi);
+    } catch (const Error& error) {
+        rethrowNamingTheLargest(error, {m, V, Li, Ls, F});
+    }
 }
 
 } // namespace amsim

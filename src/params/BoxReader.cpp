@@ -7,11 +7,18 @@
 namespace amsim {
 
 double readBox(Parameter parameter, std::string_view text, const NumberFormat& format) {
-    const std::optional<double> value = textToNumber(text, format);
-    if (!value) {
-        throw Error::notANumber(parameter, std::string(text));
+    const NumberReading read = readNumber(text, format);
+    switch (read.reading) {
+    case Reading::Number:
+        return read.value;
+    case Reading::TooLarge:
+        throw Error::tooLarge(parameter, std::string(text));
+    case Reading::TooSmall:
+        throw Error::tooSmall(parameter, std::string(text));
+    case Reading::NotANumber:
+        break;
     }
-    return *value;
+    throw Error::notANumber(parameter, std::string(text));
 }
 
 BoxReader::BoxReader(TextOf textOf, NumberFormat format)

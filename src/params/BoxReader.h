@@ -23,7 +23,8 @@ private:
     NumberFormat format_;
 };
 
-// The text as a number, or amsim::Error naming the box and quoting the text.
+// The text as a number, or amsim::Error naming the box, quoting the text and
+// saying whether it is no number, or one too large or too small.
 double readBox(Parameter parameter, std::string_view text, const NumberFormat& format);
 
 } // namespace amsim

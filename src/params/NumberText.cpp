@@ -188,21 +188,29 @@ Decimal exactDecimal(double value) {
 
 } // namespace
 
-std::optional<double> textToNumber(std::string_view text, const NumberFormat& format) {
+NumberReading readNumber(std::string_view text, const NumberFormat& format) {
     const std::optional<std::string> plain =
         Scanner(trimBlanks(text), format.decimalSeparator).plainForm();
     if (!plain) {
-        return std::nullopt;
+        return {Reading::NotANumber};
     }
     double value = 0.0;
     {
         const ClassicNumbers classic;
         value = std::strtod(plain->c_str(), nullptr);
     }
-    if (!std::isfinite(value) || (value == 0.0 && namesNonZero(*plain))) {
-        return std::nullopt;
+    if (!std::isfinite(value)) {
+        return {Reading::TooLarge};
     }
-    return value;
+    if (value == 0.0 && namesNonZero(*plain)) {
+        return {Reading::TooSmall};
+    }
+    return {Reading::Number, value};
+}
+
+std::optional<double> textToNumber(std::string_view text, const NumberFormat& format) {
+    const NumberReading read = readNumber(text, format);
+    return read.reading == Reading::Number ? std::optional<double>(read.value) : std::nullopt;
 }
 
 std::string numberToText(double value, const NumberFormat& format) {

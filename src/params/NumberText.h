@@ -18,14 +18,30 @@ struct NumberFormat {
     std::string exponent = "e";
 };
 
-// The box's text as a finite number, or nothing when it is not one. The
+// What reading a box's text found: a number, or why there is none.
+enum class Reading {
+    Number,
+    NotANumber, // the text does not follow the grammar below
+    TooLarge,   // a number beyond the largest double
+    TooSmall,   // a number other than 0 so small that it would read as 0
+};
+
+struct NumberReading {
+    Reading reading = Reading::NotANumber;
+    double value = 0.0; // when reading is Number
+};
+
+// The box's text as a finite number, or why it is none. The
 // grammar is [sign] digits [separator digits] [e|E [sign] digits], with a
 // digit somewhere in the mantissa; the sign is "+", "-" or the minus sign
 // U+2212. Blanks around the number (every Unicode space, tab and line break)
 // are ignored; group separators, hexadecimal, "inf" and "nan" are not
 // numbers, so a "0,6" typed in a point locale never passes as 6. A value
-// beyond the double range, or one so small that it would read as 0, is not
-// a number either.
+// beyond the double range, or one so small that it would read as 0, is no
+// usable number either.
+NumberReading readNumber(std::string_view text, const NumberFormat& format);
+
+// The number that readNumber finds, or nothing.
 std::optional<double> textToNumber(std::string_view text, const NumberFormat& format);
 
 // At most 15 significant digits, trailing zeros dropped, no grouping; whole

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace amsim {
@@ -62,14 +63,34 @@ std::string quotedLabel(Parameter parameter) {
     return "«" + std::string(parameterLabel(parameter)) + "»";
 }
 
-// "«A» no es un número", "«A» y «B» no son números", "«A», «B» y «C» …".
-std::string notNumbers(std::vector<std::string> labels) {
-    if (labels.size() == 1) {
-        return labels.front() + " no es un número";
+// "A, B y C": a list as a sentence says it.
+std::string listed(std::vector<std::string> items) {
+    const std::string last = items.back();
+    items.pop_back();
+    return items.empty() ? last : joined(items, ", ") + " y " + last;
+}
+
+// What is wrong with the boxes that hold no usable number, in the boxes'
+// order: "«A» no es un número", "«A» y «B» no son números", "«A» es
+// demasiado grande", and both kinds in one sentence.
+std::string problems(const std::vector<std::pair<Parameter, Reading>>& bad) {
+    std::vector<std::string> notNumbers;
+    std::vector<std::string> phrases;
+    for (const auto& [parameter, reading] : bad) {
+        if (reading == Reading::NotANumber) {
+            notNumbers.push_back(quotedLabel(parameter));
+        } else {
+            phrases.push_back(quotedLabel(parameter) + (reading == Reading::TooLarge
+                                                            ? " es demasiado grande"
+                                                            : " es demasiado pequeño"));
+        }
     }
-    const std::string last = labels.back();
-    labels.pop_back();
-    return joined(labels, ", ") + " y " + last + " no son números";
+    if (!notNumbers.empty()) {
+        phrases.insert(phrases.begin(),
+                       listed(notNumbers) +
+                           (notNumbers.size() == 1 ? " no es un número" : " no son números"));
+    }
+    return listed(phrases);
 }
 
 } // namespace
@@ -88,20 +109,20 @@ std::string summarizeParameters(const ParameterValues& values, const NumberForma
 
 std::string summarizeBoxes(const std::function<std::string(Parameter)>& textOf,
                            const NumberFormat& format) {
-    std::vector<std::string> invalid;
+    std::vector<std::pair<Parameter, Reading>> invalid;
     const auto read = [&](Parameter parameter) {
-        const std::optional<double> number = textToNumber(textOf(parameter), format);
-        if (!number) {
-            invalid.push_back(quotedLabel(parameter));
+        const NumberReading number = readNumber(textOf(parameter), format);
+        if (number.reading != Reading::Number) {
+            invalid.emplace_back(parameter, number.reading);
         }
-        return number.value_or(0.0);
+        return number.value;
     };
     // A braced list is evaluated in order, so the boxes are named in order.
     const ParameterValues values{read(Parameter::Modulante), read(Parameter::Vcc),
                                  read(Parameter::BliSiNo), read(Parameter::BlsSiNo),
                                  read(Parameter::Fase)};
     if (!invalid.empty()) {
-        return "Parámetros no válidos: " + notNumbers(invalid);
+        return "Parámetros no válidos: " + problems(invalid);
     }
     return summarizeParameters(values, format);
 }

@@ -1,54 +1,16 @@
 #include "app/DesignFonts.h"
 #include "app/Form1.h"
+#include "app/ProgramRun.h"
 #include "display/SignalTable.h"
 #include "params/BoxReader.h"
 
-#include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <charconv>
 #include <gtest/gtest.h>
 
 namespace amsim {
 namespace {
-
-// The program itself, run as a user would: no display, no platform chosen.
-struct Finished {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-class ExportTest : public testing::Test {
-protected:
-    Finished amsim(const QStringList& arguments,
-                   const QString& locale = QStringLiteral("C.UTF-8")) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name :
-             {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "LANG", "LC_NUMERIC", "LANGUAGE"}) {
-            environment.remove(QLatin1String(name));
-        }
-        environment.insert(QStringLiteral("LC_ALL"), locale);
-        // Keeps Qt's own note about a missing runtime folder off the error output.
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(folder.path());
-        process.start(QStringLiteral(AMSIM_EXECUTABLE), arguments);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
-
-    QString path(const char* name) const { return folder.filePath(QLatin1String(name)); }
-    QStringList filesWritten() const { return QDir(folder.path()).entryList(QDir::Files); }
-
-    QTemporaryDir folder;
-    QTemporaryDir runtime;
-};
 
 TEST_F(ExportTest, VersionAndHelpNeedNoDisplay) {
     const Finished version = amsim({"--version"});
@@ -90,9 +52,8 @@ TEST_F(ExportTest, FailureExitsWithTwoAndTheWindowsMessageAndWritesNothing) {
         {"a redraw that overflows",
          {"--mdl", "1e308"},
          "C.UTF-8",
-         "Desbordamiento: con estos valores el dibujo no se puede calcular, porque algún "
-         "resultado es demasiado grande. Queda a la vista lo dibujado hasta ese punto; escriba "
-         "valores menores."},
+         "Desbordamiento: con el valor de «Modulante» (--mdl) el dibujo no se puede calcular, "
+         "porque algún resultado es demasiado grande. Escriba un valor menor."},
         {"unknown option",
          {"--frecuencia", "2"},
          "C.UTF-8",

@@ -49,16 +49,5 @@ TEST(QtRasterCanvas, PrintsTextBelowAndRightOfThePositionAndMovesOneLineDown) {
     EXPECT_EQ(image.pixel(140, 80), qRgb(255, 0, 255));
 }
 
-TEST(QtRasterCanvas, GrowingKeepsTheDrawing) {
-    QtRasterCanvas canvas(QSize(932, 700), windowFont(), Qt::black);
-    canvas.point({900, 650});
-    canvas.growTo(1200, 800);
-    const QImage image = canvas.image();
-    EXPECT_EQ(image.size(), QSize(1200, 800));
-    EXPECT_EQ(image.pixel(900, 650), qRgb(0, 0, 0));
-    canvas.line({730, 400}, {950, 400});
-    EXPECT_EQ(canvas.image().pixel(950, 400), qRgb(0, 0, 0));
-}
-
 } // namespace
 } // namespace amsim

@@ -120,18 +120,6 @@ TEST(PixelBuffer, AstronomicalLinesStayInsideTheBuffer) {
     EXPECT_EQ(inkedPixels(row), 50);
 }
 
-TEST(PixelBuffer, GrowingKeepsTheDrawing) {
-    PixelBuffer buffer(10, 10, kEmpty);
-    buffer.plot(9, 9, kInk);
-    buffer.growTo(30, 12, kEmpty);
-    EXPECT_EQ(buffer.width(), 30);
-    EXPECT_EQ(buffer.height(), 12);
-    EXPECT_EQ(buffer.at(9, 9), kInk);
-    EXPECT_EQ(inkedPixels(buffer), 1);
-    buffer.growTo(5, 5, kEmpty); // never shrinks
-    EXPECT_EQ(buffer.width(), 30);
-}
-
 TEST(Palette, IsTheSixteenColourDisplayPalette) {
     EXPECT_EQ(paletteRgb(PaletteColour::LightMagenta), (Rgb{255, 0, 255}));
     EXPECT_EQ(paletteRgb(PaletteColour::Green), (Rgb{0, 128, 0}));

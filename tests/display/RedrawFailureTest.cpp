@@ -116,7 +116,7 @@ TEST(RedrawFailure, OverflowStopsWhereTheValueNoLongerFits) {
         parameters.set(row.parameter, row.value);
         const Stopped stopped = redrawUntilItStops(parameters);
         ASSERT_TRUE(stopped.error.has_value());
-        EXPECT_EQ(stopped.error->kind(), Error::Kind::Overflow);
+        EXPECT_EQ(stopped.error->kind(), Error::Kind::TooLargeToDraw);
         EXPECT_EQ(axesDrawn(stopped.drawn), row.axes);
         for (const Operation& op : stopped.drawn) {
             ASSERT_TRUE(std::isfinite(op.to.x) && std::isfinite(op.to.y));

@@ -120,7 +120,7 @@ TEST(SignalTable, ValueThatIsNotFiniteIsAnOverflow) {
         sampleSignals(parameters, WindowValues{});
         FAIL() << "no error";
     } catch (const Error& error) {
-        EXPECT_EQ(error.kind(), Error::Kind::Overflow);
+        EXPECT_EQ(error.kind(), Error::Kind::TooLargeToDraw);
     }
 }
 

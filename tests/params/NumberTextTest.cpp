@@ -99,5 +99,24 @@ TEST(TextToNumber, RejectsAnythingThatIsNotAFiniteNumber) {
     }
 }
 
+// What is wrong with a text that holds no usable number is told apart, for
+// messages that say the truth.
+TEST(TextToNumber, SaysWhyATextIsNoUsableNumber) {
+    struct Row {
+        const char* text;
+        Reading reading;
+    };
+    const Row rows[] = {
+        {"abc", Reading::NotANumber},  {"1,5", Reading::NotANumber},
+        {"2e308", Reading::TooLarge},  {"-1e400", Reading::TooLarge},
+        {"1e-400", Reading::TooSmall}, {"-2e-324", Reading::TooSmall},
+        {"0e-999", Reading::Number},   {"4e-320", Reading::Number},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(readNumber(row.text, kPoint).reading, row.reading);
+    }
+}
+
 } // namespace
 } // namespace amsim
