@@ -10,9 +10,14 @@ namespace amsim {
 namespace {
 
 // The boxes as the window leaves them after loading, read through the same
-// text conversion as the window's boxes.
-BoxReader startValues() {
-    return {[](Parameter parameter) { return parameter == Parameter::Fase ? "0" : "1"; },
+// text conversion as the window's boxes; the envelope detector as asked.
+BoxReader startValues(bool envelopeDetector = false) {
+    return {[envelopeDetector](Parameter parameter) {
+                if (parameter == Parameter::Envelope) {
+                    return envelopeDetector ? "1" : "0";
+                }
+                return parameter == Parameter::Fase ? "0" : "1";
+            },
             NumberFormat{}};
 }
 
@@ -41,6 +46,17 @@ void GraficarOnRasterCanvas(benchmark::State& state) {
     }
 }
 BENCHMARK(GraficarOnRasterCanvas)->Unit(benchmark::kMicrosecond);
+
+// The same redraw with the envelope detector on: its trace and two lines more.
+void GraficarWithEnvelopeDetector(benchmark::State& state) {
+    QtRasterCanvas canvas(QSize(952, 700), windowFont(), Qt::black);
+    BoxReader reader = startValues(true);
+    for (auto _ : state) {
+        Graficar(canvas, reader, WindowValues{});
+        benchmark::DoNotOptimize(canvas.pixels().data());
+    }
+}
+BENCHMARK(GraficarWithEnvelopeDetector)->Unit(benchmark::kMicrosecond);
 
 void GraficarComputingFloor(benchmark::State& state) {
     NullCanvas canvas;

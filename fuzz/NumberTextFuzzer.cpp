@@ -65,8 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const QLocale& locale = localeOf(data[0]);
     const NumberFormat format = numberFormatOf(locale);
-    const QString text =
-        QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1),
+                                           static_cast<qsizetype>(size - 1));
     const std::string input = text.toStdString();
 
     const std::optional<double> plain = textToNumber(input, format);

@@ -64,6 +64,8 @@ QString optionName(Parameter parameter) {
         return QStringLiteral("bls");
     case Parameter::Fase:
         return QStringLiteral("fase");
+    case Parameter::Envelope:
+        return QStringLiteral("env");
     }
     return {};
 }
@@ -177,6 +179,9 @@ QString helpText() {
         "                            0 la suprime (1).\n"
         "  --bli VALOR               BLI habil: lo mismo para la banda lateral inferior (1).\n"
         "  --fase VALOR              Fase de la portadora reinsertada, en grados (0).\n"
+        "  --env VALOR               Detector de envolvente: 1 lo activa, 0 lo apaga (0).\n"
+        "                            Activado, el archivo de muestras lleva también su\n"
+        "                            salida, en la columna envolvente.\n"
         "\n"
         "Los valores se escriben como en las casillas de la ventana, con el separador\n"
         "decimal de la configuración regional (0,8 con coma decimal, 0.8 con punto).\n"

@@ -57,6 +57,8 @@ QLineEdit* Form1::box(Parameter parameter) const {
         return ui_.BlsSiNo;
     case Parameter::Fase:
         return ui_.fase;
+    case Parameter::Envelope:
+        return ui_.EnvelopeOnOff;
     }
     return ui_.mdl;
 }

@@ -8,7 +8,8 @@ namespace amsim {
 namespace {
 
 constexpr const char* kHeader = "x,generador,portadora,banda_superior,banda_inferior,salida,"
-                                "detector,audio_detectado\n";
+                                "detector,audio_detectado";
+constexpr const char* kEnvelopeColumn = ",envolvente";
 
 void append(std::string& text, double value) {
     std::array<char, 32> digits{};
@@ -22,7 +23,10 @@ void append(std::string& text, double value) {
 } // namespace
 
 std::string signalCsv(const std::vector<SignalSample>& table) {
+    const bool envelope = !table.empty() && table.front().envelope.has_value();
     std::string text = kHeader;
+    text += envelope ? kEnvelopeColumn : "";
+    text += '\n';
     for (const SignalSample& row : table) {
         const std::array values{row.x,         row.generator,   row.carrier,  row.upperSide,
                                 row.lowerSide, row.transmitter, row.detector, row.detectedAudio};
@@ -31,6 +35,10 @@ std::string signalCsv(const std::vector<SignalSample>& table) {
                 text += ',';
             }
             append(text, values[i]);
+        }
+        if (envelope) {
+            text += ',';
+            append(text, row.envelope.value_or(0.0));
         }
         text += '\n';
     }

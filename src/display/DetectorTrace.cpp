@@ -6,6 +6,12 @@
 // Two first-order smoothers (weight 0.03 per sample) leave the audio,
 // (m/2) cos(phi) sin(0.005 pi x) with both sidebands, m/4 with one, plus the
 // steady level (V/2) sin(phi); it is drawn in green at twice the scale.
+//
+// The envelope detector, when it is switched on, takes what the transmitter
+// sends (its trace's samples) and is drawn in light blue on the same axis and
+// scale, for comparison: it follows AM up to 100 %, distorts beyond it, gives
+// twice the tone's frequency in DSB and next to nothing in SSB.
+#include "display/EnvelopeDetector.h"
 #include "display/Redraw.h"
 #include "display/Signals.h"
 
@@ -28,6 +34,19 @@ void Redraw::TrazarDetector() {
     sample(kFineStep,
            [&](double x) { return Smoothing.next(detectorProduct(sides, V, F, Pi, x)); });
     drawPoints(scale, PaletteColour::Green);
+}
+
+bool Redraw::envelopeDetectorOn() {
+    return read(Parameter::Envelope) != 0.0;
+}
+
+void Redraw::TrazarDetectorEnvolvente() {
+    Eje = 600;
+    envelopeAudio_ = detectEnvelope(transmitted_);
+    for (std::size_t n = 0; n < samples_.size(); ++n) {
+        samples_[n].value = envelopeAudio_[n];
+    }
+    drawPoints(Escala * 2, PaletteColour::LightBlue);
 }
 
 } // namespace amsim

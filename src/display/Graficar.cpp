@@ -34,6 +34,9 @@ void Redraw::drawEverything() {
     TrazarBandaInferior();
     TrazarDetector();
     TrazarSalida();
+    if (envelopeDetectorOn()) {
+        TrazarDetectorEnvolvente();
+    }
     markSpectra();
     if (envelopeCondition()) {
         TrazarEnvolventeSuperior();

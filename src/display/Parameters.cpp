@@ -14,6 +14,8 @@ std::string_view parameterLabel(Parameter parameter) {
         return "BLS habil";
     case Parameter::Fase:
         return "fase port reinsertada";
+    case Parameter::Envelope:
+        return "det. envolvente";
     }
     return "?";
 }

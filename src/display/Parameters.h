@@ -5,17 +5,19 @@
 
 namespace amsim {
 
-// The five user parameters, each held as the text of one box of the window.
+// The user parameters, each held as the text of one box of the window.
 enum class Parameter {
     Modulante, // amplitude of the modulating tone (box "mdl")
     Vcc,       // DC level on the tone, which sets the carrier
     BliSiNo,   // lower-sideband factor, 1 passes it and 0 suppresses it
     BlsSiNo,   // upper-sideband factor
     Fase,      // phase of the reinserted carrier, in degrees
+    Envelope,  // the envelope detector's switch: 0 off, anything else on
 };
 
-inline constexpr std::array<Parameter, 5> kAllParameters{
-    Parameter::Modulante, Parameter::Vcc, Parameter::BliSiNo, Parameter::BlsSiNo, Parameter::Fase};
+inline constexpr std::array<Parameter, 6> kAllParameters{Parameter::Modulante, Parameter::Vcc,
+                                                         Parameter::BliSiNo,   Parameter::BlsSiNo,
+                                                         Parameter::Fase,      Parameter::Envelope};
 
 // The name the user knows the box by, as its label shows it (UTF-8).
 std::string_view parameterLabel(Parameter parameter);

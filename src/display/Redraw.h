@@ -34,6 +34,8 @@ private:
     void TrazarBandaInferior();
     // Receiver.
     void TrazarDetector();
+    bool envelopeDetectorOn();
+    void TrazarDetectorEnvolvente();
     // Transmitter.
     void TrazarSalida();
     bool envelopeCondition();
@@ -43,6 +45,7 @@ private:
     void markSpectra();
     void MarcarEspectro();
     double detectedToneAmplitude();
+    void markEnvelopeTones();
 
     // Drawing on the trace whose axis is at Eje. A signal is first sampled
     // across the screen and then drawn, so the arithmetic and the pixel work
@@ -64,6 +67,10 @@ private:
     Canvas& canvas_;
     ParameterReader& parameters_;
     std::vector<Sample> samples_;
+    // What the transmitter sends across the screen, and what the envelope
+    // detector makes of it when it is on.
+    std::vector<double> transmitted_;
+    std::vector<double> envelopeAudio_;
     Readings readings_{};
 
     const double Pi;

@@ -1,9 +1,12 @@
 #include "display/SignalTable.h"
 
+#include "display/EnvelopeDetector.h"
 #include "display/Error.h"
 #include "display/Redraw.h"
 #include "display/Signals.h"
 #include "display/Sweep.h"
+
+#include <algorithm>
 
 namespace amsim {
 
@@ -24,9 +27,19 @@ std::vector<SignalSample> sampleAll(double m, double V, double Ls, double Li, do
                          finiteResult(upperSideFrequency(Ls, AmplitudBls, Pi, x)),
                          finiteResult(lowerSideFrequency(Li, AmplitudBli, Pi, x)),
                          finiteResult(transmitterOutput(sides, V, Pi, x)), product,
-                         finiteResult(smoothing.next(product))});
+                         finiteResult(smoothing.next(product)), std::nullopt});
     });
     return table;
+}
+
+void addEnvelope(std::vector<SignalSample>& table) {
+    std::vector<double> transmitted(table.size());
+    std::transform(table.begin(), table.end(), transmitted.begin(),
+                   [](const SignalSample& row) { return row.transmitter; });
+    const std::vector<double> detected = detectEnvelope(transmitted);
+    for (std::size_t n = 0; n < table.size(); ++n) {
+        table[n].envelope = finiteResult(detected[n]);
+    }
 }
 
 } // namespace
@@ -37,10 +50,15 @@ std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const Windo
     const double Ls = parameters.read(Parameter::BlsSiNo);
     const double Li = parameters.read(Parameter::BliSiNo);
     const double F = parameters.read(Parameter::Fase);
+    const double envelope = parameters.read(Parameter::Envelope);
     try {
-        return sampleAll(m, V, Ls, Li, F, window.Pi);
+        std::vector<SignalSample> table = sampleAll(m, V, Ls, Li, F, window.Pi);
+        if (envelope != 0.0) {
+            addEnvelope(table);
+        }
+        return table;
     } catch (const Error& error) {
-        rethrowNamingTheLargest(error, {m, V, Li, Ls, F});
+        rethrowNamingTheLargest(error, {m, V, Li, Ls, F, envelope});
     }
 }
 

@@ -3,6 +3,7 @@
 #include "display/Parameters.h"
 #include "display/WindowValues.h"
 
+#include <optional>
 #include <vector>
 
 namespace amsim {
@@ -16,12 +17,14 @@ struct SignalSample {
     double upperSide;
     double lowerSide;
     double transmitter;
-    double detector;      // the product, before smoothing
-    double detectedAudio; // the product after both smoothers
+    double detector;                // the product, before smoothing
+    double detectedAudio;           // the product after both smoothers
+    std::optional<double> envelope; // the envelope detector's output, when it is on
 };
 
 // Every signal at every sample of the fine time base (3,195 samples from x 0),
-// with the parameters read once each in the order the redraw reads them.
+// with the parameters read once each in the order the redraw reads them; the
+// envelope detector's output only when it is on.
 // Throws amsim::Error, like the redraw, when a parameter does not convert
 // or a value is not finite.
 std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const WindowValues& window);

@@ -1,6 +1,10 @@
 // The spectrum analyser: three displays, one line per component standing on
 // its baseline at 10 pixels per multiple of the tone frequency, 20 pixels per
 // unit of amplitude. Index 20 is the carrier, 19 and 21 the side frequencies.
+// With the envelope detector on, its 1 kHz and 2 kHz components stand in
+// light blue 2 pixels right of their places in the detected-audio display,
+// measured from its trace over one tone period.
+#include "display/EnvelopeDetector.h"
 #include "display/Redraw.h"
 
 #include <algorithm>
@@ -47,6 +51,18 @@ void Redraw::markSpectra() {
     marcar(730, 400, 20, 2.0 * read(Parameter::Vcc));                            // carrier
     marcar(730, 400, 21, read(Parameter::BlsSiNo) * read(Parameter::Modulante)); // upper side
     marcar(730, 650, 1, detectedToneAmplitude());                                // detected tone
+    if (envelopeDetectorOn()) {
+        markEnvelopeTones();
+    }
+}
+
+void Redraw::markEnvelopeTones() {
+    for (const int harmonic : {1, 2}) {
+        const auto x = static_cast<float>(732 + 10 * harmonic);
+        const double amplitude = finiteResult(toneHarmonic(envelopeAudio_, harmonic));
+        check(canvas_.line({x, 650.0F}, {x, toCanvasCoordinate(650.0 - 20.0 * amplitude)},
+                           PaletteColour::LightBlue));
+    }
 }
 
 } // namespace amsim

@@ -24,6 +24,8 @@ constexpr std::string_view boxName(Parameter box) {
         return "BlsSiNo";
     case Parameter::Fase:
         return "fase";
+    case Parameter::Envelope:
+        return "EnvelopeOnOff";
     }
     return {};
 }

@@ -20,6 +20,7 @@ void Handlers::Form_Load() {
     window_.Pi = 4.0 * std::atan(1.0);
     controls_.setText(Parameter::Fase, "0");
     window_.Escala = 30;
+    controls_.setText(Parameter::Envelope, "0"); // the envelope detector starts off
 }
 
 void Handlers::Form_Activate() {
@@ -27,7 +28,7 @@ void Handlers::Form_Activate() {
 }
 
 std::optional<Handlers::Click> Handlers::clickOf(std::string_view button) {
-    static constexpr std::array<std::pair<std::string_view, Click>, 10> kButtons{{
+    static constexpr std::array<std::pair<std::string_view, Click>, 11> kButtons{{
         {"ModulanteSubir", &Handlers::ModulanteSubir_Click},
         {"ModulanteBajar", &Handlers::ModulanteBajar_Click},
         {"VccSubir", &Handlers::VccSubir_Click},
@@ -36,6 +37,7 @@ std::optional<Handlers::Click> Handlers::clickOf(std::string_view button) {
         {"FaseBajar", &Handlers::FaseBajar_Click},
         {"BliSi", &Handlers::BliSi_Click},
         {"BlsSi", &Handlers::BlsSi_Click},
+        {"EnvelopeToggle", &Handlers::EnvelopeToggle_Click},
         {"Ayuda", &Handlers::Ayuda_Click},
         {"Acerca", &Handlers::Acerca_Click},
     }};

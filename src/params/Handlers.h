@@ -15,7 +15,7 @@ namespace amsim {
 inline constexpr PanelGeometry kShownPanel{20, 24, 600, 665};
 
 // The window's event handlers, written once for every front end: load,
-// activation and the click of each of the ten buttons. They change the
+// activation and the click of each of the eleven buttons. They change the
 // controls only through Controls and throw amsim::Error, which each front
 // end catches at its own event boundary.
 class Handlers {
@@ -35,6 +35,7 @@ public:
     void FaseBajar_Click() { step(kFaseBajar); }
     void BliSi_Click() { toggle(Parameter::BliSiNo); }
     void BlsSi_Click() { toggle(Parameter::BlsSiNo); }
+    void EnvelopeToggle_Click() { toggle(Parameter::Envelope); }
     void Ayuda_Click() { showOrHidePanel(Panel::Help); }
     void Acerca_Click() { showOrHidePanel(Panel::About); }
 

@@ -28,9 +28,11 @@ const std::vector<std::string_view>& helpParagraphs() {
                          "frecuencia más baja y trasladarla después con mezcladores, como suele "
                          "hacerse en los equipos reales."),
         std::string_view(
-            "En el receptor se demodula siempre con un detector de producto. Más adelante "
-            "se añadirá un detector de pico (detector de envolvente). El audio "
-            "detectado se destaca en color verde sobre la salida del detector."),
+            "En el receptor se demodula con un detector de producto y, si se activa con «det. "
+            "envolvente», también con un detector de pico (detector de envolvente), el que "
+            "dibuja el diagrama de bloques. El audio del detector de producto se destaca en "
+            "verde sobre la salida del detector; el del detector de envolvente, en azul, con "
+            "la misma escala."),
         std::string_view(
             "Inicialmente se asigna un valor de 1 a la amplitud de la modulante y un "
             "valor de 1 a la continua superpuesta, V(cc), lo que equivale a una "
@@ -61,6 +63,17 @@ const std::vector<std::string_view>& helpParagraphs() {
             "un sonido de gorgoteo. Con V(cc) y sin modulante, el detector funciona "
             "como detector de fase: entrega una tensión continua que depende de la "
             "fase de la portadora reinsertada."),
+        std::string_view(
+            "Active el detector de envolvente y compare los dos detectores. En AM, hasta el "
+            "100 % de modulación, el detector de envolvente entrega el mismo tono que el de "
+            "producto, limpio (con menos del 5 % de distorsión) y proporcional a la modulante. "
+            "Con sobremodulación, por ejemplo con Modulante 2 y V(cc) 1, su salida se deforma: "
+            "la distorsión pasa del 10 %. En DSB, con V(cc) en cero, entrega una onda "
+            "rectificada del doble de la frecuencia del tono: en el espectro, la raya azul de "
+            "2 kHz supera a la de 1 kHz. En SSB sin portadora no entrega casi nada. La fase de "
+            "la portadora reinsertada no lo afecta, porque no la usa. El detector de producto, "
+            "en cambio, recupera el audio en los tres modos: por eso los receptores de DSB y "
+            "SSB lo necesitan."),
     };
     return paragraphs;
 }

@@ -14,7 +14,7 @@ namespace amsim {
 // between paragraphs in the multi-line text box.
 inline constexpr std::string_view kParagraphSeparator = "\r\n\r\n";
 
-// The eight paragraphs of the help panel, in order. None contains a line break.
+// The nine paragraphs of the help panel, in order. None contains a line break.
 const std::vector<std::string_view>& helpParagraphs();
 
 // The five pieces of the about panel, in order: the dated title line, the

@@ -104,6 +104,9 @@ std::string summarizeParameters(const ParameterValues& values, const NumberForma
     if (on.carrier || on.lower || on.upper) {
         parts.push_back(phaseErrorOf(values.fase, format));
     }
+    if (values.envelope != 0.0) {
+        parts.emplace_back("con detector de envolvente");
+    }
     return joined(parts, ", ");
 }
 
@@ -119,8 +122,8 @@ std::string summarizeBoxes(const std::function<std::string(Parameter)>& textOf,
     };
     // A braced list is evaluated in order, so the boxes are named in order.
     const ParameterValues values{read(Parameter::Modulante), read(Parameter::Vcc),
-                                 read(Parameter::BliSiNo), read(Parameter::BlsSiNo),
-                                 read(Parameter::Fase)};
+                                 read(Parameter::BliSiNo),   read(Parameter::BlsSiNo),
+                                 read(Parameter::Fase),      read(Parameter::Envelope)};
     if (!invalid.empty()) {
         return "Parámetros no válidos: " + problems(invalid);
     }

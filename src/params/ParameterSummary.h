@@ -19,12 +19,14 @@ struct ParameterValues {
     double BliSiNo;
     double BlsSiNo;
     double fase;
+    double envelope = 0.0;
 };
 
 // One Spanish sentence that tells a listener what the drawing shows: the mode
 // (AM, DSB, SSB with or without carrier, only the carrier, or no signal), the
 // modulation percentage when there is a carrier to modulate, and the phase
-// error of the reinserted carrier, with the locale's decimal separator:
+// error of the reinserted carrier, with the locale's decimal separator, and
+// whether the envelope detector is on:
 // "AM, modulación del 100 %, error de fase 0 grados".
 std::string summarizeParameters(const ParameterValues& values, const NumberFormat& format);
 

@@ -175,11 +175,9 @@ TEST_F(ExportTest, SamplesAreTheDisplaysValuesWithADecimalPoint) {
     // At x = 0 every sine is 0; the detector's product there is a negative zero.
     EXPECT_FALSE(lines.first().split(',').contains("-0")) << lines.first().toStdString();
 
-    const std::map<Parameter, std::string> texts{{Parameter::Modulante, "1"},
-                                                 {Parameter::Vcc, "0,8"},
-                                                 {Parameter::BliSiNo, "1"},
-                                                 {Parameter::BlsSiNo, "0"},
-                                                 {Parameter::Fase, "-30,5"}};
+    const std::map<Parameter, std::string> texts{
+        {Parameter::Modulante, "1"}, {Parameter::Vcc, "0,8"},    {Parameter::BliSiNo, "1"},
+        {Parameter::BlsSiNo, "0"},   {Parameter::Fase, "-30,5"}, {Parameter::Envelope, "0"}};
     BoxReader reader([&texts](Parameter parameter) { return texts.at(parameter); },
                      NumberFormat{",", "E"});
     const std::vector<SignalSample> table = sampleSignals(reader, WindowValues{});
@@ -197,6 +195,22 @@ TEST_F(ExportTest, SamplesAreTheDisplaysValuesWithADecimalPoint) {
     EXPECT_NEAR(row100[0], 20.0, 1e-9);
     EXPECT_NEAR(row100[2], 0.8 * std::sin(0.1 * M_PI * row100[0]), 1e-12);
     EXPECT_EQ(row100[3], 0.0);
+}
+
+// Switched on, the envelope detector's output is a column of its own; a bad
+// switch is told like any other box.
+TEST_F(ExportTest, TheEnvelopeDetectorAddsItsColumn) {
+    ASSERT_EQ(amsim({"--export-csv", path("on.csv"), "--env", "1"}).exitCode, 0);
+    QFile on(path("on.csv"));
+    ASSERT_TRUE(on.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = on.readAll().split('\n');
+    EXPECT_TRUE(lines.first().endsWith(",audio_detectado,envolvente"));
+    EXPECT_EQ(fieldsOf(lines.at(2000)).size(), 9U);
+
+    const Finished bad = amsim({"--export-csv", path("bad.csv"), "--env", "x"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_EQ(bad.err, "El valor de «det. envolvente» no es un número: «x».\n");
+    EXPECT_FALSE(QFile::exists(path("bad.csv")));
 }
 
 } // namespace

@@ -40,6 +40,9 @@ TEST_F(Form1Layout, EveryControlSitsWhereTheDesignPutsIt) {
         {"Label1", {824, 16, 33, 25}},
         {"Text1", {400, 24, 49, 23}},
         {"AcercaTexto", {512, 24, 49, 23}},
+        {"EnvelopeLabel", {808, 520, 62, 25}},
+        {"EnvelopeOnOff", {870, 520, 25, 19}},
+        {"EnvelopeToggle", {894, 520, 37, 17}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -68,6 +71,8 @@ TEST_F(Form1Layout, CaptionsAreTheDesignsOwn) {
         {"Label3", "BLS habil ="},
         {"Label2", "V(cc) ="},
         {"Label1", "modu- lante ="},
+        {"EnvelopeLabel", "det. envolvente ="},
+        {"EnvelopeToggle", "sí/no"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -87,7 +92,8 @@ TEST_F(Form1Layout, WrappedCaptionsFitTheirBoxes) {
         const char* name;
         int lines;
     };
-    for (const Row& row : {Row{"Label1", 2}, Row{"Label7", 2}, Row{"Label9", 2}}) {
+    for (const Row& row :
+         {Row{"Label1", 2}, Row{"Label7", 2}, Row{"Label9", 2}, Row{"EnvelopeLabel", 2}}) {
         SCOPED_TRACE(row.name);
         auto* label = control<QLabel>(row.name);
         ASSERT_TRUE(label->wordWrap());
@@ -106,10 +112,12 @@ TEST_F(Form1Layout, WrappedCaptionsFitTheirBoxes) {
     }
 }
 
-TEST_F(Form1Layout, TabVisitsTheFifteenControlsInDesignOrderSkippingHiddenPanels) {
-    const QStringList expected = {"ModulanteSubir", "ModulanteBajar", "mdl",   "Vcc",   "VccBajar",
-                                  "VccSubir",       "BlsSiNo",        "BlsSi", "BliSi", "BliSiNo",
-                                  "FaseSubir",      "FaseBajar",      "fase",  "Ayuda", "Acerca"};
+TEST_F(Form1Layout, TabVisitsTheSeventeenControlsInDesignOrderSkippingHiddenPanels) {
+    const QStringList expected = {"ModulanteSubir", "ModulanteBajar", "mdl",     "Vcc",
+                                  "VccBajar",       "VccSubir",       "BlsSiNo", "BlsSi",
+                                  "EnvelopeOnOff",  "EnvelopeToggle", "BliSi",   "BliSiNo",
+                                  "FaseSubir",      "FaseBajar",      "fase",    "Ayuda",
+                                  "Acerca"};
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
         visited << QApplication::focusWidget()->objectName();

@@ -113,6 +113,19 @@ TEST(SignalTable, StopsWithTheRedrawsErrorForATextThatIsNotANumber) {
     }
 }
 
+// The transmitter sends the sum of the three traces above it, as the block
+// diagram says: carrier and side frequencies in the phase they are summed in.
+TEST(SignalTable, TheTransmittersOutputIsTheSumOfTheThreeComponents) {
+    for (const Settings& settings : kSettings) {
+        SCOPED_TRACE(settings.name);
+        for (const SignalSample& row :
+             sampleSignals(setTo(FakeParameters{}, settings), WindowValues{})) {
+            ASSERT_NEAR(row.transmitter, row.carrier + row.upperSide + row.lowerSide, 1e-12)
+                << "at x " << row.x;
+        }
+    }
+}
+
 TEST(SignalTable, ValueThatIsNotFiniteIsAnOverflow) {
     FakeParameters parameters;
     parameters.set(Parameter::Modulante, 1e308).set(Parameter::Vcc, 1e308);

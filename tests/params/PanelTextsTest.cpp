@@ -10,7 +10,7 @@
 namespace amsim {
 namespace {
 
-constexpr std::size_t kHelpCount = 8;
+constexpr std::size_t kHelpCount = 9;
 constexpr std::size_t kAboutCount = 5;
 
 std::vector<std::string_view> allPieces() {
@@ -42,7 +42,7 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
-TEST(PanelTexts, PanelsHaveEightHelpParagraphsAndFiveAboutPieces) {
+TEST(PanelTexts, PanelsHaveNineHelpParagraphsAndFiveAboutPieces) {
     EXPECT_EQ(helpParagraphs().size(), kHelpCount);
     EXPECT_EQ(aboutPieces().size(), kAboutCount);
 }
@@ -79,11 +79,13 @@ INSTANTIATE_TEST_SUITE_P(
         Opening{"BalancedModulator", 2,
                 "Se supone que la modulaci\u00f3n se hace con un modulador balanceado"},
         Opening{"DirectGeneration", 3, "Para DSB y SSB"},
-        Opening{"ProductDetector", 4,
-                "En el receptor se demodula siempre con un detector de producto."},
+        Opening{"BothDetectors", 4,
+                "En el receptor se demodula con un detector de producto y, si se activa con"},
         Opening{"StartValues", 5, "Inicialmente se asigna un valor de 1"},
         Opening{"SingleSideband", 6, "Ahora anule una de las bandas laterales y tendr\u00e1 SSB"},
-        Opening{"ReinsertedPhase", 7, "Juegue con la fase de la portadora reinsertada"}),
+        Opening{"ReinsertedPhase", 7, "Juegue con la fase de la portadora reinsertada"},
+        Opening{"CompareTheDetectors", 8,
+                "Active el detector de envolvente y compare los dos detectores."}),
     [](const testing::TestParamInfo<Opening>& row) { return std::string(row.param.name); });
 
 TEST(PanelTexts, AboutOpensWithTitleAndEndsWithModellingNote) {

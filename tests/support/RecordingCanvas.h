@@ -17,6 +17,7 @@ struct Operation {
     CanvasPoint to{};
     std::optional<PaletteColour> colour;
     std::string text;
+    friend bool operator==(const Operation&, const Operation&) = default;
 };
 
 // A canvas that remembers every operation instead of drawing it, and can be

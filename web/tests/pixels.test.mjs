@@ -16,7 +16,8 @@ const AMSIM =
     fileURLToPath(new URL('../../build/ci/src/app/amsim', import.meta.url));
 
 // The settings of the lessons: AM, DSB, SSB with and without carrier, the
-// phase at 90 and 180 degrees, over-modulation, and typed odd values.
+// phase at 90 and 180 degrees, over-modulation, typed odd values, and the
+// envelope detector on.
 const SETTINGS = [
     ['AM at the start values', { mdl: '1', vcc: '1', bli: '1', bls: '1', fase: '0' }],
     ['DSB', { mdl: '1', vcc: '0', bli: '1', bls: '1', fase: '0' }],
@@ -26,8 +27,9 @@ const SETTINGS = [
     ['phase 180', { mdl: '1', vcc: '1', bli: '1', bls: '1', fase: '180' }],
     ['over-modulation', { mdl: '2', vcc: '0.8', bli: '1', bls: '1', fase: '0' }],
     ['negative level, odd factors', { mdl: '1.4', vcc: '-0.6', bli: '1.5', bls: '0.5', fase: '-1000' }],
+    ['the envelope detector beside the product detector', { mdl: '2', vcc: '1', bli: '1', bls: '1', fase: '0', env: '1' }],
 ];
-const BOX = { mdl: 'mdl', vcc: 'Vcc', bli: 'BliSiNo', bls: 'BlsSiNo', fase: 'fase' };
+const BOX = { mdl: 'mdl', vcc: 'Vcc', bli: 'BliSiNo', bls: 'BlsSiNo', fase: 'fase', env: 'EnvelopeOnOff' };
 const WINDOW_FACE = [239, 239, 239];
 // Where the label "modulante + Vcc" is printed, below the generator's axis.
 const LABEL = { left: 0, top: 81, right: 100, bottom: 97 };
