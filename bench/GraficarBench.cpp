@@ -1,10 +1,14 @@
 #include "app/DesignFonts.h"
 #include "canvas/QtRasterCanvas.h"
 #include "display/Graficar.h"
+#include "display/Sweep.h"
 #include "params/BoxReader.h"
 
 #include <QPainter>
 #include <benchmark/benchmark.h>
+#include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace amsim {
 namespace {
@@ -46,6 +50,54 @@ void GraficarOnRasterCanvas(benchmark::State& state) {
     }
 }
 BENCHMARK(GraficarOnRasterCanvas)->Unit(benchmark::kMicrosecond);
+
+// The same redraw at a device pixel ratio of 2: four times the pixels, lines
+// and points two pixels thick.
+void GraficarAtTwiceTheResolution(benchmark::State& state) {
+    QtRasterCanvas canvas(QSize(952, 700), windowFont(), Qt::black, 2.0);
+    BoxReader reader = startValues();
+    for (auto _ : state) {
+        Graficar(canvas, reader, WindowValues{});
+        benchmark::DoNotOptimize(canvas.pixels().data());
+    }
+}
+BENCHMARK(GraficarAtTwiceTheResolution)->Unit(benchmark::kMicrosecond);
+
+// The pure computing floor: only the sines and cosines that one redraw
+// takes, at the arguments it takes them at, and nothing else.
+void SinesAndCosinesOfARedraw(benchmark::State& state) {
+    const double pi = 4.0 * std::atan(1.0);
+    std::vector<double> fine;
+    sweep(kFineStep, [&fine](double x) { fine.push_back(x); });
+    const auto each = [&](double step, double factor, bool cosine, double& sum) {
+        for (double x = 0.0; x <= kLastColumn; x += step) {
+            sum += cosine ? std::cos(x * pi * factor) : std::sin(x * pi * factor);
+        }
+    };
+    std::int64_t calls = 0;
+    for (auto _ : state) {
+        double sum = 0.0;
+        each(kColumnStep, 0.005, false, sum);   // generator
+        each(kFineStep, 0.1, false, sum);       // carrier
+        each(kFineStep, 0.105, true, sum);      // upper side
+        each(kFineStep, 0.095, true, sum);      // lower side
+        for (int pass = 0; pass < 2; ++pass) {  // detector, twice
+            each(kFineStep, 0.1, true, sum);    //   reinserted carrier
+            each(kFineStep, 0.095, false, sum); //   received signal
+            each(kFineStep, 0.105, false, sum);
+            each(kFineStep, 0.1, false, sum);
+        }
+        each(kFineStep, 0.095, true, sum); // transmitter
+        each(kFineStep, 0.105, true, sum);
+        each(kFineStep, 0.1, false, sum);
+        each(kEnvelopeStep, 0.005, false, sum); // envelope, twice
+        each(kEnvelopeStep, 0.005, false, sum);
+        benchmark::DoNotOptimize(sum);
+        calls = static_cast<std::int64_t>(640 + 160 * 2 + fine.size() * 14);
+    }
+    state.counters["calls"] = static_cast<double>(calls);
+}
+BENCHMARK(SinesAndCosinesOfARedraw)->Unit(benchmark::kMicrosecond);
 
 // The same redraw with the envelope detector on: its trace and two lines more.
 void GraficarWithEnvelopeDetector(benchmark::State& state) {

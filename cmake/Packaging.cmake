@@ -26,6 +26,16 @@ add_custom_target(amsim_changelog ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/change
 install(FILES ${_amsim_data}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
+# The manual page, in Spanish like the program, compressed as Debian wants.
+configure_file(${_amsim_data}/amsim.1 amsim.1 @ONLY)
+add_custom_command(
+    OUTPUT amsim.1.gz
+    COMMAND gzip -9nc amsim.1 > amsim.1.gz
+    DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/amsim.1
+    VERBATIM)
+add_custom_target(amsim_manual ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/amsim.1.gz)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/amsim.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME amsim)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     amsim::PixelBuffer buffer(width, height, 0);
-    buffer.line(ends[0], ends[1], ends[2], ends[3], 1);
+    buffer.line(static_cast<double>(ends[0]), static_cast<double>(ends[1]),
+                static_cast<double>(ends[2]), static_cast<double>(ends[3]), 1);
     std::set<std::pair<std::int64_t, std::int64_t>> lit;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {

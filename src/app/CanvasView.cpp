@@ -29,9 +29,13 @@ void CanvasView::setDescription(const QString& description) {
     }
 }
 
+// The image may hold more pixels than the widget has positions: the
+// source is the same rectangle in its pixels.
 void CanvasView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), image_, event->rect());
+    const QRectF area(event->rect());
+    const double ratio = image_.devicePixelRatio();
+    painter.drawImage(area, image_, QRectF(area.topLeft() * ratio, area.size() * ratio));
 }
 
 } // namespace amsim

@@ -2,7 +2,11 @@
 
 #include "display/Error.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <algorithm>
+#include <iterator>
+#include <vector>
 
 namespace amsim {
 
@@ -12,43 +16,111 @@ std::string quoted(const QString& text) {
     return "«" + text.toStdString() + "»";
 }
 
-std::optional<Parameter> parameterOption(const QString& name) {
-    const auto* found = std::find_if(kAllParameters.begin(), kAllParameters.end(),
-                                     [&name](Parameter p) { return name == optionName(p); });
-    return found == kAllParameters.end() ? std::nullopt : std::optional<Parameter>(*found);
+[[noreturn]] void refuse(const std::string& message) {
+    throw Error::commandLine(message);
 }
 
-void setOnce(std::optional<QString>& target, const QString& option, const QString& value) {
-    if (target) {
-        throw Error::commandLine("La opción " + quoted(option) + " aparece más de una vez.");
-    }
-    target = value;
-}
+// The program's options, as QCommandLineParser reads them. Qt's own options
+// (-platform, -style, …) never reach it: QApplication takes them first.
+struct Options {
+    QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
+    QCommandLineOption picture{QStringLiteral("export"), QString(), QStringLiteral("ARCHIVO")};
+    QCommandLineOption csv{QStringLiteral("export-csv"), QString(), QStringLiteral("ARCHIVO")};
+    QCommandLineOption scale{QStringLiteral("scale"), QString(), QStringLiteral("S")};
+    std::vector<QCommandLineOption> parameters;
 
-// Splits "--name=value" and "--name value"; the value is taken from the next
-// argument whatever it looks like, so negative numbers pass.
-class ArgumentReader {
-public:
-    explicit ArgumentReader(const QStringList& arguments)
-        : arguments_(arguments) {}
-
-    bool atEnd() const { return next_ >= arguments_.size(); }
-    QString take() { return arguments_.at(next_++); }
-
-    QString valueOf(const QString& option, const std::optional<QString>& inlineValue) {
-        if (inlineValue) {
-            return *inlineValue;
-        }
-        if (atEnd()) {
-            throw Error::commandLine("Falta el valor de la opción " + quoted(option) + ".");
-        }
-        return take();
+    Options() {
+        std::transform(kAllParameters.begin(), kAllParameters.end(), std::back_inserter(parameters),
+                       [](Parameter parameter) {
+                           return QCommandLineOption(optionName(parameter), QString(),
+                                                     QStringLiteral("VALOR"));
+                       });
     }
 
-private:
-    const QStringList& arguments_;
-    qsizetype next_ = 0;
+    QList<QCommandLineOption> all() const {
+        QList<QCommandLineOption> list{help, version, picture, csv, scale};
+        list.append(QList<QCommandLineOption>(parameters.begin(), parameters.end()));
+        return list;
+    }
 };
+
+// The option of this name, if there is one.
+const QCommandLineOption* findOption(const QList<QCommandLineOption>& options,
+                                     const QString& name) {
+    const auto found =
+        std::find_if(options.begin(), options.end(), [&name](const QCommandLineOption& option) {
+            return option.names().contains(name);
+        });
+    return found == options.end() ? nullptr : &*found;
+}
+
+// When the parser refuses, the first argument it could not take, in the
+// program's own words and as the user typed it: an unknown option (a long
+// name after one dash included), a flag given a value, or a value missing.
+[[noreturn]] void explainRefusal(const QStringList& arguments,
+                                 const QList<QCommandLineOption>& options) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == QLatin1String("--")) {
+            break;
+        }
+        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+            continue;
+        }
+        const bool longForm = argument.startsWith(QLatin1String("--"));
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        const QString name =
+            argument.mid(longForm ? 2 : 1, equals < 0 ? -1 : equals - (longForm ? 2 : 1));
+        const QCommandLineOption* option = findOption(options, name);
+        if (option == nullptr || (!longForm && name.size() > 1) ||
+            (option->valueName().isEmpty() && equals >= 0)) {
+            refuse("Opción desconocida: " + quoted(argument) + ".");
+        }
+        if (!option->valueName().isEmpty() && equals < 0) {
+            if (i + 1 == arguments.size()) {
+                refuse("Falta el valor de la opción " + quoted(argument) + ".");
+            }
+            ++i;
+        }
+    }
+    refuse("No se entiende la línea de órdenes.");
+}
+
+// The one value an option was given, if any; twice is refused.
+std::optional<QString> onlyValue(const QCommandLineParser& parser,
+                                 const QCommandLineOption& option) {
+    const QStringList values = parser.values(option);
+    if (values.size() > 1) {
+        refuse("La opción " + quoted("--" + option.names().constLast()) +
+               " aparece más de una vez.");
+    }
+    return values.isEmpty() ? std::nullopt : std::optional<QString>(values.first());
+}
+
+CommandLine::Action actionOf(const QCommandLineParser& parser, const Options& options,
+                             const CommandLine& line) {
+    if (parser.isSet(options.help)) {
+        return CommandLine::Action::Help;
+    }
+    if (parser.isSet(options.version)) {
+        return CommandLine::Action::Version;
+    }
+    if (line.picturePath || line.csvPath) {
+        if (line.scaleText && !line.picturePath) {
+            refuse("La opción --scale solo sirve junto con --export.");
+        }
+        return CommandLine::Action::Export;
+    }
+    if (std::any_of(line.texts.begin(), line.texts.end(),
+                    [](const std::optional<QString>& text) { return text.has_value(); })) {
+        refuse("Los valores de los parámetros solo sirven junto con --export o --export-csv.");
+    }
+    if (line.scaleText) {
+        refuse("La opción --scale solo sirve junto con --export.");
+    }
+    return CommandLine::Action::Window;
+}
 
 } // namespace
 
@@ -70,74 +142,25 @@ QString optionName(Parameter parameter) {
     return {};
 }
 
-namespace {
-
-// One argument taken apart: "--vcc=0.8" is the option "--vcc", named "vcc",
-// with the value "0.8" written inline.
-struct SplitArgument {
-    QString option;
-    QString name;
-    std::optional<QString> inlineValue;
-};
-
-SplitArgument split(const QString& argument) {
-    if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
-        throw Error::commandLine("Argumento inesperado: " + quoted(argument) + ".");
-    }
-    const qsizetype equals = argument.indexOf(QLatin1Char('='));
-    SplitArgument result{equals < 0 ? argument : argument.left(equals), {}, std::nullopt};
-    if (equals >= 0) {
-        result.inlineValue = argument.mid(equals + 1);
-    }
-    if (result.option.startsWith(QLatin1String("--"))) {
-        result.name = result.option.mid(2);
-    }
-    return result;
-}
-
-bool isFlag(const SplitArgument& argument, QLatin1String shortForm, QLatin1String name) {
-    return (argument.option == shortForm || argument.name == name) && !argument.inlineValue;
-}
-
-} // namespace
-
 CommandLine parseCommandLine(const QStringList& arguments) {
-    CommandLine result;
-    bool help = false;
-    bool version = false;
-    bool anyParameter = false;
-    ArgumentReader reader(arguments);
-    while (!reader.atEnd()) {
-        const QString argument = reader.take();
-        const SplitArgument a = split(argument);
-        if (isFlag(a, QLatin1String("-h"), QLatin1String("help"))) {
-            help = true;
-        } else if (isFlag(a, QLatin1String("-v"), QLatin1String("version"))) {
-            version = true;
-        } else if (a.name == QLatin1String("export")) {
-            setOnce(result.picturePath, a.option, reader.valueOf(a.option, a.inlineValue));
-        } else if (a.name == QLatin1String("export-csv")) {
-            setOnce(result.csvPath, a.option, reader.valueOf(a.option, a.inlineValue));
-        } else if (const std::optional<Parameter> parameter = parameterOption(a.name)) {
-            setOnce(result.texts.at(static_cast<std::size_t>(*parameter)), a.option,
-                    reader.valueOf(a.option, a.inlineValue));
-            anyParameter = true;
-        } else {
-            throw Error::commandLine("Opción desconocida: " + quoted(argument) + ".");
-        }
+    const Options options;
+    QCommandLineParser parser;
+    parser.addOptions(options.all());
+    if (!parser.parse(QStringList{QStringLiteral("amsim")} + arguments)) {
+        explainRefusal(arguments, options.all());
     }
-
-    if (help) {
-        result.action = CommandLine::Action::Help;
-    } else if (version) {
-        result.action = CommandLine::Action::Version;
-    } else if (result.picturePath || result.csvPath) {
-        result.action = CommandLine::Action::Export;
-    } else if (anyParameter) {
-        throw Error::commandLine("Los valores de los parámetros solo sirven junto con --export "
-                                 "o --export-csv.");
+    if (!parser.positionalArguments().isEmpty()) {
+        refuse("Argumento inesperado: " + quoted(parser.positionalArguments().first()) + ".");
     }
-    return result;
+    CommandLine line;
+    line.picturePath = onlyValue(parser, options.picture);
+    line.csvPath = onlyValue(parser, options.csv);
+    line.scaleText = onlyValue(parser, options.scale);
+    for (std::size_t i = 0; i < kAllParameters.size(); ++i) {
+        line.texts.at(i) = onlyValue(parser, options.parameters.at(i));
+    }
+    line.action = actionOf(parser, options, line);
+    return line;
 }
 
 QString commandLineMessage(const Error& error) {
@@ -169,7 +192,10 @@ QString helpText() {
         "  -v, --version             Muestra la versión y termina.\n"
         "  --export ARCHIVO.png      Guarda en ARCHIVO.png la imagen de la ventana entera,\n"
         "                            sin mostrarla ni necesitar pantalla, en el formato que\n"
-        "                            dice la extensión: .png, .bmp, .jpg…\n"
+        "                            dice la extensión: .png, .bmp, .jpg…, o en vectores,\n"
+        "                            para diapositivas e impresión, con .svg y .pdf.\n"
+        "  --scale S                 Con --export, la imagen que mostraría una pantalla con\n"
+        "                            esa escala, de 1 a 4 (se admiten fracciones).\n"
         "  --export-csv ARCHIVO.csv  Guarda en ARCHIVO.csv las muestras de las seis trazas\n"
         "                            y del audio detectado, con punto decimal. Puede ser\n"
         "                            /dev/stdout, para leerlas en la salida estándar.\n"
@@ -189,8 +215,12 @@ QString helpText() {
         "no escribe ningún archivo y termina con el código 2. Con las dos opciones de\n"
         "exportación se escriben los dos archivos o ninguno.\n"
         "\n"
-        "Ejemplo:\n"
-        "  amsim --export dsb.png --export-csv dsb.csv --vcc 0 --fase 30\n");
+        "Acepta también las opciones propias de Qt, como -platform, -style o -reverse.\n"
+        "\n"
+        "Ejemplos:\n"
+        "  amsim --export dsb.png --export-csv dsb.csv --vcc 0 --fase 30\n"
+        "  amsim --export banco.pdf --bls 0\n"
+        "  amsim --export banco.png --scale 2\n");
 }
 
 QString versionText() {

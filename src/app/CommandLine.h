@@ -26,16 +26,18 @@ struct CommandLine {
     std::array<std::optional<QString>, kAllParameters.size()> texts{};
     std::optional<QString> picturePath; // --export
     std::optional<QString> csvPath;     // --export-csv
+    std::optional<QString> scaleText;   // --scale, with --export
 
     std::optional<QString> text(Parameter parameter) const {
         return texts.at(static_cast<std::size_t>(parameter));
     }
 };
 
-// Reads the arguments that follow the program's name. An option takes its
-// value from the next argument ("--fase -30") or after "=" ("--fase=-30").
-// Throws amsim::Error for an unknown option, a missing or repeated value, a
-// stray argument, or parameter values with nothing to export.
+// Reads, with QCommandLineParser, the arguments that follow the program's
+// name, Qt's own options already taken out. An option takes its value from
+// the next argument ("--fase -30") or after "=" ("--fase=-30"). Throws
+// amsim::Error, in Spanish, for an unknown option, a missing or repeated
+// value, a stray argument, or parameter values with nothing to export.
 CommandLine parseCommandLine(const QStringList& arguments);
 
 // The option a parameter's value is given with, without its dashes.

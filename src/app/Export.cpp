@@ -15,6 +15,10 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
 #include <QThread>
 #include <vector>
 
@@ -51,16 +55,44 @@ QByteArray csvOf(const Form1& form) {
     return {text.data(), static_cast<qsizetype>(text.size())};
 }
 
-// The picture's format is the one its name's extension names, when Qt can
-// write it: a.bmp is a BMP, a.jpg a JPEG.
+// Formats that hold the window as vectors rather than pixels.
+bool isVector(const QByteArray& format) {
+    return format == "svg" || format == "pdf";
+}
+
+// The picture's format is the one its name's extension names, when it can
+// be written: a.bmp is a BMP, a.jpg a JPEG, a.svg and a.pdf vectors.
 QByteArray imageFormatOf(const QString& path) {
     QByteArray suffix = QFileInfo(path).suffix().toLower().toUtf8();
-    if (suffix.isEmpty() || !QImageWriter::supportedImageFormats().contains(suffix)) {
+    if (suffix.isEmpty() ||
+        !(isVector(suffix) || QImageWriter::supportedImageFormats().contains(suffix))) {
         throw Error::commandLine("La imagen «" + path.toStdString() +
                                  "» necesita la extensión de un formato que el programa sepa "
                                  "escribir, como .png, .bmp o .jpg.");
     }
     return suffix;
+}
+
+// The window as an SVG drawing of its own size, one unit a position.
+void vectorsAsSvg(Form1& form, QIODevice& out) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&out);
+    svg.setSize(form.size());
+    svg.setViewBox(form.rect());
+    svg.setTitle(QStringLiteral("Simulador de AM, DSB y SSB"));
+    QPainter painter(&svg);
+    form.paintAsVectors(painter);
+}
+
+// The window as a one-page PDF of its own size, a position a point.
+void vectorsAsPdf(Form1& form, QIODevice& out) {
+    QPdfWriter pdf(&out);
+    pdf.setResolution(72);
+    pdf.setPageSize(QPageSize(QSizeF(form.size()), QPageSize::Point));
+    pdf.setPageMargins(QMarginsF());
+    pdf.setTitle(QStringLiteral("Simulador de AM, DSB y SSB"));
+    QPainter painter(&pdf);
+    form.paintAsVectors(painter);
 }
 
 // As on a desktop: the window shown and active, its first picture drawn.
@@ -73,18 +105,36 @@ QByteArray pictureOf(Form1& form, const QByteArray& format) {
         QThread::msleep(1);
     }
     QCoreApplication::processEvents();
-    QByteArray png;
-    QBuffer buffer(&png);
+    QByteArray picture;
+    QBuffer buffer(&picture);
     buffer.open(QIODevice::WriteOnly);
-    if (!form.grab().toImage().save(&buffer, format.constData())) {
+    if (format == "svg") {
+        vectorsAsSvg(form, buffer);
+    } else if (format == "pdf") {
+        vectorsAsPdf(form, buffer);
+    } else if (!form.grab().toImage().save(&buffer, format.constData())) {
         throw Error::drawingFailed();
     }
-    return png;
+    return picture;
 }
 
 } // namespace
 
+double exportScale(const std::optional<QString>& text) {
+    if (!text) {
+        return 1.0;
+    }
+    const std::optional<double> scale =
+        textToNumber(text->toStdString(), numberFormatOf(QLocale::system()));
+    if (!scale || *scale < 1.0 || *scale > 4.0) {
+        throw Error::commandLine("La escala de --scale debe ser un número de 1 a 4: «" +
+                                 text->toStdString() + "».");
+    }
+    return *scale;
+}
+
 void exportFiles(const CommandLine& commandLine) {
+    exportScale(commandLine.scaleText);
     const QByteArray format =
         commandLine.picturePath ? imageFormatOf(*commandLine.picturePath) : QByteArray();
     if (commandLine.picturePath && commandLine.csvPath) {

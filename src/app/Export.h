@@ -12,4 +12,9 @@ namespace amsim {
 // amsim::Error. Needs a QApplication.
 void exportFiles(const CommandLine& commandLine);
 
+// The scale that --scale gives the picture: a number from 1 to 4, fractions
+// allowed, in the locale's notation; 1 without it. Throws amsim::Error for
+// any other text.
+double exportScale(const std::optional<QString>& text);
+
 } // namespace amsim

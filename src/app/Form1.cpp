@@ -3,12 +3,16 @@
 #include "app/CanvasView.h"
 #include "app/DesignFonts.h"
 #include "app/LocaleFormat.h"
+#include "canvas/QtVectorCanvas.h"
 #include "display/Graficar.h"
 #include "params/ParameterSummary.h"
 
+#include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QShowEvent>
+#include <QSvgRenderer>
 #include <cstdio>
 
 // Resources compiled into a static library must be registered by hand.
@@ -22,17 +26,29 @@ namespace {
 
 const QString kMessageTitle = QStringLiteral("Simulador de AM, DSB y SSB");
 
+// A vector picture drawn at the device pixel ratio, shown at its own size.
+QPixmap pictureAt(const QString& resource, double ratio) {
+    QSvgRenderer renderer(resource);
+    QPixmap picture((QSizeF(renderer.defaultSize()) * ratio).toSize());
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    renderer.render(&painter);
+    painter.end();
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
 } // namespace
 
 Form1::Form1(const QLocale& locale, QWidget* parent)
     : QWidget(parent)
-    , canvas_(QSize(952, 700), windowFont(), QColor(Qt::black))
     , handlers_(*this, numberFormatOf(locale))
     , reader_([this](Parameter parameter) { return text(parameter); }, handlers_.format()) {
     registerPictures();
     ui_.setupUi(this);
     applyDesignFonts();
     view_ = new CanvasView(this);
+    matchScreen();
     stackCanvas();
     connectHandlers();
     handlers_.Form_Load();
@@ -42,7 +58,31 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
 Form1::~Form1() = default;
 
 QImage Form1::drawing() const {
-    return canvas_.image();
+    return canvas_->image();
+}
+
+void Form1::paintAsVectors(QPainter& painter) {
+    painter.fillRect(rect(), palette().window());
+    const auto children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    // The labels and the picture in the order they are stacked in.
+    for (QWidget* child : children) {
+        if (child == ui_.Image1) {
+            QSvgRenderer(QStringLiteral(":/pictures/block_diagram.svg"))
+                .render(&painter, QRectF(child->geometry()));
+        } else if (qobject_cast<QLabel*>(child) != nullptr) {
+            child->render(&painter, child->pos(), QRegion(), QWidget::DrawWindowBackground);
+        }
+    }
+    QtVectorCanvas vectors(painter, windowFont(), QColor(Qt::black));
+    amsim::Graficar(vectors, reader_, handlers_.window());
+    vectors.finish();
+    for (QWidget* child : children) {
+        const bool front = qobject_cast<QLineEdit*>(child) != nullptr ||
+                           qobject_cast<QAbstractButton*>(child) != nullptr;
+        if (front && child->isVisible()) {
+            child->render(&painter, child->pos(), QRegion(), QWidget::DrawWindowBackground);
+        }
+    }
 }
 
 QLineEdit* Form1::box(Parameter parameter) const {
@@ -67,7 +107,6 @@ QLineEdit* Form1::box(Parameter parameter) const {
 // and button, across the whole client area.
 void Form1::stackCanvas() {
     view_->setGeometry(rect());
-    view_->setImage(canvas_.image());
     view_->raise();
     for (QWidget* front : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (qobject_cast<QLineEdit*>(front) != nullptr ||
@@ -97,10 +136,34 @@ void Form1::connectHandlers() {
     }
 }
 
+// The drawing and the block diagram are made at the screen's device pixel
+// ratio, so that they are as sharp as the controls beside them. Returns
+// whether they had to be made anew.
+bool Form1::matchScreen() {
+    const double ratio = devicePixelRatioF();
+    if (canvas_ && canvas_->scale() == ratio) {
+        return false;
+    }
+    canvas_ =
+        std::make_unique<QtRasterCanvas>(QSize(952, 700), windowFont(), QColor(Qt::black), ratio);
+    view_->setImage(canvas_->image());
+    ui_.Image1->setPixmap(pictureAt(QStringLiteral(":/pictures/block_diagram.svg"), ratio));
+    return true;
+}
+
+// Moved to a screen of another ratio, the window draws again.
+bool Form1::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal && activated_ && matchScreen()) {
+        guarded([this] { Graficar(); });
+    }
+    return QWidget::event(event);
+}
+
 // The first picture is drawn when the window first becomes visible; coming
 // back from another application draws nothing.
 void Form1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    matchScreen();
     if (!activated_) {
         activated_ = true;
         guarded([this] { handlers_.Form_Activate(); });
@@ -158,7 +221,7 @@ void Form1::Graficar() {
     // Described first too: a redraw changes no box, and a stopped one must
     // not leave the description of the picture before.
     describeDrawing();
-    amsim::Graficar(canvas_, reader_, handlers_.window());
+    amsim::Graficar(*canvas_, reader_, handlers_.window());
 }
 
 void Form1::describeDrawing() {

@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QWidget>
+#include <memory>
 
 namespace amsim {
 
@@ -28,9 +29,15 @@ public:
 
     // What the canvas holds now (shares the canvas's pixels).
     QImage drawing() const;
+    // The window painted as vectors, for SVG and PDF: its face and labels,
+    // the block diagram, the drawing, then the boxes and buttons in front,
+    // each as lines, shapes and text rather than pixels. Throws amsim::Error
+    // where the redraw would.
+    void paintAsVectors(QPainter& painter);
     QLineEdit* box(Parameter parameter) const;
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -46,6 +53,7 @@ private:
     void redraw() override { Graficar(); }
 
     QPlainTextEdit* panel(Panel which) const;
+    bool matchScreen();
     void applyDesignFonts();
     void connectHandlers();
     void stackCanvas();
@@ -60,7 +68,7 @@ private:
     void releaseHeldButtons() noexcept;
 
     Ui::Form1 ui_;
-    QtRasterCanvas canvas_;
+    std::unique_ptr<QtRasterCanvas> canvas_;
     CanvasView* view_ = nullptr;
     Handlers handlers_;
     BoxReader reader_;

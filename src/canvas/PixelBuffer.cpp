@@ -84,12 +84,48 @@ bool bringIn(double& farX, double& farY, double nearX, double nearY, const Box& 
     return true;
 }
 
+// Bresenham's stepping between two pixels: along the major axis at every
+// step, along the minor one when the error term says so.
+struct Steps {
+    std::int64_t dx;
+    std::int64_t dy;
+    std::int64_t sx;
+    std::int64_t sy;
+
+    template <class Pixel>
+    Steps(Pixel from, Pixel to)
+        : dx(to.x > from.x ? to.x - from.x : from.x - to.x)
+        , dy(to.y > from.y ? to.y - from.y : from.y - to.y)
+        , sx(from.x < to.x ? 1 : -1)
+        , sy(from.y < to.y ? 1 : -1) {}
+
+    // count pixels from (x, y), the error term err there, each given to set.
+    template <class Set>
+    void walk(std::int64_t x, std::int64_t y, std::int64_t err, std::int64_t count,
+              Set&& set) const {
+        for (; count > 0; --count) {
+            set(x, y);
+            const std::int64_t e2 = 2 * err;
+            if (e2 >= -dy) {
+                err -= dy;
+                x += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                y += sy;
+            }
+        }
+    }
+};
+
 } // namespace
 
-PixelBuffer::PixelBuffer(int width, int height, PixelIndex fill)
+PixelBuffer::PixelBuffer(int width, int height, PixelIndex fill, int pen)
     : width_(width)
     , height_(height)
     , stride_(strideFor(width))
+    , pen_(std::max(1, pen))
+    , penOffset_(static_cast<double>(pen_ - 1) / 2.0)
     , pixels_(area(stride_, height), fill) {}
 
 std::size_t PixelBuffer::offset(int x, int y) const {
@@ -114,26 +150,61 @@ void PixelBuffer::setIfInside(int x, int y, PixelIndex pixel) {
     }
 }
 
-bool PixelBuffer::plot(float x, float y, PixelIndex pixel) {
+bool PixelBuffer::plot(double x, double y, PixelIndex pixel) {
     if (!std::isfinite(x) || !std::isfinite(y)) {
         return false;
     }
-    if (x >= -0.5F && y >= -0.5F && x < static_cast<float>(width_) &&
-        y < static_cast<float>(height_)) {
-        setIfInside(nearest<int>(static_cast<double>(x)), nearest<int>(static_cast<double>(y)),
-                    pixel);
+    const double left = x - penOffset_;
+    const double top = y - penOffset_;
+    if (left >= -0.5 - (pen_ - 1) && top >= -0.5 - (pen_ - 1) && left < width_ && top < height_) {
+        stamp(nearest<std::int64_t>(left), nearest<std::int64_t>(top), pixel);
     }
     return true;
 }
 
-bool PixelBuffer::line(float x1, float y1, float x2, float y2, PixelIndex pixel) {
+// The pen's square with its first pixel at (x, y), as far as it is inside.
+void PixelBuffer::stamp(std::int64_t x, std::int64_t y, PixelIndex pixel) {
+    if (pen_ == 1) {
+        if (x >= 0 && y >= 0 && x < width_ && y < height_) {
+            pixels_[offset(static_cast<int>(x), static_cast<int>(y))] = pixel;
+        }
+        return;
+    }
+    for (std::int64_t row = std::max<std::int64_t>(y, 0);
+         row < std::min<std::int64_t>(y + pen_, height_); ++row) {
+        for (std::int64_t column = std::max<std::int64_t>(x, 0);
+             column < std::min<std::int64_t>(x + pen_, width_); ++column) {
+            pixels_[offset(static_cast<int>(column), static_cast<int>(row))] = pixel;
+        }
+    }
+}
+
+bool PixelBuffer::line(double x1, double y1, double x2, double y2, PixelIndex pixel) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
         return false;
     }
-    lineWithin({static_cast<double>(x1), static_cast<double>(y1), static_cast<double>(x2),
-                static_cast<double>(y2)},
-               pixel, kMaxHalvings);
+    const Segment s{x1 - penOffset_, y1 - penOffset_, x2 - penOffset_, y2 - penOffset_};
+    if (pen_ == 1 && nearestInside(s.x1, s.y1) && nearestInside(s.x2, s.y2)) {
+        walkInside({nearest<std::int64_t>(s.x1), nearest<std::int64_t>(s.y1)},
+                   {nearest<std::int64_t>(s.x2), nearest<std::int64_t>(s.y2)}, pixel);
+    } else {
+        lineWithin(s, pixel, kMaxHalvings);
+    }
     return true;
+}
+
+bool PixelBuffer::nearestInside(double x, double y) const {
+    return x >= -0.5 && y >= -0.5 && x < width_ - 0.5 && y < height_ - 0.5;
+}
+
+// The common case, most segments of a trace: both ends inside and a pen of
+// one pixel, so every pixel of the line is inside too and needs no test.
+void PixelBuffer::walkInside(Pixel from, Pixel to, PixelIndex pixel) {
+    const Steps steps(from, to);
+    steps.walk(from.x, from.y, steps.dx - steps.dy, std::max(steps.dx, steps.dy) + 1,
+               [this, pixel](std::int64_t x, std::int64_t y) {
+                   pixels_[offset(static_cast<int>(x), static_cast<int>(y))] = pixel;
+               });
 }
 
 // Ends within reach of the buffer are drawn as they are. A far end is first
@@ -171,43 +242,30 @@ void PixelBuffer::lineWithin(Segment s, PixelIndex pixel, int halvings) {
 // left: a line that leaves the buffer lights exactly the pixels of the
 // whole line that lie inside.
 void PixelBuffer::walk(Pixel from, Pixel to, PixelIndex pixel) {
-    const std::int64_t dx = to.x > from.x ? to.x - from.x : from.x - to.x;
-    const std::int64_t dy = to.y > from.y ? to.y - from.y : from.y - to.y;
-    const std::int64_t sx = from.x < to.x ? 1 : -1;
-    const std::int64_t sy = from.y < to.y ? 1 : -1;
-    const bool alongX = dx >= dy;
-    const std::int64_t major = alongX ? dx : dy;
-    const std::int64_t minor = alongX ? dy : dx;
-    // The steps whose major coordinate is inside: start + sign * i in [0, size).
-    const auto inside = [](std::int64_t start, std::int64_t sign, std::int64_t size) {
-        return sign > 0 ? std::pair{-start, size - 1 - start}
-                        : std::pair{start - (size - 1), start};
+    const Steps steps(from, to);
+    const bool alongX = steps.dx >= steps.dy;
+    const std::int64_t major = alongX ? steps.dx : steps.dy;
+    const std::int64_t minor = alongX ? steps.dy : steps.dx;
+    // The steps whose pen square reaches inside along the major axis:
+    // start + sign * i in [1 - pen, size).
+    const std::int64_t low = 1 - pen_;
+    const auto inside = [low](std::int64_t start, std::int64_t sign, std::int64_t size) {
+        return sign > 0 ? std::pair{low - start, size - 1 - start}
+                        : std::pair{start - (size - 1), start - low};
     };
-    const auto [low, high] = alongX ? inside(from.x, sx, width_) : inside(from.y, sy, height_);
-    const std::int64_t first = std::max<std::int64_t>(0, low);
-    const std::int64_t last = std::min(major, high);
+    const auto [fromStep, toStep] =
+        alongX ? inside(from.x, steps.sx, width_) : inside(from.y, steps.sy, height_);
+    const std::int64_t first = std::max<std::int64_t>(0, fromStep);
+    const std::int64_t last = std::min(major, toStep);
     if (first > last) {
         return;
     }
     const std::int64_t moved = major == 0 ? 0 : (2 * minor * first + major) / (2 * major);
-    std::int64_t x = from.x + sx * (alongX ? first : moved);
-    std::int64_t y = from.y + sy * (alongX ? moved : first);
-    std::int64_t err =
-        alongX ? dx * (1 + moved) - dy * (1 + first) : dx * (1 + first) - dy * (1 + moved);
-    for (std::int64_t step = first; step <= last; ++step) {
-        if (x >= 0 && y >= 0 && x < width_ && y < height_) {
-            pixels_[offset(static_cast<int>(x), static_cast<int>(y))] = pixel;
-        }
-        const std::int64_t e2 = 2 * err;
-        if (e2 >= -dy) {
-            err -= dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
-    }
+    const std::int64_t movedX = alongX ? first : moved;
+    const std::int64_t movedY = alongX ? moved : first;
+    steps.walk(from.x + steps.sx * movedX, from.y + steps.sy * movedY,
+               steps.dx * (1 + movedY) - steps.dy * (1 + movedX), last - first + 1,
+               [this, pixel](std::int64_t x, std::int64_t y) { stamp(x, y, pixel); });
 }
 
 } // namespace amsim

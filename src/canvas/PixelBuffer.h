@@ -11,10 +11,12 @@ namespace amsim {
 using PixelIndex = std::uint8_t;
 
 // A width x height block of pixels, row after row, each row starting on a
-// 4-byte boundary.
+// 4-byte boundary. Every mark is made with a square pen of pen x pen pixels
+// (1 by default): a point is one square, a line a square at every step, so
+// a surface drawn at twice the resolution draws twice as thick.
 class PixelBuffer {
 public:
-    PixelBuffer(int width, int height, PixelIndex fill);
+    PixelBuffer(int width, int height, PixelIndex fill, int pen = 1);
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -25,14 +27,15 @@ public:
 
     void fill(PixelIndex pixel);
 
-    // Sets the pixel nearest to (x, y); outside the buffer nothing happens.
+    // Sets the pen's square centred nearest to (x, y); what falls outside the
+    // buffer is left out. Returns false for a coordinate that is not a finite
+    // number.
+    bool plot(double x, double y, PixelIndex pixel);
+    // Sets the pen's square at every pixel of the line between the pixels
+    // nearest to its two ends, both included, as far as it lies inside the
+    // buffer: the same pixels as the same line on a larger buffer, cropped.
     // Returns false for a coordinate that is not a finite number.
-    bool plot(float x, float y, PixelIndex pixel);
-    // Sets every pixel of the line between the pixels nearest to its two
-    // ends, both included, that lies inside the buffer: the same pixels as
-    // the same line on a larger buffer, cropped. Returns false for a
-    // coordinate that is not a finite number.
-    bool line(float x1, float y1, float x2, float y2, PixelIndex pixel);
+    bool line(double x1, double y1, double x2, double y2, PixelIndex pixel);
     // Sets one pixel given by whole coordinates, if it is inside.
     void setIfInside(int x, int y, PixelIndex pixel);
 
@@ -47,10 +50,15 @@ private:
     std::size_t offset(int x, int y) const;
     void lineWithin(Segment s, PixelIndex pixel, int halvings);
     void walk(Pixel from, Pixel to, PixelIndex pixel);
+    bool nearestInside(double x, double y) const;
+    void walkInside(Pixel from, Pixel to, PixelIndex pixel);
+    void stamp(std::int64_t x, std::int64_t y, PixelIndex pixel);
 
     int width_;
     int height_;
     int stride_;
+    int pen_;
+    double penOffset_; // from a mark's centre to its square's first pixel
     std::vector<PixelIndex> pixels_;
 };
 

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
+#include <cmath>
 
 namespace amsim {
 
@@ -27,8 +28,8 @@ QList<QRgb> colourTable(const QColor& ink) {
 
 } // namespace
 
-QtRasterCanvas::QtRasterCanvas(QSize size, const QFont& font, const QColor& ink)
-    : RasterCanvas(size.width(), size.height())
+QtRasterCanvas::QtRasterCanvas(QSize size, const QFont& font, const QColor& ink, double scale)
+    : RasterCanvas(size.width(), size.height(), scale)
     , font_(rasterFont(font))
     , colours_(colourTable(ink)) {}
 
@@ -37,6 +38,7 @@ QImage QtRasterCanvas::image() const {
     QImage image(buffer.data(), buffer.width(), buffer.height(), buffer.stride(),
                  QImage::Format_Indexed8);
     image.setColorTable(colours_);
+    image.setDevicePixelRatio(scale());
     return image;
 }
 
@@ -46,8 +48,12 @@ std::optional<RasterCanvas::Letters> QtRasterCanvas::renderLetters(std::string_v
     const QString text =
         QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size()));
     const QFontMetrics metrics(font_);
-    QImage glyphs(std::max(1, metrics.horizontalAdvance(text)), metrics.height(),
-                  QImage::Format_ARGB32_Premultiplied);
+    const auto devicePixels = [this](int positions) {
+        return static_cast<int>(std::ceil(positions * scale()));
+    };
+    QImage glyphs(devicePixels(std::max(1, metrics.horizontalAdvance(text))),
+                  devicePixels(metrics.height()), QImage::Format_ARGB32_Premultiplied);
+    glyphs.setDevicePixelRatio(scale());
     glyphs.fill(Qt::transparent);
     QPainter painter(&glyphs);
     painter.setFont(font_);

@@ -14,9 +14,12 @@ namespace amsim {
 // its labels and its picture) shows where nothing is drawn.
 class QtRasterCanvas : public RasterCanvas {
 public:
-    QtRasterCanvas(QSize size, const QFont& font, const QColor& ink);
+    // A canvas of the given size in positions, drawn at a screen's device
+    // pixel ratio (see RasterCanvas).
+    QtRasterCanvas(QSize size, const QFont& font, const QColor& ink, double scale = 1.0);
 
-    // A view of the drawing that shares the canvas's pixels.
+    // A view of the drawing that shares the canvas's pixels, at the canvas's
+    // scale as its device pixel ratio.
     QImage image() const;
 
 protected:

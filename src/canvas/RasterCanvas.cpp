@@ -1,5 +1,6 @@
 #include "canvas/RasterCanvas.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace amsim {
@@ -14,10 +15,23 @@ PixelIndex indexFor(std::optional<PaletteColour> colour) {
     return colour ? static_cast<PixelIndex>(*colour) : RasterCanvas::kInk;
 }
 
+// The buffer's size in whole pixels, and the pen of about scale pixels.
+int devicePixels(int positions, double scale) {
+    return static_cast<int>(std::ceil(positions * scale));
+}
+
 } // namespace
 
-RasterCanvas::RasterCanvas(int width, int height)
-    : pixels_(width, height, kBackground) {}
+RasterCanvas::RasterCanvas(int width, int height, double scale)
+    : scale_(scale)
+    , pixels_(devicePixels(width, scale), devicePixels(height, scale), kBackground,
+              std::max(1, static_cast<int>(std::lround(scale)))) {}
+
+// Position x stands for the pixels [x r, (x + 1) r) when r > 1, whose centre
+// lies at x r + (r - 1) / 2.
+double RasterCanvas::device(float position) const {
+    return static_cast<double>(position) * scale_ + (scale_ - 1.0) / 2.0;
+}
 
 CanvasStatus RasterCanvas::fillBackground() {
     pixels_.fill(kBackground);
@@ -26,11 +40,12 @@ CanvasStatus RasterCanvas::fillBackground() {
 
 CanvasStatus RasterCanvas::drawLine(CanvasPoint from, CanvasPoint to,
                                     std::optional<PaletteColour> colour) {
-    return statusOf(pixels_.line(from.x, from.y, to.x, to.y, indexFor(colour)));
+    return statusOf(
+        pixels_.line(device(from.x), device(from.y), device(to.x), device(to.y), indexFor(colour)));
 }
 
 CanvasStatus RasterCanvas::drawPoint(CanvasPoint at, std::optional<PaletteColour> colour) {
-    return statusOf(pixels_.plot(at.x, at.y, indexFor(colour)));
+    return statusOf(pixels_.plot(device(at.x), device(at.y), indexFor(colour)));
 }
 
 std::optional<float> RasterCanvas::drawText(CanvasPoint topLeft, std::string_view utf8Text) {
@@ -42,8 +57,8 @@ std::optional<float> RasterCanvas::drawText(CanvasPoint topLeft, std::string_vie
         lastLetters_ = std::move(*letters);
     }
     // Far outside, the text is clipped whole before any pixel arithmetic.
-    const double left = std::floor(static_cast<double>(topLeft.x) + 0.5);
-    const double top = std::floor(static_cast<double>(topLeft.y) + 0.5);
+    const double left = std::floor(static_cast<double>(topLeft.x) * scale_ + 0.5);
+    const double top = std::floor(static_cast<double>(topLeft.y) * scale_ + 0.5);
     constexpr double kMargin = 1e6;
     if (std::fabs(left) < kMargin && std::fabs(top) < kMargin) {
         for (const InkPixel& ink : lastLetters_.ink) {

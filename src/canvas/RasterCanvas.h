@@ -14,14 +14,21 @@ namespace amsim {
 // that shows the buffer maps to its colours. Text is stamped into the buffer
 // as the inked pixels of its letters, which only the surface that knows
 // fonts can render.
+//
+// A canvas may be drawn at a screen's resolution: at a scale r the buffer
+// has r times the pixels each way, a position x is drawn at r x (the centre
+// of the pixels that stand for x at 1x), and lines and points are
+// round(r) pixels thick (at least 1). At r = 1 every pixel is as at 1x.
 class RasterCanvas : public Canvas {
 public:
     static constexpr PixelIndex kInk = kPaletteSize;
     static constexpr PixelIndex kBackground = kPaletteSize + 1;
 
-    RasterCanvas(int width, int height);
+    // A canvas of width x height positions, drawn at the given scale.
+    RasterCanvas(int width, int height, double scale = 1.0);
 
     const PixelBuffer& pixels() const { return pixels_; }
+    double scale() const { return scale_; }
 
 protected:
     // The inked pixels of a printed text, relative to its top-left corner,
@@ -35,8 +42,9 @@ protected:
         std::vector<InkPixel> ink;
         int lineHeight = 0;
     };
-    // The letters of the text in the surface's font, hard-edged like every
-    // line and point. Nothing when the surface cannot render them.
+    // The letters of the text in the surface's font at the canvas's scale,
+    // in pixels of the buffer, hard-edged like every line and point; the
+    // line height in positions. Nothing when the surface cannot render them.
     virtual std::optional<Letters> renderLetters(std::string_view utf8Text) = 0;
 
     CanvasStatus fillBackground() override;
@@ -46,6 +54,9 @@ protected:
     std::optional<float> drawText(CanvasPoint topLeft, std::string_view utf8Text) override;
 
 private:
+    double device(float position) const;
+
+    double scale_;
     PixelBuffer pixels_;
     // The display prints the same label at every redraw: it is rendered once.
     Letters lastLetters_;

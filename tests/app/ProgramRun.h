@@ -35,7 +35,7 @@ protected:
     QTemporaryDir folder;
     QTemporaryDir runtime;
 
-private:
+    // Any program, in the folder, with the same environment.
     Finished run(const QString& program, const QStringList& arguments, const QString& locale,
                  const QStringList& extra) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

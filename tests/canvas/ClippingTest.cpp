@@ -27,9 +27,10 @@ Pixels inked(const PixelBuffer& buffer, int width, int height) {
     return found;
 }
 
-Pixels clipped(float x1, float y1, float x2, float y2, int width, int height) {
-    PixelBuffer buffer(width, height, kEmpty);
-    EXPECT_TRUE(buffer.line(x1, y1, x2, y2, kInk));
+Pixels clipped(float x1, float y1, float x2, float y2, int width, int height, int pen = 1) {
+    PixelBuffer buffer(width, height, kEmpty, pen);
+    EXPECT_TRUE(buffer.line(static_cast<double>(x1), static_cast<double>(y1),
+                            static_cast<double>(x2), static_cast<double>(y2), kInk));
     return inked(buffer, width, height);
 }
 
@@ -57,8 +58,9 @@ TEST(Clipping, LinesAcrossTheEdgeLightWhatTheWholeLineLightsThere) {
 }
 
 // The reference made literally: the same line drawn inside a larger buffer,
-// then cropped to the small one's place. The coordinates are multiples of
-// 1/64, so that moving them by 1024 pixels is exact.
+// then cropped to the small one's place, with pens of every width a screen
+// asks for. The coordinates are multiples of 1/64, so that moving them by
+// 1024 pixels is exact.
 TEST(Clipping, ClippedEqualsUnclippedOnALargerBufferCropped) {
     std::mt19937 random(2026);
     std::uniform_int_distribution<int> coordinate(-1000 * 64, 1040 * 64);
@@ -69,8 +71,10 @@ TEST(Clipping, ClippedEqualsUnclippedOnALargerBufferCropped) {
         const float y1 = pick();
         const float x2 = pick();
         const float y2 = pick();
-        PixelBuffer larger(2 * kShift + 64, 2 * kShift + 64, kEmpty);
-        ASSERT_TRUE(larger.line(x1 + kShift, y1 + kShift, x2 + kShift, y2 + kShift, kInk));
+        const int pen = 1 + line % 3;
+        PixelBuffer larger(2 * kShift + 64, 2 * kShift + 64, kEmpty, pen);
+        const auto moved = [](float v) { return static_cast<double>(v) + kShift; };
+        ASSERT_TRUE(larger.line(moved(x1), moved(y1), moved(x2), moved(y2), kInk));
         Pixels cropped;
         for (int y = 0; y < 30; ++y) {
             for (int x = 0; x < 40; ++x) {
@@ -79,8 +83,8 @@ TEST(Clipping, ClippedEqualsUnclippedOnALargerBufferCropped) {
                 }
             }
         }
-        ASSERT_EQ(clipped(x1, y1, x2, y2, 40, 30), cropped)
-            << x1 << "," << y1 << " to " << x2 << "," << y2;
+        ASSERT_EQ(clipped(x1, y1, x2, y2, 40, 30, pen), cropped)
+            << x1 << "," << y1 << " to " << x2 << "," << y2 << ", pen " << pen;
     }
 }
 

@@ -25,14 +25,14 @@ int inkedPixels(const PixelBuffer& buffer) {
 TEST(PixelBuffer, PointTakesTheNearestPixel) {
     struct Row {
         const char* name;
-        float x, y;
+        double x, y;
         int px, py;
     };
     const Row rows[] = {
-        {"fraction below a half rounds down", 0.2F, 79.4F, 0, 79},
-        {"a half rounds up", 2.5F, 3.5F, 3, 4},
-        {"just below the next pixel", 9.6F, 9.49F, 10, 9},
-        {"a little left of the first column", -0.4F, 0.0F, 0, 0},
+        {"fraction below a half rounds down", 0.2, 79.4, 0, 79},
+        {"a half rounds up", 2.5, 3.5, 3, 4},
+        {"just below the next pixel", 9.6, 9.49, 10, 9},
+        {"a little left of the first column", -0.4, 0.0, 0, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -45,13 +45,13 @@ TEST(PixelBuffer, PointTakesTheNearestPixel) {
 
 TEST(PixelBuffer, OutsidePointsAreClippedSilently) {
     PixelBuffer buffer(932, 700, kEmpty);
-    const float far = std::numeric_limits<float>::max();
-    for (auto [x, y] : {std::pair{0.0F, -40.0F},
-                        {940.0F, 10.0F},
-                        {931.6F, 5.0F},
-                        {-0.6F, 5.0F},
+    const auto far = static_cast<double>(std::numeric_limits<float>::max());
+    for (auto [x, y] : {std::pair{0.0, -40.0},
+                        {940.0, 10.0},
+                        {931.6, 5.0},
+                        {-0.6, 5.0},
                         {far, far},
-                        {-far, 3.0F}}) {
+                        {-far, 3.0}}) {
         EXPECT_TRUE(buffer.plot(x, y, kInk)) << x << "," << y;
     }
     EXPECT_EQ(inkedPixels(buffer), 0);
@@ -59,8 +59,8 @@ TEST(PixelBuffer, OutsidePointsAreClippedSilently) {
 
 TEST(PixelBuffer, NonFiniteCoordinatesFail) {
     PixelBuffer buffer(10, 10, kEmpty);
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float inf = std::numeric_limits<float>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
     EXPECT_FALSE(buffer.plot(nan, 1, kInk));
     EXPECT_FALSE(buffer.line(1, 1, 2, inf, kInk));
     EXPECT_EQ(inkedPixels(buffer), 0);
@@ -92,10 +92,10 @@ TEST(PixelBuffer, LineFromInsideToOutsideIsDrawnUpToTheEdge) {
 
 TEST(PixelBuffer, HugeLinesAreClippedNotWalked) {
     PixelBuffer buffer(50, 40, kEmpty);
-    const float far = 1e30F;
-    ASSERT_TRUE(buffer.line(5, -far, 5, far, kInk));          // a full column
-    ASSERT_TRUE(buffer.line(-1e6F, -1e6F, 1e6F, 1e6F, kInk)); // the diagonal
-    ASSERT_TRUE(buffer.line(-far, 100, far, 100, kInk));      // entirely below
+    const double far = 1e30;
+    ASSERT_TRUE(buffer.line(5, -far, 5, far, kInk));      // a full column
+    ASSERT_TRUE(buffer.line(-1e6, -1e6, 1e6, 1e6, kInk)); // the diagonal
+    ASSERT_TRUE(buffer.line(-far, 100, far, 100, kInk));  // entirely below
     int column = 0;
     for (int y = 0; y < 40; ++y) {
         column += buffer.at(5, y) == kInk ? 1 : 0;
@@ -110,7 +110,7 @@ TEST(PixelBuffer, HugeLinesAreClippedNotWalked) {
 // a write outside the buffer.
 TEST(PixelBuffer, AstronomicalLinesStayInsideTheBuffer) {
     PixelBuffer diagonal(50, 40, kEmpty);
-    const float far = std::numeric_limits<float>::max();
+    const auto far = static_cast<double>(std::numeric_limits<float>::max());
     ASSERT_TRUE(diagonal.line(-far, -far, far, far, kInk));
     EXPECT_GE(inkedPixels(diagonal), 39);
     EXPECT_LE(inkedPixels(diagonal), 41);

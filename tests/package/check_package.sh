@@ -31,7 +31,8 @@ for file in usr/bin/amsim \
     "usr/share/applications/$id.desktop" \
     "usr/share/metainfo/$id.metainfo.xml" \
     "usr/share/icons/hicolor/scalable/apps/$id.svg" \
-    usr/share/doc/amsim/copyright usr/share/doc/amsim/changelog.gz; do
+    usr/share/doc/amsim/copyright usr/share/doc/amsim/changelog.gz \
+    usr/share/man/man1/amsim.1.gz; do
     grep -q " \./$file\$" <<<"$contents" || fail "el paquete no contiene $file"
 done
 
@@ -69,5 +70,8 @@ report=$(lintian --fail-on none "$deb" 2>/dev/null) || fail "lintian no pudo rev
 echo "$report"
 if grep -q '^E:' <<<"$report"; then
     fail "lintian informa de errores"
+fi
+if grep -q 'no-manual-page\|manpage\|groff' <<<"$report"; then
+    fail "lintian se queja de la página de manual"
 fi
 echo "Paquete correcto: $(basename "$deb")"

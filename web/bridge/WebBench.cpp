@@ -25,9 +25,9 @@ std::string nameOf(Panel panel) {
 
 } // namespace
 
-WebBench::WebBench(emscripten::val page, NumberFormat format)
+WebBench::WebBench(emscripten::val page, NumberFormat format, double scale)
     : page_(std::move(page))
-    , canvas_(kWidth, kHeight, page_)
+    , canvas_(std::make_unique<WebCanvas>(kWidth, kHeight, page_, scale))
     , handlers_(*this, std::move(format))
     , reader_([this](Parameter parameter) { return text(parameter); }, handlers_.format()) {}
 
@@ -100,7 +100,7 @@ void WebBench::redraw() {
     page_.call<void>("describe",
                      summarizeBoxes([this](Parameter p) { return text(p); }, handlers_.format()));
     try {
-        Graficar(canvas_, reader_, handlers_.window());
+        Graficar(*canvas_, reader_, handlers_.window());
     } catch (...) {
         present();
         throw;
@@ -111,20 +111,29 @@ void WebBench::redraw() {
 // Only the rows that changed go to the page; a redraw that changed nothing
 // shows nothing new.
 void WebBench::present() {
-    const WebCanvas::Rows rows = canvas_.updateRgba();
+    const WebCanvas::Rows rows = canvas_->updateRgba();
     if (rows.top > rows.bottom) {
         return;
     }
-    const std::vector<std::uint32_t>& rgba = canvas_.rgba();
+    const std::vector<std::uint32_t>& rgba = canvas_->rgba();
     const emscripten::val bytes(emscripten::typed_memory_view(
         rgba.size() * sizeof(std::uint32_t), reinterpret_cast<const std::uint8_t*>(rgba.data())));
-    page_.call<void>("present", bytes, kWidth, kHeight, rows.top, rows.bottom - rows.top + 1);
+    const PixelBuffer& pixels = canvas_->pixels();
+    page_.call<void>("present", bytes, pixels.width(), pixels.height(), rows.top,
+                     rows.bottom - rows.top + 1);
 }
 
 WebBench::Outcome WebBench::showAgain() {
     return guarded([this] {
-        canvas_.forgetShown();
+        canvas_->forgetShown();
         present();
+    });
+}
+
+WebBench::Outcome WebBench::rescale(double scale) {
+    return guarded([this, scale] {
+        canvas_ = std::make_unique<WebCanvas>(kWidth, kHeight, page_, scale);
+        redraw();
     });
 }
 
@@ -133,8 +142,9 @@ WebBench::Outcome WebBench::showAgain() {
 namespace {
 
 amsim::WebBench* makeBench(emscripten::val page, const std::string& decimalSeparator,
-                           const std::string& exponent) {
-    return new amsim::WebBench(std::move(page), amsim::NumberFormat{decimalSeparator, exponent});
+                           const std::string& exponent, double scale) {
+    return new amsim::WebBench(std::move(page), amsim::NumberFormat{decimalSeparator, exponent},
+                               scale);
 }
 
 std::string drawingName() {
@@ -153,6 +163,7 @@ EMSCRIPTEN_BINDINGS(amsim) {
         .function("start", &WebBench::start)
         .function("click", &WebBench::click)
         .function("redraw", &WebBench::redrawNow)
-        .function("showAgain", &WebBench::showAgain);
+        .function("showAgain", &WebBench::showAgain)
+        .function("rescale", &WebBench::rescale);
     emscripten::function("drawingName", &drawingName);
 }

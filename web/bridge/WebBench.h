@@ -6,6 +6,7 @@
 #include "web/bridge/WebCanvas.h"
 
 #include <emscripten/val.h>
+#include <memory>
 #include <string>
 
 namespace amsim {
@@ -18,8 +19,9 @@ namespace amsim {
 //   isShown(id), show(id), hide(id)    the panels; show brings one in front
 //   place(id, left, top, width, height)
 //   describe(sentence)                 the drawing's description
-//   present(rgba, width, height, top, rows)  the drawing's pixels, of which
-//                                      the rows from top on changed
+//   present(rgba, width, height, top, rows)  the drawing's pixels (width x
+//                                      height, at the device pixel ratio),
+//                                      of which the rows from top on changed
 //   letters(text)                      see WebCanvas
 class WebBench : private Controls {
 public:
@@ -30,7 +32,8 @@ public:
         std::string box;
     };
 
-    WebBench(emscripten::val page, NumberFormat format);
+    // The drawing is made at the screen's device pixel ratio (scale).
+    WebBench(emscripten::val page, NumberFormat format, double scale);
 
     // Load, then activation: the start values and the first picture.
     Outcome start();
@@ -40,6 +43,9 @@ public:
     Outcome redrawNow();
     // The whole drawing once more, as when the page's canvas lost it.
     Outcome showAgain();
+    // The drawing made anew at another device pixel ratio, as when the page
+    // moves to another screen or is zoomed.
+    Outcome rescale(double scale);
 
 private:
     std::string text(Parameter box) const override;
@@ -55,7 +61,7 @@ private:
     template <class Handler> Outcome guarded(Handler&& handler);
 
     emscripten::val page_;
-    WebCanvas canvas_;
+    std::unique_ptr<WebCanvas> canvas_;
     Handlers handlers_;
     BoxReader reader_;
 };

@@ -63,8 +63,8 @@ bool convertChanged(const PixelIndex* row, PixelIndex* shown, std::uint32_t* rgb
 
 } // namespace
 
-WebCanvas::WebCanvas(int width, int height, emscripten::val page)
-    : RasterCanvas(width, height)
+WebCanvas::WebCanvas(int width, int height, emscripten::val page, double scale)
+    : RasterCanvas(width, height, scale)
     , page_(std::move(page)) {}
 
 WebCanvas::Rows WebCanvas::updateRgba() {
@@ -92,7 +92,7 @@ WebCanvas::Rows WebCanvas::updateRgba() {
 
 std::optional<RasterCanvas::Letters> WebCanvas::renderLetters(std::string_view utf8Text) {
     const std::string text(utf8Text);
-    const auto rendered = page_.call<emscripten::val>("letters", text);
+    const auto rendered = page_.call<emscripten::val>("letters", text, scale());
     const std::vector<int> ink = emscripten::vecFromJSArray<int>(rendered["ink"]);
     Letters letters{text, {}, rendered["lineHeight"].as<int>()};
     for (std::size_t i = 0; i + 1 < ink.size(); i += 2) {

@@ -34,8 +34,9 @@
         };
     }
 
-    // The inked pixels of a text in the window's font, drawn hard-edged.
-    function letters(text) {
+    // The inked pixels of a text in the window's font at the drawing's
+    // scale, drawn hard-edged.
+    function letters(text, scale) {
         const style = getComputedStyle(form);
         const scratch = document.createElement('canvas').getContext('2d', { willReadFrequently: true });
         const setFont = () => {
@@ -46,11 +47,12 @@
         const metrics = scratch.measureText(text);
         const ascent = Math.ceil(metrics.fontBoundingBoxAscent);
         const lineHeight = ascent + Math.ceil(metrics.fontBoundingBoxDescent);
-        scratch.canvas.width = Math.max(1, Math.ceil(metrics.width));
-        scratch.canvas.height = lineHeight;
+        scratch.canvas.width = Math.max(1, Math.ceil(metrics.width * scale));
+        scratch.canvas.height = Math.ceil(lineHeight * scale);
         setFont();
+        scratch.scale(scale, scale);
         scratch.fillText(text, 0, ascent);
-        const { data, width, height } = scratch.getImageData(0, 0, scratch.canvas.width, lineHeight);
+        const { data, width, height } = scratch.getImageData(0, 0, scratch.canvas.width, scratch.canvas.height);
         const ink = [];
         for (let y = 0; y < height; ++y) {
             for (let x = 0; x < width; ++x) {
@@ -89,6 +91,10 @@
         },
         // Only the rows that changed go onto the canvas.
         present: (rgba, width, height, top, rows) => {
+            if (canvas.width !== width || canvas.height !== height) {
+                canvas.width = width;
+                canvas.height = height;
+            }
             const pixels = new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length);
             drawing.putImageData(new ImageData(pixels, width, height), 0, 0, 0, top, width, rows);
         },
@@ -197,9 +203,21 @@
 
     // --- Start: load, then the first picture ---
 
+    // The drawing is made at the screen's device pixel ratio, and made again
+    // when that changes: another screen, or the page zoomed.
+    const ratio = () => Math.min(4, Math.max(1, window.devicePixelRatio || 1));
+    function followRatio(bench) {
+        const now = ratio();
+        matchMedia(`(resolution: ${now}dppx)`).addEventListener('change', () => {
+            report(bench.rescale(ratio()));
+            followRatio(bench);
+        }, { once: true });
+    }
+
     createAmsimEngine().then((engine) => {
         const { decimal, exponent } = numberFormat();
-        const bench = new engine.Bench(page, decimal, exponent);
+        const bench = new engine.Bench(page, decimal, exponent, ratio());
+        followRatio(bench);
         canvas.setAttribute('aria-label', engine.drawingName());
         const click = clicker(bench);
         for (const button of form.querySelectorAll('button')) {

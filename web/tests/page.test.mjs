@@ -253,6 +253,25 @@ describe('the keyboard alone', () => {
     });
 });
 
+describe('a screen at twice the resolution', () => {
+    it('draws the canvas again at its pixels, with the palette\'s colours only', async () => {
+        const { page } = await fresh({ scale: 2 });
+        const shown = await page.$eval('#canvas', (canvas) => {
+            const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+            const colours = new Set();
+            for (let i = 0; i < data.length; i += 4) {
+                colours.add(data[i + 3] === 0 ? 'none' : `${data[i]},${data[i + 1]},${data[i + 2]},${data[i + 3]}`);
+            }
+            const box = canvas.getBoundingClientRect();
+            return { size: [canvas.width, canvas.height], box: [box.width, box.height], colours: [...colours].sort() };
+        });
+        assert.deepEqual(shown.size, [1904, 1400]);
+        assert.deepEqual(shown.box, [952, 700]);
+        assert.deepEqual(shown.colours, ['0,0,0,255', '0,128,0,255', '255,0,255,255', 'none']);
+        await page.close();
+    });
+});
+
 describe('a narrow screen', () => {
     it('scales the whole window down to the width and keeps its proportions', async () => {
         const { page } = await fresh({ width: 390, height: 844 });

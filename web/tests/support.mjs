@@ -40,9 +40,9 @@ export async function launch() {
 
 // The page from disk, ready: the first picture drawn. `refused` lists every
 // request beyond the page itself, each of which was refused.
-export async function open(browser, { query = '', width = 1000, height = 760 } = {}) {
+export async function open(browser, { query = '', width = 1000, height = 760, scale = 1 } = {}) {
     const page = await browser.newPage();
-    await page.setViewport({ width, height });
+    await page.setViewport({ width, height, deviceScaleFactor: scale });
     const url = pathToFileURL(PAGE).href + query;
     const refused = [];
     await page.setRequestInterception(true);

@@ -22,38 +22,15 @@ const escapeHtml = (text) =>
 // A Qt resource path (":/pictures/x") is a file beside the form.
 const picture = (resource) => read('src', 'app', resource.replace(/^:\//, ''));
 
-// The block diagram, without its declaration and comments, hidden from
-// assistive technology: the control that holds it is the image.
+// A picture (the block diagram, an arrow) inline, without its declaration
+// and comments, and hidden from assistive technology: the control that
+// holds it says what it is.
 function inlineSvg(source) {
     return source
         .replace(/<\?xml[^>]*\?>/, '')
         .replace(/<!--[\s\S]*?-->/g, '')
         .replace(/<svg\b/, '<svg aria-hidden="true" focusable="false"')
         .trim();
-}
-
-// A 7x7 XPM arrow as an SVG of whole-pixel runs: the same pixels at 1x,
-// and sharp at every zoom.
-function xpmToSvg(source) {
-    const strings = [...source.matchAll(/"([^"]*)"/g)].map((m) => m[1]);
-    const [width, height, colourCount] = strings[0].split(/\s+/).map(Number);
-    const colours = new Map(
-        strings.slice(1, 1 + colourCount).map((line) => [line[0], line.slice(1).match(/c\s+(\S+)/)[1]]),
-    );
-    const rows = strings.slice(1 + colourCount, 1 + colourCount + height);
-    const runs = [];
-    rows.forEach((row, y) => {
-        for (const run of row.matchAll(/(.)\1*/g)) {
-            const colour = colours.get(run[1]);
-            if (colour.toUpperCase() !== '#FFFFFF') {
-                runs.push(`<rect x="${run.index}" y="${y}" width="${run[0].length}" height="1" fill="${colour}"/>`);
-            }
-        }
-    });
-    return (
-        `<svg aria-hidden="true" focusable="false" width="${width}" height="${height}" ` +
-        `viewBox="0 0 ${width} ${height}" shape-rendering="crispEdges">${runs.join('')}</svg>`
-    );
 }
 
 function style(control, windowFont) {
@@ -98,7 +75,7 @@ function markup(control, windowFont) {
             const repeat = control.autoRepeat
                 ? ` data-repeat-delay="${control.autoRepeatDelay}" data-repeat-interval="${control.autoRepeatInterval}"`
                 : '';
-            const face = control.icon ? xpmToSvg(picture(control.icon)) : escapeHtml(control.text);
+            const face = control.icon ? inlineSvg(picture(control.icon)) : escapeHtml(control.text);
             return `<button type="button" ${common(control, windowFont, 'front button')}${repeat}>${face}</button>`;
         }
         case 'QLineEdit':

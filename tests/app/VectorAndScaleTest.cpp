@@ -1,0 +1,122 @@
+#include "app/DesignFonts.h"
+#include "app/Form1.h"
+#include "app/ProgramRun.h"
+
+#include <QFile>
+#include <QImage>
+#include <QSet>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace amsim {
+namespace {
+
+using VectorAndScale = ExportTest;
+
+// Pixels that are not the window's face in the drawing area (the traces,
+// below the title strip), of a picture at the given scale.
+QList<QPoint> inkOf(const QImage& picture, double scale) {
+    QList<QPoint> ink;
+    const QRgb face = qRgb(239, 239, 239);
+    for (int y = static_cast<int>(20 * scale); y < static_cast<int>(700 * scale); ++y) {
+        for (int x = 0; x < static_cast<int>(640 * scale); ++x) {
+            if (picture.pixel(x, y) != face) {
+                ink << QPoint(x, y);
+            }
+        }
+    }
+    return ink;
+}
+
+TEST_F(VectorAndScale, QtsOwnOptionsAreAcceptedAgain) {
+    EXPECT_EQ(amsim({"-platform", "offscreen", "--export", "a.png"}).exitCode, 0);
+    const Finished help = amsim({"-reverse", "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith("Uso: amsim [opciones]"));
+}
+
+// The SVG holds the traces as paths and the label as text; the PDF, drawn
+// back into pixels, covers the PNG's ink.
+TEST_F(VectorAndScale, VectorPicturesHoldTheTracesAsVectors) {
+    ASSERT_EQ(amsim({"--export", "a.svg"}).exitCode, 0);
+    QFile svg(path("a.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&svg);
+    int paths = 0;
+    QString text;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement) {
+            paths += xml.name() == QLatin1String("path") ? 1 : 0;
+            if (xml.name() == QLatin1String("text")) {
+                text += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            }
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_GE(paths, 6); // at least one for each trace
+    EXPECT_TRUE(text.contains("modulante + Vcc"));
+
+    ASSERT_EQ(amsim({"--export", "a.pdf", "--export-csv", "a.csv"}).exitCode, 0);
+    ASSERT_EQ(amsim({"--export", "a.png"}).exitCode, 0);
+    ASSERT_EQ(shell("pdftoppm -r 72 -png -aa no -aaVector no a.pdf back").exitCode, 0);
+    const QImage back(path("back-1.png"));
+    const QList<QPoint> ink = inkOf(QImage(path("a.png")), 1.0);
+    ASSERT_EQ(back.size(), QSize(952, 700));
+    const auto covered = std::count_if(
+        ink.begin(), ink.end(), [&back](QPoint p) { return back.pixel(p) != qRgb(239, 239, 239); });
+    EXPECT_GE(static_cast<double>(covered) / static_cast<double>(ink.size()), 0.95);
+}
+
+// At twice the scale the picture is drawn again, not blown up: 1904 x 1400,
+// with only the palette's colours in the traces, no blends.
+TEST_F(VectorAndScale, TheScaleDrawsTheWindowAgainAtThatResolution) {
+    ASSERT_EQ(amsim({"--export", "twice.png", "--scale", "2"}).exitCode, 0);
+    const QImage twice(path("twice.png"));
+    ASSERT_EQ(twice.size(), QSize(1904, 1400));
+    QSet<QRgb> colours;
+    for (const QPoint p : inkOf(twice, 2.0)) {
+        colours << twice.pixel(p);
+    }
+    const QSet<QRgb> palette{qRgb(0, 0, 0), qRgb(255, 0, 255), qRgb(0, 128, 0)};
+    EXPECT_EQ(colours - palette, QSet<QRgb>{});
+
+    const Finished tooLarge = amsim({"--export", "x.png", "--scale", "9"});
+    EXPECT_EQ(tooLarge.exitCode, 2);
+    EXPECT_TRUE(tooLarge.err.startsWith("La escala de --scale debe ser un número de 1 a 4"));
+    EXPECT_FALSE(QFile::exists(path("x.png")));
+
+    // The window shown at a scale factor of 2 is that very picture.
+    const Finished live =
+        run(QCoreApplication::applicationFilePath(), {"--gtest_filter=ScaledWindow.*"}, "C.UTF-8",
+            {"QT_SCALE_FACTOR=2", "QT_QPA_PLATFORM=offscreen",
+             "AMSIM_SCALED_PICTURE=" + path("twice.png")});
+    EXPECT_EQ(live.exitCode, 0) << live.out.toStdString();
+    EXPECT_TRUE(live.out.contains("[       OK ] ScaledWindow.GrabEqualsTheScaledExport"))
+        << live.out.toStdString();
+}
+
+// Run by the test above, at a scale factor of 2.
+TEST(ScaledWindow, GrabEqualsTheScaledExport) {
+    if (!qEnvironmentVariableIsSet("AMSIM_SCALED_PICTURE")) {
+        GTEST_SKIP() << "run by VectorAndScale.TheScaleDrawsTheWindowAgainAtThatResolution";
+    }
+    installFontSubstitutes();
+    Form1 form;
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    const QImage grabbed = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage exported =
+        QImage(qEnvironmentVariable("AMSIM_SCALED_PICTURE")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(grabbed.size(), exported.size());
+    long differing = 0;
+    for (int y = 0; y < grabbed.height(); ++y) {
+        for (int x = 0; x < grabbed.width(); ++x) {
+            differing += grabbed.pixel(x, y) != exported.pixel(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+} // namespace
+} // namespace amsim
