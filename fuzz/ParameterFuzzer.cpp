@@ -107,6 +107,9 @@ public:
     void placePanel(Panel /*panel*/, const PanelGeometry& /*geometry*/) override {}
     void setPanelText(Panel /*panel*/, const std::string& /*text*/) override {}
     void redraw() override;
+    void setMeasurements(const std::vector<std::string>& lines) override {
+        require(lines.size() >= 10, "the readout lost lines", std::to_string(lines.size()));
+    }
 
 private:
     static std::size_t index(Panel panel) { return static_cast<std::size_t>(panel); }

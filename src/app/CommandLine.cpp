@@ -28,6 +28,7 @@ struct Options {
     QCommandLineOption picture{QStringLiteral("export"), QString(), QStringLiteral("ARCHIVO")};
     QCommandLineOption csv{QStringLiteral("export-csv"), QString(), QStringLiteral("ARCHIVO")};
     QCommandLineOption scale{QStringLiteral("scale"), QString(), QStringLiteral("S")};
+    QCommandLineOption measurements{QStringLiteral("medidas")};
     std::vector<QCommandLineOption> parameters;
 
     Options() {
@@ -39,7 +40,7 @@ struct Options {
     }
 
     QList<QCommandLineOption> all() const {
-        QList<QCommandLineOption> list{help, version, picture, csv, scale};
+        QList<QCommandLineOption> list{help, version, picture, csv, scale, measurements};
         list.append(QList<QCommandLineOption>(parameters.begin(), parameters.end()));
         return list;
     }
@@ -112,9 +113,13 @@ CommandLine::Action actionOf(const QCommandLineParser& parser, const Options& op
         }
         return CommandLine::Action::Export;
     }
+    if (line.measurements) {
+        return CommandLine::Action::Measure;
+    }
     if (std::any_of(line.texts.begin(), line.texts.end(),
                     [](const std::optional<QString>& text) { return text.has_value(); })) {
-        refuse("Los valores de los parámetros solo sirven junto con --export o --export-csv.");
+        refuse("Los valores de los parámetros solo sirven junto con --export, --export-csv o "
+               "--medidas.");
     }
     if (line.scaleText) {
         refuse("La opción --scale solo sirve junto con --export.");
@@ -156,6 +161,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     line.picturePath = onlyValue(parser, options.picture);
     line.csvPath = onlyValue(parser, options.csv);
     line.scaleText = onlyValue(parser, options.scale);
+    line.measurements = parser.isSet(options.measurements);
     for (std::size_t i = 0; i < kAllParameters.size(); ++i) {
         line.texts.at(i) = onlyValue(parser, options.parameters.at(i));
     }
@@ -196,6 +202,8 @@ QString helpText() {
         "                            para diapositivas e impresión, con .svg y .pdf.\n"
         "  --scale S                 Con --export, la imagen que mostraría una pantalla con\n"
         "                            esa escala, de 1 a 4 (se admiten fracciones).\n"
+        "  --medidas                 Escribe en la salida estándar las medidas que la\n"
+        "                            ventana muestra bajo el dibujo, una por línea.\n"
         "  --export-csv ARCHIVO.csv  Guarda en ARCHIVO.csv las muestras de las seis trazas\n"
         "                            y del audio detectado, con punto decimal. Puede ser\n"
         "                            /dev/stdout, para leerlas en la salida estándar.\n"

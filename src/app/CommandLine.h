@@ -18,6 +18,7 @@ struct CommandLine {
         Help,    // --help
         Version, // --version
         Export,  // --export and/or --export-csv, with no window shown
+        Measure, // --medidas alone: the readout's lines on standard output
     };
 
     Action action = Action::Window;
@@ -27,6 +28,7 @@ struct CommandLine {
     std::optional<QString> picturePath; // --export
     std::optional<QString> csvPath;     // --export-csv
     std::optional<QString> scaleText;   // --scale, with --export
+    bool measurements = false;          // --medidas
 
     std::optional<QString> text(Parameter parameter) const {
         return texts.at(static_cast<std::size_t>(parameter));

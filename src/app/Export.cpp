@@ -9,6 +9,7 @@
 #include "display/Error.h"
 #include "display/Graficar.h"
 #include "display/SignalTable.h"
+#include "params/Measurements.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -119,6 +120,23 @@ QByteArray pictureOf(Form1& form, const QByteArray& format) {
 }
 
 } // namespace
+
+QStringList measurementLinesOf(const CommandLine& commandLine) {
+    Form1 form;
+    writeTexts(commandLine, form);
+    checkRedraw(form);
+    BoxReader reader = readerOf(form);
+    const std::vector<std::string> lines =
+        measurementLines(measure({reader.read(Parameter::Modulante), reader.read(Parameter::Vcc),
+                                  reader.read(Parameter::BliSiNo), reader.read(Parameter::BlsSiNo),
+                                  reader.read(Parameter::Fase), reader.read(Parameter::Envelope)}),
+                         numberFormatOf(QLocale::system()));
+    QStringList shown;
+    for (const std::string& line : lines) {
+        shown << QString::fromStdString(line);
+    }
+    return shown;
+}
 
 double exportScale(const std::optional<QString>& text) {
     if (!text) {

@@ -210,6 +210,24 @@ void Form1::placePanel(Panel panel, const PanelGeometry& geometry) {
     target->move(geometry.left, target->y());
 }
 
+// The readout in columns of four lines, under the drawing; its text as a
+// whole for assistive technology.
+void Form1::setMeasurements(const std::vector<std::string>& lines) {
+    constexpr std::size_t kLinesPerColumn = 4;
+    QString table = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr>");
+    QStringList plain;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const QString line = QString::fromStdString(lines[i]);
+        plain << line;
+        table +=
+            (i % kLinesPerColumn == 0 ? QStringLiteral("<td style=\"padding: 3px 24px 0 4px\">")
+                                      : QStringLiteral("<br>")) +
+            line.toHtmlEscaped();
+    }
+    ui_.Measurements->setText(table + QStringLiteral("</tr></table>"));
+    ui_.Measurements->setAccessibleDescription(plain.join(QLatin1Char('\n')));
+}
+
 void Form1::setPanelText(Panel panel, const std::string& text) {
     this->panel(panel)->setPlainText(QString::fromStdString(text));
 }

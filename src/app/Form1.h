@@ -51,6 +51,7 @@ private:
     void placePanel(Panel panel, const PanelGeometry& geometry) override;
     void setPanelText(Panel panel, const std::string& text) override;
     void redraw() override { Graficar(); }
+    void setMeasurements(const std::vector<std::string>& lines) override;
 
     QPlainTextEdit* panel(Panel which) const;
     bool matchScreen();

@@ -58,7 +58,7 @@ bool hasDisplay() {
 // Returns whether that was for want of a display.
 bool prepareQt(const QStringList& arguments) {
     const bool exporting = std::any_of(arguments.begin(), arguments.end(), [](const QString& a) {
-        return a.startsWith(QLatin1String("--export"));
+        return a.startsWith(QLatin1String("--export")) || a == QLatin1String("--medidas");
     });
     if (exporting) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -78,6 +78,11 @@ bool prepareQt(const QStringList& arguments) {
     return false;
 }
 
+void printMeasurements(const amsim::CommandLine& commandLine) {
+    print(stdout,
+          amsim::measurementLinesOf(commandLine).join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
 // What the command line asks for, answered; the window, or nothing, when
 // that is the answer.
 std::optional<int> answer(const amsim::CommandLine& commandLine) {
@@ -90,6 +95,12 @@ std::optional<int> answer(const amsim::CommandLine& commandLine) {
         return 0;
     case amsim::CommandLine::Action::Export:
         amsim::exportFiles(commandLine);
+        if (commandLine.measurements) {
+            printMeasurements(commandLine);
+        }
+        return 0;
+    case amsim::CommandLine::Action::Measure:
+        printMeasurements(commandLine);
         return 0;
     case amsim::CommandLine::Action::Window:
         break;

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace amsim {
 
@@ -66,6 +67,9 @@ public:
     // Clears the drawing and draws it again from the boxes (Graficar). Throws
     // amsim::Error like Graficar; what was drawn until then stays.
     virtual void redraw() = 0;
+    // Shows the readout of measurements beside the picture: its lines, one
+    // after the other.
+    virtual void setMeasurements(const std::vector<std::string>& lines) = 0;
 };
 
 } // namespace amsim

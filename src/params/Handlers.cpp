@@ -1,5 +1,7 @@
 #include "params/Handlers.h"
 
+#include "params/BoxReader.h"
+#include "params/Measurements.h"
 #include "params/PanelTexts.h"
 
 #include <array>
@@ -24,7 +26,18 @@ void Handlers::Form_Load() {
 }
 
 void Handlers::Form_Activate() {
+    redraw();
+}
+
+// The readout follows every redraw that reaches its end; one that stops
+// leaves it as it was, like the picture.
+void Handlers::redraw() {
     controls_.redraw();
+    const auto read = [this](Parameter box) { return readBox(box, controls_.text(box), format_); };
+    controls_.setMeasurements(measurementLines(
+        measure({read(Parameter::Modulante), read(Parameter::Vcc), read(Parameter::BliSiNo),
+                 read(Parameter::BlsSiNo), read(Parameter::Fase), read(Parameter::Envelope)}),
+        format_));
 }
 
 std::optional<Handlers::Click> Handlers::clickOf(std::string_view button) {
@@ -53,12 +66,12 @@ std::optional<Handlers::Click> Handlers::clickOf(std::string_view button) {
 // convert stops the handler before anything is written.
 void Handlers::step(const StepRule& rule) {
     controls_.setText(rule.box, steppedText(rule, controls_.text(rule.box), format_));
-    controls_.redraw();
+    redraw();
 }
 
 void Handlers::toggle(Parameter sideband) {
     controls_.setText(sideband, toggledText(sideband, controls_.text(sideband), format_));
-    controls_.redraw();
+    redraw();
 }
 
 // A shown panel covers the traces and is not drawn over; hiding it redraws
@@ -67,7 +80,7 @@ void Handlers::toggle(Parameter sideband) {
 void Handlers::showOrHidePanel(Panel panel) {
     if (controls_.isPanelShown(panel)) {
         controls_.hidePanel(panel);
-        controls_.redraw();
+        redraw();
     } else {
         controls_.showPanel(panel);
         controls_.placePanel(panel, kShownPanel);

@@ -48,6 +48,7 @@ public:
     const NumberFormat& format() const { return format_; }
 
 private:
+    void redraw();
     void step(const StepRule& rule);
     void toggle(Parameter sideband);
     void showOrHidePanel(Panel panel);

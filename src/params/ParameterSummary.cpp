@@ -22,7 +22,7 @@ Components componentsOf(const ParameterValues& values) {
     return {values.Vcc != 0.0, tone && values.BliSiNo != 0.0, tone && values.BlsSiNo != 0.0};
 }
 
-std::string modeOf(const Components& on) {
+std::string modeOfComponents(const Components& on) {
     if (on.lower && on.upper) {
         return on.carrier ? "AM" : "DSB";
     }
@@ -95,9 +95,13 @@ std::string problems(const std::vector<std::pair<Parameter, Reading>>& bad) {
 
 } // namespace
 
+std::string modeOf(const ParameterValues& values) {
+    return modeOfComponents(componentsOf(values));
+}
+
 std::string summarizeParameters(const ParameterValues& values, const NumberFormat& format) {
     const Components on = componentsOf(values);
-    std::vector<std::string> parts{modeOf(on)};
+    std::vector<std::string> parts{modeOfComponents(on)};
     if (on.carrier && (on.lower || on.upper)) {
         parts.push_back(modulationOf(values, format));
     }

@@ -22,6 +22,10 @@ struct ParameterValues {
     double envelope = 0.0;
 };
 
+// The mode of what the transmitter sends, in words: "AM", "DSB", "SSB con
+// portadora, banda lateral superior", "Solo portadora", "Sin señal".
+std::string modeOf(const ParameterValues& values);
+
 // One Spanish sentence that tells a listener what the drawing shows: the mode
 // (AM, DSB, SSB with or without carrier, only the carrier, or no signal), the
 // modulation percentage when there is a carrier to modulate, and the phase

@@ -103,7 +103,8 @@ TEST(CommandLine, RefusesWhatItDoesNotUnderstandWithASpanishMessage) {
          "La opción «--export» aparece más de una vez."},
         {"values with nothing to export",
          {"--mdl", "2"},
-         "Los valores de los parámetros solo sirven junto con --export o --export-csv."},
+         "Los valores de los parámetros solo sirven junto con --export, --export-csv o "
+         "--medidas."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -136,7 +136,7 @@ TEST_F(ExportTest, PictureIsTheLiveWindowsGrabPixelForPixel) {
         EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
         const QImage exported = QImage(path("a.png")).convertToFormat(QImage::Format_RGB32);
         const QImage live = liveWindow(QLocale(row.locale.section('.', 0, 0)), row.texts);
-        EXPECT_EQ(exported.size(), QSize(952, 700));
+        EXPECT_EQ(exported.size(), QSize(952, 760)); // the drawing and the readout under it
         EXPECT_EQ(exported.size(), live.size());
         EXPECT_EQ(differingPixels(exported, live), 0);
         QFile::remove(path("a.png"));
@@ -211,6 +211,22 @@ TEST_F(ExportTest, TheEnvelopeDetectorAddsItsColumn) {
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_EQ(bad.err, "El valor de «det. envolvente» no es un número: «x».\n");
     EXPECT_FALSE(QFile::exists(path("bad.csv")));
+}
+
+// The readout's lines on standard output, as the window shows them; a bad
+// value prints the window's message and nothing on standard output.
+TEST_F(ExportTest, MeasurementsArePrintedOnePerLine) {
+    const Finished dsb = amsim({"--medidas", "--vcc", "0"});
+    EXPECT_EQ(dsb.exitCode, 0) << dsb.err.toStdString();
+    const QStringList lines = dsb.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 10);
+    EXPECT_EQ(lines.first(), "Modo: DSB");
+    EXPECT_EQ(lines.at(6), "Eficiencia: 100 %");
+
+    const Finished bad = amsim({"--medidas", "--fase", "x"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.out.isEmpty());
+    EXPECT_EQ(bad.err, "El valor de «fase port reinsertada» no es un número: «x».\n");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "params/PanelTexts.h"
 #include "support/ShownForm.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
 
 namespace amsim {
@@ -67,6 +68,22 @@ TEST_F(Panels, StepsStillRedrawBesideAShownPanel) {
     EXPECT_TRUE(about()->isVisible());
     EXPECT_FALSE(drawnAt(930, 362)); // the carrier line dropped to 32 pixels
     EXPECT_TRUE(drawnAt(930, 368));
+}
+
+// The readout under the drawing follows every redraw, and stays as it was
+// when one stops, like the picture.
+TEST_F(Panels, TheReadoutFollowsTheRedrawsThatReachTheirEnd) {
+    auto* readout = control<QLabel>("Measurements");
+    EXPECT_TRUE(readout->accessibleDescription().startsWith(
+        QString::fromUtf8("Modo: AM\nÍndice de modulación: 100 %\n")));
+    click("VccBajar");
+    EXPECT_TRUE(readout->accessibleDescription().contains(
+        QString::fromUtf8("Índice de modulación: 125 %")));
+    const QString before = readout->text();
+    type(Parameter::Vcc, "abc");
+    click("FaseSubir");
+    ASSERT_NE(message(), nullptr);
+    EXPECT_EQ(readout->text(), before);
 }
 
 } // namespace

@@ -61,18 +61,18 @@ TEST_F(VectorAndScale, VectorPicturesHoldTheTracesAsVectors) {
     ASSERT_EQ(shell("pdftoppm -r 72 -png -aa no -aaVector no a.pdf back").exitCode, 0);
     const QImage back(path("back-1.png"));
     const QList<QPoint> ink = inkOf(QImage(path("a.png")), 1.0);
-    ASSERT_EQ(back.size(), QSize(952, 700));
+    ASSERT_EQ(back.size(), QSize(952, 760));
     const auto covered = std::count_if(
         ink.begin(), ink.end(), [&back](QPoint p) { return back.pixel(p) != qRgb(239, 239, 239); });
     EXPECT_GE(static_cast<double>(covered) / static_cast<double>(ink.size()), 0.95);
 }
 
-// At twice the scale the picture is drawn again, not blown up: 1904 x 1400,
+// At twice the scale the picture is drawn again, not blown up: 1904 x 1520,
 // with only the palette's colours in the traces, no blends.
 TEST_F(VectorAndScale, TheScaleDrawsTheWindowAgainAtThatResolution) {
     ASSERT_EQ(amsim({"--export", "twice.png", "--scale", "2"}).exitCode, 0);
     const QImage twice(path("twice.png"));
-    ASSERT_EQ(twice.size(), QSize(1904, 1400));
+    ASSERT_EQ(twice.size(), QSize(1904, 1520));
     QSet<QRgb> colours;
     for (const QPoint p : inkOf(twice, 2.0)) {
         colours << twice.pixel(p);

@@ -43,6 +43,11 @@ public:
         log.emplace_back("panel text");
     }
     void redraw() override { log.emplace_back("redraw"); }
+    void setMeasurements(const std::vector<std::string>& lines) override {
+        measurements = lines;
+        log.emplace_back("measurements");
+    }
+    std::vector<std::string> measurements;
 
 private:
     template <class E> static std::size_t index(E e) { return static_cast<std::size_t>(e); }
@@ -57,6 +62,9 @@ TEST(Handlers, LoadWritesTheStartValuesAndDrawsNothing) {
     EXPECT_EQ(handlers.window().Escala, 30);
     EXPECT_DOUBLE_EQ(handlers.window().Pi, 3.141592653589793);
     EXPECT_EQ(std::count(controls.log.begin(), controls.log.end(), "redraw"), 0);
+    handlers.Form_Activate();
+    EXPECT_EQ(controls.log.back(), "measurements");
+    EXPECT_EQ(controls.measurements.front(), "Modo: AM");
 }
 
 TEST(Handlers, EveryButtonHasItsClickAndNothingElseHasOne) {
@@ -71,7 +79,8 @@ TEST(Handlers, EveryButtonHasItsClickAndNothingElseHasOne) {
         const auto click = Handlers::clickOf(button);
         ASSERT_TRUE(click.has_value());
         (handlers.**click)();
-        EXPECT_EQ(controls.log, (std::vector<std::string>{"text " + written, "redraw"}));
+        EXPECT_EQ(controls.log,
+                  (std::vector<std::string>{"text " + written, "redraw", "measurements"}));
     }
     EXPECT_TRUE(Handlers::clickOf("Ayuda") && Handlers::clickOf("Acerca"));
     EXPECT_FALSE(Handlers::clickOf("mdl") || Handlers::clickOf("Label1") || Handlers::clickOf(""));
@@ -87,7 +96,8 @@ TEST(Handlers, PanelShowsWithoutRedrawAndHidesWithOneAndItsTextIsRebuiltEachTime
     controls.panelTexts[0] = "escrito por el alumno";
     controls.log.clear();
     handlers.Ayuda_Click();
-    EXPECT_EQ(controls.log, (std::vector<std::string>{"hide", "redraw", "panel text"}));
+    EXPECT_EQ(controls.log,
+              (std::vector<std::string>{"hide", "redraw", "measurements", "panel text"}));
     EXPECT_EQ(controls.panelTexts[0], panelText(helpParagraphs()));
     EXPECT_TRUE(controls.panelTexts[1].empty());
 }

@@ -93,6 +93,14 @@ void WebBench::setPanelText(Panel panel, const std::string& text) {
     page_.call<void>("setText", nameOf(panel), text);
 }
 
+void WebBench::setMeasurements(const std::vector<std::string>& lines) {
+    emscripten::val shown = emscripten::val::array();
+    for (const std::string& line : lines) {
+        shown.call<void>("push", line);
+    }
+    page_.call<void>("setMeasurements", shown);
+}
+
 // Described first: a redraw changes no box, and a stopped one must not leave
 // the description of the picture before. Shown even when it stops, so that
 // what it drew until then is in view.
@@ -120,7 +128,7 @@ void WebBench::present() {
         rgba.size() * sizeof(std::uint32_t), reinterpret_cast<const std::uint8_t*>(rgba.data())));
     const PixelBuffer& pixels = canvas_->pixels();
     page_.call<void>("present", bytes, pixels.width(), pixels.height(), rows.top,
-                     rows.bottom - rows.top + 1);
+                     rows.bottom - rows.top + 1, kWidth, kHeight);
 }
 
 WebBench::Outcome WebBench::showAgain() {

@@ -19,9 +19,12 @@ namespace amsim {
 //   isShown(id), show(id), hide(id)    the panels; show brings one in front
 //   place(id, left, top, width, height)
 //   describe(sentence)                 the drawing's description
-//   present(rgba, width, height, top, rows)  the drawing's pixels (width x
-//                                      height, at the device pixel ratio),
-//                                      of which the rows from top on changed
+//   setMeasurements(lines)             the readout beside the picture
+//   present(rgba, width, height, top, rows, positionsWide, positionsHigh)
+//                                      the drawing's pixels (width x height,
+//                                      at the device pixel ratio) of which
+//                                      the rows from top on changed, and its
+//                                      size on the page
 //   letters(text)                      see WebCanvas
 class WebBench : private Controls {
 public:
@@ -56,6 +59,7 @@ private:
     void placePanel(Panel panel, const PanelGeometry& geometry) override;
     void setPanelText(Panel panel, const std::string& text) override;
     void redraw() override;
+    void setMeasurements(const std::vector<std::string>& lines) override;
 
     void present();
     template <class Handler> Outcome guarded(Handler&& handler);

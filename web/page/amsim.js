@@ -89,11 +89,20 @@
         describe: (sentence) => {
             description.textContent = sentence;
         },
+        setMeasurements: (lines) => {
+            byId('Measurements').replaceChildren(...lines.map((line) => {
+                const shown = document.createElement('div');
+                shown.textContent = line;
+                return shown;
+            }));
+        },
         // Only the rows that changed go onto the canvas.
-        present: (rgba, width, height, top, rows) => {
+        present: (rgba, width, height, top, rows, positionsWide, positionsHigh) => {
             if (canvas.width !== width || canvas.height !== height) {
                 canvas.width = width;
                 canvas.height = height;
+                canvas.style.width = `${positionsWide}px`;
+                canvas.style.height = `${positionsHigh}px`;
             }
             const pixels = new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length);
             drawing.putImageData(new ImageData(pixels, width, height), 0, 0, 0, top, width, rows);

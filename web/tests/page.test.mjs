@@ -52,7 +52,7 @@ describe('the layout', () => {
             })),
         );
         const byId = new Map(shown.map((s) => [s.id, s]));
-        assert.equal(FORM.controls.length, 28);
+        assert.equal(FORM.controls.length, 29);
         for (const control of FORM.controls) {
             const element = byId.get(control.name);
             assert.ok(element, control.name);
@@ -60,7 +60,7 @@ describe('the layout', () => {
                 const { x, y, width, height } = control.geometry;
                 assert.deepEqual(element.box, [x, y, width, height], control.name);
             }
-            if (control.text !== undefined && control.kind !== 'QLineEdit') {
+            if (control.text !== undefined && control.kind !== 'QLineEdit' && control.name !== 'Measurements') {
                 assert.equal(element.text, control.text, control.name);
             }
             assert.match(element.font, /^"Liberation Sans", Arimo, Arial/, control.name);
@@ -147,6 +147,10 @@ describe('typing', () => {
         assert.equal(await value(page, 'Vcc'), '0,8');
         assert.equal(await page.$eval('#canvas-description', (e) => e.textContent),
             'AM, modulación del 62,5 %, error de fase 0 grados');
+        // The readout under the drawing, from the same engine, in the same notation.
+        const readout = await page.$$eval('#Measurements > div', (lines) => lines.map((l) => l.textContent));
+        assert.equal(readout.length, 10);
+        assert.equal(readout[1], 'Índice de modulación: 62,5 %');
         await page.close();
     });
 });
@@ -280,7 +284,8 @@ describe('a narrow screen', () => {
             return [r.left, r.top, r.width, r.height];
         });
         assert.ok(Math.abs(box[2] - 390) < 1, `width ${box[2]}`);
-        assert.ok(Math.abs(box[3] / box[2] - 700 / 952) < 0.001);
+        const { width, height } = FORM.properties.geometry;
+        assert.ok(Math.abs(box[3] / box[2] - height / width) < 0.001);
         assert.equal(await page.evaluate(() => document.documentElement.scrollWidth), 390);
         // A tap on a scaled arrow still steps.
         await page.tap('#FaseSubir');

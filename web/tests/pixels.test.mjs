@@ -95,7 +95,7 @@ for (const [name, settings] of SETTINGS) {
         await page.evaluate(() => window.amsim.redraw());
         assert.equal(await page.$eval('#message', (e) => e.hidden), true);
         const window = exported(name, settings);
-        assert.deepEqual([window.width, window.height], [952, 700]);
+        assert.deepEqual([window.width, window.height], [952, 760]);
         const found = differences(await canvasPixels(page), window);
         assert.equal(found.length, 0, `${found.length} pixels differ, first: ${found.slice(0, 5).join('; ')}`);
         await page.close();

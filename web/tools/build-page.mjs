@@ -102,10 +102,9 @@ function formMarkup(form) {
         ...form.tabOrder.map((name) => byName.get(name)),
         ...form.controls.filter((c) => c.kind !== 'QLabel' && !form.tabOrder.includes(c.name)),
     ];
-    const { width, height } = form.properties.geometry;
     return [
         ...face.map((c) => markup(c, windowFont)),
-        `<canvas id="canvas" width="${width}" height="${height}" role="img" aria-describedby="canvas-description"></canvas>`,
+        '<canvas id="canvas" role="img" aria-describedby="canvas-description"></canvas>',
         ...front.map((c) => markup(c, windowFont)),
     ].join('\n');
 }
