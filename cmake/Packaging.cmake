@@ -55,7 +55,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, where dpkg-shlibdeps cannot see them: the captions'
-# fonts and the image plugin that reads the block diagram.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6svg6")
+# fonts, the image plugin that reads the block diagram, and Qt's own words
+# in Spanish.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6svg6, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

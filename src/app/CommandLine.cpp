@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "display/Error.h"
+#include "params/Controls.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -29,6 +30,7 @@ struct Options {
     QCommandLineOption csv{QStringLiteral("export-csv"), QString(), QStringLiteral("ARCHIVO")};
     QCommandLineOption scale{QStringLiteral("scale"), QString(), QStringLiteral("S")};
     QCommandLineOption measurements{QStringLiteral("medidas")};
+    QCommandLineOption zoom{QStringLiteral("zoom"), QString(), QStringLiteral("Z")};
     std::vector<QCommandLineOption> parameters;
 
     Options() {
@@ -40,7 +42,7 @@ struct Options {
     }
 
     QList<QCommandLineOption> all() const {
-        QList<QCommandLineOption> list{help, version, picture, csv, scale, measurements};
+        QList<QCommandLineOption> list{help, version, picture, csv, scale, measurements, zoom};
         list.append(QList<QCommandLineOption>(parameters.begin(), parameters.end()));
         return list;
     }
@@ -107,6 +109,10 @@ CommandLine::Action actionOf(const QCommandLineParser& parser, const Options& op
     if (parser.isSet(options.version)) {
         return CommandLine::Action::Version;
     }
+    const bool windowless = line.picturePath || line.csvPath || line.measurements;
+    if (windowless && line.zoomText) {
+        refuse("La opción --zoom solo sirve para abrir la ventana.");
+    }
     if (line.picturePath || line.csvPath) {
         if (line.scaleText && !line.picturePath) {
             refuse("La opción --scale solo sirve junto con --export.");
@@ -115,11 +121,6 @@ CommandLine::Action actionOf(const QCommandLineParser& parser, const Options& op
     }
     if (line.measurements) {
         return CommandLine::Action::Measure;
-    }
-    if (std::any_of(line.texts.begin(), line.texts.end(),
-                    [](const std::optional<QString>& text) { return text.has_value(); })) {
-        refuse("Los valores de los parámetros solo sirven junto con --export, --export-csv o "
-               "--medidas.");
     }
     if (line.scaleText) {
         refuse("La opción --scale solo sirve junto con --export.");
@@ -130,21 +131,8 @@ CommandLine::Action actionOf(const QCommandLineParser& parser, const Options& op
 } // namespace
 
 QString optionName(Parameter parameter) {
-    switch (parameter) {
-    case Parameter::Modulante:
-        return QStringLiteral("mdl");
-    case Parameter::Vcc:
-        return QStringLiteral("vcc");
-    case Parameter::BliSiNo:
-        return QStringLiteral("bli");
-    case Parameter::BlsSiNo:
-        return QStringLiteral("bls");
-    case Parameter::Fase:
-        return QStringLiteral("fase");
-    case Parameter::Envelope:
-        return QStringLiteral("env");
-    }
-    return {};
+    const std::string_view name = optionOf(parameter);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -162,6 +150,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     line.csvPath = onlyValue(parser, options.csv);
     line.scaleText = onlyValue(parser, options.scale);
     line.measurements = parser.isSet(options.measurements);
+    line.zoomText = onlyValue(parser, options.zoom);
     for (std::size_t i = 0; i < kAllParameters.size(); ++i) {
         line.texts.at(i) = onlyValue(parser, options.parameters.at(i));
     }
@@ -204,6 +193,9 @@ QString helpText() {
         "                            esa escala, de 1 a 4 (se admiten fracciones).\n"
         "  --medidas                 Escribe en la salida estándar las medidas que la\n"
         "                            ventana muestra bajo el dibujo, una por línea.\n"
+        "  --zoom Z                  Abre la ventana ampliada o reducida por Z, de 0,5 a 3.\n"
+        "                            Sin esta opción, la ventana que no cabe en la pantalla\n"
+        "                            se abre reducida hasta caber.\n"
         "  --export-csv ARCHIVO.csv  Guarda en ARCHIVO.csv las muestras de las seis trazas\n"
         "                            y del audio detectado, con punto decimal. Puede ser\n"
         "                            /dev/stdout, para leerlas en la salida estándar.\n"
@@ -216,6 +208,9 @@ QString helpText() {
         "  --env VALOR               Detector de envolvente: 1 lo activa, 0 lo apaga (0).\n"
         "                            Activado, el archivo de muestras lleva también su\n"
         "                            salida, en la columna envolvente.\n"
+        "\n"
+        "Sin exportar, los valores abren la ventana con ellos en sus casillas:\n"
+        "  amsim --vcc 0 --bls 0     abre el banco en SSB sin portadora.\n"
         "\n"
         "Los valores se escriben como en las casillas de la ventana, con el separador\n"
         "decimal de la configuración regional (0,8 con coma decimal, 0.8 con punto).\n"

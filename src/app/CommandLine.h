@@ -14,7 +14,7 @@ class Error;
 // What the program was asked to do on its command line.
 struct CommandLine {
     enum class Action {
-        Window,  // no options: the simulator's window, as always
+        Window,  // the simulator's window, with the texts given, if any
         Help,    // --help
         Version, // --version
         Export,  // --export and/or --export-csv, with no window shown
@@ -29,6 +29,7 @@ struct CommandLine {
     std::optional<QString> csvPath;     // --export-csv
     std::optional<QString> scaleText;   // --scale, with --export
     bool measurements = false;          // --medidas
+    std::optional<QString> zoomText;    // --zoom, for the window
 
     std::optional<QString> text(Parameter parameter) const {
         return texts.at(static_cast<std::size_t>(parameter));
@@ -39,7 +40,7 @@ struct CommandLine {
 // name, Qt's own options already taken out. An option takes its value from
 // the next argument ("--fase -30") or after "=" ("--fase=-30"). Throws
 // amsim::Error, in Spanish, for an unknown option, a missing or repeated
-// value, a stray argument, or parameter values with nothing to export.
+// value, a stray argument, or an option that belongs with another.
 CommandLine parseCommandLine(const QStringList& arguments);
 
 // The option a parameter's value is given with, without its dashes.

@@ -1,6 +1,7 @@
 #include "app/Export.h"
 
 #include "app/DesignFonts.h"
+#include "app/FactorOption.h"
 #include "app/Form1.h"
 #include "app/LocaleFormat.h"
 #include "app/OutputFiles.h"
@@ -139,16 +140,7 @@ QStringList measurementLinesOf(const CommandLine& commandLine) {
 }
 
 double exportScale(const std::optional<QString>& text) {
-    if (!text) {
-        return 1.0;
-    }
-    const std::optional<double> scale =
-        textToNumber(text->toStdString(), numberFormatOf(QLocale::system()));
-    if (!scale || *scale < 1.0 || *scale > 4.0) {
-        throw Error::commandLine("La escala de --scale debe ser un número de 1 a 4: «" +
-                                 text->toStdString() + "».");
-    }
-    return *scale;
+    return factorOption(text, "--scale", 1.0, 4.0);
 }
 
 void exportFiles(const CommandLine& commandLine) {

@@ -6,13 +6,16 @@
 #include "canvas/QtVectorCanvas.h"
 #include "display/Graficar.h"
 #include "params/ParameterSummary.h"
+#include "params/StepRules.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <cstdio>
 
 // Resources compiled into a static library must be registered by hand.
@@ -52,7 +55,15 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
     stackCanvas();
     connectHandlers();
     handlers_.Form_Load();
+    // Never smaller than designed.
+    setMinimumSize(size());
     ui_.ModulanteSubir->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::setZoom(double zoom) {
+    zoomNote_ = QStringLiteral(", ventana reducida al %1 % para caber en la pantalla")
+                    .arg(QString::fromStdString(
+                        numberToText(std::round(zoom * 100.0), handlers_.format())));
 }
 
 Form1::~Form1() = default;
@@ -125,15 +136,41 @@ void Form1::applyDesignFonts() {
     ui_.Label8->setFont(titleFont());
 }
 
-// Every button runs the shared handler of its name.
+// Every button runs the shared handler of its name, with its tooltip in the
+// locale's notation; Enter in a box redraws, and its arrow keys step it.
 void Form1::connectHandlers() {
     for (QPushButton* button : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (const std::optional<Handlers::Click> click =
-                Handlers::clickOf(button->objectName().toStdString())) {
+        const std::string name = button->objectName().toStdString();
+        if (const std::optional<Handlers::Click> click = Handlers::clickOf(name)) {
             connect(button, &QPushButton::clicked, this,
                     [this, click = *click] { guarded([this, click] { (handlers_.*click)(); }); });
         }
+        if (const std::optional<std::string> tip = stepToolTip(name, handlers_.format())) {
+            button->setToolTip(QString::fromStdString(*tip));
+        }
     }
+    for (const Parameter parameter : kAllParameters) {
+        connect(box(parameter), &QLineEdit::returnPressed, this,
+                [this] { guarded([this] { handlers_.Box_Enter(); }); });
+        box(parameter)->installEventFilter(this);
+    }
+}
+
+// Up and Down in a box do what its step buttons or its switch do.
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const auto* const owner =
+        std::find_if(kAllParameters.begin(), kAllParameters.end(),
+                     [this, watched](Parameter p) { return watched == box(p); });
+    if (owner == kAllParameters.end() || (key != Qt::Key_Up && key != Qt::Key_Down)) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const Handlers::Click step = Handlers::arrowKeyOf(*owner, key == Qt::Key_Up);
+    guarded([this, step] { (handlers_.*step)(); });
+    return true;
 }
 
 // The drawing and the block diagram are made at the screen's device pixel
@@ -166,6 +203,9 @@ void Form1::showEvent(QShowEvent* event) {
     matchScreen();
     if (!activated_) {
         activated_ = true;
+        // A keyboard user sees where the focus is from the start; showing
+        // the window clears this, so it is set here.
+        setAttribute(Qt::WA_KeyboardFocusChange);
         guarded([this] { handlers_.Form_Activate(); });
     }
 }
@@ -243,8 +283,10 @@ void Form1::Graficar() {
 }
 
 void Form1::describeDrawing() {
-    view_->setDescription(QString::fromStdString(summarizeBoxes(
-        [this](Parameter parameter) { return text(parameter); }, handlers_.format())));
+    view_->setDescription(
+        QString::fromStdString(summarizeBoxes(
+            [this](Parameter parameter) { return text(parameter); }, handlers_.format())) +
+        zoomNote_);
 }
 
 template <class Handler> void Form1::guarded(Handler&& handler) noexcept {

@@ -35,9 +35,13 @@ public:
     // where the redraw would.
     void paintAsVectors(QPainter& painter);
     QLineEdit* box(Parameter parameter) const;
+    // The window starts zoomed down to fit its screen: the drawing's
+    // description says so.
+    void setZoom(double zoom);
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -74,6 +78,7 @@ private:
     Handlers handlers_;
     BoxReader reader_;
     bool activated_ = false;
+    QString zoomNote_;
 };
 
 } // namespace amsim

@@ -1,14 +1,20 @@
 #include "app/CommandLine.h"
 #include "app/DesignFonts.h"
 #include "app/Export.h"
+#include "app/FactorOption.h"
 #include "app/Form1.h"
 #include "app/NativeNames.h"
+#include "app/SpanishQt.h"
+#include "app/ZoomedWindow.h"
 #include "display/Error.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -50,37 +56,110 @@ bool hasDisplay() {
     return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
-// What Qt must know before it starts. An export draws the window in memory
-// on the offscreen platform, whatever the environment asks for (a platform
-// without its display would end the program), at the scale --scale gives.
-// Without any display, Qt starts offscreen too, so that a bad option or
-// --help is answered in words rather than by Qt stopping the program.
-// Returns whether that was for want of a display.
-bool prepareQt(const QStringList& arguments) {
-    const bool exporting = std::any_of(arguments.begin(), arguments.end(), [](const QString& a) {
-        return a.startsWith(QLatin1String("--export")) || a == QLatin1String("--medidas");
-    });
-    if (exporting) {
+// The factor an option gives before Qt starts, or nothing when it gives
+// none that is good; the command line's parse says then what is wrong.
+std::optional<double> factorBeforeQt(const QStringList& arguments, const char* option, double least,
+                                     double most) {
+    const std::optional<QString> text = rawValue(arguments, QString::fromLatin1(option));
+    try {
+        return text ? std::optional<double>(amsim::factorOption(text, option, least, most))
+                    : std::nullopt;
+    } catch (const amsim::Error&) {
+        return std::nullopt;
+    }
+}
+
+void setScaleFactor(double factor) {
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(factor, 'g', 17));
+}
+
+// The zoom that fits the window of the design size, frame and all, on the
+// primary screen, asked of Qt started for that alone.
+std::optional<double> zoomToFitTheScreen(int argc, char* argv[]) {
+    std::vector<char*> arguments(argv, argv + argc + 1);
+    int count = argc;
+    const QGuiApplication probe(count, arguments.data());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return std::nullopt;
+    }
+    constexpr QSizeF kWindowWithFrame(952 + 16, 760 + 48);
+    return amsim::zoomToFit(kWindowWithFrame, screen->availableGeometry().size());
+}
+
+// What Qt must know before it starts, and what the window is zoomed to fit
+// its screen by. An export draws the window in memory on the offscreen
+// platform, whatever the environment asks for (a platform without its
+// display would end the program), at the scale --scale gives. The window
+// opens at the zoom --zoom gives, or small enough to fit the screen. Without
+// any display, Qt starts offscreen, so that a bad option or --help is
+// answered in words rather than by Qt stopping the program.
+struct QtStart {
+    bool noDisplay = false;
+    std::optional<double> fittingZoom;
+};
+
+QtStart prepareQt(int argc, char* argv[]) {
+    const QStringList arguments = argumentsAfterName(argc, argv);
+    const auto given = [&arguments](const char* option) {
+        return std::any_of(arguments.begin(), arguments.end(), [option](const QString& a) {
+            return a.startsWith(QString::fromLatin1(option));
+        });
+    };
+    if (given("--export") || given("--medidas")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        double scale = 1.0;
-        try {
-            scale = amsim::exportScale(rawValue(arguments, QStringLiteral("--scale")));
-        } catch (const amsim::Error&) {
-            // The export itself says what is wrong with the scale.
-        }
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'g', 17));
-        return false;
+        setScaleFactor(factorBeforeQt(arguments, "--scale", 1.0, 4.0).value_or(1.0));
+        return {};
     }
     if (!hasDisplay() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return true;
+        return {true, std::nullopt};
     }
-    return false;
+    if (given("--help") || given("--version") || given("-h") || given("-v")) {
+        return {};
+    }
+    if (given("--zoom")) {
+        const std::optional<double> zoom = factorBeforeQt(arguments, "--zoom", 0.5, 3.0);
+        if (zoom && *zoom >= 1.0) {
+            setScaleFactor(*zoom);
+        }
+        return {};
+    }
+    return {false, zoomToFitTheScreen(argc, argv)};
 }
 
 void printMeasurements(const amsim::CommandLine& commandLine) {
     print(stdout,
           amsim::measurementLinesOf(commandLine).join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+// The window, with the values the command line gives in its boxes, which its
+// first redraw checks as it checks typed ones. Below a zoom of 1, asked for
+// or needed to fit the screen, it is shown scaled down.
+int openWindow(const amsim::CommandLine& commandLine, const QtStart& start) {
+    const double zoom = amsim::factorOption(commandLine.zoomText, "--zoom", 0.5, 3.0);
+    if (start.noDisplay) {
+        return fail(QStringLiteral("No se puede abrir la ventana: no hay ninguna pantalla. Para "
+                                   "guardar la imagen sin pantalla, use --export."));
+    }
+    auto* window = new amsim::Form1(QLocale::system());
+    for (const amsim::Parameter parameter : amsim::kAllParameters) {
+        if (const std::optional<QString> text = commandLine.text(parameter)) {
+            window->box(parameter)->setText(*text);
+        }
+    }
+    if (start.fittingZoom) {
+        window->setZoom(*start.fittingZoom);
+    }
+    const double below = start.fittingZoom.value_or(zoom);
+    if (below < 1.0) {
+        amsim::ZoomedWindow zoomed(window, below);
+        zoomed.show();
+        return QApplication::exec();
+    }
+    const std::unique_ptr<amsim::Form1> owned(window);
+    window->show();
+    return QApplication::exec();
 }
 
 // What the command line asks for, answered; the window, or nothing, when
@@ -111,26 +190,22 @@ std::optional<int> answer(const amsim::CommandLine& commandLine) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const bool noDisplay = prepareQt(argumentsAfterName(argc, argv));
+    const QtStart start = prepareQt(argc, argv);
     // Qt takes its own options (-platform, -style, -reverse, …) out of argv.
     QApplication application(argc, argv);
     amsim::installFontSubstitutes();
+    amsim::installSpanishQt();
     try {
-        if (const std::optional<int> status =
-                answer(amsim::parseCommandLine(argumentsAfterName(argc, argv)))) {
+        const amsim::CommandLine commandLine =
+            amsim::parseCommandLine(argumentsAfterName(argc, argv));
+        if (const std::optional<int> status = answer(commandLine)) {
             return *status;
         }
+        return openWindow(commandLine, start);
     } catch (const amsim::Error& error) {
         return fail(amsim::commandLineMessage(error));
     } catch (const std::exception& error) {
         return fail(
             QStringLiteral("Error interno del programa: %1").arg(QString::fromUtf8(error.what())));
     }
-    if (noDisplay) {
-        return fail(QStringLiteral("No se puede abrir la ventana: no hay ninguna pantalla. Para "
-                                   "guardar la imagen sin pantalla, use --export."));
-    }
-    amsim::Form1 window;
-    window.show();
-    return QApplication::exec();
 }

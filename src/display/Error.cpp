@@ -34,14 +34,14 @@ Error::Error(Kind kind, std::optional<Parameter> parameter, const std::string& m
     , kind_(kind)
     , parameter_(parameter) {}
 
-Error Error::notANumber(Parameter parameter, const std::string& text) {
+Error Error::notANumber(Parameter parameter, const std::string& text, const std::string& hint) {
     if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
         return {Kind::NotANumber, parameter,
                 "El valor de " + quotedLabel(parameter) + " está vacío: escriba un número."};
     }
     return {Kind::NotANumber, parameter,
             "El valor de " + quotedLabel(parameter) + " no es un número: " + quotedText(text) +
-                "."};
+                (hint.empty() ? "" : "; " + hint) + "."};
 }
 
 Error Error::tooLarge(Parameter parameter, const std::string& text) {

@@ -22,7 +22,9 @@ public:
         WriteFailed,    // a file the user asked for could not be written
     };
 
-    static Error notANumber(Parameter parameter, const std::string& text);
+    // hint: how to write the number instead, when there is a way; empty if not.
+    static Error notANumber(Parameter parameter, const std::string& text,
+                            const std::string& hint = {});
     static Error tooLarge(Parameter parameter, const std::string& text);
     static Error tooSmall(Parameter parameter, const std::string& text);
     static Error overflow(Parameter parameter, const std::string& text);

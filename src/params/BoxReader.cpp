@@ -1,10 +1,32 @@
 #include "params/BoxReader.h"
 
 #include "display/Error.h"
+#include "params/Utf8.h"
 
 #include <utility>
 
 namespace amsim {
+
+namespace {
+
+// When the text is a number written with the other decimal separator (a
+// point where the locale has a comma, or the other way round), how to
+// write it here: "use la coma decimal: «0,5»".
+std::string otherSeparatorHint(std::string_view text, const NumberFormat& format) {
+    const std::string& ours = format.decimalSeparator;
+    const std::string other = ours == "," ? "." : ",";
+    if (!textToNumber(text, NumberFormat{other, format.exponent})) {
+        return {};
+    }
+    std::string corrected(trimBlanks(text));
+    corrected.replace(corrected.find(other), other.size(), ours);
+    const std::string name = ours == ","   ? "la coma decimal"
+                             : ours == "." ? "el punto decimal"
+                                           : "el separador decimal «" + ours + "»";
+    return "use " + name + ": «" + corrected + "»";
+}
+
+} // namespace
 
 double readBox(Parameter parameter, std::string_view text, const NumberFormat& format) {
     const NumberReading read = readNumber(text, format);
@@ -18,7 +40,7 @@ double readBox(Parameter parameter, std::string_view text, const NumberFormat& f
     case Reading::NotANumber:
         break;
     }
-    throw Error::notANumber(parameter, std::string(text));
+    throw Error::notANumber(parameter, std::string(text), otherSeparatorHint(text, format));
 }
 
 BoxReader::BoxReader(TextOf textOf, NumberFormat format)

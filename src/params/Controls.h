@@ -35,6 +35,26 @@ constexpr std::string_view panelName(Panel panel) {
     return panel == Panel::Help ? "Text1" : "AcercaTexto";
 }
 
+// The name a parameter's value is given with on the command line (--mdl)
+// and in the page's address (?mdl=…).
+constexpr std::string_view optionOf(Parameter parameter) {
+    switch (parameter) {
+    case Parameter::Modulante:
+        return "mdl";
+    case Parameter::Vcc:
+        return "vcc";
+    case Parameter::BliSiNo:
+        return "bli";
+    case Parameter::BlsSiNo:
+        return "bls";
+    case Parameter::Fase:
+        return "fase";
+    case Parameter::Envelope:
+        return "env";
+    }
+    return {};
+}
+
 // A rectangle of the client area, in pixels.
 struct PanelGeometry {
     int left;

@@ -62,6 +62,24 @@ std::optional<Handlers::Click> Handlers::clickOf(std::string_view button) {
     return std::nullopt;
 }
 
+Handlers::Click Handlers::arrowKeyOf(Parameter box, bool up) {
+    switch (box) {
+    case Parameter::Modulante:
+        return up ? &Handlers::ModulanteSubir_Click : &Handlers::ModulanteBajar_Click;
+    case Parameter::Vcc:
+        return up ? &Handlers::VccSubir_Click : &Handlers::VccBajar_Click;
+    case Parameter::Fase:
+        return up ? &Handlers::FaseSubir_Click : &Handlers::FaseBajar_Click;
+    case Parameter::BliSiNo:
+        return &Handlers::BliSi_Click;
+    case Parameter::BlsSiNo:
+        return &Handlers::BlsSi_Click;
+    case Parameter::Envelope:
+        return &Handlers::EnvelopeToggle_Click;
+    }
+    return &Handlers::Box_Enter;
+}
+
 // One read-modify-write of the box, then the redraw. A text that does not
 // convert stops the handler before anything is written.
 void Handlers::step(const StepRule& rule) {

@@ -39,10 +39,16 @@ public:
     void Ayuda_Click() { showOrHidePanel(Panel::Help); }
     void Acerca_Click() { showOrHidePanel(Panel::About); }
 
+    // Enter in a parameter box: the picture at once from the texts as typed.
+    void Box_Enter() { redraw(); }
+
     // The click handler of the button with this name, for a front end that
     // routes clicks by the control's name; nothing for any other name.
     using Click = void (Handlers::*)();
     static std::optional<Click> clickOf(std::string_view button);
+    // What the Up or Down arrow does in a box: its step button's click, or
+    // its switch's in a box that holds a switch.
+    static Click arrowKeyOf(Parameter box, bool up);
 
     const WindowValues& window() const { return window_; }
     const NumberFormat& format() const { return format_; }

@@ -3,6 +3,10 @@
 #include "display/Error.h"
 #include "params/BoxReader.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+
 namespace amsim {
 
 std::string steppedText(const StepRule& rule, std::string_view text, const NumberFormat& format) {
@@ -14,6 +18,31 @@ std::string steppedText(const StepRule& rule, std::string_view text, const Numbe
         throw Error::overflow(rule.box, std::string(text));
     }
     return rule.floorAtZero && *shown < 0.0 ? "0" : written;
+}
+
+std::optional<std::string> stepToolTip(std::string_view button, const NumberFormat& format) {
+    struct ToolTip {
+        std::string_view button;
+        const StepRule& rule;
+        std::string_view before;
+        std::string_view after;
+    };
+    static const std::array<ToolTip, 6> kToolTips{{
+        {"ModulanteSubir", kModulanteSubir, "Subir la modulante ", ""},
+        {"ModulanteBajar", kModulanteBajar, "Bajar la modulante ", " (no baja de 0)"},
+        {"VccSubir", kVccSubir, "Subir V(cc) ", ""},
+        {"VccBajar", kVccBajar, "Bajar V(cc) ", ""},
+        {"FaseSubir", kFaseSubir, "Subir la fase ", " grados"},
+        {"FaseBajar", kFaseBajar, "Bajar la fase ", " grados"},
+    }};
+    const auto* const tip = std::find_if(kToolTips.begin(), kToolTips.end(),
+                                         [button](const ToolTip& t) { return t.button == button; });
+    if (tip == kToolTips.end()) {
+        return std::nullopt;
+    }
+    const ToolTip& found = *tip;
+    return std::string(found.before) + numberToText(std::abs(found.rule.step), format) +
+           std::string(found.after);
 }
 
 std::string toggledText(Parameter box, std::string_view text, const NumberFormat& format) {

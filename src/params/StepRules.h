@@ -3,6 +3,7 @@
 #include "display/Parameters.h"
 #include "params/NumberText.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,10 @@ inline constexpr StepRule kFaseBajar{Parameter::Fase, -30.0, false};
 // steps never show drift digits. Throws amsim::Error, before anything could
 // be written, when the text is not a number or the result would not read back.
 std::string steppedText(const StepRule& rule, std::string_view text, const NumberFormat& format);
+
+// The tooltip of the step button with this name, its step written in the
+// locale's notation ("Subir V(cc) 0,2"); nothing for any other name.
+std::optional<std::string> stepToolTip(std::string_view button, const NumberFormat& format);
 
 // A sideband box's next text: exactly 1 switches it off ("0"), anything else
 // on ("1"). Throws amsim::Error when the text is not a number.

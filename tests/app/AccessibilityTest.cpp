@@ -56,10 +56,11 @@ TEST_F(ControlNames, ButtonsSayWhatTheyStepAndTheBoxesWhatTheyHold) {
         const char* tooltipMentions; // nullptr: a box, with no tooltip
     };
     const Row rows[] = {
-        {"ModulanteSubir", "Subir modulante", "0,2"},
-        {"ModulanteBajar", "Bajar modulante", "0,2"},
-        {"VccSubir", "Subir V(cc)", "0,2"},
-        {"VccBajar", "Bajar V(cc)", "0,2"},
+        // The window's locale here writes a decimal point.
+        {"ModulanteSubir", "Subir modulante", "0.2"},
+        {"ModulanteBajar", "Bajar modulante", "0.2"},
+        {"VccSubir", "Subir V(cc)", "0.2"},
+        {"VccBajar", "Bajar V(cc)", "0.2"},
         {"FaseSubir", "Subir fase", "30 grados"},
         {"FaseBajar", "Bajar fase", "30 grados"},
         {"BliSi", "Habilitar o anular la banda lateral inferior", "inferior"},

@@ -54,6 +54,7 @@ TEST(CommandLine, ReadsOptionsAndTheirValues) {
          {},
          {},
          {}},
+        {"values alone open the window with them", {"--mdl", "2"}, Action::Window, {}, {}, "2", {}},
         {"short help", {"-h"}, Action::Help, {}, {}, {}, {}},
         {"version", {"--version"}, Action::Version, {}, {}, {}, {}},
         {"short version", {"-v"}, Action::Version, {}, {}, {}, {}},
@@ -101,10 +102,12 @@ TEST(CommandLine, RefusesWhatItDoesNotUnderstandWithASpanishMessage) {
         {"file twice",
          {"--export", "a.png", "--export", "b.png"},
          "La opción «--export» aparece más de una vez."},
-        {"values with nothing to export",
-         {"--mdl", "2"},
-         "Los valores de los parámetros solo sirven junto con --export, --export-csv o "
-         "--medidas."},
+        {"zoom with an export",
+         {"--export", "a.png", "--zoom", "2"},
+         "La opción --zoom solo sirve para abrir la ventana."},
+        {"zoom with the readout",
+         {"--medidas", "--zoom", "2"},
+         "La opción --zoom solo sirve para abrir la ventana."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -40,7 +40,7 @@ TEST_F(ExportTest, FailureExitsWithTwoAndTheWindowsMessageAndWritesNothing) {
         {"point where the locale wants a comma",
          {"--vcc", "0.8"},
          "es_ES.UTF-8",
-         "El valor de «V(cc)» no es un número: «0.8»."},
+         "El valor de «V(cc)» no es un número: «0.8»; use la coma decimal: «0,8»."},
         {"empty text",
          {"--fase="},
          "C.UTF-8",

@@ -62,7 +62,8 @@ TEST_F(Form1Test, BadTextStopsTheHandlerShowsWhyAndHandsTheBoxBack) {
     EXPECT_EQ(form.drawing(), before);      // nothing redrawn
     QMessageBox* shown = message();
     ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->text(), "El valor de «V(cc)» no es un número: «0,6».");
+    EXPECT_EQ(shown->text(),
+              "El valor de «V(cc)» no es un número: «0,6»; use el punto decimal: «0.6».");
     shown->done(QMessageBox::Ok);
     QApplication::processEvents();
     EXPECT_EQ(form.focusWidget(), form.box(Parameter::Vcc));

@@ -82,7 +82,7 @@ TEST_F(VectorAndScale, TheScaleDrawsTheWindowAgainAtThatResolution) {
 
     const Finished tooLarge = amsim({"--export", "x.png", "--scale", "9"});
     EXPECT_EQ(tooLarge.exitCode, 2);
-    EXPECT_TRUE(tooLarge.err.startsWith("La escala de --scale debe ser un número de 1 a 4"));
+    EXPECT_TRUE(tooLarge.err.startsWith("El valor de --scale debe ser un número de 1 a 4"));
     EXPECT_FALSE(QFile::exists(path("x.png")));
 
     // The window shown at a scale factor of 2 is that very picture.

@@ -3,6 +3,7 @@
 #include "display/Error.h"
 #include "display/Graficar.h"
 #include "params/ParameterSummary.h"
+#include "params/StepRules.h"
 
 #include <emscripten/bind.h>
 #include <utility>
@@ -31,9 +32,15 @@ WebBench::WebBench(emscripten::val page, NumberFormat format, double scale)
     , handlers_(*this, std::move(format))
     , reader_([this](Parameter parameter) { return text(parameter); }, handlers_.format()) {}
 
-WebBench::Outcome WebBench::start() {
-    return guarded([this] {
+WebBench::Outcome WebBench::start(const emscripten::val& given) {
+    return guarded([this, &given] {
         handlers_.Form_Load();
+        for (const Parameter box : kAllParameters) {
+            const auto text = given.call<emscripten::val>("get", std::string(optionOf(box)));
+            if (text.isString()) {
+                setText(box, text.as<std::string>());
+            }
+        }
         handlers_.Form_Activate();
     });
 }
@@ -44,6 +51,20 @@ WebBench::Outcome WebBench::click(const std::string& button) {
         return {"Error interno del programa: no hay ningún botón «" + button + "».", {}};
     }
     return guarded([this, click = *click] { (handlers_.*click)(); });
+}
+
+WebBench::Outcome WebBench::enter() {
+    return guarded([this] { handlers_.Box_Enter(); });
+}
+
+WebBench::Outcome WebBench::arrowKey(const std::string& box, bool up) {
+    for (const Parameter parameter : kAllParameters) {
+        if (nameOf(parameter) == box) {
+            const Handlers::Click step = Handlers::arrowKeyOf(parameter, up);
+            return guarded([this, step] { (handlers_.*step)(); });
+        }
+    }
+    return {"Error interno del programa: no hay ninguna casilla «" + box + "».", {}};
 }
 
 WebBench::Outcome WebBench::redrawNow() {
@@ -159,6 +180,13 @@ std::string drawingName() {
     return std::string(amsim::kDrawingName);
 }
 
+// The step button's tooltip in the page's notation; empty for other buttons.
+std::string stepToolTip(const std::string& button, const std::string& decimalSeparator,
+                        const std::string& exponent) {
+    return amsim::stepToolTip(button, amsim::NumberFormat{decimalSeparator, exponent})
+        .value_or(std::string());
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(amsim) {
@@ -170,8 +198,11 @@ EMSCRIPTEN_BINDINGS(amsim) {
         .constructor(&makeBench, emscripten::allow_raw_pointers())
         .function("start", &WebBench::start)
         .function("click", &WebBench::click)
+        .function("enter", &WebBench::enter)
+        .function("arrowKey", &WebBench::arrowKey)
         .function("redraw", &WebBench::redrawNow)
         .function("showAgain", &WebBench::showAgain)
         .function("rescale", &WebBench::rescale);
     emscripten::function("drawingName", &drawingName);
+    emscripten::function("stepToolTip", &stepToolTip);
 }

@@ -38,10 +38,16 @@ public:
     // The drawing is made at the screen's device pixel ratio (scale).
     WebBench(emscripten::val page, NumberFormat format, double scale);
 
-    // Load, then activation: the start values and the first picture.
-    Outcome start();
+    // Load, then activation: the start values, replaced by those the page's
+    // address gives (given.get("mdl"), …, null where it gives none), and
+    // the first picture, which checks them as it checks typed ones.
+    Outcome start(const emscripten::val& given);
     // The click handler of the named button.
     Outcome click(const std::string& button);
+    // Enter in a box: the picture at once from the texts as typed.
+    Outcome enter();
+    // Up or Down in the named box: what its step buttons or switch do.
+    Outcome arrowKey(const std::string& box, bool up);
     // The redraw alone, as after a change.
     Outcome redrawNow();
     // The whole drawing once more, as when the page's canvas lost it.

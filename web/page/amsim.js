@@ -201,6 +201,32 @@
         });
     }
 
+    // --- The keyboard in a box: Enter redraws, Up and Down step ---
+
+    function keysOfBoxes(bench) {
+        for (const box of form.querySelectorAll('input')) {
+            box.addEventListener('keydown', (event) => {
+                if (event.key === 'Enter') {
+                    report(bench.enter());
+                } else if (event.key === 'ArrowUp' || event.key === 'ArrowDown') {
+                    // Held down, the key repeats as the browser repeats keys.
+                    event.preventDefault();
+                    report(bench.arrowKey(box.id, event.key === 'ArrowUp'));
+                }
+            });
+        }
+    }
+
+    // The step buttons' tooltips, their steps in the page's notation.
+    function stepToolTips(engine, decimal, exponent) {
+        for (const button of form.querySelectorAll('button')) {
+            const tip = engine.stepToolTip(button.id, decimal, exponent);
+            if (tip) {
+                button.title = tip;
+            }
+        }
+    }
+
     // --- Any screen: the window scaled down to a narrow screen's width ---
 
     function fit() {
@@ -228,6 +254,8 @@
         const bench = new engine.Bench(page, decimal, exponent, ratio());
         followRatio(bench);
         canvas.setAttribute('aria-label', engine.drawingName());
+        stepToolTips(engine, decimal, exponent);
+        keysOfBoxes(bench);
         const click = clicker(bench);
         for (const button of form.querySelectorAll('button')) {
             if (button.dataset.repeatDelay) {
@@ -236,7 +264,8 @@
                 button.addEventListener('click', () => click(button));
             }
         }
-        report(bench.start());
+        // ?mdl=…&vcc=… in the address: the lesson's start values.
+        report(bench.start(new URLSearchParams(location.search)));
         performance.mark('amsim-first-picture');
         // A canvas whose memory the browser took back gets the drawing again.
         canvas.addEventListener('contextrestored', () => report(bench.showAgain()));

@@ -37,7 +37,8 @@ describe('the file', () => {
 
 describe('the layout', () => {
     it('puts every control of the form where the form does, with its texts and fonts', async () => {
-        const { page } = await fresh();
+        // In Spanish notation the engine's step tooltips are the form's own.
+        const { page } = await fresh({ query: '?lang=es-ES' });
         const shown = await page.$$eval('#Form1 > *', (elements) =>
             elements.map((e) => ({
                 id: e.id,
@@ -254,6 +255,39 @@ describe('the keyboard alone', () => {
         await page.keyboard.press('Space');
         assert.equal(await value(page, 'Vcc'), '0.8');
         await page.close();
+    });
+});
+
+describe('the keys in a box', () => {
+    it('redraw with Enter, step with the arrows, and start from the address', async () => {
+        const { page } = await fresh({ query: '?lang=en-US&vcc=0&bls=0' });
+        const described = () => page.$eval('#canvas-description', (e) => e.textContent);
+        const message = () => page.$eval('#message-text', (e) => e.textContent);
+        assert.deepEqual(await boxValues(page), ['1', '0', '1', '0', '0', '0']);
+        assert.match(await described(), /^SSB sin portadora/);
+        assert.equal(await page.$eval('#VccSubir', (e) => e.title), 'Subir V(cc) 0.2');
+
+        await type(page, 'BlsSiNo', ' 1 ');
+        await page.focus('#BlsSiNo');
+        await page.keyboard.press('Enter');
+        assert.equal(await value(page, 'BlsSiNo'), ' 1 ');
+        assert.match(await described(), /^DSB/);
+        for (const [box, key, after] of [['fase', 'ArrowDown', '-30'], ['mdl', 'ArrowUp', '1.2'],
+            ['BliSiNo', 'ArrowUp', '0'], ['EnvelopeOnOff', 'ArrowDown', '1']]) {
+            await page.focus(`#${box}`);
+            await page.keyboard.press(key);
+            assert.equal(await value(page, box), after, box);
+        }
+        await type(page, 'mdl', '0,5');
+        await page.keyboard.press('Enter');
+        assert.match(await message(), /no es un número: «0,5»; use el punto decimal: «0\.5»\./);
+        await page.close();
+
+        // A bad start value is met by the first picture, with the usual message.
+        const started = await fresh({ query: '?mdl=x' });
+        assert.equal(await started.page.$eval('#message-text', (e) => e.textContent),
+            'El valor de «Modulante» no es un número: «x».');
+        await started.page.close();
     });
 });
 

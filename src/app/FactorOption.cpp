@@ -1,0 +1,26 @@
+#include "app/FactorOption.h"
+
+#include "app/LocaleFormat.h"
+#include "display/Error.h"
+
+#include <QLocale>
+
+namespace amsim {
+
+double factorOption(const std::optional<QString>& text, const char* option, double least,
+                    double most) {
+    if (!text) {
+        return 1.0;
+    }
+    const std::optional<double> factor =
+        textToNumber(text->toStdString(), numberFormatOf(QLocale::system()));
+    if (!factor || *factor < least || *factor > most) {
+        const NumberFormat format = numberFormatOf(QLocale::system());
+        throw Error::commandLine(std::string("El valor de ") + option + " debe ser un número de " +
+                                 numberToText(least, format) + " a " + numberToText(most, format) +
+                                 ": «" + text->toStdString() + "».");
+    }
+    return *factor;
+}
+
+} // namespace amsim
