@@ -113,19 +113,13 @@ CommandLine::Action actionOf(const QCommandLineParser& parser, const Options& op
     if (windowless && line.zoomText) {
         refuse("La opción --zoom solo sirve para abrir la ventana.");
     }
-    if (line.picturePath || line.csvPath) {
-        if (line.scaleText && !line.picturePath) {
-            refuse("La opción --scale solo sirve junto con --export.");
-        }
-        return CommandLine::Action::Export;
-    }
-    if (line.measurements) {
-        return CommandLine::Action::Measure;
-    }
-    if (line.scaleText) {
+    if (line.scaleText && !line.picturePath) {
         refuse("La opción --scale solo sirve junto con --export.");
     }
-    return CommandLine::Action::Window;
+    if (line.picturePath || line.csvPath) {
+        return CommandLine::Action::Export;
+    }
+    return line.measurements ? CommandLine::Action::Measure : CommandLine::Action::Window;
 }
 
 } // namespace

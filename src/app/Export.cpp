@@ -128,9 +128,7 @@ QStringList measurementLinesOf(const CommandLine& commandLine) {
     checkRedraw(form);
     BoxReader reader = readerOf(form);
     const std::vector<std::string> lines =
-        measurementLines(measure({reader.read(Parameter::Modulante), reader.read(Parameter::Vcc),
-                                  reader.read(Parameter::BliSiNo), reader.read(Parameter::BlsSiNo),
-                                  reader.read(Parameter::Fase), reader.read(Parameter::Envelope)}),
+        measurementLines(measure(valuesOf([&reader](Parameter box) { return reader.read(box); })),
                          numberFormatOf(QLocale::system()));
     QStringList shown;
     for (const std::string& line : lines) {

@@ -12,10 +12,9 @@ double factorOption(const std::optional<QString>& text, const char* option, doub
     if (!text) {
         return 1.0;
     }
-    const std::optional<double> factor =
-        textToNumber(text->toStdString(), numberFormatOf(QLocale::system()));
+    const NumberFormat format = numberFormatOf(QLocale::system());
+    const std::optional<double> factor = textToNumber(text->toStdString(), format);
     if (!factor || *factor < least || *factor > most) {
-        const NumberFormat format = numberFormatOf(QLocale::system());
         throw Error::commandLine(std::string("El valor de ") + option + " debe ser un número de " +
                                  numberToText(least, format) + " a " + numberToText(most, format) +
                                  ": «" + text->toStdString() + "».");

@@ -28,6 +28,7 @@ namespace amsim {
 namespace {
 
 const QString kMessageTitle = QStringLiteral("Simulador de AM, DSB y SSB");
+const QString kBlockDiagram = QStringLiteral(":/pictures/block_diagram.svg");
 
 // A vector picture drawn at the device pixel ratio, shown at its own size.
 QPixmap pictureAt(const QString& resource, double ratio) {
@@ -78,8 +79,7 @@ void Form1::paintAsVectors(QPainter& painter) {
     // The labels and the picture in the order they are stacked in.
     for (QWidget* child : children) {
         if (child == ui_.Image1) {
-            QSvgRenderer(QStringLiteral(":/pictures/block_diagram.svg"))
-                .render(&painter, QRectF(child->geometry()));
+            QSvgRenderer(kBlockDiagram).render(&painter, QRectF(child->geometry()));
         } else if (qobject_cast<QLabel*>(child) != nullptr) {
             child->render(&painter, child->pos(), QRegion(), QWidget::DrawWindowBackground);
         }
@@ -184,7 +184,7 @@ bool Form1::matchScreen() {
     canvas_ =
         std::make_unique<QtRasterCanvas>(QSize(952, 700), windowFont(), QColor(Qt::black), ratio);
     view_->setImage(canvas_->image());
-    ui_.Image1->setPixmap(pictureAt(QStringLiteral(":/pictures/block_diagram.svg"), ratio));
+    ui_.Image1->setPixmap(pictureAt(kBlockDiagram, ratio));
     return true;
 }
 

@@ -34,10 +34,7 @@ void Handlers::Form_Activate() {
 void Handlers::redraw() {
     controls_.redraw();
     const auto read = [this](Parameter box) { return readBox(box, controls_.text(box), format_); };
-    controls_.setMeasurements(measurementLines(
-        measure({read(Parameter::Modulante), read(Parameter::Vcc), read(Parameter::BliSiNo),
-                 read(Parameter::BlsSiNo), read(Parameter::Fase), read(Parameter::Envelope)}),
-        format_));
+    controls_.setMeasurements(measurementLines(measure(valuesOf(read)), format_));
 }
 
 std::optional<Handlers::Click> Handlers::clickOf(std::string_view button) {

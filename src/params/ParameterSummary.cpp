@@ -114,6 +114,12 @@ std::string summarizeParameters(const ParameterValues& values, const NumberForma
     return joined(parts, ", ");
 }
 
+ParameterValues valuesOf(const std::function<double(Parameter)>& read) {
+    // A braced list is evaluated in order.
+    return {read(Parameter::Modulante), read(Parameter::Vcc),  read(Parameter::BliSiNo),
+            read(Parameter::BlsSiNo),   read(Parameter::Fase), read(Parameter::Envelope)};
+}
+
 std::string summarizeBoxes(const std::function<std::string(Parameter)>& textOf,
                            const NumberFormat& format) {
     std::vector<std::pair<Parameter, Reading>> invalid;
@@ -124,10 +130,8 @@ std::string summarizeBoxes(const std::function<std::string(Parameter)>& textOf,
         }
         return number.value;
     };
-    // A braced list is evaluated in order, so the boxes are named in order.
-    const ParameterValues values{read(Parameter::Modulante), read(Parameter::Vcc),
-                                 read(Parameter::BliSiNo),   read(Parameter::BlsSiNo),
-                                 read(Parameter::Fase),      read(Parameter::Envelope)};
+    // Read in order, so that the boxes are named in order.
+    const ParameterValues values = valuesOf(read);
     if (!invalid.empty()) {
         return "Parámetros no válidos: " + problems(invalid);
     }

@@ -22,6 +22,9 @@ struct ParameterValues {
     double envelope = 0.0;
 };
 
+// The parameters read one by one, in the boxes' order.
+ParameterValues valuesOf(const std::function<double(Parameter)>& read);
+
 // The mode of what the transmitter sends, in words: "AM", "DSB", "SSB con
 // portadora, banda lateral superior", "Solo portadora", "Sin señal".
 std::string modeOf(const ParameterValues& values);
