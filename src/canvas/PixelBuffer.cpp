@@ -29,9 +29,9 @@ std::size_t area(int stride, int height) {
 // Pixel centres lie on whole coordinates, so pixel i covers [i - 0.5, i + 0.5).
 // Only for values well inside the range of the integer: a truncation
 // corrected for negatives is much cheaper than a call of floor.
-template <class Integer> Integer nearest(double v) {
+std::int64_t nearest(double v) {
     const double shifted = v + 0.5;
-    const auto truncated = static_cast<Integer>(shifted);
+    const auto truncated = static_cast<std::int64_t>(shifted);
     return static_cast<double>(truncated) > shifted ? truncated - 1 : truncated;
 }
 
@@ -157,7 +157,7 @@ bool PixelBuffer::plot(double x, double y, PixelIndex pixel) {
     const double left = x - penOffset_;
     const double top = y - penOffset_;
     if (left >= -0.5 - (pen_ - 1) && top >= -0.5 - (pen_ - 1) && left < width_ && top < height_) {
-        stamp(nearest<std::int64_t>(left), nearest<std::int64_t>(top), pixel);
+        stamp(nearest(left), nearest(top), pixel);
     }
     return true;
 }
@@ -185,8 +185,7 @@ bool PixelBuffer::line(double x1, double y1, double x2, double y2, PixelIndex pi
     }
     const Segment s{x1 - penOffset_, y1 - penOffset_, x2 - penOffset_, y2 - penOffset_};
     if (pen_ == 1 && nearestInside(s.x1, s.y1) && nearestInside(s.x2, s.y2)) {
-        walkInside({nearest<std::int64_t>(s.x1), nearest<std::int64_t>(s.y1)},
-                   {nearest<std::int64_t>(s.x2), nearest<std::int64_t>(s.y2)}, pixel);
+        walkInside({nearest(s.x1), nearest(s.y1)}, {nearest(s.x2), nearest(s.y2)}, pixel);
     } else {
         lineWithin(s, pixel, kMaxHalvings);
     }
@@ -229,8 +228,7 @@ void PixelBuffer::lineWithin(Segment s, PixelIndex pixel, int halvings) {
     if (!bringIn(s.x1, s.y1, s.x2, s.y2, reach) || !bringIn(s.x2, s.y2, s.x1, s.y1, reach)) {
         return;
     }
-    walk({nearest<std::int64_t>(s.x1), nearest<std::int64_t>(s.y1)},
-         {nearest<std::int64_t>(s.x2), nearest<std::int64_t>(s.y2)}, pixel);
+    walk({nearest(s.x1), nearest(s.y1)}, {nearest(s.x2), nearest(s.y2)}, pixel);
 }
 
 // Bresenham's line from one pixel to the other, stepping once along the

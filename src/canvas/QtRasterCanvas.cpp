@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
-#include <cmath>
+#include <algorithm>
 
 namespace amsim {
 
@@ -48,11 +48,8 @@ std::optional<RasterCanvas::Letters> QtRasterCanvas::renderLetters(std::string_v
     const QString text =
         QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size()));
     const QFontMetrics metrics(font_);
-    const auto devicePixels = [this](int positions) {
-        return static_cast<int>(std::ceil(positions * scale()));
-    };
-    QImage glyphs(devicePixels(std::max(1, metrics.horizontalAdvance(text))),
-                  devicePixels(metrics.height()), QImage::Format_ARGB32_Premultiplied);
+    QImage glyphs(devicePixels(std::max(1, metrics.horizontalAdvance(text)), scale()),
+                  devicePixels(metrics.height(), scale()), QImage::Format_ARGB32_Premultiplied);
     glyphs.setDevicePixelRatio(scale());
     glyphs.fill(Qt::transparent);
     QPainter painter(&glyphs);

@@ -15,12 +15,11 @@ PixelIndex indexFor(std::optional<PaletteColour> colour) {
     return colour ? static_cast<PixelIndex>(*colour) : RasterCanvas::kInk;
 }
 
-// The buffer's size in whole pixels, and the pen of about scale pixels.
-int devicePixels(int positions, double scale) {
+} // namespace
+
+int RasterCanvas::devicePixels(int positions, double scale) {
     return static_cast<int>(std::ceil(positions * scale));
 }
-
-} // namespace
 
 RasterCanvas::RasterCanvas(int width, int height, double scale)
     : scale_(scale)

@@ -46,6 +46,8 @@ protected:
     // in pixels of the buffer, hard-edged like every line and point; the
     // line height in positions. Nothing when the surface cannot render them.
     virtual std::optional<Letters> renderLetters(std::string_view utf8Text) = 0;
+    // So many positions in whole pixels at a scale, rounded up.
+    static int devicePixels(int positions, double scale);
 
     CanvasStatus fillBackground() override;
     CanvasStatus drawLine(CanvasPoint from, CanvasPoint to,

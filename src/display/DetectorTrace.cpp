@@ -15,6 +15,8 @@
 #include "display/Redraw.h"
 #include "display/Signals.h"
 
+#include <algorithm>
+
 namespace amsim {
 
 // Every parameter is read before the first sample, so a bad phase stops the
@@ -40,9 +42,13 @@ bool Redraw::envelopeDetectorOn() {
     return read(Parameter::Envelope) != 0.0;
 }
 
+// Drawn right after the transmitter's output, whose samples it still holds.
 void Redraw::TrazarDetectorEnvolvente() {
     Eje = 600;
-    envelopeAudio_ = detectEnvelope(transmitted_);
+    std::vector<double> transmitted(samples_.size());
+    std::transform(samples_.begin(), samples_.end(), transmitted.begin(),
+                   [](const Sample& s) { return s.value; });
+    envelopeAudio_ = detectEnvelope(transmitted);
     for (std::size_t n = 0; n < samples_.size(); ++n) {
         samples_[n].value = envelopeAudio_[n];
     }

@@ -4,10 +4,6 @@ namespace amsim {
 
 namespace {
 
-std::string quotedLabel(Parameter parameter) {
-    return "«" + std::string(parameterLabel(parameter)) + "»";
-}
-
 // A text as a message quotes it: a long one cut after its first 40
 // characters (never inside one), with an ellipsis.
 std::string quotedText(const std::string& text) {

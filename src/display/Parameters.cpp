@@ -20,4 +20,8 @@ std::string_view parameterLabel(Parameter parameter) {
     return "?";
 }
 
+std::string quotedLabel(Parameter parameter) {
+    return "«" + std::string(parameterLabel(parameter)) + "»";
+}
+
 } // namespace amsim

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace amsim {
@@ -21,6 +22,8 @@ inline constexpr std::array<Parameter, 6> kAllParameters{Parameter::Modulante, P
 
 // The name the user knows the box by, as its label shows it (UTF-8).
 std::string_view parameterLabel(Parameter parameter);
+// The same, in the «» that messages put it in.
+std::string quotedLabel(Parameter parameter);
 
 // Where the display reads the parameters from. A reader converts the box's
 // current text each time it is asked, and throws amsim::Error when the text is

@@ -67,9 +67,7 @@ private:
     Canvas& canvas_;
     ParameterReader& parameters_;
     std::vector<Sample> samples_;
-    // What the transmitter sends across the screen, and what the envelope
-    // detector makes of it when it is on.
-    std::vector<double> transmitted_;
+    // What the envelope detector makes of the transmitter's output, when on.
     std::vector<double> envelopeAudio_;
     Readings readings_{};
 

@@ -69,15 +69,25 @@ inline double detectorProduct(const Sidebands& sides, double V, double F, double
     return c * r;
 }
 
+// The square of |Li e^(i phi) + Ls e^(-i phi)|, the factor by which the two
+// sidebands' audio adds at a phase error phi of the reinserted carrier:
+// Li² + Ls² + 2 Li Ls cos(2 phi).
+inline double sidebandAudioSquare(double Li, double Ls, double phi) {
+    return Li * Li + Ls * Ls + 2.0 * Li * Ls * std::cos(2.0 * phi);
+}
+
 // The detector's two first-order smoothers, fed one product per sample of the
 // fine time base from rest; what leaves the second is the detected audio.
 struct DetectorSmoothing {
+    static constexpr double kKeep = 0.97;
+    static constexpr double kTake = 0.03;
+
     double Filtro1 = 0.0;
     double Filtro2 = 0.0;
 
     double next(double product) {
-        Filtro1 = 0.97 * Filtro1 + 0.03 * product;
-        Filtro2 = 0.97 * Filtro2 + 0.03 * Filtro1;
+        Filtro1 = kKeep * Filtro1 + kTake * product;
+        Filtro2 = kKeep * Filtro2 + kTake * Filtro1;
         return Filtro2;
     }
 };

@@ -30,7 +30,7 @@ double Redraw::detectedToneAmplitude() {
     const double Li = read(Parameter::BliSiNo);
     const double Ls = read(Parameter::BlsSiNo);
     // Rounding may leave the square a hair below zero where the audio cancels.
-    const double square = finiteResult(Li * Li + Ls * Ls + 2.0 * Li * Ls * std::cos(2.0 * phi));
+    const double square = finiteResult(sidebandAudioSquare(Li, Ls, phi));
     const double amplitude = m * std::sqrt(std::max(0.0, square));
     return Li * Ls > 0.0 && std::cos(phi) < 0.0 ? -amplitude : amplitude;
 }

@@ -7,7 +7,6 @@
 #include "display/Redraw.h"
 #include "display/Signals.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace amsim {
@@ -20,9 +19,6 @@ void Redraw::TrazarSalida() {
     const double V = read(Parameter::Vcc);
     sample(kFineStep, [&](double x) { return transmitterOutput(sides, V, Pi, x); });
     drawConnected(Escala);
-    transmitted_.resize(samples_.size());
-    std::transform(samples_.begin(), samples_.end(), transmitted_.begin(),
-                   [](const Sample& s) { return s.value; });
 }
 
 // With the 1 and 0 that the toggles write, the envelope shows exactly when

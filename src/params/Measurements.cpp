@@ -21,13 +21,13 @@ double squared(double v) {
 // The smoothers' gain at the tone's frequency, both stages.
 double smoothersGain() {
     const double w = 0.001 * 4.0 * std::atan(1.0);
-    const double stage = 0.03 / std::abs(1.0 - 0.97 * std::polar(1.0, -w));
+    const double stage =
+        DetectorSmoothing::kTake / std::abs(1.0 - DetectorSmoothing::kKeep * std::polar(1.0, -w));
     return stage * stage;
 }
 
 double detectedAudio(const ParameterValues& v, double phase) {
-    const double square = squared(v.BliSiNo) + squared(v.BlsSiNo) +
-                          2.0 * v.BliSiNo * v.BlsSiNo * std::cos(2.0 * phase);
+    const double square = sidebandAudioSquare(v.BliSiNo, v.BlsSiNo, phase);
     return std::abs(v.mdl) / 4.0 * std::sqrt(std::max(0.0, square)) * smoothersGain();
 }
 
@@ -35,9 +35,14 @@ double detectedAudio(const ParameterValues& v, double phase) {
 double envelopeDistortion(const ParameterValues& v) {
     const WindowValues window;
     const Sidebands sides{v.BliSiNo, v.mdl * 0.5, v.BlsSiNo, v.mdl * 0.5};
+    // One tone period is all the detector's harmonics are measured over; x
+    // grows by addition, as in the sweep, so the samples are the trace's.
     std::vector<double> transmitted;
-    sweep(kFineStep,
-          [&](double x) { transmitted.push_back(transmitterOutput(sides, v.Vcc, window.Pi, x)); });
+    transmitted.reserve(kToneSamples);
+    double x = 0.0;
+    for (std::size_t n = 0; n < kToneSamples; ++n, x += kFineStep) {
+        transmitted.push_back(transmitterOutput(sides, v.Vcc, window.Pi, x));
+    }
     const std::vector<double> detected = detectEnvelope(transmitted);
     const double fundamental = toneHarmonic(detected, 1);
     double harmonics = 0.0;

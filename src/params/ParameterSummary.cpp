@@ -59,10 +59,6 @@ std::string joined(const std::vector<std::string>& parts, std::string_view separ
     return text;
 }
 
-std::string quotedLabel(Parameter parameter) {
-    return "«" + std::string(parameterLabel(parameter)) + "»";
-}
-
 // "A, B y C": a list as a sentence says it.
 std::string listed(std::vector<std::string> items) {
     const std::string last = items.back();
