@@ -7,8 +7,6 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 #include <cmath>
-#include <cstdint>
-#include <vector>
 
 namespace amsim {
 namespace {
@@ -41,40 +39,43 @@ protected:
     }
 };
 
-void GraficarOnRasterCanvas(benchmark::State& state) {
-    QtRasterCanvas canvas(QSize(952, 700), windowFont(), Qt::black);
-    BoxReader reader = startValues();
+// One full redraw at the start values, on the window's canvas at the given
+// device pixel ratio, the envelope detector as asked.
+void timeRedraw(benchmark::State& state, double scale, bool envelopeDetector) {
+    QtRasterCanvas canvas(QSize(952, 700), windowFont(), Qt::black, scale);
+    BoxReader reader = startValues(envelopeDetector);
     for (auto _ : state) {
         Graficar(canvas, reader, WindowValues{});
         benchmark::DoNotOptimize(canvas.pixels().data());
     }
+}
+
+void GraficarOnRasterCanvas(benchmark::State& state) {
+    timeRedraw(state, 1.0, false);
 }
 BENCHMARK(GraficarOnRasterCanvas)->Unit(benchmark::kMicrosecond);
 
-// The same redraw at a device pixel ratio of 2: four times the pixels, lines
-// and points two pixels thick.
+// Four times the pixels, lines and points two pixels thick.
 void GraficarAtTwiceTheResolution(benchmark::State& state) {
-    QtRasterCanvas canvas(QSize(952, 700), windowFont(), Qt::black, 2.0);
-    BoxReader reader = startValues();
-    for (auto _ : state) {
-        Graficar(canvas, reader, WindowValues{});
-        benchmark::DoNotOptimize(canvas.pixels().data());
-    }
+    timeRedraw(state, 2.0, false);
 }
 BENCHMARK(GraficarAtTwiceTheResolution)->Unit(benchmark::kMicrosecond);
+
+// Its trace and two spectral lines more.
+void GraficarWithEnvelopeDetector(benchmark::State& state) {
+    timeRedraw(state, 1.0, true);
+}
+BENCHMARK(GraficarWithEnvelopeDetector)->Unit(benchmark::kMicrosecond);
 
 // The pure computing floor: only the sines and cosines that one redraw
 // takes, at the arguments it takes them at, and nothing else.
 void SinesAndCosinesOfARedraw(benchmark::State& state) {
     const double pi = 4.0 * std::atan(1.0);
-    std::vector<double> fine;
-    sweep(kFineStep, [&fine](double x) { fine.push_back(x); });
-    const auto each = [&](double step, double factor, bool cosine, double& sum) {
-        for (double x = 0.0; x <= kLastColumn; x += step) {
+    const auto each = [pi](double step, double factor, bool cosine, double& sum) {
+        sweep(step, [&](double x) {
             sum += cosine ? std::cos(x * pi * factor) : std::sin(x * pi * factor);
-        }
+        });
     };
-    std::int64_t calls = 0;
     for (auto _ : state) {
         double sum = 0.0;
         each(kColumnStep, 0.005, false, sum);   // generator
@@ -93,22 +94,16 @@ void SinesAndCosinesOfARedraw(benchmark::State& state) {
         each(kEnvelopeStep, 0.005, false, sum); // envelope, twice
         each(kEnvelopeStep, 0.005, false, sum);
         benchmark::DoNotOptimize(sum);
-        calls = static_cast<std::int64_t>(640 + 160 * 2 + fine.size() * 14);
     }
-    state.counters["calls"] = static_cast<double>(calls);
+    const auto samples = [](double step) {
+        int count = 0;
+        sweep(step, [&count](double /*x*/) { ++count; });
+        return count;
+    };
+    state.counters["calls"] =
+        samples(kColumnStep) + 14 * samples(kFineStep) + 2 * samples(kEnvelopeStep);
 }
 BENCHMARK(SinesAndCosinesOfARedraw)->Unit(benchmark::kMicrosecond);
-
-// The same redraw with the envelope detector on: its trace and two lines more.
-void GraficarWithEnvelopeDetector(benchmark::State& state) {
-    QtRasterCanvas canvas(QSize(952, 700), windowFont(), Qt::black);
-    BoxReader reader = startValues(true);
-    for (auto _ : state) {
-        Graficar(canvas, reader, WindowValues{});
-        benchmark::DoNotOptimize(canvas.pixels().data());
-    }
-}
-BENCHMARK(GraficarWithEnvelopeDetector)->Unit(benchmark::kMicrosecond);
 
 void GraficarComputingFloor(benchmark::State& state) {
     NullCanvas canvas;

@@ -15,8 +15,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <set>
-#include <utility>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     constexpr std::size_t kNeeded = 2 + 4 * sizeof(float);
@@ -35,15 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     amsim::PixelBuffer buffer(width, height, 0);
     buffer.line(static_cast<double>(ends[0]), static_cast<double>(ends[1]),
                 static_cast<double>(ends[2]), static_cast<double>(ends[3]), 1);
-    std::set<std::pair<std::int64_t, std::int64_t>> lit;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            if (buffer.at(x, y) == 1) {
-                lit.emplace(x, y);
-            }
-        }
-    }
-    if (lit != amsim::test::referenceLine(ends[0], ends[1], ends[2], ends[3], width, height)) {
+    if (amsim::test::litPixels(buffer, 1, width, height) !=
+        amsim::test::referenceLine(ends[0], ends[1], ends[2], ends[3], width, height)) {
         std::fprintf(stderr, "amsim_clipping_fuzzer: %d x %d, (%.9g, %.9g) to (%.9g, %.9g)\n",
                      width, height, static_cast<double>(ends[0]), static_cast<double>(ends[1]),
                      static_cast<double>(ends[2]), static_cast<double>(ends[3]));

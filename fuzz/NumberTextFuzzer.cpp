@@ -27,9 +27,7 @@ namespace amsim {
 namespace {
 
 const QLocale& localeOf(std::uint8_t selector) {
-    static const std::array<QLocale, 5> locales{
-        QLocale::c(), QLocale(QStringLiteral("en_US")), QLocale(QStringLiteral("es_ES")),
-        QLocale(QStringLiteral("de_DE")), QLocale(QStringLiteral("fr_FR"))};
+    const std::vector<QLocale>& locales = test::referenceLocales();
     return locales.at(selector % locales.size());
 }
 

@@ -1,11 +1,10 @@
-#include "app/DesignFonts.h"
 #include "app/Form1.h"
+#include "app/LiveWindow.h"
 #include "app/ProgramRun.h"
 #include "display/SignalTable.h"
 #include "params/BoxReader.h"
 
 #include <QFile>
-#include <QTest>
 #include <charconv>
 #include <gtest/gtest.h>
 
@@ -82,29 +81,6 @@ TEST_F(ExportTest, UnwritableFileStopsTheOtherOneToo) {
             << run.err.toStdString();
         EXPECT_EQ(filesWritten(), QStringList{});
     }
-}
-
-// The live window, shown and active as on a desktop, at the same texts.
-QImage liveWindow(const QLocale& locale, const std::map<Parameter, QString>& texts) {
-    installFontSubstitutes();
-    Form1 form(locale);
-    for (const auto& [parameter, text] : texts) {
-        form.box(parameter)->setText(text);
-    }
-    form.show();
-    form.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-    return form.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-long differingPixels(const QImage& a, const QImage& b) {
-    long count = 0;
-    for (int y = 0; y < std::min(a.height(), b.height()); ++y) {
-        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
-            count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
-        }
-    }
-    return count;
 }
 
 TEST_F(ExportTest, PictureIsTheLiveWindowsGrabPixelForPixel) {

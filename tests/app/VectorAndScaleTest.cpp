@@ -1,11 +1,9 @@
-#include "app/DesignFonts.h"
-#include "app/Form1.h"
+#include "app/LiveWindow.h"
 #include "app/ProgramRun.h"
 
 #include <QFile>
 #include <QImage>
 #include <QSet>
-#include <QTest>
 #include <QXmlStreamReader>
 
 namespace amsim {
@@ -100,22 +98,11 @@ TEST(ScaledWindow, GrabEqualsTheScaledExport) {
     if (!qEnvironmentVariableIsSet("AMSIM_SCALED_PICTURE")) {
         GTEST_SKIP() << "run by VectorAndScale.TheScaleDrawsTheWindowAgainAtThatResolution";
     }
-    installFontSubstitutes();
-    Form1 form;
-    form.show();
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    const QImage grabbed = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage grabbed = liveWindow(QLocale::system(), {});
     const QImage exported =
         QImage(qEnvironmentVariable("AMSIM_SCALED_PICTURE")).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(grabbed.size(), exported.size());
-    long differing = 0;
-    for (int y = 0; y < grabbed.height(); ++y) {
-        for (int x = 0; x < grabbed.width(); ++x) {
-            differing += grabbed.pixel(x, y) != exported.pixel(x, y) ? 1 : 0;
-        }
-    }
-    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(differingPixels(grabbed, exported), 0);
 }
 
 } // namespace

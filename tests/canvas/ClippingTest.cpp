@@ -1,37 +1,23 @@
 #include "canvas/PixelBuffer.h"
 #include "support/ReferenceLine.h"
 
-#include <cstdint>
 #include <gtest/gtest.h>
 #include <random>
-#include <set>
-#include <utility>
+#include <vector>
 
 namespace amsim {
 namespace {
 
-using Pixels = std::set<std::pair<std::int64_t, std::int64_t>>;
+using test::Pixels;
 
 constexpr PixelIndex kEmpty = 0;
 constexpr PixelIndex kInk = 7;
-
-Pixels inked(const PixelBuffer& buffer, int width, int height) {
-    Pixels found;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            if (buffer.at(x, y) == kInk) {
-                found.emplace(x, y);
-            }
-        }
-    }
-    return found;
-}
 
 Pixels clipped(float x1, float y1, float x2, float y2, int width, int height, int pen = 1) {
     PixelBuffer buffer(width, height, kEmpty, pen);
     EXPECT_TRUE(buffer.line(static_cast<double>(x1), static_cast<double>(y1),
                             static_cast<double>(x2), static_cast<double>(y2), kInk));
-    return inked(buffer, width, height);
+    return test::litPixels(buffer, kInk, width, height);
 }
 
 // A line that leaves the buffer lights the pixels of the whole line inside it.
@@ -60,11 +46,16 @@ TEST(Clipping, LinesAcrossTheEdgeLightWhatTheWholeLineLightsThere) {
 // The reference made literally: the same line drawn inside a larger buffer,
 // then cropped to the small one's place, with pens of every width a screen
 // asks for. The coordinates are multiples of 1/64, so that moving them by
-// 1024 pixels is exact.
+// 1024 pixels is exact. One larger buffer serves each pen: the line is
+// erased again by drawing it in the empty colour.
 TEST(Clipping, ClippedEqualsUnclippedOnALargerBufferCropped) {
     std::mt19937 random(2026);
     std::uniform_int_distribution<int> coordinate(-1000 * 64, 1040 * 64);
     constexpr int kShift = 1024;
+    std::vector<PixelBuffer> larger;
+    for (int pen = 1; pen <= 3; ++pen) {
+        larger.emplace_back(2 * kShift + 64, 2 * kShift + 64, kEmpty, pen);
+    }
     for (int line = 0; line < 2000; ++line) {
         const auto pick = [&] { return static_cast<float>(coordinate(random)) / 64.0F; };
         const float x1 = pick();
@@ -72,17 +63,11 @@ TEST(Clipping, ClippedEqualsUnclippedOnALargerBufferCropped) {
         const float x2 = pick();
         const float y2 = pick();
         const int pen = 1 + line % 3;
-        PixelBuffer larger(2 * kShift + 64, 2 * kShift + 64, kEmpty, pen);
+        PixelBuffer& canvas = larger.at(static_cast<std::size_t>(pen - 1));
         const auto moved = [](float v) { return static_cast<double>(v) + kShift; };
-        ASSERT_TRUE(larger.line(moved(x1), moved(y1), moved(x2), moved(y2), kInk));
-        Pixels cropped;
-        for (int y = 0; y < 30; ++y) {
-            for (int x = 0; x < 40; ++x) {
-                if (larger.at(x + kShift, y + kShift) == kInk) {
-                    cropped.emplace(x, y);
-                }
-            }
-        }
+        ASSERT_TRUE(canvas.line(moved(x1), moved(y1), moved(x2), moved(y2), kInk));
+        const Pixels cropped = test::litPixels(canvas, kInk, 40, 30, kShift, kShift);
+        ASSERT_TRUE(canvas.line(moved(x1), moved(y1), moved(x2), moved(y2), kEmpty));
         ASSERT_EQ(clipped(x1, y1, x2, y2, 40, 30, pen), cropped)
             << x1 << "," << y1 << " to " << x2 << "," << y2 << ", pen " << pen;
     }

@@ -72,7 +72,8 @@ TEST(Handlers, EveryButtonHasItsClickAndNothingElseHasOne) {
     Handlers handlers(controls, NumberFormat{",", "E"});
     const std::vector<std::pair<const char*, std::string>> rows{
         {"ModulanteSubir", "1,2"}, {"ModulanteBajar", "1"}, {"VccSubir", "1,2"}, {"VccBajar", "1"},
-        {"FaseSubir", "30"},       {"FaseBajar", "0"},      {"BliSi", "0"},      {"BlsSi", "0"}};
+        {"FaseSubir", "30"},       {"FaseBajar", "0"},      {"BliSi", "0"},      {"BlsSi", "0"},
+        {"EnvelopeToggle", "1"}};
     for (const auto& [button, written] : rows) {
         SCOPED_TRACE(button);
         controls.log.clear();

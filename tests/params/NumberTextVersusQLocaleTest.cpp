@@ -13,13 +13,6 @@
 namespace amsim {
 namespace {
 
-const std::vector<QLocale>& locales() {
-    static const std::vector<QLocale> all{
-        QLocale::c(), QLocale(QStringLiteral("en_US")), QLocale(QStringLiteral("es_ES")),
-        QLocale(QStringLiteral("de_DE")), QLocale(QStringLiteral("fr_FR"))};
-    return all;
-}
-
 // Equal as doubles, the sign of zero included; or both not a number.
 std::string shown(const std::optional<double>& value) {
     if (!value) {
@@ -175,7 +168,7 @@ const std::vector<std::string>& edgeTexts() {
 }
 
 TEST(NumberTextVersusQLocale, ReadsEveryEdgeTextAsQtDid) {
-    for (const QLocale& locale : locales()) {
+    for (const QLocale& locale : test::referenceLocales()) {
         const NumberFormat format = numberFormatOf(locale);
         for (const std::string& bytes : edgeTexts()) {
             const QString text =
@@ -226,7 +219,7 @@ TEST(NumberTextVersusQLocale, WritesEveryEdgeValueAsQtDid) {
             values.push_back(*value);
         }
     }
-    for (const QLocale& locale : locales()) {
+    for (const QLocale& locale : test::referenceLocales()) {
         const NumberFormat format = numberFormatOf(locale);
         for (const double value : values) {
             EXPECT_EQ(numberToText(value, format),

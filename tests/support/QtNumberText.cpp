@@ -30,4 +30,11 @@ QString qtNumberToText(double value, const QLocale& locale) {
     return withoutGrouping(locale).toString(value, 'g', 15);
 }
 
+const std::vector<QLocale>& referenceLocales() {
+    static const std::vector<QLocale> all{
+        QLocale::c(), QLocale(QStringLiteral("en_US")), QLocale(QStringLiteral("es_ES")),
+        QLocale(QStringLiteral("de_DE")), QLocale(QStringLiteral("fr_FR"))};
+    return all;
+}
+
 } // namespace amsim::test

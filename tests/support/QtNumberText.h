@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace amsim::test {
 
@@ -10,5 +11,9 @@ namespace amsim::test {
 // plain C++: the reference that the plain rules are held to.
 std::optional<double> qtTextToNumber(const QString& text, const QLocale& locale);
 QString qtNumberToText(double value, const QLocale& locale);
+
+// The locales the plain rules are compared with Qt in: C, en_US, es_ES,
+// de_DE and fr_FR.
+const std::vector<QLocale>& referenceLocales();
 
 } // namespace amsim::test

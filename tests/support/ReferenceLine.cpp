@@ -5,8 +5,7 @@
 
 namespace amsim::test {
 
-std::set<std::pair<std::int64_t, std::int64_t>> referenceLine(float x1, float y1, float x2,
-                                                              float y2, int width, int height) {
+Pixels referenceLine(float x1, float y1, float x2, float y2, int width, int height) {
     const auto nearest = [](float v) {
         return static_cast<std::int64_t>(std::floor(static_cast<double>(v) + 0.5));
     };
@@ -36,6 +35,19 @@ std::set<std::pair<std::int64_t, std::int64_t>> referenceLine(float x1, float y1
             y += sy;
         }
     }
+}
+
+Pixels litPixels(const PixelBuffer& buffer, PixelIndex ink, int width, int height, int left,
+                 int top) {
+    Pixels lit;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (buffer.at(left + x, top + y) == ink) {
+                lit.emplace(x, y);
+            }
+        }
+    }
+    return lit;
 }
 
 } // namespace amsim::test
