@@ -5,8 +5,11 @@
 #   amsim_number_fuzzer     the plain number rules against Qt's conversions;
 #   amsim_clipping_fuzzer   clipped lines against whole lines, cropped.
 # Each starts from a copy of its seed corpus (fuzz/corpus/<name>) in a
-# temporary folder, so the repository is never written. Exits non-zero when a
-# fuzzer finds a fault; its input and the whole log are then kept in that folder.
+# temporary folder, so the repository is never written. The two that read box
+# texts also get the dictionary of their pieces (fuzz/boxes.dict); the
+# clipping fuzzer reads raw floats, on which such words are wasted. Exits
+# non-zero when a fuzzer finds a fault; its input and the whole log are then
+# kept in that folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,8 +24,10 @@ if [[ ! -f build/fuzz/CMakeCache.txt ]]; then
 fi
 cmake --build --preset fuzz
 
+# fuzz TARGET CORPUS [libFuzzer options…]
 fuzz() {
     local target=$1 corpus=$2
+    shift 2
     local work
     work=$(mktemp -d "${TMPDIR:-/tmp}/amsim-fuzz.XXXXXX")
     cp -r "fuzz/corpus/$corpus" "$work/corpus"
@@ -30,7 +35,7 @@ fuzz() {
     QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 \
         "build/fuzz/fuzz/$target" \
         -max_total_time="$seconds" -timeout=60 -print_final_stats=1 \
-        -dict=fuzz/boxes.dict -artifact_prefix="$work/" \
+        "$@" -artifact_prefix="$work/" \
         "$work/corpus" </dev/null >"$work/fuzz.log" 2>&1 || status=$?
     if ((status != 0)); then
         tail -n 60 "$work/fuzz.log"
@@ -42,6 +47,6 @@ fuzz() {
     rm -rf "$work"
 }
 
-fuzz amsim_parameter_fuzzer parameters
-fuzz amsim_number_fuzzer numbers
+fuzz amsim_parameter_fuzzer parameters -dict=fuzz/boxes.dict
+fuzz amsim_number_fuzzer numbers -dict=fuzz/boxes.dict
 fuzz amsim_clipping_fuzzer clipping

@@ -24,6 +24,11 @@ std::string nameOf(Panel panel) {
     return std::string(panelName(panel));
 }
 
+// A fault of the program rather than of what the user typed.
+WebBench::Outcome internalError(const std::string& what) {
+    return {"Error interno del programa: " + what, {}};
+}
+
 } // namespace
 
 WebBench::WebBench(emscripten::val page, NumberFormat format, double scale)
@@ -48,7 +53,7 @@ WebBench::Outcome WebBench::start(const emscripten::val& given) {
 WebBench::Outcome WebBench::click(const std::string& button) {
     const std::optional<Handlers::Click> click = Handlers::clickOf(button);
     if (!click) {
-        return {"Error interno del programa: no hay ningún botón «" + button + "».", {}};
+        return internalError("no hay ningún botón «" + button + "».");
     }
     return guarded([this, click = *click] { (handlers_.*click)(); });
 }
@@ -59,12 +64,16 @@ WebBench::Outcome WebBench::enter() {
 
 WebBench::Outcome WebBench::arrowKey(const std::string& box, bool up) {
     for (const Parameter parameter : kAllParameters) {
-        if (nameOf(parameter) == box) {
+        if (boxName(parameter) == box) {
             const Handlers::Click step = Handlers::arrowKeyOf(parameter, up);
             return guarded([this, step] { (handlers_.*step)(); });
         }
     }
-    return {"Error interno del programa: no hay ninguna casilla «" + box + "».", {}};
+    return internalError("no hay ninguna casilla «" + box + "».");
+}
+
+std::string WebBench::stepToolTip(const std::string& button) const {
+    return amsim::stepToolTip(button, handlers_.format()).value_or(std::string());
 }
 
 WebBench::Outcome WebBench::redrawNow() {
@@ -80,7 +89,7 @@ template <class Handler> WebBench::Outcome WebBench::guarded(Handler&& handler) 
         const std::optional<Parameter> box = error.parameter();
         return {error.what(), box ? nameOf(*box) : std::string()};
     } catch (const std::exception& error) {
-        return {std::string("Error interno del programa: ") + error.what(), {}};
+        return internalError(error.what());
     }
     return {};
 }
@@ -180,13 +189,6 @@ std::string drawingName() {
     return std::string(amsim::kDrawingName);
 }
 
-// The step button's tooltip in the page's notation; empty for other buttons.
-std::string stepToolTip(const std::string& button, const std::string& decimalSeparator,
-                        const std::string& exponent) {
-    return amsim::stepToolTip(button, amsim::NumberFormat{decimalSeparator, exponent})
-        .value_or(std::string());
-}
-
 } // namespace
 
 EMSCRIPTEN_BINDINGS(amsim) {
@@ -200,9 +202,9 @@ EMSCRIPTEN_BINDINGS(amsim) {
         .function("click", &WebBench::click)
         .function("enter", &WebBench::enter)
         .function("arrowKey", &WebBench::arrowKey)
+        .function("stepToolTip", &WebBench::stepToolTip)
         .function("redraw", &WebBench::redrawNow)
         .function("showAgain", &WebBench::showAgain)
         .function("rescale", &WebBench::rescale);
     emscripten::function("drawingName", &drawingName);
-    emscripten::function("stepToolTip", &stepToolTip);
 }

@@ -48,6 +48,8 @@ public:
     Outcome enter();
     // Up or Down in the named box: what its step buttons or switch do.
     Outcome arrowKey(const std::string& box, bool up);
+    // The step button's tooltip in the page's notation; empty for other buttons.
+    std::string stepToolTip(const std::string& button) const;
     // The redraw alone, as after a change.
     Outcome redrawNow();
     // The whole drawing once more, as when the page's canvas lost it.

@@ -141,10 +141,6 @@
 
     // --- The buttons ---
 
-    function clicker(bench) {
-        return (button) => report(bench.click(button.id));
-    }
-
     // An arrow held down repeats its step, as in the window: after the delay,
     // then at every interval, and once more when it is let go over the button
     // (that last step is the ordinary click). An error stops it there.
@@ -201,6 +197,23 @@
         });
     }
 
+    // Every button to its handler, and the step buttons' tooltips with their
+    // steps in the page's notation.
+    function wireButtons(bench) {
+        const click = (button) => report(bench.click(button.id));
+        for (const button of form.querySelectorAll('button')) {
+            const tip = bench.stepToolTip(button.id);
+            if (tip) {
+                button.title = tip;
+            }
+            if (button.dataset.repeatDelay) {
+                holdToRepeat(button, click);
+            } else {
+                button.addEventListener('click', () => click(button));
+            }
+        }
+    }
+
     // --- The keyboard in a box: Enter redraws, Up and Down step ---
 
     function keysOfBoxes(bench) {
@@ -214,16 +227,6 @@
                     report(bench.arrowKey(box.id, event.key === 'ArrowUp'));
                 }
             });
-        }
-    }
-
-    // The step buttons' tooltips, their steps in the page's notation.
-    function stepToolTips(engine, decimal, exponent) {
-        for (const button of form.querySelectorAll('button')) {
-            const tip = engine.stepToolTip(button.id, decimal, exponent);
-            if (tip) {
-                button.title = tip;
-            }
         }
     }
 
@@ -254,16 +257,8 @@
         const bench = new engine.Bench(page, decimal, exponent, ratio());
         followRatio(bench);
         canvas.setAttribute('aria-label', engine.drawingName());
-        stepToolTips(engine, decimal, exponent);
+        wireButtons(bench);
         keysOfBoxes(bench);
-        const click = clicker(bench);
-        for (const button of form.querySelectorAll('button')) {
-            if (button.dataset.repeatDelay) {
-                holdToRepeat(button, click);
-            } else {
-                button.addEventListener('click', () => click(button));
-            }
-        }
         // ?mdl=…&vcc=… in the address: the lesson's start values.
         report(bench.start(new URLSearchParams(location.search)));
         performance.mark('amsim-first-picture');
