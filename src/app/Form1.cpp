@@ -6,10 +6,14 @@
 #include "canvas/QtVectorCanvas.h"
 #include "display/Graficar.h"
 #include "params/ParameterSummary.h"
+#include "params/SettingText.h"
 #include "params/StepRules.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QResizeEvent>
@@ -29,6 +33,12 @@ namespace {
 
 const QString kMessageTitle = QStringLiteral("Simulador de AM, DSB y SSB");
 const QString kBlockDiagram = QStringLiteral(":/pictures/block_diagram.svg");
+// The page the window's link opens, the file that sits beside the program.
+constexpr std::string_view kPageFile = "amsim.html";
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A vector picture drawn at the device pixel ratio, shown at its own size.
 QPixmap pictureAt(const QString& resource, double ratio) {
@@ -55,6 +65,7 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
     matchScreen();
     stackCanvas();
     connectHandlers();
+    buildMenu();
     handlers_.Form_Load();
     // Never smaller than designed.
     setMinimumSize(size());
@@ -153,6 +164,29 @@ void Form1::connectHandlers() {
         connect(box(parameter), &QLineEdit::returnPressed, this,
                 [this] { guarded([this] { handlers_.Box_Enter(); }); });
         box(parameter)->installEventFilter(this);
+    }
+}
+
+// The menu's items, from the engine's list; the button opens it beneath
+// itself. No indicator arrow: the button's caption says it is a menu.
+void Form1::buildMenu() {
+    auto* menu = new QMenu(ui_.Menu);
+    menu->setAccessibleName(ui_.Menu->accessibleName());
+    for (const MenuItem& item : kMenuItems) {
+        QAction* action = menu->addAction(fromUtf8(item.text));
+        action->setObjectName(fromUtf8(item.name));
+        connect(action, &QAction::triggered, this,
+                [this, name = item.name] { guarded([this, name] { copyToClipboard(name); }); });
+    }
+    connect(ui_.Menu, &QPushButton::clicked, menu,
+            [this, menu] { menu->popup(ui_.Menu->mapToGlobal(QPoint(0, ui_.Menu->height()))); });
+}
+
+// What the engine composes for the item, from the boxes as they are now.
+void Form1::copyToClipboard(std::string_view item) {
+    const MenuContext context{kPageFile, reader_, handlers_.format()};
+    if (const std::optional<std::string> text = menuClipboardText(item, context)) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
     }
 }
 

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 #include <memory>
+#include <string_view>
 
 namespace amsim {
 
@@ -61,6 +62,8 @@ private:
     bool matchScreen();
     void applyDesignFonts();
     void connectHandlers();
+    void buildMenu();
+    void copyToClipboard(std::string_view item);
     void stackCanvas();
     void Graficar();
     void describeDrawing();

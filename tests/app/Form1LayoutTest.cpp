@@ -17,6 +17,7 @@ TEST_F(Form1Layout, EveryControlSitsWhereTheDesignPutsIt) {
     const Row rows[] = {
         {"Acerca", {384, 0, 113, 17}},
         {"Ayuda", {504, 0, 89, 17}},
+        {"Menu", {600, 0, 40, 17}},
         {"fase", {872, 568, 33, 19}},
         {"FaseBajar", {904, 576, 17, 17}},
         {"FaseSubir", {904, 560, 17, 17}},
@@ -62,6 +63,7 @@ TEST_F(Form1Layout, CaptionsAreTheDesignsOwn) {
     const Row rows[] = {
         {"Acerca", "Acerca del programa"},
         {"Ayuda", "Ayuda"},
+        {"Menu", "Menú"},
         {"BliSi", "síi/no"},
         {"BlsSi", "sí/no"},
         {"Label9", "fase port reinsertada"},
@@ -112,12 +114,11 @@ TEST_F(Form1Layout, WrappedCaptionsFitTheirBoxes) {
     }
 }
 
-TEST_F(Form1Layout, TabVisitsTheSeventeenControlsInDesignOrderSkippingHiddenPanels) {
-    const QStringList expected = {"ModulanteSubir", "ModulanteBajar", "mdl",     "Vcc",
-                                  "VccBajar",       "VccSubir",       "BlsSiNo", "BlsSi",
-                                  "EnvelopeOnOff",  "EnvelopeToggle", "BliSi",   "BliSiNo",
-                                  "FaseSubir",      "FaseBajar",      "fase",    "Ayuda",
-                                  "Acerca"};
+TEST_F(Form1Layout, TabVisitsTheControlsStageByStageSkippingHiddenPanels) {
+    const QStringList expected = {
+        "ModulanteSubir", "ModulanteBajar", "mdl",   "Vcc",     "VccBajar",      "VccSubir",
+        "BlsSiNo",        "BlsSi",          "BliSi", "BliSiNo", "EnvelopeOnOff", "EnvelopeToggle",
+        "FaseSubir",      "FaseBajar",      "fase",  "Ayuda",   "Acerca",        "Menu"};
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
         visited << QApplication::focusWidget()->objectName();

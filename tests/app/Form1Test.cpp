@@ -1,6 +1,9 @@
 #include "support/ShownForm.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QMenu>
 
 namespace amsim {
 namespace {
@@ -129,6 +132,39 @@ TEST_F(Form1CommaTest, ShowsAndStepsWithTheDecimalComma) {
     click("FaseSubir");
     EXPECT_EQ(text(Parameter::Fase), "1.5");
     EXPECT_NE(message(), nullptr);
+}
+
+// The menu's items copy what the engine composes: the link with a point, the
+// command in the window's notation; a box without a number says so instead.
+TEST_F(Form1CommaTest, TheMenuCopiesTheLinkAndTheCommand) {
+    click("Menu");
+    auto* menu = control<QPushButton>("Menu")->findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        texts << action->text();
+    }
+    EXPECT_EQ(texts, QStringList({"Copiar enlace", "Copiar orden"}));
+    menu->close();
+    click("VccBajar");
+    type(Parameter::Fase, QStringLiteral("-30"));
+    struct Row {
+        const char* item;
+        const char* copied;
+    };
+    const Row rows[] = {
+        {"CopiarEnlace", "amsim.html?mdl=1&vcc=0.8&bli=1&bls=1&fase=-30&env=0"},
+        {"CopiarOrden", "amsim --mdl 1 --vcc 0,8 --bli 1 --bls 1 --fase -30 --env 0"},
+    };
+    for (const Row& row : rows) {
+        menu->findChild<QAction*>(QString::fromLatin1(row.item))->trigger();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(row.copied)) << row.item;
+    }
+    type(Parameter::Modulante, QStringLiteral("x"));
+    menu->findChild<QAction*>(QStringLiteral("CopiarEnlace"))->trigger();
+    ASSERT_NE(message(), nullptr);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(rows[1].copied));
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include "params/PanelTexts.h"
 #include "support/ShownForm.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 namespace amsim {
 namespace {
@@ -22,6 +24,9 @@ TEST_F(Panels, HelpShowsOverTheTracesWithoutRedrawing) {
     EXPECT_TRUE(help()->toPlainText().startsWith(QString::fromUtf8(helpParagraphs().front())));
     EXPECT_EQ(form.drawing(), before);
     EXPECT_FALSE(about()->isVisible());
+    // The whole text is there to read: what does not fit scrolls into view.
+    QApplication::processEvents();
+    EXPECT_TRUE(help()->verticalScrollBar()->isVisible());
 }
 
 TEST_F(Panels, HidingRedrawsWhatThePanelCovered) {

@@ -3,6 +3,7 @@
 #include "display/Error.h"
 #include "display/Graficar.h"
 #include "params/ParameterSummary.h"
+#include "params/SettingText.h"
 #include "params/StepRules.h"
 
 #include <emscripten/bind.h>
@@ -26,7 +27,7 @@ std::string nameOf(Panel panel) {
 
 // A fault of the program rather than of what the user typed.
 WebBench::Outcome internalError(const std::string& what) {
-    return {"Error interno del programa: " + what, {}};
+    return {"Error interno del programa: " + what, {}, {}};
 }
 
 } // namespace
@@ -43,7 +44,7 @@ WebBench::Outcome WebBench::start(const emscripten::val& given) {
         for (const Parameter box : kAllParameters) {
             const auto text = given.call<emscripten::val>("get", std::string(optionOf(box)));
             if (text.isString()) {
-                setText(box, text.as<std::string>());
+                setText(box, boxTextOfAddress(text.as<std::string>(), handlers_.format()));
             }
         }
         handlers_.Form_Activate();
@@ -76,6 +77,27 @@ std::string WebBench::stepToolTip(const std::string& button) const {
     return amsim::stepToolTip(button, handlers_.format()).value_or(std::string());
 }
 
+WebBench::Outcome WebBench::menu(const std::string& item, const std::string& address) {
+    std::string copied;
+    Outcome outcome = guarded([this, &item, &address, &copied] {
+        const MenuContext context{address, reader_, handlers_.format()};
+        copied = menuClipboardText(item, context).value_or(std::string());
+    });
+    if (outcome.message.empty() && copied.empty()) {
+        return internalError("no hay ninguna opción de menú «" + item + "».");
+    }
+    outcome.text = std::move(copied);
+    return outcome;
+}
+
+std::string WebBench::link(const std::string& address) {
+    try {
+        return settingLink(address, reader_);
+    } catch (const Error&) {
+        return {};
+    }
+}
+
 WebBench::Outcome WebBench::redrawNow() {
     return guarded([this] { redraw(); });
 }
@@ -87,7 +109,7 @@ template <class Handler> WebBench::Outcome WebBench::guarded(Handler&& handler) 
         handler();
     } catch (const Error& error) {
         const std::optional<Parameter> box = error.parameter();
-        return {error.what(), box ? nameOf(*box) : std::string()};
+        return {error.what(), box ? nameOf(*box) : std::string(), {}};
     } catch (const std::exception& error) {
         return internalError(error.what());
     }
@@ -189,13 +211,26 @@ std::string drawingName() {
     return std::string(amsim::kDrawingName);
 }
 
+// The menu's items, in order, as {name, text}.
+emscripten::val menuItems() {
+    emscripten::val items = emscripten::val::array();
+    for (const amsim::MenuItem& item : amsim::kMenuItems) {
+        emscripten::val shown = emscripten::val::object();
+        shown.set("name", std::string(item.name));
+        shown.set("text", std::string(item.text));
+        items.call<void>("push", shown);
+    }
+    return items;
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(amsim) {
     using amsim::WebBench;
     emscripten::value_object<WebBench::Outcome>("Outcome")
         .field("message", &WebBench::Outcome::message)
-        .field("box", &WebBench::Outcome::box);
+        .field("box", &WebBench::Outcome::box)
+        .field("text", &WebBench::Outcome::text);
     emscripten::class_<WebBench>("Bench")
         .constructor(&makeBench, emscripten::allow_raw_pointers())
         .function("start", &WebBench::start)
@@ -203,8 +238,11 @@ EMSCRIPTEN_BINDINGS(amsim) {
         .function("enter", &WebBench::enter)
         .function("arrowKey", &WebBench::arrowKey)
         .function("stepToolTip", &WebBench::stepToolTip)
+        .function("menu", &WebBench::menu)
+        .function("link", &WebBench::link)
         .function("redraw", &WebBench::redrawNow)
         .function("showAgain", &WebBench::showAgain)
         .function("rescale", &WebBench::rescale);
     emscripten::function("drawingName", &drawingName);
+    emscripten::function("menuItems", &menuItems);
 }

@@ -29,18 +29,21 @@ namespace amsim {
 class WebBench : private Controls {
 public:
     // What one event leaves for the page to tell the user: an error's
-    // message and the name of the box to correct, both empty when all went well.
+    // message and the name of the box to correct, both empty when all went
+    // well; and for a menu item, the text for the clipboard.
     struct Outcome {
         std::string message;
         std::string box;
+        std::string text;
     };
 
     // The drawing is made at the screen's device pixel ratio (scale).
     WebBench(emscripten::val page, NumberFormat format, double scale);
 
     // Load, then activation: the start values, replaced by those the page's
-    // address gives (given.get("mdl"), …, null where it gives none), and
-    // the first picture, which checks them as it checks typed ones.
+    // address gives (given.get("mdl"), …, null where it gives none) with a
+    // point or in the page's notation, and the first picture, which checks
+    // them as it checks typed ones.
     Outcome start(const emscripten::val& given);
     // The click handler of the named button.
     Outcome click(const std::string& button);
@@ -50,6 +53,12 @@ public:
     Outcome arrowKey(const std::string& box, bool up);
     // The step button's tooltip in the page's notation; empty for other buttons.
     std::string stepToolTip(const std::string& button) const;
+    // The named menu item's text for the clipboard; `address` is the page's
+    // own address without the setting.
+    Outcome menu(const std::string& item, const std::string& address);
+    // The page's address for the setting in the boxes, or nothing while a
+    // box holds no number.
+    std::string link(const std::string& address);
     // The redraw alone, as after a change.
     Outcome redrawNow();
     // The whole drawing once more, as when the page's canvas lost it.

@@ -10,6 +10,7 @@
     const canvas = byId('canvas');
     const drawing = canvas.getContext('2d');
     const description = byId('canvas-description');
+    const announcement = byId('announcement');
     const message = byId('message');
     let frontmost = 2;
 
@@ -79,15 +80,16 @@
             byId(id).hidden = true;
         },
         place: (id, left, top, width, height) => {
-            Object.assign(byId(id).style, {
-                left: `${left}px`,
-                top: `${top}px`,
-                width: `${width}px`,
-                height: `${height}px`,
-            });
+            const { style } = byId(id);
+            style.setProperty('--x', `${left}px`);
+            style.setProperty('--y', `${top}px`);
+            style.setProperty('--w', `${width}px`);
+            style.setProperty('--h', `${height}px`);
         },
+        // The drawing's description, and the same said politely after each change.
         describe: (sentence) => {
             description.textContent = sentence;
+            announcement.textContent = sentence;
         },
         setMeasurements: (lines) => {
             byId('Measurements').replaceChildren(...lines.map((line) => {
@@ -113,8 +115,10 @@
     // --- Messages: on the page, announced, and the box to correct selected ---
 
     let releaseHeld = () => {};
+    let afterEvent = () => {};
 
     function report(outcome) {
+        afterEvent();
         if (!outcome.message) {
             message.hidden = true;
             return true;
@@ -201,7 +205,8 @@
     // steps in the page's notation.
     function wireButtons(bench) {
         const click = (button) => report(bench.click(button.id));
-        for (const button of form.querySelectorAll('button')) {
+        // The menu's button and items are the page's own, not the handlers'.
+        for (const button of form.querySelectorAll('button:not([aria-haspopup], [role="menuitem"])')) {
             const tip = bench.stepToolTip(button.id);
             if (tip) {
                 button.title = tip;
@@ -230,26 +235,144 @@
         }
     }
 
-    // --- Any screen: the window scaled down to a narrow screen's width ---
+    // --- Any screen: the window's layout fitted to the viewport, or a phone's ---
+
+    // Where the window's layout would be shown smaller than this, the page
+    // takes a layout of its own: the drawing on top, the controls by stage.
+    const SMALLEST_WINDOW = 0.8;
+    const DRAWING = { width: 952, height: 700 };
+    let layoutScale = 1;
+    let onScale = () => {};
 
     function fit() {
-        const scale = Math.min(1, document.documentElement.clientWidth / form.offsetWidth);
-        document.documentElement.style.setProperty('--scale', String(scale));
+        const { clientWidth: width, clientHeight: height } = document.documentElement;
+        const whole = Math.min(width / form.offsetWidth, height / form.offsetHeight);
+        const phone = whole < SMALLEST_WINDOW;
+        document.documentElement.dataset.layout = phone ? 'phone' : 'window';
+        // A phone held upright shows the drawing across its width; turned,
+        // as large as fits between the title and the bar at the foot.
+        const room = height - byId('Label8').offsetHeight - byId('tools').offsetHeight;
+        const drawingScale = width <= height
+            ? width / DRAWING.width
+            : Math.min(width / DRAWING.width, room / DRAWING.height);
+        layoutScale = phone ? drawingScale : whole;
+        document.documentElement.style.setProperty('--scale', String(layoutScale));
+        onScale();
     }
     fit();
     window.addEventListener('resize', fit);
 
     // --- Start: load, then the first picture ---
 
-    // The drawing is made at the screen's device pixel ratio, and made again
-    // when that changes: another screen, or the page zoomed.
-    const ratio = () => Math.min(4, Math.max(1, window.devicePixelRatio || 1));
+    // The drawing is made at the pixels it covers on the screen: the device
+    // pixel ratio times the layout's scale. It is made again when that
+    // changes: another screen, the page zoomed or the viewport resized.
+    const ratio = () => Math.min(4, Math.max(1, (window.devicePixelRatio || 1) * layoutScale));
     function followRatio(bench) {
-        const now = ratio();
-        matchMedia(`(resolution: ${now}dppx)`).addEventListener('change', () => {
-            report(bench.rescale(ratio()));
-            followRatio(bench);
-        }, { once: true });
+        let made = ratio();
+        const follow = () => {
+            if (ratio() !== made) {
+                made = ratio();
+                report(bench.rescale(made));
+            }
+        };
+        onScale = follow;
+        const watchResolution = () => {
+            matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+                follow();
+                watchResolution();
+            }, { once: true });
+        };
+        watchResolution();
+    }
+
+    // --- The address: the setting, rewritten after every change ---
+
+    // The page's own address without the setting, its ?lang=… kept.
+    function ownAddress() {
+        const lang = new URLSearchParams(location.search).get('lang');
+        const plain = location.href.replace(/[?#].*$/, '');
+        return lang ? `${plain}?${new URLSearchParams({ lang })}` : plain;
+    }
+
+    function followAddress(bench) {
+        const link = bench.link(ownAddress());
+        if (link && link !== location.href) {
+            history.replaceState(null, '', link);
+        }
+    }
+
+    // --- The menu: the engine's items, each putting its text on the clipboard ---
+
+    function buildMenu(engine, bench) {
+        const button = byId('Menu');
+        const list = document.createElement('div');
+        list.id = 'MenuItems';
+        list.setAttribute('role', 'menu');
+        list.setAttribute('aria-label', button.getAttribute('aria-label'));
+        list.hidden = true;
+        const items = engine.menuItems().map(({ name, text }) => {
+            const item = document.createElement('button');
+            Object.assign(item, { type: 'button', id: name, className: 'menu-item', textContent: text, tabIndex: -1 });
+            item.setAttribute('role', 'menuitem');
+            item.addEventListener('click', () => {
+                close(true);
+                const outcome = bench.menu(name, ownAddress());
+                if (report(outcome)) {
+                    copy(outcome.text);
+                }
+            });
+            return item;
+        });
+        list.append(...items);
+        button.after(list);
+        button.setAttribute('aria-haspopup', 'menu');
+        button.setAttribute('aria-controls', list.id);
+        button.setAttribute('aria-expanded', 'false');
+
+        function close(refocus) {
+            list.hidden = true;
+            button.setAttribute('aria-expanded', 'false');
+            if (refocus) {
+                button.focus();
+            }
+        }
+        function open() {
+            list.style.setProperty('--x', `${button.offsetLeft}px`);
+            list.style.setProperty('--y', `${button.offsetTop + button.offsetHeight}px`);
+            list.hidden = false;
+            button.setAttribute('aria-expanded', 'true');
+            items[0].focus();
+        }
+        button.addEventListener('click', () => (list.hidden ? open() : close(true)));
+        list.addEventListener('keydown', (event) => {
+            const at = items.indexOf(document.activeElement);
+            const moves = { ArrowDown: 1, ArrowUp: -1, Home: -at, End: items.length - 1 - at };
+            if (event.key in moves) {
+                event.preventDefault();
+                items[(at + moves[event.key] + items.length) % items.length].focus();
+            } else if (event.key === 'Escape') {
+                event.stopPropagation();
+                close(true);
+            } else if (event.key === 'Tab') {
+                close(false);
+            }
+        });
+        document.addEventListener('pointerdown', (event) => {
+            if (!list.hidden && !list.contains(event.target) && event.target !== button) {
+                close(false);
+            }
+        });
+    }
+
+    // On the clipboard, and said politely; where the browser refuses, the
+    // text is shown to be copied by hand.
+    function copy(text) {
+        navigator.clipboard.writeText(text).then(() => {
+            announcement.textContent = `Copiado: ${text}`;
+        }, () => {
+            report({ message: `No se pudo copiar; cópielo a mano: ${text}`, box: '' });
+        });
     }
 
     createAmsimEngine().then((engine) => {
@@ -257,15 +380,20 @@
         const bench = new engine.Bench(page, decimal, exponent, ratio());
         followRatio(bench);
         canvas.setAttribute('aria-label', engine.drawingName());
+        buildMenu(engine, bench);
         wireButtons(bench);
         keysOfBoxes(bench);
-        // ?mdl=…&vcc=… in the address: the lesson's start values.
-        report(bench.start(new URLSearchParams(location.search)));
+        // Every event rewrites the address, so that it holds the setting.
+        afterEvent = () => followAddress(bench);
+        // ?mdl=…&vcc=… in the address: the lesson's start values. As in the
+        // window, the first control in tab order has the focus, unless a
+        // start value's message gave it to its box.
+        if (report(bench.start(new URLSearchParams(location.search)))) {
+            form.querySelector('button, input')?.focus({ preventScroll: true });
+        }
         performance.mark('amsim-first-picture');
         // A canvas whose memory the browser took back gets the drawing again.
         canvas.addEventListener('contextrestored', () => report(bench.showAgain()));
-        // As in the window, the first control in tab order has the focus.
-        form.querySelector('button, input')?.focus({ preventScroll: true });
         // For the tests and the benchmark: one redraw from the boxes as they are.
         window.amsim = { redraw: () => report(bench.redraw()) };
         document.documentElement.dataset.ready = 'true';

@@ -2,6 +2,7 @@
 // panels, its messages and its keyboard, checked in headless Chromium.
 import assert from 'node:assert/strict';
 import { statSync } from 'node:fs';
+import { pathToFileURL } from 'node:url';
 import { after, before, describe, it } from 'node:test';
 
 import { pixelsOfPoints } from '../tools/form.mjs';
@@ -39,7 +40,7 @@ describe('the layout', () => {
     it('puts every control of the form where the form does, with its texts and fonts', async () => {
         // In Spanish notation the engine's step tooltips are the form's own.
         const { page } = await fresh({ query: '?lang=es-ES' });
-        const shown = await page.$$eval('#Form1 > *', (elements) =>
+        const shown = await page.$$eval('#Form1 [id]', (elements) =>
             elements.map((e) => ({
                 id: e.id,
                 box: [e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight],
@@ -53,7 +54,7 @@ describe('the layout', () => {
             })),
         );
         const byId = new Map(shown.map((s) => [s.id, s]));
-        assert.equal(FORM.controls.length, 29);
+        assert.equal(FORM.controls.length, 30);
         for (const control of FORM.controls) {
             const element = byId.get(control.name);
             assert.ok(element, control.name);
@@ -200,7 +201,7 @@ describe('the panels', () => {
         const panel = (id) =>
             page.$eval(`#${id}`, (e) => ({
                 shown: !e.hidden,
-                box: [e.style.left, e.style.top, e.style.width, e.style.height].map(parseFloat),
+                box: ['--x', '--y', '--w', '--h'].map((p) => parseFloat(e.style.getPropertyValue(p))),
                 text: e.value,
                 z: Number(e.style.zIndex),
             }));
@@ -243,11 +244,14 @@ describe('the keyboard alone', () => {
         }
         assert.deepEqual(walked, expected);
 
+        await page.keyboard.down('Shift');
+        await page.keyboard.press('Tab');
+        await page.keyboard.up('Shift');
         await page.keyboard.press('Space'); // on Acerca
         await page.keyboard.press('Tab');
         assert.equal(await page.evaluate(() => document.activeElement.id), 'AcercaTexto');
         await page.keyboard.down('Shift');
-        for (let i = 0; i < expected.length - expected.indexOf('VccBajar'); ++i) {
+        for (let i = 0; i <= expected.indexOf('Acerca') - expected.indexOf('VccBajar'); ++i) {
             await page.keyboard.press('Tab');
         }
         await page.keyboard.up('Shift');
@@ -310,20 +314,155 @@ describe('a screen at twice the resolution', () => {
     });
 });
 
-describe('a narrow screen', () => {
-    it('scales the whole window down to the width and keeps its proportions', async () => {
-        const { page } = await fresh({ width: 390, height: 844 });
-        const box = await page.$eval('#Form1', (e) => {
+// Every box and button of the bench, the menu's items when open, as laid out.
+const controlBoxes = (page) => page.$$eval('#Form1 :is(input, button)', (elements) =>
+    elements.filter((e) => e.offsetParent !== null || getComputedStyle(e).position === 'fixed').map((e) => {
+        const r = e.getBoundingClientRect();
+        return { id: e.id, left: r.left, top: r.top, right: r.right, bottom: r.bottom, width: r.width, height: r.height };
+    }));
+const viewport = (page) => page.evaluate(() => {
+    const root = document.documentElement;
+    return { layout: root.dataset.layout, width: root.clientWidth, height: root.clientHeight,
+        scrollWidth: root.scrollWidth, scrollHeight: root.scrollHeight };
+});
+const rect = (page, id) => page.$eval(`#${id}`, (e) => JSON.parse(JSON.stringify(e.getBoundingClientRect())));
+
+describe('every screen', () => {
+    it('a phone: the drawing across the width, the controls by stage, each large enough to touch', async () => {
+        const { page } = await fresh({ width: 390, height: 844, scale: 3 });
+        const screen = await viewport(page);
+        assert.equal(screen.layout, 'phone');
+        assert.equal(screen.scrollWidth, 390);
+        const drawing = await rect(page, 'canvas');
+        assert.ok(Math.abs(drawing.width - 390) < 1 && Math.abs(drawing.height - 390 * 700 / 952) < 1);
+        // Drawn at the screen's pixels: three device pixels to the CSS pixel.
+        assert.equal(await page.$eval('#canvas', (c) => c.width), Math.round(390 * 3));
+        assert.deepEqual(await page.$$eval('.stage-name', (h) => h.map((e) => e.textContent)),
+            ['Generador', 'Transmisor', 'Receptor']);
+        await page.click('#Menu');
+        const controls = await controlBoxes(page);
+        assert.equal(controls.length, 20);
+        for (const c of controls) {
+            assert.ok(c.width >= 44 && c.height >= 44, `${c.id} ${c.width}x${c.height}`);
+            assert.ok(c.left >= 0 && c.right <= 390, `${c.id} ${c.left}..${c.right}`);
+        }
+        const labelSize = await page.$eval('label[for="mdl"]', (e) => parseFloat(getComputedStyle(e).fontSize));
+        assert.ok(labelSize >= 16, `label ${labelSize}px`);
+        // The help over the page, within the screen, scrolling with its bar.
+        await page.keyboard.press('Escape');
+        await page.tap('#Ayuda');
+        const help = await page.$eval('#Text1', (e) => {
             const r = e.getBoundingClientRect();
-            return [r.left, r.top, r.width, r.height];
+            return { box: [r.left, r.top, r.right, r.bottom], scrolls: e.scrollHeight > e.clientHeight,
+                overflow: getComputedStyle(e).overflowY, bar: getComputedStyle(e).scrollbarWidth };
         });
-        assert.ok(Math.abs(box[2] - 390) < 1, `width ${box[2]}`);
-        const { width, height } = FORM.properties.geometry;
-        assert.ok(Math.abs(box[3] / box[2] - height / width) < 0.001);
-        assert.equal(await page.evaluate(() => document.documentElement.scrollWidth), 390);
-        // A tap on a scaled arrow still steps.
+        assert.ok(help.box[0] >= 0 && help.box[1] >= 0 && help.box[2] <= 390 && help.box[3] <= 844, `${help.box}`);
+        assert.deepEqual([help.scrolls, help.overflow, help.bar], [true, 'auto', 'auto']);
+        // A tap on an arrow steps, as a click does.
+        await page.tap('#Ayuda');
         await page.tap('#FaseSubir');
         assert.equal(await value(page, 'fase'), '30');
+        await page.close();
+    });
+
+    it('a laptop and a large screen: the whole bench in view, grown with a sharp canvas', async () => {
+        for (const [width, height] of [[1366, 657], [1920, 1080]]) {
+            const { page } = await fresh({ width, height });
+            const screen = await viewport(page);
+            assert.equal(screen.layout, 'window');
+            assert.deepEqual([screen.scrollWidth, screen.scrollHeight], [width, height]);
+            const bench = await rect(page, 'Form1');
+            const scale = Math.min(width / 952, height / 760);
+            assert.ok(Math.abs(bench.width - 952 * scale) < 1 && Math.abs(bench.height - 760 * scale) < 1, `${width}`);
+            for (const c of await controlBoxes(page)) {
+                assert.ok(c.left >= 0 && c.top >= 0 && c.right <= width && c.bottom <= height, `${c.id} at ${width}`);
+            }
+            // As many canvas pixels as screen pixels, wherever it is larger than designed.
+            const canvas = await page.$eval('#canvas', (c) => [c.width, c.getBoundingClientRect().width]);
+            assert.equal(canvas[0], scale > 1 ? Math.round(canvas[1]) : 952, `${width}`);
+            await page.close();
+        }
+    });
+
+    it('leaves the console empty on load, redraw and every control', async () => {
+        const page = await chromium.browser.newPage();
+        const said = [];
+        page.on('console', (m) => said.push(`${m.type()}: ${m.text().slice(0, 120)}`));
+        page.on('pageerror', (e) => said.push(`error: ${e.message}`));
+        await page.setViewport({ width: 1000, height: 760 });
+        await page.goto(`${pathToFileURL(PAGE).href}?lang=es-ES`);
+        await page.waitForSelector('html[data-ready="true"]');
+        await page.evaluate(() => window.amsim.redraw());
+        for (const id of await page.$$eval('#Form1 button:not([role="menuitem"])', (b) => b.map((e) => e.id))) {
+            await page.click(`#${id}`);
+            await page.click(`#${id}`);
+        }
+        await page.click('#Menu');
+        await page.keyboard.press('Escape');
+        assert.deepEqual(said, []);
+        await page.close();
+    });
+});
+
+describe('the address', () => {
+    it('gives start values with a point in any language, and with the language\'s own comma', async () => {
+        const rows = [
+            ['a point, English', '?lang=en-US&mdl=0.5&vcc=0', ['0.5', '0'], null],
+            ['a point, Spanish', '?lang=es-ES&mdl=0.5&vcc=0', ['0,5', '0'], null],
+            ['a comma, Spanish', '?lang=es-ES&mdl=0,5&vcc=0', ['0,5', '0'], null],
+            ['a point, German', '?lang=de-DE&mdl=2.5e-1&vcc=-1', ['0,25', '-1'], null],
+            ['a comma, English', '?lang=en-US&vcc=0&mdl=0,5', ['0,5', '0'], 'mdl'],
+            ['no number', '?lang=es-ES&vcc=x', ['1', 'x'], 'Vcc'],
+        ];
+        for (const [name, query, boxesShown, wrong] of rows) {
+            const { page } = await fresh({ query });
+            assert.deepEqual([await value(page, 'mdl'), await value(page, 'Vcc')], boxesShown, name);
+            const state = await page.evaluate(() => ({
+                message: !document.getElementById('message').hidden,
+                focus: document.activeElement.id,
+                search: location.search,
+            }));
+            assert.equal(state.message, wrong !== null, name);
+            assert.equal(state.focus, wrong ?? 'ModulanteSubir', name);
+            if (!wrong) {
+                // Rewritten at once in the notation every browser reads, the language kept.
+                const lang = new URLSearchParams(query).get('lang');
+                const mdl = boxesShown[0].replace(',', '.');
+                assert.equal(state.search, `?lang=${lang}&mdl=${mdl}&vcc=${boxesShown[1]}&bli=1&bls=1&fase=0&env=0`, name);
+            }
+            await page.close();
+        }
+    });
+
+    it('follows every change, and the menu copies it and the command', async () => {
+        const { page } = await fresh({ query: '?lang=es-ES' });
+        await page.evaluate(() => {
+            navigator.clipboard.writeText = (text) => {
+                window.copied = text;
+                return Promise.resolve();
+            };
+        });
+        await page.click('#VccBajar');
+        await page.click('#FaseBajar');
+        const search = '?lang=es-ES&mdl=1&vcc=0.8&bli=1&bls=1&fase=-30&env=0';
+        assert.equal(await page.evaluate(() => location.search), search);
+        // The drawing's description is said politely; messages stay alerts.
+        assert.equal(await page.$eval('#announcement', (e) => e.getAttribute('aria-live')), 'polite');
+        assert.equal(await page.$eval('#announcement', (e) => e.textContent),
+            await page.$eval('#canvas-description', (e) => e.textContent));
+        await page.focus('#Menu');
+        await page.keyboard.press('Enter');
+        assert.equal(await page.$eval('#Menu', (e) => e.getAttribute('aria-expanded')), 'true');
+        assert.deepEqual(await page.$$eval('[role="menuitem"]', (items) => items.map((e) => [e.id, e.textContent])),
+            [['CopiarEnlace', 'Copiar enlace'], ['CopiarOrden', 'Copiar orden']]);
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'CopiarEnlace');
+        await page.keyboard.press('Enter');
+        assert.equal(await page.evaluate(() => window.copied), pathToFileURL(PAGE).href + search);
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'Menu');
+        await page.click('#Menu');
+        await page.keyboard.press('ArrowDown');
+        await page.keyboard.press('Enter');
+        assert.equal(await page.evaluate(() => window.copied), 'amsim --mdl 1 --vcc 0,8 --bli 1 --bls 1 --fase -30 --env 0');
         await page.close();
     });
 });

@@ -33,9 +33,11 @@ function inlineSvg(source) {
         .trim();
 }
 
+// The place in the window goes in custom properties, which the window's
+// layout uses and a phone's ignores.
 function style(control, windowFont) {
     const { x, y, width, height } = control.geometry;
-    const rules = [`left:${x}px`, `top:${y}px`, `width:${width}px`, `height:${height}px`];
+    const rules = [`--x:${x}px`, `--y:${y}px`, `--w:${width}px`, `--h:${height}px`];
     const font = control.font;
     if (font && font.pointSize !== windowFont.pointSize) {
         rules.push(`font-size:${pixelsOfPoints(font.pointSize)}px`);
@@ -91,21 +93,76 @@ function labelClasses(control) {
     return ['face', 'label', control.wordWrap ? 'wrap' : ''].filter(Boolean).join(' ');
 }
 
-// Labels and the picture lie beneath the drawing, the boxes, buttons and
-// panels in front of it. The focusable controls follow in tab order, so that
-// Tab walks them as in the window.
+// The stages of the bench, top to bottom, by the boxes they hold. In the
+// window's layout they only group the controls for assistive technology; on
+// a phone each is a group of rows of its own.
+const STAGES = [
+    { name: 'Generador', boxes: ['mdl', 'Vcc'] },
+    { name: 'Transmisor', boxes: ['BlsSiNo', 'BliSiNo'] },
+    { name: 'Receptor', boxes: ['EnvelopeOnOff', 'fase'] },
+];
+const TITLE = 'Label8';
+const READOUT = 'Measurements';
+// A button this close to a box (between centres, in pixels) steps or switches it.
+const BESIDE = 40;
+
+const centre = ({ geometry: g }) => [g.x + g.width / 2, g.y + g.height / 2];
+const distance = (a, b) => Math.hypot(centre(a)[0] - centre(b)[0], centre(a)[1] - centre(b)[1]);
+
+// Each box's row: its label, then the box and the buttons beside it in tab order.
+function rowsOf(form) {
+    const boxes = form.controls.filter((c) => c.kind === 'QLineEdit');
+    const rows = new Map(boxes.map((box) => [box.name, []]));
+    for (const control of form.controls.filter((c) => c.kind === 'QPushButton')) {
+        const nearest = boxes.reduce((a, b) => (distance(control, a) <= distance(control, b) ? a : b));
+        if (distance(control, nearest) <= BESIDE) {
+            rows.get(nearest.name).push(control);
+        }
+    }
+    const tab = (c) => form.tabOrder.indexOf(c.name);
+    return new Map(boxes.map((box) => [box.name, {
+        label: form.controls.find((c) => c.buddy === box.name),
+        controls: [box, ...rows.get(box.name)].sort((a, b) => tab(a) - tab(b)),
+    }]));
+}
+
+// The title, the drawing (the picture and labels beneath the canvas), the
+// stages, the readout, then the help, the about text and the menu: the
+// reading order, in which the boxes and buttons come in the window's tab
+// order. Labels and the picture lie beneath the drawing, the rest in front.
 function formMarkup(form) {
     const windowFont = form.properties.font;
     const byName = new Map(form.controls.map((c) => [c.name, c]));
-    const face = form.controls.filter((c) => c.kind === 'QLabel');
-    const front = [
-        ...form.tabOrder.map((name) => byName.get(name)),
-        ...form.controls.filter((c) => c.kind !== 'QLabel' && !form.tabOrder.includes(c.name)),
-    ];
+    const rows = rowsOf(form);
+    const inRows = new Set([...rows.values()].flatMap((r) => [r.label?.name, ...r.controls.map((c) => c.name)]));
+    const drawing = form.controls.filter((c) => c.kind === 'QLabel' && !inRows.has(c.name) &&
+        c.name !== TITLE && c.name !== READOUT);
+    const tools = form.tabOrder.filter((name) => !inRows.has(name)).map((name) => byName.get(name));
+    const stages = STAGES.map(({ name, boxes }) => [
+        `<section class="stage" aria-labelledby="stage-${name}"><h2 id="stage-${name}" class="stage-name">${name}</h2>`,
+        ...boxes.map((box) => {
+            const row = rows.get(box);
+            return [`<div class="row">`, row.label ? markup(row.label, windowFont) : '',
+                ...row.controls.map((c) => markup(c, windowFont)), '</div>'].join('\n');
+        }),
+        '</section>',
+    ].join('\n'));
+    const order = [...STAGES.flatMap((s) => s.boxes.flatMap((box) => rows.get(box).controls)), ...tools]
+        .map((c) => c.name);
+    if (order.join() !== form.tabOrder.join()) {
+        throw new Error(`Form1.ui: the tab order ${form.tabOrder} does not go stage by stage (${order})`);
+    }
     return [
-        ...face.map((c) => markup(c, windowFont)),
+        markup(byName.get(TITLE), windowFont),
+        '<div id="drawing">',
+        ...drawing.map((c) => markup(c, windowFont)),
         '<canvas id="canvas" role="img" aria-describedby="canvas-description"></canvas>',
-        ...front.map((c) => markup(c, windowFont)),
+        '</div>',
+        ...stages,
+        markup(byName.get(READOUT), windowFont),
+        '<div id="tools">',
+        ...tools.map((c) => markup(c, windowFont)),
+        '</div>',
     ].join('\n');
 }
 
@@ -123,6 +180,14 @@ function inline(text, tag) {
     return text;
 }
 
+// The engine would first fetch its own wasm, which it holds as a data: URL;
+// the page's Content-Security-Policy refuses that, with two console errors,
+// before the engine decodes it itself. Without fetch in its scope it decodes
+// it at once.
+function engineWithoutFetch(engine) {
+    return `const createAmsimEngine = (() => {\nconst fetch = undefined;\n${engine}\nreturn createAmsimEngine;\n})();`;
+}
+
 const form = readForm(join(root, 'src', 'app', 'Form1.ui'));
 const { width, height } = form.properties.geometry;
 const pieces = {
@@ -133,7 +198,7 @@ const pieces = {
     STYLE: inline(read('web', 'page', 'amsim.css'), 'style'),
     FORM: formMarkup(form),
     DESCRIPTIONS: descriptions(form),
-    ENGINE: inline(readFileSync(options.engine, 'utf8'), 'script'),
+    ENGINE: inline(engineWithoutFetch(readFileSync(options.engine, 'utf8')), 'script'),
     SCRIPT: inline(read('web', 'page', 'amsim.js'), 'script'),
 };
 const page = read('web', 'page', 'amsim.html').replace(/\{\{([A-Z_]+)\}\}/g, (whole, key) => {

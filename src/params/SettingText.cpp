@@ -1,0 +1,89 @@
+#include "params/SettingText.h"
+
+#include "params/Controls.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace amsim {
+
+namespace {
+
+const NumberFormat kAddressFormat{".", "e"};
+
+// Everything but letters, digits and "-._~" as %XX, so that a "+" in an
+// exponent never reads as a blank.
+std::string percentEncoded(std::string_view text) {
+    static constexpr std::string_view kHex = "0123456789ABCDEF";
+    std::string encoded;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) != 0 || c == '-' || c == '.' || c == '_' || c == '~') {
+            encoded += c;
+        } else {
+            encoded += '%';
+            encoded += kHex.at(byte >> 4U);
+            encoded += kHex.at(byte & 0xFU);
+        }
+    }
+    return encoded;
+}
+
+std::string copyLink(const MenuContext& context) {
+    return settingLink(context.page, context.boxes);
+}
+
+std::string copyCommand(const MenuContext& context) {
+    return settingCommand(context.boxes, context.format);
+}
+
+} // namespace
+
+const std::array<MenuItem, 2> kMenuItems{{
+    {"CopiarEnlace", "Copiar enlace", &copyLink},
+    {"CopiarOrden", "Copiar orden", &copyCommand},
+}};
+
+std::string settingQuery(ParameterReader& boxes) {
+    std::string query;
+    for (const Parameter parameter : kAllParameters) {
+        query += (query.empty() ? "" : "&") + std::string(optionOf(parameter)) + "=" +
+                 percentEncoded(numberToText(boxes.read(parameter), kAddressFormat));
+    }
+    return query;
+}
+
+std::string settingLink(std::string_view page, ParameterReader& boxes) {
+    const char joint = page.find('?') == std::string_view::npos ? '?' : '&';
+    return std::string(page) + joint + settingQuery(boxes);
+}
+
+std::string settingCommand(ParameterReader& boxes, const NumberFormat& format) {
+    std::string command = "amsim";
+    for (const Parameter parameter : kAllParameters) {
+        command += " --" + std::string(optionOf(parameter)) + " " +
+                   numberToText(boxes.read(parameter), format);
+    }
+    return command;
+}
+
+std::string boxTextOfAddress(std::string_view given, const NumberFormat& format) {
+    if (textToNumber(given, format)) {
+        return std::string(given);
+    }
+    if (const std::optional<double> value = textToNumber(given, kAddressFormat)) {
+        return numberToText(*value, format);
+    }
+    return std::string(given);
+}
+
+std::optional<std::string> menuClipboardText(std::string_view item, const MenuContext& context) {
+    const auto* const found = std::find_if(kMenuItems.begin(), kMenuItems.end(),
+                                           [item](const MenuItem& m) { return m.name == item; });
+    if (found == kMenuItems.end()) {
+        return std::nullopt;
+    }
+    return found->clipboard(context);
+}
+
+} // namespace amsim

@@ -1,0 +1,98 @@
+#include "params/SettingText.h"
+
+#include "display/Error.h"
+#include "params/BoxReader.h"
+
+#include <array>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace amsim {
+namespace {
+
+const NumberFormat kPoint{".", "e"};
+const NumberFormat kComma{",", "E"};
+
+// The boxes' texts, in the order of kAllParameters, and the notation they are in.
+struct Setting {
+    const char* name;
+    std::array<const char*, 6> texts;
+    const NumberFormat* format;
+    const char* link;
+    const char* command;
+};
+
+class SettingTextTest : public testing::TestWithParam<Setting> {};
+
+TEST_P(SettingTextTest, WritesTheLinkWithAPointAndTheCommandInTheBoxesNotation) {
+    const Setting& row = GetParam();
+    BoxReader boxes([&row](Parameter p) { return row.texts.at(static_cast<std::size_t>(p)); },
+                    *row.format);
+    const MenuContext context{"amsim.html", boxes, *row.format};
+    EXPECT_EQ(menuClipboardText("CopiarEnlace", context), row.link);
+    EXPECT_EQ(menuClipboardText("CopiarOrden", context), row.command);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, SettingTextTest,
+    testing::Values(Setting{"StartValues",
+                            {"1", "1", "1", "1", "0", "0"},
+                            &kPoint,
+                            "amsim.html?mdl=1&vcc=1&bli=1&bls=1&fase=0&env=0",
+                            "amsim --mdl 1 --vcc 1 --bli 1 --bls 1 --fase 0 --env 0"},
+                    Setting{"CommaBoxesGiveAPointInTheLink",
+                            {"0,5", " 0,8 ", "1", "0", "-30", "1"},
+                            &kComma,
+                            "amsim.html?mdl=0.5&vcc=0.8&bli=1&bls=0&fase=-30&env=1",
+                            "amsim --mdl 0,5 --vcc 0,8 --bli 1 --bls 0 --fase -30 --env 1"},
+                    Setting{"ExponentPlusIsEncoded",
+                            {"1e20",
+                             "\u2212"
+                             "2.5e-7",
+                             "1", "1", "0", "0"},
+                            &kPoint,
+                            "amsim.html?mdl=1e%2B20&vcc=-2.5e-07&bli=1&bls=1&fase=0&env=0",
+                            "amsim --mdl 1e+20 --vcc -2.5e-07 --bli 1 --bls 1 --fase 0 --env 0"}),
+    [](const testing::TestParamInfo<Setting>& row) { return std::string(row.param.name); });
+
+TEST(SettingText, ABoxWithoutANumberStopsWithItsMessageAndUnknownItemsGiveNothing) {
+    BoxReader boxes([](Parameter p) { return p == Parameter::Fase ? "x" : "1"; }, kPoint);
+    const MenuContext context{"amsim.html", boxes, kPoint};
+    try {
+        static_cast<void>(menuClipboardText("CopiarOrden", context));
+        FAIL() << "no error";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.parameter(), Parameter::Fase);
+    }
+    EXPECT_EQ(menuClipboardText("Otro", context), std::nullopt);
+    BoxReader fine([](Parameter) { return "1"; }, kPoint);
+    EXPECT_EQ(settingLink("amsim.html?lang=es", fine),
+              "amsim.html?lang=es&mdl=1&vcc=1&bli=1&bls=1&fase=1&env=1");
+}
+
+struct AddressValue {
+    const char* name;
+    const char* given;
+    const NumberFormat* format;
+    const char* box;
+};
+
+class AddressValueTest : public testing::TestWithParam<AddressValue> {};
+
+TEST_P(AddressValueTest, ReadsAPointInAnyLanguageAndTheLanguagesOwnSeparator) {
+    EXPECT_EQ(boxTextOfAddress(GetParam().given, *GetParam().format), GetParam().box);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Addresses, AddressValueTest,
+    testing::Values(AddressValue{"PointInAPointLanguage", "0.5", &kPoint, "0.5"},
+                    AddressValue{"PointInACommaLanguage", "0.5", &kComma, "0,5"},
+                    AddressValue{"CommaInACommaLanguage", "0,5", &kComma, "0,5"},
+                    AddressValue{"CommaInAPointLanguageStaysForItsMessage", "0,5", &kPoint, "0,5"},
+                    AddressValue{"WholeNumberAsGiven", "-30", &kComma, "-30"},
+                    AddressValue{"ExponentInACommaLanguage", "2.5e-7", &kComma, "2,5E-07"},
+                    AddressValue{"NoNumberAsGiven", "abc", &kComma, "abc"}),
+    [](const testing::TestParamInfo<AddressValue>& row) { return std::string(row.param.name); });
+
+} // namespace
+} // namespace amsim
