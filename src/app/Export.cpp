@@ -154,10 +154,11 @@ void exportFiles(const CommandLine& commandLine) {
 
     std::vector<OutputFile> outputs;
     if (commandLine.csvPath) {
-        outputs.push_back({*commandLine.csvPath, csvOf(form)});
+        outputs.push_back({*commandLine.csvPath, csvOf(form), QStringLiteral("las muestras")});
     }
     if (commandLine.picturePath) {
-        outputs.push_back({*commandLine.picturePath, pictureOf(form, format)});
+        outputs.push_back(
+            {*commandLine.picturePath, pictureOf(form, format), QStringLiteral("la imagen")});
     }
     writeAll(outputs);
 }

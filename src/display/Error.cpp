@@ -80,11 +80,13 @@ Error Error::commandLine(const std::string& message) {
             message + " Escriba «amsim --help» para ver las opciones."};
 }
 
-Error Error::writeFailed(const std::string& path, const std::string& reason) {
+Error Error::writeFailed(const std::string& path, const std::string& reason,
+                         const std::string& sent) {
+    const std::string nothingElse =
+        sent.empty() ? "No se escribió ningún archivo."
+                     : sent + ", y eso no se puede deshacer; no se escribió ningún otro archivo.";
     return {Kind::WriteFailed, std::nullopt,
-            "No se pudo escribir el archivo «" + path + "»: " + reason +
-                ". No se escribió "
-                "ningún archivo."};
+            "No se pudo escribir el archivo «" + path + "»: " + reason + ". " + nothingElse};
 }
 
 } // namespace amsim
