@@ -64,8 +64,13 @@
         return { lineHeight, ink };
     }
 
+    // A text crosses to the engine as its UTF-8 bytes, length and all: a NUL
+    // does not end it, and an unpaired surrogate becomes U+FFFD alone.
+    const encoder = new TextEncoder();
+    const utf8 = (text) => encoder.encode(text);
+
     const page = {
-        text: (id) => byId(id).value,
+        text: (id) => utf8(byId(id).value),
         setText: (id, text) => {
             byId(id).value = text;
         },
@@ -260,7 +265,8 @@
         wireButtons(bench);
         keysOfBoxes(bench);
         // ?mdl=…&vcc=… in the address: the lesson's start values.
-        report(bench.start(new URLSearchParams(location.search)));
+        const given = new URLSearchParams(location.search);
+        report(bench.start({ get: (name) => (given.has(name) ? utf8(given.get(name)) : null) }));
         performance.mark('amsim-first-picture');
         // A canvas whose memory the browser took back gets the drawing again.
         canvas.addEventListener('contextrestored', () => report(bench.showAgain()));
