@@ -91,7 +91,7 @@ void undoAllAndEnd(int signal) {
         undoSlot(slot);
     }
     struct sigaction standard {};
-    standard.sa_handler = SIG_DFL; // NOLINT(cppcoreguidelines-pro-type-union-access)
+    standard.sa_handler = SIG_DFL;
     ::sigaction(signal, &standard, nullptr);
     ::raise(signal);
 }
@@ -112,8 +112,7 @@ QByteArray hiddenBeside(const QByteArray& target, const char* ending) {
 
 } // namespace
 
-Replacement::Replacement(const QString& path, const QByteArray& target)
-    : slot_(-1) {
+Replacement::Replacement(const QString& path, const QByteArray& target) {
     const SignalsHeld held;
     for (std::size_t i = 0; i < underWay.size() && slot_ < 0; ++i) {
         if (underWay.at(i).stage == Free) {
@@ -139,6 +138,9 @@ Replacement::~Replacement() {
     setStage(slot, Free);
 }
 
+// The steps change the files and the slot that the signal handler reads,
+// never this object's own members.
+// NOLINTBEGIN(readability-make-member-function-const)
 int Replacement::makeTemporary() {
     const SignalsHeld held;
     Slot& slot = underWay.at(static_cast<std::size_t>(slot_));
@@ -186,22 +188,18 @@ void Replacement::finish() {
     }
     setStage(slot, Untouched);
 }
-
-void Replacement::undo() {
-    const SignalsHeld held;
-    undoSlot(underWay.at(static_cast<std::size_t>(slot_)));
-}
+// NOLINTEND(readability-make-member-function-const)
 
 void Replacement::watchSignals() {
     std::signal(SIGPIPE, SIG_IGN);
     struct sigaction handler {};
-    handler.sa_handler = undoAllAndEnd; // NOLINT(cppcoreguidelines-pro-type-union-access)
+    handler.sa_handler = undoAllAndEnd;
     handler.sa_mask = endingSignals();
     for (const int signal : kEndingSignals) {
         struct sigaction before {};
         ::sigaction(signal, nullptr, &before);
         // A signal the caller ignores (nohup's SIGHUP) stays ignored.
-        if (before.sa_handler != SIG_IGN) { // NOLINT(cppcoreguidelines-pro-type-union-access)
+        if (before.sa_handler != SIG_IGN) {
             ::sigaction(signal, &handler, nullptr);
         }
     }

@@ -6,10 +6,10 @@
 namespace amsim {
 
 // The safe replacement of one regular file, step by step, each step undoable
-// at any moment: by undo() when a later step or another file fails, and by
-// the program's end on SIGTERM, SIGINT or SIGHUP, which first undoes every
-// replacement under way. Until finish(), the file the user had is kept
-// beside the target under a hidden name, and undo() puts it back byte for
+// at any moment: by the destructor when a later step or another file fails,
+// and by the program's end on SIGTERM, SIGINT or SIGHUP, which first undoes
+// every replacement under way. Until finish(), the file the user had is kept
+// beside the target under a hidden name, and undoing puts it back byte for
 // byte; a target that was not there is removed again.
 //
 // The steps are made with signals held, so that an ending signal always
@@ -34,8 +34,6 @@ public:
     int commit();
     // The old file, kept until now, removed: the replacement is final.
     void finish();
-    // Back as before the first step.
-    void undo();
 
     // Ends the program on SIGPIPE no more (a reader that goes away is a
     // write error, EPIPE), and on SIGTERM, SIGINT and SIGHUP undoes every
@@ -43,7 +41,7 @@ public:
     static void watchSignals();
 
 private:
-    int slot_;
+    int slot_ = -1;
 };
 
 } // namespace amsim
