@@ -63,10 +63,8 @@ const QtSwitch kQtSwitches[] = {
     {"PlatformMinimal", {"-platform", "minimal"}, {}},
     {"PlatformVncWithTwoDashes", {"--platform", "vnc"}, {}},
     {"WindowGeometry", {"-qwindowgeometry", "2000x1500+0+0"}, {}},
-    {"StyleAndReverse", {"-style=fusion", "-reverse"}, {}},
     {"TinyScreenFactor", {}, {"QT_SCREEN_SCALE_FACTORS=0.01"}},
     {"HugeScreenFactor", {}, {"QT_SCREEN_SCALE_FACTORS=1e5"}},
-    {"HugeScaleFactor", {}, {"QT_SCALE_FACTOR=1000"}},
     {"FontDpi", {}, {"QT_FONT_DPI=192"}},
 };
 
