@@ -224,30 +224,31 @@ const FailedRun kFailedRuns[] = {
     {"AnotherUsersFileInAStickyFolder", true,
      "chmod 755 .; mkdir nb sticky; echo data > nb/data.csv; chown -R nobody:nogroup nb; "
      "chmod 1777 sticky; echo shared > sticky/shared.png",
-     "setpriv --reuid=nobody --regid=nogroup --clear-groups \"$AMSIM\" --export-csv nb/data.csv "
+     R"(setpriv --reuid=nobody --regid=nogroup --clear-groups "$AMSIM" --export-csv nb/data.csv )"
      "--export sticky/shared.png",
      2, "«sticky/shared.png»: no hay permiso"},
     {"AnImmutablePicture", true, "echo data > data.csv; echo old > p.png; chattr +i p.png",
-     "\"$AMSIM\" --export-csv data.csv --export p.png; s=$?; chattr -i p.png; exit $s", 2,
+     R"("$AMSIM" --export-csv data.csv --export p.png; s=$?; chattr -i p.png; exit $s)", 2,
      "«p.png»: no hay permiso"},
     {"TheSamplesReaderGoesAway", false, "echo old > p.png",
-     "\"$AMSIM\" --export-csv /proc/self/fd/1 --export p.png | head -c 10 >/dev/null; "
+     R"("$AMSIM" --export-csv /proc/self/fd/1 --export p.png | head -c 10 >/dev/null; )"
      "exit ${PIPESTATUS[0]}",
      2, "«/proc/self/fd/1»: quien lo leía dejó de hacerlo"},
     {"ThePicturesReaderGoesAway", false, "mkfifo f.png; echo old > a.csv",
-     "(exec 3<f.png; sleep 1) & \"$AMSIM\" --export f.png --scale 2 --export-csv a.csv", 2,
+     R"((exec 3<f.png; sleep 1) & "$AMSIM" --export f.png --scale 2 --export-csv a.csv)", 2,
      "«f.png»: quien lo leía dejó de hacerlo"},
     {"EndedWaitingForAReader", false, "mkfifo f; echo old > p.png",
-     "\"$AMSIM\" --export p.png --export-csv f & sleep 2; kill -TERM $!; wait $!", 143, ""},
+     R"("$AMSIM" --export p.png --export-csv f & sleep 2; kill -TERM $!; wait $!)", 143, ""},
     {"AStreamGotTheSamplesBeforeTheDeviceWasFull", true, "mknod full.png c 1 7; mkfifo f",
-     "cat f > got.csv & \"$AMSIM\" --export full.png --export-csv f; s=$?; wait; rm got.csv; "
+     R"(cat f > got.csv & "$AMSIM" --export full.png --export-csv f; s=$?; wait; rm got.csv; )"
      "exit $s",
      2, "no queda espacio en el disco. «f» ya recibió las muestras"},
-    {"ANameTooLong", false, "true", "\"$AMSIM\" --export-csv \"$(printf 'n%.0s' {1..300}).csv\"", 2,
+    {"ANameTooLong", false, "true", R"("$AMSIM" --export-csv "$(printf 'n%.0s' {1..300}).csv")", 2,
      "nombre de archivo demasiado largo"},
-    {"ASocket", false, "python3 -c \"import socket; socket.socket(socket.AF_UNIX).bind('s.csv')\"",
-     "\"$AMSIM\" --export-csv s.csv", 2, "«s.csv»: no es un archivo ni un dispositivo"},
-    {"AnIcon", false, "true", "\"$AMSIM\" --export a.ico", 2,
+    {"ASocket", false,
+     R"(perl -MIO::Socket::UNIX -e 'IO::Socket::UNIX->new(Local => "s.csv", Listen => 1)')",
+     R"("$AMSIM" --export-csv s.csv)", 2, "«s.csv»: no es un archivo ni un dispositivo"},
+    {"AnIcon", false, "true", R"("$AMSIM" --export a.ico)", 2,
      "no cabe en un .ico, que no pasa de 256 × 256 píxeles. Use uno de estos formatos: .bmp"},
 };
 
