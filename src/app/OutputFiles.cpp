@@ -198,11 +198,7 @@ void requireDistinctFiles(const std::vector<QString>& paths) {
 // failure anywhere, or an ending signal, puts every regular file back.
 void writeAll(const std::vector<OutputFile>& files) {
     Replacement::watchSignals();
-    std::vector<Target> targets;
-    targets.reserve(files.size());
-    for (const OutputFile& file : files) {
-        targets.emplace_back(file);
-    }
+    std::vector<Target> targets(files.begin(), files.end());
     for (Target& target : targets) {
         if (!target.isStream()) {
             target.prepare();

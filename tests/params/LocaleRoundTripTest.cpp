@@ -27,9 +27,8 @@ std::vector<double> magnitudes() {
                                std::numeric_limits<double>::min() / 3.0,
                                std::numeric_limits<double>::min(), 0.20005};
     for (int exponent = -300; exponent <= 300; exponent += 5) {
-        for (const double mantissa : {1.0, 3.0000000000001, 9.87654321012345}) {
-            values.push_back(mantissa * std::pow(10.0, exponent));
-        }
+        const double power = std::pow(10.0, exponent);
+        values.insert(values.end(), {power, 3.0000000000001 * power, 9.87654321012345 * power});
     }
     const std::size_t positive = values.size();
     for (std::size_t i = 0; i < positive; ++i) {
