@@ -22,6 +22,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <QThread>
+#include <algorithm>
 #include <vector>
 
 namespace amsim {
@@ -62,10 +63,34 @@ bool isVector(const QByteArray& format) {
     return format == "svg" || format == "pdf";
 }
 
+// Icon formats, at most 256 pixels a side: the window would be shrunk into one.
+bool isIcon(const QByteArray& format) {
+    return format == "ico" || format == "cur" || format == "icns";
+}
+
+// The extensions of the formats that hold the whole window: ".bmp, .jpg, …".
+std::string wholeWindowFormats() {
+    QByteArrayList formats{"pdf", "svg"};
+    for (const QByteArray& format : QImageWriter::supportedImageFormats()) {
+        if (!isIcon(format)) {
+            formats << format;
+        }
+    }
+    std::sort(formats.begin(), formats.end());
+    return "." + formats.join(", .").toStdString();
+}
+
 // The picture's format is the one its name's extension names, when it can
-// be written: a.bmp is a BMP, a.jpg a JPEG, a.svg and a.pdf vectors.
+// be written and holds the whole window: a.bmp is a BMP, a.jpg a JPEG, a.svg
+// and a.pdf vectors.
 QByteArray imageFormatOf(const QString& path) {
     QByteArray suffix = QFileInfo(path).suffix().toLower().toUtf8();
+    if (isIcon(suffix)) {
+        throw Error::commandLine("La imagen «" + path.toStdString() + "» no cabe en un ." +
+                                 suffix.toStdString() +
+                                 ", que no pasa de 256 × 256 píxeles. Use uno de estos formatos: " +
+                                 wholeWindowFormats() + ".");
+    }
     if (suffix.isEmpty() ||
         !(isVector(suffix) || QImageWriter::supportedImageFormats().contains(suffix))) {
         throw Error::commandLine("La imagen «" + path.toStdString() +
@@ -154,10 +179,11 @@ void exportFiles(const CommandLine& commandLine) {
 
     std::vector<OutputFile> outputs;
     if (commandLine.csvPath) {
-        outputs.push_back({*commandLine.csvPath, csvOf(form)});
+        outputs.push_back({*commandLine.csvPath, csvOf(form), QStringLiteral("las muestras")});
     }
     if (commandLine.picturePath) {
-        outputs.push_back({*commandLine.picturePath, pictureOf(form, format)});
+        outputs.push_back(
+            {*commandLine.picturePath, pictureOf(form, format), QStringLiteral("la imagen")});
     }
     writeAll(outputs);
 }

@@ -1,45 +1,25 @@
 #include "app/OutputFiles.h"
 
 #include "app/NativeNames.h"
+#include "app/Replacement.h"
+#include "app/SystemErrors.h"
 #include "display/Error.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 
 namespace amsim {
 
 namespace {
 
-std::string reasonOf(int error) {
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-        return "no queda espacio en el disco";
-    case EACCES:
-    case EPERM:
-        return "no hay permiso para escribir en él o en su carpeta";
-    case ENOENT:
-    case ENOTDIR:
-        return "la carpeta no existe";
-    case EISDIR:
-        return "es una carpeta";
-    case EROFS:
-        return "está en un disco de solo lectura";
-    case EPIPE:
-        return "quien lo leía dejó de hacerlo";
-    default:
-        return "el sistema respondió con el error " + std::to_string(error);
-    }
-}
-
-[[noreturn]] void fail(const QString& path, int error) {
-    throw Error::writeFailed(path.toStdString(), reasonOf(error));
+[[noreturn]] void fail(const QString& path, int error, const std::string& sent = {}) {
+    throw Error::writeFailed(path.toStdString(), reasonOf(error), sent);
 }
 
 // Writes all of it, through interruptions and partial writes: 0, or the error.
@@ -77,9 +57,31 @@ QByteArray realPathOf(const QByteArray& path) {
     return resolved;
 }
 
+// The name a chain of symbolic links ends at, whether that exists or not,
+// so that a dangling link is written through like a live one: 0, or the
+// error (ELOOP for a chain without end).
+int followLinks(QByteArray& path) {
+    constexpr int kMostLinks = 40; // as the kernel allows
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        struct stat status {};
+        if (::lstat(path.constData(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            return 0;
+        }
+        QByteArray next(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(path.constData(), next.data(), PATH_MAX);
+        if (length < 0) {
+            return errno;
+        }
+        next.truncate(length);
+        path = next.startsWith('/') ? next : folderOf(path) + "/" + next;
+    }
+    return ELOOP;
+}
+
 // What makes two names one file: the same device and inode when it exists,
 // else the same real folder and the same name in it.
-QByteArray identityOf(const QByteArray& path) {
+QByteArray identityOf(QByteArray path) {
+    followLinks(path);
     struct stat status {};
     if (::stat(path.constData(), &status) == 0) {
         return "inode " + QByteArray::number(static_cast<qulonglong>(status.st_dev)) + " " +
@@ -96,48 +98,39 @@ QByteArray identityOf(const QByteArray& path) {
 class Target {
 public:
     explicit Target(const OutputFile& file)
-        : file_(file)
+        : file_(&file)
         , bytes_(fileNameBytes(file.path)) {
         struct stat status {};
-        if (::stat(bytes_.constData(), &status) != 0) {
+        if (::stat(bytes_.constData(), &status) == 0) {
+            if (S_ISDIR(status.st_mode)) {
+                fail(file.path, EISDIR);
+            }
+            mode_ = status.st_mode & 07777U;
+            if (!S_ISREG(status.st_mode) || bytes_.startsWith("/dev/") ||
+                bytes_.startsWith("/proc/")) {
+                return;
+            }
+        } else {
             const mode_t mask = ::umask(0);
             ::umask(mask);
             mode_ = 0666U & ~mask;
-            return;
         }
-        if (S_ISDIR(status.st_mode)) {
-            fail(file_.path, EISDIR);
+        if (const int error = followLinks(bytes_)) {
+            fail(file.path, error);
         }
-        direct_ =
-            !S_ISREG(status.st_mode) || bytes_.startsWith("/dev/") || bytes_.startsWith("/proc/");
-        mode_ = status.st_mode & 07777U;
-        if (!direct_) {
-            bytes_ = realPathOf(bytes_); // a link stays a link; its file is replaced
-        }
+        replacement_ = std::make_unique<Replacement>(file.path, bytes_);
     }
 
-    Target(const Target&) = delete;
-    Target& operator=(const Target&) = delete;
-    Target(Target&&) = default;
-    Target& operator=(Target&&) = delete;
-
-    ~Target() {
-        if (!temporary_.isEmpty()) {
-            ::unlink(temporary_.constData());
-        }
-    }
-
-    bool direct() const { return direct_; }
+    bool isStream() const { return replacement_ == nullptr; }
+    const OutputFile& file() const { return *file_; }
 
     // The whole contents in a temporary file beside the target, on disk.
     void prepare() {
-        QByteArray name = folderOf(bytes_) + "/." + baseNameOf(bytes_) + ".XXXXXX";
-        const int fd = ::mkstemp(name.data());
+        const int fd = replacement_->makeTemporary();
         if (fd < 0) {
-            fail(file_.path, errno);
+            fail(file_->path, errno);
         }
-        temporary_ = name;
-        int error = writeFully(fd, file_.contents);
+        int error = writeFully(fd, file_->contents);
         if (error == 0 && (::fchmod(fd, mode_) != 0 || ::fsync(fd) != 0)) {
             error = errno;
         }
@@ -145,48 +138,45 @@ public:
             error = errno;
         }
         if (error != 0) {
-            fail(file_.path, error);
-        }
-    }
-
-    // Straight into what is there: a device, a FIFO, a terminal.
-    void writeDirectly() const {
-        const int fd = ::open(bytes_.constData(), O_WRONLY | O_CLOEXEC);
-        if (fd < 0) {
-            fail(file_.path, errno);
-        }
-        int error = writeFully(fd, file_.contents);
-        if (::close(fd) != 0 && error == 0) {
-            error = errno;
-        }
-        if (error != 0) {
-            fail(file_.path, error);
+            fail(file_->path, error);
         }
     }
 
     void commit() {
-        if (::rename(temporary_.constData(), bytes_.constData()) != 0) {
-            fail(file_.path, errno);
+        if (const int error = replacement_->commit()) {
+            fail(file_->path, error);
         }
-        temporary_.clear();
-        committed_ = true;
     }
 
-    // A file already renamed into place goes again when another fails.
-    void undo() const {
-        if (committed_) {
-            ::unlink(bytes_.constData());
+    void finish() { replacement_->finish(); }
+
+    // Straight into what is there: a device, a FIFO, a terminal.
+    void writeDirectly(const std::string& sent) const {
+        const int fd = ::open(bytes_.constData(), O_WRONLY | O_CLOEXEC);
+        if (fd < 0) {
+            fail(file_->path, errno, sent);
+        }
+        int error = writeFully(fd, file_->contents);
+        if (::close(fd) != 0 && error == 0) {
+            error = errno;
+        }
+        if (error != 0) {
+            fail(file_->path, error, sent);
         }
     }
 
 private:
-    const OutputFile& file_;
+    const OutputFile* file_;
     QByteArray bytes_;
-    QByteArray temporary_;
     mode_t mode_ = 0644U;
-    bool direct_ = false;
-    bool committed_ = false;
+    std::unique_ptr<Replacement> replacement_; // none for a stream
 };
+
+// "«fifo» ya recibió las muestras": what the streams got before a failure.
+std::string sentSoFar(const std::string& sent, const OutputFile& file) {
+    return (sent.empty() ? "" : sent + ", y ") + "«" + file.path.toStdString() + "» ya recibió " +
+           file.what.toStdString();
+}
 
 } // namespace
 
@@ -203,29 +193,33 @@ void requireDistinctFiles(const std::vector<QString>& paths) {
     }
 }
 
+// Regular files first, each replaced with its old file kept aside; the
+// streams then; and only when all went well are the old files let go. A
+// failure anywhere, or an ending signal, puts every regular file back.
 void writeAll(const std::vector<OutputFile>& files) {
+    Replacement::watchSignals();
     std::vector<Target> targets(files.begin(), files.end());
     for (Target& target : targets) {
-        if (!target.direct()) {
+        if (!target.isStream()) {
             target.prepare();
         }
     }
-    for (const Target& target : targets) {
-        if (target.direct()) {
-            target.writeDirectly();
+    for (Target& target : targets) {
+        if (!target.isStream()) {
+            target.commit();
         }
     }
-    try {
-        for (Target& target : targets) {
-            if (!target.direct()) {
-                target.commit();
-            }
+    std::string sent;
+    for (const Target& target : targets) {
+        if (target.isStream()) {
+            target.writeDirectly(sent);
+            sent = sentSoFar(sent, target.file());
         }
-    } catch (const Error&) {
-        for (const Target& target : targets) {
-            target.undo();
+    }
+    for (Target& target : targets) {
+        if (!target.isStream()) {
+            target.finish();
         }
-        throw;
     }
 }
 

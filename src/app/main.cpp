@@ -4,6 +4,7 @@
 #include "app/FactorOption.h"
 #include "app/Form1.h"
 #include "app/NativeNames.h"
+#include "app/QtEnvironment.h"
 #include "app/SpanishQt.h"
 #include "app/ZoomedWindow.h"
 #include "display/Error.h"
@@ -89,14 +90,17 @@ std::optional<double> zoomToFitTheScreen(int argc, char* argv[]) {
 
 // What Qt must know before it starts, and what the window is zoomed to fit
 // its screen by. An export draws the window in memory on the offscreen
-// platform, whatever the environment asks for (a platform without its
-// display would end the program), at the scale --scale gives. The window
-// opens at the zoom --zoom gives, or small enough to fit the screen. Without
-// any display, Qt starts offscreen, so that a bad option or --help is
-// answered in words rather than by Qt stopping the program.
+// platform, whatever the environment or Qt's own options ask for (a platform
+// without its display would end the program, another open a port), at the
+// scale --scale gives and no other. The window opens at the zoom --zoom
+// gives, or small enough to fit the screen, and at a sane scale whatever
+// Qt's variables say. Without any display, Qt starts offscreen, so that a
+// bad option or --help is answered in words rather than by Qt stopping the
+// program.
 struct QtStart {
     bool noDisplay = false;
     std::optional<double> fittingZoom;
+    bool isolated = false; // Qt gets none of the arguments
 };
 
 QtStart prepareQt(int argc, char* argv[]) {
@@ -107,9 +111,12 @@ QtStart prepareQt(int argc, char* argv[]) {
         });
     };
     if (given("--export") || given("--medidas")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        setScaleFactor(factorBeforeQt(arguments, "--scale", 1.0, 4.0).value_or(1.0));
-        return {};
+        amsim::isolateFromTheEnvironment(
+            factorBeforeQt(amsim::withoutQtOptions(arguments), "--scale", 1.0, 4.0).value_or(1.0));
+        return {false, std::nullopt, true};
+    }
+    if (const QString dropped = amsim::dropAbsurdScale(); !dropped.isEmpty()) {
+        print(stderr, dropped + QLatin1Char('\n'));
     }
     if (!hasDisplay() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -191,13 +198,16 @@ std::optional<int> answer(const amsim::CommandLine& commandLine) {
 
 int main(int argc, char* argv[]) {
     const QtStart start = prepareQt(argc, argv);
-    // Qt takes its own options (-platform, -style, -reverse, …) out of argv.
-    QApplication application(argc, argv);
+    // Qt takes its own options (-platform, -style, -reverse, …) out of argv,
+    // except for an export, which gives it the program's name alone.
+    int qtCount = start.isolated ? 1 : argc;
+    QApplication application(qtCount, argv);
     amsim::installFontSubstitutes();
     amsim::installSpanishQt();
     try {
-        const amsim::CommandLine commandLine =
-            amsim::parseCommandLine(argumentsAfterName(argc, argv));
+        const amsim::CommandLine commandLine = amsim::parseCommandLine(
+            start.isolated ? amsim::withoutQtOptions(argumentsAfterName(argc, argv))
+                           : argumentsAfterName(qtCount, argv));
         if (const std::optional<int> status = answer(commandLine)) {
             return *status;
         }

@@ -1,13 +1,16 @@
 #include "display/Error.h"
 
+#include "display/VisibleText.h"
+
 namespace amsim {
 
 namespace {
 
-// A text as a message quotes it: a long one cut after its first 40
-// characters (never inside one), with an ellipsis.
-std::string quotedText(const std::string& text) {
+// A text as a message quotes it: every character in view, and a long one
+// cut after its first 40 characters (never inside one), with an ellipsis.
+std::string quotedText(const std::string& typed) {
     constexpr std::size_t kShown = 40;
+    const std::string text = visibleText(typed);
     std::size_t characters = 0;
     for (std::size_t at = 0; at < text.size(); ++at) {
         const bool starts = (static_cast<unsigned char>(text[at]) & 0xC0U) != 0x80U;
@@ -80,11 +83,13 @@ Error Error::commandLine(const std::string& message) {
             message + " Escriba «amsim --help» para ver las opciones."};
 }
 
-Error Error::writeFailed(const std::string& path, const std::string& reason) {
+Error Error::writeFailed(const std::string& path, const std::string& reason,
+                         const std::string& sent) {
+    const std::string nothingElse =
+        sent.empty() ? "No se escribió ningún archivo."
+                     : sent + ", y eso no se puede deshacer; no se escribió ningún otro archivo.";
     return {Kind::WriteFailed, std::nullopt,
-            "No se pudo escribir el archivo «" + path + "»: " + reason +
-                ". No se escribió "
-                "ningún archivo."};
+            "No se pudo escribir el archivo «" + path + "»: " + reason + ". " + nothingElse};
 }
 
 } // namespace amsim

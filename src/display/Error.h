@@ -32,7 +32,10 @@ public:
     static Error overflowWhileDrawing(std::optional<Parameter> culprit = std::nullopt);
     static Error drawingFailed();
     static Error commandLine(const std::string& message);
-    static Error writeFailed(const std::string& path, const std::string& reason);
+    // sent: what streams, which cannot take it back, already got
+    // ("«fifo» ya recibió las muestras"); empty when none did.
+    static Error writeFailed(const std::string& path, const std::string& reason,
+                             const std::string& sent = {});
 
     Kind kind() const { return kind_; }
     std::optional<Parameter> parameter() const { return parameter_; }

@@ -45,9 +45,10 @@ private:
 // reads it in the C locale.
 class Scanner {
 public:
-    Scanner(std::string_view text, std::string_view separator)
+    Scanner(std::string_view text, const NumberFormat& format)
         : rest_(text)
-        , separator_(separator) {}
+        , separator_(format.decimalSeparator)
+        , exponent_(format.exponent) {}
 
     // The number as "[-]digits.digitse[-]digits", or nothing.
     std::optional<std::string> plainForm() {
@@ -58,7 +59,9 @@ public:
         if (before + after == 0) {
             return std::nullopt;
         }
-        if (take("e") || take("E")) {
+        // The locale's own exponent too ("×10^" in Swedish), which the
+        // writer below uses: what it writes reads back.
+        if (take("e") || take("E") || (!exponent_.empty() && take(exponent_))) {
             plain += 'e';
             plain += sign();
             if (digits(plain) == 0) {
@@ -97,6 +100,7 @@ private:
 
     std::string_view rest_;
     std::string_view separator_;
+    std::string_view exponent_;
 };
 
 // A mantissa with a digit other than 0 stands for a number other than 0.
@@ -189,8 +193,7 @@ Decimal exactDecimal(double value) {
 } // namespace
 
 NumberReading readNumber(std::string_view text, const NumberFormat& format) {
-    const std::optional<std::string> plain =
-        Scanner(trimBlanks(text), format.decimalSeparator).plainForm();
+    const std::optional<std::string> plain = Scanner(trimBlanks(text), format).plainForm();
     if (!plain) {
         return {Reading::NotANumber};
     }

@@ -11,8 +11,8 @@ namespace amsim {
 // Texts are UTF-8.
 
 // What the regional settings change in a written number: the decimal
-// separator ("." or ",") and the letter before an exponent ("e" in the
-// plain C locale, "E" in the others).
+// separator ("." or ",", "٫" in Persian) and what comes before an exponent
+// ("e" in the plain C locale, "E" in most others, "×10^" in Swedish).
 struct NumberFormat {
     std::string decimalSeparator = ".";
     std::string exponent = "e";
@@ -31,8 +31,8 @@ struct NumberReading {
     double value = 0.0; // when reading is Number
 };
 
-// The box's text as a finite number, or why it is none. The
-// grammar is [sign] digits [separator digits] [e|E [sign] digits], with a
+// The box's text as a finite number, or why it is none. The grammar is
+// [sign] digits [separator digits] [e|E|exponent [sign] digits], with a
 // digit somewhere in the mantissa; the sign is "+", "-" or the minus sign
 // U+2212. Blanks around the number (every Unicode space, tab and line break)
 // are ignored; group separators, hexadecimal, "inf" and "nan" are not

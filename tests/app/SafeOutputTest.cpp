@@ -1,7 +1,9 @@
 #include "app/ProgramRun.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QImageWriter>
+#include <map>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -175,6 +177,96 @@ TEST_F(SafeOutput, LongTextsAreReadWholeAndQuotedShort) {
             << run.err.left(200).toStdString();
         EXPECT_LT(run.err.size(), 200);
         EXPECT_FALSE(QFile::exists(path("bad.csv")));
+    }
+}
+
+// Every regular file under the folder, hidden ones too, with its bytes.
+std::map<QString, QByteArray> filesUnder(const QString& folder) {
+    std::map<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        files[file.fileName()] = file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable";
+    }
+    return files;
+}
+
+// A run that fails, set up and made by shell scripts in the test's folder.
+struct FailedRun {
+    const char* name;
+    bool needsRoot; // another user, an immutable file, a device node
+    const char* setup;
+    const char* run;
+    int exitCode;
+    const char* message; // a part of it; none for a program ended by a signal
+};
+
+class FailedExport : public ExportTest, public testing::WithParamInterface<FailedRun> {};
+
+// Whatever fails, every file there was is as it was, byte for byte, and no
+// temporary file is left.
+TEST_P(FailedExport, LeavesEveryFileAsItWas) {
+    const FailedRun& row = GetParam();
+    if (row.needsRoot && ::geteuid() != 0) {
+        GTEST_SKIP() << "needs root: another user, an immutable file or a device node";
+    }
+    ASSERT_EQ(shell(row.setup).exitCode, 0);
+    const std::map<QString, QByteArray> before = filesUnder(folder.path());
+    const Finished run = shell(row.run);
+    EXPECT_EQ(run.exitCode, row.exitCode) << run.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(row.message).isEmpty() ? !run.err.contains("No se pudo")
+                                                         : run.err.contains(row.message))
+        << run.err.toStdString();
+    EXPECT_EQ(filesUnder(folder.path()), before);
+}
+
+const FailedRun kFailedRuns[] = {
+    {"AnotherUsersFileInAStickyFolder", true,
+     "chmod 755 .; mkdir nb sticky; echo data > nb/data.csv; chown -R nobody:nogroup nb; "
+     "chmod 1777 sticky; echo shared > sticky/shared.png",
+     R"(setpriv --reuid=nobody --regid=nogroup --clear-groups "$AMSIM" --export-csv nb/data.csv )"
+     "--export sticky/shared.png",
+     2, "«sticky/shared.png»: no hay permiso"},
+    {"AnImmutablePicture", true, "echo data > data.csv; echo old > p.png; chattr +i p.png",
+     R"("$AMSIM" --export-csv data.csv --export p.png; s=$?; chattr -i p.png; exit $s)", 2,
+     "«p.png»: no hay permiso"},
+    {"TheSamplesReaderGoesAway", false, "echo old > p.png",
+     R"("$AMSIM" --export-csv /proc/self/fd/1 --export p.png | head -c 10 >/dev/null; )"
+     "exit ${PIPESTATUS[0]}",
+     2, "«/proc/self/fd/1»: quien lo leía dejó de hacerlo"},
+    {"ThePicturesReaderGoesAway", false, "mkfifo f.png; echo old > a.csv",
+     R"((exec 3<f.png; sleep 1) & "$AMSIM" --export f.png --scale 2 --export-csv a.csv)", 2,
+     "«f.png»: quien lo leía dejó de hacerlo"},
+    {"EndedWaitingForAReader", false, "mkfifo f; echo old > p.png",
+     R"("$AMSIM" --export p.png --export-csv f & sleep 2; kill -TERM $!; wait $!)", 143, ""},
+    {"AStreamGotTheSamplesBeforeTheDeviceWasFull", true, "mknod full.png c 1 7; mkfifo f",
+     R"(cat f > got.csv & "$AMSIM" --export full.png --export-csv f; s=$?; wait; rm got.csv; )"
+     "exit $s",
+     2, "no queda espacio en el disco. «f» ya recibió las muestras"},
+    {"ANameTooLong", false, "true", R"("$AMSIM" --export-csv "$(printf 'n%.0s' {1..300}).csv")", 2,
+     "nombre de archivo demasiado largo"},
+    {"ASocket", false,
+     R"(perl -MIO::Socket::UNIX -e 'IO::Socket::UNIX->new(Local => "s.csv", Listen => 1)')",
+     R"("$AMSIM" --export-csv s.csv)", 2, "«s.csv»: no es un archivo ni un dispositivo"},
+    {"AnIcon", false, "true", R"("$AMSIM" --export a.ico)", 2,
+     "no cabe en un .ico, que no pasa de 256 × 256 píxeles. Use uno de estos formatos: .bmp"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Trials, FailedExport, testing::ValuesIn(kFailedRuns),
+                         [](const testing::TestParamInfo<FailedRun>& row) {
+                             return std::string(row.param.name);
+                         });
+
+// A link is written through to its file, whether that exists yet or not.
+TEST_F(SafeOutput, LinksAreWrittenThroughLiveOrDangling) {
+    ASSERT_EQ(shell("ln -s live.csv a.csv; echo old > live.csv; ln -s new.csv b.csv").exitCode, 0);
+    for (const char* link : {"a.csv", "b.csv"}) {
+        SCOPED_TRACE(link);
+        ASSERT_EQ(amsim({"--export-csv", link}).exitCode, 0);
+        EXPECT_TRUE(QFileInfo(path(link)).isSymLink());
+        QFile written(QFileInfo(path(link)).symLinkTarget());
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(written.readAll().startsWith(kHeader.toUtf8()));
     }
 }
 

@@ -33,6 +33,61 @@ TEST_F(VectorAndScale, QtsOwnOptionsAreAcceptedAgain) {
     EXPECT_TRUE(help.out.startsWith("Uso: amsim [opciones]"));
 }
 
+// Qt's own options and variables, given to an export.
+struct QtSwitch {
+    const char* name;
+    QStringList arguments;
+    QStringList environment;
+};
+
+class ExportWithQtSwitches : public ExportTest, public testing::WithParamInterface<QtSwitch> {};
+
+// An export is the window at its design size, drawn offscreen at the scale
+// --scale gives, whatever Qt's options and variables say: the very picture
+// of a plain export, and nothing said.
+TEST_P(ExportWithQtSwitches, DrawTheSamePicture) {
+    ASSERT_EQ(amsim({"--export", "plain.png", "--scale", "2"}).exitCode, 0);
+    const Finished run =
+        amsim(QStringList{"--export", "a.png", "--scale", "2"} + GetParam().arguments, "C.UTF-8",
+              GetParam().environment);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, QString());
+    QFile plain(path("plain.png"));
+    QFile switched(path("a.png"));
+    ASSERT_TRUE(plain.open(QIODevice::ReadOnly) && switched.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(plain.readAll() == switched.readAll());
+}
+
+const QtSwitch kQtSwitches[] = {
+    {"PlatformXcb", {"-platform", "xcb"}, {}},
+    {"PlatformMinimal", {"-platform", "minimal"}, {}},
+    {"PlatformVncWithTwoDashes", {"--platform", "vnc"}, {}},
+    {"WindowGeometry", {"-qwindowgeometry", "2000x1500+0+0"}, {}},
+    {"TinyScreenFactor", {}, {"QT_SCREEN_SCALE_FACTORS=0.01"}},
+    {"HugeScreenFactor", {}, {"QT_SCREEN_SCALE_FACTORS=1e5"}},
+    {"FontDpi", {}, {"QT_FONT_DPI=192"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Switches, ExportWithQtSwitches, testing::ValuesIn(kQtSwitches),
+                         [](const testing::TestParamInfo<QtSwitch>& row) {
+                             return std::string(row.param.name);
+                         });
+
+// The window starts at a sane scale whatever Qt's variables say, telling
+// what it ignores; still running after a second, it is ended.
+TEST_F(VectorAndScale, TheWindowIgnoresAbsurdScaleVariables) {
+    for (const char* setting : {"QT_SCALE_FACTOR=1e9", "QT_SCALE_FACTOR=nan", "QT_FONT_DPI=100000",
+                                "QT_SCREEN_SCALE_FACTORS=2;9"}) {
+        SCOPED_TRACE(setting);
+        const Finished run = this->run("timeout", {"1", AMSIM_EXECUTABLE}, "C.UTF-8",
+                                       {setting, "QT_QPA_PLATFORM=offscreen"});
+        EXPECT_EQ(run.exitCode, 124);
+        EXPECT_TRUE(run.err.startsWith("Se ignora " + QString::fromLatin1(setting) +
+                                       ": la ventana se muestra a una escala de 0.5 a 4."))
+            << run.err.toStdString();
+    }
+}
+
 // The SVG holds the traces as paths and the label as text; the PDF, drawn
 // back into pixels, covers the PNG's ink.
 TEST_F(VectorAndScale, VectorPicturesHoldTheTracesAsVectors) {

@@ -43,7 +43,7 @@ WebBench::Outcome WebBench::start(const emscripten::val& given) {
         handlers_.Form_Load();
         for (const Parameter box : kAllParameters) {
             const auto text = given.call<emscripten::val>("get", std::string(optionOf(box)));
-            if (text.isString()) {
+            if (!text.isNull()) {
                 setText(box, boxTextOfAddress(text.as<std::string>(), handlers_.format()));
             }
         }

@@ -15,7 +15,8 @@ namespace amsim {
 // event boundary where every error becomes a message for the page.
 //
 // The page is a JavaScript object that shows what the handlers decide:
-//   text(id), setText(id, text)        the boxes' and panels' texts
+//   text(id), setText(id, text)        the boxes' and panels' texts; text
+//                                      gives the UTF-8 bytes (a Uint8Array)
 //   isShown(id), show(id), hide(id)    the panels; show brings one in front
 //   place(id, left, top, width, height)
 //   describe(sentence)                 the drawing's description
@@ -41,9 +42,9 @@ public:
     WebBench(emscripten::val page, NumberFormat format, double scale);
 
     // Load, then activation: the start values, replaced by those the page's
-    // address gives (given.get("mdl"), …, null where it gives none) with a
-    // point or in the page's notation, and the first picture, which checks
-    // them as it checks typed ones.
+    // address gives (given.get("mdl"), …, as UTF-8 bytes; null where it
+    // gives none) with a point or in the page's notation, and the first
+    // picture, which checks them as it checks typed ones.
     Outcome start(const emscripten::val& given);
     // The click handler of the named button.
     Outcome click(const std::string& button);

@@ -65,8 +65,13 @@
         return { lineHeight, ink };
     }
 
+    // A text crosses to the engine as its UTF-8 bytes, length and all: a NUL
+    // does not end it, and an unpaired surrogate becomes U+FFFD alone.
+    const encoder = new TextEncoder();
+    const utf8 = (text) => encoder.encode(text);
+
     const page = {
-        text: (id) => byId(id).value,
+        text: (id) => utf8(byId(id).value),
         setText: (id, text) => {
             byId(id).value = text;
         },
@@ -388,7 +393,9 @@
         // ?mdl=…&vcc=… in the address: the lesson's start values. As in the
         // window, the first control in tab order has the focus, unless a
         // start value's message gave it to its box.
-        if (report(bench.start(new URLSearchParams(location.search)))) {
+        const given = new URLSearchParams(location.search);
+        const start = { get: (name) => (given.has(name) ? utf8(given.get(name)) : null) };
+        if (report(bench.start(start))) {
             form.querySelector('button, input')?.focus({ preventScroll: true });
         }
         performance.mark('amsim-first-picture');

@@ -295,6 +295,48 @@ describe('the keys in a box', () => {
     });
 });
 
+describe('numbers in every notation', () => {
+    // The step from 0.20005 down writes an exponent in the language's own
+    // form, which reads back: no message, neither then nor on Enter.
+    const rows = [
+        ['sv-SE', ',', '×10^'], ['lt-LT', ',', '×10^'], ['fa-IR', '٫', '×۱۰^'], ['ar-EG', '٫', 'أس'],
+        ['de-DE', ',', 'E'], ['es-ES', ',', 'E'], ['en-US', '.', 'E'], ['fr-FR', ',', 'E'],
+    ];
+    for (const [lang, decimal, exponent] of rows) {
+        it(`read back what they write in ${lang}`, async () => {
+            const { page } = await fresh({ query: `?lang=${lang}` });
+            const hidden = () => page.$eval('#message', (e) => e.hidden);
+            await type(page, 'Vcc', `0${decimal}20005`);
+            await page.click('#VccBajar');
+            assert.equal(await value(page, 'Vcc'), `4${decimal}99999999999945${exponent}-05`);
+            assert.ok(await hidden(), await page.$eval('#message-text', (e) => e.textContent));
+            await page.focus('#Vcc');
+            await page.keyboard.press('Enter');
+            assert.ok(await hidden(), await page.$eval('#message-text', (e) => e.textContent));
+            await page.close();
+        });
+    }
+});
+
+describe('a text the engine cannot read', () => {
+    it('is quoted whole, NULs and unpaired surrogates in view', async () => {
+        const rows = [
+            ['?mdl=1%00x', null, 'El valor de «Modulante» no es un número: «1␀x».'],
+            ['', '\ud8005', 'El valor de «Modulante» no es un número: «\ufffd5».'],
+            ['', 'a\tb\u0085c', 'El valor de «Modulante» no es un número: «a␉b\ufffdc».'],
+        ];
+        for (const [query, typed, expected] of rows) {
+            const { page } = await fresh({ query });
+            if (typed !== null) {
+                await type(page, 'mdl', typed);
+                await page.click('#FaseSubir');
+            }
+            assert.equal(await page.$eval('#message-text', (e) => e.textContent), expected);
+            await page.close();
+        }
+    });
+});
+
 describe('a screen at twice the resolution', () => {
     it('draws the canvas again at its pixels, with the palette\'s colours only', async () => {
         const { page } = await fresh({ scale: 2 });
