@@ -77,7 +77,7 @@ std::string WebBench::stepToolTip(const std::string& button) const {
 }
 
 WebBench::Outcome WebBench::redrawNow() {
-    return guarded([this] { redraw(); });
+    return guarded([this] { handlers_.Box_Enter(); });
 }
 
 // The one place where errors stop: the page shows the message and gives the
