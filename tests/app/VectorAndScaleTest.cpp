@@ -115,10 +115,6 @@ struct FocusRow {
     bool framed;
 };
 
-void PrintTo(const FocusRow& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class FocusFrame : public ExportTest, public testing::WithParamInterface<FocusRow> {
 protected:
     QImage picture() {

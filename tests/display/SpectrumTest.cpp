@@ -91,10 +91,6 @@ struct AudioHeights {
     float black, blue1k, blue2k; // heights, within 1.5 pixels
 };
 
-void PrintTo(const AudioHeights& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class DetectedAudioDisplay : public testing::TestWithParam<AudioHeights> {};
 
 TEST_P(DetectedAudioDisplay, HasOneScaleForEveryLine) {

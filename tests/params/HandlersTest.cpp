@@ -128,10 +128,6 @@ struct StaleRow {
     std::string readout;
 };
 
-void PrintTo(const StaleRow& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class StaleReadout : public testing::TestWithParam<StaleRow> {};
 
 TEST_P(StaleReadout, SaysThereAreNoMeasurements) {

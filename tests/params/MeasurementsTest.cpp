@@ -65,10 +65,6 @@ struct AudioRow {
     std::optional<std::string> level;
 };
 
-void PrintTo(const AudioRow& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class DetectedAudio : public testing::TestWithParam<AudioRow> {};
 
 TEST_P(DetectedAudio, ShowsTheSignAndTheSteadyLevel) {
@@ -111,10 +107,6 @@ struct EnvelopeRow {
     ParameterValues values;
     std::string expected; // the words, or the percentage's bounds "low-high %"
 };
-
-void PrintTo(const EnvelopeRow& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class EnvelopeLine : public testing::TestWithParam<EnvelopeRow> {};
 
