@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <complex>
+#include <numeric>
 
 namespace amsim {
 
@@ -65,23 +66,22 @@ std::vector<double> envelopeOutput(const ParameterValues& v) {
 
 // Its distortion, or what it gives instead of the tone.
 std::variant<double, EnvelopeWithoutTone> envelopeOutcome(const ParameterValues& v) {
-    constexpr int kHighest = 10;
+    constexpr std::size_t kHarmonics = 10;
     const std::vector<double> detected = envelopeOutput(v);
-    std::array<double, kHighest + 1> amplitude{};
-    for (int h = 1; h <= kHighest; ++h) {
-        amplitude.at(static_cast<std::size_t>(h)) = toneHarmonic(detected, h);
+    std::array<double, kHarmonics> amplitude{}; // of 1 to 10 kHz
+    for (std::size_t n = 0; n < kHarmonics; ++n) {
+        amplitude.at(n) = toneHarmonic(detected, static_cast<int>(n + 1));
     }
     const double tenth = bestAudio(v) / 10.0;
-    if (tenth > 0.0 && amplitude.at(1) >= tenth) {
-        double harmonics = 0.0;
-        for (int h = 2; h <= kHighest; ++h) {
-            harmonics += squared(amplitude.at(static_cast<std::size_t>(h)));
-        }
-        return std::sqrt(harmonics) / amplitude.at(1);
+    if (tenth > 0.0 && amplitude.front() >= tenth) {
+        const double harmonics =
+            std::accumulate(amplitude.begin() + 1, amplitude.end(), 0.0,
+                            [](double sum, double a) { return sum + squared(a); });
+        return std::sqrt(harmonics) / amplitude.front();
     }
-    const auto* const strongest = std::max_element(amplitude.begin() + 2, amplitude.end());
+    const auto* const strongest = std::max_element(amplitude.begin() + 1, amplitude.end());
     if (tenth > 0.0 && *strongest >= tenth) {
-        return EnvelopeWithoutTone{static_cast<int>(strongest - amplitude.begin())};
+        return EnvelopeWithoutTone{static_cast<int>(strongest - amplitude.begin()) + 1};
     }
     return EnvelopeWithoutTone{};
 }
