@@ -11,6 +11,7 @@
 #include "display/Graficar.h"
 #include "display/SignalTable.h"
 #include "params/Measurements.h"
+#include "params/ParameterSummary.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -132,6 +133,10 @@ QByteArray pictureOf(Form1& form, const QByteArray& format) {
         QThread::msleep(1);
     }
     QCoreApplication::processEvents();
+    // The keyboard's focus frame belongs on the screen, not in a picture.
+    if (QWidget* focused = form.focusWidget()) {
+        focused->clearFocus();
+    }
     QByteArray picture;
     QBuffer buffer(&picture);
     buffer.open(QIODevice::WriteOnly);
@@ -152,11 +157,10 @@ QStringList measurementLinesOf(const CommandLine& commandLine) {
     writeTexts(commandLine, form);
     checkRedraw(form);
     BoxReader reader = readerOf(form);
-    const std::vector<std::string> lines =
-        measurementLines(measure(valuesOf([&reader](Parameter box) { return reader.read(box); })),
-                         numberFormatOf(QLocale::system()));
-    QStringList shown;
-    for (const std::string& line : lines) {
+    const ParameterValues values = valuesOf([&reader](Parameter box) { return reader.read(box); });
+    const NumberFormat format = numberFormatOf(QLocale::system());
+    QStringList shown{QString::fromStdString(valuesLine(values, format))};
+    for (const std::string& line : measurementLines(measure(values), format)) {
         shown << QString::fromStdString(line);
     }
     return shown;

@@ -12,8 +12,9 @@ namespace amsim {
 // amsim::Error. Needs a QApplication.
 void exportFiles(const CommandLine& commandLine);
 
-// The lines of the readout under the drawing, as the window shows them at
-// the command line's values after its first picture. Throws amsim::Error
+// The values as one line, then the lines of the readout under the drawing,
+// as the window shows them at the command line's values after its first
+// picture. Throws amsim::Error
 // where the window's redraw would stop. Needs a QApplication.
 QStringList measurementLinesOf(const CommandLine& commandLine);
 

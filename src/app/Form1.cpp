@@ -225,7 +225,7 @@ bool Form1::matchScreen() {
 // Moved to a screen of another ratio, the window draws again.
 bool Form1::event(QEvent* event) {
     if (event->type() == QEvent::ScreenChangeInternal && activated_ && matchScreen()) {
-        guarded([this] { Graficar(); });
+        guarded([this] { handlers_.Box_Enter(); });
     }
     return QWidget::event(event);
 }

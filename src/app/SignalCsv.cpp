@@ -1,5 +1,7 @@
 #include "app/SignalCsv.h"
 
+#include "display/Sweep.h"
+
 #include <array>
 #include <charconv>
 
@@ -7,8 +9,8 @@ namespace amsim {
 
 namespace {
 
-constexpr const char* kHeader = "x,generador,portadora,banda_superior,banda_inferior,salida,"
-                                "detector,audio_detectado";
+constexpr const char* kHeader = "x,t_ms,generador,portadora,banda_superior,banda_inferior,"
+                                "salida,detector,audio_detectado";
 constexpr const char* kEnvelopeColumn = ",envolvente";
 
 void append(std::string& text, double value) {
@@ -28,8 +30,15 @@ std::string signalCsv(const std::vector<SignalSample>& table) {
     text += envelope ? kEnvelopeColumn : "";
     text += '\n';
     for (const SignalSample& row : table) {
-        const std::array values{row.x,         row.generator,   row.carrier,  row.upperSide,
-                                row.lowerSide, row.transmitter, row.detector, row.detectedAudio};
+        const std::array values{row.x,
+                                row.x / kColumnsPerMillisecond,
+                                row.generator,
+                                row.carrier,
+                                row.upperSide,
+                                row.lowerSide,
+                                row.transmitter,
+                                row.detector,
+                                row.detectedAudio};
         for (std::size_t i = 0; i < values.size(); ++i) {
             if (i > 0) {
                 text += ',';

@@ -8,7 +8,7 @@
 namespace amsim {
 
 // The sampled signals as comma-separated text: a header row of column names,
-// then one row per sample; the column "envolvente" when the table holds the
+// then one row per sample, its pixel column x and its time t_ms first; the column "envolvente" when the table holds the
 // envelope detector's output. Numbers are written with a decimal point whatever
 // the locale, in the shortest form that reads back to the same double.
 std::string signalCsv(const std::vector<SignalSample>& table);

@@ -76,6 +76,13 @@ inline double sidebandAudioSquare(double Li, double Ls, double phi) {
     return Li * Li + Ls * Ls + 2.0 * Li * Ls * std::cos(2.0 * phi);
 }
 
+// Whether the two sidebands' audio comes out inverted, as the detected-audio
+// spectrum draws it: both pass and the reinserted carrier is more than 90
+// degrees off.
+inline bool sidebandAudioInverted(double Li, double Ls, double phi) {
+    return Li * Ls > 0.0 && std::cos(phi) < 0.0;
+}
+
 // The detector's two first-order smoothers, fed one product per sample of the
 // fine time base from rest; what leaves the second is the detected audio.
 struct DetectorSmoothing {

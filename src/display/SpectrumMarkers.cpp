@@ -1,11 +1,17 @@
 // The spectrum analyser: three displays, one line per component standing on
 // its baseline at 10 pixels per multiple of the tone frequency, 20 pixels per
-// unit of amplitude. Index 20 is the carrier, 19 and 21 the side frequencies.
-// With the envelope detector on, its 1 kHz and 2 kHz components stand in
-// light blue 2 pixels right of their places in the detected-audio display,
+// unit of the value marked. Index 20 is the carrier, 19 and 21 the side
+// frequencies. Within each display every line has the same volts per pixel:
+// 20 in the generator's (DC level V, tone m), 40 in the transmitter's (each
+// side frequency m/2 marked as m, the carrier V as 2V) and 80 in the
+// detected-audio display, whose tone of amplitude (m/4)|Li e^(i phi) +
+// Ls e^(-i phi)| is marked as four times that. With the envelope detector
+// on, its 1 kHz and 2 kHz components stand in light blue 2 pixels right of
+// their places in the detected-audio display, at its 80 pixels per volt,
 // measured from its trace over one tone period.
 #include "display/EnvelopeDetector.h"
 #include "display/Redraw.h"
+#include "display/Signals.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,7 +38,7 @@ double Redraw::detectedToneAmplitude() {
     // Rounding may leave the square a hair below zero where the audio cancels.
     const double square = finiteResult(sidebandAudioSquare(Li, Ls, phi));
     const double amplitude = m * std::sqrt(std::max(0.0, square));
-    return Li * Ls > 0.0 && std::cos(phi) < 0.0 ? -amplitude : amplitude;
+    return sidebandAudioInverted(Li, Ls, phi) ? -amplitude : amplitude;
 }
 
 // Each amplitude is computed right before its line is marked, so an overflow
@@ -57,10 +63,12 @@ void Redraw::markSpectra() {
 }
 
 void Redraw::markEnvelopeTones() {
+    constexpr double kAudioPixelsPerVolt = 80.0;
     for (const int harmonic : {1, 2}) {
         const auto x = static_cast<float>(732 + 10 * harmonic);
         const double amplitude = finiteResult(toneHarmonic(envelopeAudio_, harmonic));
-        check(canvas_.line({x, 650.0F}, {x, toCanvasCoordinate(650.0 - 20.0 * amplitude)},
+        check(canvas_.line({x, 650.0F},
+                           {x, toCanvasCoordinate(650.0 - kAudioPixelsPerVolt * amplitude)},
                            PaletteColour::LightBlue));
     }
 }

@@ -14,6 +14,8 @@ inline constexpr double kFineStep = 0.2;
 inline constexpr double kColumnStep = 1.0;
 inline constexpr double kEnvelopeStep = 4.0;
 inline constexpr std::size_t kFineSampleCount = 3195;
+// A tone period, 1 ms, is 400 columns: one column is 2.5 µs.
+inline constexpr double kColumnsPerMillisecond = 400.0;
 
 template <class Sample> void sweep(double step, Sample&& sample) {
     for (double x = 0.0; x <= kLastColumn; x += step) {

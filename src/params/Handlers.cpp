@@ -1,5 +1,6 @@
 #include "params/Handlers.h"
 
+#include "display/Error.h"
 #include "params/BoxReader.h"
 #include "params/Measurements.h"
 #include "params/PanelTexts.h"
@@ -26,15 +27,39 @@ void Handlers::Form_Load() {
 }
 
 void Handlers::Form_Activate() {
-    redraw();
+    changeAndRedraw([] {});
 }
 
-// The readout follows every redraw that reaches its end; one that stops
-// leaves it as it was, like the picture.
+void Handlers::Box_Enter() {
+    changeAndRedraw([] {});
+}
+
+// The readout follows every redraw that reaches its end. A handler that
+// stops on its way to the redraw leaves the picture blank, cut short or
+// older than the boxes: the readout then says there are no measurements, and
+// which box to correct when one is to blame.
 void Handlers::redraw() {
     controls_.redraw();
     const auto read = [this](Parameter box) { return readBox(box, controls_.text(box), format_); };
     controls_.setMeasurements(measurementLines(measure(valuesOf(read)), format_));
+}
+
+template <class Change> void Handlers::changeAndRedraw(Change&& change) {
+    try {
+        change();
+        redraw();
+    } catch (const Error& error) {
+        controls_.setMeasurements({noMeasurements(error.parameter())});
+        throw;
+    } catch (...) {
+        controls_.setMeasurements({noMeasurements(std::nullopt)});
+        throw;
+    }
+}
+
+std::string noMeasurements(std::optional<Parameter> culprit) {
+    return culprit ? "Sin medidas: corrija " + quotedLabel(*culprit)
+                   : std::string("Sin medidas: el dibujo no se pudo completar");
 }
 
 std::optional<Handlers::Click> Handlers::clickOf(std::string_view button) {
@@ -80,13 +105,15 @@ Handlers::Click Handlers::arrowKeyOf(Parameter box, bool up) {
 // One read-modify-write of the box, then the redraw. A text that does not
 // convert stops the handler before anything is written.
 void Handlers::step(const StepRule& rule) {
-    controls_.setText(rule.box, steppedText(rule, controls_.text(rule.box), format_));
-    redraw();
+    changeAndRedraw([this, &rule] {
+        controls_.setText(rule.box, steppedText(rule, controls_.text(rule.box), format_));
+    });
 }
 
 void Handlers::toggle(Parameter sideband) {
-    controls_.setText(sideband, toggledText(sideband, controls_.text(sideband), format_));
-    redraw();
+    changeAndRedraw([this, sideband] {
+        controls_.setText(sideband, toggledText(sideband, controls_.text(sideband), format_));
+    });
 }
 
 // A shown panel covers the traces and is not drawn over; hiding it redraws
@@ -95,7 +122,7 @@ void Handlers::toggle(Parameter sideband) {
 void Handlers::showOrHidePanel(Panel panel) {
     if (controls_.isPanelShown(panel)) {
         controls_.hidePanel(panel);
-        redraw();
+        changeAndRedraw([] {});
     } else {
         controls_.showPanel(panel);
         controls_.placePanel(panel, kShownPanel);

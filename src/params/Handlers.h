@@ -6,6 +6,7 @@
 #include "params/StepRules.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace amsim {
@@ -18,6 +19,10 @@ inline constexpr PanelGeometry kShownPanel{20, 24, 600, 665};
 // activation and the click of each of the eleven buttons. They change the
 // controls only through Controls and throw amsim::Error, which each front
 // end catches at its own event boundary.
+// The readout's one line while the picture is blank or stale: "Sin medidas:
+// corrija «V(cc)»" when a box is to blame.
+std::string noMeasurements(std::optional<Parameter> culprit);
+
 class Handlers {
 public:
     Handlers(Controls& controls, NumberFormat format);
@@ -40,7 +45,8 @@ public:
     void Acerca_Click() { showOrHidePanel(Panel::About); }
 
     // Enter in a parameter box: the picture at once from the texts as typed.
-    void Box_Enter() { redraw(); }
+    // Also what a front end runs to draw again for a reason of its own.
+    void Box_Enter();
 
     // The click handler of the button with this name, for a front end that
     // routes clicks by the control's name; nothing for any other name.
@@ -55,6 +61,9 @@ public:
 
 private:
     void redraw();
+    // Runs the change, then the redraw; when either throws, the readout
+    // says it has no measurements before the error goes on.
+    template <class Change> void changeAndRedraw(Change&& change);
     void step(const StepRule& rule);
     void toggle(Parameter sideband);
     void showOrHidePanel(Panel panel);

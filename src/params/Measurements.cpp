@@ -5,8 +5,11 @@
 #include "display/Sweep.h"
 #include "display/WindowValues.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <complex>
+#include <numeric>
 
 namespace amsim {
 
@@ -28,28 +31,59 @@ double smoothersGain() {
 
 double detectedAudio(const ParameterValues& v, double phase) {
     const double square = sidebandAudioSquare(v.BliSiNo, v.BlsSiNo, phase);
-    return std::abs(v.mdl) / 4.0 * std::sqrt(std::max(0.0, square)) * smoothersGain();
+    const double audio = std::abs(v.mdl) / 4.0 * std::sqrt(std::max(0.0, square)) * smoothersGain();
+    return sidebandAudioInverted(v.BliSiNo, v.BlsSiNo, phase) && audio > 0.0 ? -audio : audio;
 }
 
-// The envelope detector's distortion, from its output over one tone period.
-double envelopeDistortion(const ParameterValues& v) {
+// The product detector's audio at the phase that gives the most of it, where
+// the two sidebands' audio adds up: (|m| / 4) (|Li| + |Ls|) through the
+// smoothers.
+double bestAudio(const ParameterValues& v) {
+    return std::abs(v.mdl) / 4.0 * (std::abs(v.BliSiNo) + std::abs(v.BlsSiNo)) * smoothersGain();
+}
+
+// At whole multiples of 180 degrees, sin phi is a rounding error away from
+// 0: there is no level there.
+double steadyLevel(const ParameterValues& v, double phase) {
+    constexpr double kNoSine = 1e-9;
+    const double sine = std::sin(phase);
+    return std::abs(sine) < kNoSine ? 0.0 : v.Vcc / 2.0 * sine;
+}
+
+// The envelope detector's output over one tone period, as its trace shows it.
+std::vector<double> envelopeOutput(const ParameterValues& v) {
     const WindowValues window;
     const Sidebands sides{v.BliSiNo, v.mdl * 0.5, v.BlsSiNo, v.mdl * 0.5};
-    // One tone period is all the detector's harmonics are measured over; x
-    // grows by addition, as in the sweep, so the samples are the trace's.
+    // x grows by addition, as in the sweep, so the samples are the trace's.
     std::vector<double> transmitted;
     transmitted.reserve(kToneSamples);
     double x = 0.0;
     for (std::size_t n = 0; n < kToneSamples; ++n, x += kFineStep) {
         transmitted.push_back(transmitterOutput(sides, v.Vcc, window.Pi, x));
     }
-    const std::vector<double> detected = detectEnvelope(transmitted);
-    const double fundamental = toneHarmonic(detected, 1);
-    double harmonics = 0.0;
-    for (int h = 2; h <= 10; ++h) {
-        harmonics += squared(toneHarmonic(detected, h));
+    return detectEnvelope(transmitted);
+}
+
+// Its distortion, or what it gives instead of the tone.
+std::variant<double, EnvelopeWithoutTone> envelopeOutcome(const ParameterValues& v) {
+    constexpr std::size_t kHarmonics = 10;
+    const std::vector<double> detected = envelopeOutput(v);
+    std::array<double, kHarmonics> amplitude{}; // of 1 to 10 kHz
+    for (std::size_t n = 0; n < kHarmonics; ++n) {
+        amplitude.at(n) = toneHarmonic(detected, static_cast<int>(n + 1));
     }
-    return std::sqrt(harmonics) / fundamental;
+    const double tenth = bestAudio(v) / 10.0;
+    if (tenth > 0.0 && amplitude.front() >= tenth) {
+        const double harmonics =
+            std::accumulate(amplitude.begin() + 1, amplitude.end(), 0.0,
+                            [](double sum, double a) { return sum + squared(a); });
+        return std::sqrt(harmonics) / amplitude.front();
+    }
+    const auto* const strongest = std::max_element(amplitude.begin() + 1, amplitude.end());
+    if (tenth > 0.0 && *strongest >= tenth) {
+        return EnvelopeWithoutTone{static_cast<int>(strongest - amplitude.begin()) + 1};
+    }
+    return EnvelopeWithoutTone{};
 }
 
 // Rounded to the given number of significant digits.
@@ -75,6 +109,18 @@ std::string power(double watts, double total, const NumberFormat& format) {
            (total > 0.0 ? percent(watts / total, format) : kNone) + ")";
 }
 
+// The envelope detector's line: its distortion, or what it gives instead.
+struct EnvelopeWords {
+    const NumberFormat& format;
+
+    std::string operator()(double distortion) const { return percent(distortion, format); }
+    std::string operator()(const EnvelopeWithoutTone& without) const {
+        return without.dominantKilohertz ? "no recupera el tono: domina " +
+                                               std::to_string(*without.dominantKilohertz) + " kHz"
+                                         : "sin tono";
+    }
+};
+
 } // namespace
 
 Measurements measure(const ParameterValues& values) {
@@ -97,10 +143,11 @@ Measurements measure(const ParameterValues& values) {
     m.detectedAudio = detectedAudio(values, phase);
     const double reference = detectedAudio(values, 0.0);
     if (reference > 0.0) {
-        m.audioLossDecibels = 20.0 * std::log10(m.detectedAudio / reference);
+        m.audioLossDecibels = 20.0 * std::log10(std::abs(m.detectedAudio) / reference);
     }
+    m.detectedLevel = steadyLevel(values, phase);
     if (values.envelope != 0.0) {
-        m.envelopeDistortion = envelopeDistortion(values);
+        m.envelope = envelopeOutcome(values);
     }
     return m;
 }
@@ -119,14 +166,18 @@ std::vector<std::string> measurementLines(const Measurements& m, const NumberFor
             (total > 0.0 ? percent((m.upperPower + m.lowerPower) / total, format) : kNone),
         "Potencia de pico (PEP): " + shown(m.peakEnvelopePower, 4, format) + " W",
         "Ancho de banda: " + std::to_string(m.bandwidthKilohertz) + " kHz",
-        "Audio detectado: " + shown(m.detectedAudio, 3, format) + " V, " +
+        "Audio detectado: " + shown(m.detectedAudio, 3, format) + " V de pico" +
+            (m.detectedAudio < 0.0 ? " (invertido), " : ", ") +
             (m.audioLossDecibels
                  ? shown(std::round(*m.audioLossDecibels * 10.0) / 10.0, 4, format) + " dB"
                  : kNone),
     };
-    if (m.envelopeDistortion) {
+    if (m.detectedLevel != 0.0) {
+        lines.push_back("Continua detectada: " + shown(m.detectedLevel, 3, format) + " V");
+    }
+    if (m.envelope) {
         lines.push_back("Distorsión del detector de envolvente: " +
-                        percent(*m.envelopeDistortion, format));
+                        std::visit(EnvelopeWords{format}, *m.envelope));
     }
     return lines;
 }

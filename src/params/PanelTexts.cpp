@@ -62,7 +62,12 @@ const std::vector<std::string_view>& helpParagraphs() {
             "que el error de fase varía sin cesar y el audio aparece y desaparece con "
             "un sonido de gorgoteo. Con V(cc) y sin modulante, el detector funciona "
             "como detector de fase: entrega una tensión continua que depende de la "
-            "fase de la portadora reinsertada."),
+            "fase de la portadora reinsertada. La medida «Continua detectada» muestra esa "
+            "tensión, (V(cc)/2)·sen φ, 0,433 V a 60 grados con V(cc) 1: el detector de producto "
+            "recibe las frecuencias laterales en fase seno, no en la fase coseno con que las "
+            "suma el transmisor, así que la portadora reinsertada que da todo el audio (φ = 0) "
+            "no da continua, y en el archivo de muestras el producto del detector no es la "
+            "salida del transmisor multiplicada por la portadora."),
         std::string_view(
             "Active el detector de envolvente y compare los dos detectores. En AM, hasta el "
             "100 % de modulación, el detector de envolvente entrega el mismo tono que el de "

@@ -134,4 +134,16 @@ std::string summarizeBoxes(const std::function<std::string(Parameter)>& textOf,
     return summarizeParameters(values, format);
 }
 
+std::string valuesLine(const ParameterValues& values, const NumberFormat& format) {
+    const std::pair<const char*, double> named[] = {
+        {"Modulante ", values.mdl}, {"V(cc) ", values.Vcc}, {"BLI ", values.BliSiNo},
+        {"BLS ", values.BlsSiNo},   {"fase ", values.fase}, {"det. envolvente ", values.envelope},
+    };
+    std::vector<std::string> parts;
+    for (const auto& [name, value] : named) {
+        parts.push_back(name + numberToText(value, format));
+    }
+    return "Valores: " + joined(parts, "; ");
+}
+
 } // namespace amsim

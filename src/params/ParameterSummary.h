@@ -37,6 +37,11 @@ std::string modeOf(const ParameterValues& values);
 // "AM, modulación del 100 %, error de fase 0 grados".
 std::string summarizeParameters(const ParameterValues& values, const NumberFormat& format);
 
+// The values themselves on one line, so that printed measurements say what
+// they were computed for, with the locale's decimal separator:
+// "Valores: Modulante 1; V(cc) 1; BLI 1; BLS 1; fase 0; det. envolvente 0".
+std::string valuesLine(const ParameterValues& values, const NumberFormat& format);
+
 // The same sentence from the boxes' current texts, or "Parámetros no
 // válidos: …" naming the boxes that do not hold a number. Never throws
 // amsim::Error, so it can describe a redraw that stopped.

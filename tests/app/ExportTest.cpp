@@ -146,7 +146,7 @@ TEST_F(ExportTest, SamplesAreTheDisplaysValuesWithADecimalPoint) {
     ASSERT_EQ(lines.takeLast(), QByteArray()); // the last row ends its line too
     ASSERT_EQ(
         lines.takeFirst(),
-        "x,generador,portadora,banda_superior,banda_inferior,salida,detector,audio_detectado");
+        "x,t_ms,generador,portadora,banda_superior,banda_inferior,salida,detector,audio_detectado");
     ASSERT_EQ(lines.size(), 3195);
     // At x = 0 every sine is 0; the detector's product there is a negative zero.
     EXPECT_FALSE(lines.first().split(',').contains("-0")) << lines.first().toStdString();
@@ -161,16 +161,17 @@ TEST_F(ExportTest, SamplesAreTheDisplaysValuesWithADecimalPoint) {
     for (qsizetype k = 0; k < lines.size(); ++k) {
         const SignalSample& s = table[static_cast<std::size_t>(k)];
         ASSERT_EQ(fieldsOf(lines[k]),
-                  (std::vector<double>{s.x, s.generator, s.carrier, s.upperSide, s.lowerSide,
-                                       s.transmitter, s.detector, s.detectedAudio}))
+                  (std::vector<double>{s.x, s.x / 400.0, s.generator, s.carrier, s.upperSide,
+                                       s.lowerSide, s.transmitter, s.detector, s.detectedAudio}))
             << "row " << k;
     }
     // Spot checks against the formulas: the carrier is 0.8 sin(0.1 pi x), the
     // upper side frequency is switched off.
     const std::vector<double> row100 = fieldsOf(lines[100]);
     EXPECT_NEAR(row100[0], 20.0, 1e-9);
-    EXPECT_NEAR(row100[2], 0.8 * std::sin(0.1 * M_PI * row100[0]), 1e-12);
-    EXPECT_EQ(row100[3], 0.0);
+    EXPECT_NEAR(row100[1], 0.05, 1e-12); // 400 px to the millisecond
+    EXPECT_NEAR(row100[3], 0.8 * std::sin(0.1 * M_PI * row100[0]), 1e-12);
+    EXPECT_EQ(row100[4], 0.0);
 }
 
 // Switched on, the envelope detector's output is a column of its own; a bad
@@ -181,7 +182,7 @@ TEST_F(ExportTest, TheEnvelopeDetectorAddsItsColumn) {
     ASSERT_TRUE(on.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = on.readAll().split('\n');
     EXPECT_TRUE(lines.first().endsWith(",audio_detectado,envolvente"));
-    EXPECT_EQ(fieldsOf(lines.at(2000)).size(), 9U);
+    EXPECT_EQ(fieldsOf(lines.at(2000)).size(), 10U);
 
     const Finished bad = amsim({"--export-csv", path("bad.csv"), "--env", "x"});
     EXPECT_EQ(bad.exitCode, 2);
@@ -189,15 +190,18 @@ TEST_F(ExportTest, TheEnvelopeDetectorAddsItsColumn) {
     EXPECT_FALSE(QFile::exists(path("bad.csv")));
 }
 
-// The readout's lines on standard output, as the window shows them; a bad
-// value prints the window's message and nothing on standard output.
+// The values, then the readout's lines on standard output, as the window
+// shows them; a bad value prints the window's message and nothing on
+// standard output.
 TEST_F(ExportTest, MeasurementsArePrintedOnePerLine) {
-    const Finished dsb = amsim({"--medidas", "--vcc", "0"});
+    const Finished dsb = amsim({"--medidas", "--vcc", "0", "--mdl", "0,5"}, "es_ES.UTF-8");
     EXPECT_EQ(dsb.exitCode, 0) << dsb.err.toStdString();
     const QStringList lines = dsb.out.split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 10);
-    EXPECT_EQ(lines.first(), "Modo: DSB");
-    EXPECT_EQ(lines.at(6), "Eficiencia: 100 %");
+    ASSERT_EQ(lines.size(), 11);
+    EXPECT_EQ(lines.first(),
+              "Valores: Modulante 0,5; V(cc) 0; BLI 1; BLS 1; fase 0; det. envolvente 0");
+    EXPECT_EQ(lines.at(1), "Modo: DSB");
+    EXPECT_EQ(lines.at(7), "Eficiencia: 100 %");
 
     const Finished bad = amsim({"--medidas", "--fase", "x"});
     EXPECT_EQ(bad.exitCode, 2);

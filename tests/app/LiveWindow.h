@@ -11,8 +11,10 @@
 
 namespace amsim {
 
-// The live window, shown and active as on a desktop, at the given texts.
-inline QImage liveWindow(const QLocale& locale, const std::map<Parameter, QString>& texts) {
+// The live window, shown and active as on a desktop, at the given texts; as
+// an export shows it, without the keyboard's focus frame, unless asked.
+inline QImage liveWindow(const QLocale& locale, const std::map<Parameter, QString>& texts,
+                         bool focusFrame = false) {
     installFontSubstitutes();
     Form1 form(locale);
     for (const auto& [parameter, text] : texts) {
@@ -21,6 +23,9 @@ inline QImage liveWindow(const QLocale& locale, const std::map<Parameter, QStrin
     form.show();
     form.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    if (!focusFrame && form.focusWidget() != nullptr) {
+        form.focusWidget()->clearFocus();
+    }
     return form.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 using SafeOutput = ExportTest;
 
-const QString kHeader = QStringLiteral("x,generador,portadora,");
+const QString kHeader = QStringLiteral("x,t_ms,generador,portadora,");
 
 // The kind of node at the path, as stat sees it.
 mode_t kindOf(const QString& path) {

@@ -3,7 +3,9 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QSet>
+#include <QSvgRenderer>
 #include <QXmlStreamReader>
 
 namespace amsim {
@@ -159,6 +161,56 @@ TEST(ScaledWindow, GrabEqualsTheScaledExport) {
     ASSERT_EQ(grabbed.size(), exported.size());
     EXPECT_EQ(differingPixels(grabbed, exported), 0);
 }
+
+// The window opens with the keyboard's focus frame, in the highlight's blue,
+// on ModulanteSubir (17 px square at 888, 16); no export shows it.
+struct FocusRow {
+    const char* name;
+    const char* file;
+    bool framed;
+};
+
+class FocusFrame : public ExportTest, public testing::WithParamInterface<FocusRow> {
+protected:
+    QImage picture() {
+        const QString file = QString::fromLatin1(GetParam().file);
+        if (file.isEmpty()) {
+            return liveWindow(QLocale::c(), {}, true);
+        }
+        EXPECT_EQ(amsim({"--export", file}).exitCode, 0);
+        if (file.endsWith(".svg")) {
+            QImage drawn(952, 760, QImage::Format_RGB32);
+            drawn.fill(Qt::white);
+            QPainter painter(&drawn);
+            QSvgRenderer(path("a.svg")).render(&painter);
+            return drawn;
+        }
+        if (file.endsWith(".pdf")) {
+            EXPECT_EQ(shell("pdftoppm -r 72 -png a.pdf back").exitCode, 0);
+            return QImage(path("back-1.png"));
+        }
+        return QImage(path("a.png"));
+    }
+};
+
+TEST_P(FocusFrame, IsOnTheScreenOnly) {
+    const QImage shown = picture();
+    ASSERT_EQ(shown.size(), QSize(952, 760));
+    int bluish = 0;
+    for (int y = 12; y < 38; ++y) {
+        for (int x = 884; x < 910; ++x) {
+            const QColor colour = shown.pixelColor(x, y);
+            bluish += colour.blue() > colour.red() + 40 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(bluish > 0, GetParam().framed) << bluish << " bluish pixels";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FocusFrame,
+    testing::Values(FocusRow{"LiveWindow", "", true}, FocusRow{"Png", "a.png", false},
+                    FocusRow{"Svg", "a.svg", false}, FocusRow{"Pdf", "a.pdf", false}),
+    [](const testing::TestParamInfo<FocusRow>& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace amsim

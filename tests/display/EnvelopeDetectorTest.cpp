@@ -96,7 +96,8 @@ TEST(EnvelopeDetector, TheSwitchAddsTheBlueTraceAndLinesAndNothingElse) {
     }));
     EXPECT_EQ(added[3195].from, (CanvasPoint{742, 650}));
     EXPECT_EQ(added[3196].from, (CanvasPoint{752, 650}));
-    EXPECT_NEAR(650.0F - added[3195].to.y, 20.0F * 0.5F, 1.0F); // the 1 kHz line
+    // The 1 kHz line at the detected-audio display's 80 pixels per volt.
+    EXPECT_NEAR(650.0F - added[3195].to.y, 80.0F * 0.5F, 1.0F);
 }
 
 } // namespace

@@ -82,5 +82,44 @@ TEST(Spectrum, HeightsFollowTheParameters) {
     }
 }
 
+// With the envelope detector on, the detected-audio display holds the black
+// tone and the blue 1 kHz and 2 kHz lines, at one scale: equal amplitudes,
+// equal heights.
+struct AudioHeights {
+    const char* name;
+    double mdl, vcc, upper;
+    float black, blue1k, blue2k; // heights, within 1.5 pixels
+};
+
+class DetectedAudioDisplay : public testing::TestWithParam<AudioHeights> {};
+
+TEST_P(DetectedAudioDisplay, HasOneScaleForEveryLine) {
+    const AudioHeights& row = GetParam();
+    FakeParameters parameters;
+    parameters.set(Parameter::Modulante, row.mdl)
+        .set(Parameter::Vcc, row.vcc)
+        .set(Parameter::BlsSiNo, row.upper)
+        .set(Parameter::Envelope, 1);
+    const std::vector<Operation> spectrum = recordRedraw(parameters).spectrum;
+    ASSERT_EQ(spectrum.size(), 14U);
+    const auto height = [&spectrum](std::size_t i) { return 650.0F - spectrum[i].to.y; };
+    EXPECT_NEAR(height(11), row.black, 1.5F);
+    EXPECT_NEAR(height(12), row.blue1k, 1.5F);
+    EXPECT_NEAR(height(13), row.blue2k, 1.5F);
+}
+
+// At 100 % AM the two detectors give the same tone, 0.5 V; at 50 % half of
+// it. In DSB the envelope is the tone rectified, |sin|: no 1 kHz, and a
+// 2 kHz line well above it, if under the 4 / (3 pi) of an ideal rectifier,
+// as the capacitor droops between the carrier's peaks.
+INSTANTIATE_TEST_SUITE_P(Rows, DetectedAudioDisplay,
+                         testing::Values(AudioHeights{"AmAt100Percent", 1, 1, 1, 40, 40, 0},
+                                         AudioHeights{"AmAt50Percent", 0.5, 1, 1, 20, 20, 0},
+                                         AudioHeights{"Dsb", 1, 0, 1, 40, 0, 15},
+                                         AudioHeights{"SsbWithoutCarrier", 1, 0, 0, 20, 0, 0}),
+                         [](const testing::TestParamInfo<AudioHeights>& row) {
+                             return std::string(row.param.name);
+                         });
+
 } // namespace
 } // namespace amsim::test

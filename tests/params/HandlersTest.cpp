@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,7 +43,13 @@ public:
         panelTexts.at(index(panel)) = text;
         log.emplace_back("panel text");
     }
-    void redraw() override { log.emplace_back("redraw"); }
+    void redraw() override {
+        log.emplace_back("redraw");
+        if (redrawFails) {
+            throw *redrawFails;
+        }
+    }
+    std::optional<Error> redrawFails;
     void setMeasurements(const std::vector<std::string>& lines) override {
         measurements = lines;
         log.emplace_back("measurements");
@@ -108,9 +115,50 @@ TEST(Handlers, ABadTextStopsTheClickBeforeAnythingIsWritten) {
     controls.boxes[1] = "abc";
     Handlers handlers(controls, NumberFormat{});
     EXPECT_THROW(handlers.VccBajar_Click(), Error);
-    EXPECT_TRUE(controls.log.empty());
+    EXPECT_EQ(controls.log, std::vector<std::string>{"measurements"});
     EXPECT_EQ(controls.boxes[1], "abc");
 }
+
+// While the picture is blank, cut short or older than the boxes, the readout
+// says there are no measurements; the next redraw that ends brings them back.
+struct StaleRow {
+    const char* name;
+    std::optional<Error> redrawFails;
+    Handlers::Click click;
+    std::string readout;
+};
+
+class StaleReadout : public testing::TestWithParam<StaleRow> {};
+
+TEST_P(StaleReadout, SaysThereAreNoMeasurements) {
+    LoggedControls controls;
+    controls.boxes[0] = "abc";
+    controls.shown[0] = true;
+    controls.redrawFails = GetParam().redrawFails;
+    Handlers handlers(controls, NumberFormat{});
+    EXPECT_THROW((handlers.*GetParam().click)(), Error);
+    EXPECT_EQ(controls.measurements, std::vector<std::string>{GetParam().readout});
+    controls.boxes[0] = "1";
+    controls.redrawFails.reset();
+    handlers.Box_Enter();
+    EXPECT_EQ(controls.measurements.front(), "Modo: AM");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, StaleReadout,
+    testing::Values(
+        StaleRow{"StepOfABadText",
+                 {},
+                 &Handlers::ModulanteSubir_Click,
+                 "Sin medidas: corrija «Modulante»"},
+        StaleRow{"EnterWithABadText", {}, &Handlers::Box_Enter, "Sin medidas: corrija «Modulante»"},
+        StaleRow{"OverflowNamingABox", Error::overflowWhileDrawing(Parameter::Fase),
+                 &Handlers::FaseSubir_Click, "Sin medidas: corrija «fase port reinsertada»"},
+        StaleRow{"DrawingRefused", Error::drawingFailed(), &Handlers::Ayuda_Click,
+                 "Sin medidas: el dibujo no se pudo completar"},
+        StaleRow{"FirstPicture", Error::drawingFailed(), &Handlers::Form_Activate,
+                 "Sin medidas: el dibujo no se pudo completar"}),
+    [](const testing::TestParamInfo<StaleRow>& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace amsim

@@ -99,7 +99,7 @@ std::string WebBench::link(const std::string& address) {
 }
 
 WebBench::Outcome WebBench::redrawNow() {
-    return guarded([this] { redraw(); });
+    return guarded([this] { handlers_.Box_Enter(); });
 }
 
 // The one place where errors stop: the page shows the message and gives the
