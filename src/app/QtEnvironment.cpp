@@ -123,15 +123,16 @@ void isolateFromTheEnvironment(double scale) {
     qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'g', 17));
 }
 
-QString dropAbsurdScale() {
+QString dropAbsurdScale(std::optional<double> zoom) {
     double total = 1.0;
     QStringList given;
     bool numbers = true;
     for (const char* variable : kScaleVariables) {
-        if (qEnvironmentVariableIsSet(variable)) {
+        const bool replaced = zoom && qstrcmp(variable, "QT_SCALE_FACTOR") == 0;
+        if (qEnvironmentVariableIsSet(variable) && !replaced) {
             given << QLatin1String(variable) + QLatin1Char('=') + qEnvironmentVariable(variable);
         }
-        const std::optional<double> factor = factorOf(variable);
+        const std::optional<double> factor = replaced ? zoom : factorOf(variable);
         numbers = numbers && factor.has_value();
         total *= factor.value_or(1.0);
     }

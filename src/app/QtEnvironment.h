@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace amsim {
 
@@ -18,8 +19,9 @@ void isolateFromTheEnvironment(double scale);
 
 // For the window: Qt's scale variables (QT_SCALE_FACTOR,
 // QT_SCREEN_SCALE_FACTORS, QT_FONT_DPI) are dropped when one is no number or
-// when together they would scale the window outside 0.5 to 4. Returns the
-// message that says so, or an empty text when they stand.
-QString dropAbsurdScale();
+// when together, with the zoom asked for in place of QT_SCALE_FACTOR, they
+// would scale the window outside 0.5 to 4. Returns the message that says
+// so, or an empty text when they stand.
+QString dropAbsurdScale(std::optional<double> zoom);
 
 } // namespace amsim

@@ -115,7 +115,12 @@ QtStart prepareQt(int argc, char* argv[]) {
             factorBeforeQt(amsim::withoutQtOptions(arguments), "--scale", 1.0, 4.0).value_or(1.0));
         return {false, std::nullopt, true};
     }
-    if (const QString dropped = amsim::dropAbsurdScale(); !dropped.isEmpty()) {
+    // The zoom replaces QT_SCALE_FACTOR, and with the other variables may
+    // not scale the window past what they may alone.
+    const std::optional<double> zoom =
+        given("--zoom") ? factorBeforeQt(arguments, "--zoom", 0.5, 3.0) : std::nullopt;
+    const std::optional<double> scaledBy = zoom && *zoom >= 1.0 ? zoom : std::nullopt;
+    if (const QString dropped = amsim::dropAbsurdScale(scaledBy); !dropped.isEmpty()) {
         print(stderr, dropped + QLatin1Char('\n'));
     }
     if (!hasDisplay() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
@@ -126,9 +131,8 @@ QtStart prepareQt(int argc, char* argv[]) {
         return {};
     }
     if (given("--zoom")) {
-        const std::optional<double> zoom = factorBeforeQt(arguments, "--zoom", 0.5, 3.0);
-        if (zoom && *zoom >= 1.0) {
-            setScaleFactor(*zoom);
+        if (scaledBy) {
+            setScaleFactor(*scaledBy);
         }
         return {};
     }

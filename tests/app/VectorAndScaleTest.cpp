@@ -78,11 +78,17 @@ INSTANTIATE_TEST_SUITE_P(Switches, ExportWithQtSwitches, testing::ValuesIn(kQtSw
 // The window starts at a sane scale whatever Qt's variables say, telling
 // what it ignores; still running after a second, it is ended.
 TEST_F(VectorAndScale, TheWindowIgnoresAbsurdScaleVariables) {
-    for (const char* setting : {"QT_SCALE_FACTOR=1e9", "QT_SCALE_FACTOR=nan", "QT_FONT_DPI=100000",
-                                "QT_SCREEN_SCALE_FACTORS=2;9"}) {
+    const std::pair<const char*, QStringList> rows[] = {
+        {"QT_SCALE_FACTOR=1e9", {}},
+        {"QT_SCALE_FACTOR=nan", {}},
+        {"QT_FONT_DPI=100000", {}},
+        {"QT_SCREEN_SCALE_FACTORS=2;9", {}},
+        {"QT_SCREEN_SCALE_FACTORS=4", {"--zoom", "3"}},
+    };
+    for (const auto& [setting, options] : rows) {
         SCOPED_TRACE(setting);
-        const Finished run = this->run("timeout", {"1", AMSIM_EXECUTABLE}, "C.UTF-8",
-                                       {setting, "QT_QPA_PLATFORM=offscreen"});
+        const Finished run = this->run("timeout", QStringList{"1", AMSIM_EXECUTABLE} + options,
+                                       "C.UTF-8", {setting, "QT_QPA_PLATFORM=offscreen"});
         EXPECT_EQ(run.exitCode, 124);
         EXPECT_TRUE(run.err.startsWith("Se ignora " + QString::fromLatin1(setting) +
                                        ": la ventana se muestra a una escala de 0.5 a 4."))
