@@ -249,9 +249,14 @@
     let layoutScale = 1;
     let onScale = () => {};
 
+    // The window's design size, not the form's size now: in the phone's
+    // layout the form is as tall as its column of stages.
+    const design = (name) => parseFloat(getComputedStyle(document.documentElement).getPropertyValue(name));
+    const FORM = { width: design('--form-width'), height: design('--form-height') };
+
     function fit() {
         const { clientWidth: width, clientHeight: height } = document.documentElement;
-        const whole = Math.min(width / form.offsetWidth, height / form.offsetHeight);
+        const whole = Math.min(width / FORM.width, height / FORM.height);
         const phone = whole < SMALLEST_WINDOW;
         document.documentElement.dataset.layout = phone ? 'phone' : 'window';
         // A phone held upright shows the drawing across its width; turned,

@@ -404,6 +404,9 @@ describe('every screen', () => {
         await page.tap('#Ayuda');
         await page.tap('#FaseSubir');
         assert.equal(await value(page, 'fase'), '30');
+        // Made as large as a laptop's, the page takes the window's layout again.
+        await page.setViewport({ width: 1366, height: 657 });
+        await page.waitForFunction(() => document.documentElement.dataset.layout === 'window', { timeout: 2000 });
         await page.close();
     });
 
