@@ -185,8 +185,8 @@ void Form1::buildMenu() {
 // What the engine composes for the item, from the boxes as they are now.
 void Form1::copyToClipboard(std::string_view item) {
     const MenuContext context{kPageFile, reader_, handlers_.format()};
-    if (const std::optional<std::string> text = menuClipboardText(item, context)) {
-        QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
+    if (const std::optional<std::string> copied = menuClipboardText(item, context)) {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(*copied));
     }
 }
 
