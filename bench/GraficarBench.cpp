@@ -1,8 +1,8 @@
 #include "app/DesignFonts.h"
-#include "canvas/QtRasterCanvas.h"
 #include "display/Graficar.h"
-#include "display/Sweep.h"
 #include "params/BoxReader.h"
+#include "qtcanvas/QtRasterCanvas.h"
+#include "signals/Sweep.h"
 
 #include <QPainter>
 #include <benchmark/benchmark.h>

@@ -1,6 +1,7 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer as an INTERFACE target, so
 # only the project's own targets are instrumented.
 add_library(amsim_sanitizers INTERFACE)
+add_library(amsim::sanitizers ALIAS amsim_sanitizers)
 if(AMSIM_SANITIZE)
     set(_amsim_san_flags -fsanitize=address,undefined -fno-sanitize-recover=all
                          -fno-omit-frame-pointer)

@@ -18,7 +18,7 @@
 // The first picture is drawn before the clicks, as when the window appears.
 // A broken rule prints what broke and aborts. Only amsim::Error is caught:
 // any other exception escapes and is a crash.
-#include "display/Error.h"
+#include "core/Error.h"
 #include "display/Graficar.h"
 #include "params/BoxReader.h"
 #include "params/Controls.h"
@@ -76,7 +76,7 @@ void requireFiniteCoordinates(const test::RecordingCanvas& canvas) {
 
 // The window without widgets: the five box texts and the two panels, changed
 // only by the shared handlers.
-class Bench : public Controls {
+class Bench final : public Controls {
 public:
     explicit Bench(const NumberFormat& format)
         : handlers_(*this, format)
@@ -195,8 +195,7 @@ void Bench::requireErrorFits(const Error& error) const {
         return;
     case Error::Kind::DrawingFailed:
         fail("the drawing failed on a canvas that never refuses", message);
-    case Error::Kind::CommandLine:
-    case Error::Kind::WriteFailed:
+    case Error::Kind::Outside:
         fail("a button raised an error that only the command line can", message);
     }
 }

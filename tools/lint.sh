@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Static analysis of the program, its tests and benchmarks, and of the
+# Static analysis of the program, its tests, benchmarks and fuzzers, and of the
 # browser page's bridge: clang-tidy with the checks of .clang-tidy, and
 # cppcheck. Either finding anything fails. Uses the ci and web builds'
 # compile commands (bash tools/test.sh makes them).
@@ -20,6 +20,10 @@ git ls-files -z 'web/bridge/*.cpp' |
         --extra-arg=--sysroot=/usr/share/emscripten/cache/sysroot --extra-arg=-D__EMSCRIPTEN__ \
         2>/dev/null
 
+# The fuzzers build with clang alone: clang-tidy reads them with the fuzz
+# build's compile commands (tools/fuzz.sh makes them).
+git ls-files -z 'fuzz/*.cpp' | xargs -0 clang-tidy -p build/fuzz --quiet 2>/dev/null
+
 # Benchmark callbacks take a non-const state by the library's contract;
 # cppcheck takes the members of test tables filled by aggregate
 # initialisation for unused.
@@ -27,5 +31,5 @@ cppcheck --std=c++20 --library=qt --library=googletest --enable=warning,performa
     --inline-suppr --error-exitcode=1 --quiet \
     --suppress=missingIncludeSystem --suppress=constParameterCallback \
     --suppress='unusedStructMember:tests/*' \
-    -I src -I tests -I . src tests bench web/bridge
+    -I src -I tests -I . src tests bench fuzz web/bridge
 echo "Static analysis: clean."

@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 bash tools/setup.sh
 cmake --preset release >/dev/null
 cmake --build --preset release --target amsim
-exec ./build/release/src/app/amsim "$@"
+exec ./build/release/src/cli/amsim "$@"

@@ -3,9 +3,9 @@
 # the whole test suite without a display (the Debian package's check
 # included); then runs it again built with AddressSanitizer and
 # UndefinedBehaviorSanitizer, runs each of the three fuzzers for a minute and
-# runs the static analysis. The engine (canvas interface and display) is also
-# built and tested on its own, in a build that never looks for Qt, so that it
-# stays free of Qt. The browser page is built to WebAssembly, linted, and
+# runs the static analysis. The engine (core, signals, canvas, display and
+# params) is also built and tested on its own, in a build that never looks
+# for Qt, so that it stays free of Qt. The browser page is built to WebAssembly, linted, and
 # driven in headless Chromium, its pictures compared with the window's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,7 +19,7 @@ QT_QPA_PLATFORM=offscreen ctest --preset ci
 cmake --preset web >/dev/null
 cmake --build --preset web
 npm --prefix web run --silent lint
-AMSIM_EXECUTABLE="$PWD/build/ci/src/app/amsim" npm --prefix web test
+AMSIM_EXECUTABLE="$PWD/build/ci/src/cli/amsim" npm --prefix web test
 
 cmake --preset engine >/dev/null
 cmake --build --preset engine

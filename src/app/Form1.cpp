@@ -3,11 +3,12 @@
 #include "app/CanvasView.h"
 #include "app/DesignFonts.h"
 #include "app/LocaleFormat.h"
-#include "canvas/QtVectorCanvas.h"
 #include "display/Graficar.h"
 #include "params/ParameterSummary.h"
 #include "params/SettingText.h"
 #include "params/StepRules.h"
+#include "qtcanvas/QtVectorCanvas.h"
+#include "ui_Form1.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -56,10 +57,11 @@ QPixmap pictureAt(const QString& resource, double ratio) {
 
 Form1::Form1(const QLocale& locale, QWidget* parent)
     : QWidget(parent)
+    , ui_(std::make_unique<Ui::Form1>())
     , handlers_(*this, numberFormatOf(locale))
     , reader_([this](Parameter parameter) { return text(parameter); }, handlers_.format()) {
     registerPictures();
-    ui_.setupUi(this);
+    ui_->setupUi(this);
     applyDesignFonts();
     view_ = new CanvasView(this);
     matchScreen();
@@ -69,7 +71,7 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
     handlers_.Form_Load();
     // Never smaller than designed.
     setMinimumSize(size());
-    ui_.ModulanteSubir->setFocus(Qt::OtherFocusReason);
+    ui_->ModulanteSubir->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::setZoom(double zoom) {
@@ -89,7 +91,7 @@ void Form1::paintAsVectors(QPainter& painter) {
     const auto children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     // The labels and the picture in the order they are stacked in.
     for (QWidget* child : children) {
-        if (child == ui_.Image1) {
+        if (child == ui_->Image1) {
             QSvgRenderer(kBlockDiagram).render(&painter, QRectF(child->geometry()));
         } else if (qobject_cast<QLabel*>(child) != nullptr) {
             child->render(&painter, child->pos(), QRegion(), QWidget::DrawWindowBackground);
@@ -110,19 +112,19 @@ void Form1::paintAsVectors(QPainter& painter) {
 QLineEdit* Form1::box(Parameter parameter) const {
     switch (parameter) {
     case Parameter::Modulante:
-        return ui_.mdl;
+        return ui_->mdl;
     case Parameter::Vcc:
-        return ui_.Vcc;
+        return ui_->Vcc;
     case Parameter::BliSiNo:
-        return ui_.BliSiNo;
+        return ui_->BliSiNo;
     case Parameter::BlsSiNo:
-        return ui_.BlsSiNo;
+        return ui_->BlsSiNo;
     case Parameter::Fase:
-        return ui_.fase;
+        return ui_->fase;
     case Parameter::Envelope:
-        return ui_.EnvelopeOnOff;
+        return ui_->EnvelopeOnOff;
     }
-    return ui_.mdl;
+    return ui_->mdl;
 }
 
 // The drawing lies over the labels and the picture and under every text box
@@ -142,9 +144,9 @@ void Form1::stackCanvas() {
 // A form stores whole point sizes only; the design's sizes are 8.25 and 9.75.
 void Form1::applyDesignFonts() {
     setFont(windowFont());
-    ui_.Text1->setFont(panelFont());
-    ui_.AcercaTexto->setFont(panelFont());
-    ui_.Label8->setFont(titleFont());
+    ui_->Text1->setFont(panelFont());
+    ui_->AcercaTexto->setFont(panelFont());
+    ui_->Label8->setFont(titleFont());
 }
 
 // Every button runs the shared handler of its name, with its tooltip in the
@@ -170,16 +172,16 @@ void Form1::connectHandlers() {
 // The menu's items, from the engine's list; the button opens it beneath
 // itself. No indicator arrow: the button's caption says it is a menu.
 void Form1::buildMenu() {
-    auto* menu = new QMenu(ui_.Menu);
-    menu->setAccessibleName(ui_.Menu->accessibleName());
+    auto* menu = new QMenu(ui_->Menu);
+    menu->setAccessibleName(ui_->Menu->accessibleName());
     for (const MenuItem& item : kMenuItems) {
         QAction* action = menu->addAction(fromUtf8(item.text));
         action->setObjectName(fromUtf8(item.name));
         connect(action, &QAction::triggered, this,
                 [this, name = item.name] { guarded([this, name] { copyToClipboard(name); }); });
     }
-    connect(ui_.Menu, &QPushButton::clicked, menu,
-            [this, menu] { menu->popup(ui_.Menu->mapToGlobal(QPoint(0, ui_.Menu->height()))); });
+    connect(ui_->Menu, &QPushButton::clicked, menu,
+            [this, menu] { menu->popup(ui_->Menu->mapToGlobal(QPoint(0, ui_->Menu->height()))); });
 }
 
 // What the engine composes for the item, from the boxes as they are now.
@@ -218,7 +220,7 @@ bool Form1::matchScreen() {
     canvas_ =
         std::make_unique<QtRasterCanvas>(QSize(952, 700), windowFont(), QColor(Qt::black), ratio);
     view_->setImage(canvas_->image());
-    ui_.Image1->setPixmap(pictureAt(kBlockDiagram, ratio));
+    ui_->Image1->setPixmap(pictureAt(kBlockDiagram, ratio));
     return true;
 }
 
@@ -260,7 +262,7 @@ void Form1::setText(Parameter parameter, const std::string& text) {
 }
 
 QPlainTextEdit* Form1::panel(Panel which) const {
-    return which == Panel::Help ? ui_.Text1 : ui_.AcercaTexto;
+    return which == Panel::Help ? ui_->Text1 : ui_->AcercaTexto;
 }
 
 bool Form1::isPanelShown(Panel panel) const {
@@ -298,8 +300,8 @@ void Form1::setMeasurements(const std::vector<std::string>& lines) {
                                       : QStringLiteral("<br>")) +
             line.toHtmlEscaped();
     }
-    ui_.Measurements->setText(table + QStringLiteral("</tr></table>"));
-    ui_.Measurements->setAccessibleDescription(plain.join(QLatin1Char('\n')));
+    ui_->Measurements->setText(table + QStringLiteral("</tr></table>"));
+    ui_->Measurements->setAccessibleDescription(plain.join(QLatin1Char('\n')));
 }
 
 void Form1::setPanelText(Panel panel, const std::string& text) {

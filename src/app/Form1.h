@@ -1,11 +1,10 @@
 #pragma once
 
-#include "canvas/QtRasterCanvas.h"
-#include "display/Error.h"
+#include "core/Error.h"
 #include "params/BoxReader.h"
 #include "params/Controls.h"
 #include "params/Handlers.h"
-#include "ui_Form1.h"
+#include "qtcanvas/QtRasterCanvas.h"
 
 #include <QLineEdit>
 #include <QLocale>
@@ -13,6 +12,10 @@
 #include <QWidget>
 #include <memory>
 #include <string_view>
+
+namespace Ui {
+class Form1;
+} // namespace Ui
 
 namespace amsim {
 
@@ -75,7 +78,8 @@ private:
     void openMessage(const QString& message, std::optional<Parameter> parameter);
     void releaseHeldButtons() noexcept;
 
-    Ui::Form1 ui_;
+    // The form's generated widgets, private to the window.
+    std::unique_ptr<Ui::Form1> ui_;
     std::unique_ptr<QtRasterCanvas> canvas_;
     CanvasView* view_ = nullptr;
     Handlers handlers_;

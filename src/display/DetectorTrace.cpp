@@ -11,9 +11,9 @@
 // sends (its trace's samples) and is drawn in light blue on the same axis and
 // scale, for comparison: it follows AM up to 100 %, distorts beyond it, gives
 // twice the tone's frequency in DSB and next to nothing in SSB.
-#include "display/EnvelopeDetector.h"
 #include "display/Redraw.h"
-#include "display/Signals.h"
+#include "signals/EnvelopeDetector.h"
+#include "signals/Signals.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "display/Graficar.h"
 
-#include "display/Error.h"
+#include "core/Error.h"
 #include "display/Redraw.h"
 #include "display/VectorState.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "canvas/Canvas.h"
-#include "display/Parameters.h"
-#include "display/WindowValues.h"
+#include "core/Parameters.h"
+#include "core/WindowValues.h"
 
 namespace amsim {
 

@@ -2,10 +2,11 @@
 // modulator makes of it, each on its own axis:
 //   generator      v = m sin(0.005 pi x) + V      (tone on the DC level)
 //   carrier        v = V sin(0.1 pi x)            (the DC level sets it)
-//   upper side     v = Ls (m/2) sin(0.105 pi x)
-//   lower side     v = Li (m/2) sin(0.095 pi x)
+//   upper side     v = -Ls (m/2) cos(0.105 pi x)
+//   lower side     v = Li (m/2) cos(0.095 pi x)
+// the side frequencies in the phase in which the transmitter sums them.
 #include "display/Redraw.h"
-#include "display/Signals.h"
+#include "signals/Signals.h"
 
 namespace amsim {
 

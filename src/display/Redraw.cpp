@@ -1,7 +1,7 @@
 #include "display/Redraw.h"
 
-#include "display/Error.h"
-#include "display/Sweep.h"
+#include "core/Error.h"
+#include "signals/Sweep.h"
 
 #include <cmath>
 #include <limits>
@@ -13,29 +13,6 @@ namespace {
 constexpr PaletteColour kAxisColour = PaletteColour::LightMagenta;
 
 } // namespace
-
-double finiteResult(double value) {
-    if (!std::isfinite(value)) {
-        throw Error::overflowWhileDrawing();
-    }
-    return value;
-}
-
-void rethrowNamingTheLargest(const Error& error, const Readings& readings) {
-    if (error.kind() != Error::Kind::TooLargeToDraw || error.parameter()) {
-        throw error;
-    }
-    std::optional<Parameter> largest;
-    double magnitude = -1.0;
-    for (const Parameter parameter : kAllParameters) {
-        const std::optional<double>& value = readings.at(static_cast<std::size_t>(parameter));
-        if (value && std::fabs(*value) > magnitude) {
-            magnitude = std::fabs(*value);
-            largest = parameter;
-        }
-    }
-    throw Error::overflowWhileDrawing(largest);
-}
 
 float toCanvasCoordinate(double value) {
     if (std::fabs(finiteResult(value)) > static_cast<double>(std::numeric_limits<float>::max())) {

@@ -1,20 +1,18 @@
 #pragma once
 
 #include "canvas/Canvas.h"
-#include "display/Error.h"
-#include "display/Parameters.h"
-#include "display/Signals.h"
-#include "display/Sweep.h"
-#include "display/WindowValues.h"
+#include "core/Error.h"
+#include "core/Parameters.h"
+#include "core/Results.h"
+#include "core/WindowValues.h"
+#include "signals/Signals.h"
+#include "signals/Sweep.h"
 
 #include <array>
 #include <optional>
 #include <vector>
 
 namespace amsim {
-
-// The parameters read so far, by Parameter.
-using Readings = std::array<std::optional<double>, kAllParameters.size()>;
 
 // One call of Graficar: the working values of the redraw and its drawing
 // steps. Each drawing step lives in the source file of the part of the bench
@@ -88,14 +86,6 @@ template <class Signal> void Redraw::sample(double step, Signal&& signal) {
     samples_.clear();
     sweep(step, [&](double x) { samples_.push_back({x, signal(x)}); });
 }
-
-// Returns the value, or throws the overflow error when it is not finite.
-double finiteResult(double value);
-
-// Throws the error again; an overflow that names no box then names the
-// parameter of largest magnitude among those read, the one that carried a
-// result out of range.
-[[noreturn]] void rethrowNamingTheLargest(const Error& error, const Readings& readings);
 
 // Converts a computed coordinate to the canvas's single precision; a value
 // that is not finite or does not fit is an overflow.

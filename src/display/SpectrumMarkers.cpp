@@ -9,9 +9,9 @@
 // on, its 1 kHz and 2 kHz components stand in light blue 2 pixels right of
 // their places in the detected-audio display, at its 80 pixels per volt,
 // measured from its trace over one tone period.
-#include "display/EnvelopeDetector.h"
 #include "display/Redraw.h"
-#include "display/Signals.h"
+#include "signals/EnvelopeDetector.h"
+#include "signals/Signals.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 //     = (V + m sin(0.005 pi x)) sin(0.1 pi x)          when Li = Ls = 1
 // The dotted envelope is the generator output and its mirror image.
 #include "display/Redraw.h"
-#include "display/Signals.h"
+#include "signals/Signals.h"
 
 #include <cmath>
 

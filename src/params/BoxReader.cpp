@@ -1,6 +1,6 @@
 #include "params/BoxReader.h"
 
-#include "display/Error.h"
+#include "core/Error.h"
 #include "params/Utf8.h"
 
 #include <utility>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/Parameters.h"
+#include "core/Parameters.h"
 #include "params/NumberText.h"
 
 #include <functional>

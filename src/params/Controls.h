@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/Parameters.h"
+#include "core/Parameters.h"
 
 #include <string>
 #include <string_view>
@@ -80,7 +80,7 @@ public:
     // Shows the panel in front of every other control, the other panel included.
     virtual void showPanel(Panel panel) = 0;
     virtual void hidePanel(Panel panel) = 0;
-    // Places the panel: its height, its width, its top and its left, in that order.
+    // Places the panel at the rectangle, in one call.
     virtual void placePanel(Panel panel, const PanelGeometry& geometry) = 0;
     virtual void setPanelText(Panel panel, const std::string& text) = 0;
 

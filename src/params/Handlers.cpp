@@ -1,8 +1,8 @@
 #include "params/Handlers.h"
 
-#include "display/Error.h"
+#include "core/Error.h"
 #include "params/BoxReader.h"
-#include "params/Measurements.h"
+#include "params/MeasurementLines.h"
 #include "params/PanelTexts.h"
 
 #include <array>
@@ -110,10 +110,9 @@ void Handlers::step(const StepRule& rule) {
     });
 }
 
-void Handlers::toggle(Parameter sideband) {
-    changeAndRedraw([this, sideband] {
-        controls_.setText(sideband, toggledText(sideband, controls_.text(sideband), format_));
-    });
+void Handlers::toggleSwitch(Parameter box) {
+    changeAndRedraw(
+        [this, box] { controls_.setText(box, toggledText(box, controls_.text(box), format_)); });
 }
 
 // A shown panel covers the traces and is not drawn over; hiding it redraws

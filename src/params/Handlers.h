@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/WindowValues.h"
+#include "core/WindowValues.h"
 #include "params/Controls.h"
 #include "params/NumberText.h"
 #include "params/StepRules.h"
@@ -38,9 +38,9 @@ public:
     void VccBajar_Click() { step(kVccBajar); }
     void FaseSubir_Click() { step(kFaseSubir); }
     void FaseBajar_Click() { step(kFaseBajar); }
-    void BliSi_Click() { toggle(Parameter::BliSiNo); }
-    void BlsSi_Click() { toggle(Parameter::BlsSiNo); }
-    void EnvelopeToggle_Click() { toggle(Parameter::Envelope); }
+    void BliSi_Click() { toggleSwitch(Parameter::BliSiNo); }
+    void BlsSi_Click() { toggleSwitch(Parameter::BlsSiNo); }
+    void EnvelopeToggle_Click() { toggleSwitch(Parameter::Envelope); }
     void Ayuda_Click() { showOrHidePanel(Panel::Help); }
     void Acerca_Click() { showOrHidePanel(Panel::About); }
 
@@ -65,7 +65,8 @@ private:
     // says it has no measurements before the error goes on.
     template <class Change> void changeAndRedraw(Change&& change);
     void step(const StepRule& rule);
-    void toggle(Parameter sideband);
+    // The sí/no of a sideband box or of the envelope detector's.
+    void toggleSwitch(Parameter box);
     void showOrHidePanel(Panel panel);
 
     Controls& controls_;

@@ -1,5 +1,7 @@
 #include "params/ParameterSummary.h"
 
+#include "signals/Mode.h"
+
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -8,30 +10,6 @@
 namespace amsim {
 
 namespace {
-
-// What reaches the transmitter's output. A sideband needs both a tone and its
-// factor; any factor but 0 lets it through, as the redraw multiplies by it.
-struct Components {
-    bool carrier;
-    bool lower;
-    bool upper;
-};
-
-Components componentsOf(const ParameterValues& values) {
-    const bool tone = values.mdl != 0.0;
-    return {values.Vcc != 0.0, tone && values.BliSiNo != 0.0, tone && values.BlsSiNo != 0.0};
-}
-
-std::string modeOfComponents(const Components& on) {
-    if (on.lower && on.upper) {
-        return on.carrier ? "AM" : "DSB";
-    }
-    if (on.lower || on.upper) {
-        const std::string sideband = on.upper ? "banda lateral superior" : "banda lateral inferior";
-        return (on.carrier ? "SSB con portadora, " : "SSB sin portadora, ") + sideband;
-    }
-    return on.carrier ? "Solo portadora" : "Sin señal";
-}
 
 // The depth of the envelope: a negative level or tone only turns the carrier
 // over, so the magnitudes count. One decimal is all a listener needs.
@@ -91,10 +69,6 @@ std::string problems(const std::vector<std::pair<Parameter, Reading>>& bad) {
 
 } // namespace
 
-std::string modeOf(const ParameterValues& values) {
-    return modeOfComponents(componentsOf(values));
-}
-
 std::string summarizeParameters(const ParameterValues& values, const NumberFormat& format) {
     const Components on = componentsOf(values);
     std::vector<std::string> parts{modeOfComponents(on)};
@@ -108,12 +82,6 @@ std::string summarizeParameters(const ParameterValues& values, const NumberForma
         parts.emplace_back("con detector de envolvente");
     }
     return joined(parts, ", ");
-}
-
-ParameterValues valuesOf(const std::function<double(Parameter)>& read) {
-    // A braced list is evaluated in order.
-    return {read(Parameter::Modulante), read(Parameter::Vcc),  read(Parameter::BliSiNo),
-            read(Parameter::BlsSiNo),   read(Parameter::Fase), read(Parameter::Envelope)};
 }
 
 std::string summarizeBoxes(const std::function<std::string(Parameter)>& textOf,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/Parameters.h"
+#include "core/ParameterValues.h"
 #include "params/NumberText.h"
 
 #include <functional>
@@ -11,23 +11,6 @@ namespace amsim {
 
 // What assistive technology calls the drawing.
 inline constexpr std::string_view kDrawingName = "Osciloscopio y analizador de espectro";
-
-// The five parameters as numbers, read from their boxes for one description.
-struct ParameterValues {
-    double mdl;
-    double Vcc;
-    double BliSiNo;
-    double BlsSiNo;
-    double fase;
-    double envelope = 0.0;
-};
-
-// The parameters read one by one, in the boxes' order.
-ParameterValues valuesOf(const std::function<double(Parameter)>& read);
-
-// The mode of what the transmitter sends, in words: "AM", "DSB", "SSB con
-// portadora, banda lateral superior", "Solo portadora", "Sin señal".
-std::string modeOf(const ParameterValues& values);
 
 // One Spanish sentence that tells a listener what the drawing shows: the mode
 // (AM, DSB, SSB with or without carrier, only the carrier, or no signal), the

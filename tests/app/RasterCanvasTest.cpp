@@ -1,5 +1,5 @@
 #include "app/DesignFonts.h"
-#include "canvas/QtRasterCanvas.h"
+#include "qtcanvas/QtRasterCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "display/Error.h"
+#include "core/Error.h"
 #include "display/RecordedPicture.h"
 
 #include <algorithm>

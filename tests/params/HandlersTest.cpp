@@ -1,6 +1,6 @@
 #include "params/Handlers.h"
 
-#include "display/Error.h"
+#include "core/Error.h"
 #include "params/PanelTexts.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "params/SettingText.h"
 
-#include "display/Error.h"
+#include "core/Error.h"
 #include "params/BoxReader.h"
 
 #include <array>

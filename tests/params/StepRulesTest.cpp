@@ -1,6 +1,6 @@
 #include "params/StepRules.h"
 
-#include "display/Error.h"
+#include "core/Error.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,6 +1,6 @@
 #include "support/FakeParameters.h"
 
-#include "display/Error.h"
+#include "core/Error.h"
 
 namespace amsim::test {
 

@@ -1,6 +1,6 @@
 #include "web/bridge/WebBench.h"
 
-#include "display/Error.h"
+#include "core/Error.h"
 #include "display/Graficar.h"
 #include "params/ParameterSummary.h"
 #include "params/SettingText.h"

@@ -26,7 +26,7 @@ namespace amsim {
 //                                      at the device pixel ratio) of which
 //                                      the rows from top on changed, and its
 //                                      size on the page
-//   letters(text)                      see WebCanvas
+//   letters(text, scale)               see WebCanvas
 class WebBench : private Controls {
 public:
     // What one event leaves for the page to tell the user: an error's

@@ -13,7 +13,7 @@ import { FORM, canvasPixels, launch, open } from './support.mjs';
 
 const AMSIM =
     process.env.AMSIM_EXECUTABLE ??
-    fileURLToPath(new URL('../../build/ci/src/app/amsim', import.meta.url));
+    fileURLToPath(new URL('../../build/ci/src/cli/amsim', import.meta.url));
 
 // The settings of the lessons: AM, DSB, SSB with and without carrier, the
 // phase at 90 and 180 degrees, over-modulation, typed odd values, and the

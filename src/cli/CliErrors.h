@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/Error.h"
+
+#include <string>
+
+namespace amsim {
+
+// The command line is not one the program understands; the message ends by
+// pointing to --help.
+class CommandLineError : public Error {
+public:
+    explicit CommandLineError(const std::string& message);
+};
+
+// A file the user asked for could not be written. sent: what streams, which
+// cannot take it back, already got ("«fifo» ya recibió las muestras"); empty
+// when none did.
+class WriteError : public Error {
+public:
+    WriteError(const std::string& path, const std::string& reason, const std::string& sent = {});
+};
+
+} // namespace amsim

@@ -1,0 +1,232 @@
+#include "cli/CommandLine.h"
+
+#include "cli/CliErrors.h"
+#include "core/Error.h"
+#include "params/Controls.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
+namespace amsim {
+
+namespace {
+
+std::string quoted(const QString& text) {
+    return "«" + text.toStdString() + "»";
+}
+
+[[noreturn]] void refuse(const std::string& message) {
+    throw CommandLineError(message);
+}
+
+// The program's options, as QCommandLineParser reads them. Qt's own options
+// (-platform, -style, …) never reach it: QApplication takes them first.
+struct Options {
+    QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
+    QCommandLineOption picture{QStringLiteral("export"), QString(), QStringLiteral("ARCHIVO")};
+    QCommandLineOption csv{QStringLiteral("export-csv"), QString(), QStringLiteral("ARCHIVO")};
+    QCommandLineOption scale{QStringLiteral("scale"), QString(), QStringLiteral("S")};
+    QCommandLineOption measurements{QStringLiteral("medidas")};
+    QCommandLineOption zoom{QStringLiteral("zoom"), QString(), QStringLiteral("Z")};
+    std::vector<QCommandLineOption> parameters;
+
+    Options() {
+        std::transform(kAllParameters.begin(), kAllParameters.end(), std::back_inserter(parameters),
+                       [](Parameter parameter) {
+                           return QCommandLineOption(optionName(parameter), QString(),
+                                                     QStringLiteral("VALOR"));
+                       });
+    }
+
+    QList<QCommandLineOption> all() const {
+        QList<QCommandLineOption> list{help, version, picture, csv, scale, measurements, zoom};
+        list.append(QList<QCommandLineOption>(parameters.begin(), parameters.end()));
+        return list;
+    }
+};
+
+// The option of this name, if there is one.
+const QCommandLineOption* findOption(const QList<QCommandLineOption>& options,
+                                     const QString& name) {
+    const auto found =
+        std::find_if(options.begin(), options.end(), [&name](const QCommandLineOption& option) {
+            return option.names().contains(name);
+        });
+    return found == options.end() ? nullptr : &*found;
+}
+
+// When the parser refuses, the first argument it could not take, in the
+// program's own words and as the user typed it: an unknown option (a long
+// name after one dash included), a flag given a value, or a value missing.
+[[noreturn]] void explainRefusal(const QStringList& arguments,
+                                 const QList<QCommandLineOption>& options) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == QLatin1String("--")) {
+            break;
+        }
+        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+            continue;
+        }
+        const bool longForm = argument.startsWith(QLatin1String("--"));
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        const QString name =
+            argument.mid(longForm ? 2 : 1, equals < 0 ? -1 : equals - (longForm ? 2 : 1));
+        const QCommandLineOption* option = findOption(options, name);
+        if (option == nullptr || (!longForm && name.size() > 1) ||
+            (option->valueName().isEmpty() && equals >= 0)) {
+            refuse("Opción desconocida: " + quoted(argument) + ".");
+        }
+        if (!option->valueName().isEmpty() && equals < 0) {
+            if (i + 1 == arguments.size()) {
+                refuse("Falta el valor de la opción " + quoted(argument) + ".");
+            }
+            ++i;
+        }
+    }
+    refuse("No se entiende la línea de órdenes.");
+}
+
+// The one value an option was given, if any; twice is refused.
+std::optional<QString> onlyValue(const QCommandLineParser& parser,
+                                 const QCommandLineOption& option) {
+    const QStringList values = parser.values(option);
+    if (values.size() > 1) {
+        refuse("La opción " + quoted("--" + option.names().constLast()) +
+               " aparece más de una vez.");
+    }
+    return values.isEmpty() ? std::nullopt : std::optional<QString>(values.first());
+}
+
+CommandLine::Action actionOf(const QCommandLineParser& parser, const Options& options,
+                             const CommandLine& line) {
+    if (parser.isSet(options.help)) {
+        return CommandLine::Action::Help;
+    }
+    if (parser.isSet(options.version)) {
+        return CommandLine::Action::Version;
+    }
+    const bool windowless = line.picturePath || line.csvPath || line.measurements;
+    if (windowless && line.zoomText) {
+        refuse("La opción --zoom solo sirve para abrir la ventana.");
+    }
+    if (line.scaleText && !line.picturePath) {
+        refuse("La opción --scale solo sirve junto con --export.");
+    }
+    if (line.picturePath || line.csvPath) {
+        return CommandLine::Action::Export;
+    }
+    return line.measurements ? CommandLine::Action::Measure : CommandLine::Action::Window;
+}
+
+} // namespace
+
+QString optionName(Parameter parameter) {
+    const std::string_view name = optionOf(parameter);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    const Options options;
+    QCommandLineParser parser;
+    parser.addOptions(options.all());
+    if (!parser.parse(QStringList{QStringLiteral("amsim")} + arguments)) {
+        explainRefusal(arguments, options.all());
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        refuse("Argumento inesperado: " + quoted(parser.positionalArguments().first()) + ".");
+    }
+    CommandLine line;
+    line.picturePath = onlyValue(parser, options.picture);
+    line.csvPath = onlyValue(parser, options.csv);
+    line.scaleText = onlyValue(parser, options.scale);
+    line.measurements = parser.isSet(options.measurements);
+    line.zoomText = onlyValue(parser, options.zoom);
+    for (std::size_t i = 0; i < kAllParameters.size(); ++i) {
+        line.texts.at(i) = onlyValue(parser, options.parameters.at(i));
+    }
+    line.action = actionOf(parser, options, line);
+    return line;
+}
+
+QString commandLineMessage(const Error& error) {
+    if (error.kind() != Error::Kind::TooLargeToDraw) {
+        return QString::fromUtf8(error.what());
+    }
+    if (!error.parameter()) {
+        return QStringLiteral("Desbordamiento: con estos valores el dibujo no se puede calcular, "
+                              "porque algún resultado es demasiado grande. Escriba valores "
+                              "menores.");
+    }
+    const Parameter culprit = *error.parameter();
+    const std::string_view label = parameterLabel(culprit);
+    return QStringLiteral("Desbordamiento: con el valor de «%1» (--%2) el dibujo no se puede "
+                          "calcular, porque algún resultado es demasiado grande. Escriba un "
+                          "valor menor.")
+        .arg(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
+             optionName(culprit));
+}
+
+QString helpText() {
+    return QStringLiteral(
+        "Uso: amsim [opciones]\n"
+        "\n"
+        "Simulador de AM, DSB y SSB. Sin opciones abre la ventana del simulador.\n"
+        "\n"
+        "Opciones:\n"
+        "  -h, --help                Muestra esta ayuda y termina.\n"
+        "  -v, --version             Muestra la versión y termina.\n"
+        "  --export ARCHIVO.png      Guarda en ARCHIVO.png la imagen de la ventana entera,\n"
+        "                            sin mostrarla ni necesitar pantalla, en el formato que\n"
+        "                            dice la extensión: .png, .bmp, .jpg…, o en vectores,\n"
+        "                            para diapositivas e impresión, con .svg y .pdf.\n"
+        "  --scale S                 Con --export, la imagen que mostraría una pantalla con\n"
+        "                            esa escala, de 1 a 4 (se admiten fracciones).\n"
+        "  --medidas                 Escribe en la salida estándar una línea con los\n"
+        "                            valores y luego las medidas que la ventana muestra\n"
+        "                            bajo el dibujo, una por línea.\n"
+        "  --zoom Z                  Abre la ventana ampliada o reducida por Z, de 0,5 a 3.\n"
+        "                            Sin esta opción, la ventana que no cabe en la pantalla\n"
+        "                            se abre reducida hasta caber.\n"
+        "  --export-csv ARCHIVO.csv  Guarda en ARCHIVO.csv las muestras de las seis trazas\n"
+        "                            y del audio detectado, con punto decimal, junto a la\n"
+        "                            columna x de la pantalla y el tiempo t_ms en\n"
+        "                            milisegundos (400 columnas son 1 ms). Puede ser\n"
+        "                            /dev/stdout, para leerlas en la salida estándar.\n"
+        "  --mdl VALOR               Amplitud de la modulante (al empezar, 1).\n"
+        "  --vcc VALOR               V(cc), nivel de continua que fija la portadora (1).\n"
+        "  --bls VALOR               BLS habil: 1 deja pasar la banda lateral superior,\n"
+        "                            0 la suprime (1).\n"
+        "  --bli VALOR               BLI habil: lo mismo para la banda lateral inferior (1).\n"
+        "  --fase VALOR              Fase de la portadora reinsertada, en grados (0).\n"
+        "  --env VALOR               Detector de envolvente: 1 lo activa, 0 lo apaga (0).\n"
+        "                            Activado, el archivo de muestras lleva también su\n"
+        "                            salida, en la columna envolvente.\n"
+        "\n"
+        "Sin exportar, los valores abren la ventana con ellos en sus casillas:\n"
+        "  amsim --vcc 0 --bls 0     abre el banco en SSB sin portadora.\n"
+        "\n"
+        "Los valores se escriben como en las casillas de la ventana, con el separador\n"
+        "decimal de la configuración regional (0,8 con coma decimal, 0.8 con punto).\n"
+        "Si un valor no es válido, el programa muestra el mismo mensaje que la ventana,\n"
+        "no escribe ningún archivo y termina con el código 2. Con las dos opciones de\n"
+        "exportación se escriben los dos archivos o ninguno.\n"
+        "\n"
+        "Acepta también las opciones propias de Qt, como -platform, -style o -reverse,\n"
+        "para la ventana; al exportar no cambian nada: el tamaño lo fija --scale.\n"
+        "\n"
+        "Ejemplos:\n"
+        "  amsim --export dsb.png --export-csv dsb.csv --vcc 0 --fase 30\n"
+        "  amsim --export banco.pdf --bls 0\n"
+        "  amsim --export banco.png --scale 2\n");
+}
+
+QString versionText() {
+    return QStringLiteral("amsim " AMSIM_VERSION "\n");
+}
+
+} // namespace amsim

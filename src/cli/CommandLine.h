@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/Parameters.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+namespace amsim {
+
+class Error;
+
+// What the program was asked to do on its command line.
+struct CommandLine {
+    enum class Action {
+        Window,  // the simulator's window, with the texts given, if any
+        Help,    // --help
+        Version, // --version
+        Export,  // --export and/or --export-csv, with no window shown
+        Measure, // --medidas alone: the readout's lines on standard output
+    };
+
+    Action action = Action::Window;
+    // The texts given for the parameter boxes, by Parameter; a box without
+    // one keeps its load value.
+    std::array<std::optional<QString>, kAllParameters.size()> texts{};
+    std::optional<QString> picturePath; // --export
+    std::optional<QString> csvPath;     // --export-csv
+    std::optional<QString> scaleText;   // --scale, with --export
+    bool measurements = false;          // --medidas
+    std::optional<QString> zoomText;    // --zoom, for the window
+
+    std::optional<QString> text(Parameter parameter) const {
+        return texts.at(static_cast<std::size_t>(parameter));
+    }
+};
+
+// Reads, with QCommandLineParser, the arguments that follow the program's
+// name, Qt's own options already taken out. An option takes its value from
+// the next argument ("--fase -30") or after "=" ("--fase=-30"). Throws
+// amsim::Error, in Spanish, for an unknown option, a missing or repeated
+// value, a stray argument, or an option that belongs with another.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// The option a parameter's value is given with, without its dashes.
+QString optionName(Parameter parameter);
+
+// The message the command line prints for an error: the window's, except
+// where the window's speaks of what stays on view.
+QString commandLineMessage(const Error& error);
+
+QString helpText();
+QString versionText();
+
+} // namespace amsim

@@ -1,0 +1,26 @@
+#include "cli/FactorOption.h"
+
+#include "app/LocaleFormat.h"
+#include "cli/CliErrors.h"
+#include "core/Error.h"
+
+#include <QLocale>
+
+namespace amsim {
+
+double factorOption(const std::optional<QString>& text, const char* option, double least,
+                    double most) {
+    if (!text) {
+        return 1.0;
+    }
+    const NumberFormat format = numberFormatOf(QLocale::system());
+    const std::optional<double> factor = textToNumber(text->toStdString(), format);
+    if (!factor || *factor < least || *factor > most) {
+        throw CommandLineError(std::string("El valor de ") + option + " debe ser un número de " +
+                               numberToText(least, format) + " a " + numberToText(most, format) +
+                               ": «" + text->toStdString() + "».");
+    }
+    return *factor;
+}
+
+} // namespace amsim

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/Parameters.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace amsim {
+
+// The one exception type of the program. what() is the Spanish message for
+// the user (UTF-8); parameter() names the box to correct, when there is one.
+// The engine raises the kinds below; a layer above it (the command line,
+// the files it writes) derives an error of its own, of kind Outside.
+class Error : public std::runtime_error {
+public:
+    enum class Kind {
+        NotANumber,     // a box's text is not a number at all
+        OutOfRange,     // a box's text is a number beyond what a double holds
+        Overflow,       // a step's result is too large to write as a number
+        TooLargeToDraw, // a result of the redraw is too large to compute or to draw
+        DrawingFailed,  // the drawing surface refused an operation
+        Outside,        // raised outside the engine; the derived type says what
+    };
+
+    // hint: how to write the number instead, when there is a way; empty if not.
+    static Error notANumber(Parameter parameter, const std::string& text,
+                            const std::string& hint = {});
+    static Error tooLarge(Parameter parameter, const std::string& text);
+    static Error tooSmall(Parameter parameter, const std::string& text);
+    static Error overflow(Parameter parameter, const std::string& text);
+    // The box whose value carried a result out of range, when one is known.
+    static Error overflowWhileDrawing(std::optional<Parameter> culprit = std::nullopt);
+    static Error drawingFailed();
+
+    Kind kind() const { return kind_; }
+    std::optional<Parameter> parameter() const { return parameter_; }
+
+protected:
+    // An error of a layer outside the engine, with its message.
+    explicit Error(const std::string& message);
+
+private:
+    Error(Kind kind, std::optional<Parameter> parameter, const std::string& message);
+
+    Kind kind_;
+    std::optional<Parameter> parameter_;
+};
+
+} // namespace amsim

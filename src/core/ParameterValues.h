@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/Parameters.h"
+
+#include <functional>
+
+namespace amsim {
+
+// The parameters as numbers, read from their boxes at one moment.
+struct ParameterValues {
+    double mdl;
+    double Vcc;
+    double BliSiNo;
+    double BlsSiNo;
+    double fase;
+    double envelope = 0.0;
+};
+
+// The parameters read one by one, in the boxes' order.
+ParameterValues valuesOf(const std::function<double(Parameter)>& read);
+
+} // namespace amsim

@@ -1,0 +1,80 @@
+#include "params/MeasurementLines.h"
+
+#include <cmath>
+#include <string>
+#include <variant>
+
+namespace amsim {
+
+namespace {
+
+constexpr const char* kNone = "—";
+
+// Rounded to the given number of significant digits.
+double significant(double value, int digits) {
+    if (value == 0.0 || !std::isfinite(value)) {
+        return value;
+    }
+    const double scale = std::pow(10.0, digits - 1 - std::floor(std::log10(std::abs(value))));
+    return std::round(value * scale) / scale;
+}
+
+std::string shown(double value, int digits, const NumberFormat& format) {
+    return std::isfinite(value) ? numberToText(significant(value, digits), format) : kNone;
+}
+
+std::string percent(double fraction, const NumberFormat& format) {
+    const double tenths = std::round(fraction * 1000.0) / 10.0;
+    return std::isfinite(tenths) ? numberToText(tenths, format) + " %" : kNone;
+}
+
+std::string power(double watts, double total, const NumberFormat& format) {
+    return shown(watts, 4, format) + " W (" +
+           (total > 0.0 ? percent(watts / total, format) : kNone) + ")";
+}
+
+// The envelope detector's line: its distortion, or what it gives instead.
+struct EnvelopeWords {
+    const NumberFormat& format;
+
+    std::string operator()(double distortion) const { return percent(distortion, format); }
+    std::string operator()(const EnvelopeWithoutTone& without) const {
+        return without.dominantKilohertz ? "no recupera el tono: domina " +
+                                               std::to_string(*without.dominantKilohertz) + " kHz"
+                                         : "sin tono";
+    }
+};
+
+} // namespace
+
+std::vector<std::string> measurementLines(const Measurements& m, const NumberFormat& format) {
+    const double total = m.totalPower();
+    std::vector<std::string> lines{
+        "Modo: " + m.mode,
+        "Índice de modulación: " +
+            (m.modulationIndex ? percent(*m.modulationIndex, format) : kNone),
+        "Potencia de portadora: " + power(m.carrierPower, total, format),
+        "Potencia BLS: " + power(m.upperPower, total, format),
+        "Potencia BLI: " + power(m.lowerPower, total, format),
+        "Potencia total: " + shown(total, 4, format) + " W",
+        "Eficiencia: " +
+            (total > 0.0 ? percent((m.upperPower + m.lowerPower) / total, format) : kNone),
+        "Potencia de pico (PEP): " + shown(m.peakEnvelopePower, 4, format) + " W",
+        "Ancho de banda: " + std::to_string(m.bandwidthKilohertz) + " kHz",
+        "Audio detectado: " + shown(m.detectedAudio, 3, format) + " V de pico" +
+            (m.detectedAudio < 0.0 ? " (invertido), " : ", ") +
+            (m.audioLossDecibels
+                 ? shown(std::round(*m.audioLossDecibels * 10.0) / 10.0, 4, format) + " dB"
+                 : kNone),
+    };
+    if (m.detectedLevel != 0.0) {
+        lines.push_back("Continua detectada: " + shown(m.detectedLevel, 3, format) + " V");
+    }
+    if (m.envelope) {
+        lines.push_back("Distorsión del detector de envolvente: " +
+                        std::visit(EnvelopeWords{format}, *m.envelope));
+    }
+    return lines;
+}
+
+} // namespace amsim

@@ -1,0 +1,65 @@
+#include "signals/SignalTable.h"
+
+#include "core/Error.h"
+#include "core/Results.h"
+#include "signals/EnvelopeDetector.h"
+#include "signals/Signals.h"
+#include "signals/Sweep.h"
+
+#include <algorithm>
+
+namespace amsim {
+
+namespace {
+
+std::vector<SignalSample> sampleAll(double m, double V, double Ls, double Li, double F, double Pi) {
+    const double AmplitudBls = m * 0.5;
+    const double AmplitudBli = m * 0.5;
+    const Sidebands sides{Li, AmplitudBli, Ls, AmplitudBls};
+
+    std::vector<SignalSample> table;
+    table.reserve(kFineSampleCount);
+    DetectorSmoothing smoothing;
+    sweep(kFineStep, [&](double x) {
+        const double product = finiteResult(detectorProduct(sides, V, F, Pi, x));
+        table.push_back({x, finiteResult(generatorOutput(m, V, Pi, x)),
+                         finiteResult(carrier(V, Pi, x)),
+                         finiteResult(upperSideFrequency(Ls, AmplitudBls, Pi, x)),
+                         finiteResult(lowerSideFrequency(Li, AmplitudBli, Pi, x)),
+                         finiteResult(transmitterOutput(sides, V, Pi, x)), product,
+                         finiteResult(smoothing.next(product)), std::nullopt});
+    });
+    return table;
+}
+
+void addEnvelope(std::vector<SignalSample>& table) {
+    std::vector<double> transmitted(table.size());
+    std::transform(table.begin(), table.end(), transmitted.begin(),
+                   [](const SignalSample& row) { return row.transmitter; });
+    const std::vector<double> detected = detectEnvelope(transmitted);
+    for (std::size_t n = 0; n < table.size(); ++n) {
+        table[n].envelope = finiteResult(detected[n]);
+    }
+}
+
+} // namespace
+
+std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const WindowValues& window) {
+    const double m = parameters.read(Parameter::Modulante);
+    const double V = parameters.read(Parameter::Vcc);
+    const double Ls = parameters.read(Parameter::BlsSiNo);
+    const double Li = parameters.read(Parameter::BliSiNo);
+    const double F = parameters.read(Parameter::Fase);
+    const double envelope = parameters.read(Parameter::Envelope);
+    try {
+        std::vector<SignalSample> table = sampleAll(m, V, Ls, Li, F, window.Pi);
+        if (envelope != 0.0) {
+            addEnvelope(table);
+        }
+        return table;
+    } catch (const Error& error) {
+        rethrowNamingTheLargest(error, {m, V, Li, Ls, F, envelope});
+    }
+}
+
+} // namespace amsim

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/Parameters.h"
+#include "core/WindowValues.h"
+
+#include <optional>
+#include <vector>
+
+namespace amsim {
+
+// The bench's signals at one instant of the fine time base, as the display
+// computes them.
+struct SignalSample {
+    double x;
+    double generator;
+    double carrier;
+    double upperSide;
+    double lowerSide;
+    double transmitter;
+    double detector;                // the product, before smoothing
+    double detectedAudio;           // the product after both smoothers
+    std::optional<double> envelope; // the envelope detector's output, when it is on
+};
+
+// Every signal at every sample of the fine time base (3,195 samples from x 0),
+// with the parameters read once each in the order the redraw reads them; the
+// envelope detector's output only when it is on.
+// Throws amsim::Error, like the redraw, when a parameter does not convert
+// or a value is not finite.
+std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const WindowValues& window);
+
+} // namespace amsim

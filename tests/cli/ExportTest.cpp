@@ -1,0 +1,213 @@
+#include "app/Form1.h"
+#include "app/LiveWindow.h"
+#include "cli/ProgramRun.h"
+#include "params/BoxReader.h"
+#include "signals/SignalTable.h"
+
+#include <QFile>
+#include <charconv>
+#include <gtest/gtest.h>
+
+namespace amsim {
+namespace {
+
+TEST_F(ExportTest, VersionAndHelpNeedNoDisplay) {
+    const Finished version = amsim({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, QStringLiteral("amsim " AMSIM_VERSION "\n"));
+    const Finished help = amsim({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith("Uso: amsim [opciones]")) << help.out.toStdString();
+    EXPECT_TRUE(help.err.isEmpty()) << help.err.toStdString();
+}
+
+// Nothing is written unless everything can be: values are checked, and the
+// redraw run, before the first file is touched.
+TEST_F(ExportTest, FailureExitsWithTwoAndTheWindowsMessageAndWritesNothing) {
+    struct Row {
+        const char* name;
+        QStringList arguments;
+        QString locale;
+        QString message;
+    };
+    const QString help = QStringLiteral(" Escriba «amsim --help» para ver las opciones.");
+    const Row rows[] = {
+        {"text that is not a number",
+         {"--vcc", "abc"},
+         "C.UTF-8",
+         "El valor de «V(cc)» no es un número: «abc»."},
+        {"point where the locale wants a comma",
+         {"--vcc", "0.8"},
+         "es_ES.UTF-8",
+         "El valor de «V(cc)» no es un número: «0.8»; use la coma decimal: «0,8»."},
+        {"empty text",
+         {"--fase="},
+         "C.UTF-8",
+         "El valor de «fase port reinsertada» está vacío: escriba un número."},
+        {"the first bad box in the redraw's order is named",
+         {"--bli", "x", "--mdl", "y"},
+         "C.UTF-8",
+         "El valor de «Modulante» no es un número: «y»."},
+        {"a redraw that overflows",
+         {"--mdl", "1e308"},
+         "C.UTF-8",
+         "Desbordamiento: con el valor de «Modulante» (--mdl) el dibujo no se puede calcular, "
+         "porque algún resultado es demasiado grande. Escriba un valor menor."},
+        {"unknown option",
+         {"--frecuencia", "2"},
+         "C.UTF-8",
+         "Opción desconocida: «--frecuencia»." + help},
+        {"missing value", {"--mdl"}, "C.UTF-8", "Falta el valor de la opción «--mdl»." + help},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Finished run = amsim(
+            QStringList{"--export", path("a.png"), "--export-csv", path("a.csv")} + row.arguments,
+            row.locale);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.err, row.message + "\n");
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_EQ(filesWritten(), QStringList{});
+    }
+}
+
+TEST_F(ExportTest, UnwritableFileStopsTheOtherOneToo) {
+    for (const auto& [picture, csv] : {std::pair{path("no/such/folder/a.png"), path("a.csv")},
+                                       std::pair{path("a.png"), folder.path()}}) {
+        SCOPED_TRACE(picture.toStdString() + " " + csv.toStdString());
+        const Finished run = amsim({"--export", picture, "--export-csv", csv});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.err.startsWith("No se pudo escribir el archivo «"))
+            << run.err.toStdString();
+        EXPECT_EQ(filesWritten(), QStringList{});
+    }
+}
+
+TEST_F(ExportTest, PictureIsTheLiveWindowsGrabPixelForPixel) {
+    struct Row {
+        const char* name;
+        QStringList arguments;
+        QString locale;
+        std::map<Parameter, QString> texts;
+    };
+    const Row rows[] = {
+        {"load values", {}, "C.UTF-8", {}},
+        {"SSB with a phase error, decimal comma",
+         {"--mdl", "0,6", "--vcc", "0,4", "--bls", "0", "--fase", "45"},
+         "es_ES.UTF-8",
+         {{Parameter::Modulante, "0,6"},
+          {Parameter::Vcc, "0,4"},
+          {Parameter::BlsSiNo, "0"},
+          {Parameter::Fase, "45"}}},
+        {"DSB",
+         {"--vcc=0", "--bli=1", "--fase=-30"},
+         "C.UTF-8",
+         {{Parameter::Vcc, "0"}, {Parameter::Fase, "-30"}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Finished run =
+            amsim(QStringList{"--export", path("a.png")} + row.arguments, row.locale);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+        const QImage exported = QImage(path("a.png")).convertToFormat(QImage::Format_RGB32);
+        const QImage live = liveWindow(QLocale(row.locale.section('.', 0, 0)), row.texts);
+        EXPECT_EQ(exported.size(), QSize(952, 760)); // the drawing and the readout under it
+        EXPECT_EQ(exported.size(), live.size());
+        EXPECT_EQ(differingPixels(exported, live), 0);
+        QFile::remove(path("a.png"));
+    }
+}
+
+std::vector<double> fieldsOf(const QByteArray& line) {
+    std::vector<double> values;
+    for (const QByteArray& field : line.split(',')) {
+        double value = 0.0;
+        const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+        EXPECT_TRUE(error == std::errc() && end == field.data() + field.size())
+            << "not a number with a decimal point: " << field.toStdString();
+        values.push_back(value);
+    }
+    return values;
+}
+
+// Under a decimal-comma locale the option texts take a comma, the file a point;
+// every value reads back to the bit of what the display computes.
+TEST_F(ExportTest, SamplesAreTheDisplaysValuesWithADecimalPoint) {
+    const Finished run = amsim({"--export-csv", path("a.csv"), "--export", path("a.png"), "--vcc",
+                                "0,8", "--bls", "0", "--fase", "-30,5"},
+                               "es_ES.UTF-8");
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(filesWritten(), (QStringList{"a.csv", "a.png"}));
+
+    QFile file(path("a.csv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = file.readAll().split('\n');
+    ASSERT_EQ(lines.takeLast(), QByteArray()); // the last row ends its line too
+    ASSERT_EQ(
+        lines.takeFirst(),
+        "x,t_ms,generador,portadora,banda_superior,banda_inferior,salida,detector,audio_detectado");
+    ASSERT_EQ(lines.size(), 3195);
+    // At x = 0 every sine is 0; the detector's product there is a negative zero.
+    EXPECT_FALSE(lines.first().split(',').contains("-0")) << lines.first().toStdString();
+
+    const std::map<Parameter, std::string> texts{
+        {Parameter::Modulante, "1"}, {Parameter::Vcc, "0,8"},    {Parameter::BliSiNo, "1"},
+        {Parameter::BlsSiNo, "0"},   {Parameter::Fase, "-30,5"}, {Parameter::Envelope, "0"}};
+    BoxReader reader([&texts](Parameter parameter) { return texts.at(parameter); },
+                     NumberFormat{",", "E"});
+    const std::vector<SignalSample> table = sampleSignals(reader, WindowValues{});
+    ASSERT_EQ(table.size(), 3195U);
+    for (qsizetype k = 0; k < lines.size(); ++k) {
+        const SignalSample& s = table[static_cast<std::size_t>(k)];
+        ASSERT_EQ(fieldsOf(lines[k]),
+                  (std::vector<double>{s.x, s.x / 400.0, s.generator, s.carrier, s.upperSide,
+                                       s.lowerSide, s.transmitter, s.detector, s.detectedAudio}))
+            << "row " << k;
+    }
+    // Spot checks against the formulas: the carrier is 0.8 sin(0.1 pi x), the
+    // upper side frequency is switched off.
+    const std::vector<double> row100 = fieldsOf(lines[100]);
+    EXPECT_NEAR(row100[0], 20.0, 1e-9);
+    EXPECT_NEAR(row100[1], 0.05, 1e-12); // 400 px to the millisecond
+    EXPECT_NEAR(row100[3], 0.8 * std::sin(0.1 * M_PI * row100[0]), 1e-12);
+    EXPECT_EQ(row100[4], 0.0);
+}
+
+// Switched on, the envelope detector's output is a column of its own; a bad
+// switch is told like any other box.
+TEST_F(ExportTest, TheEnvelopeDetectorAddsItsColumn) {
+    ASSERT_EQ(amsim({"--export-csv", path("on.csv"), "--env", "1"}).exitCode, 0);
+    QFile on(path("on.csv"));
+    ASSERT_TRUE(on.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = on.readAll().split('\n');
+    EXPECT_TRUE(lines.first().endsWith(",audio_detectado,envolvente"));
+    EXPECT_EQ(fieldsOf(lines.at(2000)).size(), 10U);
+
+    const Finished bad = amsim({"--export-csv", path("bad.csv"), "--env", "x"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_EQ(bad.err, "El valor de «det. envolvente» no es un número: «x».\n");
+    EXPECT_FALSE(QFile::exists(path("bad.csv")));
+}
+
+// The values, then the readout's lines on standard output, as the window
+// shows them; a bad value prints the window's message and nothing on
+// standard output.
+TEST_F(ExportTest, MeasurementsArePrintedOnePerLine) {
+    const Finished dsb = amsim({"--medidas", "--vcc", "0", "--mdl", "0,5"}, "es_ES.UTF-8");
+    EXPECT_EQ(dsb.exitCode, 0) << dsb.err.toStdString();
+    const QStringList lines = dsb.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 11);
+    EXPECT_EQ(lines.first(),
+              "Valores: Modulante 0,5; V(cc) 0; BLI 1; BLS 1; fase 0; det. envolvente 0");
+    EXPECT_EQ(lines.at(1), "Modo: DSB");
+    EXPECT_EQ(lines.at(7), "Eficiencia: 100 %");
+
+    const Finished bad = amsim({"--medidas", "--fase", "x"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.out.isEmpty());
+    EXPECT_EQ(bad.err, "El valor de «fase port reinsertada» no es un número: «x».\n");
+}
+
+} // namespace
+} // namespace amsim

@@ -1,0 +1,144 @@
+#include "params/MeasurementLines.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace amsim {
+namespace {
+
+const NumberFormat kPoint{".", "e"};
+
+// Worked by hand for a 1 ohm load: carrier V²/2, each side (f m/2)²/2.
+TEST(Measurements, AreThoseWorkedByHand) {
+    struct Row {
+        const char* name;
+        ParameterValues values; // mdl, Vcc, BliSiNo, BlsSiNo, fase, envelope
+        std::vector<std::string> lines;
+    };
+    const Row rows[] = {
+        {"AM at 100 %",
+         {1, 1, 1, 1, 0},
+         {"Modo: AM", "Índice de modulación: 100 %", "Potencia de portadora: 0.5 W (66.7 %)",
+          "Potencia BLS: 0.125 W (16.7 %)", "Potencia BLI: 0.125 W (16.7 %)",
+          "Potencia total: 0.75 W", "Eficiencia: 33.3 %", "Potencia de pico (PEP): 2 W",
+          "Ancho de banda: 2 kHz", "Audio detectado: 0.495 V de pico, 0 dB"}},
+        {"DSB, 60 degrees of phase error",
+         {1, 0, 1, 1, 60},
+         {"Modo: DSB", "Índice de modulación: —", "Potencia de portadora: 0 W (0 %)",
+          "Potencia BLS: 0.125 W (50 %)", "Potencia BLI: 0.125 W (50 %)", "Potencia total: 0.25 W",
+          "Eficiencia: 100 %", "Potencia de pico (PEP): 0.5 W", "Ancho de banda: 2 kHz",
+          "Audio detectado: 0.247 V de pico, -6 dB"}},
+        {"SSB with carrier, any phase",
+         {1, 1, 1, 0, 90},
+         {"Modo: SSB con portadora, banda lateral inferior", "Índice de modulación: 100 %",
+          "Potencia de portadora: 0.5 W (80 %)", "Potencia BLS: 0 W (0 %)",
+          "Potencia BLI: 0.125 W (20 %)", "Potencia total: 0.625 W", "Eficiencia: 20 %",
+          "Potencia de pico (PEP): 1.125 W", "Ancho de banda: 1 kHz",
+          "Audio detectado: 0.247 V de pico, 0 dB", "Continua detectada: 0.5 V"}},
+        {"nothing at all",
+         {0, 0, 1, 1, 0},
+         {"Modo: Sin señal", "Índice de modulación: —", "Potencia de portadora: 0 W (—)",
+          "Potencia BLS: 0 W (—)", "Potencia BLI: 0 W (—)", "Potencia total: 0 W", "Eficiencia: —",
+          "Potencia de pico (PEP): 0 W", "Ancho de banda: 0 kHz",
+          "Audio detectado: 0 V de pico, —"}},
+        {"a negative level and a typed factor, at 90 degrees",
+         {1, -2, 1.5, 1, 90},
+         {"Modo: AM", "Índice de modulación: 50 %", "Potencia de portadora: 2 W (83.1 %)",
+          "Potencia BLS: 0.125 W (5.2 %)", "Potencia BLI: 0.2813 W (11.7 %)",
+          "Potencia total: 2.406 W", "Eficiencia: 16.9 %", "Potencia de pico (PEP): 5.281 W",
+          "Ancho de banda: 2 kHz", "Audio detectado: 0.124 V de pico, -14 dB",
+          "Continua detectada: -1 V"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(measurementLines(measure(row.values), kPoint), row.lines);
+    }
+}
+
+// The detected audio's sign and the detector's steady level, (V / 2) sin phi.
+struct AudioRow {
+    const char* name;
+    ParameterValues values;
+    std::string audio;
+    std::optional<std::string> level;
+};
+
+class DetectedAudio : public testing::TestWithParam<AudioRow> {};
+
+TEST_P(DetectedAudio, ShowsTheSignAndTheSteadyLevel) {
+    const std::vector<std::string> lines = measurementLines(measure(GetParam().values), kPoint);
+    ASSERT_GE(lines.size(), 10U);
+    EXPECT_EQ(lines[9], GetParam().audio);
+    EXPECT_EQ(lines.size() > 10 ? std::optional(lines[10]) : std::nullopt, GetParam().level);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DetectedAudio,
+    testing::Values(
+        AudioRow{"InPhase", {1, 1, 1, 1, 0}, "Audio detectado: 0.495 V de pico, 0 dB", {}},
+        AudioRow{"OppositePhaseInverts",
+                 {1, 1, 1, 1, 180},
+                 "Audio detectado: -0.495 V de pico (invertido), 0 dB",
+                 {}},
+        AudioRow{"DsbAt210",
+                 {1, 0, 1, 1, 210},
+                 "Audio detectado: -0.428 V de pico (invertido), -1.2 dB",
+                 {}},
+        AudioRow{
+            "SsbIsNeverInverted", {1, 1, 0, 1, 180}, "Audio detectado: 0.247 V de pico, 0 dB", {}},
+        AudioRow{"PhaseDetectorAt60",
+                 {0, 1, 1, 1, 60},
+                 "Audio detectado: 0 V de pico, —",
+                 "Continua detectada: 0.433 V"},
+        AudioRow{"PhaseDetectorAtMinus30",
+                 {0, 2, 1, 1, -30},
+                 "Audio detectado: 0 V de pico, —",
+                 "Continua detectada: -0.5 V"},
+        AudioRow{"NoLevelAt360", {0, 1, 1, 1, 360}, "Audio detectado: 0 V de pico, —", {}}),
+    [](const testing::TestParamInfo<AudioRow>& row) { return std::string(row.param.name); });
+
+// The envelope detector's line, there only while it is on: its distortion
+// while it recovers the tone, words where a percentage would be a ratio of
+// near nothings.
+struct EnvelopeRow {
+    const char* name;
+    ParameterValues values;
+    std::string expected; // the words, or the percentage's bounds "low-high %"
+};
+
+class EnvelopeLine : public testing::TestWithParam<EnvelopeRow> {};
+
+TEST_P(EnvelopeLine, SaysWhatTheDetectorGives) {
+    const std::vector<std::string> lines = measurementLines(measure(GetParam().values), kPoint);
+    const std::string& expected = GetParam().expected;
+    if (expected.empty()) {
+        EXPECT_EQ(lines.size(), 10U);
+        return;
+    }
+    const std::string label = "Distorsión del detector de envolvente: ";
+    ASSERT_EQ(lines.back().rfind(label, 0), 0U) << lines.back();
+    const std::string shown = lines.back().substr(label.size());
+    if (expected.back() != '%') {
+        EXPECT_EQ(shown, expected);
+        return;
+    }
+    const double percent = std::stod(shown);
+    EXPECT_GE(percent, std::stod(expected)) << shown;
+    EXPECT_LE(percent, std::stod(expected.substr(expected.find('-') + 1))) << shown;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, EnvelopeLine,
+    testing::Values(EnvelopeRow{"Off", {1, 1, 1, 1, 0, 0}, ""},
+                    EnvelopeRow{"AmAt100Percent", {1, 1, 1, 1, 0, 1}, "0-5 %"},
+                    EnvelopeRow{"OverModulated", {2, 1, 1, 1, 0, 1}, "10-100 %"},
+                    EnvelopeRow{"SsbWithCarrier", {0.5, 1, 0, 1, 0, 1}, "0-20 %"},
+                    EnvelopeRow{"Dsb", {1, 0, 1, 1, 0, 1}, "no recupera el tono: domina 2 kHz"},
+                    EnvelopeRow{"SsbWithoutCarrier", {1, 0, 0, 1, 0, 1}, "sin tono"},
+                    EnvelopeRow{"NoTone", {0, 1, 1, 1, 0, 1}, "sin tono"}),
+    [](const testing::TestParamInfo<EnvelopeRow>& row) { return std::string(row.param.name); });
+
+} // namespace
+} // namespace amsim

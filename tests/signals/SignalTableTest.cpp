@@ -1,0 +1,141 @@
+#include "signals/SignalTable.h"
+
+#include "core/Error.h"
+#include "display/RecordedPicture.h"
+
+#include <gtest/gtest.h>
+
+namespace amsim::test {
+namespace {
+
+struct Settings {
+    const char* name;
+    double mdl, vcc, bli, bls, fase;
+};
+
+FakeParameters& setTo(FakeParameters&& parameters, const Settings& s) {
+    return parameters.set(Parameter::Modulante, s.mdl)
+        .set(Parameter::Vcc, s.vcc)
+        .set(Parameter::BliSiNo, s.bli)
+        .set(Parameter::BlsSiNo, s.bls)
+        .set(Parameter::Fase, s.fase);
+}
+
+// Where the display puts a value of a trace with its axis at axisY.
+CanvasPoint drawnAt(double x, double value, float axisY, double scale) {
+    return {static_cast<float>(x), static_cast<float>(static_cast<double>(axisY) - scale * value)};
+}
+
+const Settings kSettings[] = {
+    {"start values: full AM", 1, 1, 1, 1, 0},
+    {"DSB with a phase error", 0.6, 0, 1, 1, 45},
+    {"upper sideband only, overmodulated", 2, 0.4, 0, 1, -90},
+    {"typed factors and phase", 1.3, -0.7, 2.5, 0.5, 123.456},
+};
+
+// Each column of the table is the very value the display draws: the
+// connected traces and the detected audio sample the same fine time base,
+// so the point drawn for sample k is the table's row k, to the bit.
+TEST(SignalTable, EverySampleIsWhereTheDisplayDrawsIt) {
+    struct Column {
+        const char* name;
+        float axis;
+        double scale;
+        double SignalSample::*value;
+        std::size_t firstOperation; // in the operations after the axis
+    };
+    const Column columns[] = {
+        {"carrier", 145, 30, &SignalSample::carrier, 0},
+        {"upper side", 230, 30, &SignalSample::upperSide, 0},
+        {"lower side", 305, 30, &SignalSample::lowerSide, 0},
+        {"transmitter", 415, 30, &SignalSample::transmitter, 0},
+        {"detector product", 600, 60, &SignalSample::detector, 0},
+        {"detected audio", 600, 60, &SignalSample::detectedAudio, 3195},
+    };
+    for (const Settings& settings : kSettings) {
+        SCOPED_TRACE(settings.name);
+        const std::vector<SignalSample> table =
+            sampleSignals(setTo(FakeParameters{}, settings), WindowValues{});
+        ASSERT_EQ(table.size(), 3195U);
+        const RecordedPicture picture = recordRedraw(setTo(FakeParameters{}, settings));
+        for (const Column& column : columns) {
+            SCOPED_TRACE(column.name);
+            const std::vector<Operation> trace = picture.trace(column.axis);
+            ASSERT_GE(trace.size(), column.firstOperation + table.size());
+            for (std::size_t k = 0; k < table.size(); ++k) {
+                const SignalSample& row = table[k];
+                ASSERT_EQ(trace[column.firstOperation + k].to,
+                          drawnAt(row.x, row.*column.value, column.axis, column.scale))
+                    << "sample " << k;
+            }
+        }
+    }
+}
+
+// The generator is drawn once per column; the table has it on the fine time
+// base, whose every fifth x lies within rounding of a column.
+TEST(SignalTable, GeneratorAgreesWithTheColumnsItIsDrawnAt) {
+    for (const Settings& settings : kSettings) {
+        SCOPED_TRACE(settings.name);
+        const std::vector<SignalSample> table =
+            sampleSignals(setTo(FakeParameters{}, settings), WindowValues{});
+        const std::vector<Operation> generator =
+            recordRedraw(setTo(FakeParameters{}, settings)).trace(80);
+        for (std::size_t column = 0; column < 639; ++column) {
+            const SignalSample& row = table[5 * column];
+            ASSERT_NEAR(row.x, static_cast<double>(column), 1e-9);
+            ASSERT_NEAR((80.0F - generator[1 + column].to.y) / 30.0F, row.generator, 1e-5)
+                << "column " << column;
+        }
+    }
+}
+
+TEST(SignalTable, StopsWithTheRedrawsErrorForATextThatIsNotANumber) {
+    for (Parameter bad : kAllParameters) {
+        SCOPED_TRACE(parameterLabel(bad));
+        FakeParameters forTable;
+        forTable.setBad(bad, "abc");
+        FakeParameters forRedraw;
+        forRedraw.setBad(bad, "abc");
+        RecordingCanvas canvas;
+        try {
+            Graficar(canvas, forRedraw, WindowValues{});
+            FAIL() << "the redraw did not stop";
+        } catch (const Error& redrawError) {
+            try {
+                sampleSignals(forTable, WindowValues{});
+                FAIL() << "the table did not stop";
+            } catch (const Error& tableError) {
+                EXPECT_STREQ(tableError.what(), redrawError.what());
+                EXPECT_EQ(tableError.parameter(), bad);
+            }
+        }
+    }
+}
+
+// The transmitter sends the sum of the three traces above it, as the block
+// diagram says: carrier and side frequencies in the phase they are summed in.
+TEST(SignalTable, TheTransmittersOutputIsTheSumOfTheThreeComponents) {
+    for (const Settings& settings : kSettings) {
+        SCOPED_TRACE(settings.name);
+        for (const SignalSample& row :
+             sampleSignals(setTo(FakeParameters{}, settings), WindowValues{})) {
+            ASSERT_NEAR(row.transmitter, row.carrier + row.upperSide + row.lowerSide, 1e-12)
+                << "at x " << row.x;
+        }
+    }
+}
+
+TEST(SignalTable, ValueThatIsNotFiniteIsAnOverflow) {
+    FakeParameters parameters;
+    parameters.set(Parameter::Modulante, 1e308).set(Parameter::Vcc, 1e308);
+    try {
+        sampleSignals(parameters, WindowValues{});
+        FAIL() << "no error";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.kind(), Error::Kind::TooLargeToDraw);
+    }
+}
+
+} // namespace
+} // namespace amsim::test
