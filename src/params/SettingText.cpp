@@ -39,7 +39,7 @@ std::string copyCommand(const MenuContext& context) {
 
 } // namespace
 
-const std::array<MenuItem, 2> kMenuItems{{
+constinit const std::array<MenuItem, 2> kMenuItems{{
     {"CopiarEnlace", "Copiar enlace", &copyLink},
     {"CopiarOrden", "Copiar orden", &copyCommand},
 }};

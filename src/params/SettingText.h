@@ -45,7 +45,9 @@ struct MenuItem {
     std::string (*clipboard)(const MenuContext& context);
 };
 
-extern const std::array<MenuItem, 2> kMenuItems;
+// Constant-initialized where it is defined (constinit), so no order of
+// dynamic initialization can reach it.
+extern const std::array<MenuItem, 2> kMenuItems; // NOLINT(bugprone-dynamic-static-initializers)
 
 // What the item of that name puts on the clipboard; nothing for another name.
 std::optional<std::string> menuClipboardText(std::string_view item, const MenuContext& context);
