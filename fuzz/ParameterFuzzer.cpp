@@ -7,7 +7,8 @@
 //   line 1  first byte: the number format. Bit 1 set is a decimal point
 //           ('.' is one such byte), clear is a decimal comma (',').
 //           Every further byte is one click, at most 16 of them, on button
-//           (byte - '0') mod 256 mod 11, so the digits and ':' name them:
+//           (byte - '0') mod 256 mod 11 of kButtons, so the digits and ':'
+//           name them:
 //             0 ModulanteSubir  1 ModulanteBajar  2 VccSubir  3 VccBajar
 //             4 FaseSubir       5 FaseBajar       6 BliSi     7 BlsSi
 //             8 Ayuda           9 Acerca          : EnvelopeToggle
@@ -19,8 +20,6 @@
 // A broken rule prints what broke and aborts. Only amsim::Error is caught:
 // any other exception escapes and is a crash.
 #include "core/Error.h"
-#include "display/Graficar.h"
-#include "params/BoxReader.h"
 #include "params/Controls.h"
 #include "params/Handlers.h"
 #include "params/NumberText.h"
@@ -32,6 +31,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -45,10 +45,6 @@ namespace {
 // A redraw takes about 1 ms, some 5 ms under the sanitizers and coverage
 // instrumentation: 16 clicks keep an input near a tenth of a second.
 constexpr std::size_t kMaxClicks = 16;
-
-constexpr std::array<std::string_view, 11> kButtons{
-    "ModulanteSubir", "ModulanteBajar", "VccSubir", "VccBajar", "FaseSubir",     "FaseBajar",
-    "BliSi",          "BlsSi",          "Ayuda",    "Acerca",   "EnvelopeToggle"};
 
 [[noreturn]] void fail(const char* broken, const std::string& detail) {
     std::fprintf(stderr, "amsim_parameter_fuzzer: %s: «%s»\n", broken, detail.c_str());
@@ -79,8 +75,7 @@ void requireFiniteCoordinates(const test::RecordingCanvas& canvas) {
 class Bench final : public Controls {
 public:
     explicit Bench(const NumberFormat& format)
-        : handlers_(*this, format)
-        , reader_([this](Parameter parameter) { return text(parameter); }, format) {}
+        : handlers_(*this, format) {}
 
     void setBox(Parameter parameter, std::string text) { box(parameter) = std::move(text); }
 
@@ -106,7 +101,14 @@ public:
     void hidePanel(Panel panel) override { shown_.at(index(panel)) = false; }
     void placePanel(Panel /*panel*/, const PanelGeometry& /*geometry*/) override {}
     void setPanelText(Panel /*panel*/, const std::string& /*text*/) override {}
-    void redraw() override;
+    void describe(const std::string& /*sentence*/) override {}
+    // A fresh recording for every redraw.
+    Canvas& canvas() override {
+        canvas_ = std::make_unique<test::RecordingCanvas>();
+        return *canvas_;
+    }
+    // What was drawn before an error stays, and is shown as well.
+    void present() override { requireFiniteCoordinates(*canvas_); }
     // Every line of a redraw that reached its end, or the one line that says
     // there are none.
     void setMeasurements(const std::vector<std::string>& lines) override {
@@ -142,20 +144,9 @@ private:
     std::array<std::string, kAllParameters.size()> boxes_{"1", "1", "1", "1", "0", "0"};
     std::array<bool, 2> shown_{};
     std::string_view clicked_;
+    std::unique_ptr<test::RecordingCanvas> canvas_ = std::make_unique<test::RecordingCanvas>();
     Handlers handlers_;
-    BoxReader reader_;
 };
-
-void Bench::redraw() {
-    test::RecordingCanvas canvas;
-    try {
-        Graficar(canvas, reader_, handlers_.window());
-    } catch (const Error&) {
-        requireFiniteCoordinates(canvas); // what was drawn before the error stays
-        throw;
-    }
-    requireFiniteCoordinates(canvas);
-}
 
 // What a button writes is a number that the box reads back, and that
 // formats to the very same text, so the next step starts from what is shown.
@@ -205,7 +196,7 @@ NumberFormat formatOf(std::uint8_t selector) {
 }
 
 std::string_view buttonOf(std::uint8_t byte) {
-    return kButtons.at(static_cast<std::uint8_t>(byte - '0') % kButtons.size());
+    return kButtons.at(static_cast<std::uint8_t>(byte - '0') % kButtons.size()).name;
 }
 
 std::vector<std::span<const std::uint8_t>> linesOf(std::span<const std::uint8_t> data) {

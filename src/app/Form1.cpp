@@ -4,9 +4,10 @@
 #include "app/DesignFonts.h"
 #include "app/LocaleFormat.h"
 #include "display/Graficar.h"
-#include "params/ParameterSummary.h"
+#include "params/PanelTexts.h"
 #include "params/SettingText.h"
 #include "params/StepRules.h"
+#include "params/UserMessage.h"
 #include "qtcanvas/QtVectorCanvas.h"
 #include "ui_Form1.h"
 
@@ -32,7 +33,6 @@ namespace amsim {
 
 namespace {
 
-const QString kMessageTitle = QStringLiteral("Simulador de AM, DSB y SSB");
 const QString kBlockDiagram = QStringLiteral(":/pictures/block_diagram.svg");
 // The page the window's link opens, the file that sits beside the program.
 constexpr std::string_view kPageFile = "amsim.html";
@@ -40,6 +40,8 @@ constexpr std::string_view kPageFile = "amsim.html";
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+const QString kMessageTitle = fromUtf8(kWindowTitle);
 
 // A vector picture drawn at the device pixel ratio, shown at its own size.
 QPixmap pictureAt(const QString& resource, double ratio) {
@@ -217,8 +219,8 @@ bool Form1::matchScreen() {
     if (canvas_ && canvas_->scale() == ratio) {
         return false;
     }
-    canvas_ =
-        std::make_unique<QtRasterCanvas>(QSize(952, 700), windowFont(), QColor(Qt::black), ratio);
+    canvas_ = std::make_unique<QtRasterCanvas>(QSize(kDrawingWidth, kDrawingHeight), windowFont(),
+                                               QColor(Qt::black), ratio);
     view_->setImage(canvas_->image());
     ui_->Image1->setPixmap(pictureAt(kBlockDiagram, ratio));
     return true;
@@ -308,41 +310,30 @@ void Form1::setPanelText(Panel panel, const std::string& text) {
     this->panel(panel)->setPlainText(QString::fromStdString(text));
 }
 
-void Form1::Graficar() {
-    // Scheduled first, so that a redraw stopped by an error still shows
-    // what it drew.
-    view_->update();
-    // Described first too: a redraw changes no box, and a stopped one must
-    // not leave the description of the picture before.
-    describeDrawing();
-    amsim::Graficar(*canvas_, reader_, handlers_.window());
+// The zoom note tells a listener why the window looks smaller than designed.
+void Form1::describe(const std::string& sentence) {
+    view_->setDescription(QString::fromStdString(sentence) + zoomNote_);
 }
 
-void Form1::describeDrawing() {
-    view_->setDescription(
-        QString::fromStdString(summarizeBoxes(
-            [this](Parameter parameter) { return text(parameter); }, handlers_.format())) +
-        zoomNote_);
+void Form1::present() {
+    view_->update();
 }
 
 template <class Handler> void Form1::guarded(Handler&& handler) noexcept {
     try {
         handler();
-    } catch (const Error& error) {
-        showError(QString::fromUtf8(error.what()), error.parameter());
-    } catch (const std::exception& error) {
-        showError(
-            QStringLiteral("Error interno del programa: %1").arg(QString::fromUtf8(error.what())),
-            std::nullopt);
+    } catch (const std::exception& failure) {
+        showError(failure);
     }
 }
 
 // The message does not block the event loop; once the user closes it, the
 // box to correct gets the focus with its text selected.
-void Form1::showError(const QString& message, std::optional<Parameter> parameter) noexcept {
+void Form1::showError(const std::exception& failure) noexcept {
     releaseHeldButtons();
     try {
-        openMessage(message, parameter);
+        const UserMessage message = userMessageOf(failure);
+        openMessage(QString::fromStdString(message.text), message.box);
     } catch (const std::exception&) {
         // Out of memory even for a message box: say so where it can be seen.
         std::fputs("amsim: no se pudo mostrar un mensaje de error\n", stderr);

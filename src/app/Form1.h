@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Error.h"
+#include "display/Graficar.h"
 #include "params/BoxReader.h"
 #include "params/Controls.h"
 #include "params/Handlers.h"
@@ -20,6 +21,9 @@ class Form1;
 namespace amsim {
 
 class CanvasView;
+
+// The window's client area as designed: the drawing, and the readout under it.
+inline constexpr QSize kWindowDesignSize(kDrawingWidth, 760);
 
 // The simulator's one window: the bench's controls, and the canvas on which
 // Graficar draws the traces and spectra. The five boxes own the parameters;
@@ -58,7 +62,9 @@ private:
     void hidePanel(Panel panel) override;
     void placePanel(Panel panel, const PanelGeometry& geometry) override;
     void setPanelText(Panel panel, const std::string& text) override;
-    void redraw() override { Graficar(); }
+    void describe(const std::string& sentence) override;
+    Canvas& canvas() override { return *canvas_; }
+    void present() override;
     void setMeasurements(const std::vector<std::string>& lines) override;
 
     QPlainTextEdit* panel(Panel which) const;
@@ -68,13 +74,11 @@ private:
     void buildMenu();
     void copyToClipboard(std::string_view item);
     void stackCanvas();
-    void Graficar();
-    void describeDrawing();
 
     // The one place where errors stop: runs a handler and shows the user
     // what went wrong instead of letting an exception reach the event loop.
     template <class Handler> void guarded(Handler&& handler) noexcept;
-    void showError(const QString& message, std::optional<Parameter> parameter) noexcept;
+    void showError(const std::exception& failure) noexcept;
     void openMessage(const QString& message, std::optional<Parameter> parameter);
     void releaseHeldButtons() noexcept;
 

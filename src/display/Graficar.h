@@ -6,6 +6,11 @@
 
 namespace amsim {
 
+// The drawing's extent in positions, the window's client width and the
+// height above the readout: Graficar draws nothing beyond it.
+inline constexpr int kDrawingWidth = 952;
+inline constexpr int kDrawingHeight = 700;
+
 // Clears the canvas and draws the whole bench from the current parameters:
 // six oscilloscope traces, three spectrum displays and the envelope.
 // Throws amsim::Error where a parameter does not convert, a result

@@ -41,7 +41,9 @@ private:
     void TrazarEnvolventeInferior();
     // Spectrum analyser.
     void markSpectra();
-    void MarcarEspectro();
+    // One spectral line: the baseline from (X0, Y0) and the line at index
+    // Indice, Valor high.
+    void MarcarEspectro(int X0, int Y0, int Indice, double Valor);
     double detectedToneAmplitude();
     void markEnvelopeTones();
 
@@ -75,10 +77,6 @@ private:
     double AmplitudBls = 0.0;
     double AmplitudBli = 0.0;
     int Eje = 0;
-    int X0 = 0;
-    int Y0 = 0;
-    int Indice = 0;
-    double Valor = 0.0;
     DetectorSmoothing Smoothing;
 };
 

@@ -18,7 +18,7 @@
 
 namespace amsim {
 
-void Redraw::MarcarEspectro() {
+void Redraw::MarcarEspectro(int X0, int Y0, int Indice, double Valor) {
     const auto x0 = static_cast<float>(X0);
     const auto y0 = static_cast<float>(Y0);
     const auto x = static_cast<float>(X0 + 10 * Indice);
@@ -45,11 +45,7 @@ double Redraw::detectedToneAmplitude() {
 // stops the spectra after the lines before it.
 void Redraw::markSpectra() {
     const auto marcar = [this](int x0, int y0, int indice, double valor) {
-        X0 = x0;
-        Y0 = y0;
-        Indice = indice;
-        Valor = finiteResult(valor);
-        MarcarEspectro();
+        MarcarEspectro(x0, y0, indice, finiteResult(valor));
     };
     marcar(730, 100, 0, read(Parameter::Vcc));                                   // DC level
     marcar(730, 100, 1, read(Parameter::Modulante));                             // tone

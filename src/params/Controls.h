@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/Canvas.h"
 #include "core/Parameters.h"
 
 #include <string>
@@ -55,6 +56,27 @@ constexpr std::string_view optionOf(Parameter parameter) {
     return {};
 }
 
+// Whether the names are all there and all different: the front ends find
+// their controls and options by them.
+constexpr bool namesAreDistinct(std::string_view (*nameOf)(Parameter),
+                                std::string_view (*other)(Panel) = nullptr) {
+    for (std::size_t i = 0; i < kAllParameters.size(); ++i) {
+        const std::string_view name = nameOf(kAllParameters.at(i));
+        for (std::size_t j = 0; j < i; ++j) {
+            if (name.empty() || name == nameOf(kAllParameters.at(j))) {
+                return false;
+            }
+        }
+        if (other != nullptr && (name == other(Panel::Help) || name == other(Panel::About))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+static_assert(namesAreDistinct(boxName, panelName), "every box and panel needs a name of its own");
+static_assert(namesAreDistinct(optionOf), "every parameter needs an option of its own");
+
 // A rectangle of the client area, in pixels.
 struct PanelGeometry {
     int left;
@@ -65,7 +87,8 @@ struct PanelGeometry {
 
 // What the window's handlers read and change, as a front end shows it: the
 // five parameter boxes, the two panels and the drawing. Each front end
-// implements it over its own widgets; the rules stay in the handlers.
+// implements it over its own widgets; the rules and the order of a redraw
+// stay in the handlers.
 class Controls {
 public:
     Controls() = default;
@@ -84,9 +107,12 @@ public:
     virtual void placePanel(Panel panel, const PanelGeometry& geometry) = 0;
     virtual void setPanelText(Panel panel, const std::string& text) = 0;
 
-    // Clears the drawing and draws it again from the boxes (Graficar). Throws
-    // amsim::Error like Graficar; what was drawn until then stays.
-    virtual void redraw() = 0;
+    // The drawing's one-sentence description, for assistive technology.
+    virtual void describe(const std::string& sentence) = 0;
+    // The surface Graficar draws on.
+    virtual Canvas& canvas() = 0;
+    // Shows what the canvas holds now, also when the redraw stopped half way.
+    virtual void present() = 0;
     // Shows the readout of measurements beside the picture: its lines, one
     // after the other.
     virtual void setMeasurements(const std::vector<std::string>& lines) = 0;

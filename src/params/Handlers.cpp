@@ -1,9 +1,10 @@
 #include "params/Handlers.h"
 
 #include "core/Error.h"
-#include "params/BoxReader.h"
+#include "display/Graficar.h"
 #include "params/MeasurementLines.h"
 #include "params/PanelTexts.h"
+#include "params/ParameterSummary.h"
 
 #include <array>
 #include <cmath>
@@ -13,7 +14,8 @@ namespace amsim {
 
 Handlers::Handlers(Controls& controls, NumberFormat format)
     : controls_(controls)
-    , format_(std::move(format)) {}
+    , format_(std::move(format))
+    , reader_([this](Parameter box) { return controls_.text(box); }, format_) {}
 
 void Handlers::Form_Load() {
     controls_.setText(Parameter::Modulante, "1");
@@ -34,12 +36,22 @@ void Handlers::Box_Enter() {
     changeAndRedraw([] {});
 }
 
-// The readout follows every redraw that reaches its end. A handler that
-// stops on its way to the redraw leaves the picture blank, cut short or
-// older than the boxes: the readout then says there are no measurements, and
-// which box to correct when one is to blame.
+// Described first: a redraw changes no box, and a stopped one must not leave
+// the description of the picture before. Shown even when it stops, so that
+// what it drew until then is in view. The readout follows every redraw that
+// reaches its end. A handler that stops on its way to the redraw leaves the
+// picture blank, cut short or older than the boxes: the readout then says
+// there are no measurements, and which box to correct when one is to blame.
 void Handlers::redraw() {
-    controls_.redraw();
+    controls_.describe(
+        summarizeBoxes([this](Parameter box) { return controls_.text(box); }, format_));
+    try {
+        Graficar(controls_.canvas(), reader_, window_);
+    } catch (...) {
+        controls_.present();
+        throw;
+    }
+    controls_.present();
     const auto read = [this](Parameter box) { return readBox(box, controls_.text(box), format_); };
     controls_.setMeasurements(measurementLines(measure(valuesOf(read)), format_));
 }
@@ -63,19 +75,6 @@ std::string noMeasurements(std::optional<Parameter> culprit) {
 }
 
 std::optional<Handlers::Click> Handlers::clickOf(std::string_view button) {
-    static constexpr std::array<std::pair<std::string_view, Click>, 11> kButtons{{
-        {"ModulanteSubir", &Handlers::ModulanteSubir_Click},
-        {"ModulanteBajar", &Handlers::ModulanteBajar_Click},
-        {"VccSubir", &Handlers::VccSubir_Click},
-        {"VccBajar", &Handlers::VccBajar_Click},
-        {"FaseSubir", &Handlers::FaseSubir_Click},
-        {"FaseBajar", &Handlers::FaseBajar_Click},
-        {"BliSi", &Handlers::BliSi_Click},
-        {"BlsSi", &Handlers::BlsSi_Click},
-        {"EnvelopeToggle", &Handlers::EnvelopeToggle_Click},
-        {"Ayuda", &Handlers::Ayuda_Click},
-        {"Acerca", &Handlers::Acerca_Click},
-    }};
     for (const auto& [name, click] : kButtons) {
         if (name == button) {
             return click;

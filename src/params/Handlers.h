@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/WindowValues.h"
+#include "params/BoxReader.h"
 #include "params/Controls.h"
 #include "params/NumberText.h"
 #include "params/StepRules.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -71,7 +73,41 @@ private:
 
     Controls& controls_;
     NumberFormat format_;
+    BoxReader reader_;
     WindowValues window_;
 };
+
+// A button of the bench: the name of its control and its click handler.
+struct Button {
+    std::string_view name;
+    Handlers::Click click;
+};
+
+// Every button, in the order of the bench's rows.
+inline constexpr std::array<Button, 11> kButtons{{
+    {"ModulanteSubir", &Handlers::ModulanteSubir_Click},
+    {"ModulanteBajar", &Handlers::ModulanteBajar_Click},
+    {"VccSubir", &Handlers::VccSubir_Click},
+    {"VccBajar", &Handlers::VccBajar_Click},
+    {"FaseSubir", &Handlers::FaseSubir_Click},
+    {"FaseBajar", &Handlers::FaseBajar_Click},
+    {"BliSi", &Handlers::BliSi_Click},
+    {"BlsSi", &Handlers::BlsSi_Click},
+    {"Ayuda", &Handlers::Ayuda_Click},
+    {"Acerca", &Handlers::Acerca_Click},
+    {"EnvelopeToggle", &Handlers::EnvelopeToggle_Click},
+}};
+
+constexpr bool buttonNamesAreDistinct() {
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            if (kButtons.at(i).name == kButtons.at(j).name) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(buttonNamesAreDistinct(), "a click is found by its button's name");
 
 } // namespace amsim

@@ -12,6 +12,9 @@ namespace amsim {
 
 // The paragraph separator: CR LF written twice, which leaves one empty line
 // between paragraphs in the multi-line text box.
+// The window's title, which its messages and its exported pictures carry too.
+inline constexpr std::string_view kWindowTitle = "Simulador de AM, DSB y SSB";
+
 inline constexpr std::string_view kParagraphSeparator = "\r\n\r\n";
 
 // The nine paragraphs of the help panel, in order. None contains a line break.

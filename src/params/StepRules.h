@@ -23,6 +23,14 @@ inline constexpr StepRule kVccBajar{Parameter::Vcc, -0.2, false};
 inline constexpr StepRule kFaseSubir{Parameter::Fase, +30.0, false};
 inline constexpr StepRule kFaseBajar{Parameter::Fase, -30.0, false};
 
+// Each pair of buttons steps its box up and down by the same amount.
+constexpr bool stepsUpAndDown(const StepRule& up, const StepRule& down) {
+    return up.box == down.box && up.step > 0.0 && down.step == -up.step && !up.floorAtZero;
+}
+static_assert(stepsUpAndDown(kModulanteSubir, kModulanteBajar));
+static_assert(stepsUpAndDown(kVccSubir, kVccBajar));
+static_assert(stepsUpAndDown(kFaseSubir, kFaseBajar));
+
 // The box's next text after one step. Stepping always starts from the text
 // (what the user typed is the base) and writes at most 15 digits, so 0.2
 // steps never show drift digits. Throws amsim::Error, before anything could

@@ -2,11 +2,14 @@
 
 #include "core/Error.h"
 #include "params/PanelTexts.h"
+#include "support/RecordingCanvas.h"
 
 #include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
+#include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -43,13 +46,18 @@ public:
         panelTexts.at(index(panel)) = text;
         log.emplace_back("panel text");
     }
-    void redraw() override {
+    void describe(const std::string& /*sentence*/) override {}
+    Canvas& canvas() override {
         log.emplace_back("redraw");
         if (redrawFails) {
             throw *redrawFails;
         }
+        drawing = std::make_unique<test::RecordingCanvas>();
+        return *drawing;
     }
+    void present() override {}
     std::optional<Error> redrawFails;
+    std::unique_ptr<test::RecordingCanvas> drawing;
     void setMeasurements(const std::vector<std::string>& lines) override {
         measurements = lines;
         log.emplace_back("measurements");
@@ -127,6 +135,10 @@ struct StaleRow {
     Handlers::Click click;
     std::string readout;
 };
+
+void PrintTo(const StaleRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class StaleReadout : public testing::TestWithParam<StaleRow> {};
 

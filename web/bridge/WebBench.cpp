@@ -5,6 +5,7 @@
 #include "params/ParameterSummary.h"
 #include "params/SettingText.h"
 #include "params/StepRules.h"
+#include "params/UserMessage.h"
 
 #include <emscripten/bind.h>
 #include <utility>
@@ -12,10 +13,6 @@
 namespace amsim {
 
 namespace {
-
-// The client area at its design size, the drawing's extent included.
-constexpr int kWidth = 952;
-constexpr int kHeight = 700;
 
 std::string nameOf(Parameter box) {
     return std::string(boxName(box));
@@ -27,14 +24,14 @@ std::string nameOf(Panel panel) {
 
 // A fault of the program rather than of what the user typed.
 WebBench::Outcome internalError(const std::string& what) {
-    return {"Error interno del programa: " + what, {}, {}};
+    return {internalErrorMessage(what), {}, {}};
 }
 
 } // namespace
 
 WebBench::WebBench(emscripten::val page, NumberFormat format, double scale)
     : page_(std::move(page))
-    , canvas_(std::make_unique<WebCanvas>(kWidth, kHeight, page_, scale))
+    , canvas_(std::make_unique<WebCanvas>(kDrawingWidth, kDrawingHeight, page_, scale))
     , handlers_(*this, std::move(format))
     , reader_([this](Parameter parameter) { return text(parameter); }, handlers_.format()) {}
 
@@ -107,11 +104,9 @@ WebBench::Outcome WebBench::redrawNow() {
 template <class Handler> WebBench::Outcome WebBench::guarded(Handler&& handler) {
     try {
         handler();
-    } catch (const Error& error) {
-        const std::optional<Parameter> box = error.parameter();
-        return {error.what(), box ? nameOf(*box) : std::string(), {}};
-    } catch (const std::exception& error) {
-        return internalError(error.what());
+    } catch (const std::exception& failure) {
+        UserMessage message = userMessageOf(failure);
+        return {std::move(message.text), message.box ? nameOf(*message.box) : std::string(), {}};
     }
     return {};
 }
@@ -153,19 +148,8 @@ void WebBench::setMeasurements(const std::vector<std::string>& lines) {
     page_.call<void>("setMeasurements", shown);
 }
 
-// Described first: a redraw changes no box, and a stopped one must not leave
-// the description of the picture before. Shown even when it stops, so that
-// what it drew until then is in view.
-void WebBench::redraw() {
-    page_.call<void>("describe",
-                     summarizeBoxes([this](Parameter p) { return text(p); }, handlers_.format()));
-    try {
-        Graficar(*canvas_, reader_, handlers_.window());
-    } catch (...) {
-        present();
-        throw;
-    }
-    present();
+void WebBench::describe(const std::string& sentence) {
+    page_.call<void>("describe", sentence);
 }
 
 // Only the rows that changed go to the page; a redraw that changed nothing
@@ -180,7 +164,7 @@ void WebBench::present() {
         rgba.size() * sizeof(std::uint32_t), reinterpret_cast<const std::uint8_t*>(rgba.data())));
     const PixelBuffer& pixels = canvas_->pixels();
     page_.call<void>("present", bytes, pixels.width(), pixels.height(), rows.top,
-                     rows.bottom - rows.top + 1, kWidth, kHeight);
+                     rows.bottom - rows.top + 1, kDrawingWidth, kDrawingHeight);
 }
 
 WebBench::Outcome WebBench::showAgain() {
@@ -192,8 +176,8 @@ WebBench::Outcome WebBench::showAgain() {
 
 WebBench::Outcome WebBench::rescale(double scale) {
     return guarded([this, scale] {
-        canvas_ = std::make_unique<WebCanvas>(kWidth, kHeight, page_, scale);
-        redraw();
+        canvas_ = std::make_unique<WebCanvas>(kDrawingWidth, kDrawingHeight, page_, scale);
+        handlers_.Box_Enter();
     });
 }
 
@@ -209,6 +193,14 @@ amsim::WebBench* makeBench(emscripten::val page, const std::string& decimalSepar
 
 std::string drawingName() {
     return std::string(amsim::kDrawingName);
+}
+
+// The drawing's size in positions, as {width, height}.
+emscripten::val drawingSize() {
+    emscripten::val size = emscripten::val::object();
+    size.set("width", amsim::kDrawingWidth);
+    size.set("height", amsim::kDrawingHeight);
+    return size;
 }
 
 // The menu's items, in order, as {name, text}.
@@ -244,5 +236,6 @@ EMSCRIPTEN_BINDINGS(amsim) {
         .function("showAgain", &WebBench::showAgain)
         .function("rescale", &WebBench::rescale);
     emscripten::function("drawingName", &drawingName);
+    emscripten::function("drawingSize", &drawingSize);
     emscripten::function("menuItems", &menuItems);
 }

@@ -76,10 +76,11 @@ private:
     void hidePanel(Panel panel) override;
     void placePanel(Panel panel, const PanelGeometry& geometry) override;
     void setPanelText(Panel panel, const std::string& text) override;
-    void redraw() override;
+    void describe(const std::string& sentence) override;
+    Canvas& canvas() override { return *canvas_; }
+    void present() override;
     void setMeasurements(const std::vector<std::string>& lines) override;
 
-    void present();
     template <class Handler> Outcome guarded(Handler&& handler);
 
     emscripten::val page_;

@@ -245,7 +245,8 @@
     // Where the window's layout would be shown smaller than this, the page
     // takes a layout of its own: the drawing on top, the controls by stage.
     const SMALLEST_WINDOW = 0.8;
-    const DRAWING = { width: 952, height: 700 };
+    // The drawing's size in positions, as the engine gives it once loaded.
+    let drawingSize = null;
     let layoutScale = 1;
     let onScale = () => {};
 
@@ -262,10 +263,10 @@
         // A phone held upright shows the drawing across its width; turned,
         // as large as fits between the title and the bar at the foot.
         const room = height - byId('Label8').offsetHeight - byId('tools').offsetHeight;
-        const drawingScale = width <= height
-            ? width / DRAWING.width
-            : Math.min(width / DRAWING.width, room / DRAWING.height);
-        layoutScale = phone ? drawingScale : whole;
+        const drawingScale = () => (width <= height
+            ? width / drawingSize.width
+            : Math.min(width / drawingSize.width, room / drawingSize.height));
+        layoutScale = phone && drawingSize ? drawingScale() : whole;
         document.documentElement.style.setProperty('--scale', String(layoutScale));
         onScale();
     }
@@ -387,6 +388,8 @@
 
     createAmsimEngine().then((engine) => {
         const { decimal, exponent } = numberFormat();
+        drawingSize = engine.drawingSize();
+        fit();
         const bench = new engine.Bench(page, decimal, exponent, ratio());
         followRatio(bench);
         canvas.setAttribute('aria-label', engine.drawingName());
