@@ -45,7 +45,7 @@ protected:
 // non-const, as in the callbacks the library calls.
 // cppcheck-suppress constParameter
 void timeRedraw(benchmark::State& state, double scale, bool envelopeDetector) {
-    QtRasterCanvas canvas(QSize(952, 700), windowFont(), Qt::black, scale);
+    QtRasterCanvas canvas(QSize(kDrawingWidth, kDrawingHeight), windowFont(), Qt::black, scale);
     BoxReader reader = startValues(envelopeDetector);
     for (auto _ : state) {
         Graficar(canvas, reader, WindowValues{});
@@ -123,7 +123,7 @@ BENCHMARK(GraficarComputingFloor)->Unit(benchmark::kMicrosecond);
 // backing store as the canvas view paints them. V(cc) alternates between 1 and
 // 0.8, as in the page's benchmark, so every redraw changes the picture.
 void RedrawOnScreen(benchmark::State& state) {
-    QtRasterCanvas canvas(QSize(952, 700), windowFont(), Qt::black);
+    QtRasterCanvas canvas(QSize(kDrawingWidth, kDrawingHeight), windowFont(), Qt::black);
     bool stepped = false;
     BoxReader reader(
         [&stepped](Parameter parameter) {
@@ -133,7 +133,7 @@ void RedrawOnScreen(benchmark::State& state) {
             return parameter == Parameter::Fase ? "0" : "1";
         },
         NumberFormat{});
-    QImage screen(952, 700, QImage::Format_ARGB32_Premultiplied);
+    QImage screen(kDrawingWidth, kDrawingHeight, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         stepped = !stepped;
         Graficar(canvas, reader, WindowValues{});

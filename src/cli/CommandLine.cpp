@@ -1,8 +1,11 @@
 #include "cli/CommandLine.h"
 
 #include "cli/CliErrors.h"
+#include "cli/FactorOption.h"
 #include "core/Error.h"
 #include "params/Controls.h"
+#include "params/NumberText.h"
+#include "params/UserMessage.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -153,16 +156,17 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     return line;
 }
 
-QString commandLineMessage(const Error& error) {
-    if (error.kind() != Error::Kind::TooLargeToDraw) {
-        return QString::fromUtf8(error.what());
+QString commandLineMessage(const std::exception& failure) {
+    const auto* error = dynamic_cast<const Error*>(&failure);
+    if (error == nullptr || error->kind() != Error::Kind::TooLargeToDraw) {
+        return QString::fromStdString(userMessageOf(failure).text);
     }
-    if (!error.parameter()) {
+    if (!error->parameter()) {
         return QStringLiteral("Desbordamiento: con estos valores el dibujo no se puede calcular, "
                               "porque algún resultado es demasiado grande. Escriba valores "
                               "menores.");
     }
-    const Parameter culprit = *error.parameter();
+    const Parameter culprit = *error->parameter();
     const std::string_view label = parameterLabel(culprit);
     return QStringLiteral("Desbordamiento: con el valor de «%1» (--%2) el dibujo no se puede "
                           "calcular, porque algún resultado es demasiado grande. Escriba un "
@@ -171,58 +175,75 @@ QString commandLineMessage(const Error& error) {
              optionName(culprit));
 }
 
+namespace {
+
+// A range as the help says it, in Spanish notation whatever the locale:
+// "0,5 a 3".
+QString spokenRange(FactorRange range) {
+    const NumberFormat spanish{",", "E"};
+    return QString::fromStdString(numberToText(range.least, spanish) + " a " +
+                                  numberToText(range.most, spanish));
+}
+
+} // namespace
+
 QString helpText() {
     return QStringLiteral(
-        "Uso: amsim [opciones]\n"
-        "\n"
-        "Simulador de AM, DSB y SSB. Sin opciones abre la ventana del simulador.\n"
-        "\n"
-        "Opciones:\n"
-        "  -h, --help                Muestra esta ayuda y termina.\n"
-        "  -v, --version             Muestra la versión y termina.\n"
-        "  --export ARCHIVO.png      Guarda en ARCHIVO.png la imagen de la ventana entera,\n"
-        "                            sin mostrarla ni necesitar pantalla, en el formato que\n"
-        "                            dice la extensión: .png, .bmp, .jpg…, o en vectores,\n"
-        "                            para diapositivas e impresión, con .svg y .pdf.\n"
-        "  --scale S                 Con --export, la imagen que mostraría una pantalla con\n"
-        "                            esa escala, de 1 a 4 (se admiten fracciones).\n"
-        "  --medidas                 Escribe en la salida estándar una línea con los\n"
-        "                            valores y luego las medidas que la ventana muestra\n"
-        "                            bajo el dibujo, una por línea.\n"
-        "  --zoom Z                  Abre la ventana ampliada o reducida por Z, de 0,5 a 3.\n"
-        "                            Sin esta opción, la ventana que no cabe en la pantalla\n"
-        "                            se abre reducida hasta caber.\n"
-        "  --export-csv ARCHIVO.csv  Guarda en ARCHIVO.csv las muestras de las seis trazas\n"
-        "                            y del audio detectado, con punto decimal, junto a la\n"
-        "                            columna x de la pantalla y el tiempo t_ms en\n"
-        "                            milisegundos (400 columnas son 1 ms). Puede ser\n"
-        "                            /dev/stdout, para leerlas en la salida estándar.\n"
-        "  --mdl VALOR               Amplitud de la modulante (al empezar, 1).\n"
-        "  --vcc VALOR               V(cc), nivel de continua que fija la portadora (1).\n"
-        "  --bls VALOR               BLS habil: 1 deja pasar la banda lateral superior,\n"
-        "                            0 la suprime (1).\n"
-        "  --bli VALOR               BLI habil: lo mismo para la banda lateral inferior (1).\n"
-        "  --fase VALOR              Fase de la portadora reinsertada, en grados (0).\n"
-        "  --env VALOR               Detector de envolvente: 1 lo activa, 0 lo apaga (0).\n"
-        "                            Activado, el archivo de muestras lleva también su\n"
-        "                            salida, en la columna envolvente.\n"
-        "\n"
-        "Sin exportar, los valores abren la ventana con ellos en sus casillas:\n"
-        "  amsim --vcc 0 --bls 0     abre el banco en SSB sin portadora.\n"
-        "\n"
-        "Los valores se escriben como en las casillas de la ventana, con el separador\n"
-        "decimal de la configuración regional (0,8 con coma decimal, 0.8 con punto).\n"
-        "Si un valor no es válido, el programa muestra el mismo mensaje que la ventana,\n"
-        "no escribe ningún archivo y termina con el código 2. Con las dos opciones de\n"
-        "exportación se escriben los dos archivos o ninguno.\n"
-        "\n"
-        "Acepta también las opciones propias de Qt, como -platform, -style o -reverse,\n"
-        "para la ventana; al exportar no cambian nada: el tamaño lo fija --scale.\n"
-        "\n"
-        "Ejemplos:\n"
-        "  amsim --export dsb.png --export-csv dsb.csv --vcc 0 --fase 30\n"
-        "  amsim --export banco.pdf --bls 0\n"
-        "  amsim --export banco.png --scale 2\n");
+               "Uso: amsim [opciones]\n"
+               "\n"
+               "Simulador de AM, DSB y SSB. Sin opciones abre la ventana del simulador.\n"
+               "\n"
+               "Opciones:\n"
+               "  -h, --help                Muestra esta ayuda y termina.\n"
+               "  -v, --version             Muestra la versión y termina.\n"
+               "  --export ARCHIVO.png      Guarda en ARCHIVO.png la imagen de la ventana entera,\n"
+               "                            sin mostrarla ni necesitar pantalla, en el formato "
+               "que\n"
+               "                            dice la extensión: .png, .bmp, .jpg…, o en vectores,\n"
+               "                            para diapositivas e impresión, con .svg y .pdf.\n"
+               "  --scale S                 Con --export, la imagen que mostraría una pantalla "
+               "con\n"
+               "                            esa escala, de %1 (se admiten fracciones).\n"
+               "  --medidas                 Escribe en la salida estándar una línea con los\n"
+               "                            valores y luego las medidas que la ventana muestra\n"
+               "                            bajo el dibujo, una por línea.\n"
+               "  --zoom Z                  Abre la ventana ampliada o reducida por Z, de %2.\n"
+               "                            Sin esta opción, la ventana que no cabe en la "
+               "pantalla\n"
+               "                            se abre reducida hasta caber.\n"
+               "  --export-csv ARCHIVO.csv  Guarda en ARCHIVO.csv las muestras de las seis trazas\n"
+               "                            y del audio detectado, con punto decimal, junto a la\n"
+               "                            columna x de la pantalla y el tiempo t_ms en\n"
+               "                            milisegundos (400 columnas son 1 ms). Puede ser\n"
+               "                            /dev/stdout, para leerlas en la salida estándar.\n"
+               "  --mdl VALOR               Amplitud de la modulante (al empezar, 1).\n"
+               "  --vcc VALOR               V(cc), nivel de continua que fija la portadora (1).\n"
+               "  --bls VALOR               BLS habil: 1 deja pasar la banda lateral superior,\n"
+               "                            0 la suprime (1).\n"
+               "  --bli VALOR               BLI habil: lo mismo para la banda lateral inferior "
+               "(1).\n"
+               "  --fase VALOR              Fase de la portadora reinsertada, en grados (0).\n"
+               "  --env VALOR               Detector de envolvente: 1 lo activa, 0 lo apaga (0).\n"
+               "                            Activado, el archivo de muestras lleva también su\n"
+               "                            salida, en la columna envolvente.\n"
+               "\n"
+               "Sin exportar, los valores abren la ventana con ellos en sus casillas:\n"
+               "  amsim --vcc 0 --bls 0     abre el banco en SSB sin portadora.\n"
+               "\n"
+               "Los valores se escriben como en las casillas de la ventana, con el separador\n"
+               "decimal de la configuración regional (0,8 con coma decimal, 0.8 con punto).\n"
+               "Si un valor no es válido, el programa muestra el mismo mensaje que la ventana,\n"
+               "no escribe ningún archivo y termina con el código 2. Con las dos opciones de\n"
+               "exportación se escriben los dos archivos o ninguno.\n"
+               "\n"
+               "Acepta también las opciones propias de Qt, como -platform, -style o -reverse,\n"
+               "para la ventana; al exportar no cambian nada: el tamaño lo fija --scale.\n"
+               "\n"
+               "Ejemplos:\n"
+               "  amsim --export dsb.png --export-csv dsb.csv --vcc 0 --fase 30\n"
+               "  amsim --export banco.pdf --bls 0\n"
+               "  amsim --export banco.png --scale 2\n")
+        .arg(spokenRange(kScaleRange), spokenRange(kZoomRange));
 }
 
 QString versionText() {

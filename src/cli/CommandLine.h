@@ -5,11 +5,10 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <exception>
 #include <optional>
 
 namespace amsim {
-
-class Error;
 
 // What the program was asked to do on its command line.
 struct CommandLine {
@@ -46,9 +45,9 @@ CommandLine parseCommandLine(const QStringList& arguments);
 // The option a parameter's value is given with, without its dashes.
 QString optionName(Parameter parameter);
 
-// The message the command line prints for an error: the window's, except
+// The message the command line prints for a failure: the window's, except
 // where the window's speaks of what stays on view.
-QString commandLineMessage(const Error& error);
+QString commandLineMessage(const std::exception& failure);
 
 QString helpText();
 QString versionText();

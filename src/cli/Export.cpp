@@ -9,8 +9,7 @@
 #include "cli/SignalCsv.h"
 #include "core/Error.h"
 #include "display/Graficar.h"
-#include "params/MeasurementLines.h"
-#include "params/ParameterSummary.h"
+#include "params/PanelTexts.h"
 #include "qtcanvas/QtRasterCanvas.h"
 #include "signals/SignalTable.h"
 
@@ -58,6 +57,10 @@ QByteArray csvOf(const Form1& form) {
     BoxReader reader = readerOf(form);
     const std::string text = signalCsv(sampleSignals(reader, WindowValues{}));
     return {text.data(), static_cast<qsizetype>(text.size())};
+}
+
+QString windowTitle() {
+    return QString::fromUtf8(kWindowTitle.data(), static_cast<qsizetype>(kWindowTitle.size()));
 }
 
 // Formats that hold the window as vectors rather than pixels.
@@ -108,7 +111,7 @@ void vectorsAsSvg(Form1& form, QIODevice& out) {
     svg.setOutputDevice(&out);
     svg.setSize(form.size());
     svg.setViewBox(form.rect());
-    svg.setTitle(QStringLiteral("Simulador de AM, DSB y SSB"));
+    svg.setTitle(windowTitle());
     QPainter painter(&svg);
     form.paintAsVectors(painter);
 }
@@ -119,7 +122,7 @@ void vectorsAsPdf(Form1& form, QIODevice& out) {
     pdf.setResolution(72);
     pdf.setPageSize(QPageSize(QSizeF(form.size()), QPageSize::Point));
     pdf.setPageMargins(QMarginsF());
-    pdf.setTitle(QStringLiteral("Simulador de AM, DSB y SSB"));
+    pdf.setTitle(windowTitle());
     QPainter painter(&pdf);
     form.paintAsVectors(painter);
 }
@@ -155,22 +158,8 @@ QByteArray pictureOf(Form1& form, const QString& path, const QByteArray& format)
 
 } // namespace
 
-QStringList measurementLinesOf(const CommandLine& commandLine) {
-    Form1 form;
-    writeTexts(commandLine, form);
-    checkRedraw(form);
-    BoxReader reader = readerOf(form);
-    const ParameterValues values = valuesOf([&reader](Parameter box) { return reader.read(box); });
-    const NumberFormat format = numberFormatOf(QLocale::system());
-    QStringList shown{QString::fromStdString(valuesLine(values, format))};
-    for (const std::string& line : measurementLines(measure(values), format)) {
-        shown << QString::fromStdString(line);
-    }
-    return shown;
-}
-
 double exportScale(const std::optional<QString>& text) {
-    return factorOption(text, "--scale", 1.0, 4.0);
+    return factorOption(text, "--scale", kScaleRange);
 }
 
 void exportFiles(const CommandLine& commandLine) {

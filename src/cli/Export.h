@@ -12,12 +12,6 @@ namespace amsim {
 // amsim::Error. Needs a QApplication.
 void exportFiles(const CommandLine& commandLine);
 
-// The values as one line, then the lines of the readout under the drawing,
-// as the window shows them at the command line's values after its first
-// picture. Throws amsim::Error
-// where the window's redraw would stop. Needs a QApplication.
-QStringList measurementLinesOf(const CommandLine& commandLine);
-
 // The scale that --scale gives the picture: a number from 1 to 4, fractions
 // allowed, in the locale's notation; 1 without it. Throws amsim::Error for
 // any other text.

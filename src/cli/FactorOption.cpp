@@ -8,8 +8,8 @@
 
 namespace amsim {
 
-double factorOption(const std::optional<QString>& text, const char* option, double least,
-                    double most) {
+double factorOption(const std::optional<QString>& text, const char* option, FactorRange range) {
+    const auto [least, most] = range;
     if (!text) {
         return 1.0;
     }

@@ -5,10 +5,20 @@
 
 namespace amsim {
 
+// The numbers a factor option takes, both ends included.
+struct FactorRange {
+    double least;
+    double most;
+};
+
+// --zoom: how much larger or smaller the window opens.
+inline constexpr FactorRange kZoomRange{0.5, 3.0};
+// --scale: the screen scale an exported picture is drawn at.
+inline constexpr FactorRange kScaleRange{1.0, 4.0};
+
 // The factor an option gives: a number from least to most, fractions
 // allowed, in the locale's notation; 1 without the option. Throws
 // amsim::Error, naming the option, for any other text.
-double factorOption(const std::optional<QString>& text, const char* option, double least,
-                    double most);
+double factorOption(const std::optional<QString>& text, const char* option, FactorRange range);
 
 } // namespace amsim

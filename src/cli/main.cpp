@@ -5,6 +5,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Export.h"
 #include "cli/FactorOption.h"
+#include "cli/Measurements.h"
 #include "cli/NativeNames.h"
 #include "cli/QtEnvironment.h"
 #include "core/Error.h"
@@ -59,11 +60,11 @@ bool hasDisplay() {
 
 // The factor an option gives before Qt starts, or nothing when it gives
 // none that is good; the command line's parse says then what is wrong.
-std::optional<double> factorBeforeQt(const QStringList& arguments, const char* option, double least,
-                                     double most) {
+std::optional<double> factorBeforeQt(const QStringList& arguments, const char* option,
+                                     amsim::FactorRange range) {
     const std::optional<QString> text = rawValue(arguments, QString::fromLatin1(option));
     try {
-        return text ? std::optional<double>(amsim::factorOption(text, option, least, most))
+        return text ? std::optional<double>(amsim::factorOption(text, option, range))
                     : std::nullopt;
     } catch (const amsim::Error&) {
         return std::nullopt;
@@ -84,8 +85,10 @@ std::optional<double> zoomToFitTheScreen(int argc, char* argv[]) {
     if (screen == nullptr) {
         return std::nullopt;
     }
-    constexpr QSizeF kWindowWithFrame(952 + 16, 760 + 48);
-    return amsim::zoomToFit(kWindowWithFrame, screen->availableGeometry().size());
+    // Room for a window manager's frame and title bar.
+    constexpr QSizeF kFrame(16, 48);
+    return amsim::zoomToFit(QSizeF(amsim::kWindowDesignSize) + kFrame,
+                            screen->availableGeometry().size());
 }
 
 // What Qt must know before it starts, and what the window is zoomed to fit
@@ -112,13 +115,14 @@ QtStart prepareQt(int argc, char* argv[]) {
     };
     if (given("--export") || given("--medidas")) {
         amsim::isolateFromTheEnvironment(
-            factorBeforeQt(amsim::withoutQtOptions(arguments), "--scale", 1.0, 4.0).value_or(1.0));
+            factorBeforeQt(amsim::withoutQtOptions(arguments), "--scale", amsim::kScaleRange)
+                .value_or(1.0));
         return {false, std::nullopt, true};
     }
     // The zoom replaces QT_SCALE_FACTOR, and with the other variables may
     // not scale the window past what they may alone.
     const std::optional<double> zoom =
-        given("--zoom") ? factorBeforeQt(arguments, "--zoom", 0.5, 3.0) : std::nullopt;
+        given("--zoom") ? factorBeforeQt(arguments, "--zoom", amsim::kZoomRange) : std::nullopt;
     const std::optional<double> scaledBy = zoom && *zoom >= 1.0 ? zoom : std::nullopt;
     if (const QString dropped = amsim::dropAbsurdScale(scaledBy); !dropped.isEmpty()) {
         print(stderr, dropped + QLatin1Char('\n'));
@@ -148,7 +152,7 @@ void printMeasurements(const amsim::CommandLine& commandLine) {
 // first redraw checks as it checks typed ones. Below a zoom of 1, asked for
 // or needed to fit the screen, it is shown scaled down.
 int openWindow(const amsim::CommandLine& commandLine, const QtStart& start) {
-    const double zoom = amsim::factorOption(commandLine.zoomText, "--zoom", 0.5, 3.0);
+    const double zoom = amsim::factorOption(commandLine.zoomText, "--zoom", amsim::kZoomRange);
     if (start.noDisplay) {
         return fail(QStringLiteral("No se puede abrir la ventana: no hay ninguna pantalla. Para "
                                    "guardar la imagen sin pantalla, use --export."));
@@ -216,10 +220,7 @@ int main(int argc, char* argv[]) {
             return *status;
         }
         return openWindow(commandLine, start);
-    } catch (const amsim::Error& error) {
-        return fail(amsim::commandLineMessage(error));
-    } catch (const std::exception& error) {
-        return fail(
-            QStringLiteral("Error interno del programa: %1").arg(QString::fromUtf8(error.what())));
+    } catch (const std::exception& failure) {
+        return fail(amsim::commandLineMessage(failure));
     }
 }
