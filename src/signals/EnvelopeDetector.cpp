@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <numeric>
 #include <stdexcept>
 
@@ -22,7 +23,7 @@ struct ToneTable {
     std::array<double, kToneSamples> sine{};
 
     ToneTable() {
-        const double step = 8.0 * std::atan(1.0) / static_cast<double>(kToneSamples);
+        const double step = 2.0 * std::numbers::pi / static_cast<double>(kToneSamples);
         for (std::size_t n = 0; n < kToneSamples; ++n) {
             cosine.at(n) = std::cos(step * static_cast<double>(n));
             sine.at(n) = std::sin(step * static_cast<double>(n));

@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <complex>
+#include <numbers>
 #include <numeric>
 #include <vector>
 
@@ -23,7 +24,7 @@ double squared(double v) {
 
 // The smoothers' gain at the tone's frequency, both stages.
 double smoothersGain() {
-    const double w = 0.001 * 4.0 * std::atan(1.0);
+    const double w = 0.001 * std::numbers::pi;
     const double stage =
         DetectorSmoothing::kTake / std::abs(1.0 - DetectorSmoothing::kKeep * std::polar(1.0, -w));
     return stage * stage;
@@ -103,7 +104,7 @@ Measurements measure(const ParameterValues& values) {
                           2.0;
     const Components on = componentsOf(values);
     m.bandwidthKilohertz = (on.upper ? 1 : 0) + (on.lower ? 1 : 0);
-    const double phase = 8.0 * std::atan(1.0) * values.fase / 360.0;
+    const double phase = 2.0 * std::numbers::pi * values.fase / 360.0;
     m.detectedAudio = detectedAudio(values, phase);
     const double reference = detectedAudio(values, 0.0);
     if (reference > 0.0) {
