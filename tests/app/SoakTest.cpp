@@ -1,8 +1,10 @@
+#include "params/Handlers.h"
 #include "support/ShownForm.h"
 
 #include <QApplication>
 #include <fstream>
 #include <random>
+#include <string>
 
 namespace amsim {
 namespace {
@@ -18,21 +20,18 @@ long residentKiB() {
 
 using Soak = ShownForm;
 
-// Ten thousand clicks on every button in a seeded random order, each one
+// Ten thousand clicks on every button of the bench in a seeded random order, each one
 // followed by the event processing a user's session would give it. Every
 // redraw must run to its end (the last spectrum baseline is drawn after
 // everything but the envelope) and memory must not creep up.
 TEST_F(Soak, TenThousandClicksKeepDrawingAndMemoryFlat) {
-    const char* buttons[] = {"ModulanteSubir", "ModulanteBajar", "VccSubir", "VccBajar",
-                             "FaseSubir",      "FaseBajar",      "BliSi",    "BlsSi",
-                             "Ayuda",          "Acerca"};
     std::mt19937 random(20261207U);
-    std::uniform_int_distribution<std::size_t> pick(0, std::size(buttons) - 1);
+    std::uniform_int_distribution<std::size_t> pick(0, kButtons.size() - 1);
     constexpr int kWarmUp = 1000;
     constexpr int kClicks = 10000;
     long afterWarmUp = 0;
     for (int i = 0; i < kClicks; ++i) {
-        click(buttons[pick(random)]);
+        click(std::string(kButtons.at(pick(random)).name).c_str());
         QApplication::processEvents();
         ASSERT_TRUE(drawnAt(950, 650)) << "redraw stopped early at click " << i;
         ASSERT_EQ(message(), nullptr) << "error at click " << i;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImageWriter>
 #include <map>
+#include <ostream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -200,6 +201,10 @@ struct FailedRun {
     int exitCode;
     const char* message; // a part of it; none for a program ended by a signal
 };
+
+void PrintTo(const FailedRun& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class FailedExport : public ExportTest, public testing::WithParamInterface<FailedRun> {};
 

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
+#include <ostream>
 
 namespace amsim {
 namespace {
@@ -41,6 +42,10 @@ struct QtSwitch {
     QStringList arguments;
     QStringList environment;
 };
+
+void PrintTo(const QtSwitch& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class ExportWithQtSwitches : public ExportTest, public testing::WithParamInterface<QtSwitch> {};
 
@@ -175,6 +180,10 @@ struct FocusRow {
     const char* file;
     bool framed;
 };
+
+void PrintTo(const FocusRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class FocusFrame : public ExportTest, public testing::WithParamInterface<FocusRow> {
 protected:

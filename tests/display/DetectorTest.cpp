@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <ostream>
+#include <string>
 
 namespace amsim::test {
 namespace {
@@ -57,29 +59,37 @@ TEST(Detector, RawProductIsOneTraceFromTheAxisThenTheGreenAudio) {
 }
 
 // Heights in pixels at twice the usual scale: 60 pixels per unit.
-TEST(Detector, AudioLevelFollowsThePhaseErrorWithBothSidebands) {
-    struct Row {
-        const char* name;
-        double fase;
-        float peak;  // amplitude of the audio
-        float level; // steady level (V/2) sin(phi)
-    };
-    const Row rows[] = {
-        {"in phase: full audio, no level", 0, 30, 0},
-        {"right angle: audio vanishes, level V/2", 90, 0, 30},
-        {"opposite: audio inverted, no level", 180, 30, 0},
-        {"minus right angle: level below the axis", -90, 0, -30},
-        {"a full turn is no turn", 360, 30, 0},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        FakeParameters parameters;
-        parameters.set(Parameter::Fase, row.fase);
-        const Audio audio = detectedAudio(parameters);
-        EXPECT_NEAR((audio.highest - audio.lowest) / 2, row.peak, 3.0F);
-        EXPECT_NEAR(audio.mean, row.level, 3.0F);
-    }
+struct PhaseRow {
+    const char* name;
+    double fase;
+    float peak;  // amplitude of the audio
+    float level; // steady level (V/2) sin(phi)
+};
+
+void PrintTo(const PhaseRow& row, std::ostream* out) {
+    *out << row.name;
 }
+
+class AudioLevel : public testing::TestWithParam<PhaseRow> {};
+
+TEST_P(AudioLevel, FollowsThePhaseErrorWithBothSidebands) {
+    FakeParameters parameters;
+    parameters.set(Parameter::Fase, GetParam().fase);
+    const Audio audio = detectedAudio(parameters);
+    ASSERT_FALSE(audio.points.empty());
+    EXPECT_NEAR((audio.highest - audio.lowest) / 2, GetParam().peak, 3.0F);
+    EXPECT_NEAR(audio.mean, GetParam().level, 3.0F);
+}
+
+// In phase: full audio, no level; at a right angle the audio vanishes and
+// the level is V/2, below the axis at minus a right angle; opposite, the
+// audio is inverted; a full turn is no turn.
+INSTANTIATE_TEST_SUITE_P(
+    Phases, AudioLevel,
+    testing::Values(PhaseRow{"InPhase", 0, 30, 0}, PhaseRow{"RightAngle", 90, 0, 30},
+                    PhaseRow{"Opposite", 180, 30, 0}, PhaseRow{"MinusRightAngle", -90, 0, -30},
+                    PhaseRow{"FullTurn", 360, 30, 0}),
+    [](const testing::TestParamInfo<PhaseRow>& row) { return std::string(row.param.name); });
 
 TEST(Detector, OppositePhaseMirrorsTheAudioAboutTheAxis) {
     FakeParameters inPhase;
@@ -109,6 +119,8 @@ TEST(Detector, CarrierCarriesNoInformation) {
     suppressed.set(Parameter::Vcc, 0);
     const Audio a = detectedAudio(withCarrier);
     const Audio b = detectedAudio(suppressed);
+    ASSERT_EQ(a.points.size(), b.points.size());
+    ASSERT_GT(a.points.size(), 500U);
     for (std::size_t i = 500; i < a.points.size(); i += 97) {
         EXPECT_NEAR(a.points[i].to.y, b.points[i].to.y, 2.0F);
     }

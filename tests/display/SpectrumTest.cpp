@@ -2,6 +2,7 @@
 
 #include <array>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace amsim::test {
 namespace {
@@ -90,6 +91,10 @@ struct AudioHeights {
     double mdl, vcc, upper;
     float black, blue1k, blue2k; // heights, within 1.5 pixels
 };
+
+void PrintTo(const AudioHeights& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class DetectedAudioDisplay : public testing::TestWithParam<AudioHeights> {};
 

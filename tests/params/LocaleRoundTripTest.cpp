@@ -7,6 +7,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <ostream>
 #include <vector>
 
 namespace amsim {
@@ -19,6 +20,10 @@ struct Notation {
     const char* name;
     NumberFormat page;
 };
+
+void PrintTo(const Notation& row, std::ostream* out) {
+    *out << row.name;
+}
 
 // Magnitudes from 1e-300 to 1e300 with a few mantissas, the subnormals and
 // a negative zero, each with its negative.

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 
 namespace amsim {
@@ -21,6 +22,10 @@ struct Setting {
     const char* link;
     const char* command;
 };
+
+void PrintTo(const Setting& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class SettingTextTest : public testing::TestWithParam<Setting> {};
 
@@ -76,6 +81,10 @@ struct AddressValue {
     const NumberFormat* format;
     const char* box;
 };
+
+void PrintTo(const AddressValue& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class AddressValueTest : public testing::TestWithParam<AddressValue> {};
 

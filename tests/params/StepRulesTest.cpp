@@ -3,6 +3,7 @@
 #include "core/Error.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -40,29 +41,36 @@ TEST(StepRules, SequencesShowNoDriftDigits) {
     EXPECT_EQ(stepSequence(kFaseBajar, "0", 2), Texts({"-30", "-60"}));
 }
 
-TEST(StepRules, StartFromWhateverTheBoxHolds) {
-    struct Row {
-        const char* name;
-        StepRule rule;
-        const char* from;
-        int times;
-        const char* to;
-    };
-    const Row rows[] = {
-        {"a thousand up-steps from 1", kModulanteSubir, "1", 1000, "201"},
-        {"twelve phase steps make a turn", kFaseSubir, "0", 12, "360"},
-        {"and the phase is never wrapped", kFaseSubir, "0", 13, "390"},
-        {"typed 3 then up", kModulanteSubir, "3", 1, "3.2"},
-        {"typed 0.1 then down floors at 0", kModulanteBajar, "0.1", 1, "0"},
-        {"typed -3 then up has no floor", kModulanteSubir, "-3", 1, "-2.8"},
-        {"typed with blanks", kVccSubir, " 1 ", 1, "1.2"},
-        {"typed 1.0 steps like 1", kVccBajar, "1.0", 1, "0.8"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(stepTimes(row.rule, row.from, row.times), row.to);
-    }
+struct StepRow {
+    const char* name;
+    StepRule rule;
+    const char* from;
+    int times;
+    const char* to;
+};
+
+void PrintTo(const StepRow& row, std::ostream* out) {
+    *out << row.name;
 }
+
+class StartFromWhateverTheBoxHolds : public testing::TestWithParam<StepRow> {};
+
+TEST_P(StartFromWhateverTheBoxHolds, Steps) {
+    EXPECT_EQ(stepTimes(GetParam().rule, GetParam().from, GetParam().times), GetParam().to);
+}
+
+// Twelve phase steps make a turn, and the phase is never wrapped.
+INSTANTIATE_TEST_SUITE_P(
+    StepRules, StartFromWhateverTheBoxHolds,
+    testing::Values(StepRow{"AThousandUpStepsFrom1", kModulanteSubir, "1", 1000, "201"},
+                    StepRow{"TwelvePhaseStepsMakeATurn", kFaseSubir, "0", 12, "360"},
+                    StepRow{"ThePhaseIsNeverWrapped", kFaseSubir, "0", 13, "390"},
+                    StepRow{"Typed3ThenUp", kModulanteSubir, "3", 1, "3.2"},
+                    StepRow{"Typed01ThenDownFloorsAt0", kModulanteBajar, "0.1", 1, "0"},
+                    StepRow{"TypedMinus3ThenUpHasNoFloor", kModulanteSubir, "-3", 1, "-2.8"},
+                    StepRow{"TypedWithBlanks", kVccSubir, " 1 ", 1, "1.2"},
+                    StepRow{"Typed10StepsLike1", kVccBajar, "1.0", 1, "0.8"}),
+    [](const testing::TestParamInfo<StepRow>& row) { return std::string(row.param.name); });
 
 TEST(StepRules, CommaLocaleStepsInItsOwnNotation) {
     const NumberFormat comma{",", "E"};

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,10 @@ struct AudioRow {
     std::optional<std::string> level;
 };
 
+void PrintTo(const AudioRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class DetectedAudio : public testing::TestWithParam<AudioRow> {};
 
 TEST_P(DetectedAudio, ShowsTheSignAndTheSteadyLevel) {
@@ -107,6 +112,10 @@ struct EnvelopeRow {
     ParameterValues values;
     std::string expected; // the words, or the percentage's bounds "low-high %"
 };
+
+void PrintTo(const EnvelopeRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class EnvelopeLine : public testing::TestWithParam<EnvelopeRow> {};
 

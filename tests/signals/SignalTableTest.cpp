@@ -4,6 +4,8 @@
 #include "display/RecordedPicture.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
+#include <string>
 
 namespace amsim::test {
 namespace {
@@ -26,17 +28,27 @@ CanvasPoint drawnAt(double x, double value, float axisY, double scale) {
     return {static_cast<float>(x), static_cast<float>(static_cast<double>(axisY) - scale * value)};
 }
 
-const Settings kSettings[] = {
-    {"start values: full AM", 1, 1, 1, 1, 0},
-    {"DSB with a phase error", 0.6, 0, 1, 1, 45},
-    {"upper sideband only, overmodulated", 2, 0.4, 0, 1, -90},
-    {"typed factors and phase", 1.3, -0.7, 2.5, 0.5, 123.456},
-};
+void PrintTo(const Settings& settings, std::ostream* out) {
+    *out << settings.name;
+}
+
+// Each setting is its own case: the start values (full AM), DSB with a phase
+// error, the upper sideband alone overmodulated, and factors and a phase as
+// typed.
+class SignalTableAt : public testing::TestWithParam<Settings> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, SignalTableAt,
+    testing::Values(Settings{"StartValuesFullAm", 1, 1, 1, 1, 0},
+                    Settings{"DsbWithAPhaseError", 0.6, 0, 1, 1, 45},
+                    Settings{"UpperSidebandOnlyOvermodulated", 2, 0.4, 0, 1, -90},
+                    Settings{"TypedFactorsAndPhase", 1.3, -0.7, 2.5, 0.5, 123.456}),
+    [](const testing::TestParamInfo<Settings>& row) { return std::string(row.param.name); });
 
 // Each column of the table is the very value the display draws: the
 // connected traces and the detected audio sample the same fine time base,
 // so the point drawn for sample k is the table's row k, to the bit.
-TEST(SignalTable, EverySampleIsWhereTheDisplayDrawsIt) {
+TEST_P(SignalTableAt, EverySampleIsWhereTheDisplayDrawsIt) {
     struct Column {
         const char* name;
         float axis;
@@ -52,41 +64,39 @@ TEST(SignalTable, EverySampleIsWhereTheDisplayDrawsIt) {
         {"detector product", 600, 60, &SignalSample::detector, 0},
         {"detected audio", 600, 60, &SignalSample::detectedAudio, 3195},
     };
-    for (const Settings& settings : kSettings) {
-        SCOPED_TRACE(settings.name);
-        const std::vector<SignalSample> table =
-            sampleSignals(setTo(FakeParameters{}, settings), WindowValues{});
-        ASSERT_EQ(table.size(), 3195U);
-        const RecordedPicture picture = recordRedraw(setTo(FakeParameters{}, settings));
-        for (const Column& column : columns) {
-            SCOPED_TRACE(column.name);
-            const std::vector<Operation> trace = picture.trace(column.axis);
-            ASSERT_GE(trace.size(), column.firstOperation + table.size());
-            for (std::size_t k = 0; k < table.size(); ++k) {
-                const SignalSample& row = table[k];
-                ASSERT_EQ(trace[column.firstOperation + k].to,
-                          drawnAt(row.x, row.*column.value, column.axis, column.scale))
-                    << "sample " << k;
-            }
+    const Settings& settings = GetParam();
+    const std::vector<SignalSample> table =
+        sampleSignals(setTo(FakeParameters{}, settings), WindowValues{});
+    ASSERT_EQ(table.size(), 3195U);
+    const RecordedPicture picture = recordRedraw(setTo(FakeParameters{}, settings));
+    for (const Column& column : columns) {
+        SCOPED_TRACE(column.name);
+        const std::vector<Operation> trace = picture.trace(column.axis);
+        ASSERT_GE(trace.size(), column.firstOperation + table.size());
+        for (std::size_t k = 0; k < table.size(); ++k) {
+            const SignalSample& row = table[k];
+            ASSERT_EQ(trace[column.firstOperation + k].to,
+                      drawnAt(row.x, row.*column.value, column.axis, column.scale))
+                << "sample " << k;
         }
     }
 }
 
 // The generator is drawn once per column; the table has it on the fine time
 // base, whose every fifth x lies within rounding of a column.
-TEST(SignalTable, GeneratorAgreesWithTheColumnsItIsDrawnAt) {
-    for (const Settings& settings : kSettings) {
-        SCOPED_TRACE(settings.name);
-        const std::vector<SignalSample> table =
-            sampleSignals(setTo(FakeParameters{}, settings), WindowValues{});
-        const std::vector<Operation> generator =
-            recordRedraw(setTo(FakeParameters{}, settings)).trace(80);
-        for (std::size_t column = 0; column < 639; ++column) {
-            const SignalSample& row = table[5 * column];
-            ASSERT_NEAR(row.x, static_cast<double>(column), 1e-9);
-            ASSERT_NEAR((80.0F - generator[1 + column].to.y) / 30.0F, row.generator, 1e-5)
-                << "column " << column;
-        }
+TEST_P(SignalTableAt, GeneratorAgreesWithTheColumnsItIsDrawnAt) {
+    constexpr std::size_t kColumns = 639;
+    const std::vector<SignalSample> table =
+        sampleSignals(setTo(FakeParameters{}, GetParam()), WindowValues{});
+    const std::vector<Operation> generator =
+        recordRedraw(setTo(FakeParameters{}, GetParam())).trace(80);
+    ASSERT_GT(table.size(), 5 * (kColumns - 1));
+    ASSERT_GE(generator.size(), 1 + kColumns); // the axis, then one point a column
+    for (std::size_t column = 0; column < kColumns; ++column) {
+        const SignalSample& row = table[5 * column];
+        ASSERT_NEAR(row.x, static_cast<double>(column), 1e-9);
+        ASSERT_NEAR((80.0F - generator[1 + column].to.y) / 30.0F, row.generator, 1e-5)
+            << "column " << column;
     }
 }
 
@@ -115,14 +125,11 @@ TEST(SignalTable, StopsWithTheRedrawsErrorForATextThatIsNotANumber) {
 
 // The transmitter sends the sum of the three traces above it, as the block
 // diagram says: carrier and side frequencies in the phase they are summed in.
-TEST(SignalTable, TheTransmittersOutputIsTheSumOfTheThreeComponents) {
-    for (const Settings& settings : kSettings) {
-        SCOPED_TRACE(settings.name);
-        for (const SignalSample& row :
-             sampleSignals(setTo(FakeParameters{}, settings), WindowValues{})) {
-            ASSERT_NEAR(row.transmitter, row.carrier + row.upperSide + row.lowerSide, 1e-12)
-                << "at x " << row.x;
-        }
+TEST_P(SignalTableAt, TheTransmittersOutputIsTheSumOfTheThreeComponents) {
+    for (const SignalSample& row :
+         sampleSignals(setTo(FakeParameters{}, GetParam()), WindowValues{})) {
+        ASSERT_NEAR(row.transmitter, row.carrier + row.upperSide + row.lowerSide, 1e-12)
+            << "at x " << row.x;
     }
 }
 
