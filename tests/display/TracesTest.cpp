@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <ostream>
+#include <string>
 
 namespace amsim::test {
 namespace {
@@ -155,33 +157,41 @@ TEST(Envelope, DottedCurvesMirrorTheGeneratorOutputAboutTheTransmitterAxis) {
 
 // The toggles write 1 and 0; typed factors meet an asymmetric test: the lower
 // one is rounded half to even, the upper one must be exactly 1.
-TEST(Envelope, IsDrawnOnlyUnderTheEnvelopeCondition) {
-    struct Row {
-        const char* name;
-        double lower, upper;
-        bool drawn;
-    };
-    const Row rows[] = {
-        {"both sidebands on", 1, 1, true},
-        {"lower off", 0, 1, false},
-        {"upper off", 1, 0, false},
-        {"both off", 0, 0, false},
-        {"lower 1.5 rounds to 2", 1.5, 1, true},
-        {"lower 0.5 rounds to 0", 0.5, 1, false},
-        {"lower 2.5 rounds to 2", 2.5, 1, true},
-        {"lower -0.5 rounds to 0", -0.5, 1, false},
-        {"lower -1 counts", -1, 1, true},
-        {"upper 2 is not 1", 1, 2, false},
-        {"upper 0.5 is not 1", 1, 0.5, false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const RecordedPicture picture = recordRedraw(
-            FakeParameters{}.set(Parameter::BliSiNo, row.lower).set(Parameter::BlsSiNo, row.upper));
-        EXPECT_EQ(picture.envelope.size(), row.drawn ? 320U : 0U);
-        EXPECT_EQ(picture.spectrum.size(), 12U);
-    }
+struct EnvelopeRow {
+    const char* name;
+    double lower, upper;
+    bool drawn;
+};
+
+void PrintTo(const EnvelopeRow& row, std::ostream* out) {
+    *out << row.name;
 }
+
+class EnvelopeCondition : public testing::TestWithParam<EnvelopeRow> {};
+
+TEST_P(EnvelopeCondition, DrawsTheEnvelopeOnlyWhenItHolds) {
+    const RecordedPicture picture = recordRedraw(FakeParameters{}
+                                                     .set(Parameter::BliSiNo, GetParam().lower)
+                                                     .set(Parameter::BlsSiNo, GetParam().upper));
+    EXPECT_EQ(picture.envelope.size(), GetParam().drawn ? 320U : 0U);
+    EXPECT_EQ(picture.spectrum.size(), 12U);
+}
+
+INSTANTIATE_TEST_SUITE_P(Envelope, EnvelopeCondition,
+                         testing::Values(EnvelopeRow{"BothSidebandsOn", 1, 1, true},
+                                         EnvelopeRow{"LowerOff", 0, 1, false},
+                                         EnvelopeRow{"UpperOff", 1, 0, false},
+                                         EnvelopeRow{"BothOff", 0, 0, false},
+                                         EnvelopeRow{"Lower15RoundsTo2", 1.5, 1, true},
+                                         EnvelopeRow{"Lower05RoundsTo0", 0.5, 1, false},
+                                         EnvelopeRow{"Lower25RoundsTo2", 2.5, 1, true},
+                                         EnvelopeRow{"LowerMinus05RoundsTo0", -0.5, 1, false},
+                                         EnvelopeRow{"LowerMinus1Counts", -1, 1, true},
+                                         EnvelopeRow{"Upper2IsNot1", 1, 2, false},
+                                         EnvelopeRow{"Upper05IsNot1", 1, 0.5, false}),
+                         [](const testing::TestParamInfo<EnvelopeRow>& row) {
+                             return std::string(row.param.name);
+                         });
 
 TEST(Envelope, StillDrawnWithTheCarrierSuppressed) {
     const auto& envelope = recordRedraw(FakeParameters{}.set(Parameter::Vcc, 0)).envelope;
