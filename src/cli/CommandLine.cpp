@@ -5,6 +5,7 @@
 #include "core/Error.h"
 #include "params/Controls.h"
 #include "params/NumberText.h"
+#include "params/PanelTexts.h"
 #include "params/UserMessage.h"
 
 #include <QCommandLineOption>
@@ -191,7 +192,7 @@ QString helpText() {
     return QStringLiteral(
                "Uso: amsim [opciones]\n"
                "\n"
-               "Simulador de AM, DSB y SSB. Sin opciones abre la ventana del simulador.\n"
+               "%3. Sin opciones abre la ventana del simulador.\n"
                "\n"
                "Opciones:\n"
                "  -h, --help                Muestra esta ayuda y termina.\n"
@@ -243,7 +244,8 @@ QString helpText() {
                "  amsim --export dsb.png --export-csv dsb.csv --vcc 0 --fase 30\n"
                "  amsim --export banco.pdf --bls 0\n"
                "  amsim --export banco.png --scale 2\n")
-        .arg(spokenRange(kScaleRange), spokenRange(kZoomRange));
+        .arg(spokenRange(kScaleRange), spokenRange(kZoomRange),
+             QString::fromUtf8(kWindowTitle.data(), static_cast<qsizetype>(kWindowTitle.size())));
 }
 
 QString versionText() {
