@@ -46,18 +46,23 @@ public:
         panelTexts.at(index(panel)) = text;
         log.emplace_back("panel text");
     }
-    void describe(const std::string& /*sentence*/) override {}
+    // The redraw's own steps, apart from the log the click tests compare.
+    void describe(const std::string& sentence) override { steps.push_back("describe " + sentence); }
     Canvas& canvas() override {
         log.emplace_back("redraw");
         if (redrawFails) {
             throw *redrawFails;
         }
         drawing = std::make_unique<test::RecordingCanvas>();
+        steps.emplace_back("draw");
         return *drawing;
     }
-    void present() override {}
+    void present() override {
+        steps.push_back("present " + std::to_string(drawing ? drawing->operations().size() : 0));
+    }
     std::optional<Error> redrawFails;
     std::unique_ptr<test::RecordingCanvas> drawing;
+    std::vector<std::string> steps;
     void setMeasurements(const std::vector<std::string>& lines) override {
         measurements = lines;
         log.emplace_back("measurements");
@@ -116,6 +121,20 @@ TEST(Handlers, PanelShowsWithoutRedrawAndHidesWithOneAndItsTextIsRebuiltEachTime
               (std::vector<std::string>{"hide", "redraw", "measurements", "panel text"}));
     EXPECT_EQ(controls.panelTexts[0], panelText(helpParagraphs()));
     EXPECT_TRUE(controls.panelTexts[1].empty());
+}
+
+// Described before it is drawn, so a stopped redraw never keeps the old
+// description; what it drew until it stopped is presented all the same.
+TEST(Handlers, ARedrawThatStopsIsDescribedAndPresentedWithoutMeasurements) {
+    LoggedControls controls;
+    controls.boxes[3] = "abc"; // BlsSiNo, first read after the generator and carrier
+    Handlers handlers(controls, NumberFormat{});
+    EXPECT_THROW(handlers.Box_Enter(), Error);
+    ASSERT_EQ(controls.steps.size(), 3U);
+    EXPECT_EQ(controls.steps[0].rfind("describe Parámetros no válidos", 0), 0U);
+    EXPECT_EQ(controls.steps[1], "draw");
+    EXPECT_NE(controls.steps[2], "present 0");
+    EXPECT_EQ(controls.measurements, std::vector<std::string>{noMeasurements(Parameter::BlsSiNo)});
 }
 
 TEST(Handlers, ABadTextStopsTheClickBeforeAnythingIsWritten) {
