@@ -24,6 +24,8 @@ void Handlers::Form_Load() {
     controls_.setText(Parameter::Fase, "0");
     window_.Escala = 30;
     controls_.setText(Parameter::Envelope, "0"); // the envelope detector starts off
+    controls_.setText(Parameter::Escalas, "0");  // and so do the scales
+    window_.decimalSeparator = format_.decimalSeparator;
 }
 
 void Handlers::Form_Activate() {
@@ -63,7 +65,7 @@ std::string noMeasurements(std::optional<Parameter> culprit) {
 }
 
 std::optional<Handlers::Click> Handlers::clickOf(std::string_view button) {
-    static constexpr std::array<std::pair<std::string_view, Click>, 11> kButtons{{
+    static constexpr std::array<std::pair<std::string_view, Click>, 12> kButtons{{
         {"ModulanteSubir", &Handlers::ModulanteSubir_Click},
         {"ModulanteBajar", &Handlers::ModulanteBajar_Click},
         {"VccSubir", &Handlers::VccSubir_Click},
@@ -73,6 +75,7 @@ std::optional<Handlers::Click> Handlers::clickOf(std::string_view button) {
         {"BliSi", &Handlers::BliSi_Click},
         {"BlsSi", &Handlers::BlsSi_Click},
         {"EnvelopeToggle", &Handlers::EnvelopeToggle_Click},
+        {"EscalasSi", &Handlers::EscalasSi_Click},
         {"Ayuda", &Handlers::Ayuda_Click},
         {"Acerca", &Handlers::Acerca_Click},
     }};
@@ -98,6 +101,8 @@ Handlers::Click Handlers::arrowKeyOf(Parameter box, bool up) {
         return &Handlers::BlsSi_Click;
     case Parameter::Envelope:
         return &Handlers::EnvelopeToggle_Click;
+    case Parameter::Escalas:
+        return &Handlers::EscalasSi_Click;
     }
     return &Handlers::Box_Enter;
 }
