@@ -159,7 +159,8 @@ void Redraw::drawSpectrumScales() {
         label({kSpectrumLeft + 194.0F, y0 + 6.0F}, "20");
         const float mark = y0 - static_cast<float>(scale.pixelsPerVolt * scale.markTenths) / 10.0F;
         gridLine({kSpectrumLeft, mark}, {kMarkEnd, mark});
-        label({kMarkEnd + 2.0F, mark - 6.0F}, tenthsText(scale.markTenths, decimalSeparator_) + " V");
+        label({kMarkEnd + 2.0F, mark - 6.0F},
+              tenthsText(scale.markTenths, decimalSeparator_) + " V");
     }
 }
 

@@ -120,7 +120,7 @@ TEST_P(GraticulePlaces, LinesStandAtTheirPixelsAndNowhereElse) {
         for (int along = 0; along < kLength; ++along) {
             const int x = row.vertical ? at : along;
             const int y = row.vertical ? 20 + along : at;
-            const auto i = static_cast<std::size_t>((y * 952) + x);
+            const std::size_t i = (static_cast<std::size_t>(y) * 952) + static_cast<std::size_t>(x);
             if (off[i] == RasterCanvas::kBackground && on[i] != RasterCanvas::kInk) {
                 ++free;
                 grid += static_cast<int>(on[i] == kGrid);
@@ -138,13 +138,14 @@ TEST_P(GraticulePlaces, LinesStandAtTheirPixelsAndNowhereElse) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, GraticulePlaces,
-    testing::Values(GridLine{"ColumnsEvery80Pixels", true, {0, 80, 160, 240, 320, 400, 480, 560, 640}, true},
-                    GridLine{"GeneratorRows", false, {20, 50, 110}, true},
-                    GridLine{"CarrierRows", false, {115, 175}, true},
-                    GridLine{"SideFrequencyRows", false, {200, 260, 275, 335}, true},
-                    GridLine{"TransmitterRows", false, {385, 445, 475}, true},
-                    GridLine{"DetectorRows", false, {540, 570, 630, 660}, true},
-                    GridLine{"NoRowBeyondAStripsRoom", false, {140, 85, 205, 245, 355, 365}, false}),
+    testing::Values(
+        GridLine{"ColumnsEvery80Pixels", true, {0, 80, 160, 240, 320, 400, 480, 560, 640}, true},
+        GridLine{"GeneratorRows", false, {20, 50, 110}, true},
+        GridLine{"CarrierRows", false, {115, 175}, true},
+        GridLine{"SideFrequencyRows", false, {200, 260, 275, 335}, true},
+        GridLine{"TransmitterRows", false, {385, 445, 475}, true},
+        GridLine{"DetectorRows", false, {540, 570, 630, 660}, true},
+        GridLine{"NoRowBeyondAStripsRoom", false, {140, 85, 205, 245, 355, 365}, false}),
     [](const testing::TestParamInfo<GridLine>& row) { return std::string(row.param.name); });
 
 struct Label {
@@ -172,19 +173,19 @@ TEST_P(ScaleLabels, ArePrintedWhereStatedInTheRegionalNotation) {
 
 INSTANTIATE_TEST_SUITE_P(
     Labels, ScaleLabels,
-    testing::Values(Label{"GeneratorVoltsPerDivision", ",", "1 V/div", {588, 82}},
-                    Label{"DetectorsDoubledScale", ",", "0,5 V/div", {588, 602}},
-                    Label{"DetectorsScaleWithAPoint", ".", "0.5 V/div", {588, 602}},
-                    Label{"TimeZero", ",", "0", {2, 665}},
-                    Label{"TimeOfTwoColumns", ",", "0,4", {162, 665}},
-                    Label{"LastTimeWithItsUnit", ",", "1,6 ms", {600, 665}},
-                    Label{"GeneratorSpectrumFrequency", ",", "0 kHz", {728, 106}},
-                    Label{"TransmitterSpectrumTenKilohertz", ",", "10", {824, 406}},
-                    Label{"AudioSpectrumUnitAtTenBesideThePicturesCaption", ",", "10 kHz", {824, 656}},
-                    Label{"AudioSpectrumTwentyKilohertz", ",", "20", {924, 656}},
-                    Label{"GeneratorSpectrumVolt", ",", "1 V", {762, 74}},
-                    Label{"TransmitterSpectrumVoltAt40Pixels", ",", "1 V", {762, 354}},
-                    Label{"AudioSpectrumHalfVoltAt80PixelsAVolt", ",", "0,5 V", {762, 604}}),
+    testing::Values(
+        Label{"GeneratorVoltsPerDivision", ",", "1 V/div", {588, 82}},
+        Label{"DetectorsDoubledScale", ",", "0,5 V/div", {588, 602}},
+        Label{"DetectorsScaleWithAPoint", ".", "0.5 V/div", {588, 602}},
+        Label{"TimeZero", ",", "0", {2, 665}}, Label{"TimeOfTwoColumns", ",", "0,4", {162, 665}},
+        Label{"LastTimeWithItsUnit", ",", "1,6 ms", {600, 665}},
+        Label{"GeneratorSpectrumFrequency", ",", "0 kHz", {728, 106}},
+        Label{"TransmitterSpectrumTenKilohertz", ",", "10", {824, 406}},
+        Label{"AudioSpectrumUnitAtTenBesideThePicturesCaption", ",", "10 kHz", {824, 656}},
+        Label{"AudioSpectrumTwentyKilohertz", ",", "20", {924, 656}},
+        Label{"GeneratorSpectrumVolt", ",", "1 V", {762, 74}},
+        Label{"TransmitterSpectrumVoltAt40Pixels", ",", "1 V", {762, 354}},
+        Label{"AudioSpectrumHalfVoltAt80PixelsAVolt", ",", "0,5 V", {762, 604}}),
     [](const testing::TestParamInfo<Label>& row) { return std::string(row.param.name); });
 
 TEST(Scales, ASwitchThatIsNoNumberStopsTheRedrawNamingItsBox) {
