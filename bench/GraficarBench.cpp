@@ -12,11 +12,15 @@ namespace amsim {
 namespace {
 
 // The boxes as the window leaves them after loading, read through the same
-// text conversion as the window's boxes; the envelope detector as asked.
-BoxReader startValues(bool envelopeDetector = false) {
-    return {[envelopeDetector](Parameter parameter) {
+// text conversion as the window's boxes; the envelope detector and the
+// scales as asked.
+BoxReader startValues(bool envelopeDetector = false, bool scales = false) {
+    return {[envelopeDetector, scales](Parameter parameter) {
                 if (parameter == Parameter::Envelope) {
                     return envelopeDetector ? "1" : "0";
+                }
+                if (parameter == Parameter::Escalas) {
+                    return scales ? "1" : "0";
                 }
                 return parameter == Parameter::Fase ? "0" : "1";
             },
@@ -40,13 +44,13 @@ protected:
 };
 
 // One full redraw at the start values, on the window's canvas at the given
-// device pixel ratio, the envelope detector as asked.
+// device pixel ratio, the envelope detector and the scales as asked.
 // Its loop over the state is what runs the benchmark, so the state stays
 // non-const, as in the callbacks the library calls.
 // cppcheck-suppress constParameter
-void timeRedraw(benchmark::State& state, double scale, bool envelopeDetector) {
+void timeRedraw(benchmark::State& state, double scale, bool envelopeDetector, bool scales = false) {
     QtRasterCanvas canvas(QSize(kDrawingWidth, kDrawingHeight), windowFont(), Qt::black, scale);
-    BoxReader reader = startValues(envelopeDetector);
+    BoxReader reader = startValues(envelopeDetector, scales);
     for (auto _ : state) {
         Graficar(canvas, reader, WindowValues{});
         benchmark::DoNotOptimize(canvas.pixels().data());
@@ -69,6 +73,12 @@ void GraficarWithEnvelopeDetector(benchmark::State& state) {
     timeRedraw(state, 1.0, true);
 }
 BENCHMARK(GraficarWithEnvelopeDetector)->Unit(benchmark::kMicrosecond);
+
+// The graticule, the spectra's ticks and some twenty labels more.
+void GraficarWithScales(benchmark::State& state) {
+    timeRedraw(state, 1.0, false, true);
+}
+BENCHMARK(GraficarWithScales)->Unit(benchmark::kMicrosecond);
 
 // The pure computing floor: only the sines and cosines that one redraw
 // takes, at the arguments it takes them at, and nothing else.
@@ -130,7 +140,7 @@ void RedrawOnScreen(benchmark::State& state) {
             if (parameter == Parameter::Vcc) {
                 return stepped ? "0.8" : "1";
             }
-            return parameter == Parameter::Fase ? "0" : "1";
+            return parameter == Parameter::Fase || parameter == Parameter::Escalas ? "0" : "1";
         },
         NumberFormat{});
     QImage screen(kDrawingWidth, kDrawingHeight, QImage::Format_ARGB32_Premultiplied);

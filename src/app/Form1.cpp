@@ -125,6 +125,8 @@ QLineEdit* Form1::box(Parameter parameter) const {
         return ui_->fase;
     case Parameter::Envelope:
         return ui_->EnvelopeOnOff;
+    case Parameter::Escalas:
+        return ui_->EscalasSiNo;
     }
     return ui_->mdl;
 }

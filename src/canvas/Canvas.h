@@ -23,6 +23,7 @@ enum class CanvasStatus { Ok, Failed };
 //   lineTo(to)             -> to, starting from the current position
 //   point(at)              -> at
 //   print(text)            -> x 0, one text line below the previous y
+//   moveTo(at)             -> at, drawing nothing (where the next print starts)
 // A failed operation leaves the position where it was. Coordinates may be
 // fractional or outside the surface; what falls outside is clipped silently.
 // No colour means the surface's default drawing colour.
@@ -39,6 +40,7 @@ public:
     CanvasStatus lineTo(CanvasPoint to);
     CanvasStatus point(CanvasPoint at, std::optional<PaletteColour> colour = std::nullopt);
     CanvasStatus print(std::string_view utf8Text);
+    void moveTo(CanvasPoint at) { position_ = at; }
 
     CanvasPoint position() const { return position_; }
 

@@ -47,25 +47,35 @@ CanvasStatus RasterCanvas::drawPoint(CanvasPoint at, std::optional<PaletteColour
     return statusOf(pixels_.plot(device(at.x), device(at.y), indexFor(colour)));
 }
 
+const RasterCanvas::Letters* RasterCanvas::lettersOf(std::string_view utf8Text) {
+    const auto found = std::find_if(rendered_.begin(), rendered_.end(),
+                                    [utf8Text](const Letters& l) { return l.text == utf8Text; });
+    if (found != rendered_.end()) {
+        return &*found;
+    }
+    std::optional<Letters> letters = renderLetters(utf8Text);
+    if (!letters) {
+        return nullptr;
+    }
+    return &rendered_.emplace_back(std::move(*letters));
+}
+
 std::optional<float> RasterCanvas::drawText(CanvasPoint topLeft, std::string_view utf8Text) {
-    if (lastLetters_.lineHeight == 0 || lastLetters_.text != utf8Text) {
-        std::optional<Letters> letters = renderLetters(utf8Text);
-        if (!letters) {
-            return std::nullopt;
-        }
-        lastLetters_ = std::move(*letters);
+    const Letters* letters = lettersOf(utf8Text);
+    if (letters == nullptr) {
+        return std::nullopt;
     }
     // Far outside, the text is clipped whole before any pixel arithmetic.
     const double left = std::floor(static_cast<double>(topLeft.x) * scale_ + 0.5);
     const double top = std::floor(static_cast<double>(topLeft.y) * scale_ + 0.5);
     constexpr double kMargin = 1e6;
     if (std::fabs(left) < kMargin && std::fabs(top) < kMargin) {
-        for (const InkPixel& ink : lastLetters_.ink) {
+        for (const InkPixel& ink : letters->ink) {
             pixels_.setIfInside(static_cast<int>(left) + ink.x, static_cast<int>(top) + ink.y,
                                 kInk);
         }
     }
-    return static_cast<float>(lastLetters_.lineHeight);
+    return static_cast<float>(letters->lineHeight);
 }
 
 } // namespace amsim

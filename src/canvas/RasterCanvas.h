@@ -57,11 +57,13 @@ protected:
 
 private:
     double device(float position) const;
+    const Letters* lettersOf(std::string_view utf8Text);
 
     double scale_;
     PixelBuffer pixels_;
-    // The display prints the same label at every redraw: it is rendered once.
-    Letters lastLetters_;
+    // The display prints the same few labels at every redraw: each is
+    // rendered once.
+    std::vector<Letters> rendered_;
 };
 
 } // namespace amsim

@@ -2,14 +2,18 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string>
 
 namespace amsim {
 
-// The two values the window sets once when it loads and every drawing step
-// reads: pi, and the vertical scale of the traces in pixels per unit.
+// The values the window sets once when it loads and the drawing steps read:
+// pi, the vertical scale of the traces in pixels per unit, and the decimal
+// separator of the scales' labels.
 struct WindowValues {
     double Pi = 4.0 * std::atan(1.0);
     std::int16_t Escala = 30;
+    // The regional settings' decimal separator, for the scales' labels.
+    std::string decimalSeparator = ".";
 };
 
 } // namespace amsim

@@ -27,6 +27,9 @@ void Redraw::drawEverything() {
     check(canvas_.clear());
     AmplitudBls = read(Parameter::Modulante) * 0.5;
     AmplitudBli = read(Parameter::Modulante) * 0.5;
+    if (scalesOn()) {
+        drawScales();
+    }
 
     TrazarGenerador();
     TrazarPortadora();

@@ -25,7 +25,8 @@ Redraw::Redraw(Canvas& canvas, ParameterReader& parameters, const WindowValues& 
     : canvas_(canvas)
     , parameters_(parameters)
     , Pi(window.Pi)
-    , Escala(window.Escala) {
+    , Escala(window.Escala)
+    , decimalSeparator_(window.decimalSeparator) {
     samples_.reserve(kFineSampleCount);
 }
 

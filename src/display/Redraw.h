@@ -10,6 +10,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace amsim {
@@ -46,6 +47,15 @@ private:
     void MarcarEspectro(int X0, int Y0, int Indice, double Valor);
     double detectedToneAmplitude();
     void markEnvelopeTones();
+    // Scales, beneath everything else.
+    bool scalesOn();
+    void drawScales();
+    void drawGraticule();
+    void drawTimeScale();
+    void drawSensitivities();
+    void drawSpectrumScales();
+    void gridLine(CanvasPoint from, CanvasPoint to);
+    void label(CanvasPoint topLeft, const std::string& text);
 
     // Drawing on the trace whose axis is at Eje. A signal is first sampled
     // across the screen and then drawn, so the arithmetic and the pixel work
@@ -73,6 +83,7 @@ private:
 
     const double Pi;
     const double Escala;
+    const std::string decimalSeparator_;
 
     double AmplitudBls = 0.0;
     double AmplitudBli = 0.0;

@@ -28,6 +28,8 @@ constexpr std::string_view boxName(Parameter box) {
         return "fase";
     case Parameter::Envelope:
         return "EnvelopeOnOff";
+    case Parameter::Escalas:
+        return "EscalasSiNo";
     }
     return {};
 }
@@ -52,6 +54,8 @@ constexpr std::string_view optionOf(Parameter parameter) {
         return "fase";
     case Parameter::Envelope:
         return "env";
+    case Parameter::Escalas:
+        return "escalas";
     }
     return {};
 }

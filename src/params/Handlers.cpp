@@ -26,6 +26,8 @@ void Handlers::Form_Load() {
     controls_.setText(Parameter::Fase, "0");
     window_.Escala = 30;
     controls_.setText(Parameter::Envelope, "0"); // the envelope detector starts off
+    controls_.setText(Parameter::Escalas, "0");  // and so do the scales
+    window_.decimalSeparator = format_.decimalSeparator;
 }
 
 void Handlers::Form_Activate() {
@@ -97,6 +99,8 @@ Handlers::Click Handlers::arrowKeyOf(Parameter box, bool up) {
         return &Handlers::BlsSi_Click;
     case Parameter::Envelope:
         return &Handlers::EnvelopeToggle_Click;
+    case Parameter::Escalas:
+        return &Handlers::EscalasSi_Click;
     }
     return &Handlers::Box_Enter;
 }

@@ -15,7 +15,9 @@ const std::vector<std::string_view>& helpParagraphs() {
             "Se puede controlar a voluntad el nivel de la modulante y la tensión continua "
             "superpuesta, V(cc), y anular una de las bandas laterales o ambas. Los "
             "resultados se ven de inmediato en el osciloscopio y en el analizador de "
-            "espectro."),
+            "espectro. Con «escalas» en 1 se leen en la pantalla el tiempo (una división, "
+            "0,2 ms), los voltios por división de cada traza y, en los espectros, la "
+            "frecuencia en kHz y la amplitud en voltios."),
         std::string_view(
             "Se supone que la modulación se hace con un modulador balanceado, incluso en "
             "AM. En una etapa de salida real modulada en alto nivel, una modulación "

@@ -37,6 +37,12 @@ std::string copyCommand(const MenuContext& context) {
     return settingCommand(context.boxes, context.format);
 }
 
+// The scales change only the view: a setting without them is written as it
+// was before they existed, so that links and commands handed on stay valid.
+bool written(Parameter parameter, double value) {
+    return parameter != Parameter::Escalas || value != 0.0;
+}
+
 } // namespace
 
 constinit const std::array<MenuItem, 2> kMenuItems{{
@@ -47,8 +53,11 @@ constinit const std::array<MenuItem, 2> kMenuItems{{
 std::string settingQuery(ParameterReader& boxes) {
     std::string query;
     for (const Parameter parameter : kAllParameters) {
-        query += (query.empty() ? "" : "&") + std::string(optionOf(parameter)) + "=" +
-                 percentEncoded(numberToText(boxes.read(parameter), kAddressFormat));
+        const double value = boxes.read(parameter);
+        if (written(parameter, value)) {
+            query += (query.empty() ? "" : "&") + std::string(optionOf(parameter)) + "=" +
+                     percentEncoded(numberToText(value, kAddressFormat));
+        }
     }
     return query;
 }
@@ -61,8 +70,10 @@ std::string settingLink(std::string_view page, ParameterReader& boxes) {
 std::string settingCommand(ParameterReader& boxes, const NumberFormat& format) {
     std::string command = "amsim";
     for (const Parameter parameter : kAllParameters) {
-        command += " --" + std::string(optionOf(parameter)) + " " +
-                   numberToText(boxes.read(parameter), format);
+        const double value = boxes.read(parameter);
+        if (written(parameter, value)) {
+            command += " --" + std::string(optionOf(parameter)) + " " + numberToText(value, format);
+        }
     }
     return command;
 }

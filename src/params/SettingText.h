@@ -15,8 +15,9 @@ namespace amsim {
 // Both name the values as the command line does (optionOf), and both read
 // the boxes afresh: a box that holds no number throws its usual amsim::Error.
 
-// "mdl=1&vcc=1&bli=1&bls=1&fase=0&env=0". An address is typed in no
-// language: its numbers have a decimal point, which every browser reads.
+// "mdl=1&vcc=1&bli=1&bls=1&fase=0&env=0", then "&escalas=1" with the scales
+// on. An address is typed in no language: its numbers have a decimal point,
+// which every browser reads.
 std::string settingQuery(ParameterReader& boxes);
 // The page's address with the setting as its query; `page` may hold a query
 // of its own already ("amsim.html?lang=es"), which the setting follows.

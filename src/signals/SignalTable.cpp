@@ -51,6 +51,9 @@ std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const Windo
     const double Li = parameters.read(Parameter::BliSiNo);
     const double F = parameters.read(Parameter::Fase);
     const double envelope = parameters.read(Parameter::Envelope);
+    // The scales change no sample, but a box that holds no number stops the
+    // table as it stops the picture.
+    parameters.read(Parameter::Escalas);
     try {
         std::vector<SignalSample> table = sampleAll(m, V, Ls, Li, F, window.Pi);
         if (envelope != 0.0) {

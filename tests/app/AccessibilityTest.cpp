@@ -36,7 +36,7 @@ TEST_F(ControlNames, EveryControlAndTheDrawingHaveASpanishNameAndDescription) {
     const QRegularExpression codeName(QStringLiteral(
         R"(\b(Form|Label|Text|Image|Command|Picture)\d+\b|\b[A-Za-z][a-z]+[A-Z]\w*\b)"));
     const auto controls = form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    ASSERT_EQ(controls.size(), 31); // 30 controls and the drawing
+    ASSERT_EQ(controls.size(), 34); // 33 controls and the drawing
     for (QWidget* control : controls) {
         SCOPED_TRACE(control->objectName().toStdString());
         const QString name = accessibleText(control, QAccessible::Name);
@@ -70,6 +70,8 @@ TEST_F(ControlNames, ButtonsSayWhatTheyStepAndTheBoxesWhatTheyHold) {
         {"BliSiNo", "BLI habilitada", nullptr},
         {"BlsSiNo", "BLS habilitada", nullptr},
         {"fase", "Fase de la portadora reinsertada", nullptr},
+        {"EscalasSi", "Mostrar u ocultar las escalas", "escalas"},
+        {"EscalasSiNo", "Escalas visibles", nullptr},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.control);

@@ -44,6 +44,9 @@ TEST_F(Form1Layout, EveryControlSitsWhereTheDesignPutsIt) {
         {"EnvelopeLabel", {808, 520, 62, 25}},
         {"EnvelopeOnOff", {870, 520, 25, 19}},
         {"EnvelopeToggle", {894, 520, 37, 17}},
+        {"EscalasLabel", {808, 612, 62, 17}},
+        {"EscalasSiNo", {870, 612, 25, 19}},
+        {"EscalasSi", {894, 612, 37, 17}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -75,6 +78,8 @@ TEST_F(Form1Layout, CaptionsAreTheDesignsOwn) {
         {"Label1", "modu- lante ="},
         {"EnvelopeLabel", "det. envolvente ="},
         {"EnvelopeToggle", "sí/no"},
+        {"EscalasLabel", "escalas ="},
+        {"EscalasSi", "sí/no"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -108,7 +113,7 @@ TEST_F(Form1Layout, WrappedCaptionsFitTheirBoxes) {
         // The letters of the last line end inside the box.
         EXPECT_LE((row.lines - 1) * lineHeight + label->fontMetrics().height(), label->height());
     }
-    for (const char* name : {"Label2", "Label3", "Label4"}) {
+    for (const char* name : {"Label2", "Label3", "Label4", "EscalasLabel"}) {
         auto* label = control<QLabel>(name);
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << name;
     }
@@ -116,9 +121,10 @@ TEST_F(Form1Layout, WrappedCaptionsFitTheirBoxes) {
 
 TEST_F(Form1Layout, TabVisitsTheControlsStageByStageSkippingHiddenPanels) {
     const QStringList expected = {
-        "ModulanteSubir", "ModulanteBajar", "mdl",   "Vcc",     "VccBajar",      "VccSubir",
-        "BlsSiNo",        "BlsSi",          "BliSi", "BliSiNo", "EnvelopeOnOff", "EnvelopeToggle",
-        "FaseSubir",      "FaseBajar",      "fase",  "Ayuda",   "Acerca",        "Menu"};
+        "ModulanteSubir", "ModulanteBajar", "mdl",       "Vcc",       "VccBajar",
+        "VccSubir",       "BlsSiNo",        "BlsSi",     "BliSi",     "BliSiNo",
+        "EnvelopeOnOff",  "EnvelopeToggle", "FaseSubir", "FaseBajar", "fase",
+        "EscalasSiNo",    "EscalasSi",      "Ayuda",     "Acerca",    "Menu"};
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
         visited << QApplication::focusWidget()->objectName();

@@ -29,6 +29,7 @@ TEST_F(Keyboard, EnterRedrawsAndTheArrowKeysStep) {
         {"down steps the phase", Parameter::Fase, nullptr, Qt::Key_Down, "-30"},
         {"up switches a sideband", Parameter::BliSiNo, nullptr, Qt::Key_Up, "0"},
         {"down switches the envelope detector", Parameter::Envelope, nullptr, Qt::Key_Down, "1"},
+        {"up switches the scales", Parameter::Escalas, nullptr, Qt::Key_Up, "1"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

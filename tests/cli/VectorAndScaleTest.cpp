@@ -133,6 +133,40 @@ TEST_F(VectorAndScale, VectorPicturesHoldTheTracesAsVectors) {
     EXPECT_GE(static_cast<double>(covered) / static_cast<double>(ink.size()), 0.95);
 }
 
+// With the scales on, the SVG strokes the graticule in its light grey and
+// writes the labels as text; the PDF holds the labels as text and, drawn
+// back, the graticule's columns and rows at their pixels.
+TEST_F(VectorAndScale, TheScalesAreVectorsAndText) {
+    ASSERT_EQ(amsim({"--export", "a.svg", "--escalas", "1"}).exitCode, 0);
+    QFile svg(path("a.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&svg);
+    int greyStrokes = 0;
+    QString text;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement) {
+            greyStrokes += xml.attributes().value("stroke") == QLatin1String("#c0c0c0") ? 1 : 0;
+            if (xml.name() == QLatin1String("text")) {
+                text += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            }
+        }
+    }
+    EXPECT_GE(greyStrokes, 1);
+    for (const char* label : {"1 V/div", "0.5 V/div", "1.6 ms", "0 kHz", "0.5 V"}) {
+        EXPECT_TRUE(text.contains(QLatin1String(label))) << label;
+    }
+
+    ASSERT_EQ(amsim({"--export", "a.pdf", "--escalas", "1"}).exitCode, 0);
+    const Finished words = shell("pdftotext a.pdf -");
+    EXPECT_TRUE(words.out.contains("V/div") && words.out.contains("kHz"))
+        << words.out.toStdString();
+    ASSERT_EQ(shell("pdftoppm -r 72 -png -aa no -aaVector no a.pdf back").exitCode, 0);
+    const QImage back(path("back-1.png"));
+    for (const QPoint grid : {QPoint(80, 30), QPoint(400, 30), QPoint(300, 20), QPoint(100, 660)}) {
+        EXPECT_EQ(back.pixel(grid), qRgb(192, 192, 192)) << grid.x() << ", " << grid.y();
+    }
+}
+
 // At twice the scale the picture is drawn again, not blown up: 1904 x 1520,
 // with only the palette's colours in the traces, no blends.
 TEST_F(VectorAndScale, TheScaleDrawsTheWindowAgainAtThatResolution) {

@@ -54,7 +54,7 @@ describe('the layout', () => {
             })),
         );
         const byId = new Map(shown.map((s) => [s.id, s]));
-        assert.equal(FORM.controls.length, 30);
+        assert.equal(FORM.controls.length, 33);
         for (const control of FORM.controls) {
             const element = byId.get(control.name);
             assert.ok(element, control.name);
@@ -99,6 +99,7 @@ describe('the buttons', () => {
             ['BliSi', 'BliSiNo', '0'],
             ['BlsSi', 'BlsSiNo', '0'],
             ['EnvelopeToggle', 'EnvelopeOnOff', '1'],
+            ['EscalasSi', 'EscalasSiNo', '1'],
         ];
         const { page } = await fresh({ query: '?lang=en-US' });
         for (const [button, box, written] of rows) {
@@ -380,10 +381,10 @@ describe('every screen', () => {
         // Drawn at the screen's pixels: three device pixels to the CSS pixel.
         assert.equal(await page.$eval('#canvas', (c) => c.width), Math.round(390 * 3));
         assert.deepEqual(await page.$$eval('.stage-name', (h) => h.map((e) => e.textContent)),
-            ['Generador', 'Transmisor', 'Receptor']);
+            ['Generador', 'Transmisor', 'Receptor', 'Pantalla']);
         await page.click('#Menu');
         const controls = await controlBoxes(page);
-        assert.equal(controls.length, 20);
+        assert.equal(controls.length, 22);
         for (const c of controls) {
             assert.ok(c.width >= 44 && c.height >= 44, `${c.id} ${c.width}x${c.height}`);
             assert.ok(c.left >= 0 && c.right <= 390, `${c.id} ${c.left}..${c.right}`);

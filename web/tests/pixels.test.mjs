@@ -1,6 +1,6 @@
 // At 1x the page's canvas holds the very pixels that the window draws, as
 // `amsim --export` writes them, at the same parameters. Only the printed
-// label may differ: the browser's font draws it.
+// labels may differ: the browser's font draws them.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
@@ -16,8 +16,8 @@ const AMSIM =
     fileURLToPath(new URL('../../build/ci/src/cli/amsim', import.meta.url));
 
 // The settings of the lessons: AM, DSB, SSB with and without carrier, the
-// phase at 90 and 180 degrees, over-modulation, typed odd values, and the
-// envelope detector on.
+// phase at 90 and 180 degrees, over-modulation, typed odd values, the
+// envelope detector on, and the scales on in several of them.
 const SETTINGS = [
     ['AM at the start values', { mdl: '1', vcc: '1', bli: '1', bls: '1', fase: '0' }],
     ['DSB', { mdl: '1', vcc: '0', bli: '1', bls: '1', fase: '0' }],
@@ -28,10 +28,23 @@ const SETTINGS = [
     ['over-modulation', { mdl: '2', vcc: '0.8', bli: '1', bls: '1', fase: '0' }],
     ['negative level, odd factors', { mdl: '1.4', vcc: '-0.6', bli: '1.5', bls: '0.5', fase: '-1000' }],
     ['the envelope detector beside the product detector', { mdl: '2', vcc: '1', bli: '1', bls: '1', fase: '0', env: '1' }],
+    ['the scales at the start values', { mdl: '1', vcc: '1', bli: '1', bls: '1', fase: '0', escalas: '1' }],
+    ['the scales in DSB at phase 90', { mdl: '1', vcc: '0', bli: '1', bls: '1', fase: '90', escalas: '1' }],
+    ['the scales, over-modulated, with the envelope detector', { mdl: '2', vcc: '0.8', bli: '1', bls: '1', fase: '0', env: '1', escalas: '1' }],
+    ['the scales with a negative level', { mdl: '1.4', vcc: '-0.6', bli: '1.5', bls: '0.5', fase: '-1000', escalas: '1' }],
 ];
 const WINDOW_FACE = [239, 239, 239];
 // Where the label "modulante + Vcc" is printed, below the generator's axis.
 const LABEL = { left: 0, top: 81, right: 100, bottom: 97 };
+// Where the scales print their labels: the time under the lowest trace, the
+// volts per division at each strip's right end, each spectrum's frequencies
+// under its baseline and its amplitude beside its mark.
+const SCALE_LABELS = [
+    { left: 0, top: 665, right: 645, bottom: 682 },
+    ...[80, 145, 230, 305, 415, 600].map((axis) => ({ left: 588, top: axis + 2, right: 645, bottom: axis + 18 })),
+    ...[100, 400, 650].map((y) => ({ left: 726, top: y + 6, right: 952, bottom: y + 22 })),
+    ...[80, 360, 610].map((y) => ({ left: 762, top: y - 6, right: 808, bottom: y + 10 })),
+];
 
 const inside = (r, x, y) => x >= r.x && y >= r.y && x < r.x + r.width && y < r.y + r.height;
 const fronts = FORM.controls.filter((c) => ['QLineEdit', 'QPushButton'].includes(c.kind)).map((c) => c.geometry);
@@ -79,11 +92,11 @@ function exported(name, settings) {
 // export has its colour; where it is not, the export shows the window's face,
 // unless a label or the picture lies there. Boxes and buttons lie in front of
 // the drawing in both, and are left out.
-function differences(canvas, exportedWindow) {
+function differences(canvas, exportedWindow, labels) {
     const found = [];
     for (let y = 0; y < 700; ++y) {
         for (let x = 0; x < 952; ++x) {
-            if ((x >= LABEL.left && x < LABEL.right && y >= LABEL.top && y < LABEL.bottom) ||
+            if (labels.some((l) => x >= l.left && x < l.right && y >= l.top && y < l.bottom) ||
                 fronts.some((r) => inside(r, x, y))) {
                 continue;
             }
@@ -110,7 +123,8 @@ for (const [name, settings] of SETTINGS) {
         assert.equal(await page.$eval('#message', (e) => e.hidden), true);
         const window = exported(name, settings);
         assert.deepEqual([window.width, window.height], [952, 760]);
-        const found = differences(await canvasPixels(page), window);
+        const labels = settings.escalas === '1' ? [LABEL, ...SCALE_LABELS] : [LABEL];
+        const found = differences(await canvasPixels(page), window, labels);
         assert.equal(found.length, 0, `${found.length} pixels differ, first: ${found.slice(0, 5).join('; ')}`);
         await page.close();
     });

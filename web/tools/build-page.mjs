@@ -100,6 +100,7 @@ const STAGES = [
     { name: 'Generador', boxes: ['mdl', 'Vcc'] },
     { name: 'Transmisor', boxes: ['BlsSiNo', 'BliSiNo'] },
     { name: 'Receptor', boxes: ['EnvelopeOnOff', 'fase'] },
+    { name: 'Pantalla', boxes: ['EscalasSiNo'] },
 ];
 const TITLE = 'Label8';
 const READOUT = 'Measurements';

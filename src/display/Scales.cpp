@@ -1,0 +1,167 @@
+// The scales a student reads the picture by, drawn first so that every
+// trace, spectral line and label drawn after them stays on top.
+//
+// Oscilloscope: one pixel of x is 2.5 us, so a column of the graticule every
+// 80 px is 0.2 ms and the 640 columns are 1.6 ms. A division is 30 px: one
+// unit of a trace drawn at Escala, half a unit of the detector's, drawn at
+// twice Escala. Each strip gets its rows at 1 and 2 divisions from its axis
+// while they stay nearer to it than to the neighbouring axis.
+//
+// Spectra: index k stands at 730 + 10 k and is k kHz, so the ticks are 1 kHz
+// apart; each display has one amplitude mark at its own volts per pixel.
+#include "display/Redraw.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+
+namespace amsim {
+
+namespace {
+
+constexpr PaletteColour kGridColour = PaletteColour::LightGrey;
+
+constexpr float kGridLeft = 0.0F;
+constexpr float kGridRight = 640.0F;
+constexpr float kGridTop = 20.0F; // below the title strip
+constexpr float kGridBottom = 660.0F;
+constexpr float kDivision = 30.0F;
+constexpr float kColumnWidth = 80.0F;
+
+struct Strip {
+    float axis;
+    int axisScale; // multiples of Escala the trace is drawn at
+};
+constexpr std::array<Strip, 6> kStrips{
+    {{80.0F, 1}, {145.0F, 1}, {230.0F, 1}, {305.0F, 1}, {415.0F, 1}, {600.0F, 2}}};
+
+// Where a strip's scale ends on one side: halfway to the neighbouring axis,
+// or at the graticule's edge.
+float roomAbove(std::size_t strip) {
+    return strip == 0 ? kStrips.at(0).axis - kGridTop
+                      : (kStrips.at(strip).axis - kStrips.at(strip - 1).axis) / 2.0F;
+}
+
+float roomBelow(std::size_t strip) {
+    return strip + 1 == kStrips.size()
+               ? kGridBottom - kStrips.at(strip).axis
+               : (kStrips.at(strip + 1).axis - kStrips.at(strip).axis) / 2.0F;
+}
+
+// A number of tenths in the regional notation: "0", "0,4", "1", "1,6".
+std::string tenthsText(int tenths, const std::string& separator) {
+    std::string text = std::to_string(tenths / 10);
+    if (tenths % 10 != 0) {
+        text += separator + std::to_string(tenths % 10);
+    }
+    return text;
+}
+
+struct SpectrumScale {
+    float baseline;
+    int pixelsPerVolt; // the display's own, as its lines are drawn
+    int markTenths;    // the amplitude marked, in tenths of a volt
+    bool zeroLabelled; // under the audio display's 0 the picture has its caption
+};
+constexpr std::array<SpectrumScale, 3> kSpectrumScales{
+    {{100.0F, 20, 10, true}, {400.0F, 40, 10, true}, {650.0F, 80, 5, false}}};
+
+constexpr float kSpectrumLeft = 730.0F;
+constexpr int kSpectrumTicks = 22; // 0 to 22 kHz, to the baseline's right end
+constexpr float kMarkEnd = 760.0F; // the amplitude mark crosses the first lines
+
+} // namespace
+
+bool Redraw::scalesOn() {
+    // Never part of any arithmetic, so never the value an overflow names.
+    return parameters_.read(Parameter::Escalas) != 0.0;
+}
+
+void Redraw::drawScales() {
+    drawGraticule();
+    drawTimeScale();
+    drawSensitivities();
+    drawSpectrumScales();
+}
+
+void Redraw::label(CanvasPoint topLeft, const std::string& text) {
+    canvas_.moveTo(topLeft);
+    check(canvas_.print(text));
+}
+
+void Redraw::gridLine(CanvasPoint from, CanvasPoint to) {
+    check(canvas_.line(from, to, kGridColour));
+}
+
+void Redraw::drawGraticule() {
+    for (int column = 0; static_cast<float>(column) * kColumnWidth <= kGridRight; ++column) {
+        const float x = kGridLeft + static_cast<float>(column) * kColumnWidth;
+        gridLine({x, kGridTop}, {x, kGridBottom});
+    }
+    for (std::size_t strip = 0; strip < kStrips.size(); ++strip) {
+        for (const float rows : {1.0F, 2.0F}) {
+            const float offset = rows * kDivision;
+            const float axis = kStrips.at(strip).axis;
+            if (offset <= roomAbove(strip)) {
+                gridLine({kGridLeft, axis - offset}, {kGridRight, axis - offset});
+            }
+            if (offset <= roomBelow(strip)) {
+                gridLine({kGridLeft, axis + offset}, {kGridRight, axis + offset});
+            }
+        }
+    }
+}
+
+// Under the lowest trace, every other column: 0, 0,4 … 1,6 ms, each label
+// just right of its tick, the last one left of it, inside the graticule.
+void Redraw::drawTimeScale() {
+    constexpr float kTickEnd = kGridBottom + 4.0F;
+    constexpr float kLabelTop = kGridBottom + 5.0F;
+    constexpr int kLabelledColumns = 2;
+    constexpr int kTenthsPerLabel = 4;
+    constexpr float kLastLabelLeft = kGridRight - 40.0F;
+    for (int n = 0; static_cast<float>(n * kLabelledColumns) * kColumnWidth <= kGridRight; ++n) {
+        const float x = static_cast<float>(n * kLabelledColumns) * kColumnWidth;
+        gridLine({x, kGridBottom}, {x, kTickEnd});
+        const std::string number = tenthsText(n * kTenthsPerLabel, decimalSeparator_);
+        if (x < kGridRight) {
+            label({x + 2.0F, kLabelTop}, number);
+        } else {
+            label({kLastLabelLeft, kLabelTop}, number + " ms");
+        }
+    }
+}
+
+// At each strip's right end, just below its axis: a division in volts.
+void Redraw::drawSensitivities() {
+    constexpr float kLabelLeft = kGridRight - 52.0F;
+    for (const Strip& strip : kStrips) {
+        const double voltsPerDivision = static_cast<double>(kDivision) / (Escala * strip.axisScale);
+        const auto tenths = static_cast<int>(std::lround(voltsPerDivision * 10.0));
+        label({kLabelLeft, strip.axis + 2.0F}, tenthsText(tenths, decimalSeparator_) + " V/div");
+    }
+}
+
+// Ticks below each baseline every kHz, longer every 10 kHz, labelled there,
+// the unit with the first label; the amplitude mark a light line at its
+// height, its value beside it.
+void Redraw::drawSpectrumScales() {
+    for (const SpectrumScale& scale : kSpectrumScales) {
+        const float y0 = scale.baseline;
+        for (int k = 0; k <= kSpectrumTicks; ++k) {
+            const float x = kSpectrumLeft + 10.0F * static_cast<float>(k);
+            check(canvas_.line({x, y0 + 1.0F}, {x, y0 + (k % 10 == 0 ? 5.0F : 2.0F)}));
+        }
+        if (scale.zeroLabelled) {
+            label({kSpectrumLeft - 2.0F, y0 + 6.0F}, "0 kHz");
+        }
+        label({kSpectrumLeft + 94.0F, y0 + 6.0F}, scale.zeroLabelled ? "10" : "10 kHz");
+        label({kSpectrumLeft + 194.0F, y0 + 6.0F}, "20");
+        const float mark = y0 - static_cast<float>(scale.pixelsPerVolt * scale.markTenths) / 10.0F;
+        gridLine({kSpectrumLeft, mark}, {kMarkEnd, mark});
+        label({kMarkEnd + 2.0F, mark - 6.0F},
+              tenthsText(scale.markTenths, decimalSeparator_) + " V");
+    }
+}
+
+} // namespace amsim
