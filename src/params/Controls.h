@@ -62,8 +62,7 @@ constexpr std::string_view optionOf(Parameter parameter) {
 
 // Whether the names are all there and all different: the front ends find
 // their controls and options by them.
-constexpr bool namesAreDistinct(std::string_view (*nameOf)(Parameter),
-                                std::string_view (*other)(Panel) = nullptr) {
+constexpr bool namesAreDistinct(std::string_view (*nameOf)(Parameter)) {
     for (std::size_t i = 0; i < kAllParameters.size(); ++i) {
         const std::string_view name = nameOf(kAllParameters.at(i));
         for (std::size_t j = 0; j < i; ++j) {
@@ -71,14 +70,23 @@ constexpr bool namesAreDistinct(std::string_view (*nameOf)(Parameter),
                 return false;
             }
         }
-        if (other != nullptr && (name == other(Panel::Help) || name == other(Panel::About))) {
+    }
+    return true;
+}
+
+// A box is found by its name among the panels' too.
+constexpr bool boxNamesAreNoPanelNames() {
+    for (const Parameter parameter : kAllParameters) {
+        const std::string_view name = boxName(parameter);
+        if (name == panelName(Panel::Help) || name == panelName(Panel::About)) {
             return false;
         }
     }
     return true;
 }
 
-static_assert(namesAreDistinct(boxName, panelName), "every box and panel needs a name of its own");
+static_assert(namesAreDistinct(boxName) && boxNamesAreNoPanelNames(),
+              "every box and panel needs a name of its own");
 static_assert(namesAreDistinct(optionOf), "every parameter needs an option of its own");
 
 // A rectangle of the client area, in pixels.
