@@ -3,6 +3,7 @@
 #include "canvas/Canvas.h"
 #include "core/Parameters.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -76,13 +77,10 @@ constexpr bool namesAreDistinct(std::string_view (*nameOf)(Parameter)) {
 
 // A box is found by its name among the panels' too.
 constexpr bool boxNamesAreNoPanelNames() {
-    for (const Parameter parameter : kAllParameters) {
+    return std::ranges::none_of(kAllParameters, [](Parameter parameter) {
         const std::string_view name = boxName(parameter);
-        if (name == panelName(Panel::Help) || name == panelName(Panel::About)) {
-            return false;
-        }
-    }
-    return true;
+        return name == panelName(Panel::Help) || name == panelName(Panel::About);
+    });
 }
 
 static_assert(namesAreDistinct(boxName) && boxNamesAreNoPanelNames(),
