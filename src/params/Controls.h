@@ -77,7 +77,7 @@ constexpr bool namesAreDistinct(std::string_view (*nameOf)(Parameter)) {
 
 // A box is found by its name among the panels' too.
 constexpr bool boxNamesAreNoPanelNames() {
-    return std::ranges::none_of(kAllParameters, [](Parameter parameter) {
+    return std::none_of(kAllParameters.begin(), kAllParameters.end(), [](Parameter parameter) {
         const std::string_view name = boxName(parameter);
         return name == panelName(Panel::Help) || name == panelName(Panel::About);
     });
