@@ -12,10 +12,6 @@ namespace amsim {
 
 namespace {
 
-// Calibrated at 100 % AM (mdl 1, V(cc) 1): the detector's 1 kHz amplitude
-// there is 0.788, the product detector's audio 0.495.
-constexpr double kEnvelopeGain = 0.63;
-
 // cos and sin of 2 pi n / 2000 for one tone period, made once.
 struct ToneTable {
     std::array<double, kToneSamples> cosine{};
