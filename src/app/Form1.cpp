@@ -123,6 +123,8 @@ QLineEdit* Form1::box(Parameter parameter) const {
         return ui_->fase;
     case Parameter::Envelope:
         return ui_->EnvelopeOnOff;
+    case Parameter::Ruido:
+        return ui_->Ruido;
     }
     return ui_->mdl;
 }

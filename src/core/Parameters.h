@@ -14,11 +14,12 @@ enum class Parameter {
     BlsSiNo,   // upper-sideband factor
     Fase,      // phase of the reinserted carrier, in degrees
     Envelope,  // the envelope detector's switch: 0 off, anything else on
+    Ruido,     // the channel's noise: rms volts in 1 kHz of bandwidth
 };
 
-inline constexpr std::array<Parameter, 6> kAllParameters{Parameter::Modulante, Parameter::Vcc,
-                                                         Parameter::BliSiNo,   Parameter::BlsSiNo,
-                                                         Parameter::Fase,      Parameter::Envelope};
+inline constexpr std::array<Parameter, 7> kAllParameters{
+    Parameter::Modulante, Parameter::Vcc,      Parameter::BliSiNo, Parameter::BlsSiNo,
+    Parameter::Fase,      Parameter::Envelope, Parameter::Ruido};
 
 // The name the user knows the box by, as its label shows it (UTF-8).
 std::string_view parameterLabel(Parameter parameter);

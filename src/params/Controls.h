@@ -27,6 +27,8 @@ constexpr std::string_view boxName(Parameter box) {
         return "fase";
     case Parameter::Envelope:
         return "EnvelopeOnOff";
+    case Parameter::Ruido:
+        return "Ruido";
     }
     return {};
 }
@@ -51,6 +53,8 @@ constexpr std::string_view optionOf(Parameter parameter) {
         return "fase";
     case Parameter::Envelope:
         return "env";
+    case Parameter::Ruido:
+        return "ruido";
     }
     return {};
 }

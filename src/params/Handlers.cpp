@@ -24,6 +24,7 @@ void Handlers::Form_Load() {
     controls_.setText(Parameter::Fase, "0");
     window_.Escala = 30;
     controls_.setText(Parameter::Envelope, "0"); // the envelope detector starts off
+    controls_.setText(Parameter::Ruido, "0");    // and the channel is clean
 }
 
 void Handlers::Form_Activate() {
@@ -63,7 +64,7 @@ std::string noMeasurements(std::optional<Parameter> culprit) {
 }
 
 std::optional<Handlers::Click> Handlers::clickOf(std::string_view button) {
-    static constexpr std::array<std::pair<std::string_view, Click>, 11> kButtons{{
+    static constexpr std::array<std::pair<std::string_view, Click>, 13> kButtons{{
         {"ModulanteSubir", &Handlers::ModulanteSubir_Click},
         {"ModulanteBajar", &Handlers::ModulanteBajar_Click},
         {"VccSubir", &Handlers::VccSubir_Click},
@@ -73,6 +74,8 @@ std::optional<Handlers::Click> Handlers::clickOf(std::string_view button) {
         {"BliSi", &Handlers::BliSi_Click},
         {"BlsSi", &Handlers::BlsSi_Click},
         {"EnvelopeToggle", &Handlers::EnvelopeToggle_Click},
+        {"RuidoSubir", &Handlers::RuidoSubir_Click},
+        {"RuidoBajar", &Handlers::RuidoBajar_Click},
         {"Ayuda", &Handlers::Ayuda_Click},
         {"Acerca", &Handlers::Acerca_Click},
     }};
@@ -98,6 +101,8 @@ Handlers::Click Handlers::arrowKeyOf(Parameter box, bool up) {
         return &Handlers::BlsSi_Click;
     case Parameter::Envelope:
         return &Handlers::EnvelopeToggle_Click;
+    case Parameter::Ruido:
+        return up ? &Handlers::RuidoSubir_Click : &Handlers::RuidoBajar_Click;
     }
     return &Handlers::Box_Enter;
 }
@@ -107,6 +112,13 @@ Handlers::Click Handlers::arrowKeyOf(Parameter box, bool up) {
 void Handlers::step(const StepRule& rule) {
     changeAndRedraw([this, &rule] {
         controls_.setText(rule.box, steppedText(rule, controls_.text(rule.box), format_));
+    });
+}
+
+void Handlers::stepRuido(bool up) {
+    changeAndRedraw([this, up] {
+        controls_.setText(Parameter::Ruido,
+                          ruidoSteppedText(controls_.text(Parameter::Ruido), up, format_));
     });
 }
 

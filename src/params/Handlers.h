@@ -16,7 +16,7 @@ namespace amsim {
 inline constexpr PanelGeometry kShownPanel{20, 24, 600, 665};
 
 // The window's event handlers, written once for every front end: load,
-// activation and the click of each of the eleven buttons. They change the
+// activation and the click of each of the thirteen buttons. They change the
 // controls only through Controls and throw amsim::Error, which each front
 // end catches at its own event boundary.
 // The readout's one line while the picture is blank or stale: "Sin medidas:
@@ -41,6 +41,8 @@ public:
     void BliSi_Click() { toggleSwitch(Parameter::BliSiNo); }
     void BlsSi_Click() { toggleSwitch(Parameter::BlsSiNo); }
     void EnvelopeToggle_Click() { toggleSwitch(Parameter::Envelope); }
+    void RuidoSubir_Click() { stepRuido(true); }
+    void RuidoBajar_Click() { stepRuido(false); }
     void Ayuda_Click() { showOrHidePanel(Panel::Help); }
     void Acerca_Click() { showOrHidePanel(Panel::About); }
 
@@ -65,6 +67,7 @@ private:
     // says it has no measurements before the error goes on.
     template <class Change> void changeAndRedraw(Change&& change);
     void step(const StepRule& rule);
+    void stepRuido(bool up);
     // The sí/no of a sideband box or of the envelope detector's.
     void toggleSwitch(Parameter box);
     void showOrHidePanel(Panel panel);

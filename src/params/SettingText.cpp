@@ -37,6 +37,12 @@ std::string copyCommand(const MenuContext& context) {
     return settingCommand(context.boxes, context.format);
 }
 
+// A clean channel is the start's and says nothing: links and commands
+// written before there was noise stay what they were.
+bool written(Parameter parameter, ParameterReader& boxes) {
+    return parameter != Parameter::Ruido || boxes.read(parameter) != 0.0;
+}
+
 } // namespace
 
 constinit const std::array<MenuItem, 2> kMenuItems{{
@@ -47,6 +53,9 @@ constinit const std::array<MenuItem, 2> kMenuItems{{
 std::string settingQuery(ParameterReader& boxes) {
     std::string query;
     for (const Parameter parameter : kAllParameters) {
+        if (!written(parameter, boxes)) {
+            continue;
+        }
         query += (query.empty() ? "" : "&") + std::string(optionOf(parameter)) + "=" +
                  percentEncoded(numberToText(boxes.read(parameter), kAddressFormat));
     }
@@ -61,6 +70,9 @@ std::string settingLink(std::string_view page, ParameterReader& boxes) {
 std::string settingCommand(ParameterReader& boxes, const NumberFormat& format) {
     std::string command = "amsim";
     for (const Parameter parameter : kAllParameters) {
+        if (!written(parameter, boxes)) {
+            continue;
+        }
         command += " --" + std::string(optionOf(parameter)) + " " +
                    numberToText(boxes.read(parameter), format);
     }

@@ -171,4 +171,10 @@ std::vector<double> ChannelNoise::samples(std::int64_t first, std::size_t count)
     return out;
 }
 
+ScreenNoise screenNoise(const ChannelNoise& noise, std::size_t count) {
+    constexpr std::int64_t kSettling = 4000;
+    return {noise.samples(kScreenFirstSample - kSettling, kSettling),
+            noise.samples(kScreenFirstSample, count)};
+}
+
 } // namespace amsim

@@ -46,4 +46,18 @@ private:
     double gain_;
 };
 
+// The bench's clock stands still: the screen shows the 1.6 ms from t = 0,
+// fine sample 0.
+inline constexpr std::int64_t kScreenFirstSample = 0;
+
+// The noise that a redraw adds to the detectors: the screen's own samples and
+// those of the two tone periods (4,000 samples) before it, in which the
+// envelope detector settles.
+struct ScreenNoise {
+    std::vector<double> settling;
+    std::vector<double> screen;
+};
+
+ScreenNoise screenNoise(const ChannelNoise& noise, std::size_t count);
+
 } // namespace amsim

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "signals/ChannelNoise.h"
+
 #include <cstddef>
 #include <vector>
 
@@ -25,6 +27,10 @@ inline constexpr double kEnvelopeGain = 0.63;
 // steady state: it first runs twice through the first tone period, which the
 // signal repeats before the screen's left edge.
 std::vector<double> detectEnvelope(const std::vector<double>& transmitted);
+// The same with the channel's noise added to its input, on screen and in the
+// settling before it.
+std::vector<double> detectEnvelope(const std::vector<double>& transmitted,
+                                   const ScreenNoise& noise);
 
 // The amplitude of the tone's harmonic (1 for 1 kHz, 2 for 2 kHz, …) in the
 // first tone period of a trace of fine samples, by a discrete Fourier

@@ -29,7 +29,7 @@ std::optional<double> ratio(double numerator, double denominator) {
 }
 
 std::optional<double> measuredRatio(const ToneAndNoise& measured, double tenth) {
-    if (measured.toneAmplitude < tenth) {
+    if (tenth <= 0.0 || measured.toneAmplitude < tenth) {
         return std::nullopt;
     }
     return ratio(squared(measured.toneAmplitude) / 2.0, measured.noisePower);

@@ -36,7 +36,7 @@ TEST_F(ControlNames, EveryControlAndTheDrawingHaveASpanishNameAndDescription) {
     const QRegularExpression codeName(QStringLiteral(
         R"(\b(Form|Label|Text|Image|Command|Picture)\d+\b|\b[A-Za-z][a-z]+[A-Z]\w*\b)"));
     const auto controls = form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    ASSERT_EQ(controls.size(), 31); // 30 controls and the drawing
+    ASSERT_EQ(controls.size(), 35); // 34 controls and the drawing
     for (QWidget* control : controls) {
         SCOPED_TRACE(control->objectName().toStdString());
         const QString name = accessibleText(control, QAccessible::Name);
@@ -63,6 +63,8 @@ TEST_F(ControlNames, ButtonsSayWhatTheyStepAndTheBoxesWhatTheyHold) {
         {"VccBajar", "Bajar V(cc)", "0.2"},
         {"FaseSubir", "Subir fase", "30 grados"},
         {"FaseBajar", "Bajar fase", "30 grados"},
+        {"RuidoSubir", "Subir ruido", "0.05"},
+        {"RuidoBajar", "Bajar ruido", "0.05"},
         {"BliSi", "Habilitar o anular la banda lateral inferior", "inferior"},
         {"BlsSi", "Habilitar o anular la banda lateral superior", "superior"},
         {"mdl", "Modulante", nullptr},
@@ -70,6 +72,7 @@ TEST_F(ControlNames, ButtonsSayWhatTheyStepAndTheBoxesWhatTheyHold) {
         {"BliSiNo", "BLI habilitada", nullptr},
         {"BlsSiNo", "BLS habilitada", nullptr},
         {"fase", "Fase de la portadora reinsertada", nullptr},
+        {"Ruido", "Ruido del canal", nullptr},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.control);

@@ -1,3 +1,4 @@
+#include "params/MeasurementLines.h"
 #include "signals/ChannelNoise.h"
 #include "signals/GaussianNoise.h"
 #include "signals/NoiseMeasurements.h"
@@ -8,6 +9,7 @@
 #include <complex>
 #include <gtest/gtest.h>
 #include <numeric>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -277,6 +279,75 @@ TEST(GaussianNoise, HasTheMomentsOfANormalDeviateFromItsOwnLogarithm) {
     EXPECT_NEAR(fourth / (2 * kPairs), 3.0, 0.05);
     EXPECT_EQ(generator.pairAt(42).first, GaussianNoise(7).pairAt(42).first);
     EXPECT_NE(generator.pairAt(42).first, GaussianNoise(8).pairAt(42).first);
+}
+
+struct LinesRow {
+    const char* name;
+    ParameterValues values;
+    NumberFormat format;
+    std::vector<std::string> lines; // the last lines; a measured one by its label alone
+};
+
+class NoiseLinesTest : public testing::TestWithParam<LinesRow> {};
+
+// The readout's last lines while there is noise. A measured value is a
+// number of one decimal in the locale's notation, or the dash.
+TEST_P(NoiseLinesTest, FollowTheReadout) {
+    const LinesRow& row = GetParam();
+    const std::vector<std::string> all = measurementLines(measure(row.values), row.format);
+    ASSERT_GE(all.size(), row.lines.size());
+    const auto first = all.end() - static_cast<std::ptrdiff_t>(row.lines.size());
+    const std::regex value("-?[0-9]+[" + row.format.decimalSeparator + "][0-9] dB");
+    for (std::size_t i = 0; i < row.lines.size(); ++i) {
+        const std::string& line = first[static_cast<std::ptrdiff_t>(i)];
+        const std::string& expected = row.lines[i];
+        if (expected.back() == ' ') {
+            ASSERT_EQ(line.substr(0, expected.size()), expected);
+            EXPECT_TRUE(std::regex_match(line.substr(expected.size()), value)) << line;
+        } else {
+            EXPECT_EQ(line, expected);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NoiseLinesTest,
+    testing::Values(
+        LinesRow{"DsbAtTheWorkedExample",
+                 {1, 0, 1, 1, 0, 0, 0.05},
+                 {".", "e"},
+                 {"Filtro del receptor: 6 kHz, las dos bandas laterales, de 17 a 23 kHz",
+                  "S/N de entrada: 12.2 dB", "S/N de audio (teórica): 15.2 dB",
+                  "S/N de audio (medida): ", "Figura de mérito: 0.0 dB"}},
+        LinesRow{"AmWithTheEnvelopeDetectorInAComma",
+                 {1, 1, 1, 1, 0, 1, 0.05},
+                 {",", "E"},
+                 {"Filtro del receptor: 6 kHz, las dos bandas laterales, de 17 a 23 kHz",
+                  "S/N de entrada: 17,0 dB", "S/N de audio (teórica): 15,2 dB",
+                  "S/N de audio (medida): ", "Figura de mérito: -4,8 dB",
+                  "S/N de audio, det. envolvente (medida): "}},
+        LinesRow{"LowerSidebandAlone",
+                 {1, 0, 1, 0, 0, 0, 0.05},
+                 {".", "e"},
+                 {"Filtro del receptor: 3 kHz, banda lateral inferior, de 17 a 20 kHz",
+                  "S/N de entrada: 12.2 dB", "S/N de audio (teórica): 12.2 dB",
+                  "S/N de audio (medida): ", "Figura de mérito: 0.0 dB"}},
+        LinesRow{"DsbInQuadratureHasNoTone",
+                 {1, 0, 1, 1, 90, 0, 0.05},
+                 {".", "e"},
+                 {"S/N de audio (teórica): —", "S/N de audio (medida): —", "Figura de mérito: —"}},
+        LinesRow{"NoSignalAtAll",
+                 {0, 0, 1, 1, 0, 0, 1},
+                 {".", "e"},
+                 {"S/N de entrada: —", "S/N de audio (teórica): —", "S/N de audio (medida): —",
+                  "Figura de mérito: —"}}),
+    [](const testing::TestParamInfo<LinesRow>& row) { return std::string(row.param.name); });
+
+TEST(NoiseLines, AreNotThereWithoutNoise) {
+    const std::vector<std::string> lines = measurementLines(measure({1, 1, 1, 1, 0, 1, 0}), {});
+    EXPECT_TRUE(std::none_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.find("S/N") != std::string::npos || line.find("Filtro") != std::string::npos;
+    }));
 }
 
 } // namespace

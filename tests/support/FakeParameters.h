@@ -9,8 +9,8 @@
 namespace amsim::test {
 
 // Parameters as plain numbers, starting at the window's load values
-// (mdl 1, Vcc 1, both sidebands 1, phase 0, the envelope detector off). A parameter set "bad" fails
-// to read the way an unconvertible box text does.
+// (mdl 1, Vcc 1, both sidebands 1, phase 0, the envelope detector off, no noise). A parameter set
+// "bad" fails to read the way an unconvertible box text does.
 class FakeParameters : public ParameterReader {
 public:
     FakeParameters& set(Parameter parameter, double value);
@@ -27,8 +27,13 @@ private:
     };
     static std::size_t index(Parameter parameter) { return static_cast<std::size_t>(parameter); }
 
-    std::array<Box, kAllParameters.size()> boxes_{
-        {{1.0, "1", 0}, {1.0, "1", 0}, {1.0, "1", 0}, {1.0, "1", 0}, {0.0, "0", 0}, {0.0, "0", 0}}};
+    std::array<Box, kAllParameters.size()> boxes_{{{1.0, "1", 0},
+                                                   {1.0, "1", 0},
+                                                   {1.0, "1", 0},
+                                                   {1.0, "1", 0},
+                                                   {0.0, "0", 0},
+                                                   {0.0, "0", 0},
+                                                   {0.0, "0", 0}}};
 };
 
 } // namespace amsim::test
