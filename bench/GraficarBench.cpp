@@ -12,11 +12,15 @@ namespace amsim {
 namespace {
 
 // The boxes as the window leaves them after loading, read through the same
-// text conversion as the window's boxes; the envelope detector as asked.
-BoxReader startValues(bool envelopeDetector = false) {
-    return {[envelopeDetector](Parameter parameter) {
+// text conversion as the window's boxes; the envelope detector and the noise
+// as asked.
+BoxReader startValues(bool envelopeDetector = false, const char* ruido = "0") {
+    return {[envelopeDetector, ruido](Parameter parameter) {
                 if (parameter == Parameter::Envelope) {
                     return envelopeDetector ? "1" : "0";
+                }
+                if (parameter == Parameter::Ruido) {
+                    return ruido;
                 }
                 return parameter == Parameter::Fase ? "0" : "1";
             },
@@ -44,9 +48,10 @@ protected:
 // Its loop over the state is what runs the benchmark, so the state stays
 // non-const, as in the callbacks the library calls.
 // cppcheck-suppress constParameter
-void timeRedraw(benchmark::State& state, double scale, bool envelopeDetector) {
+void timeRedraw(benchmark::State& state, double scale, bool envelopeDetector,
+                const char* ruido = "0") {
     QtRasterCanvas canvas(QSize(952, 700), windowFont(), Qt::black, scale);
-    BoxReader reader = startValues(envelopeDetector);
+    BoxReader reader = startValues(envelopeDetector, ruido);
     for (auto _ : state) {
         Graficar(canvas, reader, WindowValues{});
         benchmark::DoNotOptimize(canvas.pixels().data());
@@ -69,6 +74,12 @@ void GraficarWithEnvelopeDetector(benchmark::State& state) {
     timeRedraw(state, 1.0, true);
 }
 BENCHMARK(GraficarWithEnvelopeDetector)->Unit(benchmark::kMicrosecond);
+
+// The channel's noise on both detectors and the filter's floor.
+void GraficarWithNoise(benchmark::State& state) {
+    timeRedraw(state, 1.0, true, "0.1");
+}
+BENCHMARK(GraficarWithNoise)->Unit(benchmark::kMicrosecond);
 
 // The pure computing floor: only the sines and cosines that one redraw
 // takes, at the arguments it takes them at, and nothing else.
@@ -130,7 +141,7 @@ void RedrawOnScreen(benchmark::State& state) {
             if (parameter == Parameter::Vcc) {
                 return stepped ? "0.8" : "1";
             }
-            return parameter == Parameter::Fase ? "0" : "1";
+            return parameter == Parameter::Fase || parameter == Parameter::Ruido ? "0" : "1";
         },
         NumberFormat{});
     QImage screen(952, 700, QImage::Format_ARGB32_Premultiplied);

@@ -46,9 +46,10 @@ namespace {
 // instrumentation: 16 clicks keep an input near a tenth of a second.
 constexpr std::size_t kMaxClicks = 16;
 
-constexpr std::array<std::string_view, 11> kButtons{
-    "ModulanteSubir", "ModulanteBajar", "VccSubir", "VccBajar", "FaseSubir",     "FaseBajar",
-    "BliSi",          "BlsSi",          "Ayuda",    "Acerca",   "EnvelopeToggle"};
+constexpr std::array<std::string_view, 13> kButtons{
+    "ModulanteSubir", "ModulanteBajar", "VccSubir",  "VccBajar", "FaseSubir",
+    "FaseBajar",      "BliSi",          "BlsSi",     "Ayuda",    "Acerca",
+    "EnvelopeToggle", "RuidoSubir",     "RuidoBajar"};
 
 [[noreturn]] void fail(const char* broken, const std::string& detail) {
     std::fprintf(stderr, "amsim_parameter_fuzzer: %s: «%s»\n", broken, detail.c_str());
@@ -139,7 +140,7 @@ private:
         }
     }
 
-    std::array<std::string, kAllParameters.size()> boxes_{"1", "1", "1", "1", "0", "0"};
+    std::array<std::string, kAllParameters.size()> boxes_{"1", "1", "1", "1", "0", "0", "0"};
     std::array<bool, 2> shown_{};
     std::string_view clicked_;
     Handlers handlers_;

@@ -60,13 +60,13 @@ std::string decibels(const std::optional<double>& ratio, const NumberFormat& for
 std::string filterWords(ReceiverBand band) {
     switch (band) {
     case ReceiverBand::Upper:
-        return "3 kHz, banda lateral superior, de 20 a 23 kHz";
+        return "3 kHz, BLS";
     case ReceiverBand::Lower:
-        return "3 kHz, banda lateral inferior, de 17 a 20 kHz";
+        return "3 kHz, BLI";
     case ReceiverBand::Both:
         break;
     }
-    return "6 kHz, las dos bandas laterales, de 17 a 23 kHz";
+    return "6 kHz, BLI y BLS";
 }
 
 void addNoiseLines(std::vector<std::string>& lines, const NoiseReadout& noise, bool envelopeOn,

@@ -38,7 +38,7 @@ std::string ruidoSteppedText(std::string_view text, bool up, const NumberFormat&
     if (up) {
         const auto* const next = std::find_if(kRuidoSteps.begin(), kRuidoSteps.end(),
                                               [value](double step) { return step > value; });
-        return next == kRuidoSteps.end() ? std::string(text) : numberToText(*next, format);
+        return numberToText(next == kRuidoSteps.end() ? value : *next, format);
     }
     const auto below = std::find_if(kRuidoSteps.rbegin(), kRuidoSteps.rend(),
                                     [value](double step) { return step < value; });

@@ -28,7 +28,7 @@ inline constexpr StepRule kFaseBajar{Parameter::Fase, -30.0, false};
 inline constexpr std::array<double, 8> kRuidoSteps{0, 0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1};
 
 // The noise box's next text: the next value of the sequence above the box's
-// (up) or below it (down). Above the last value up leaves the text as it
+// (up) or below it (down). Above the last value up leaves the value as it
 // is; below the first, down gives 0. Throws amsim::Error, before anything
 // could be written, when the text is not a number.
 std::string ruidoSteppedText(std::string_view text, bool up, const NumberFormat& format);

@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RuidoStep{"UpFromATypedValue", "0.03", true, &kPoint, "0.05"},
                     RuidoStep{"UpInACommaLocale", "0,2", true, &kComma, "0,5"},
                     RuidoStep{"UpFromTheLastStays", "1", true, &kPoint, "1"},
-                    RuidoStep{"UpFromBeyondKeepsTheText", "2.50", true, &kPoint, "2.50"},
+                    RuidoStep{"UpFromBeyondKeepsTheValue", "2.50", true, &kPoint, "2.5"},
                     RuidoStep{"DownFromBeyond", "3", false, &kPoint, "1"},
                     RuidoStep{"DownFromATypedValue", "0.07", false, &kPoint, "0.05"},
                     RuidoStep{"DownFromCleanStays", "0", false, &kPoint, "0"},

@@ -16,8 +16,8 @@ const AMSIM =
     fileURLToPath(new URL('../../build/ci/src/cli/amsim', import.meta.url));
 
 // The settings of the lessons: AM, DSB, SSB with and without carrier, the
-// phase at 90 and 180 degrees, over-modulation, typed odd values, and the
-// envelope detector on.
+// phase at 90 and 180 degrees, over-modulation, typed odd values, the
+// envelope detector on, and noise in the channel.
 const SETTINGS = [
     ['AM at the start values', { mdl: '1', vcc: '1', bli: '1', bls: '1', fase: '0' }],
     ['DSB', { mdl: '1', vcc: '0', bli: '1', bls: '1', fase: '0' }],
@@ -28,6 +28,8 @@ const SETTINGS = [
     ['over-modulation', { mdl: '2', vcc: '0.8', bli: '1', bls: '1', fase: '0' }],
     ['negative level, odd factors', { mdl: '1.4', vcc: '-0.6', bli: '1.5', bls: '0.5', fase: '-1000' }],
     ['the envelope detector beside the product detector', { mdl: '2', vcc: '1', bli: '1', bls: '1', fase: '0', env: '1' }],
+    ['noise in AM, both detectors', { mdl: '1', vcc: '1', bli: '1', bls: '1', fase: '0', env: '1', ruido: '0.2' }],
+    ['noise in SSB, the narrow filter', { mdl: '1', vcc: '0', bli: '0', bls: '1', fase: '30', ruido: '0.05' }],
 ];
 const WINDOW_FACE = [239, 239, 239];
 // Where the label "modulante + Vcc" is printed, below the generator's axis.
