@@ -3,6 +3,7 @@
 #include "signals/FilterDesign.h"
 #include "signals/GaussianNoise.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <complex>
@@ -82,9 +83,8 @@ struct InterpolationTaps {
                     fraction + kInterpolationHalf - 1 - i, 0.5, kInterpolationHalf + 0.5, 7.0);
             }
             const double sum = std::accumulate(taps.begin(), taps.end(), 0.0);
-            for (double& tap : taps) {
-                tap /= sum;
-            }
+            std::transform(taps.begin(), taps.end(), taps.begin(),
+                           [sum](double tap) { return tap / sum; });
         }
     }
 };

@@ -73,7 +73,7 @@ ToneAndNoise separateTone(const std::vector<double>& output) {
         residue += squared(output[n] - average.at(n % kPeriod));
     }
     // The average holds 1 / periods of the noise's power: what is left lacks it.
-    const double samples = static_cast<double>(periods * kPeriod);
+    const auto samples = static_cast<double>(periods * kPeriod);
     const double correction = static_cast<double>(periods) / static_cast<double>(periods - 1);
     return {2.0 * std::abs(tone) / kPeriod, residue / samples * correction};
 }

@@ -5,6 +5,7 @@
 #include "signals/FilterDesign.h"
 #include "signals/Sweep.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numeric>
@@ -18,8 +19,8 @@ constexpr std::int64_t kUp = 3;      // 400 kHz to 48 kHz is 3 / 25
 constexpr std::int64_t kDown = 25;
 constexpr int kTaps = 160;
 constexpr int kHalf = kTaps / 2;
-constexpr std::int64_t kSettling = 4000;      // 2 ms of fine samples
-constexpr std::int64_t kFineBlock = 5 * 4000; // fine samples run at a time
+constexpr std::int64_t kSettling = 4000;                  // 2 ms of fine samples
+constexpr std::int64_t kFineBlock = kAverage * kSettling; // fine samples run at a time
 constexpr auto kPeriod = static_cast<std::int64_t>(kToneSamples);
 
 struct DecimationTaps {
@@ -35,9 +36,8 @@ struct DecimationTaps {
                     kaiserLowPass(fraction + kHalf - 1 - i, cutoff, kHalf + 0.5, 7.0);
             }
             const double sum = std::accumulate(taps.begin(), taps.end(), 0.0);
-            for (double& tap : taps) {
-                tap /= sum;
-            }
+            std::transform(taps.begin(), taps.end(), taps.begin(),
+                           [sum](double tap) { return tap / sum; });
         }
     }
 };

@@ -47,13 +47,16 @@ double density(const std::vector<double>& samples, double rate, double hertz, st
     return sum / static_cast<double>(segments);
 }
 
+std::vector<double> productsOf(const std::vector<ReceiverOutput>& samples) {
+    std::vector<double> out(samples.size());
+    std::transform(samples.begin(), samples.end(), out.begin(),
+                   [](const ReceiverOutput& sample) { return sample.product; });
+    return out;
+}
+
 std::vector<double> productOutput(const ParameterValues& values, std::size_t count) {
     ReceiverOutputStream stream(values, 0);
-    std::vector<double> out;
-    for (const ReceiverOutput& sample : stream.next(count)) {
-        out.push_back(sample.product);
-    }
-    return out;
+    return productsOf(stream.next(count));
 }
 
 // ParameterValues: mdl, Vcc, BliSiNo, BlsSiNo, fase, envelope, ruido.
@@ -175,18 +178,18 @@ class ChannelNoiseTest : public testing::TestWithParam<BandRow> {};
 TEST_P(ChannelNoiseTest, IsGaussianAndWhiteInTheBandAndNothingOutside) {
     const ChannelNoise noise(GetParam().band, 0.1);
     const std::vector<double> samples = noise.samples(-12345, 1600000);
-    double power = 0.0;
-    for (const double v : samples) {
-        power += v * v / static_cast<double>(samples.size());
-    }
+    const double power = std::inner_product(samples.begin(), samples.end(), samples.begin(), 0.0) /
+                         static_cast<double>(samples.size());
     EXPECT_NEAR(power / noise.power(), 1.0, 0.1);
     const double sigma = std::sqrt(noise.power());
-    for (const auto& [k, fraction] : {std::pair{1.0, 0.6827}, {2.0, 0.9545}, {3.0, 0.9973}}) {
+    // The shares of a normal deviate within 1, 2 and 3 sigma.
+    for (const auto& within : {std::pair{1.0, 0.6827}, {2.0, 0.9545}, {3.0, 0.9973}}) {
+        const double bound = within.first * sigma;
         const auto inside = std::count_if(samples.begin(), samples.end(),
-                                          [&](double v) { return std::abs(v) < k * sigma; });
-        EXPECT_NEAR(static_cast<double>(inside) / static_cast<double>(samples.size()), fraction,
-                    0.03)
-            << k << " sigma";
+                                          [bound](double v) { return std::abs(v) < bound; });
+        EXPECT_NEAR(static_cast<double>(inside) / static_cast<double>(samples.size()),
+                    within.second, 0.03)
+            << within.first << " sigma";
     }
     const double low = GetParam().lowKilohertz * 1000.0;
     const double high = GetParam().highKilohertz * 1000.0;
@@ -246,9 +249,8 @@ TEST(ReceiverOutputStream, GivesTheSameSamplesInPiecesAndTheCleanToneWithoutNois
     ReceiverOutputStream pieces(dsb, 0);
     std::vector<double> joined;
     for (const std::size_t count : {7UL, 1000UL, 3793UL}) {
-        for (const ReceiverOutput& sample : pieces.next(count)) {
-            joined.push_back(sample.product);
-        }
+        const std::vector<double> piece = productsOf(pieces.next(count));
+        joined.insert(joined.end(), piece.begin(), piece.end());
     }
     EXPECT_EQ(joined, productOutput(dsb, 4800));
     const ToneAndNoise clean = separateTone(joined);
@@ -312,35 +314,35 @@ TEST_P(NoiseLinesTest, FollowTheReadout) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, NoiseLinesTest,
-    testing::Values(
-        LinesRow{"DsbAtTheWorkedExample",
-                 {1, 0, 1, 1, 0, 0, 0.05},
-                 {".", "e"},
-                 {"Filtro del receptor: 6 kHz, BLI y BLS",
-                  "S/N de entrada: 12.2 dB", "S/N de audio (teórica): 15.2 dB",
-                  "S/N de audio (medida): ", "Figura de mérito: 0.0 dB"}},
-        LinesRow{"AmWithTheEnvelopeDetectorInAComma",
-                 {1, 1, 1, 1, 0, 1, 0.05},
-                 {",", "E"},
-                 {"Filtro del receptor: 6 kHz, BLI y BLS",
-                  "S/N de entrada: 17,0 dB", "S/N de audio (teórica): 15,2 dB",
-                  "S/N de audio (medida): ", "Figura de mérito: -4,8 dB",
-                  "S/N de audio, det. envolvente (medida): "}},
-        LinesRow{"LowerSidebandAlone",
-                 {1, 0, 1, 0, 0, 0, 0.05},
-                 {".", "e"},
-                 {"Filtro del receptor: 3 kHz, BLI",
-                  "S/N de entrada: 12.2 dB", "S/N de audio (teórica): 12.2 dB",
-                  "S/N de audio (medida): ", "Figura de mérito: 0.0 dB"}},
-        LinesRow{"DsbInQuadratureHasNoTone",
-                 {1, 0, 1, 1, 90, 0, 0.05},
-                 {".", "e"},
-                 {"S/N de audio (teórica): —", "S/N de audio (medida): —", "Figura de mérito: —"}},
-        LinesRow{"NoSignalAtAll",
-                 {0, 0, 1, 1, 0, 0, 1},
-                 {".", "e"},
-                 {"S/N de entrada: —", "S/N de audio (teórica): —", "S/N de audio (medida): —",
-                  "Figura de mérito: —"}}),
+    testing::Values(LinesRow{"DsbAtTheWorkedExample",
+                             {1, 0, 1, 1, 0, 0, 0.05},
+                             {".", "e"},
+                             {"Filtro del receptor: 6 kHz, BLI y BLS", "S/N de entrada: 12.2 dB",
+                              "S/N de audio (teórica): 15.2 dB",
+                              "S/N de audio (medida): ", "Figura de mérito: 0.0 dB"}},
+                    LinesRow{"AmWithTheEnvelopeDetectorInAComma",
+                             {1, 1, 1, 1, 0, 1, 0.05},
+                             {",", "E"},
+                             {"Filtro del receptor: 6 kHz, BLI y BLS", "S/N de entrada: 17,0 dB",
+                              "S/N de audio (teórica): 15,2 dB",
+                              "S/N de audio (medida): ", "Figura de mérito: -4,8 dB",
+                              "S/N de audio, det. envolvente (medida): "}},
+                    LinesRow{"LowerSidebandAlone",
+                             {1, 0, 1, 0, 0, 0, 0.05},
+                             {".", "e"},
+                             {"Filtro del receptor: 3 kHz, BLI", "S/N de entrada: 12.2 dB",
+                              "S/N de audio (teórica): 12.2 dB",
+                              "S/N de audio (medida): ", "Figura de mérito: 0.0 dB"}},
+                    LinesRow{"DsbInQuadratureHasNoTone",
+                             {1, 0, 1, 1, 90, 0, 0.05},
+                             {".", "e"},
+                             {"S/N de audio (teórica): —", "S/N de audio (medida): —",
+                              "Figura de mérito: —"}},
+                    LinesRow{"NoSignalAtAll",
+                             {0, 0, 1, 1, 0, 0, 1},
+                             {".", "e"},
+                             {"S/N de entrada: —", "S/N de audio (teórica): —",
+                              "S/N de audio (medida): —", "Figura de mérito: —"}}),
     [](const testing::TestParamInfo<LinesRow>& row) { return std::string(row.param.name); });
 
 TEST(NoiseLines, AreNotThereWithoutNoise) {
