@@ -28,8 +28,12 @@ std::optional<double> ratio(double numerator, double denominator) {
     return numerator / denominator;
 }
 
+// The tone counts as detected when it reaches a tenth of the best audio and
+// stands out of the noise: three times the spread that the noise alone gives
+// a 1 kHz component measured over the second, sqrt(4 P / samples).
 std::optional<double> measuredRatio(const ToneAndNoise& measured, double tenth) {
-    if (tenth <= 0.0 || measured.toneAmplitude < tenth) {
+    const double spread = std::sqrt(4.0 * measured.noisePower / static_cast<double>(kSecond));
+    if (tenth <= 0.0 || measured.toneAmplitude < std::max(tenth, 3.0 * spread)) {
         return std::nullopt;
     }
     return ratio(squared(measured.toneAmplitude) / 2.0, measured.noisePower);
@@ -84,6 +88,10 @@ std::optional<NoiseReadout> measureNoise(const ParameterValues& values, std::int
     }
     NoiseReadout readout{receiverBandOf(values.BliSiNo, values.BlsSiNo), noiseTheory(values),
                          std::nullopt, std::nullopt};
+    // A ruido too small for its square to be a double: there is no noise to measure.
+    if (readout.theory.noisePower == 0.0) {
+        return readout;
+    }
     ReceiverOutputStream stream(values, firstSample);
     const std::vector<ReceiverOutput> second = stream.next(kSecond);
     std::vector<double> product(kSecond);

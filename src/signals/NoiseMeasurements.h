@@ -46,8 +46,8 @@ ToneAndNoise separateTone(const std::vector<double>& output);
 // The readout of the noise: the filter, the theory, and the S/N of the audio
 // measured over one second of the receiver's output from firstSample, for
 // the product detector and, when it is on, the envelope detector. A measured
-// ratio is none where the tone is under a tenth of the product detector's
-// best audio: no tone was detected.
+// ratio is none where no tone was detected: under a tenth of the product
+// detector's best audio, or lost in the noise.
 struct NoiseReadout {
     ReceiverBand band;
     NoiseTheory theory;
