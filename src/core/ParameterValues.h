@@ -14,6 +14,7 @@ struct ParameterValues {
     double BlsSiNo;
     double fase;
     double envelope = 0.0;
+    double ruido = 0.0;
 };
 
 // The parameters read one by one, in the boxes' order.
