@@ -15,6 +15,8 @@ struct ParameterValues {
     double fase;
     double envelope = 0.0;
     double ruido = 0.0;
+
+    bool operator==(const ParameterValues&) const = default;
 };
 
 // The parameters read one by one, in the boxes' order.

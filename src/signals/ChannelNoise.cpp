@@ -69,22 +69,26 @@ const BandTaps& bandTaps(ReceiverBand band) {
     return band == ReceiverBand::Both ? wide : narrow;
 }
 
-// For each of the 125 fine positions between two 16 kHz samples, the 8 taps
-// of the interpolating sinc, scaled to add up to 1 so no position is louder.
+// The 8 taps of the interpolating sinc for a point fraction of the way from
+// one 16 kHz sample to the next, scaled to add up to 1 so no point is louder.
+std::array<double, kInterpolationTaps> interpolationTaps(double fraction) {
+    std::array<double, kInterpolationTaps> taps{};
+    for (int i = 0; i < kInterpolationTaps; ++i) {
+        taps.at(static_cast<std::size_t>(i)) = kaiserLowPass(fraction + kInterpolationHalf - 1 - i,
+                                                             0.5, kInterpolationHalf + 0.5, 7.0);
+    }
+    const double sum = std::accumulate(taps.begin(), taps.end(), 0.0);
+    std::transform(taps.begin(), taps.end(), taps.begin(), [sum](double tap) { return tap / sum; });
+    return taps;
+}
+
+// The taps for each of the 125 fine positions between two 16 kHz samples.
 struct InterpolationTaps {
     std::array<std::array<double, kInterpolationTaps>, kFinePerBaseband> phase{};
 
     InterpolationTaps() {
         for (std::size_t p = 0; p < phase.size(); ++p) {
-            const double fraction = static_cast<double>(p) / kFinePerBaseband;
-            auto& taps = phase.at(p);
-            for (int i = 0; i < kInterpolationTaps; ++i) {
-                taps.at(static_cast<std::size_t>(i)) = kaiserLowPass(
-                    fraction + kInterpolationHalf - 1 - i, 0.5, kInterpolationHalf + 0.5, 7.0);
-            }
-            const double sum = std::accumulate(taps.begin(), taps.end(), 0.0);
-            std::transform(taps.begin(), taps.end(), taps.begin(),
-                           [sum](double tap) { return tap / sum; });
+            phase.at(p) = interpolationTaps(static_cast<double>(p) / kFinePerBaseband);
         }
     }
 };
@@ -167,6 +171,42 @@ std::vector<double> ChannelNoise::samples(std::int64_t first, std::size_t count)
         const auto turn =
             static_cast<std::size_t>(((centre * n) % kPhaseSteps + kPhaseSteps) % kPhaseSteps);
         out[i] = gain_ * (value * phases.turn.at(turn)).real();
+    }
+    return out;
+}
+
+std::vector<Complex> ChannelNoise::envelope(std::int64_t firstStep, std::int64_t stride,
+                                            std::size_t count) const {
+    constexpr std::int64_t kStepsPerBase = kFinePerBaseband * kStepsPerFineSample;
+    std::vector<Complex> out(count);
+    if (power_ == 0.0 || count == 0) {
+        return out;
+    }
+    const std::int64_t last = firstStep + stride * static_cast<std::int64_t>(count - 1);
+    const std::int64_t firstBase = floorDivide(firstStep, kStepsPerBase) - kInterpolationHalf + 1;
+    const std::int64_t lastBase = floorDivide(last, kStepsPerBase) + kInterpolationHalf;
+    const std::vector<Complex> z =
+        basebandNoise(band_, firstBase, static_cast<std::size_t>(lastBase - firstBase + 1));
+    // The band's centre less the carrier, in turns per 12,000 steps.
+    const std::int64_t offset = centreIn500Hz(band_) - 40;
+    const double turn = 8.0 * std::atan(1.0) / 12000.0;
+    std::vector<std::array<double, kInterpolationTaps>> taps(kStepsPerBase);
+    std::vector<bool> made(kStepsPerBase, false);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::int64_t step = firstStep + stride * static_cast<std::int64_t>(i);
+        const std::int64_t base = floorDivide(step, kStepsPerBase);
+        const auto within = static_cast<std::size_t>(step - base * kStepsPerBase);
+        if (!made[within]) {
+            taps[within] = interpolationTaps(static_cast<double>(within) / kStepsPerBase);
+            made[within] = true;
+        }
+        const auto start = static_cast<std::size_t>(base - kInterpolationHalf + 1 - firstBase);
+        Complex value;
+        for (std::size_t j = 0; j < kInterpolationTaps; ++j) {
+            value += taps[within].at(j) * z[start + j];
+        }
+        const std::int64_t phase = ((offset * step) % 12000 + 12000) % 12000;
+        out[i] = gain_ * value * std::polar(1.0, turn * static_cast<double>(phase));
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <complex>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -38,6 +39,13 @@ public:
 
     // count fine samples from sample first.
     std::vector<double> samples(std::int64_t first, std::size_t count) const;
+    // The same noise as its complex envelope about the carrier,
+    //   n(t) = Re{e(t) e^(i 2 pi 20 kHz t)},
+    // at count instants from firstStep, stride apart, in steps of 1/6 MHz (a
+    // fine sample is 3 steps, a sample at 48 kHz 125). The envelope varies
+    // within +-3 kHz, so it needs no fine time base.
+    std::vector<std::complex<double>> envelope(std::int64_t firstStep, std::int64_t stride,
+                                               std::size_t count) const;
     double power() const { return power_; }
 
 private:
@@ -45,6 +53,11 @@ private:
     double power_;
     double gain_;
 };
+
+// Steps of 1/6 MHz, the finest time on which the noise's envelope is read: a
+// common multiple of the fine time base and of 48 kHz.
+inline constexpr std::int64_t kStepsPerFineSample = 3;
+inline constexpr std::int64_t kStepsPerSecond = 6000000;
 
 // The bench's clock stands still: the screen shows the 1.6 ms from t = 0,
 // fine sample 0.

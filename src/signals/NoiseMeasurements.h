@@ -2,7 +2,10 @@
 
 #include "core/ParameterValues.h"
 #include "signals/ChannelNoise.h"
+#include "signals/ReceiverOutputStream.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -39,6 +42,19 @@ NoiseTheory noiseTheory(const ParameterValues& values);
 struct ToneAndNoise {
     double toneAmplitude;
     double noisePower;
+};
+
+// The same, one sample at a time, for a stream too long to keep: sums per
+// place in the period and of the squares.
+class ToneSeparation {
+public:
+    void add(double sample);
+    ToneAndNoise result() const;
+
+private:
+    std::array<double, ReceiverOutputStream::kPeriod> sums_{};
+    double squares_ = 0.0;
+    std::size_t count_ = 0;
 };
 
 ToneAndNoise separateTone(const std::vector<double>& output);

@@ -2,114 +2,133 @@
 
 #include "core/WindowValues.h"
 #include "signals/EnvelopeDetector.h"
-#include "signals/FilterDesign.h"
+#include "signals/Signals.h"
 #include "signals/Sweep.h"
 
-#include <algorithm>
-#include <array>
 #include <cmath>
-#include <numeric>
+#include <numbers>
 
 namespace amsim {
 
 namespace {
 
-constexpr std::int64_t kAverage = 5; // 2 MHz to 400 kHz
-constexpr std::int64_t kUp = 3;      // 400 kHz to 48 kHz is 3 / 25
-constexpr std::int64_t kDown = 25;
-constexpr int kTaps = 160;
-constexpr int kHalf = kTaps / 2;
-constexpr std::int64_t kSettling = 4000;                  // 2 ms of fine samples
-constexpr std::int64_t kFineBlock = kAverage * kSettling; // fine samples run at a time
-constexpr auto kPeriod = static_cast<std::int64_t>(kToneSamples);
+using Complex = std::complex<double>;
 
-struct DecimationTaps {
-    std::array<std::array<double, kTaps>, kUp> phase{};
+constexpr double kTwoPi = 2.0 * std::numbers::pi;
+constexpr std::int64_t kStepsPerTone = kStepsPerSecond / 1000;
+// The tone's harmonics that the envelope detector's audio keeps: up to
+// 15 kHz. Above lies the carrier's ripple, 20 kHz and its sidebands 1, 2 …
+// kHz either side, which no audio stage passes.
+constexpr int kHighestHarmonic = 15;
 
-    DecimationTaps() {
-        const double cutoff = 22000.0 / 400000.0;
-        for (std::size_t p = 0; p < phase.size(); ++p) {
-            const double fraction = static_cast<double>(p) / kUp;
-            auto& taps = phase.at(p);
-            for (int i = 0; i < kTaps; ++i) {
-                taps.at(static_cast<std::size_t>(i)) =
-                    kaiserLowPass(fraction + kHalf - 1 - i, cutoff, kHalf + 0.5, 7.0);
-            }
-            const double sum = std::accumulate(taps.begin(), taps.end(), 0.0);
-            std::transform(taps.begin(), taps.end(), taps.begin(),
-                           [sum](double tap) { return tap / sum; });
-        }
+// The smoothers' pole over one output sample.
+const double kAudioPole = std::pow(DetectorSmoothing::kKeep, 2e6 / ReceiverOutputStream::kRate);
+
+// The response of two first-order smoothers of this pole at hertz, for a
+// sample rate of rate.
+Complex smoothersAt(double pole, double hertz, double rate) {
+    const Complex one = (1.0 - pole) / (1.0 - pole * std::polar(1.0, -kTwoPi * hertz / rate));
+    return one * one;
+}
+
+// The tone's phase at a step, in radians.
+double tonePhase(std::int64_t step) {
+    const std::int64_t within = ((step % kStepsPerTone) + kStepsPerTone) % kStepsPerTone;
+    return kTwoPi * static_cast<double>(within) / static_cast<double>(kStepsPerTone);
+}
+
+// The envelope detector's output over one tone period in steady state, as
+// the complex amplitudes of its harmonics 1 … 20 (index 0 unused).
+std::array<Complex, kHighestHarmonic + 1> envelopeHarmonics(const ParameterValues& v) {
+    const WindowValues window;
+    const Sidebands sides{v.BliSiNo, v.mdl * 0.5, v.BlsSiNo, v.mdl * 0.5};
+    std::vector<double> transmitted(kToneSamples);
+    for (std::size_t n = 0; n < kToneSamples; ++n) {
+        transmitted[n] =
+            transmitterOutput(sides, v.Vcc, window.Pi, static_cast<double>(n) * kFineStep);
     }
-};
+    const std::vector<double> detected = detectEnvelope(transmitted);
+    std::array<Complex, kHighestHarmonic + 1> harmonics{};
+    for (std::size_t h = 1; h < harmonics.size(); ++h) {
+        Complex sum;
+        for (std::size_t n = 0; n < kToneSamples; ++n) {
+            const std::size_t at = (h * n) % kToneSamples;
+            sum += detected[n] * std::polar(1.0, -kTwoPi * static_cast<double>(at) / kToneSamples);
+        }
+        harmonics.at(h) = 2.0 * sum / static_cast<double>(kToneSamples);
+    }
+    return harmonics;
+}
 
-std::int64_t inPeriod(std::int64_t n) {
-    return ((n % kPeriod) + kPeriod) % kPeriod;
+// The diode chain on an envelope: its tone at 100 % AM, where the envelope
+// is 1 + sin(wm t), over that envelope's tone through the smoothers at 48 kHz,
+// which the noise meets there. Its size is the chain's gain, its angle the
+// capacitor's lag, by which the envelope that the noise joins is read late
+// so that what the noise takes off the tone is taken in the tone's phase.
+Complex envelopeChain() {
+    static const Complex chain =
+        envelopeHarmonics({1.0, 1.0, 1.0, 1.0, 0.0}).at(1) /
+        (Complex(0.0, -1.0) * smoothersAt(kAudioPole, 1000.0, ReceiverOutputStream::kRate));
+    return chain;
 }
 
 } // namespace
 
-ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& values, std::int64_t firstSample)
-    : noise_(receiverBandOf(values.BliSiNo, values.BlsSiNo), values.ruido)
-    , envelopeOn_(values.envelope != 0.0)
-    , fineStart_(firstSample - kSettling - kAverage * kHalf)
-    , offset400_((kSettling + kAverage * kHalf) / kAverage) {
-    const WindowValues window;
-    const Sidebands sides{values.BliSiNo, values.mdl * 0.5, values.BlsSiNo, values.mdl * 0.5};
-    for (std::int64_t n = 0; n < kPeriod; ++n) {
-        const double x = static_cast<double>(n) * kFineStep;
-        reinserted_.push_back(reinsertedCarrier(values.fase, window.Pi, x));
-        received_.push_back(receivedSignal(sides, values.Vcc, window.Pi, x));
-        transmitted_.push_back(transmitterOutput(sides, values.Vcc, window.Pi, x));
-    }
+double AudioSmoothing::next(double value) {
+    first = kAudioPole * first + (1.0 - kAudioPole) * value;
+    second = kAudioPole * second + (1.0 - kAudioPole) * first;
+    return second;
 }
 
-void ReceiverOutputStream::runFineChain(std::int64_t until400) {
-    const std::int64_t have = first400_ + static_cast<std::int64_t>(product400_.size());
-    const std::int64_t perBlock = kFineBlock / kAverage;
-    const std::int64_t blocks = (until400 - have + perBlock - 1) / perBlock;
-    for (std::int64_t b = 0; b < blocks; ++b) {
-        const std::int64_t fine = fineStart_ + (have + b * perBlock) * kAverage;
-        const std::vector<double> noise = noise_.samples(fine, kFineBlock);
-        for (std::int64_t i = 0; i < kFineBlock; i += kAverage) {
-            double product = 0.0;
-            double envelope = 0.0;
-            for (std::int64_t k = i; k < i + kAverage; ++k) {
-                const double n = noise[static_cast<std::size_t>(k)];
-                const auto at = static_cast<std::size_t>(inPeriod(fine + k));
-                product += smoothing_.next(reinserted_[at] * (received_[at] + n));
-                if (envelopeOn_) {
-                    envelope += envelope_.next(transmitted_[at] + n);
-                }
-            }
-            product400_.push_back(product / kAverage);
-            envelope400_.push_back(kEnvelopeGain * envelope / kAverage);
+ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, std::int64_t firstSample)
+    : carrierTurn_(std::polar(1.0, -kTwoPi * v.fase / 360.0))
+    , envelopeOn_(v.envelope != 0.0)
+    , noise_(receiverBandOf(v.BliSiNo, v.BlsSiNo), v.ruido)
+    , nextStep_(firstSample * kStepsPerFineSample) {
+    const double A = v.mdl / 2.0;
+    const double phi = kTwoPi * v.fase / 360.0;
+    const Complex H = smoothersAt(DetectorSmoothing::kKeep, 1000.0, 2e6);
+    const std::array<Complex, kHighestHarmonic + 1> harmonics =
+        envelopeOn_ ? envelopeHarmonics(v) : std::array<Complex, kHighestHarmonic + 1>{};
+    for (std::size_t k = 0; k < kPeriod; ++k) {
+        const double theta = tonePhase(nextStep_ + kStride * static_cast<std::int64_t>(k));
+        const double tone = theta + std::arg(H);
+        product_.at(k) = v.Vcc / 2.0 * std::sin(phi) +
+                         A / 2.0 * std::abs(H) *
+                             (v.BliSiNo * std::sin(tone + phi) + v.BlsSiNo * std::sin(tone - phi));
+        const double late = theta + std::arg(envelopeChain());
+        received_.at(k) = Complex(0.0, -v.Vcc) + v.BliSiNo * A * std::polar(1.0, -late) -
+                          v.BlsSiNo * A * std::polar(1.0, late);
+        double envelope = 0.0;
+        for (int h = 1; h <= kHighestHarmonic; ++h) {
+            envelope +=
+                (harmonics.at(static_cast<std::size_t>(h)) * std::polar(1.0, h * theta)).real();
         }
+        envelope_.at(k) = envelope;
     }
 }
 
 std::vector<ReceiverOutput> ReceiverOutputStream::next(std::size_t count) {
-    static const DecimationTaps decimation;
-    const auto last = nextOutput_ + static_cast<std::int64_t>(count) - 1;
-    runFineChain((kUp * offset400_ + kDown * last) / kUp + kHalf + 1);
+    return next(noise_.envelope(nextStep_, kStride, count));
+}
+
+std::vector<ReceiverOutput> ReceiverOutputStream::next(const std::vector<Complex>& noise) {
+    const double gain = envelopeOn_ ? std::abs(envelopeChain()) : 0.0;
     std::vector<ReceiverOutput> out;
-    out.reserve(count);
-    for (std::size_t j = 0; j < count; ++j, ++nextOutput_) {
-        const std::int64_t position = kUp * offset400_ + kDown * nextOutput_;
-        const auto& taps = decimation.phase.at(static_cast<std::size_t>(position % kUp));
-        const auto start = static_cast<std::size_t>(position / kUp - kHalf + 1 - first400_);
-        double product = 0.0;
+    out.reserve(noise.size());
+    for (const Complex& e : noise) {
+        const double product =
+            product_.at(inPeriod_) + productNoise_.next(-0.5 * (e * carrierTurn_).real());
         double envelope = 0.0;
-        for (std::size_t i = 0; i < kTaps; ++i) {
-            product += taps.at(i) * product400_[start + i];
-            envelope += taps.at(i) * envelope400_[start + i];
+        if (envelopeOn_) {
+            const Complex c = received_.at(inPeriod_);
+            envelope = envelope_.at(inPeriod_) +
+                       envelopeNoise_.next(gain * (std::abs(c + e) - std::abs(c)));
         }
         out.push_back({product, envelope});
+        inPeriod_ = (inPeriod_ + 1) % kPeriod;
+        nextStep_ += kStride;
     }
-    const std::int64_t keepFrom = (kUp * offset400_ + kDown * nextOutput_) / kUp - kHalf;
-    const auto drop = static_cast<std::ptrdiff_t>(keepFrom - first400_);
-    product400_.erase(product400_.begin(), product400_.begin() + drop);
-    envelope400_.erase(envelope400_.begin(), envelope400_.begin() + drop);
-    first400_ = keepFrom;
     return out;
 }
 

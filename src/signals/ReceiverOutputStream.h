@@ -2,8 +2,9 @@
 
 #include "core/ParameterValues.h"
 #include "signals/ChannelNoise.h"
-#include "signals/Signals.h"
 
+#include <array>
+#include <complex>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -17,46 +18,60 @@ struct ReceiverOutput {
     double envelope;
 };
 
+// The detector's two smoothers at 48 kHz: each pole of the fine time base's
+// pair (0.97 a fine sample) taken over the 41 2/3 fine samples of one output
+// sample, so the audio band sees the response it sees on screen.
+struct AudioSmoothing {
+    double first = 0.0;
+    double second = 0.0;
+
+    double next(double value);
+};
+
 // The receiver's output as a stream at 48 kHz, with the channel's noise in
-// it: what the readout measures and what a loudspeaker would play.
-//
-// The real chain runs on the fine time base (2 MHz): the received signal
-// plus the noise, times the reinserted carrier, through the two smoothers;
-// the transmitter's output plus the same noise through the envelope
-// detector. The clean signals repeat every tone period, so they are
-// computed for one period and read from it. The detectors first run 2 ms
-// before the stream's first sample to reach their steady state.
-//
-// The 2 MHz is brought to 48 kHz without folding: an average of 5 samples
-// (400 kHz; the smoothers leave nothing near 400 kHz to fold), then a
-// Kaiser-windowed sinc of 160 taps with three phases (48 kHz is 3/25 of
-// 400 kHz), flat to 16 kHz and 70 dB down from 28 kHz, which is what would
-// fold below 20 kHz.
+// it: what the readout measures and what a loudspeaker plays. It holds what
+// the bench's chain leaves below 20 kHz, computed in the audio band itself,
+// so nothing above 20 kHz can fold into it:
+//   product detector, clean: the smoothed product's audio, exactly,
+//     (V/2) sin phi + (A/2) |H| (Li sin(wm t + phi + arg H) + Ls sin(wm t - phi + arg H)),
+//     A = m/2, H the two smoothers' response at 1 kHz;
+//   envelope detector, clean: the blue trace's harmonics up to 15 kHz (above
+//     them lies the carrier's ripple), from
+//     one tone period of the diode, capacitor and smoothers in steady state;
+//   noise: from its complex envelope e(t) about the carrier,
+//     product detector  -Re{e e^(-i phi)} / 2,
+//     envelope detector k (|c + e| - |c|), c the received signal's complex
+//       envelope and k the diode chain's gain on an envelope,
+//   each through the smoothers at 48 kHz.
 class ReceiverOutputStream {
 public:
     static constexpr double kRate = 48000.0;
+    // Steps of 1/6 MHz (ChannelNoise) from one output sample to the next.
+    static constexpr std::int64_t kStride = kStepsPerSecond / 48000;
+    // Output samples in one tone period: every clean output repeats with it.
+    static constexpr std::size_t kPeriod = 48;
 
     // firstSample: the fine sample of the bench's time at which it begins.
     ReceiverOutputStream(const ParameterValues& values, std::int64_t firstSample);
 
     std::vector<ReceiverOutput> next(std::size_t count);
+    // The next samples with the given noise envelope, one value a sample, in
+    // place of the channel's own.
+    std::vector<ReceiverOutput> next(const std::vector<std::complex<double>>& noise);
+
+    std::int64_t nextStep() const { return nextStep_; }
 
 private:
-    void runFineChain(std::int64_t until400);
-
-    std::vector<double> reinserted_;  // -cos(0.1 pi (x + F/18)), one tone period
-    std::vector<double> received_;    // the product detector's received signal
-    std::vector<double> transmitted_; // the envelope detector's input
-    ChannelNoise noise_;
+    std::array<double, kPeriod> product_{};
+    std::array<double, kPeriod> envelope_{};
+    std::array<std::complex<double>, kPeriod> received_{};
+    std::complex<double> carrierTurn_;
     bool envelopeOn_;
-    DetectorSmoothing smoothing_;
-    EnvelopeDetector envelope_;
-    std::int64_t fineStart_;
-    std::int64_t offset400_; // the stream's first sample, in 400 kHz samples from fineStart_
-    std::vector<double> product400_;
-    std::vector<double> envelope400_;
-    std::int64_t first400_ = 0; // the 400 kHz sample that product400_ begins with
-    std::int64_t nextOutput_ = 0;
+    ChannelNoise noise_;
+    std::int64_t nextStep_;
+    std::size_t inPeriod_ = 0;
+    AudioSmoothing productNoise_;
+    AudioSmoothing envelopeNoise_;
 };
 
 } // namespace amsim
