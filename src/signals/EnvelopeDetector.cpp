@@ -61,7 +61,7 @@ std::vector<double> detectEnvelope(const std::vector<double>& transmitted,
     return out;
 }
 
-double toneHarmonic(const std::vector<double>& trace, int harmonic) {
+std::complex<double> toneHarmonicPhasor(const std::vector<double>& trace, int harmonic) {
     requireOnePeriod(trace);
     static const ToneTable table;
     double real = 0.0;
@@ -69,9 +69,13 @@ double toneHarmonic(const std::vector<double>& trace, int harmonic) {
     for (std::size_t n = 0; n < kToneSamples; ++n) {
         const std::size_t phase = (static_cast<std::size_t>(harmonic) * n) % kToneSamples;
         real += trace[n] * table.cosine.at(phase);
-        imaginary += trace[n] * table.sine.at(phase);
+        imaginary -= trace[n] * table.sine.at(phase);
     }
-    return 2.0 * std::hypot(real, imaginary) / static_cast<double>(kToneSamples);
+    return 2.0 * std::complex<double>(real, imaginary) / static_cast<double>(kToneSamples);
+}
+
+double toneHarmonic(const std::vector<double>& trace, int harmonic) {
+    return std::abs(toneHarmonicPhasor(trace, harmonic));
 }
 
 } // namespace amsim

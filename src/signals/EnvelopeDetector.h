@@ -2,6 +2,7 @@
 
 #include "signals/ChannelNoise.h"
 
+#include <complex>
 #include <cstddef>
 #include <vector>
 
@@ -36,5 +37,7 @@ std::vector<double> detectEnvelope(const std::vector<double>& transmitted,
 // first tone period of a trace of fine samples, by a discrete Fourier
 // transform over those 2000 samples.
 double toneHarmonic(const std::vector<double>& trace, int harmonic);
+// The same harmonic as a phasor X: the trace holds Re{X e^(i h wm t)}.
+std::complex<double> toneHarmonicPhasor(const std::vector<double>& trace, int harmonic);
 
 } // namespace amsim

@@ -49,13 +49,8 @@ std::array<Complex, kHighestHarmonic + 1> envelopeHarmonics(const ParameterValue
     }
     const std::vector<double> detected = detectEnvelope(transmitted);
     std::array<Complex, kHighestHarmonic + 1> harmonics{};
-    for (std::size_t h = 1; h < harmonics.size(); ++h) {
-        Complex sum;
-        for (std::size_t n = 0; n < kToneSamples; ++n) {
-            const std::size_t at = (h * n) % kToneSamples;
-            sum += detected[n] * std::polar(1.0, -kTwoPi * static_cast<double>(at) / kToneSamples);
-        }
-        harmonics.at(h) = 2.0 * sum / static_cast<double>(kToneSamples);
+    for (int h = 1; h <= kHighestHarmonic; ++h) {
+        harmonics.at(static_cast<std::size_t>(h)) = toneHarmonicPhasor(detected, h);
     }
     return harmonics;
 }
@@ -123,7 +118,7 @@ std::vector<ReceiverOutput> ReceiverOutputStream::next(const std::vector<Complex
         if (envelopeOn_) {
             const Complex c = received_.at(inPeriod_);
             envelope = envelope_.at(inPeriod_) +
-                       envelopeNoise_.next(gain * (std::abs(c + e) - std::abs(c)));
+                       envelopeNoise_.next(gain * (std::sqrt(std::norm(c + e)) - std::abs(c)));
         }
         out.push_back({product, envelope});
         inPeriod_ = (inPeriod_ + 1) % kPeriod;
