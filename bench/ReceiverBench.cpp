@@ -10,6 +10,7 @@ namespace {
 // ruido alternates so the kept readout never answers.
 // cppcheck-suppress constParameter
 void noiseReadout(benchmark::State& state, double envelope) {
+    // cppcheck-suppress variableScope
     bool stepped = false;
     for (auto _ : state) {
         stepped = !stepped;

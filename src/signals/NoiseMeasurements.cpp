@@ -8,6 +8,7 @@
 #include <cmath>
 #include <complex>
 #include <mutex>
+#include <utility>
 
 namespace amsim {
 
@@ -151,18 +152,16 @@ std::optional<NoiseReadout> measureNoise(const ParameterValues& values, std::int
     if (values.ruido == 0.0) {
         return std::nullopt;
     }
-    struct Last {
-        ParameterValues values;
-        std::int64_t firstSample;
-        NoiseReadout readout;
-    };
     static std::mutex guard;
-    static std::optional<Last> last;
+    static std::optional<std::pair<ParameterValues, std::int64_t>> lastAsked;
+    static NoiseReadout lastReadout;
     const std::scoped_lock lock(guard);
-    if (!last || !(last->values == values) || last->firstSample != firstSample) {
-        last = Last{values, firstSample, measure(values, firstSample)};
+    const std::pair asked{values, firstSample};
+    if (lastAsked != asked) {
+        lastReadout = measure(values, firstSample);
+        lastAsked = asked;
     }
-    return last->readout;
+    return lastReadout;
 }
 
 } // namespace amsim

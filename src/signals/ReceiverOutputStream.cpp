@@ -38,8 +38,8 @@ double tonePhase(std::int64_t step) {
 }
 
 // The envelope detector's output over one tone period in steady state, as
-// the complex amplitudes of its harmonics 1 … 20 (index 0 unused).
-std::array<Complex, kHighestHarmonic + 1> envelopeHarmonics(const ParameterValues& v) {
+// the complex amplitudes of its harmonics 1 … 15, from index 0.
+std::array<Complex, kHighestHarmonic> envelopeHarmonics(const ParameterValues& v) {
     const WindowValues window;
     const Sidebands sides{v.BliSiNo, v.mdl * 0.5, v.BlsSiNo, v.mdl * 0.5};
     std::vector<double> transmitted(kToneSamples);
@@ -48,9 +48,9 @@ std::array<Complex, kHighestHarmonic + 1> envelopeHarmonics(const ParameterValue
             transmitterOutput(sides, v.Vcc, window.Pi, static_cast<double>(n) * kFineStep);
     }
     const std::vector<double> detected = detectEnvelope(transmitted);
-    std::array<Complex, kHighestHarmonic + 1> harmonics{};
-    for (int h = 1; h <= kHighestHarmonic; ++h) {
-        harmonics.at(static_cast<std::size_t>(h)) = toneHarmonicPhasor(detected, h);
+    std::array<Complex, kHighestHarmonic> harmonics{};
+    for (std::size_t k = 0; k < harmonics.size(); ++k) {
+        harmonics.at(k) = toneHarmonicPhasor(detected, static_cast<int>(k) + 1);
     }
     return harmonics;
 }
@@ -62,7 +62,7 @@ std::array<Complex, kHighestHarmonic + 1> envelopeHarmonics(const ParameterValue
 // so that what the noise takes off the tone is taken in the tone's phase.
 Complex envelopeChain() {
     static const Complex chain =
-        envelopeHarmonics({1.0, 1.0, 1.0, 1.0, 0.0}).at(1) /
+        envelopeHarmonics({1.0, 1.0, 1.0, 1.0, 0.0}).at(0) /
         (Complex(0.0, -1.0) * smoothersAt(kAudioPole, 1000.0, ReceiverOutputStream::kRate));
     return chain;
 }
@@ -83,8 +83,8 @@ ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, std::int64_
     const double A = v.mdl / 2.0;
     const double phi = kTwoPi * v.fase / 360.0;
     const Complex H = smoothersAt(DetectorSmoothing::kKeep, 1000.0, 2e6);
-    const std::array<Complex, kHighestHarmonic + 1> harmonics =
-        envelopeOn_ ? envelopeHarmonics(v) : std::array<Complex, kHighestHarmonic + 1>{};
+    const std::array<Complex, kHighestHarmonic> harmonics =
+        envelopeOn_ ? envelopeHarmonics(v) : std::array<Complex, kHighestHarmonic>{};
     for (std::size_t k = 0; k < kPeriod; ++k) {
         const double theta = tonePhase(nextStep_ + kStride * static_cast<std::int64_t>(k));
         const double tone = theta + std::arg(H);
@@ -95,9 +95,9 @@ ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, std::int64_
         received_.at(k) = Complex(0.0, -v.Vcc) + v.BliSiNo * A * std::polar(1.0, -late) -
                           v.BlsSiNo * A * std::polar(1.0, late);
         double envelope = 0.0;
-        for (int h = 1; h <= kHighestHarmonic; ++h) {
-            envelope +=
-                (harmonics.at(static_cast<std::size_t>(h)) * std::polar(1.0, h * theta)).real();
+        for (std::size_t i = 0; i < harmonics.size(); ++i) {
+            const auto h = static_cast<double>(i + 1);
+            envelope += (harmonics.at(i) * std::polar(1.0, h * theta)).real();
         }
         envelope_.at(k) = envelope;
     }
