@@ -12,12 +12,15 @@ namespace amsim {
 namespace {
 
 // The boxes as the window leaves them after loading, read through the same
-// text conversion as the window's boxes; the envelope detector and the
-// scales as asked.
-BoxReader startValues(bool envelopeDetector = false, bool scales = false) {
-    return {[envelopeDetector, scales](Parameter parameter) {
+// text conversion as the window's boxes; the envelope detector, the noise and
+// the scales as asked.
+BoxReader startValues(bool envelopeDetector = false, const char* ruido = "0", bool scales = false) {
+    return {[envelopeDetector, ruido, scales](Parameter parameter) {
                 if (parameter == Parameter::Envelope) {
                     return envelopeDetector ? "1" : "0";
+                }
+                if (parameter == Parameter::Ruido) {
+                    return ruido;
                 }
                 if (parameter == Parameter::Escalas) {
                     return scales ? "1" : "0";
@@ -48,9 +51,10 @@ protected:
 // Its loop over the state is what runs the benchmark, so the state stays
 // non-const, as in the callbacks the library calls.
 // cppcheck-suppress constParameter
-void timeRedraw(benchmark::State& state, double scale, bool envelopeDetector, bool scales = false) {
+void timeRedraw(benchmark::State& state, double scale, bool envelopeDetector,
+                const char* ruido = "0", bool scales = false) {
     QtRasterCanvas canvas(QSize(kDrawingWidth, kDrawingHeight), windowFont(), Qt::black, scale);
-    BoxReader reader = startValues(envelopeDetector, scales);
+    BoxReader reader = startValues(envelopeDetector, ruido, scales);
     for (auto _ : state) {
         Graficar(canvas, reader, WindowValues{});
         benchmark::DoNotOptimize(canvas.pixels().data());
@@ -76,9 +80,15 @@ BENCHMARK(GraficarWithEnvelopeDetector)->Unit(benchmark::kMicrosecond);
 
 // The graticule, the spectra's ticks and some twenty labels more.
 void GraficarWithScales(benchmark::State& state) {
-    timeRedraw(state, 1.0, false, true);
+    timeRedraw(state, 1.0, false, "0", true);
 }
 BENCHMARK(GraficarWithScales)->Unit(benchmark::kMicrosecond);
+
+// The channel's noise on both detectors and the filter's floor.
+void GraficarWithNoise(benchmark::State& state) {
+    timeRedraw(state, 1.0, true, "0.1");
+}
+BENCHMARK(GraficarWithNoise)->Unit(benchmark::kMicrosecond);
 
 // The pure computing floor: only the sines and cosines that one redraw
 // takes, at the arguments it takes them at, and nothing else.
@@ -140,7 +150,10 @@ void RedrawOnScreen(benchmark::State& state) {
             if (parameter == Parameter::Vcc) {
                 return stepped ? "0.8" : "1";
             }
-            return parameter == Parameter::Fase || parameter == Parameter::Escalas ? "0" : "1";
+            return parameter == Parameter::Fase || parameter == Parameter::Ruido ||
+                           parameter == Parameter::Escalas
+                       ? "0"
+                       : "1";
         },
         NumberFormat{});
     QImage screen(kDrawingWidth, kDrawingHeight, QImage::Format_ARGB32_Premultiplied);

@@ -125,6 +125,8 @@ QLineEdit* Form1::box(Parameter parameter) const {
         return ui_->fase;
     case Parameter::Envelope:
         return ui_->EnvelopeOnOff;
+    case Parameter::Ruido:
+        return ui_->Ruido;
     case Parameter::Escalas:
         return ui_->EscalasSiNo;
     }
@@ -291,18 +293,21 @@ void Form1::placePanel(Panel panel, const PanelGeometry& geometry) {
 }
 
 // The readout in columns of four lines, under the drawing; its text as a
-// whole for assistive technology.
+// whole for assistive technology. Five columns (the noise's lines) fit the
+// window's width only closer together.
 void Form1::setMeasurements(const std::vector<std::string>& lines) {
     constexpr std::size_t kLinesPerColumn = 4;
+    constexpr std::size_t kRoomyColumns = 4;
+    const QString column = lines.size() > kRoomyColumns * kLinesPerColumn
+                               ? QStringLiteral("<td style=\"padding: 3px 6px 0 2px\">")
+                               : QStringLiteral("<td style=\"padding: 3px 24px 0 4px\">");
     QString table = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr>");
     QStringList plain;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const QString line = QString::fromStdString(lines[i]);
         plain << line;
         table +=
-            (i % kLinesPerColumn == 0 ? QStringLiteral("<td style=\"padding: 3px 24px 0 4px\">")
-                                      : QStringLiteral("<br>")) +
-            line.toHtmlEscaped();
+            (i % kLinesPerColumn == 0 ? column : QStringLiteral("<br>")) + line.toHtmlEscaped();
     }
     ui_->Measurements->setText(table + QStringLiteral("</tr></table>"));
     ui_->Measurements->setAccessibleDescription(plain.join(QLatin1Char('\n')));

@@ -12,6 +12,7 @@ namespace {
 constexpr const char* kHeader = "x,t_ms,generador,portadora,banda_superior,banda_inferior,"
                                 "salida,detector,audio_detectado";
 constexpr const char* kEnvelopeColumn = ",envolvente";
+constexpr const char* kNoiseColumn = ",ruido";
 
 void append(std::string& text, double value) {
     std::array<char, 32> digits{};
@@ -26,8 +27,10 @@ void append(std::string& text, double value) {
 
 std::string signalCsv(const std::vector<SignalSample>& table) {
     const bool envelope = !table.empty() && table.front().envelope.has_value();
+    const bool noise = !table.empty() && table.front().noise.has_value();
     std::string text = kHeader;
     text += envelope ? kEnvelopeColumn : "";
+    text += noise ? kNoiseColumn : "";
     text += '\n';
     for (const SignalSample& row : table) {
         const std::array values{row.x,
@@ -48,6 +51,10 @@ std::string signalCsv(const std::vector<SignalSample>& table) {
         if (envelope) {
             text += ',';
             append(text, row.envelope.value_or(0.0));
+        }
+        if (noise) {
+            text += ',';
+            append(text, row.noise.value_or(0.0));
         }
         text += '\n';
     }

@@ -14,6 +14,9 @@ struct ParameterValues {
     double BlsSiNo;
     double fase;
     double envelope = 0.0;
+    double ruido = 0.0;
+
+    bool operator==(const ParameterValues&) const = default;
 };
 
 // The parameters read one by one, in the boxes' order.

@@ -16,6 +16,8 @@ std::string_view parameterLabel(Parameter parameter) {
         return "fase port reinsertada";
     case Parameter::Envelope:
         return "det. envolvente";
+    case Parameter::Ruido:
+        return "ruido";
     case Parameter::Escalas:
         return "escalas";
     }

@@ -14,12 +14,13 @@ enum class Parameter {
     BlsSiNo,   // upper-sideband factor
     Fase,      // phase of the reinserted carrier, in degrees
     Envelope,  // the envelope detector's switch: 0 off, anything else on
+    Ruido,     // the channel's noise: rms volts in 1 kHz of bandwidth
     Escalas,   // the scales' switch: the graticule and the spectra's scales, 0 off
 };
 
-inline constexpr std::array<Parameter, 7> kAllParameters{
+inline constexpr std::array<Parameter, 8> kAllParameters{
     Parameter::Modulante, Parameter::Vcc,      Parameter::BliSiNo, Parameter::BlsSiNo,
-    Parameter::Fase,      Parameter::Envelope, Parameter::Escalas};
+    Parameter::Fase,      Parameter::Envelope, Parameter::Ruido, Parameter::Escalas};
 
 // The name the user knows the box by, as its label shows it (UTF-8).
 std::string_view parameterLabel(Parameter parameter);

@@ -3,15 +3,17 @@
 //   c = -cos(0.1 pi (x + F/18))
 //   r = Li (m/2) sin(0.095 pi x) - Ls (m/2) sin(0.105 pi x) + V sin(0.1 pi x)
 //   s = c r
+// With ruido above 0 the channel's noise n adds to r: s = c (r + n).
 // Two first-order smoothers (weight 0.03 per sample) leave the audio,
 // (m/2) cos(phi) sin(0.005 pi x) with both sidebands, m/4 with one, plus the
 // steady level (V/2) sin(phi); it is drawn in green at twice the scale.
 //
 // The envelope detector, when it is switched on, takes what the transmitter
-// sends (its trace's samples) and is drawn in light blue on the same axis and
+// sends (its trace's samples) plus the same noise, and is drawn in light blue on the same axis and
 // scale, for comparison: it follows AM up to 100 %, distorts beyond it, gives
 // twice the tone's frequency in DSB and next to nothing in SSB.
 #include "display/Redraw.h"
+#include "signals/ChannelNoise.h"
 #include "signals/EnvelopeDetector.h"
 #include "signals/Signals.h"
 
@@ -29,13 +31,33 @@ void Redraw::TrazarDetector() {
     const Sidebands sides{read(Parameter::BliSiNo), AmplitudBli, read(Parameter::BlsSiNo),
                           AmplitudBls};
     const double V = read(Parameter::Vcc);
-    sample(kFineStep, [&](double x) { return detectorProduct(sides, V, F, Pi, x); });
+    const ScreenNoise* noise = channelNoise();
+    std::size_t n = 0;
+    const auto product = [&](double x) {
+        return noise == nullptr ? detectorProduct(sides, V, F, Pi, x)
+                                : reinsertedCarrier(F, Pi, x) *
+                                      (receivedSignal(sides, V, Pi, x) + noise->screen[n++]);
+    };
+    sample(kFineStep, product);
     drawConnected(scale);
 
     Smoothing = DetectorSmoothing{};
-    sample(kFineStep,
-           [&](double x) { return Smoothing.next(detectorProduct(sides, V, F, Pi, x)); });
+    n = 0;
+    sample(kFineStep, [&](double x) { return Smoothing.next(product(x)); });
     drawPoints(scale, PaletteColour::Green);
+}
+
+const ScreenNoise* Redraw::channelNoise() {
+    const double ruido = read(Parameter::Ruido);
+    if (ruido == 0.0) {
+        return nullptr;
+    }
+    if (!noise_) {
+        const ChannelNoise channel(
+            receiverBandOf(read(Parameter::BliSiNo), read(Parameter::BlsSiNo)), ruido);
+        noise_ = screenNoise(channel, kFineSampleCount);
+    }
+    return &*noise_;
 }
 
 bool Redraw::envelopeDetectorOn() {
@@ -48,7 +70,9 @@ void Redraw::TrazarDetectorEnvolvente() {
     std::vector<double> transmitted(samples_.size());
     std::transform(samples_.begin(), samples_.end(), transmitted.begin(),
                    [](const Sample& s) { return s.value; });
-    envelopeAudio_ = detectEnvelope(transmitted);
+    const ScreenNoise* noise = channelNoise();
+    envelopeAudio_ =
+        noise == nullptr ? detectEnvelope(transmitted) : detectEnvelope(transmitted, *noise);
     for (std::size_t n = 0; n < samples_.size(); ++n) {
         samples_[n].value = envelopeAudio_[n];
     }

@@ -5,6 +5,7 @@
 #include "core/Parameters.h"
 #include "core/Results.h"
 #include "core/WindowValues.h"
+#include "signals/ChannelNoise.h"
 #include "signals/Signals.h"
 #include "signals/Sweep.h"
 
@@ -56,6 +57,10 @@ private:
     void drawSpectrumScales();
     void gridLine(CanvasPoint from, CanvasPoint to);
     void label(CanvasPoint topLeft, const std::string& text);
+    void markNoiseFloor();
+    // The channel's noise on screen, made at its first use; none while the
+    // ruido is 0.
+    const ScreenNoise* channelNoise();
 
     // Drawing on the trace whose axis is at Eje. A signal is first sampled
     // across the screen and then drawn, so the arithmetic and the pixel work
@@ -79,6 +84,7 @@ private:
     std::vector<Sample> samples_;
     // What the envelope detector makes of the transmitter's output, when on.
     std::vector<double> envelopeAudio_;
+    std::optional<ScreenNoise> noise_;
     Readings readings_{};
 
     const double Pi;

@@ -9,7 +9,13 @@
 // on, its 1 kHz and 2 kHz components stand in light blue 2 pixels right of
 // their places in the detected-audio display, at its 80 pixels per volt,
 // measured from its trace over one tone period.
+// With noise in the channel, the transmitter's display shows the floor that
+// the receiver's filter passes, in dark grey across the filter's width: ruido
+// is the rms voltage in each 1 kHz, marked as a line of amplitude ruido·√2,
+// the side frequency of the same power, at the display's 40 pixels per volt.
+// The display ends at 22 kHz: of the both sidebands' filter, 17 to 22 kHz show.
 #include "display/Redraw.h"
+#include "signals/ChannelNoise.h"
 #include "signals/EnvelopeDetector.h"
 #include "signals/Signals.h"
 
@@ -47,14 +53,33 @@ void Redraw::markSpectra() {
     const auto marcar = [this](int x0, int y0, int indice, double valor) {
         MarcarEspectro(x0, y0, indice, finiteResult(valor));
     };
-    marcar(730, 100, 0, read(Parameter::Vcc));                                   // DC level
-    marcar(730, 100, 1, read(Parameter::Modulante));                             // tone
+    marcar(730, 100, 0, read(Parameter::Vcc));       // DC level
+    marcar(730, 100, 1, read(Parameter::Modulante)); // tone
+    markNoiseFloor();
     marcar(730, 400, 19, read(Parameter::BliSiNo) * read(Parameter::Modulante)); // lower side
     marcar(730, 400, 20, 2.0 * read(Parameter::Vcc));                            // carrier
     marcar(730, 400, 21, read(Parameter::BlsSiNo) * read(Parameter::Modulante)); // upper side
     marcar(730, 650, 1, detectedToneAmplitude());                                // detected tone
     if (envelopeDetectorOn()) {
         markEnvelopeTones();
+    }
+}
+
+void Redraw::markNoiseFloor() {
+    const double ruido = read(Parameter::Ruido);
+    if (ruido == 0.0) {
+        return;
+    }
+    constexpr double kTransmitterPixelsPerVolt = 40.0;
+    const ReceiverBand band = receiverBandOf(read(Parameter::BliSiNo), read(Parameter::BlsSiNo));
+    const double lowKilohertz = band == ReceiverBand::Upper ? 20.0 : 17.0;
+    const double highKilohertz = band == ReceiverBand::Lower ? 20.0 : 23.0;
+    const float top =
+        toCanvasCoordinate(400.0 - kTransmitterPixelsPerVolt * std::sqrt(2.0) * std::abs(ruido));
+    const double last = std::min(950.0, 730.0 + 10.0 * highKilohertz);
+    for (double x = 730.0 + 10.0 * lowKilohertz; x <= last; x += 1.0) {
+        const auto column = static_cast<float>(x);
+        check(canvas_.line({column, 400.0F}, {column, top}, PaletteColour::DarkGrey));
     }
 }
 

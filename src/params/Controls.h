@@ -29,6 +29,8 @@ constexpr std::string_view boxName(Parameter box) {
         return "fase";
     case Parameter::Envelope:
         return "EnvelopeOnOff";
+    case Parameter::Ruido:
+        return "Ruido";
     case Parameter::Escalas:
         return "EscalasSiNo";
     }
@@ -55,6 +57,8 @@ constexpr std::string_view optionOf(Parameter parameter) {
         return "fase";
     case Parameter::Envelope:
         return "env";
+    case Parameter::Ruido:
+        return "ruido";
     case Parameter::Escalas:
         return "escalas";
     }

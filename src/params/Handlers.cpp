@@ -28,6 +28,7 @@ void Handlers::Form_Load() {
     controls_.setText(Parameter::Envelope, "0"); // the envelope detector starts off
     controls_.setText(Parameter::Escalas, "0");  // and so do the scales
     window_.decimalSeparator = format_.decimalSeparator;
+    controls_.setText(Parameter::Ruido, "0");    // and the channel is clean
 }
 
 void Handlers::Form_Activate() {
@@ -99,6 +100,8 @@ Handlers::Click Handlers::arrowKeyOf(Parameter box, bool up) {
         return &Handlers::BlsSi_Click;
     case Parameter::Envelope:
         return &Handlers::EnvelopeToggle_Click;
+    case Parameter::Ruido:
+        return up ? &Handlers::RuidoSubir_Click : &Handlers::RuidoBajar_Click;
     case Parameter::Escalas:
         return &Handlers::EscalasSi_Click;
     }
@@ -110,6 +113,13 @@ Handlers::Click Handlers::arrowKeyOf(Parameter box, bool up) {
 void Handlers::step(const StepRule& rule) {
     changeAndRedraw([this, &rule] {
         controls_.setText(rule.box, steppedText(rule, controls_.text(rule.box), format_));
+    });
+}
+
+void Handlers::stepRuido(bool up) {
+    changeAndRedraw([this, up] {
+        controls_.setText(Parameter::Ruido,
+                          ruidoSteppedText(controls_.text(Parameter::Ruido), up, format_));
     });
 }
 

@@ -18,7 +18,7 @@ namespace amsim {
 inline constexpr PanelGeometry kShownPanel{20, 24, 600, 665};
 
 // The window's event handlers, written once for every front end: load,
-// activation and the click of each of the twelve buttons. They change the
+// activation and the click of each of the fourteen buttons. They change the
 // controls only through Controls and throw amsim::Error, which each front
 // end catches at its own event boundary.
 // The readout's one line while the picture is blank or stale: "Sin medidas:
@@ -43,6 +43,8 @@ public:
     void BliSi_Click() { toggleSwitch(Parameter::BliSiNo); }
     void BlsSi_Click() { toggleSwitch(Parameter::BlsSiNo); }
     void EnvelopeToggle_Click() { toggleSwitch(Parameter::Envelope); }
+    void RuidoSubir_Click() { stepRuido(true); }
+    void RuidoBajar_Click() { stepRuido(false); }
     void EscalasSi_Click() { toggleSwitch(Parameter::Escalas); }
     void Ayuda_Click() { showOrHidePanel(Panel::Help); }
     void Acerca_Click() { showOrHidePanel(Panel::About); }
@@ -68,6 +70,7 @@ private:
     // says it has no measurements before the error goes on.
     template <class Change> void changeAndRedraw(Change&& change);
     void step(const StepRule& rule);
+    void stepRuido(bool up);
     // The sí/no of a sideband box, of the envelope detector's or of the scales'.
     void toggleSwitch(Parameter box);
     void showOrHidePanel(Panel panel);
@@ -85,7 +88,7 @@ struct Button {
 };
 
 // Every button, in the order of the bench's rows.
-inline constexpr std::array<Button, 12> kButtons{{
+inline constexpr std::array<Button, 14> kButtons{{
     {"ModulanteSubir", &Handlers::ModulanteSubir_Click},
     {"ModulanteBajar", &Handlers::ModulanteBajar_Click},
     {"VccSubir", &Handlers::VccSubir_Click},
@@ -98,6 +101,8 @@ inline constexpr std::array<Button, 12> kButtons{{
     {"Acerca", &Handlers::Acerca_Click},
     {"EnvelopeToggle", &Handlers::EnvelopeToggle_Click},
     {"EscalasSi", &Handlers::EscalasSi_Click},
+    {"RuidoSubir", &Handlers::RuidoSubir_Click},
+    {"RuidoBajar", &Handlers::RuidoBajar_Click},
 }};
 
 constexpr bool buttonNamesAreDistinct() {

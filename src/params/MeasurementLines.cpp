@@ -1,6 +1,7 @@
 #include "params/MeasurementLines.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -45,6 +46,42 @@ struct EnvelopeWords {
     }
 };
 
+// A ratio in decibels with one decimal: "15.2 dB", "-4.8 dB".
+std::string decibels(const std::optional<double>& ratio, const NumberFormat& format) {
+    if (!ratio) {
+        return kNone;
+    }
+    const long long tenths = std::llround(100.0 * std::log10(*ratio));
+    const long long magnitude = tenths < 0 ? -tenths : tenths;
+    return (tenths < 0 ? "-" : "") + std::to_string(magnitude / 10) + format.decimalSeparator +
+           std::to_string(magnitude % 10) + " dB";
+}
+
+std::string filterWords(ReceiverBand band) {
+    switch (band) {
+    case ReceiverBand::Upper:
+        return "3 kHz, BLS";
+    case ReceiverBand::Lower:
+        return "3 kHz, BLI";
+    case ReceiverBand::Both:
+        break;
+    }
+    return "6 kHz, BLI y BLS";
+}
+
+void addNoiseLines(std::vector<std::string>& lines, const NoiseReadout& noise, bool envelopeOn,
+                   const NumberFormat& format) {
+    lines.push_back("Filtro del receptor: " + filterWords(noise.band));
+    lines.push_back("S/N de entrada: " + decibels(noise.theory.inputRatio, format));
+    lines.push_back("S/N de audio (teórica): " + decibels(noise.theory.audioRatio, format));
+    lines.push_back("S/N de audio (medida): " + decibels(noise.audioMeasured, format));
+    lines.push_back("Figura de mérito: " + decibels(noise.theory.figureOfMerit, format));
+    if (envelopeOn) {
+        lines.push_back("S/N de audio, det. envolvente (medida): " +
+                        decibels(noise.envelopeMeasured, format));
+    }
+}
+
 } // namespace
 
 std::vector<std::string> measurementLines(const Measurements& m, const NumberFormat& format) {
@@ -73,6 +110,9 @@ std::vector<std::string> measurementLines(const Measurements& m, const NumberFor
     if (m.envelope) {
         lines.push_back("Distorsión del detector de envolvente: " +
                         std::visit(EnvelopeWords{format}, *m.envelope));
+    }
+    if (m.noise) {
+        addNoiseLines(lines, *m.noise, m.envelope.has_value(), format);
     }
     return lines;
 }

@@ -54,7 +54,9 @@ const std::vector<std::string_view>& helpParagraphs() {
             "ruido, con lo que la pérdida neta es de dos veces (3 dB). Un transmisor "
             "que ponga en la única banda lateral la potencia de las dos bandas "
             "laterales de DSB alcanza la relación señal/ruido de DSB con la mitad del "
-            "ancho de banda."),
+            "ancho de banda. Compruébelo: ponga ruido en 0,05 y lea bajo el dibujo la "
+            "S/N de audio; anule una banda lateral y la S/N empeora 3 dB; suba "
+            "Modulante √2 veces (de 1 a 1,41) y vuelve a la de DSB."),
         std::string_view(
             "Juegue con la fase de la portadora reinsertada. En SSB la fase no tiene "
             "influencia: el audio detectado conserva su amplitud y solo se corre en el "

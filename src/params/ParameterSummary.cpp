@@ -111,6 +111,9 @@ std::string valuesLine(const ParameterValues& values, const NumberFormat& format
     for (const auto& [name, value] : named) {
         parts.push_back(name + numberToText(value, format));
     }
+    if (values.ruido != 0.0) {
+        parts.push_back("ruido " + numberToText(values.ruido, format));
+    }
     return "Valores: " + joined(parts, "; ");
 }
 

@@ -37,10 +37,11 @@ std::string copyCommand(const MenuContext& context) {
     return settingCommand(context.boxes, context.format);
 }
 
-// The scales change only the view: a setting without them is written as it
-// was before they existed, so that links and commands handed on stay valid.
+// A clean channel and the scales off are the start's and say nothing: a
+// setting without them is written as it was before they existed, so that
+// links and commands handed on stay valid.
 bool written(Parameter parameter, double value) {
-    return parameter != Parameter::Escalas || value != 0.0;
+    return (parameter != Parameter::Ruido && parameter != Parameter::Escalas) || value != 0.0;
 }
 
 } // namespace

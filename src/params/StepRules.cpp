@@ -9,6 +9,19 @@
 
 namespace amsim {
 
+namespace {
+
+// "(0; 0,01; …; 1)": the sequence in the locale's notation.
+std::string ruidoSequence(const NumberFormat& format) {
+    std::string list;
+    for (const double step : kRuidoSteps) {
+        list += (list.empty() ? "(" : "; ") + numberToText(step, format);
+    }
+    return list + ")";
+}
+
+} // namespace
+
 std::string steppedText(const StepRule& rule, std::string_view text, const NumberFormat& format) {
     const double sum = readBox(rule.box, text, format) + rule.step;
     const std::string written = numberToText(sum, format);
@@ -20,7 +33,23 @@ std::string steppedText(const StepRule& rule, std::string_view text, const Numbe
     return rule.floorAtZero && *shown < 0.0 ? "0" : written;
 }
 
+std::string ruidoSteppedText(std::string_view text, bool up, const NumberFormat& format) {
+    const double value = readBox(Parameter::Ruido, text, format);
+    if (up) {
+        const auto* const next = std::find_if(kRuidoSteps.begin(), kRuidoSteps.end(),
+                                              [value](double step) { return step > value; });
+        return numberToText(next == kRuidoSteps.end() ? value : *next, format);
+    }
+    const auto below = std::find_if(kRuidoSteps.rbegin(), kRuidoSteps.rend(),
+                                    [value](double step) { return step < value; });
+    return below == kRuidoSteps.rend() ? "0" : numberToText(*below, format);
+}
+
 std::optional<std::string> stepToolTip(std::string_view button, const NumberFormat& format) {
+    if (button == "RuidoSubir" || button == "RuidoBajar") {
+        return (button == "RuidoSubir" ? "Subir el ruido " : "Bajar el ruido ") +
+               ruidoSequence(format);
+    }
     struct ToolTip {
         std::string_view button;
         const StepRule& rule;

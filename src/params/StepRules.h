@@ -3,6 +3,7 @@
 #include "core/Parameters.h"
 #include "params/NumberText.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,14 @@ constexpr bool stepsUpAndDown(const StepRule& up, const StepRule& down) {
 static_assert(stepsUpAndDown(kModulanteSubir, kModulanteBajar));
 static_assert(stepsUpAndDown(kVccSubir, kVccBajar));
 static_assert(stepsUpAndDown(kFaseSubir, kFaseBajar));
+// The noise steps through a sequence that spans clean to buried.
+inline constexpr std::array<double, 8> kRuidoSteps{0, 0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1};
+
+// The noise box's next text: the next value of the sequence above the box's
+// (up) or below it (down). Above the last value up leaves the value as it
+// is; below the first, down gives 0. Throws amsim::Error, before anything
+// could be written, when the text is not a number.
+std::string ruidoSteppedText(std::string_view text, bool up, const NumberFormat& format);
 
 // The box's next text after one step. Stepping always starts from the text
 // (what the user typed is the base) and writes at most 15 digits, so 0.2

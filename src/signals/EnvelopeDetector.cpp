@@ -13,10 +13,6 @@ namespace amsim {
 
 namespace {
 
-// Calibrated at 100 % AM (mdl 1, V(cc) 1): the detector's 1 kHz amplitude
-// there is 0.788, the product detector's audio 0.495.
-constexpr double kEnvelopeGain = 0.63;
-
 // cos and sin of 2 pi n / 2000 for one tone period, made once.
 struct ToneTable {
     std::array<double, kToneSamples> cosine{};
@@ -40,16 +36,24 @@ void requireOnePeriod(const std::vector<double>& samples) {
 } // namespace
 
 std::vector<double> detectEnvelope(const std::vector<double>& transmitted) {
+    return detectEnvelope(transmitted, ScreenNoise{});
+}
+
+// Without noise the settling runs twice through the first tone period, which
+// the signal repeats before the screen's left edge.
+std::vector<double> detectEnvelope(const std::vector<double>& transmitted,
+                                   const ScreenNoise& noise) {
     requireOnePeriod(transmitted);
     EnvelopeDetector detector;
-    for (int run = 0; run < 2; ++run) {
-        for (std::size_t n = 0; n < kToneSamples; ++n) {
-            detector.next(transmitted[n]);
-        }
+    for (std::size_t n = 0; n < 2 * kToneSamples; ++n) {
+        const double received = transmitted[n % kToneSamples];
+        detector.next(noise.settling.empty() ? received : received + noise.settling[n]);
     }
     std::vector<double> out(transmitted.size());
-    std::transform(transmitted.begin(), transmitted.end(), out.begin(),
-                   [&detector](double received) { return detector.next(received); });
+    for (std::size_t n = 0; n < transmitted.size(); ++n) {
+        out[n] =
+            detector.next(noise.screen.empty() ? transmitted[n] : transmitted[n] + noise.screen[n]);
+    }
     const double mean = std::accumulate(out.begin(), out.begin() + kToneSamples, 0.0) /
                         static_cast<double>(kToneSamples);
     std::transform(out.begin(), out.end(), out.begin(),
@@ -57,7 +61,7 @@ std::vector<double> detectEnvelope(const std::vector<double>& transmitted) {
     return out;
 }
 
-double toneHarmonic(const std::vector<double>& trace, int harmonic) {
+std::complex<double> toneHarmonicPhasor(const std::vector<double>& trace, int harmonic) {
     requireOnePeriod(trace);
     static const ToneTable table;
     double real = 0.0;
@@ -65,9 +69,13 @@ double toneHarmonic(const std::vector<double>& trace, int harmonic) {
     for (std::size_t n = 0; n < kToneSamples; ++n) {
         const std::size_t phase = (static_cast<std::size_t>(harmonic) * n) % kToneSamples;
         real += trace[n] * table.cosine.at(phase);
-        imaginary += trace[n] * table.sine.at(phase);
+        imaginary -= trace[n] * table.sine.at(phase);
     }
-    return 2.0 * std::hypot(real, imaginary) / static_cast<double>(kToneSamples);
+    return 2.0 * std::complex<double>(real, imaginary) / static_cast<double>(kToneSamples);
+}
+
+double toneHarmonic(const std::vector<double>& trace, int harmonic) {
+    return std::abs(toneHarmonicPhasor(trace, harmonic));
 }
 
 } // namespace amsim

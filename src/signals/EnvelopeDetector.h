@@ -1,5 +1,8 @@
 #pragma once
 
+#include "signals/ChannelNoise.h"
+
+#include <complex>
 #include <cstddef>
 #include <vector>
 
@@ -8,6 +11,10 @@ namespace amsim {
 // The fine samples in one period of the tone, 400 px. Every signal of the
 // bench repeats with it: all its frequencies are multiples of the tone's.
 inline constexpr std::size_t kToneSamples = 2000;
+
+// Calibrated at 100 % AM (mdl 1, V(cc) 1): the detector's 1 kHz amplitude
+// there is 0.788, the product detector's audio 0.495.
+inline constexpr double kEnvelopeGain = 0.63;
 
 // The envelope detector's output across the screen, for the transmitter's
 // fine samples from x 0 (at least one tone period of them):
@@ -21,10 +28,16 @@ inline constexpr std::size_t kToneSamples = 2000;
 // steady state: it first runs twice through the first tone period, which the
 // signal repeats before the screen's left edge.
 std::vector<double> detectEnvelope(const std::vector<double>& transmitted);
+// The same with the channel's noise added to its input, on screen and in the
+// settling before it.
+std::vector<double> detectEnvelope(const std::vector<double>& transmitted,
+                                   const ScreenNoise& noise);
 
 // The amplitude of the tone's harmonic (1 for 1 kHz, 2 for 2 kHz, …) in the
 // first tone period of a trace of fine samples, by a discrete Fourier
 // transform over those 2000 samples.
 double toneHarmonic(const std::vector<double>& trace, int harmonic);
+// The same harmonic as a phasor X: the trace holds Re{X e^(i h wm t)}.
+std::complex<double> toneHarmonicPhasor(const std::vector<double>& trace, int harmonic);
 
 } // namespace amsim

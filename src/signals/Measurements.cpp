@@ -1,6 +1,7 @@
 #include "signals/Measurements.h"
 
 #include "core/WindowValues.h"
+#include "signals/ChannelNoise.h"
 #include "signals/EnvelopeDetector.h"
 #include "signals/Mode.h"
 #include "signals/Signals.h"
@@ -114,6 +115,7 @@ Measurements measure(const ParameterValues& values) {
     if (values.envelope != 0.0) {
         m.envelope = envelopeOutcome(values);
     }
+    m.noise = measureNoise(values, kScreenFirstSample);
     return m;
 }
 

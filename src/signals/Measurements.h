@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ParameterValues.h"
+#include "signals/NoiseMeasurements.h"
 
 #include <optional>
 #include <string>
@@ -54,6 +55,9 @@ struct Measurements {
     // When the envelope detector is on: its distortion, or what it gives
     // instead of the tone.
     std::optional<std::variant<double, EnvelopeWithoutTone>> envelope;
+    // While ruido is above 0: the receiver's filter and the S/N, in theory and
+    // measured over the second of the receiver's output that the screen begins.
+    std::optional<NoiseReadout> noise;
 
     double totalPower() const { return carrierPower + upperPower + lowerPower; }
 };

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/Results.h"
+#include "signals/ChannelNoise.h"
 #include "signals/EnvelopeDetector.h"
 #include "signals/Signals.h"
 #include "signals/Sweep.h"
@@ -12,7 +13,8 @@ namespace amsim {
 
 namespace {
 
-std::vector<SignalSample> sampleAll(double m, double V, double Ls, double Li, double F, double Pi) {
+std::vector<SignalSample> sampleAll(double m, double V, double Ls, double Li, double F, double Pi,
+                                    const ScreenNoise* noise) {
     const double AmplitudBls = m * 0.5;
     const double AmplitudBli = m * 0.5;
     const Sidebands sides{Li, AmplitudBli, Ls, AmplitudBls};
@@ -21,22 +23,27 @@ std::vector<SignalSample> sampleAll(double m, double V, double Ls, double Li, do
     table.reserve(kFineSampleCount);
     DetectorSmoothing smoothing;
     sweep(kFineStep, [&](double x) {
-        const double product = finiteResult(detectorProduct(sides, V, F, Pi, x));
+        const std::optional<double> n =
+            noise == nullptr ? std::nullopt : std::optional(noise->screen[table.size()]);
+        const double product =
+            finiteResult(n ? reinsertedCarrier(F, Pi, x) * (receivedSignal(sides, V, Pi, x) + *n)
+                           : detectorProduct(sides, V, F, Pi, x));
         table.push_back({x, finiteResult(generatorOutput(m, V, Pi, x)),
                          finiteResult(carrier(V, Pi, x)),
                          finiteResult(upperSideFrequency(Ls, AmplitudBls, Pi, x)),
                          finiteResult(lowerSideFrequency(Li, AmplitudBli, Pi, x)),
                          finiteResult(transmitterOutput(sides, V, Pi, x)), product,
-                         finiteResult(smoothing.next(product)), std::nullopt});
+                         finiteResult(smoothing.next(product)), std::nullopt, n});
     });
     return table;
 }
 
-void addEnvelope(std::vector<SignalSample>& table) {
+void addEnvelope(std::vector<SignalSample>& table, const ScreenNoise* noise) {
     std::vector<double> transmitted(table.size());
     std::transform(table.begin(), table.end(), transmitted.begin(),
                    [](const SignalSample& row) { return row.transmitter; });
-    const std::vector<double> detected = detectEnvelope(transmitted);
+    const std::vector<double> detected =
+        noise == nullptr ? detectEnvelope(transmitted) : detectEnvelope(transmitted, *noise);
     for (std::size_t n = 0; n < table.size(); ++n) {
         table[n].envelope = finiteResult(detected[n]);
     }
@@ -51,17 +58,23 @@ std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const Windo
     const double Li = parameters.read(Parameter::BliSiNo);
     const double F = parameters.read(Parameter::Fase);
     const double envelope = parameters.read(Parameter::Envelope);
+    const double ruido = parameters.read(Parameter::Ruido);
     // The scales change no sample, but a box that holds no number stops the
     // table as it stops the picture.
     parameters.read(Parameter::Escalas);
     try {
-        std::vector<SignalSample> table = sampleAll(m, V, Ls, Li, F, window.Pi);
+        std::optional<ScreenNoise> noise;
+        if (ruido != 0.0) {
+            noise = screenNoise(ChannelNoise(receiverBandOf(Li, Ls), ruido), kFineSampleCount);
+        }
+        const ScreenNoise* shared = noise ? &*noise : nullptr;
+        std::vector<SignalSample> table = sampleAll(m, V, Ls, Li, F, window.Pi, shared);
         if (envelope != 0.0) {
-            addEnvelope(table);
+            addEnvelope(table, shared);
         }
         return table;
     } catch (const Error& error) {
-        rethrowNamingTheLargest(error, {m, V, Li, Ls, F, envelope});
+        rethrowNamingTheLargest(error, {m, V, Li, Ls, F, envelope, ruido});
     }
 }
 

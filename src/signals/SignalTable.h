@@ -20,11 +20,13 @@ struct SignalSample {
     double detector;                // the product, before smoothing
     double detectedAudio;           // the product after both smoothers
     std::optional<double> envelope; // the envelope detector's output, when it is on
+    std::optional<double> noise;    // the channel's noise at the detectors' input, when ruido is on
 };
 
 // Every signal at every sample of the fine time base (3,195 samples from x 0),
 // with the parameters read once each in the order the redraw reads them; the
-// envelope detector's output only when it is on.
+// envelope detector's output only when it is on, the noise only when ruido is
+// not 0 (and then in the detectors' columns too).
 // Throws amsim::Error, like the redraw, when a parameter does not convert
 // or a value is not finite.
 std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const WindowValues& window);

@@ -60,12 +60,22 @@ inline double transmitterOutput(const Sidebands& sides, double V, double Pi, dou
 // frequencies in sine phase) times the carrier reinserted F degrees late,
 //   -cos(0.1 pi (x + F/18)) (Li (m/2) sin(0.095 pi x) - Ls (m/2) sin(0.105 pi x)
 //                            + V sin(0.1 pi x)).
-inline double detectorProduct(const Sidebands& sides, double V, double F, double Pi, double x) {
+// Its two factors are the carrier reinserted F degrees late and the received
+// signal, which is where the channel's noise adds.
+inline double reinsertedCarrier(double F, double Pi, double x) {
     const double xr = x + F / 18.0;
-    const double c = -std::cos(xr * Pi * kCarrierFrequency);
-    const double r = sides.Li * sides.AmplitudBli * std::sin(x * Pi * kLowerSideFrequency) -
-                     sides.Ls * sides.AmplitudBls * std::sin(x * Pi * kUpperSideFrequency) +
-                     V * std::sin(x * Pi * kCarrierFrequency);
+    return -std::cos(xr * Pi * kCarrierFrequency);
+}
+
+inline double receivedSignal(const Sidebands& sides, double V, double Pi, double x) {
+    return sides.Li * sides.AmplitudBli * std::sin(x * Pi * kLowerSideFrequency) -
+           sides.Ls * sides.AmplitudBls * std::sin(x * Pi * kUpperSideFrequency) +
+           V * std::sin(x * Pi * kCarrierFrequency);
+}
+
+inline double detectorProduct(const Sidebands& sides, double V, double F, double Pi, double x) {
+    const double c = reinsertedCarrier(F, Pi, x);
+    const double r = receivedSignal(sides, V, Pi, x);
     return c * r;
 }
 

@@ -36,7 +36,7 @@ TEST_F(ControlNames, EveryControlAndTheDrawingHaveASpanishNameAndDescription) {
     const QRegularExpression codeName(QStringLiteral(
         R"(\b(Form|Label|Text|Image|Command|Picture)\d+\b|\b[A-Za-z][a-z]+[A-Z]\w*\b)"));
     const auto controls = form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    ASSERT_EQ(controls.size(), 34); // 33 controls and the drawing
+    ASSERT_EQ(controls.size(), 38); // 37 controls and the drawing
     for (QWidget* control : controls) {
         SCOPED_TRACE(control->objectName().toStdString());
         const QString name = accessibleText(control, QAccessible::Name);
@@ -63,6 +63,8 @@ TEST_F(ControlNames, ButtonsSayWhatTheyStepAndTheBoxesWhatTheyHold) {
         {"VccBajar", "Bajar V(cc)", "0.2"},
         {"FaseSubir", "Subir fase", "30 grados"},
         {"FaseBajar", "Bajar fase", "30 grados"},
+        {"RuidoSubir", "Subir ruido", "0.05"},
+        {"RuidoBajar", "Bajar ruido", "0.05"},
         {"BliSi", "Habilitar o anular la banda lateral inferior", "inferior"},
         {"BlsSi", "Habilitar o anular la banda lateral superior", "superior"},
         {"mdl", "Modulante", nullptr},
@@ -72,6 +74,7 @@ TEST_F(ControlNames, ButtonsSayWhatTheyStepAndTheBoxesWhatTheyHold) {
         {"fase", "Fase de la portadora reinsertada", nullptr},
         {"EscalasSi", "Mostrar u ocultar las escalas", "escalas"},
         {"EscalasSiNo", "Escalas visibles", nullptr},
+        {"Ruido", "Ruido del canal", nullptr},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.control);

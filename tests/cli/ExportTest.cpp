@@ -2,7 +2,9 @@
 #include "app/LiveWindow.h"
 #include "cli/ProgramRun.h"
 #include "params/BoxReader.h"
+#include "signals/ChannelNoise.h"
 #include "signals/SignalTable.h"
+#include "signals/Sweep.h"
 
 #include <QFile>
 #include <charconv>
@@ -154,7 +156,7 @@ TEST_F(ExportTest, SamplesAreTheDisplaysValuesWithADecimalPoint) {
     const std::map<Parameter, std::string> texts{
         {Parameter::Modulante, "1"}, {Parameter::Vcc, "0,8"},    {Parameter::BliSiNo, "1"},
         {Parameter::BlsSiNo, "0"},   {Parameter::Fase, "-30,5"}, {Parameter::Envelope, "0"},
-        {Parameter::Escalas, "0"}};
+        {Parameter::Ruido, "0"},     {Parameter::Escalas, "0"}};
     BoxReader reader([&texts](Parameter parameter) { return texts.at(parameter); },
                      NumberFormat{",", "E"});
     const std::vector<SignalSample> table = sampleSignals(reader, WindowValues{});
@@ -189,6 +191,29 @@ TEST_F(ExportTest, TheEnvelopeDetectorAddsItsColumn) {
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_EQ(bad.err, "El valor de «det. envolvente» no es un número: «x».\n");
     EXPECT_FALSE(QFile::exists(path("bad.csv")));
+}
+
+// Noise in the channel is a column of its own, the engine's samples of the
+// screen to the bit, and the readout gains its lines.
+TEST_F(ExportTest, NoiseAddsItsColumnAndItsReadout) {
+    ASSERT_EQ(amsim({"--export-csv", path("noise.csv"), "--ruido", "0.05", "--bls", "0"}).exitCode,
+              0);
+    QFile file(path("noise.csv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = file.readAll().split('\n');
+    lines.removeLast();
+    EXPECT_TRUE(lines.takeFirst().endsWith(",audio_detectado,ruido"));
+    const ScreenNoise expected =
+        screenNoise(ChannelNoise(ReceiverBand::Lower, 0.05), kFineSampleCount);
+    ASSERT_EQ(lines.size(), 3195);
+    for (qsizetype k = 0; k < lines.size(); ++k) {
+        ASSERT_EQ(fieldsOf(lines[k]).back(), expected.screen.at(static_cast<std::size_t>(k)));
+    }
+
+    const Finished readout = amsim({"--medidas", "--ruido", "0,05", "--vcc", "0"}, "es_ES.UTF-8");
+    const QStringList shown = readout.out.split('\n', Qt::SkipEmptyParts);
+    EXPECT_TRUE(shown.first().endsWith("; ruido 0,05")) << shown.first().toStdString();
+    EXPECT_TRUE(shown.contains("S/N de audio (teórica): 15,2 dB"));
 }
 
 // The values, then the readout's lines on standard output, as the window

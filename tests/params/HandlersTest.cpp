@@ -19,7 +19,7 @@ namespace {
 // Controls that keep their state in plain members and log what is done to them.
 class LoggedControls : public Controls {
 public:
-    std::array<std::string, 7> boxes{"1", "1", "1", "1", "0", "0", "0"};
+    std::array<std::string, 8> boxes{"1", "1", "1", "1", "0", "0", "0", "0"};
     std::array<bool, 2> shown{};
     std::array<std::string, 2> panelTexts;
     std::vector<std::string> log;
@@ -75,10 +75,10 @@ private:
 
 TEST(Handlers, LoadWritesTheStartValuesAndDrawsNothing) {
     LoggedControls controls;
-    controls.boxes = {"x", "x", "x", "x", "x", "x"};
+    controls.boxes = {"x", "x", "x", "x", "x", "x", "x"};
     Handlers handlers(controls, NumberFormat{});
     handlers.Form_Load();
-    EXPECT_EQ(controls.boxes, (std::array<std::string, 7>{"1", "1", "1", "1", "0", "0", "0"}));
+    EXPECT_EQ(controls.boxes, (std::array<std::string, 8>{"1", "1", "1", "1", "0", "0", "0", "0"}));
     EXPECT_EQ(handlers.window().Escala, 30);
     EXPECT_DOUBLE_EQ(handlers.window().Pi, 3.141592653589793);
     EXPECT_EQ(std::count(controls.log.begin(), controls.log.end(), "redraw"), 0);

@@ -17,7 +17,7 @@ const NumberFormat kComma{",", "E"};
 // The boxes' texts, in the order of kAllParameters, and the notation they are in.
 struct Setting {
     const char* name;
-    std::array<const char*, 7> texts;
+    std::array<const char*, kAllParameters.size()> texts;
     const NumberFormat* format;
     const char* link;
     const char* command;
@@ -41,12 +41,12 @@ TEST_P(SettingTextTest, WritesTheLinkWithAPointAndTheCommandInTheBoxesNotation) 
 INSTANTIATE_TEST_SUITE_P(
     Settings, SettingTextTest,
     testing::Values(Setting{"StartValues",
-                            {"1", "1", "1", "1", "0", "0", "0"},
+                            {"1", "1", "1", "1", "0", "0", "0", "0"},
                             &kPoint,
                             "amsim.html?mdl=1&vcc=1&bli=1&bls=1&fase=0&env=0",
                             "amsim --mdl 1 --vcc 1 --bli 1 --bls 1 --fase 0 --env 0"},
                     Setting{"CommaBoxesGiveAPointInTheLink",
-                            {"0,5", " 0,8 ", "1", "0", "-30", "1", "0"},
+                            {"0,5", " 0,8 ", "1", "0", "-30", "1", "0", "0"},
                             &kComma,
                             "amsim.html?mdl=0.5&vcc=0.8&bli=1&bls=0&fase=-30&env=1",
                             "amsim --mdl 0,5 --vcc 0,8 --bli 1 --bls 0 --fase -30 --env 1"},
@@ -54,15 +54,20 @@ INSTANTIATE_TEST_SUITE_P(
                             {"1e20",
                              "\u2212"
                              "2.5e-7",
-                             "1", "1", "0", "0", "0"},
+                             "1", "1", "0", "0", "0", "0"},
                             &kPoint,
                             "amsim.html?mdl=1e%2B20&vcc=-2.5e-07&bli=1&bls=1&fase=0&env=0",
                             "amsim --mdl 1e+20 --vcc -2.5e-07 --bli 1 --bls 1 --fase 0 --env 0"},
                     Setting{"ScalesOnlyWhenOn",
-                            {"1", "1", "1", "1", "0", "0", "1"},
+                            {"1", "1", "1", "1", "0", "0", "0", "1"},
                             &kComma,
                             "amsim.html?mdl=1&vcc=1&bli=1&bls=1&fase=0&env=0&escalas=1",
-                            "amsim --mdl 1 --vcc 1 --bli 1 --bls 1 --fase 0 --env 0 --escalas 1"}),
+                            "amsim --mdl 1 --vcc 1 --bli 1 --bls 1 --fase 0 --env 0 --escalas 1"},
+                    Setting{"NoiseIsWrittenOnlyWhenThere",
+                            {"1", "0", "0", "1", "0", "0", "0,05", "0"},
+                            &kComma,
+                            "amsim.html?mdl=1&vcc=0&bli=0&bls=1&fase=0&env=0&ruido=0.05",
+                            "amsim --mdl 1 --vcc 0 --bli 0 --bls 1 --fase 0 --env 0 --ruido 0,05"}),
     [](const testing::TestParamInfo<Setting>& row) { return std::string(row.param.name); });
 
 TEST(SettingText, ABoxWithoutANumberStopsWithItsMessageAndUnknownItemsGiveNothing) {
@@ -75,7 +80,9 @@ TEST(SettingText, ABoxWithoutANumberStopsWithItsMessageAndUnknownItemsGiveNothin
         EXPECT_EQ(error.parameter(), Parameter::Fase);
     }
     EXPECT_EQ(menuClipboardText("Otro", context), std::nullopt);
-    BoxReader fine([](Parameter p) { return p == Parameter::Escalas ? "0" : "1"; }, kPoint);
+    BoxReader fine(
+        [](Parameter p) { return p == Parameter::Ruido || p == Parameter::Escalas ? "0" : "1"; },
+        kPoint);
     EXPECT_EQ(settingLink("amsim.html?lang=es", fine),
               "amsim.html?lang=es&mdl=1&vcc=1&bli=1&bls=1&fase=1&env=1");
 }

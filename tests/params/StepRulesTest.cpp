@@ -11,6 +11,7 @@ namespace amsim {
 namespace {
 
 const NumberFormat kPoint{".", "e"};
+const NumberFormat kComma{",", "E"};
 
 std::string stepTimes(const StepRule& rule, std::string text, int times,
                       const NumberFormat& format = kPoint) {
@@ -116,6 +117,45 @@ TEST(StepRules, ResultThatWouldNotReadBackIsAnOverflow) {
         EXPECT_EQ(error.parameter(), Parameter::Modulante);
     }
     EXPECT_EQ(steppedText(kModulanteSubir, "1e308", kPoint), "1e+308");
+}
+
+struct RuidoStep {
+    const char* name;
+    const char* text;
+    bool up;
+    const NumberFormat* format;
+    const char* next;
+};
+
+class RuidoStepTest : public testing::TestWithParam<RuidoStep> {};
+
+TEST_P(RuidoStepTest, MovesAlongTheSequence) {
+    const RuidoStep& row = GetParam();
+    EXPECT_EQ(ruidoSteppedText(row.text, row.up, *row.format), row.next);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, RuidoStepTest,
+    testing::Values(RuidoStep{"UpFromClean", "0", true, &kPoint, "0.01"},
+                    RuidoStep{"UpFromATypedValue", "0.03", true, &kPoint, "0.05"},
+                    RuidoStep{"UpInACommaLocale", "0,2", true, &kComma, "0,5"},
+                    RuidoStep{"UpFromTheLastStays", "1", true, &kPoint, "1"},
+                    RuidoStep{"UpFromBeyondKeepsTheValue", "2.50", true, &kPoint, "2.5"},
+                    RuidoStep{"DownFromBeyond", "3", false, &kPoint, "1"},
+                    RuidoStep{"DownFromATypedValue", "0.07", false, &kPoint, "0.05"},
+                    RuidoStep{"DownFromCleanStays", "0", false, &kPoint, "0"},
+                    RuidoStep{"DownFromNegative", "-1", false, &kPoint, "0"}),
+    [](const testing::TestParamInfo<RuidoStep>& row) { return std::string(row.param.name); });
+
+TEST(RuidoStep, ABadTextNamesTheBoxAndTheToolTipListsTheSequence) {
+    try {
+        ruidoSteppedText("abc", true, kPoint);
+        FAIL() << "no error";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.parameter(), Parameter::Ruido);
+    }
+    EXPECT_EQ(stepToolTip("RuidoBajar", kComma),
+              "Bajar el ruido (0; 0,01; 0,02; 0,05; 0,1; 0,2; 0,5; 1)");
 }
 
 } // namespace

@@ -17,7 +17,8 @@ const AMSIM =
 
 // The settings of the lessons: AM, DSB, SSB with and without carrier, the
 // phase at 90 and 180 degrees, over-modulation, typed odd values, the
-// envelope detector on, and the scales on in several of them.
+// envelope detector on, the scales on in several of them, and noise in the
+// channel.
 const SETTINGS = [
     ['AM at the start values', { mdl: '1', vcc: '1', bli: '1', bls: '1', fase: '0' }],
     ['DSB', { mdl: '1', vcc: '0', bli: '1', bls: '1', fase: '0' }],
@@ -32,6 +33,8 @@ const SETTINGS = [
     ['the scales in DSB at phase 90', { mdl: '1', vcc: '0', bli: '1', bls: '1', fase: '90', escalas: '1' }],
     ['the scales, over-modulated, with the envelope detector', { mdl: '2', vcc: '0.8', bli: '1', bls: '1', fase: '0', env: '1', escalas: '1' }],
     ['the scales with a negative level', { mdl: '1.4', vcc: '-0.6', bli: '1.5', bls: '0.5', fase: '-1000', escalas: '1' }],
+    ['noise in AM, both detectors', { mdl: '1', vcc: '1', bli: '1', bls: '1', fase: '0', env: '1', ruido: '0.2' }],
+    ['noise in SSB, the narrow filter', { mdl: '1', vcc: '0', bli: '0', bls: '1', fase: '30', ruido: '0.05' }],
 ];
 const WINDOW_FACE = [239, 239, 239];
 // Where the label "modulante + Vcc" is printed, below the generator's axis.

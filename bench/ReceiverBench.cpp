@@ -1,0 +1,46 @@
+#include "signals/NoiseMeasurements.h"
+#include "signals/ReceiverOutputStream.h"
+
+#include <benchmark/benchmark.h>
+
+namespace amsim {
+namespace {
+
+// The noise readout of a setting it has not measured yet, as after a click:
+// ruido alternates so the kept readout never answers.
+// cppcheck-suppress constParameter
+void noiseReadout(benchmark::State& state, double envelope) {
+    // cppcheck-suppress variableScope
+    bool stepped = false;
+    for (auto _ : state) {
+        stepped = !stepped;
+        const ParameterValues values{1, 1, 1, 1, 0, envelope, stepped ? 0.05 : 0.1};
+        benchmark::DoNotOptimize(measureNoise(values, 0));
+    }
+}
+
+void NoiseReadoutOfANewSetting(benchmark::State& state) {
+    noiseReadout(state, 0.0);
+}
+BENCHMARK(NoiseReadoutOfANewSetting)->Unit(benchmark::kMicrosecond);
+
+void NoiseReadoutWithEnvelopeDetector(benchmark::State& state) {
+    noiseReadout(state, 1.0);
+}
+BENCHMARK(NoiseReadoutWithEnvelopeDetector)->Unit(benchmark::kMicrosecond);
+
+// One second of the receiver's output with noise, as a loudspeaker takes it:
+// in blocks of 10 ms.
+void ReceiverOutputSecond(benchmark::State& state) {
+    const ParameterValues values{1, 1, 1, 1, 0, static_cast<double>(state.range(0)), 0.05};
+    for (auto _ : state) {
+        ReceiverOutputStream stream(values, 0);
+        for (int block = 0; block < 100; ++block) {
+            benchmark::DoNotOptimize(stream.next(480));
+        }
+    }
+}
+BENCHMARK(ReceiverOutputSecond)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace amsim

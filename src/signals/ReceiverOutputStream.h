@@ -1,0 +1,77 @@
+#pragma once
+
+#include "core/ParameterValues.h"
+#include "signals/ChannelNoise.h"
+
+#include <array>
+#include <complex>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace amsim {
+
+// One sample of the receiver's output: the product detector's audio and, when
+// it is switched on, the envelope detector's (0 otherwise), in volts.
+struct ReceiverOutput {
+    double product;
+    double envelope;
+};
+
+// The detector's two smoothers at 48 kHz: each pole of the fine time base's
+// pair (0.97 a fine sample) taken over the 41 2/3 fine samples of one output
+// sample, so the audio band sees the response it sees on screen.
+struct AudioSmoothing {
+    double first = 0.0;
+    double second = 0.0;
+
+    double next(double value);
+};
+
+// The receiver's output as a stream at 48 kHz, with the channel's noise in
+// it: what the readout measures and what a loudspeaker plays. It holds what
+// the bench's chain leaves below 20 kHz, computed in the audio band itself,
+// so nothing above 20 kHz can fold into it:
+//   product detector, clean: the smoothed product's audio, exactly,
+//     (V/2) sin phi + (A/2) |H| (Li sin(wm t + phi + arg H) + Ls sin(wm t - phi + arg H)),
+//     A = m/2, H the two smoothers' response at 1 kHz;
+//   envelope detector, clean: the blue trace's harmonics up to 15 kHz (above
+//     them lies the carrier's ripple), from
+//     one tone period of the diode, capacitor and smoothers in steady state;
+//   noise: from its complex envelope e(t) about the carrier,
+//     product detector  -Re{e e^(-i phi)} / 2,
+//     envelope detector k (|c + e| - |c|), c the received signal's complex
+//       envelope and k the diode chain's gain on an envelope,
+//   each through the smoothers at 48 kHz.
+class ReceiverOutputStream {
+public:
+    static constexpr double kRate = 48000.0;
+    // Steps of 1/6 MHz (ChannelNoise) from one output sample to the next.
+    static constexpr std::int64_t kStride = kStepsPerSecond / 48000;
+    // Output samples in one tone period: every clean output repeats with it.
+    static constexpr std::size_t kPeriod = 48;
+
+    // firstSample: the fine sample of the bench's time at which it begins.
+    ReceiverOutputStream(const ParameterValues& values, std::int64_t firstSample);
+
+    std::vector<ReceiverOutput> next(std::size_t count);
+    // The next samples with the given noise envelope, one value a sample, in
+    // place of the channel's own.
+    std::vector<ReceiverOutput> next(const std::vector<std::complex<double>>& noise);
+
+    std::int64_t nextStep() const { return nextStep_; }
+
+private:
+    std::array<double, kPeriod> product_{};
+    std::array<double, kPeriod> envelope_{};
+    std::array<std::complex<double>, kPeriod> received_{};
+    std::complex<double> carrierTurn_;
+    bool envelopeOn_;
+    ChannelNoise noise_;
+    std::int64_t nextStep_;
+    std::size_t inPeriod_ = 0;
+    AudioSmoothing productNoise_;
+    AudioSmoothing envelopeNoise_;
+};
+
+} // namespace amsim
