@@ -6,6 +6,7 @@
 #include <cmath>
 #include <iterator>
 #include <numbers>
+#include <numeric>
 #include <optional>
 
 namespace amsim {
@@ -36,10 +37,10 @@ float limited(double volts) {
 // ever: a period's pass maps a charge c to keep * c + gained, whose fixed
 // point it is.
 double steadyCharge(const std::vector<double>& period) {
-    double gained = 0.0;
-    for (double v : period) {
-        gained += kCouplingStep * (v - gained);
-    }
+    const double gained =
+        std::accumulate(period.begin(), period.end(), 0.0, [](double charge, double v) {
+            return charge + kCouplingStep * (v - charge);
+        });
     const double keep = std::pow(1.0 - kCouplingStep, static_cast<double>(period.size()));
     return gained / (1.0 - keep);
 }
@@ -72,14 +73,14 @@ public:
 
 private:
     std::vector<double> detected(std::size_t count) {
-        std::vector<double> out;
         if (count == 0) {
-            return out;
+            return {};
         }
-        out.reserve(count);
-        for (const ReceiverOutput& sample : stream_.next(count)) {
-            out.push_back(envelope_ ? sample.envelope : sample.product);
-        }
+        const std::vector<ReceiverOutput> samples = stream_.next(count);
+        std::vector<double> out(samples.size());
+        std::transform(
+            samples.begin(), samples.end(), out.begin(),
+            [this](const ReceiverOutput& s) { return envelope_ ? s.envelope : s.product; });
         return out;
     }
 

@@ -32,8 +32,8 @@ class SoundGenerator {
 public:
     SoundGenerator(const ParameterValues& values, std::int64_t firstSample);
     ~SoundGenerator();
-    SoundGenerator(SoundGenerator&&) noexcept;
-    SoundGenerator& operator=(SoundGenerator&&) noexcept;
+    SoundGenerator(SoundGenerator&& other) noexcept;
+    SoundGenerator& operator=(SoundGenerator&& other) noexcept;
     SoundGenerator(const SoundGenerator&) = delete;
     SoundGenerator& operator=(const SoundGenerator&) = delete;
 
