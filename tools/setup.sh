@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
     cmake ninja-build g++
-    qt6-base-dev qt6-svg-dev qt6-translations-l10n
+    qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     # fuzzing and static analysis

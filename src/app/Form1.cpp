@@ -3,6 +3,7 @@
 #include "app/CanvasView.h"
 #include "app/DesignFonts.h"
 #include "app/LocaleFormat.h"
+#include "app/SoundPlayer.h"
 #include "display/Graficar.h"
 #include "params/PanelTexts.h"
 #include "params/SettingText.h"
@@ -70,6 +71,7 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
     stackCanvas();
     connectHandlers();
     buildMenu();
+    sound_ = new SoundPlayer(this);
     handlers_.Form_Load();
     // Never smaller than designed.
     setMinimumSize(size());
@@ -188,6 +190,36 @@ void Form1::buildMenu() {
     }
     connect(ui_->Menu, &QPushButton::clicked, menu,
             [this, menu] { menu->popup(ui_->Menu->mapToGlobal(QPoint(0, ui_->Menu->height()))); });
+}
+
+// "Escuchar" plays the receiver's output while it is down.
+void Form1::offerSound() {
+    if (const std::optional<QString> reason = SoundPlayer::unavailableReason()) {
+        ui_->Escuchar->setToolTip(*reason);
+        ui_->Escuchar->setAccessibleDescription(*reason);
+        return;
+    }
+    ui_->Escuchar->setEnabled(true);
+    connect(ui_->Escuchar, &QPushButton::toggled, this,
+            [this](bool on) { guarded([this, on] { listen(on); }); });
+    connect(sound_, &SoundPlayer::stopped, ui_->Escuchar, [this] {
+        ui_->Escuchar->setChecked(false);
+        openMessage(QStringLiteral("La salida de sonido ha fallado y el sonido se ha parado."),
+                    std::nullopt);
+    });
+}
+
+void Form1::listen(bool on) {
+    if (on) {
+        sound_->start(shownValues());
+    } else {
+        sound_->stop();
+    }
+}
+
+// The setting the drawing shows, which the sound follows.
+ParameterValues Form1::shownValues() {
+    return valuesOf([this](Parameter box) { return reader_.read(box); });
 }
 
 // What the engine composes for the item, from the boxes as they are now.
@@ -324,6 +356,9 @@ void Form1::describe(const std::string& sentence) {
 
 void Form1::present() {
     view_->update();
+    if (sound_->isPlaying()) {
+        sound_->setValues(shownValues());
+    }
 }
 
 template <class Handler> void Form1::guarded(Handler&& handler) noexcept {

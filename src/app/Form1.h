@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Error.h"
+#include "core/ParameterValues.h"
 #include "display/Graficar.h"
 #include "params/BoxReader.h"
 #include "params/Controls.h"
@@ -21,6 +22,7 @@ class Form1;
 namespace amsim {
 
 class CanvasView;
+class SoundPlayer;
 
 // The window's client area as designed: the drawing, and the readout under it.
 inline constexpr QSize kWindowDesignSize(kDrawingWidth, 760);
@@ -46,6 +48,10 @@ public:
     // The window starts zoomed down to fit its screen: the drawing's
     // description says so.
     void setZoom(double zoom);
+    // Connects "Escuchar" to the system's audio output and enables it, or
+    // says in its tooltip why it stays disabled. Until then it is disabled:
+    // an export or a test never asks the audio system anything.
+    void offerSound();
 
 protected:
     bool event(QEvent* event) override;
@@ -72,6 +78,8 @@ private:
     void applyDesignFonts();
     void connectHandlers();
     void buildMenu();
+    void listen(bool on);
+    ParameterValues shownValues();
     void copyToClipboard(std::string_view item);
     void stackCanvas();
 
@@ -86,6 +94,7 @@ private:
     std::unique_ptr<Ui::Form1> ui_;
     std::unique_ptr<QtRasterCanvas> canvas_;
     CanvasView* view_ = nullptr;
+    SoundPlayer* sound_ = nullptr;
     Handlers handlers_;
     BoxReader reader_;
     bool activated_ = false;

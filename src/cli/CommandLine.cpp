@@ -33,7 +33,9 @@ struct Options {
     QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
     QCommandLineOption picture{QStringLiteral("export"), QString(), QStringLiteral("ARCHIVO")};
     QCommandLineOption csv{QStringLiteral("export-csv"), QString(), QStringLiteral("ARCHIVO")};
+    QCommandLineOption wav{QStringLiteral("export-wav"), QString(), QStringLiteral("ARCHIVO")};
     QCommandLineOption scale{QStringLiteral("scale"), QString(), QStringLiteral("S")};
+    QCommandLineOption seconds{QStringLiteral("segundos"), QString(), QStringLiteral("S")};
     QCommandLineOption measurements{QStringLiteral("medidas")};
     QCommandLineOption zoom{QStringLiteral("zoom"), QString(), QStringLiteral("Z")};
     std::vector<QCommandLineOption> parameters;
@@ -47,7 +49,8 @@ struct Options {
     }
 
     QList<QCommandLineOption> all() const {
-        QList<QCommandLineOption> list{help, version, picture, csv, scale, measurements, zoom};
+        QList<QCommandLineOption> list{help,  version, picture,      csv, wav,
+                                       scale, seconds, measurements, zoom};
         list.append(QList<QCommandLineOption>(parameters.begin(), parameters.end()));
         return list;
     }
@@ -114,14 +117,18 @@ CommandLine::Action actionOf(const QCommandLineParser& parser, const Options& op
     if (parser.isSet(options.version)) {
         return CommandLine::Action::Version;
     }
-    const bool windowless = line.picturePath || line.csvPath || line.measurements;
+    const bool exports = line.picturePath || line.csvPath || line.wavPath;
+    const bool windowless = exports || line.measurements;
     if (windowless && line.zoomText) {
         refuse("La opción --zoom solo sirve para abrir la ventana.");
     }
     if (line.scaleText && !line.picturePath) {
         refuse("La opción --scale solo sirve junto con --export.");
     }
-    if (line.picturePath || line.csvPath) {
+    if (line.secondsText && !line.wavPath) {
+        refuse("La opción --segundos solo sirve junto con --export-wav.");
+    }
+    if (exports) {
         return CommandLine::Action::Export;
     }
     return line.measurements ? CommandLine::Action::Measure : CommandLine::Action::Window;
@@ -147,7 +154,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine line;
     line.picturePath = onlyValue(parser, options.picture);
     line.csvPath = onlyValue(parser, options.csv);
+    line.wavPath = onlyValue(parser, options.wav);
     line.scaleText = onlyValue(parser, options.scale);
+    line.secondsText = onlyValue(parser, options.seconds);
     line.measurements = parser.isSet(options.measurements);
     line.zoomText = onlyValue(parser, options.zoom);
     for (std::size_t i = 0; i < kAllParameters.size(); ++i) {
@@ -217,6 +226,15 @@ QString helpText() {
                "                            columna x de la pantalla y el tiempo t_ms en\n"
                "                            milisegundos (400 columnas son 1 ms). Puede ser\n"
                "                            /dev/stdout, para leerlas en la salida estándar.\n"
+               "  --export-wav ARCHIVO.wav  Guarda en ARCHIVO.wav el sonido del receptor: el "
+               "audio\n"
+               "                            del detector de producto, o el del detector de\n"
+               "                            envolvente si está activado, sin su continua, mono,\n"
+               "                            a 48 kHz y 16 bits. El nivel es el mismo en todos los\n"
+               "                            modos: 1 V de audio es media escala; lo que pase de\n"
+               "                            la escala completa (2 V) se recorta.\n"
+               "  --segundos S              Con --export-wav, la duración del sonido, de %4\n"
+               "                            segundos (2).\n"
                "  --mdl VALOR               Amplitud de la modulante (al empezar, 1).\n"
                "  --vcc VALOR               V(cc), nivel de continua que fija la portadora (1).\n"
                "  --bls VALOR               BLS habil: 1 deja pasar la banda lateral superior,\n"
@@ -232,7 +250,8 @@ QString helpText() {
                "                            el que llega a los detectores, en la columna ruido.\n"
                "  --escalas VALOR           Escalas: 1 dibuja la cuadrícula del osciloscopio con\n"
                "                            su escala de tiempo y sus voltios por división, y las\n"
-               "                            escalas de frecuencia y amplitud de los espectros (0).\n"
+               "                            escalas de frecuencia y amplitud de los espectros "
+               "(0).\n"
                "\n"
                "Sin exportar, los valores abren la ventana con ellos en sus casillas:\n"
                "  amsim --vcc 0 --bls 0     abre el banco en SSB sin portadora.\n"
@@ -240,8 +259,8 @@ QString helpText() {
                "Los valores se escriben como en las casillas de la ventana, con el separador\n"
                "decimal de la configuración regional (0,8 con coma decimal, 0.8 con punto).\n"
                "Si un valor no es válido, el programa muestra el mismo mensaje que la ventana,\n"
-               "no escribe ningún archivo y termina con el código 2. Con las dos opciones de\n"
-               "exportación se escriben los dos archivos o ninguno.\n"
+               "no escribe ningún archivo y termina con el código 2. Con varias opciones de\n"
+               "exportación se escriben todos los archivos o ninguno.\n"
                "\n"
                "Acepta también las opciones propias de Qt, como -platform, -style o -reverse,\n"
                "para la ventana; al exportar no cambian nada: el tamaño lo fija --scale.\n"
@@ -249,9 +268,11 @@ QString helpText() {
                "Ejemplos:\n"
                "  amsim --export dsb.png --export-csv dsb.csv --vcc 0 --fase 30\n"
                "  amsim --export banco.pdf --bls 0\n"
-               "  amsim --export banco.png --scale 2\n")
+               "  amsim --export banco.png --scale 2\n"
+               "  amsim --export-wav ssb.wav --segundos 5 --vcc 0 --bls 0\n")
         .arg(spokenRange(kScaleRange), spokenRange(kZoomRange),
-             QString::fromUtf8(kWindowTitle.data(), static_cast<qsizetype>(kWindowTitle.size())));
+             QString::fromUtf8(kWindowTitle.data(), static_cast<qsizetype>(kWindowTitle.size())),
+             spokenRange(kSecondsRange));
 }
 
 QString versionText() {

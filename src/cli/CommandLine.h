@@ -16,7 +16,7 @@ struct CommandLine {
         Window,  // the simulator's window, with the texts given, if any
         Help,    // --help
         Version, // --version
-        Export,  // --export and/or --export-csv, with no window shown
+        Export,  // --export, --export-csv and/or --export-wav, with no window shown
         Measure, // --medidas alone: the readout's lines on standard output
     };
 
@@ -26,6 +26,8 @@ struct CommandLine {
     std::array<std::optional<QString>, kAllParameters.size()> texts{};
     std::optional<QString> picturePath; // --export
     std::optional<QString> csvPath;     // --export-csv
+    std::optional<QString> wavPath;     // --export-wav
+    std::optional<QString> secondsText; // --segundos, with --export-wav
     std::optional<QString> scaleText;   // --scale, with --export
     bool measurements = false;          // --medidas
     std::optional<QString> zoomText;    // --zoom, for the window

@@ -11,7 +11,10 @@
 #include "display/Graficar.h"
 #include "params/PanelTexts.h"
 #include "qtcanvas/QtRasterCanvas.h"
+#include "signals/ChannelNoise.h"
 #include "signals/SignalTable.h"
+#include "sound/SoundGenerator.h"
+#include "sound/WavFile.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -57,6 +60,38 @@ QByteArray csvOf(const Form1& form) {
     BoxReader reader = readerOf(form);
     const std::string text = signalCsv(sampleSignals(reader, WindowValues{}));
     return {text.data(), static_cast<qsizetype>(text.size())};
+}
+
+// The sound from where the screen begins, the bench's clock standing still.
+QByteArray wavOf(const Form1& form, double seconds) {
+    BoxReader reader = readerOf(form);
+    const ParameterValues values = valuesOf([&reader](Parameter box) { return reader.read(box); });
+    const auto count = static_cast<std::size_t>(std::lround(seconds * kSoundRate));
+    const std::vector<std::uint8_t> bytes =
+        wavBytes(soundSamples(values, kScreenFirstSample, count));
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+}
+
+// The files asked for, in the order they are made.
+std::vector<OutputName> outputNames(const CommandLine& commandLine) {
+    std::vector<OutputName> names;
+    if (commandLine.picturePath) {
+        names.push_back({*commandLine.picturePath, QStringLiteral("la imagen")});
+    }
+    if (commandLine.csvPath) {
+        names.push_back({*commandLine.csvPath, QStringLiteral("las muestras")});
+    }
+    if (commandLine.wavPath) {
+        names.push_back({*commandLine.wavPath, QStringLiteral("el sonido")});
+    }
+    return names;
+}
+
+void requireWavName(const QString& path) {
+    if (QFileInfo(path).suffix().toLower() != QLatin1String("wav")) {
+        throw CommandLineError("El sonido «" + path.toStdString() +
+                               "» necesita la extensión .wav.");
+    }
 }
 
 QString windowTitle() {
@@ -162,13 +197,19 @@ double exportScale(const std::optional<QString>& text) {
     return factorOption(text, "--scale", kScaleRange);
 }
 
+double exportSeconds(const std::optional<QString>& text) {
+    return text ? factorOption(text, "--segundos", kSecondsRange) : kSoundFileSeconds;
+}
+
 void exportFiles(const CommandLine& commandLine) {
     exportScale(commandLine.scaleText);
+    const double seconds = exportSeconds(commandLine.secondsText);
     const QByteArray format =
         commandLine.picturePath ? imageFormatOf(*commandLine.picturePath) : QByteArray();
-    if (commandLine.picturePath && commandLine.csvPath) {
-        requireDistinctFiles({*commandLine.picturePath, *commandLine.csvPath});
+    if (commandLine.wavPath) {
+        requireWavName(*commandLine.wavPath);
     }
+    requireDistinctFiles(outputNames(commandLine));
     Form1 form;
     writeTexts(commandLine, form);
     checkRedraw(form);
@@ -176,6 +217,10 @@ void exportFiles(const CommandLine& commandLine) {
     std::vector<OutputFile> outputs;
     if (commandLine.csvPath) {
         outputs.push_back({*commandLine.csvPath, csvOf(form), QStringLiteral("las muestras")});
+    }
+    if (commandLine.wavPath) {
+        outputs.push_back(
+            {*commandLine.wavPath, wavOf(form, seconds), QStringLiteral("el sonido")});
     }
     if (commandLine.picturePath) {
         outputs.push_back({*commandLine.picturePath,

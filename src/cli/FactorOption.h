@@ -15,6 +15,8 @@ struct FactorRange {
 inline constexpr FactorRange kZoomRange{0.5, 3.0};
 // --scale: the screen scale an exported picture is drawn at.
 inline constexpr FactorRange kScaleRange{1.0, 4.0};
+// --segundos: how long an exported sound lasts.
+inline constexpr FactorRange kSecondsRange{0.1, 60.0};
 
 // The factor an option gives: a number from least to most, fractions
 // allowed, in the locale's notation; 1 without the option. Throws

@@ -181,15 +181,21 @@ std::string sentSoFar(const std::string& sent, const OutputFile& file) {
 
 } // namespace
 
-void requireDistinctFiles(const std::vector<QString>& paths) {
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        for (std::size_t j = i + 1; j < paths.size(); ++j) {
-            if (identityOf(fileNameBytes(paths[i])) == identityOf(fileNameBytes(paths[j]))) {
-                throw CommandLineError("«" + paths[i].toStdString() + "» y «" +
-                                       paths[j].toStdString() +
-                                       "» son el mismo archivo: la imagen y las muestras "
-                                       "necesitan un archivo cada una.");
+void requireDistinctFiles(const std::vector<OutputName>& names) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        for (std::size_t j = i + 1; j < names.size(); ++j) {
+            const OutputName& first = names[i];
+            const OutputName& second = names[j];
+            if (identityOf(fileNameBytes(first.path)) != identityOf(fileNameBytes(second.path))) {
+                continue;
             }
+            const bool masculine = first.what.startsWith(QLatin1String("el ")) ||
+                                   second.what.startsWith(QLatin1String("el "));
+            throw CommandLineError("«" + first.path.toStdString() + "» y «" +
+                                   second.path.toStdString() +
+                                   "» son el mismo archivo: " + first.what.toStdString() + " y " +
+                                   second.what.toStdString() + " necesitan un archivo " +
+                                   (masculine ? "cada uno." : "cada una."));
         }
     }
 }

@@ -15,9 +15,15 @@ struct OutputFile {
     QString what;
 };
 
+// A file's name and what it is to hold, before it is made.
+struct OutputName {
+    QString path;
+    QString what;
+};
+
 // Refuses, with amsim::Error, two names for one file: the same name twice,
 // or two names of which one leads to the other (a link, "./a" and "a").
-void requireDistinctFiles(const std::vector<QString>& paths);
+void requireDistinctFiles(const std::vector<OutputName>& names);
 
 // Writes every file, or none of them, and throws amsim::Error naming the
 // file and saying why when it cannot. A regular file, or one not there yet,

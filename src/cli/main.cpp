@@ -158,6 +158,7 @@ int openWindow(const amsim::CommandLine& commandLine, const QtStart& start) {
                                    "guardar la imagen sin pantalla, use --export."));
     }
     auto* window = new amsim::Form1(QLocale::system());
+    window->offerSound();
     for (const amsim::Parameter parameter : amsim::kAllParameters) {
         if (const std::optional<QString> text = commandLine.text(parameter)) {
             window->box(parameter)->setText(*text);

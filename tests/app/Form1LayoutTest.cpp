@@ -47,6 +47,7 @@ TEST_F(Form1Layout, EveryControlSitsWhereTheDesignPutsIt) {
         {"EscalasLabel", {808, 612, 62, 17}},
         {"EscalasSiNo", {870, 612, 25, 19}},
         {"EscalasSi", {894, 612, 37, 17}},
+        {"Escuchar", {872, 676, 65, 19}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -80,6 +81,7 @@ TEST_F(Form1Layout, CaptionsAreTheDesignsOwn) {
         {"EnvelopeToggle", "sí/no"},
         {"EscalasLabel", "escalas ="},
         {"EscalasSi", "sí/no"},
+        {"Escuchar", "Escuchar"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -109,6 +109,12 @@ TEST(CommandLine, RefusesWhatItDoesNotUnderstandWithASpanishMessage) {
         {"zoom with the readout",
          {"--medidas", "--zoom", "2"},
          "La opción --zoom solo sirve para abrir la ventana."},
+        {"seconds without a sound",
+         {"--export", "a.png", "--segundos", "3"},
+         "La opción --segundos solo sirve junto con --export-wav."},
+        {"zoom with a sound",
+         {"--export-wav", "a.wav", "--zoom", "2"},
+         "La opción --zoom solo sirve para abrir la ventana."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -124,7 +130,8 @@ TEST(CommandLine, RefusesWhatItDoesNotUnderstandWithASpanishMessage) {
 
 TEST(CommandLine, HelpNamesEveryOption) {
     const QString help = helpText();
-    for (const char* option : {"--help", "--version", "--export ", "--export-csv"}) {
+    for (const char* option :
+         {"--help", "--version", "--export ", "--export-csv", "--export-wav", "--segundos"}) {
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
     }
     for (Parameter parameter : kAllParameters) {

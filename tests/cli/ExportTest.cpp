@@ -60,6 +60,18 @@ TEST_F(ExportTest, FailureExitsWithTwoAndTheWindowsMessageAndWritesNothing) {
          "C.UTF-8",
          "Opción desconocida: «--frecuencia»." + help},
         {"missing value", {"--mdl"}, "C.UTF-8", "Falta el valor de la opción «--mdl»." + help},
+        {"a sound without .wav",
+         {"--export-wav", "a.mp3"},
+         "C.UTF-8",
+         "El sonido «a.mp3» necesita la extensión .wav." + help},
+        {"a sound too long",
+         {"--export-wav", "a.wav", "--segundos", "61"},
+         "C.UTF-8",
+         "El valor de --segundos debe ser un número de 0.1 a 60: «61»." + help},
+        {"a bad value stops the sound too",
+         {"--export-wav", "a.wav", "--bls", "x"},
+         "C.UTF-8",
+         "El valor de «BLS habil» no es un número: «x»."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -39,8 +39,9 @@ done
 [[ $(dpkg-deb -f "$deb" Package) == amsim ]] || fail "nombre del paquete"
 [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "versión del paquete"
 depends=$(dpkg-deb -f "$deb" Depends)
-# The first three are loaded at run time; the last is found by dpkg-shlibdeps.
-for dependency in fonts-liberation libqt6svg6 qt6-translations-l10n libqt6widgets6; do
+# The first three are loaded at run time; the last two are found by dpkg-shlibdeps.
+for dependency in fonts-liberation libqt6svg6 qt6-translations-l10n libqt6widgets6 \
+    libqt6multimedia6; do
     grep -q "\b$dependency\b" <<<"$depends" || fail "falta la dependencia $dependency: $depends"
 done
 
