@@ -5,12 +5,14 @@
 #include "params/BoxReader.h"
 #include "params/Controls.h"
 #include "params/Handlers.h"
+#include "params/SettingText.h"
 #include "qtcanvas/QtRasterCanvas.h"
 
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -46,6 +48,11 @@ public:
     // The window starts zoomed down to fit its screen: the drawing's
     // description says so.
     void setZoom(double zoom);
+    // Where the menu's saving items ask for a file's name: the standard
+    // dialog, unless a test puts its own answer here. An empty name cancels.
+    using FileNameAsker = std::function<QString(Form1& form, const QString& title,
+                                                const QString& suggested, const QString& filter)>;
+    void setFileNameAsker(FileNameAsker asker) { askFileName_ = std::move(asker); }
 
 protected:
     bool event(QEvent* event) override;
@@ -73,6 +80,9 @@ private:
     void connectHandlers();
     void buildMenu();
     void copyToClipboard(std::string_view item);
+    void runMenuItem(const MenuItem& item);
+    void save(SavedFile file, const QString& title);
+    QByteArray savedBytes(SavedFile file, const QString& path);
     void stackCanvas();
 
     // The one place where errors stop: runs a handler and shows the user
@@ -90,6 +100,7 @@ private:
     BoxReader reader_;
     bool activated_ = false;
     QString zoomNote_;
+    FileNameAsker askFileName_;
 };
 
 } // namespace amsim

@@ -500,7 +500,8 @@ describe('the address', () => {
         await page.keyboard.press('Enter');
         assert.equal(await page.$eval('#Menu', (e) => e.getAttribute('aria-expanded')), 'true');
         assert.deepEqual(await page.$$eval('[role="menuitem"]', (items) => items.map((e) => [e.id, e.textContent])),
-            [['CopiarEnlace', 'Copiar enlace'], ['CopiarOrden', 'Copiar orden']]);
+            [['CopiarEnlace', 'Copiar enlace'], ['CopiarOrden', 'Copiar orden'], ['GuardarImagen', 'Guardar imagen…'],
+                ['GuardarDatos', 'Guardar datos…'], ['GuardarSonido', 'Guardar sonido…']]);
         assert.equal(await page.evaluate(() => document.activeElement.id), 'CopiarEnlace');
         await page.keyboard.press('Enter');
         assert.equal(await page.evaluate(() => window.copied), pathToFileURL(PAGE).href + search);
