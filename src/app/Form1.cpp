@@ -4,15 +4,19 @@
 #include "app/DesignFonts.h"
 #include "app/LocaleFormat.h"
 #include "app/SoundPlayer.h"
+#include "app/WindowFiles.h"
 #include "display/Graficar.h"
 #include "params/PanelTexts.h"
 #include "params/SettingText.h"
 #include "params/StepRules.h"
 #include "params/UserMessage.h"
 #include "qtcanvas/QtVectorCanvas.h"
+#include "sound/SoundGenerator.h"
 #include "ui_Form1.h"
 
 #include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,6 +24,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QSaveFile>
 #include <QShowEvent>
 #include <QSvgRenderer>
 #include <algorithm>
@@ -72,6 +77,10 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
     connectHandlers();
     buildMenu();
     sound_ = new SoundPlayer(this);
+    askFileName_ = [](Form1& form, const QString& title, const QString& suggested,
+                      const QString& filter) {
+        return QFileDialog::getSaveFileName(&form, title, suggested, filter);
+    };
     handlers_.Form_Load();
     // Never smaller than designed.
     setMinimumSize(size());
@@ -186,7 +195,12 @@ void Form1::buildMenu() {
         QAction* action = menu->addAction(fromUtf8(item.text));
         action->setObjectName(fromUtf8(item.name));
         connect(action, &QAction::triggered, this,
-                [this, name = item.name] { guarded([this, name] { copyToClipboard(name); }); });
+                [this, &item] { guarded([this, &item] { runMenuItem(item); }); });
+        // Ctrl+S saves the picture from anywhere in the window.
+        if (item.saves == SavedFile::Image) {
+            action->setShortcut(QKeySequence::Save);
+            addAction(action);
+        }
     }
     connect(ui_->Menu, &QPushButton::clicked, menu,
             [this, menu] { menu->popup(ui_->Menu->mapToGlobal(QPoint(0, ui_->Menu->height()))); });
@@ -220,6 +234,55 @@ void Form1::listen(bool on) {
 // The setting the drawing shows, which the sound follows.
 ParameterValues Form1::shownValues() {
     return valuesOf([this](Parameter box) { return reader_.read(box); });
+}
+
+void Form1::runMenuItem(const MenuItem& item) {
+    if (item.saves == SavedFile::None) {
+        copyToClipboard(item.name);
+        return;
+    }
+    QString title = fromUtf8(item.text);
+    title.remove(QChar(u'…'));
+    save(item.saves, title);
+}
+
+// The setting in the boxes is drawn first, so that what is saved is what
+// is on screen; a box without a number stops here with its message.
+void Form1::save(SavedFile file, const QString& title) {
+    handlers_.Box_Enter();
+    const QString suggested = QString::fromStdString(savedFileName(file, reader_));
+    const QString filter = file == SavedFile::Image
+                               ? QStringLiteral("Imágenes (*.png *.svg *.pdf *.bmp *.jpg)")
+                               : QStringLiteral("*.") + QFileInfo(suggested).suffix();
+    const QString path = askFileName_(*this, title, suggested, filter);
+    if (path.isEmpty()) {
+        return;
+    }
+    const QByteArray bytes = savedBytes(file, path);
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        throw SaveError(path, "compruebe que la carpeta existe y que se puede escribir en ella");
+    }
+}
+
+QByteArray Form1::savedBytes(SavedFile file, const QString& path) {
+    if (file == SavedFile::Data) {
+        return signalCsvBytes(reader_);
+    }
+    if (file == SavedFile::Sound) {
+        return soundWavBytes(reader_, kSoundFileSeconds);
+    }
+    const QByteArray format = formatOfName(path);
+    if (!holdsWholeWindow(format)) {
+        throw SaveError(path, "el nombre necesita la extensión de uno de estos formatos: " +
+                                  wholeWindowFormats());
+    }
+    const std::optional<QByteArray> picture = windowPicture(*this, format);
+    if (!picture) {
+        throw SaveError(path,
+                        "la imagen no se pudo codificar como " + format.toUpper().toStdString());
+    }
+    return *picture;
 }
 
 // What the engine composes for the item, from the boxes as they are now.

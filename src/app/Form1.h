@@ -6,12 +6,14 @@
 #include "params/BoxReader.h"
 #include "params/Controls.h"
 #include "params/Handlers.h"
+#include "params/SettingText.h"
 #include "qtcanvas/QtRasterCanvas.h"
 
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -52,6 +54,11 @@ public:
     // says in its tooltip why it stays disabled. Until then it is disabled:
     // an export or a test never asks the audio system anything.
     void offerSound();
+    // Where the menu's saving items ask for a file's name: the standard
+    // dialog, unless a test puts its own answer here. An empty name cancels.
+    using FileNameAsker = std::function<QString(Form1& form, const QString& title,
+                                                const QString& suggested, const QString& filter)>;
+    void setFileNameAsker(FileNameAsker asker) { askFileName_ = std::move(asker); }
 
 protected:
     bool event(QEvent* event) override;
@@ -81,6 +88,9 @@ private:
     void listen(bool on);
     ParameterValues shownValues();
     void copyToClipboard(std::string_view item);
+    void runMenuItem(const MenuItem& item);
+    void save(SavedFile file, const QString& title);
+    QByteArray savedBytes(SavedFile file, const QString& path);
     void stackCanvas();
 
     // The one place where errors stop: runs a handler and shows the user
@@ -99,6 +109,7 @@ private:
     BoxReader reader_;
     bool activated_ = false;
     QString zoomNote_;
+    FileNameAsker askFileName_;
 };
 
 } // namespace amsim

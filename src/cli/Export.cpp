@@ -3,30 +3,18 @@
 #include "app/DesignFonts.h"
 #include "app/Form1.h"
 #include "app/LocaleFormat.h"
+#include "app/WindowFiles.h"
 #include "cli/CliErrors.h"
 #include "cli/FactorOption.h"
 #include "cli/OutputFiles.h"
-#include "cli/SignalCsv.h"
 #include "core/Error.h"
 #include "display/Graficar.h"
-#include "params/PanelTexts.h"
 #include "qtcanvas/QtRasterCanvas.h"
-#include "signals/ChannelNoise.h"
-#include "signals/SignalTable.h"
 #include "sound/SoundGenerator.h"
-#include "sound/WavFile.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDeadlineTimer>
-#include <QFileInfo>
-#include <QImageWriter>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 #include <QThread>
-#include <algorithm>
 #include <vector>
 
 namespace amsim {
@@ -56,20 +44,10 @@ void checkRedraw(const Form1& form) {
     Graficar(canvas, reader, WindowValues{});
 }
 
-QByteArray csvOf(const Form1& form) {
-    BoxReader reader = readerOf(form);
-    const std::string text = signalCsv(sampleSignals(reader, WindowValues{}));
-    return {text.data(), static_cast<qsizetype>(text.size())};
-}
-
 // The sound from where the screen begins, the bench's clock standing still.
 QByteArray wavOf(const Form1& form, double seconds) {
     BoxReader reader = readerOf(form);
-    const ParameterValues values = valuesOf([&reader](Parameter box) { return reader.read(box); });
-    const auto count = static_cast<std::size_t>(std::lround(seconds * kSoundRate));
-    const std::vector<std::uint8_t> bytes =
-        wavBytes(soundSamples(values, kScreenFirstSample, count));
-    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+    return soundWavBytes(reader, seconds);
 }
 
 // The files asked for, in the order they are made.
@@ -88,78 +66,29 @@ std::vector<OutputName> outputNames(const CommandLine& commandLine) {
 }
 
 void requireWavName(const QString& path) {
-    if (QFileInfo(path).suffix().toLower() != QLatin1String("wav")) {
+    if (formatOfName(path) != "wav") {
         throw CommandLineError("El sonido «" + path.toStdString() +
                                "» necesita la extensión .wav.");
     }
-}
-
-QString windowTitle() {
-    return QString::fromUtf8(kWindowTitle.data(), static_cast<qsizetype>(kWindowTitle.size()));
-}
-
-// Formats that hold the window as vectors rather than pixels.
-bool isVector(const QByteArray& format) {
-    return format == "svg" || format == "pdf";
-}
-
-// Icon formats, at most 256 pixels a side: the window would be shrunk into one.
-bool isIcon(const QByteArray& format) {
-    return format == "ico" || format == "cur" || format == "icns";
-}
-
-// The extensions of the formats that hold the whole window: ".bmp, .jpg, …".
-std::string wholeWindowFormats() {
-    QByteArrayList formats{"pdf", "svg"};
-    for (const QByteArray& format : QImageWriter::supportedImageFormats()) {
-        if (!isIcon(format)) {
-            formats << format;
-        }
-    }
-    std::sort(formats.begin(), formats.end());
-    return "." + formats.join(", .").toStdString();
 }
 
 // The picture's format is the one its name's extension names, when it can
 // be written and holds the whole window: a.bmp is a BMP, a.jpg a JPEG, a.svg
 // and a.pdf vectors.
 QByteArray imageFormatOf(const QString& path) {
-    QByteArray suffix = QFileInfo(path).suffix().toLower().toUtf8();
-    if (isIcon(suffix)) {
+    QByteArray suffix = formatOfName(path);
+    if (isIconFormat(suffix)) {
         throw CommandLineError("La imagen «" + path.toStdString() + "» no cabe en un ." +
                                suffix.toStdString() +
                                ", que no pasa de 256 × 256 píxeles. Use uno de estos formatos: " +
                                wholeWindowFormats() + ".");
     }
-    if (suffix.isEmpty() ||
-        !(isVector(suffix) || QImageWriter::supportedImageFormats().contains(suffix))) {
+    if (!holdsWholeWindow(suffix)) {
         throw CommandLineError("La imagen «" + path.toStdString() +
                                "» necesita la extensión de un formato que el programa sepa "
                                "escribir, como .png, .bmp o .jpg.");
     }
     return suffix;
-}
-
-// The window as an SVG drawing of its own size, one unit a position.
-void vectorsAsSvg(Form1& form, QIODevice& out) {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&out);
-    svg.setSize(form.size());
-    svg.setViewBox(form.rect());
-    svg.setTitle(windowTitle());
-    QPainter painter(&svg);
-    form.paintAsVectors(painter);
-}
-
-// The window as a one-page PDF of its own size, a position a point.
-void vectorsAsPdf(Form1& form, QIODevice& out) {
-    QPdfWriter pdf(&out);
-    pdf.setResolution(72);
-    pdf.setPageSize(QPageSize(QSizeF(form.size()), QPageSize::Point));
-    pdf.setPageMargins(QMarginsF());
-    pdf.setTitle(windowTitle());
-    QPainter painter(&pdf);
-    form.paintAsVectors(painter);
 }
 
 // As on a desktop: the window shown and active, its first picture drawn,
@@ -173,22 +102,12 @@ QByteArray pictureOf(Form1& form, const QString& path, const QByteArray& format)
         QThread::msleep(1);
     }
     QCoreApplication::processEvents();
-    // The keyboard's focus frame belongs on the screen, not in a picture.
-    if (QWidget* focused = form.focusWidget()) {
-        focused->clearFocus();
-    }
-    QByteArray picture;
-    QBuffer buffer(&picture);
-    buffer.open(QIODevice::WriteOnly);
-    if (format == "svg") {
-        vectorsAsSvg(form, buffer);
-    } else if (format == "pdf") {
-        vectorsAsPdf(form, buffer);
-    } else if (!form.grab().toImage().save(&buffer, format.constData())) {
+    const std::optional<QByteArray> picture = windowPicture(form, format);
+    if (!picture) {
         throw WriteError(path.toStdString(),
                          "la imagen no se pudo codificar como " + format.toUpper().toStdString());
     }
-    return picture;
+    return *picture;
 }
 
 } // namespace
@@ -216,7 +135,9 @@ void exportFiles(const CommandLine& commandLine) {
 
     std::vector<OutputFile> outputs;
     if (commandLine.csvPath) {
-        outputs.push_back({*commandLine.csvPath, csvOf(form), QStringLiteral("las muestras")});
+        BoxReader reader = readerOf(form);
+        outputs.push_back(
+            {*commandLine.csvPath, signalCsvBytes(reader), QStringLiteral("las muestras")});
     }
     if (commandLine.wavPath) {
         outputs.push_back(

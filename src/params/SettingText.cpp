@@ -1,6 +1,8 @@
 #include "params/SettingText.h"
 
+#include "core/ParameterValues.h"
 #include "params/Controls.h"
+#include "signals/Mode.h"
 
 #include <algorithm>
 #include <cctype>
@@ -46,9 +48,12 @@ bool written(Parameter parameter, double value) {
 
 } // namespace
 
-constinit const std::array<MenuItem, 2> kMenuItems{{
+constinit const std::array<MenuItem, 5> kMenuItems{{
     {"CopiarEnlace", "Copiar enlace", &copyLink},
     {"CopiarOrden", "Copiar orden", &copyCommand},
+    {"GuardarImagen", "Guardar imagen…", nullptr, SavedFile::Image},
+    {"GuardarDatos", "Guardar datos…", nullptr, SavedFile::Data},
+    {"GuardarSonido", "Guardar sonido…", nullptr, SavedFile::Sound},
 }};
 
 std::string settingQuery(ParameterReader& boxes) {
@@ -92,10 +97,32 @@ std::string boxTextOfAddress(std::string_view given, const NumberFormat& format)
 std::optional<std::string> menuClipboardText(std::string_view item, const MenuContext& context) {
     const auto* const found = std::find_if(kMenuItems.begin(), kMenuItems.end(),
                                            [item](const MenuItem& m) { return m.name == item; });
-    if (found == kMenuItems.end()) {
+    if (found == kMenuItems.end() || found->clipboard == nullptr) {
         return std::nullopt;
     }
     return found->clipboard(context);
+}
+
+SavedFile savedFileOf(std::string_view item) {
+    const auto* const found = std::find_if(kMenuItems.begin(), kMenuItems.end(),
+                                           [item](const MenuItem& m) { return m.name == item; });
+    return found == kMenuItems.end() ? SavedFile::None : found->saves;
+}
+
+std::string savedFileName(SavedFile file, ParameterReader& boxes) {
+    const std::string mode = modeWordOf(
+        componentsOf(valuesOf([&boxes](Parameter parameter) { return boxes.read(parameter); })));
+    switch (file) {
+    case SavedFile::Image:
+        return "amsim-" + mode + ".png";
+    case SavedFile::Data:
+        return "amsim-" + mode + ".csv";
+    case SavedFile::Sound:
+        return "amsim-" + mode + ".wav";
+    case SavedFile::None:
+        break;
+    }
+    return "amsim-" + mode;
 }
 
 } // namespace amsim

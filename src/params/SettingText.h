@@ -33,24 +33,39 @@ std::string settingCommand(ParameterReader& boxes, const NumberFormat& format);
 std::string boxTextOfAddress(std::string_view given, const NumberFormat& format);
 
 // The menu that both editions open from their `Menu` button, in order. Each
-// item is a control name, its text, and what it puts on the clipboard.
+// item is a control name, its text, and either what it puts on the clipboard
+// or the kind of file it saves of the setting on screen.
 struct MenuContext {
     std::string_view page; // the page's address without the setting
     ParameterReader& boxes;
     const NumberFormat& format;
 };
 
+// What a saving item writes: the whole picture, the sampled signals (as
+// --export-csv) or the receiver's sound (as --export-wav).
+enum class SavedFile { None, Image, Data, Sound };
+
 struct MenuItem {
     std::string_view name;
     std::string_view text;
-    std::string (*clipboard)(const MenuContext& context);
+    std::string (*clipboard)(const MenuContext& context); // null for a saving item
+    SavedFile saves = SavedFile::None;
 };
 
 // Constant-initialized where it is defined (constinit), so no order of
 // dynamic initialization can reach it.
-extern const std::array<MenuItem, 2> kMenuItems; // NOLINT(bugprone-dynamic-static-initializers)
+extern const std::array<MenuItem, 5> kMenuItems; // NOLINT(bugprone-dynamic-static-initializers)
 
-// What the item of that name puts on the clipboard; nothing for another name.
+// What the item of that name puts on the clipboard; nothing for another
+// name or for a saving item.
 std::optional<std::string> menuClipboardText(std::string_view item, const MenuContext& context);
+
+// What the item of that name saves; SavedFile::None for any other.
+SavedFile savedFileOf(std::string_view item);
+
+// The name a saved file is offered under: "amsim-<mode>.png", ".csv" or
+// ".wav", the mode as modeWordOf writes it for the setting in the boxes.
+// Throws amsim::Error for a box that holds no number.
+std::string savedFileName(SavedFile file, ParameterReader& boxes);
 
 } // namespace amsim

@@ -18,6 +18,16 @@ std::string modeOfComponents(const Components& on) {
     return on.carrier ? "Solo portadora" : "Sin señal";
 }
 
+std::string modeWordOf(const Components& on) {
+    if (on.lower && on.upper) {
+        return on.carrier ? "am" : "dsb";
+    }
+    if (on.lower || on.upper) {
+        return "ssb";
+    }
+    return on.carrier ? "portadora" : "silencio";
+}
+
 std::string modeOf(const ParameterValues& values) {
     return modeOfComponents(componentsOf(values));
 }

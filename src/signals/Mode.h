@@ -21,5 +21,8 @@ Components componentsOf(const ParameterValues& values);
 std::string modeOfComponents(const Components& on);
 // The same, of what the transmitter sends at these values.
 std::string modeOf(const ParameterValues& values);
+// The mode as one lower-case word for a file's name: "am", "dsb", "ssb",
+// "portadora" (the carrier alone), "silencio" (nothing sent).
+std::string modeWordOf(const Components& on);
 
 } // namespace amsim

@@ -145,7 +145,8 @@ TEST_F(Form1CommaTest, TheMenuCopiesTheLinkAndTheCommand) {
     for (const QAction* action : menu->actions()) {
         texts << action->text();
     }
-    EXPECT_EQ(texts, QStringList({"Copiar enlace", "Copiar orden"}));
+    EXPECT_EQ(texts, QStringList({"Copiar enlace", "Copiar orden", "Guardar imagen…",
+                                  "Guardar datos…", "Guardar sonido…"}));
     menu->close();
     click("VccBajar");
     type(Parameter::Fase, QStringLiteral("-30"));

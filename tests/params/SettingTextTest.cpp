@@ -21,6 +21,7 @@ struct Setting {
     const NumberFormat* format;
     const char* link;
     const char* command;
+    const char* savedStem; // the saved files' name without the extension
 };
 
 void PrintTo(const Setting& row, std::ostream* out) {
@@ -36,6 +37,11 @@ TEST_P(SettingTextTest, WritesTheLinkWithAPointAndTheCommandInTheBoxesNotation) 
     const MenuContext context{"amsim.html", boxes, *row.format};
     EXPECT_EQ(menuClipboardText("CopiarEnlace", context), row.link);
     EXPECT_EQ(menuClipboardText("CopiarOrden", context), row.command);
+    const std::string stem = row.savedStem;
+    EXPECT_EQ(savedFileName(savedFileOf("GuardarImagen"), boxes), stem + ".png");
+    EXPECT_EQ(savedFileName(savedFileOf("GuardarDatos"), boxes), stem + ".csv");
+    EXPECT_EQ(savedFileName(savedFileOf("GuardarSonido"), boxes), stem + ".wav");
+    EXPECT_EQ(menuClipboardText("GuardarImagen", context), std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -44,12 +50,14 @@ INSTANTIATE_TEST_SUITE_P(
                             {"1", "1", "1", "1", "0", "0", "0", "0"},
                             &kPoint,
                             "amsim.html?mdl=1&vcc=1&bli=1&bls=1&fase=0&env=0",
-                            "amsim --mdl 1 --vcc 1 --bli 1 --bls 1 --fase 0 --env 0"},
+                            "amsim --mdl 1 --vcc 1 --bli 1 --bls 1 --fase 0 --env 0",
+                            "amsim-am"},
                     Setting{"CommaBoxesGiveAPointInTheLink",
                             {"0,5", " 0,8 ", "1", "0", "-30", "1", "0", "0"},
                             &kComma,
                             "amsim.html?mdl=0.5&vcc=0.8&bli=1&bls=0&fase=-30&env=1",
-                            "amsim --mdl 0,5 --vcc 0,8 --bli 1 --bls 0 --fase -30 --env 1"},
+                            "amsim --mdl 0,5 --vcc 0,8 --bli 1 --bls 0 --fase -30 --env 1",
+                            "amsim-ssb"},
                     Setting{"ExponentPlusIsEncoded",
                             {"1e20",
                              "\u2212"
@@ -57,17 +65,32 @@ INSTANTIATE_TEST_SUITE_P(
                              "1", "1", "0", "0", "0", "0"},
                             &kPoint,
                             "amsim.html?mdl=1e%2B20&vcc=-2.5e-07&bli=1&bls=1&fase=0&env=0",
-                            "amsim --mdl 1e+20 --vcc -2.5e-07 --bli 1 --bls 1 --fase 0 --env 0"},
+                            "amsim --mdl 1e+20 --vcc -2.5e-07 --bli 1 --bls 1 --fase 0 --env 0",
+                            "amsim-am"},
                     Setting{"ScalesOnlyWhenOn",
                             {"1", "1", "1", "1", "0", "0", "0", "1"},
                             &kComma,
                             "amsim.html?mdl=1&vcc=1&bli=1&bls=1&fase=0&env=0&escalas=1",
-                            "amsim --mdl 1 --vcc 1 --bli 1 --bls 1 --fase 0 --env 0 --escalas 1"},
+                            "amsim --mdl 1 --vcc 1 --bli 1 --bls 1 --fase 0 --env 0 --escalas 1",
+                            "amsim-am"},
                     Setting{"NoiseIsWrittenOnlyWhenThere",
                             {"1", "0", "0", "1", "0", "0", "0,05", "0"},
                             &kComma,
                             "amsim.html?mdl=1&vcc=0&bli=0&bls=1&fase=0&env=0&ruido=0.05",
-                            "amsim --mdl 1 --vcc 0 --bli 0 --bls 1 --fase 0 --env 0 --ruido 0,05"}),
+                            "amsim --mdl 1 --vcc 0 --bli 0 --bls 1 --fase 0 --env 0 --ruido 0,05",
+                            "amsim-ssb"},
+                    Setting{"DsbWithoutTheCarrier",
+                            {"1", "0", "1", "1", "0", "0", "0", "0"},
+                            &kPoint,
+                            "amsim.html?mdl=1&vcc=0&bli=1&bls=1&fase=0&env=0",
+                            "amsim --mdl 1 --vcc 0 --bli 1 --bls 1 --fase 0 --env 0",
+                            "amsim-dsb"},
+                    Setting{"CarrierAloneWithoutATone",
+                            {"0", "1", "1", "1", "0", "0", "0", "0"},
+                            &kPoint,
+                            "amsim.html?mdl=0&vcc=1&bli=1&bls=1&fase=0&env=0",
+                            "amsim --mdl 0 --vcc 1 --bli 1 --bls 1 --fase 0 --env 0",
+                            "amsim-portadora"}),
     [](const testing::TestParamInfo<Setting>& row) { return std::string(row.param.name); });
 
 TEST(SettingText, ABoxWithoutANumberStopsWithItsMessageAndUnknownItemsGiveNothing) {

@@ -1,11 +1,16 @@
 #include "web/bridge/WebBench.h"
 
+#include "canvas/PngFile.h"
 #include "core/Error.h"
 #include "display/Graficar.h"
 #include "params/ParameterSummary.h"
 #include "params/SettingText.h"
 #include "params/StepRules.h"
 #include "params/UserMessage.h"
+#include "signals/ChannelNoise.h"
+#include "signals/SignalCsv.h"
+#include "signals/SignalTable.h"
+#include "sound/WavFile.h"
 
 #include <emscripten/bind.h>
 #include <utility>
@@ -20,6 +25,16 @@ std::string nameOf(Parameter box) {
 
 std::string nameOf(Panel panel) {
     return std::string(panelName(panel));
+}
+
+// A saved sound lasts as the command line's by default, from where the
+// screen begins.
+constexpr auto kSoundFileSamples = static_cast<std::size_t>(kSoundFileSeconds * kSoundRate);
+
+// The sampled signals as the command line's CSV.
+std::vector<std::uint8_t> csvBytes(ParameterReader& boxes) {
+    const std::string text = signalCsv(sampleSignals(boxes, WindowValues{}));
+    return {text.begin(), text.end()};
 }
 
 // A fault of the program rather than of what the user typed.
@@ -87,6 +102,65 @@ WebBench::Outcome WebBench::menu(const std::string& item, const std::string& add
     return outcome;
 }
 
+WebBench::Outcome WebBench::save(const std::string& item) {
+    const SavedFile file = savedFileOf(item);
+    if (file == SavedFile::None) {
+        return internalError("no hay ninguna opción de menú «" + item + "».");
+    }
+    std::string name;
+    Outcome outcome = guarded([this, file, &name] {
+        handlers_.Box_Enter();
+        name = savedFileName(file, reader_);
+        saved_ = savedFileBytes(file);
+    });
+    outcome.text = std::move(name);
+    return outcome;
+}
+
+std::vector<std::uint8_t> WebBench::savedFileBytes(SavedFile file) {
+    switch (file) {
+    case SavedFile::Image:
+        return drawingPng();
+    case SavedFile::Data:
+        return csvBytes(reader_);
+    case SavedFile::Sound:
+        return wavBytes(
+            amsim::soundSamples(valuesOf(readBox()), kScreenFirstSample, kSoundFileSamples));
+    case SavedFile::None:
+        break;
+    }
+    return {};
+}
+
+// The drawing as the page shows it at 1x, transparent where nothing is
+// drawn, drawn afresh on a canvas of its own whatever the screen's ratio.
+std::vector<std::uint8_t> WebBench::drawingPng() {
+    WebCanvas drawing(kDrawingWidth, kDrawingHeight, page_, 1.0);
+    Graficar(drawing, reader_, handlers_.window());
+    drawing.updateRgba();
+    // RGBA in memory order, as the page's canvas takes it.
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(drawing.rgba().data());
+    const std::vector<std::uint8_t> rgba(bytes,
+                                         bytes + drawing.rgba().size() * sizeof(std::uint32_t));
+    return pngOf(static_cast<std::size_t>(kDrawingWidth), static_cast<std::size_t>(kDrawingHeight),
+                 PngColour::Rgba, rgba);
+}
+
+WebBench::Outcome WebBench::startSound() {
+    return guarded([this] { sound_.emplace(valuesOf(readBox()), kScreenFirstSample); });
+}
+
+emscripten::val WebBench::soundSamples(std::size_t count) {
+    const std::vector<float> samples = sound_ ? sound_->next(count) : std::vector<float>();
+    const emscripten::val view(emscripten::typed_memory_view(samples.size(), samples.data()));
+    return view.call<emscripten::val>("slice");
+}
+
+emscripten::val WebBench::savedBytes() const {
+    const emscripten::val view(emscripten::typed_memory_view(saved_.size(), saved_.data()));
+    return view.call<emscripten::val>("slice");
+}
+
 std::string WebBench::link(const std::string& address) {
     try {
         return settingLink(address, reader_);
@@ -140,7 +214,16 @@ void WebBench::setPanelText(Panel panel, const std::string& text) {
     page_.call<void>("setText", nameOf(panel), text);
 }
 
+std::function<double(Parameter)> WebBench::readBox() {
+    return [this](Parameter parameter) { return reader_.read(parameter); };
+}
+
+// The readout follows a redraw that reached its end: the sound takes the
+// setting drawn from here.
 void WebBench::setMeasurements(const std::vector<std::string>& lines) {
+    if (sound_) {
+        sound_->setValues(valuesOf(readBox()));
+    }
     emscripten::val shown = emscripten::val::array();
     for (const std::string& line : lines) {
         shown.call<void>("push", line);
@@ -210,6 +293,7 @@ emscripten::val menuItems() {
         emscripten::val shown = emscripten::val::object();
         shown.set("name", std::string(item.name));
         shown.set("text", std::string(item.text));
+        shown.set("saves", item.saves != amsim::SavedFile::None);
         items.call<void>("push", shown);
     }
     return items;
@@ -231,6 +315,11 @@ EMSCRIPTEN_BINDINGS(amsim) {
         .function("arrowKey", &WebBench::arrowKey)
         .function("stepToolTip", &WebBench::stepToolTip)
         .function("menu", &WebBench::menu)
+        .function("save", &WebBench::save)
+        .function("savedBytes", &WebBench::savedBytes)
+        .function("startSound", &WebBench::startSound)
+        .function("stopSound", &WebBench::stopSound)
+        .function("soundSamples", &WebBench::soundSamples)
         .function("link", &WebBench::link)
         .function("redraw", &WebBench::redrawNow)
         .function("showAgain", &WebBench::showAgain)

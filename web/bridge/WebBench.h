@@ -3,11 +3,17 @@
 #include "params/BoxReader.h"
 #include "params/Controls.h"
 #include "params/Handlers.h"
+#include "params/SettingText.h"
+#include "sound/SoundGenerator.h"
 #include "web/bridge/WebCanvas.h"
 
+#include <cstdint>
 #include <emscripten/val.h>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace amsim {
 
@@ -57,6 +63,19 @@ public:
     // The named menu item's text for the clipboard; `address` is the page's
     // own address without the setting.
     Outcome menu(const std::string& item, const std::string& address);
+    // The named saving item: the setting in the boxes drawn, then the file
+    // made in memory for savedBytes; the outcome's text is the name it is
+    // offered under ("amsim-am.csv").
+    Outcome save(const std::string& item);
+    // The last saved file's bytes, a Uint8Array of its own.
+    emscripten::val savedBytes() const;
+    // The sound of the setting on screen, from its start, in samples at
+    // 48 kHz that the page only schedules; every redraw that reaches its end
+    // hands the generator the setting drawn.
+    Outcome startSound();
+    void stopSound() { sound_.reset(); }
+    // The next count samples, a Float32Array of its own; empty when off.
+    emscripten::val soundSamples(std::size_t count);
     // The page's address for the setting in the boxes, or nothing while a
     // box holds no number.
     std::string link(const std::string& address);
@@ -82,11 +101,16 @@ private:
     void setMeasurements(const std::vector<std::string>& lines) override;
 
     template <class Handler> Outcome guarded(Handler&& handler);
+    std::vector<std::uint8_t> savedFileBytes(SavedFile file);
+    std::vector<std::uint8_t> drawingPng();
+    std::function<double(Parameter)> readBox();
 
     emscripten::val page_;
     std::unique_ptr<WebCanvas> canvas_;
     Handlers handlers_;
     BoxReader reader_;
+    std::vector<std::uint8_t> saved_;
+    std::optional<SoundGenerator> sound_;
 };
 
 } // namespace amsim

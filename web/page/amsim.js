@@ -210,8 +210,9 @@
     // steps in the page's notation.
     function wireButtons(bench) {
         const click = (button) => report(bench.click(button.id));
-        // The menu's button and items are the page's own, not the handlers'.
-        for (const button of form.querySelectorAll('button:not([aria-haspopup], [role="menuitem"])')) {
+        // The menu's button and items and the sound's toggle are the page's
+        // own, not the handlers'.
+        for (const button of form.querySelectorAll('button:not([aria-haspopup], [role="menuitem"], #Escuchar)')) {
             const tip = bench.stepToolTip(button.id);
             if (tip) {
                 button.title = tip;
@@ -322,12 +323,19 @@
         list.setAttribute('role', 'menu');
         list.setAttribute('aria-label', button.getAttribute('aria-label'));
         list.hidden = true;
-        const items = engine.menuItems().map(({ name, text }) => {
+        const items = engine.menuItems().map(({ name, text, saves }) => {
             const item = document.createElement('button');
             Object.assign(item, { type: 'button', id: name, className: 'menu-item', textContent: text, tabIndex: -1 });
             item.setAttribute('role', 'menuitem');
             item.addEventListener('click', () => {
                 close(true);
+                if (saves) {
+                    const outcome = bench.save(name);
+                    if (report(outcome)) {
+                        download(outcome.text, bench.savedBytes());
+                    }
+                    return;
+                }
                 const outcome = bench.menu(name, ownAddress());
                 if (report(outcome)) {
                     copy(outcome.text);
@@ -376,6 +384,71 @@
         });
     }
 
+    // --- The sound: buffers the engine fills ahead, played by Web Audio ---
+
+    // A buffer of 20 ms, kept 60 ms ahead of what is heard: a change reaches
+    // the ear within 80 ms, crossfaded by the engine's generator.
+    const SOUND_RATE = 48000;
+    const SOUND_CHUNK = 960;
+    const SOUND_LEAD = 0.06;
+
+    function wireSound(bench, button) {
+        let context = null;
+        let timer = 0;
+        let next = 0;
+        const show = (on) => {
+            button.setAttribute('aria-pressed', String(on));
+            button.classList.toggle('on', on);
+        };
+        const fill = () => {
+            if (next < context.currentTime) {
+                next = context.currentTime + 0.01;
+            }
+            while (next < context.currentTime + SOUND_LEAD) {
+                const buffer = context.createBuffer(1, SOUND_CHUNK, SOUND_RATE);
+                buffer.copyToChannel(bench.soundSamples(SOUND_CHUNK), 0);
+                const source = context.createBufferSource();
+                source.buffer = buffer;
+                source.connect(context.destination);
+                source.start(next);
+                next += SOUND_CHUNK / SOUND_RATE;
+            }
+        };
+        const stop = () => {
+            clearInterval(timer);
+            bench.stopSound();
+            context?.close();
+            context = null;
+            show(false);
+        };
+        // The toggle is the gesture a browser asks for before it plays.
+        button.addEventListener('click', () => {
+            if (context) {
+                stop();
+                return;
+            }
+            if (!report(bench.startSound())) {
+                return;
+            }
+            context = new AudioContext({ sampleRate: SOUND_RATE });
+            next = 0;
+            fill();
+            timer = setInterval(fill, SOUND_CHUNK / SOUND_RATE * 1000);
+            show(true);
+        });
+        show(false);
+    }
+
+    // A file the engine made, handed to the browser to keep: no request, the
+    // bytes are already here.
+    function download(name, bytes) {
+        const url = URL.createObjectURL(new Blob([bytes]));
+        const link = Object.assign(document.createElement('a'), { href: url, download: name });
+        link.click();
+        setTimeout(() => URL.revokeObjectURL(url), 0);
+        announcement.textContent = `Guardado: ${name}`;
+    }
+
     // On the clipboard, and said politely; where the browser refuses, the
     // text is shown to be copied by hand.
     function copy(text) {
@@ -395,6 +468,7 @@
         canvas.setAttribute('aria-label', engine.drawingName());
         buildMenu(engine, bench);
         wireButtons(bench);
+        wireSound(bench, byId('Escuchar'));
         keysOfBoxes(bench);
         // Every event rewrites the address, so that it holds the setting.
         afterEvent = () => followAddress(bench);

@@ -54,7 +54,7 @@ describe('the layout', () => {
             })),
         );
         const byId = new Map(shown.map((s) => [s.id, s]));
-        assert.equal(FORM.controls.length, 37);
+        assert.equal(FORM.controls.length, 38);
         for (const control of FORM.controls) {
             const element = byId.get(control.name);
             assert.ok(element, control.name);
@@ -384,7 +384,7 @@ describe('every screen', () => {
             ['Generador', 'Transmisor', 'Receptor', 'Pantalla']);
         await page.click('#Menu');
         const controls = await controlBoxes(page);
-        assert.equal(controls.length, 25);
+        assert.equal(controls.length, 29);
         for (const c of controls) {
             assert.ok(c.width >= 44 && c.height >= 44, `${c.id} ${c.width}x${c.height}`);
             assert.ok(c.left >= 0 && c.right <= 390, `${c.id} ${c.left}..${c.right}`);
@@ -500,7 +500,8 @@ describe('the address', () => {
         await page.keyboard.press('Enter');
         assert.equal(await page.$eval('#Menu', (e) => e.getAttribute('aria-expanded')), 'true');
         assert.deepEqual(await page.$$eval('[role="menuitem"]', (items) => items.map((e) => [e.id, e.textContent])),
-            [['CopiarEnlace', 'Copiar enlace'], ['CopiarOrden', 'Copiar orden']]);
+            [['CopiarEnlace', 'Copiar enlace'], ['CopiarOrden', 'Copiar orden'], ['GuardarImagen', 'Guardar imagen…'],
+                ['GuardarDatos', 'Guardar datos…'], ['GuardarSonido', 'Guardar sonido…']]);
         assert.equal(await page.evaluate(() => document.activeElement.id), 'CopiarEnlace');
         await page.keyboard.press('Enter');
         assert.equal(await page.evaluate(() => window.copied), pathToFileURL(PAGE).href + search);

@@ -9,7 +9,7 @@ import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, it } from 'node:test';
 
-import { FORM, canvasPixels, launch, open } from './support.mjs';
+import { FORM, canvasPixels, launch, open, readPng, savedFile } from './support.mjs';
 
 const AMSIM =
     process.env.AMSIM_EXECUTABLE ??
@@ -129,6 +129,22 @@ for (const [name, settings] of SETTINGS) {
         const labels = settings.escalas === '1' ? [LABEL, ...SCALE_LABELS] : [LABEL];
         const found = differences(await canvasPixels(page), window, labels);
         assert.equal(found.length, 0, `${found.length} pixels differ, first: ${found.slice(0, 5).join('; ')}`);
+        await page.close();
+    });
+}
+
+// The saved picture is the drawing as the page shows it at 1x, whatever the
+// screen: the window's pixels where it is drawn, and transparent elsewhere.
+for (const [name, settings] of [SETTINGS[2], SETTINGS[13]]) {
+    it(`saves ${name} as the drawing the window shows`, async () => {
+        const { page, refused } = await open(chromium.browser, { query: `?lang=en-US&${new URLSearchParams(settings)}`, scale: 2 });
+        const saved = await savedFile(page, 'GuardarImagen');
+        assert.match(saved.name, /^amsim-(am|ssb)\.png$/);
+        const png = readPng(saved.bytes);
+        assert.deepEqual([png.width, png.height], [952, 700]);
+        const found = differences(png.rgba, exported(name, settings), [LABEL]);
+        assert.equal(found.length, 0, `${found.length} pixels differ, first: ${found.slice(0, 5).join('; ')}`);
+        assert.deepEqual(refused, []);
         await page.close();
     });
 }

@@ -5,6 +5,7 @@ import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
+import { inflateSync } from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 
 import { readForm } from '../tools/form.mjs';
@@ -75,4 +76,59 @@ export async function canvasPixels(page) {
         return btoa(binary);
     });
     return new Uint8Array(Buffer.from(base64, 'base64'));
+}
+
+// What the menu's saving item hands the browser to keep: the file's name and
+// bytes, caught at the link the page clicks, with no request made.
+export async function savedFile(page, item) {
+    await page.evaluate(() => {
+        window.savedFiles = [];
+        HTMLAnchorElement.prototype.click = function keep() {
+            window.savedFiles.push({ name: this.download, url: this.href });
+        };
+        const create = URL.createObjectURL;
+        URL.createObjectURL = (blob) => {
+            const url = create(blob);
+            window.savedBlobs = { ...window.savedBlobs, [url]: blob };
+            return url;
+        };
+    });
+    await page.click('#Menu');
+    await page.click(`#${item}`);
+    const { name, base64 } = await page.evaluate(async () => {
+        const [{ name: saved, url }] = window.savedFiles;
+        const bytes = new Uint8Array(await window.savedBlobs[url].arrayBuffer());
+        let binary = '';
+        for (let i = 0; i < bytes.length; i += 0x8000) {
+            binary += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
+        }
+        return { name: saved, base64: btoa(binary) };
+    });
+    return { name, bytes: Buffer.from(base64, 'base64') };
+}
+
+// A PNG of 8-bit RGBA without interlace, as the engine writes it, as its
+// width, height and RGBA bytes.
+export function readPng(file) {
+    const chunks = [];
+    for (let at = 8; at < file.length;) {
+        const length = file.readUInt32BE(at);
+        chunks.push({ type: file.toString('latin1', at + 4, at + 8), data: file.subarray(at + 8, at + 8 + length) });
+        at += 12 + length;
+    }
+    const header = chunks.find((c) => c.type === 'IHDR').data;
+    const [width, height] = [header.readUInt32BE(0), header.readUInt32BE(4)];
+    if (header[8] !== 8 || header[9] !== 6) {
+        throw new Error(`PNG of a kind not read here: depth ${header[8]}, colour type ${header[9]}`);
+    }
+    const raw = inflateSync(Buffer.concat(chunks.filter((c) => c.type === 'IDAT').map((c) => c.data)));
+    const rgba = new Uint8Array(width * height * 4);
+    for (let y = 0; y < height; ++y) {
+        const row = raw.subarray(y * (width * 4 + 1), (y + 1) * (width * 4 + 1));
+        if (row[0] !== 0) {
+            throw new Error(`row ${y} has filter ${row[0]}`);
+        }
+        rgba.set(row.subarray(1), y * width * 4);
+    }
+    return { width, height, rgba };
 }

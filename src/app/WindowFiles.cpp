@@ -1,0 +1,149 @@
+#include "app/WindowFiles.h"
+
+#include "app/Form1.h"
+#include "canvas/PngFile.h"
+#include "params/PanelTexts.h"
+#include "signals/ChannelNoise.h"
+#include "signals/SignalCsv.h"
+#include "signals/SignalTable.h"
+#include "sound/SoundGenerator.h"
+#include "sound/WavFile.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPointer>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+namespace amsim {
+
+namespace {
+
+QString windowTitle() {
+    return QString::fromUtf8(kWindowTitle.data(), static_cast<qsizetype>(kWindowTitle.size()));
+}
+
+// The window as an SVG drawing of its own size, one unit a position.
+void vectorsAsSvg(Form1& form, QIODevice& out) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&out);
+    svg.setSize(form.size());
+    svg.setViewBox(form.rect());
+    svg.setTitle(windowTitle());
+    QPainter painter(&svg);
+    form.paintAsVectors(painter);
+}
+
+// The window as a one-page PDF of its own size, a position a point.
+void vectorsAsPdf(Form1& form, QIODevice& out) {
+    QPdfWriter pdf(&out);
+    pdf.setResolution(72);
+    pdf.setPageSize(QPageSize(QSizeF(form.size()), QPageSize::Point));
+    pdf.setPageMargins(QMarginsF());
+    pdf.setTitle(windowTitle());
+    QPainter painter(&pdf);
+    form.paintAsVectors(painter);
+}
+
+// PNG through the engine's encoder, which the page uses too.
+QByteArray enginePng(const QImage& picture) {
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    const auto rowBytes = static_cast<std::size_t>(rgb.width()) * 3;
+    std::vector<std::uint8_t> packed;
+    packed.reserve(rowBytes * static_cast<std::size_t>(rgb.height()));
+    for (int y = 0; y < rgb.height(); ++y) {
+        const uchar* row = rgb.constScanLine(y);
+        packed.insert(packed.end(), row, row + rowBytes);
+    }
+    const std::vector<std::uint8_t> png =
+        pngOf(static_cast<std::size_t>(rgb.width()), static_cast<std::size_t>(rgb.height()),
+              PngColour::Rgb, packed);
+    return {reinterpret_cast<const char*>(png.data()), static_cast<qsizetype>(png.size())};
+}
+
+bool encode(Form1& form, const QByteArray& format, QIODevice& out) {
+    if (format == "png") {
+        return out.write(enginePng(form.grab().toImage())) >= 0;
+    }
+    if (format == "svg") {
+        vectorsAsSvg(form, out);
+        return true;
+    }
+    if (format == "pdf") {
+        vectorsAsPdf(form, out);
+        return true;
+    }
+    return form.grab().toImage().save(&out, format.constData());
+}
+
+} // namespace
+
+bool isVectorFormat(const QByteArray& format) {
+    return format == "svg" || format == "pdf";
+}
+
+bool isIconFormat(const QByteArray& format) {
+    return format == "ico" || format == "cur" || format == "icns";
+}
+
+bool holdsWholeWindow(const QByteArray& format) {
+    return !format.isEmpty() && !isIconFormat(format) &&
+           (isVectorFormat(format) || QImageWriter::supportedImageFormats().contains(format));
+}
+
+std::string wholeWindowFormats() {
+    QByteArrayList formats{"pdf", "svg"};
+    for (const QByteArray& format : QImageWriter::supportedImageFormats()) {
+        if (!isIconFormat(format)) {
+            formats << format;
+        }
+    }
+    std::sort(formats.begin(), formats.end());
+    return "." + formats.join(", .").toStdString();
+}
+
+QByteArray formatOfName(const QString& path) {
+    return QFileInfo(path).suffix().toLower().toUtf8();
+}
+
+// The keyboard's focus frame belongs on the screen, not in a picture; it
+// comes back once the picture is made.
+std::optional<QByteArray> windowPicture(Form1& form, const QByteArray& format) {
+    const QPointer<QWidget> focused = form.focusWidget();
+    if (!focused.isNull()) {
+        focused->clearFocus();
+    }
+    QByteArray picture;
+    QBuffer buffer(&picture);
+    buffer.open(QIODevice::WriteOnly);
+    const bool encoded = encode(form, format, buffer);
+    if (!focused.isNull() && form.isActiveWindow()) {
+        focused->setFocus(Qt::OtherFocusReason);
+    }
+    return encoded ? std::optional(picture) : std::nullopt;
+}
+
+QByteArray signalCsvBytes(ParameterReader& boxes) {
+    const std::string text = signalCsv(sampleSignals(boxes, WindowValues{}));
+    return {text.data(), static_cast<qsizetype>(text.size())};
+}
+
+QByteArray soundWavBytes(ParameterReader& boxes, double seconds) {
+    const ParameterValues values =
+        valuesOf([&boxes](Parameter parameter) { return boxes.read(parameter); });
+    const auto count = static_cast<std::size_t>(std::lround(seconds * kSoundRate));
+    const std::vector<std::uint8_t> wav = wavBytes(soundSamples(values, kScreenFirstSample, count));
+    return {reinterpret_cast<const char*>(wav.data()), static_cast<qsizetype>(wav.size())};
+}
+
+SaveError::SaveError(const QString& path, const std::string& reason)
+    : Error("No se pudo guardar el archivo «" + path.toStdString() + "»: " + reason + ".") {}
+
+} // namespace amsim

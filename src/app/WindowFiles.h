@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/Error.h"
+#include "core/Parameters.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <string>
+
+namespace amsim {
+
+class Form1;
+
+// What the window and the command line write alike, so that a file saved
+// from the menu has the bytes of the export with the same options.
+
+// Formats that hold the window as vectors rather than pixels.
+bool isVectorFormat(const QByteArray& format);
+// Icon formats, at most 256 pixels a side: the window would be shrunk into one.
+bool isIconFormat(const QByteArray& format);
+// A format, by its lower-case extension, that can hold the whole window.
+bool holdsWholeWindow(const QByteArray& format);
+// The extensions of the formats that hold the whole window: ".bmp, .jpg, …".
+std::string wholeWindowFormats();
+// The format a file's name asks for: its extension in lower case.
+QByteArray formatOfName(const QString& path);
+
+// The window as it is on screen, without the keyboard's focus frame, in a
+// format that holds it whole: SVG and PDF as vectors, any other as pixels.
+// Nothing when the image writer refuses. Throws amsim::Error where the
+// redraw would.
+std::optional<QByteArray> windowPicture(Form1& form, const QByteArray& format);
+
+// The sampled signals of the setting in the boxes, as --export-csv writes them.
+QByteArray signalCsvBytes(ParameterReader& boxes);
+
+// The receiver's sound of the setting in the boxes, from where the screen
+// begins, as a WAV file of that many seconds (--export-wav's bytes).
+QByteArray soundWavBytes(ParameterReader& boxes, double seconds);
+
+// A file the window could not save.
+class SaveError : public Error {
+public:
+    SaveError(const QString& path, const std::string& reason);
+};
+
+} // namespace amsim
