@@ -61,6 +61,19 @@ QPixmap pictureAt(const QString& resource, double ratio) {
     return picture;
 }
 
+// A line's last word, its value and unit kept together where the line wraps.
+QString keepValueWithLastWord(const QString& line) {
+    QString html = line.toHtmlEscaped();
+    int spaces = 0;
+    for (auto at = html.size() - 1; at >= 0 && spaces < 2; --at) {
+        if (html.at(at) == QLatin1Char(' ')) {
+            html.replace(at, 1, QStringLiteral("&nbsp;"));
+            ++spaces;
+        }
+    }
+    return html;
+}
+
 } // namespace
 
 Form1::Form1(const QLocale& locale, QWidget* parent)
@@ -389,20 +402,26 @@ void Form1::placePanel(Panel panel, const PanelGeometry& geometry) {
 
 // The readout in columns of four lines, under the drawing; its text as a
 // whole for assistive technology. Five columns (the noise's lines) fit the
-// window's width only closer together.
+// window's width only closer together, and with the last one's long line
+// wrapped in its cell: the others never wrap.
 void Form1::setMeasurements(const std::vector<std::string>& lines) {
     constexpr std::size_t kLinesPerColumn = 4;
     constexpr std::size_t kRoomyColumns = 4;
-    const QString column = lines.size() > kRoomyColumns * kLinesPerColumn
-                               ? QStringLiteral("<td style=\"padding: 3px 6px 0 2px\">")
-                               : QStringLiteral("<td style=\"padding: 3px 24px 0 4px\">");
+    const bool crowded = lines.size() > kRoomyColumns * kLinesPerColumn;
+    const QString column =
+        crowded ? QStringLiteral("<td style=\"padding: 3px 6px 0 2px; white-space: nowrap\">")
+                : QStringLiteral("<td style=\"padding: 3px 24px 0 4px\">");
+    const QString lastColumn = QStringLiteral("<td style=\"padding: 3px 0 0 2px\">");
+    ui_->Measurements->setWordWrap(crowded);
     QString table = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr>");
     QStringList plain;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const QString line = QString::fromStdString(lines[i]);
         plain << line;
-        table +=
-            (i % kLinesPerColumn == 0 ? column : QStringLiteral("<br>")) + line.toHtmlEscaped();
+        const bool last = crowded && i >= kRoomyColumns * kLinesPerColumn;
+        const bool opensColumn = i % kLinesPerColumn == 0;
+        table += (opensColumn ? (last ? lastColumn : column) : QStringLiteral("<br>")) +
+                 (last ? keepValueWithLastWord(line) : line.toHtmlEscaped());
     }
     ui_->Measurements->setText(table + QStringLiteral("</tr></table>"));
     ui_->Measurements->setAccessibleDescription(plain.join(QLatin1Char('\n')));
