@@ -27,7 +27,7 @@ class SoundFeedTest : public testing::TestWithParam<FeedRow> {};
 // however it slices its reads and whenever the setting changes.
 TEST_P(SoundFeedTest, BytesAreTheGeneratorsSamples) {
     const FeedRow& row = GetParam();
-    constexpr qint64 kTotal = 2 * 9600;
+    constexpr qint64 kTotal = 19200; // 9,600 samples of two bytes
     SoundSource source(kAm, 0);
     ASSERT_TRUE(source.isReadable());
     QByteArray fed;
@@ -53,10 +53,11 @@ TEST_P(SoundFeedTest, BytesAreTheGeneratorsSamples) {
     expected.insert(expected.end(), rest.begin(), rest.end());
     ASSERT_EQ(fed.size(), kTotal);
     EXPECT_EQ(changedAt.has_value(), row.changeAfter != 0);
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        const auto low = static_cast<std::uint8_t>(fed.at(static_cast<qsizetype>(2 * i)));
-        const auto high = static_cast<std::uint8_t>(fed.at(static_cast<qsizetype>(2 * i + 1)));
-        ASSERT_EQ(static_cast<std::int16_t>(low | (high << 8U)), pcm16(expected[i]))
+    for (qsizetype i = 0; i < static_cast<qsizetype>(expected.size()); ++i) {
+        const auto low = static_cast<std::uint8_t>(fed.at(2 * i));
+        const auto high = static_cast<std::uint8_t>(fed.at(2 * i + 1));
+        ASSERT_EQ(static_cast<std::int16_t>(low | (high << 8U)),
+                  pcm16(expected[static_cast<std::size_t>(i)]))
             << "sample " << i;
     }
 }
