@@ -1,5 +1,7 @@
 #pragma once
 
+#include "signals/ScreenStart.h"
+
 #include <complex>
 #include <cstddef>
 #include <cstdint>
@@ -58,10 +60,6 @@ private:
 // common multiple of the fine time base and of 48 kHz.
 inline constexpr std::int64_t kStepsPerFineSample = 3;
 inline constexpr std::int64_t kStepsPerSecond = 6000000;
-
-// The bench's clock stands still: the screen shows the 1.6 ms from t = 0,
-// fine sample 0.
-inline constexpr std::int64_t kScreenFirstSample = 0;
 
 // The noise that a redraw adds to the detectors: the screen's own samples and
 // those of the two tone periods (4,000 samples) before it, in which the

@@ -7,7 +7,7 @@
 #include "params/SettingText.h"
 #include "params/StepRules.h"
 #include "params/UserMessage.h"
-#include "signals/ChannelNoise.h"
+#include "signals/ScreenStart.h"
 #include "signals/SignalCsv.h"
 #include "signals/SignalTable.h"
 #include "sound/WavFile.h"
