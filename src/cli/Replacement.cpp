@@ -38,7 +38,9 @@ struct Slot {
     volatile std::sig_atomic_t hadOld = 0;
 };
 
-std::array<Slot, 2> underWay;
+// One for each file the command line writes: the picture, the samples and
+// the sound.
+std::array<Slot, 3> underWay;
 
 constexpr std::array kEndingSignals = {SIGTERM, SIGINT, SIGHUP};
 

@@ -247,5 +247,30 @@ TEST_F(ExportTest, MeasurementsArePrintedOnePerLine) {
     EXPECT_EQ(bad.err, "El valor de «fase port reinsertada» no es un número: «x».\n");
 }
 
+// The three exports at once, each the bytes it has alone.
+TEST_F(ExportTest, WritesAllThreeFilesAtOnceAsEachAlone) {
+    const QStringList setting{"--vcc", "0", "--fase", "45"};
+    const Finished together = amsim(QStringList{"--export", path("a.png"), "--export-csv",
+                                                path("a.csv"), "--export-wav", path("a.wav")} +
+                                    setting);
+    ASSERT_EQ(together.exitCode, 0) << together.err.toStdString();
+    const auto contents = [this](const char* name) {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    struct Row {
+        const char* option;
+        const char* together;
+        const char* alone;
+    };
+    for (const Row& row : {Row{"--export", "a.png", "b.png"}, Row{"--export-csv", "a.csv", "b.csv"},
+                           Row{"--export-wav", "a.wav", "b.wav"}}) {
+        SCOPED_TRACE(row.option);
+        ASSERT_EQ(amsim(QStringList{row.option, path(row.alone)} + setting).exitCode, 0);
+        EXPECT_FALSE(contents(row.together).isEmpty());
+        EXPECT_EQ(contents(row.together), contents(row.alone));
+    }
+}
+
 } // namespace
 } // namespace amsim
