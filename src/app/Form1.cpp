@@ -25,6 +25,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QSaveFile>
+#include <QScreen>
 #include <QShowEvent>
 #include <QSvgRenderer>
 #include <algorithm>
@@ -90,11 +91,18 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
     connectHandlers();
     buildMenu();
     sound_ = new SoundPlayer(this);
+    // One frame of the display's: the clock, not the timer, says which
+    // instant it shows, so a late frame never slows the bench's time.
+    frames_ = new QTimer(this);
+    frames_->setTimerType(Qt::PreciseTimer);
+    connect(frames_, &QTimer::timeout, this, [this] { guarded([this] { handlers_.Frame(); }); });
     askFileName_ = [](Form1& form, const QString& title, const QString& suggested,
                       const QString& filter) {
         return QFileDialog::getSaveFileName(&form, title, suggested, filter);
     };
     handlers_.Form_Load();
+    // A click on the drawing gives the window the keyboard, for Space.
+    setFocusPolicy(Qt::ClickFocus);
     // Never smaller than designed.
     setMinimumSize(size());
     ui_->ModulanteSubir->setFocus(Qt::OtherFocusReason);
@@ -124,7 +132,7 @@ void Form1::paintAsVectors(QPainter& painter) {
         }
     }
     QtVectorCanvas vectors(painter, windowFont(), QColor(Qt::black));
-    amsim::Graficar(vectors, reader_, handlers_.window());
+    amsim::Graficar(vectors, reader_, handlers_.window(), handlers_.instant());
     vectors.finish();
     for (QWidget* child : children) {
         const bool front = qobject_cast<QLineEdit*>(child) != nullptr ||
@@ -153,6 +161,8 @@ QLineEdit* Form1::box(Parameter parameter) const {
         return ui_->Ruido;
     case Parameter::Escalas:
         return ui_->EscalasSiNo;
+    case Parameter::Df:
+        return ui_->Df;
     }
     return ui_->mdl;
 }
@@ -237,16 +247,29 @@ void Form1::offerSound() {
 }
 
 void Form1::listen(bool on) {
-    if (on) {
-        sound_->start(shownValues());
+    if (on && handlers_.shownValues()) {
+        sound_->start(*handlers_.shownValues(), handlers_.instant());
     } else {
         sound_->stop();
     }
+    handlers_.setHeard(sound_->isPlaying());
 }
 
-// The setting the drawing shows, which the sound follows.
-ParameterValues Form1::shownValues() {
-    return valuesOf([this](Parameter box) { return reader_.read(box); });
+// The sound follows the setting of the picture; the frames run at the
+// screen's rate.
+void Form1::followBench() {
+    ui_->Pausa->setChecked(handlers_.paused());
+    if (sound_->isPlaying() && handlers_.shownValues()) {
+        sound_->setValues(*handlers_.shownValues());
+    }
+    if (!handlers_.isLive()) {
+        frames_->stop();
+    } else if (!frames_->isActive()) {
+        const QScreen* shown = screen();
+        const double rate =
+            shown != nullptr && shown->refreshRate() > 0.0 ? shown->refreshRate() : 60.0;
+        frames_->start(static_cast<int>(std::lround(1000.0 / rate)));
+    }
 }
 
 void Form1::runMenuItem(const MenuItem& item) {
@@ -280,10 +303,10 @@ void Form1::save(SavedFile file, const QString& title) {
 
 QByteArray Form1::savedBytes(SavedFile file, const QString& path) {
     if (file == SavedFile::Data) {
-        return signalCsvBytes(reader_);
+        return signalCsvBytes(reader_, handlers_.instant());
     }
     if (file == SavedFile::Sound) {
-        return soundWavBytes(reader_, kSoundFileSeconds);
+        return soundWavBytes(reader_, handlers_.instant(), kSoundFileSeconds);
     }
     const QByteArray format = formatOfName(path);
     if (!holdsWholeWindow(format)) {
@@ -300,7 +323,9 @@ QByteArray Form1::savedBytes(SavedFile file, const QString& path) {
 
 // What the engine composes for the item, from the boxes as they are now.
 void Form1::copyToClipboard(std::string_view item) {
-    const MenuContext context{kPageFile, reader_, handlers_.format()};
+    const MenuContext context{kPageFile, reader_, handlers_.format(),
+                              handlers_.paused() ? std::optional(handlers_.instant())
+                                                 : std::nullopt};
     if (const std::optional<std::string> copied = menuClipboardText(item, context)) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(*copied));
     }
@@ -321,6 +346,16 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     const Handlers::Click step = Handlers::arrowKeyOf(*owner, key == Qt::Key_Up);
     guarded([this, step] { (handlers_.*step)(); });
     return true;
+}
+
+// Space pauses the bench where no control takes it for its own: on the
+// drawing, or on the window itself.
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        guarded([this] { handlers_.Pausa_Click(); });
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 // The drawing and the block diagram are made at the screen's device pixel
@@ -438,14 +473,16 @@ void Form1::describe(const std::string& sentence) {
 
 void Form1::present() {
     view_->update();
-    if (sound_->isPlaying()) {
-        sound_->setValues(shownValues());
-    }
 }
 
 template <class Handler> void Form1::guarded(Handler&& handler) noexcept {
     try {
         handler();
+    } catch (const std::exception& failure) {
+        showError(failure);
+    }
+    try {
+        followBench();
     } catch (const std::exception& failure) {
         showError(failure);
     }

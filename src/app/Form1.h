@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -54,6 +55,8 @@ public:
     // says in its tooltip why it stays disabled. Until then it is disabled:
     // an export or a test never asks the audio system anything.
     void offerSound();
+    // The bench's time stands still at this instant (seconds) from now on.
+    void showInstant(double seconds) { handlers_.showInstant(seconds); }
     // Where the menu's saving items ask for a file's name: the standard
     // dialog, unless a test puts its own answer here. An empty name cancels.
     using FileNameAsker = std::function<QString(Form1& form, const QString& title,
@@ -63,6 +66,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -86,7 +90,9 @@ private:
     void connectHandlers();
     void buildMenu();
     void listen(bool on);
-    ParameterValues shownValues();
+    // After every event the engine handled: the frames run while the bench
+    // is live, the pause button and the sound show the engine's state.
+    void followBench();
     void copyToClipboard(std::string_view item);
     void runMenuItem(const MenuItem& item);
     void save(SavedFile file, const QString& title);
@@ -105,6 +111,7 @@ private:
     std::unique_ptr<QtRasterCanvas> canvas_;
     CanvasView* view_ = nullptr;
     SoundPlayer* sound_ = nullptr;
+    QTimer* frames_ = nullptr;
     Handlers handlers_;
     BoxReader reader_;
     bool activated_ = false;

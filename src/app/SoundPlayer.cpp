@@ -1,7 +1,7 @@
 #include "app/SoundPlayer.h"
 
 #include "app/SoundSource.h"
-#include "signals/ChannelNoise.h"
+#include "signals/ScreenStart.h"
 #include "sound/SoundGenerator.h"
 
 #include <QAudioDevice>
@@ -46,10 +46,9 @@ std::optional<QString> SoundPlayer::unavailableReason() {
     return std::nullopt;
 }
 
-void SoundPlayer::start(const ParameterValues& values) {
+void SoundPlayer::start(const ParameterValues& values, double instant) {
     stop();
-    // The bench's clock stands still: the sound starts where the screen does.
-    source_ = std::make_unique<SoundSource>(values, kScreenFirstSample);
+    source_ = std::make_unique<SoundSource>(values, fineSampleAt(instant));
     sink_ = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), soundFormat());
     sink_->setBufferSize(kBufferBytes);
     connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {

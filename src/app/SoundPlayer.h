@@ -25,7 +25,8 @@ public:
     // Why there is nothing to play on, in Spanish; none when there is an output.
     static std::optional<QString> unavailableReason();
 
-    void start(const ParameterValues& values);
+    // From the bench's instant (seconds) on, following the clock.
+    void start(const ParameterValues& values, double instant);
     void stop();
     bool isPlaying() const;
     void setValues(const ParameterValues& values);

@@ -3,7 +3,7 @@
 #include "app/Form1.h"
 #include "canvas/PngFile.h"
 #include "params/PanelTexts.h"
-#include "signals/ChannelNoise.h"
+#include "signals/ScreenStart.h"
 #include "signals/SignalCsv.h"
 #include "signals/SignalTable.h"
 #include "sound/SoundGenerator.h"
@@ -130,16 +130,17 @@ std::optional<QByteArray> windowPicture(Form1& form, const QByteArray& format) {
     return encoded ? std::optional(picture) : std::nullopt;
 }
 
-QByteArray signalCsvBytes(ParameterReader& boxes) {
-    const std::string text = signalCsv(sampleSignals(boxes, WindowValues{}));
+QByteArray signalCsvBytes(ParameterReader& boxes, double instant) {
+    const std::string text = signalCsv(sampleSignals(boxes, WindowValues{}, instant));
     return {text.data(), static_cast<qsizetype>(text.size())};
 }
 
-QByteArray soundWavBytes(ParameterReader& boxes, double seconds) {
+QByteArray soundWavBytes(ParameterReader& boxes, double instant, double seconds) {
     const ParameterValues values =
         valuesOf([&boxes](Parameter parameter) { return boxes.read(parameter); });
     const auto count = static_cast<std::size_t>(std::lround(seconds * kSoundRate));
-    const std::vector<std::uint8_t> wav = wavBytes(soundSamples(values, kScreenFirstSample, count));
+    const std::vector<std::uint8_t> wav =
+        wavBytes(soundSamples(values, fineSampleAt(instant), count));
     return {reinterpret_cast<const char*>(wav.data()), static_cast<qsizetype>(wav.size())};
 }
 

@@ -32,12 +32,13 @@ QByteArray formatOfName(const QString& path);
 // redraw would.
 std::optional<QByteArray> windowPicture(Form1& form, const QByteArray& format);
 
-// The sampled signals of the setting in the boxes, as --export-csv writes them.
-QByteArray signalCsvBytes(ParameterReader& boxes);
+// The sampled signals of the setting in the boxes on the screen at the
+// bench's instant (seconds), as --export-csv writes them.
+QByteArray signalCsvBytes(ParameterReader& boxes, double instant);
 
-// The receiver's sound of the setting in the boxes, from where the screen
-// begins, as a WAV file of that many seconds (--export-wav's bytes).
-QByteArray soundWavBytes(ParameterReader& boxes, double seconds);
+// The receiver's sound of the setting in the boxes from the bench's instant
+// on, as a WAV file of that many seconds (--export-wav's bytes).
+QByteArray soundWavBytes(ParameterReader& boxes, double instant, double seconds);
 
 // A file the window could not save.
 class SaveError : public Error {

@@ -38,6 +38,7 @@ struct Options {
     QCommandLineOption seconds{QStringLiteral("segundos"), QString(), QStringLiteral("S")};
     QCommandLineOption measurements{QStringLiteral("medidas")};
     QCommandLineOption zoom{QStringLiteral("zoom"), QString(), QStringLiteral("Z")};
+    QCommandLineOption instant{QStringLiteral("tiempo"), QString(), QStringLiteral("S")};
     std::vector<QCommandLineOption> parameters;
 
     Options() {
@@ -49,8 +50,8 @@ struct Options {
     }
 
     QList<QCommandLineOption> all() const {
-        QList<QCommandLineOption> list{help,  version, picture,      csv, wav,
-                                       scale, seconds, measurements, zoom};
+        QList<QCommandLineOption> list{help,  version, picture,      csv,  wav,
+                                       scale, seconds, measurements, zoom, instant};
         list.append(QList<QCommandLineOption>(parameters.begin(), parameters.end()));
         return list;
     }
@@ -159,6 +160,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     line.secondsText = onlyValue(parser, options.seconds);
     line.measurements = parser.isSet(options.measurements);
     line.zoomText = onlyValue(parser, options.zoom);
+    line.instantText = onlyValue(parser, options.instant);
     for (std::size_t i = 0; i < kAllParameters.size(); ++i) {
         line.texts.at(i) = onlyValue(parser, options.parameters.at(i));
     }
@@ -235,6 +237,10 @@ QString helpText() {
                "                            la escala completa (2 V) se recorta.\n"
                "  --segundos S              Con --export-wav, la duración del sonido, de %4\n"
                "                            segundos (2).\n"
+               "  --tiempo S                El instante del banco, en segundos desde que empieza,\n"
+               "                            de %5 (0): lo muestran la imagen, las muestras, las\n"
+               "                            medidas y el principio del sonido. La ventana se abre\n"
+               "                            con el tiempo detenido en ese instante.\n"
                "  --mdl VALOR               Amplitud de la modulante (al empezar, 1).\n"
                "  --vcc VALOR               V(cc), nivel de continua que fija la portadora (1).\n"
                "  --bls VALOR               BLS habil: 1 deja pasar la banda lateral superior,\n"
@@ -248,6 +254,9 @@ QString helpText() {
                "  --ruido VALOR             Ruido del canal: tensión eficaz en 1 kHz de ancho de\n"
                "                            banda (0). Con ruido, el archivo de muestras lleva\n"
                "                            el que llega a los detectores, en la columna ruido.\n"
+               "  --df VALOR                Error de frecuencia de la portadora reinsertada, en "
+               "Hz,\n"
+               "                            de -5000 a 5000 (0): su fase deriva con el tiempo.\n"
                "  --escalas VALOR           Escalas: 1 dibuja la cuadrícula del osciloscopio con\n"
                "                            su escala de tiempo y sus voltios por división, y las\n"
                "                            escalas de frecuencia y amplitud de los espectros "
@@ -269,10 +278,12 @@ QString helpText() {
                "  amsim --export dsb.png --export-csv dsb.csv --vcc 0 --fase 30\n"
                "  amsim --export banco.pdf --bls 0\n"
                "  amsim --export banco.png --scale 2\n"
-               "  amsim --export-wav ssb.wav --segundos 5 --vcc 0 --bls 0\n")
+               "  amsim --export-wav ssb.wav --segundos 5 --vcc 0 --bls 0\n"
+               "  amsim --export-wav gorgoteo.wav --vcc 0 --df 1\n"
+               "  amsim --export deriva.png --vcc 0 --bls 0 --df 100\n")
         .arg(spokenRange(kScaleRange), spokenRange(kZoomRange),
              QString::fromUtf8(kWindowTitle.data(), static_cast<qsizetype>(kWindowTitle.size())),
-             spokenRange(kSecondsRange));
+             spokenRange(kSecondsRange), spokenRange(kInstantRange));
 }
 
 QString versionText() {

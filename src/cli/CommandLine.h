@@ -28,6 +28,7 @@ struct CommandLine {
     std::optional<QString> csvPath;     // --export-csv
     std::optional<QString> wavPath;     // --export-wav
     std::optional<QString> secondsText; // --segundos, with --export-wav
+    std::optional<QString> instantText; // --tiempo
     std::optional<QString> scaleText;   // --scale, with --export
     bool measurements = false;          // --medidas
     std::optional<QString> zoomText;    // --zoom, for the window

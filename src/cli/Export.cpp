@@ -38,16 +38,10 @@ BoxReader readerOf(const Form1& form) {
 
 // The redraw the window is about to do, on a canvas of its own: whatever
 // would stop it stops the export, with the message the window would show.
-void checkRedraw(const Form1& form) {
+void checkRedraw(const Form1& form, double instant) {
     BoxReader reader = readerOf(form);
     QtRasterCanvas canvas(form.size(), windowFont(), QColor(Qt::black));
-    Graficar(canvas, reader, WindowValues{});
-}
-
-// The sound from where the screen begins, the bench's clock standing still.
-QByteArray wavOf(const Form1& form, double seconds) {
-    BoxReader reader = readerOf(form);
-    return soundWavBytes(reader, seconds);
+    Graficar(canvas, reader, WindowValues{}, instant);
 }
 
 // The files asked for, in the order they are made.
@@ -123,6 +117,7 @@ double exportSeconds(const std::optional<QString>& text) {
 void exportFiles(const CommandLine& commandLine) {
     exportScale(commandLine.scaleText);
     const double seconds = exportSeconds(commandLine.secondsText);
+    const double instant = instantOption(commandLine.instantText);
     const QByteArray format =
         commandLine.picturePath ? imageFormatOf(*commandLine.picturePath) : QByteArray();
     if (commandLine.wavPath) {
@@ -130,18 +125,19 @@ void exportFiles(const CommandLine& commandLine) {
     }
     requireDistinctFiles(outputNames(commandLine));
     Form1 form;
+    form.showInstant(instant);
     writeTexts(commandLine, form);
-    checkRedraw(form);
+    checkRedraw(form, instant);
 
     std::vector<OutputFile> outputs;
+    BoxReader reader = readerOf(form);
     if (commandLine.csvPath) {
-        BoxReader reader = readerOf(form);
-        outputs.push_back(
-            {*commandLine.csvPath, signalCsvBytes(reader), QStringLiteral("las muestras")});
+        outputs.push_back({*commandLine.csvPath, signalCsvBytes(reader, instant),
+                           QStringLiteral("las muestras")});
     }
     if (commandLine.wavPath) {
-        outputs.push_back(
-            {*commandLine.wavPath, wavOf(form, seconds), QStringLiteral("el sonido")});
+        outputs.push_back({*commandLine.wavPath, soundWavBytes(reader, instant, seconds),
+                           QStringLiteral("el sonido")});
     }
     if (commandLine.picturePath) {
         outputs.push_back({*commandLine.picturePath,

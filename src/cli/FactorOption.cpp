@@ -23,4 +23,8 @@ double factorOption(const std::optional<QString>& text, const char* option, Fact
     return *factor;
 }
 
+double instantOption(const std::optional<QString>& text) {
+    return text ? factorOption(text, "--tiempo", kInstantRange) : 0.0;
+}
+
 } // namespace amsim

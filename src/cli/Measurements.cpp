@@ -2,6 +2,7 @@
 
 #include "app/DesignFonts.h"
 #include "app/LocaleFormat.h"
+#include "cli/FactorOption.h"
 #include "display/Graficar.h"
 #include "params/BoxReader.h"
 #include "params/Controls.h"
@@ -47,6 +48,7 @@ private:
 QStringList measurementLinesOf(const CommandLine& commandLine) {
     HeadlessControls controls;
     Handlers handlers(controls, numberFormatOf(QLocale::system()));
+    handlers.showInstant(instantOption(commandLine.instantText));
     handlers.Form_Load();
     for (const Parameter parameter : kAllParameters) {
         if (const std::optional<QString> text = commandLine.text(parameter)) {

@@ -159,6 +159,9 @@ int openWindow(const amsim::CommandLine& commandLine, const QtStart& start) {
     }
     auto* window = new amsim::Form1(QLocale::system());
     window->offerSound();
+    if (commandLine.instantText) {
+        window->showInstant(amsim::instantOption(commandLine.instantText));
+    }
     for (const amsim::Parameter parameter : amsim::kAllParameters) {
         if (const std::optional<QString> text = commandLine.text(parameter)) {
             window->box(parameter)->setText(*text);

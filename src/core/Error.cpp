@@ -56,6 +56,13 @@ Error Error::tooSmall(Parameter parameter, const std::string& text) {
                 ". Escriba 0 o un número mayor."};
 }
 
+Error Error::outsideLimits(Parameter parameter, const std::string& text, double limit) {
+    const std::string bound = std::to_string(static_cast<long long>(limit));
+    return {Kind::OutOfRange, parameter,
+            "El valor de " + quotedLabel(parameter) + " está fuera de sus límites: " +
+                quotedText(text) + ". Escriba un número entre -" + bound + " y " + bound + "."};
+}
+
 // A step from a number at the very edge of the range is told as the number
 // itself would be: too large.
 Error Error::overflow(Parameter parameter, const std::string& text) {

@@ -29,6 +29,8 @@ public:
     static Error tooLarge(Parameter parameter, const std::string& text);
     static Error tooSmall(Parameter parameter, const std::string& text);
     static Error overflow(Parameter parameter, const std::string& text);
+    // A number beyond the box's limit, which goes from -limit to limit.
+    static Error outsideLimits(Parameter parameter, const std::string& text, double limit);
     // The box whose value carried a result out of range, when one is known.
     static Error overflowWhileDrawing(std::optional<Parameter> culprit = std::nullopt);
     static Error drawingFailed();

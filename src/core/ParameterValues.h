@@ -15,6 +15,7 @@ struct ParameterValues {
     double fase;
     double envelope = 0.0;
     double ruido = 0.0;
+    double df = 0.0;
 
     bool operator==(const ParameterValues&) const = default;
 };

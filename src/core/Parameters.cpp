@@ -20,6 +20,8 @@ std::string_view parameterLabel(Parameter parameter) {
         return "ruido";
     case Parameter::Escalas:
         return "escalas";
+    case Parameter::Df:
+        return "error de frec.";
     }
     return "?";
 }

@@ -16,11 +16,12 @@ enum class Parameter {
     Envelope,  // the envelope detector's switch: 0 off, anything else on
     Ruido,     // the channel's noise: rms volts in 1 kHz of bandwidth
     Escalas,   // the scales' switch: the graticule and the spectra's scales, 0 off
+    Df,        // the reinserted carrier's frequency error in Hz: its frequency minus the carrier's
 };
 
-inline constexpr std::array<Parameter, 8> kAllParameters{
-    Parameter::Modulante, Parameter::Vcc,      Parameter::BliSiNo, Parameter::BlsSiNo,
-    Parameter::Fase,      Parameter::Envelope, Parameter::Ruido, Parameter::Escalas};
+inline constexpr std::array<Parameter, 9> kAllParameters{
+    Parameter::Modulante, Parameter::Vcc,   Parameter::BliSiNo, Parameter::BlsSiNo, Parameter::Fase,
+    Parameter::Envelope,  Parameter::Ruido, Parameter::Escalas, Parameter::Df};
 
 // The name the user knows the box by, as its label shows it (UTF-8).
 std::string_view parameterLabel(Parameter parameter);

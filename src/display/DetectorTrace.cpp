@@ -7,6 +7,9 @@
 // Two first-order smoothers (weight 0.03 per sample) leave the audio,
 // (m/2) cos(phi) sin(0.005 pi x) with both sidebands, m/4 with one, plus the
 // steady level (V/2) sin(phi); it is drawn in green at twice the scale.
+// With a frequency error df the phase error moves across the screen,
+// phi(x) = F + 360 df (t0 + x 2.5 µs), t0 the screen's first millisecond;
+// both traces are those of a still bench of that phase at each column.
 //
 // The envelope detector, when it is switched on, takes what the transmitter
 // sends (its trace's samples) plus the same noise, and is drawn in light blue on the same axis and
@@ -28,14 +31,17 @@ void Redraw::TrazarDetector() {
     const double scale = Escala * 2;
     drawAxis();
     const double F = read(Parameter::Fase);
+    const double df = read(Parameter::Df);
+    const ScreenPhase phase{F, df, screenMillisecond(instant_)};
     const Sidebands sides{read(Parameter::BliSiNo), AmplitudBli, read(Parameter::BlsSiNo),
                           AmplitudBls};
     const double V = read(Parameter::Vcc);
     const ScreenNoise* noise = channelNoise();
     std::size_t n = 0;
     const auto product = [&](double x) {
-        return noise == nullptr ? detectorProduct(sides, V, F, Pi, x)
-                                : reinsertedCarrier(F, Pi, x) *
+        const double phi = phase.at(x);
+        return noise == nullptr ? detectorProduct(sides, V, phi, Pi, x)
+                                : reinsertedCarrier(phi, Pi, x) *
                                       (receivedSignal(sides, V, Pi, x) + noise->screen[n++]);
     };
     sample(kFineStep, product);
@@ -55,7 +61,7 @@ const ScreenNoise* Redraw::channelNoise() {
     if (!noise_) {
         const ChannelNoise channel(
             receiverBandOf(read(Parameter::BliSiNo), read(Parameter::BlsSiNo)), ruido);
-        noise_ = screenNoise(channel, kFineSampleCount);
+        noise_ = screenNoise(channel, screenFirstSample(instant_), kFineSampleCount);
     }
     return &*noise_;
 }

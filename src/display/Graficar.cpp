@@ -6,9 +6,10 @@
 
 namespace amsim {
 
-void Graficar(Canvas& canvas, ParameterReader& parameters, const WindowValues& window) {
+void Graficar(Canvas& canvas, ParameterReader& parameters, const WindowValues& window,
+              double instant) {
     clearWideVectorState();
-    Redraw(canvas, parameters, window).run();
+    Redraw(canvas, parameters, window, instant).run();
 }
 
 // An overflow names the value that carried a result out of range: the

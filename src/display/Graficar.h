@@ -12,9 +12,12 @@ inline constexpr int kDrawingWidth = 952;
 inline constexpr int kDrawingHeight = 700;
 
 // Clears the canvas and draws the whole bench from the current parameters:
-// six oscilloscope traces, three spectrum displays and the envelope.
+// six oscilloscope traces, three spectrum displays and the envelope, at the
+// bench's time instant (seconds), which moves the detector's traces while
+// the reinserted carrier drifts and the channel's noise.
 // Throws amsim::Error where a parameter does not convert, a result
 // overflows or the canvas fails; what was drawn until then stays.
-void Graficar(Canvas& canvas, ParameterReader& parameters, const WindowValues& window);
+void Graficar(Canvas& canvas, ParameterReader& parameters, const WindowValues& window,
+              double instant = 0.0);
 
 } // namespace amsim

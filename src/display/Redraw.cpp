@@ -21,9 +21,11 @@ float toCanvasCoordinate(double value) {
     return static_cast<float>(value);
 }
 
-Redraw::Redraw(Canvas& canvas, ParameterReader& parameters, const WindowValues& window)
+Redraw::Redraw(Canvas& canvas, ParameterReader& parameters, const WindowValues& window,
+               double instant)
     : canvas_(canvas)
     , parameters_(parameters)
+    , instant_(instant)
     , Pi(window.Pi)
     , Escala(window.Escala)
     , decimalSeparator_(window.decimalSeparator) {

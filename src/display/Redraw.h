@@ -22,7 +22,7 @@ namespace amsim {
 // redraw at the same place as reading it at every sample would.
 class Redraw {
 public:
-    Redraw(Canvas& canvas, ParameterReader& parameters, const WindowValues& window);
+    Redraw(Canvas& canvas, ParameterReader& parameters, const WindowValues& window, double instant);
 
     void run();
 
@@ -47,6 +47,8 @@ private:
     // Indice, Valor high.
     void MarcarEspectro(int X0, int Y0, int Indice, double Valor);
     double detectedToneAmplitude();
+    // The reinserted carrier's phase error at the bench's instant, degrees.
+    double phaseNow();
     void markEnvelopeTones();
     // Scales, beneath everything else.
     bool scalesOn();
@@ -87,6 +89,7 @@ private:
     std::optional<ScreenNoise> noise_;
     Readings readings_{};
 
+    const double instant_;
     const double Pi;
     const double Escala;
     const std::string decimalSeparator_;

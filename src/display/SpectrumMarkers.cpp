@@ -8,7 +8,8 @@
 // Ls e^(-i phi)| is marked as four times that. With the envelope detector
 // on, its 1 kHz and 2 kHz components stand in light blue 2 pixels right of
 // their places in the detected-audio display, at its 80 pixels per volt,
-// measured from its trace over one tone period.
+// measured from its trace over one tone period. While the reinserted carrier
+// drifts, the detected tone is the one at the phase error of the instant.
 // With noise in the channel, the transmitter's display shows the floor that
 // the receiver's filter passes, in dark grey across the filter's width: ruido
 // is the rms voltage in each 1 kHz, marked as a line of amplitude ruido·√2,
@@ -38,13 +39,17 @@ void Redraw::MarcarEspectro(int X0, int Y0, int Indice, double Valor) {
 // when the audio is inverted; with one sideband it is m at every phase.
 double Redraw::detectedToneAmplitude() {
     const double m = read(Parameter::Modulante);
-    const double phi = finiteResult(2.0 * Pi * read(Parameter::Fase) / 360.0);
+    const double phi = finiteResult(2.0 * Pi * phaseNow() / 360.0);
     const double Li = read(Parameter::BliSiNo);
     const double Ls = read(Parameter::BlsSiNo);
     // Rounding may leave the square a hair below zero where the audio cancels.
     const double square = finiteResult(sidebandAudioSquare(Li, Ls, phi));
     const double amplitude = m * std::sqrt(std::max(0.0, square));
     return sidebandAudioInverted(Li, Ls, phi) ? -amplitude : amplitude;
+}
+
+double Redraw::phaseNow() {
+    return driftedPhase(read(Parameter::Fase), read(Parameter::Df), instant_);
 }
 
 // Each amplitude is computed right before its line is marked, so an overflow

@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "params/Utf8.h"
 
+#include <cmath>
 #include <utility>
 
 namespace amsim {
@@ -32,6 +33,9 @@ double readBox(Parameter parameter, std::string_view text, const NumberFormat& f
     const NumberReading read = readNumber(text, format);
     switch (read.reading) {
     case Reading::Number:
+        if (parameter == Parameter::Df && std::abs(read.value) > kDfLimit) {
+            throw Error::outsideLimits(parameter, std::string(text), kDfLimit);
+        }
         return read.value;
     case Reading::TooLarge:
         throw Error::tooLarge(parameter, std::string(text));

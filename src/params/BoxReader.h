@@ -23,8 +23,13 @@ private:
     NumberFormat format_;
 };
 
+// A typed frequency error goes this far either way, in Hz: beyond it the
+// detector's audio would leave the band the bench shows.
+inline constexpr double kDfLimit = 5000.0;
+
 // The text as a number, or amsim::Error naming the box, quoting the text and
-// saying whether it is no number, or one too large or too small.
+// saying whether it is no number, or one too large or too small, or a
+// frequency error beyond its limit.
 double readBox(Parameter parameter, std::string_view text, const NumberFormat& format);
 
 } // namespace amsim

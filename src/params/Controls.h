@@ -33,6 +33,8 @@ constexpr std::string_view boxName(Parameter box) {
         return "Ruido";
     case Parameter::Escalas:
         return "EscalasSiNo";
+    case Parameter::Df:
+        return "Df";
     }
     return {};
 }
@@ -61,6 +63,8 @@ constexpr std::string_view optionOf(Parameter parameter) {
         return "ruido";
     case Parameter::Escalas:
         return "escalas";
+    case Parameter::Df:
+        return "df";
     }
     return {};
 }

@@ -12,10 +12,11 @@
 
 namespace amsim {
 
-Handlers::Handlers(Controls& controls, NumberFormat format)
+Handlers::Handlers(Controls& controls, NumberFormat format, BenchClock clock)
     : controls_(controls)
     , format_(std::move(format))
-    , reader_([this](Parameter box) { return controls_.text(box); }, format_) {}
+    , reader_([this](Parameter box) { return controls_.text(box); }, format_)
+    , clock_(std::move(clock)) {}
 
 void Handlers::Form_Load() {
     controls_.setText(Parameter::Modulante, "1");
@@ -28,7 +29,8 @@ void Handlers::Form_Load() {
     controls_.setText(Parameter::Envelope, "0"); // the envelope detector starts off
     controls_.setText(Parameter::Escalas, "0");  // and so do the scales
     window_.decimalSeparator = format_.decimalSeparator;
-    controls_.setText(Parameter::Ruido, "0");    // and the channel is clean
+    controls_.setText(Parameter::Ruido, "0"); // and the channel is clean
+    controls_.setText(Parameter::Df, "0");    // and the carrier is reinserted on frequency
 }
 
 void Handlers::Form_Activate() {
@@ -46,17 +48,64 @@ void Handlers::Box_Enter() {
 // picture blank, cut short or older than the boxes: the readout then says
 // there are no measurements, and which box to correct when one is to blame.
 void Handlers::redraw() {
+    shownTexts_.reset();
+    shownValues_.reset();
     controls_.describe(
         summarizeBoxes([this](Parameter box) { return controls_.text(box); }, format_));
+    const ParameterValues values = drawAtInstant(reader_);
+    std::array<std::string, kAllParameters.size()> texts;
+    for (const Parameter box : kAllParameters) {
+        texts.at(static_cast<std::size_t>(box)) = controls_.text(box);
+    }
+    shownTexts_ = texts;
+    shownValues_ = values;
+}
+
+ParameterValues Handlers::drawAtInstant(ParameterReader& boxes) {
+    instant_ = clock_.now();
     try {
-        Graficar(controls_.canvas(), reader_, window_);
+        Graficar(controls_.canvas(), boxes, window_, instant_);
     } catch (...) {
         controls_.present();
         throw;
     }
     controls_.present();
-    const auto read = [this](Parameter box) { return readBox(box, controls_.text(box), format_); };
-    controls_.setMeasurements(measurementLines(measure(valuesOf(read)), format_));
+    const ParameterValues values =
+        valuesOf([&boxes](Parameter parameter) { return boxes.read(parameter); });
+    controls_.setMeasurements(measurementLines(measure(values, instant_), format_));
+    return values;
+}
+
+bool Handlers::isLive() const {
+    return !clock_.paused() && shownValues_ &&
+           (shownValues_->df != 0.0 || shownValues_->ruido != 0.0 || heard_);
+}
+
+// A frame changes no box: it draws the setting of the last complete picture,
+// even while a box holds a text still being typed.
+void Handlers::Frame() {
+    if (!isLive()) {
+        return;
+    }
+    const std::array<std::string, kAllParameters.size()> texts = *shownTexts_;
+    BoxReader shown([&texts](Parameter box) { return texts.at(static_cast<std::size_t>(box)); },
+                    format_);
+    try {
+        drawAtInstant(shown);
+    } catch (...) {
+        shownTexts_.reset();
+        shownValues_.reset();
+        controls_.setMeasurements({noMeasurements(std::nullopt)});
+        throw;
+    }
+}
+
+void Handlers::Pausa_Click() {
+    clock_.togglePause();
+}
+
+void Handlers::showInstant(double seconds) {
+    clock_.setTo(seconds, true);
 }
 
 template <class Change> void Handlers::changeAndRedraw(Change&& change) {
@@ -104,6 +153,8 @@ Handlers::Click Handlers::arrowKeyOf(Parameter box, bool up) {
         return up ? &Handlers::RuidoSubir_Click : &Handlers::RuidoBajar_Click;
     case Parameter::Escalas:
         return &Handlers::EscalasSi_Click;
+    case Parameter::Df:
+        return up ? &Handlers::DfSubir_Click : &Handlers::DfBajar_Click;
     }
     return &Handlers::Box_Enter;
 }
@@ -120,6 +171,12 @@ void Handlers::stepRuido(bool up) {
     changeAndRedraw([this, up] {
         controls_.setText(Parameter::Ruido,
                           ruidoSteppedText(controls_.text(Parameter::Ruido), up, format_));
+    });
+}
+
+void Handlers::stepDf(bool up) {
+    changeAndRedraw([this, up] {
+        controls_.setText(Parameter::Df, dfSteppedText(controls_.text(Parameter::Df), up, format_));
     });
 }
 

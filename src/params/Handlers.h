@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/ParameterValues.h"
 #include "core/WindowValues.h"
+#include "params/BenchClock.h"
 #include "params/BoxReader.h"
 #include "params/Controls.h"
 #include "params/NumberText.h"
@@ -18,7 +20,7 @@ namespace amsim {
 inline constexpr PanelGeometry kShownPanel{20, 24, 600, 665};
 
 // The window's event handlers, written once for every front end: load,
-// activation and the click of each of the fourteen buttons. They change the
+// activation and the click of each of the seventeen buttons. They change the
 // controls only through Controls and throw amsim::Error, which each front
 // end catches at its own event boundary.
 // The readout's one line while the picture is blank or stale: "Sin medidas:
@@ -27,7 +29,7 @@ std::string noMeasurements(std::optional<Parameter> culprit);
 
 class Handlers {
 public:
-    Handlers(Controls& controls, NumberFormat format);
+    Handlers(Controls& controls, NumberFormat format, BenchClock clock = BenchClock());
 
     // The start values, and the two values every drawing step reads.
     void Form_Load();
@@ -45,6 +47,11 @@ public:
     void EnvelopeToggle_Click() { toggleSwitch(Parameter::Envelope); }
     void RuidoSubir_Click() { stepRuido(true); }
     void RuidoBajar_Click() { stepRuido(false); }
+    void DfSubir_Click() { stepDf(true); }
+    void DfBajar_Click() { stepDf(false); }
+    // Stops the bench's time where it is, or lets it run on (also Space on
+    // the drawing).
+    void Pausa_Click();
     void EscalasSi_Click() { toggleSwitch(Parameter::Escalas); }
     void Ayuda_Click() { showOrHidePanel(Panel::Help); }
     void Acerca_Click() { showOrHidePanel(Panel::About); }
@@ -61,16 +68,39 @@ public:
     // its switch's in a box that holds a switch.
     static Click arrowKeyOf(Parameter box, bool up);
 
+    // Running time. The bench is live while its time runs and something on it
+    // moves with time: the reinserted carrier drifts, the channel is noisy or
+    // the receiver is heard. Then a front end calls Frame at every frame of its
+    // display, and each draws the bench at the clock's instant from the
+    // setting of the last complete picture; otherwise nothing is redrawn.
+    bool isLive() const;
+    void Frame();
+    bool paused() const { return clock_.paused(); }
+    // The setting of the picture on screen; none while it is blank or stale.
+    const std::optional<ParameterValues>& shownValues() const { return shownValues_; }
+    // The instant of the picture on screen, in seconds.
+    double instant() const { return instant_; }
+    // The time from now on: this instant, standing still (an export, a link
+    // or a command that names its instant).
+    void showInstant(double seconds);
+    // Whether the receiver is being heard, which keeps the bench live.
+    void setHeard(bool heard) { heard_ = heard; }
+
     const WindowValues& window() const { return window_; }
     const NumberFormat& format() const { return format_; }
 
 private:
     void redraw();
+    // The picture at the clock's instant from the boxes' texts as they were
+    // at the last complete picture, then the readout.
+    // Returns the values it measured.
+    ParameterValues drawAtInstant(ParameterReader& boxes);
     // Runs the change, then the redraw; when either throws, the readout
     // says it has no measurements before the error goes on.
     template <class Change> void changeAndRedraw(Change&& change);
     void step(const StepRule& rule);
     void stepRuido(bool up);
+    void stepDf(bool up);
     // The sí/no of a sideband box, of the envelope detector's or of the scales'.
     void toggleSwitch(Parameter box);
     void showOrHidePanel(Panel panel);
@@ -79,6 +109,13 @@ private:
     NumberFormat format_;
     BoxReader reader_;
     WindowValues window_;
+    BenchClock clock_;
+    double instant_ = 0.0;
+    bool heard_ = false;
+    // The boxes' texts and values of the last complete picture, which the
+    // frames draw; none while the picture is blank or stale.
+    std::optional<std::array<std::string, kAllParameters.size()>> shownTexts_;
+    std::optional<ParameterValues> shownValues_;
 };
 
 // A button of the bench: the name of its control and its click handler.
@@ -88,7 +125,7 @@ struct Button {
 };
 
 // Every button, in the order of the bench's rows.
-inline constexpr std::array<Button, 14> kButtons{{
+inline constexpr std::array<Button, 17> kButtons{{
     {"ModulanteSubir", &Handlers::ModulanteSubir_Click},
     {"ModulanteBajar", &Handlers::ModulanteBajar_Click},
     {"VccSubir", &Handlers::VccSubir_Click},
@@ -103,6 +140,9 @@ inline constexpr std::array<Button, 14> kButtons{{
     {"EscalasSi", &Handlers::EscalasSi_Click},
     {"RuidoSubir", &Handlers::RuidoSubir_Click},
     {"RuidoBajar", &Handlers::RuidoBajar_Click},
+    {"DfSubir", &Handlers::DfSubir_Click},
+    {"DfBajar", &Handlers::DfBajar_Click},
+    {"Pausa", &Handlers::Pausa_Click},
 }};
 
 constexpr bool buttonNamesAreDistinct() {

@@ -104,6 +104,11 @@ std::vector<std::string> measurementLines(const Measurements& m, const NumberFor
                  ? shown(std::round(*m.audioLossDecibels * 10.0) / 10.0, 4, format) + " dB"
                  : kNone),
     };
+    if (m.phaseNow) {
+        const double degrees = std::round(*m.phaseNow);
+        lines.push_back(
+            "Error de fase ahora: " + shown(degrees == 360.0 ? 0.0 : degrees, 3, format) + "°");
+    }
     if (m.detectedLevel != 0.0) {
         lines.push_back("Continua detectada: " + shown(m.detectedLevel, 3, format) + " V");
     }

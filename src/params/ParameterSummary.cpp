@@ -77,6 +77,10 @@ std::string summarizeParameters(const ParameterValues& values, const NumberForma
     }
     if (on.carrier || on.lower || on.upper) {
         parts.push_back(phaseErrorOf(values.fase, format));
+        if (values.df != 0.0) {
+            parts.push_back("que deriva con un error de frecuencia de " +
+                            numberToText(values.df, format) + " Hz");
+        }
     }
     if (values.envelope != 0.0) {
         parts.emplace_back("con detector de envolvente");
@@ -113,6 +117,9 @@ std::string valuesLine(const ParameterValues& values, const NumberFormat& format
     }
     if (values.ruido != 0.0) {
         parts.push_back("ruido " + numberToText(values.ruido, format));
+    }
+    if (values.df != 0.0) {
+        parts.push_back("error de frec. " + numberToText(values.df, format) + " Hz");
     }
     return "Valores: " + joined(parts, "; ");
 }

@@ -32,18 +32,20 @@ std::string percentEncoded(std::string_view text) {
 }
 
 std::string copyLink(const MenuContext& context) {
-    return settingLink(context.page, context.boxes);
+    return settingLink(context.page, context.boxes, context.instant);
 }
 
 std::string copyCommand(const MenuContext& context) {
-    return settingCommand(context.boxes, context.format);
+    return settingCommand(context.boxes, context.format, context.instant);
 }
 
-// A clean channel and the scales off are the start's and say nothing: a
+// A clean channel, the scales off and no frequency error are the start's and say nothing: a
 // setting without them is written as it was before they existed, so that
 // links and commands handed on stay valid.
 bool written(Parameter parameter, double value) {
-    return (parameter != Parameter::Ruido && parameter != Parameter::Escalas) || value != 0.0;
+    return (parameter != Parameter::Ruido && parameter != Parameter::Escalas &&
+            parameter != Parameter::Df) ||
+           value != 0.0;
 }
 
 } // namespace
@@ -56,7 +58,7 @@ constinit const std::array<MenuItem, 5> kMenuItems{{
     {"GuardarSonido", "Guardar sonido…", nullptr, SavedFile::Sound},
 }};
 
-std::string settingQuery(ParameterReader& boxes) {
+std::string settingQuery(ParameterReader& boxes, std::optional<double> instant) {
     std::string query;
     for (const Parameter parameter : kAllParameters) {
         const double value = boxes.read(parameter);
@@ -65,21 +67,30 @@ std::string settingQuery(ParameterReader& boxes) {
                      percentEncoded(numberToText(value, kAddressFormat));
         }
     }
+    if (instant) {
+        query += "&" + std::string(kInstantOption) + "=" +
+                 percentEncoded(numberToText(*instant, kAddressFormat));
+    }
     return query;
 }
 
-std::string settingLink(std::string_view page, ParameterReader& boxes) {
+std::string settingLink(std::string_view page, ParameterReader& boxes,
+                        std::optional<double> instant) {
     const char joint = page.find('?') == std::string_view::npos ? '?' : '&';
-    return std::string(page) + joint + settingQuery(boxes);
+    return std::string(page) + joint + settingQuery(boxes, instant);
 }
 
-std::string settingCommand(ParameterReader& boxes, const NumberFormat& format) {
+std::string settingCommand(ParameterReader& boxes, const NumberFormat& format,
+                           std::optional<double> instant) {
     std::string command = "amsim";
     for (const Parameter parameter : kAllParameters) {
         const double value = boxes.read(parameter);
         if (written(parameter, value)) {
             command += " --" + std::string(optionOf(parameter)) + " " + numberToText(value, format);
         }
+    }
+    if (instant) {
+        command += " --" + std::string(kInstantOption) + " " + numberToText(*instant, format);
     }
     return command;
 }

@@ -16,15 +16,23 @@ namespace amsim {
 // the boxes afresh: a box that holds no number throws its usual amsim::Error.
 
 // "mdl=1&vcc=1&bli=1&bls=1&fase=0&env=0", then "&escalas=1" with the scales
-// on. An address is typed in no language: its numbers have a decimal point,
-// which every browser reads.
-std::string settingQuery(ParameterReader& boxes);
+// on, and so on for the noise and the frequency error when not 0; then
+// "&tiempo=0.125" when an instant is given (a bench whose time stands
+// still). An address is typed in no language: its numbers have a decimal
+// point, which every browser reads.
+std::string settingQuery(ParameterReader& boxes, std::optional<double> instant = std::nullopt);
 // The page's address with the setting as its query; `page` may hold a query
 // of its own already ("amsim.html?lang=es"), which the setting follows.
-std::string settingLink(std::string_view page, ParameterReader& boxes);
+std::string settingLink(std::string_view page, ParameterReader& boxes,
+                        std::optional<double> instant = std::nullopt);
 // "amsim --mdl 1 --vcc 1 …", its numbers as the command line reads them in
-// `format`, the regional settings it will run in.
-std::string settingCommand(ParameterReader& boxes, const NumberFormat& format);
+// `format`, the regional settings it will run in; then "--tiempo 0,125"
+// when an instant is given.
+std::string settingCommand(ParameterReader& boxes, const NumberFormat& format,
+                           std::optional<double> instant = std::nullopt);
+
+// The option of the instant, on the command line and in the address.
+inline constexpr std::string_view kInstantOption = "tiempo";
 
 // What a box starts with when an address gives it `given`: the text itself
 // when it reads in `format`, the box's notation; a number written with a
@@ -39,6 +47,8 @@ struct MenuContext {
     std::string_view page; // the page's address without the setting
     ParameterReader& boxes;
     const NumberFormat& format;
+    // The instant on screen while the bench's time stands still.
+    std::optional<double> instant = std::nullopt;
 };
 
 // What a saving item writes: the whole picture, the sampled signals (as

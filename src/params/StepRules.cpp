@@ -11,13 +11,38 @@ namespace amsim {
 
 namespace {
 
-// "(0; 0,01; …; 1)": the sequence in the locale's notation.
+// "(0; 0,01; …; 1)": the sequence in the locale's notation; the frequency
+// error's as its magnitudes, "(0; ±0,5; …; ±500 Hz)".
 std::string ruidoSequence(const NumberFormat& format) {
     std::string list;
     for (const double step : kRuidoSteps) {
         list += (list.empty() ? "(" : "; ") + numberToText(step, format);
     }
     return list + ")";
+}
+
+std::string dfSequence(const NumberFormat& format) {
+    std::string list = "(0";
+    for (const double step : kDfSteps) {
+        if (step > 0.0) {
+            list += "; ±" + numberToText(step, format);
+        }
+    }
+    return list + " Hz)";
+}
+
+template <std::size_t N>
+std::string sequenceSteppedText(Parameter box, const std::array<double, N>& sequence,
+                                std::string_view text, bool up, const NumberFormat& format) {
+    const double value = readBox(box, text, format);
+    if (up) {
+        const auto* const next = std::find_if(sequence.begin(), sequence.end(),
+                                              [value](double step) { return step > value; });
+        return numberToText(next == sequence.end() ? value : *next, format);
+    }
+    const auto below = std::find_if(sequence.rbegin(), sequence.rend(),
+                                    [value](double step) { return step < value; });
+    return numberToText(below == sequence.rend() ? sequence.front() : *below, format);
 }
 
 } // namespace
@@ -34,21 +59,22 @@ std::string steppedText(const StepRule& rule, std::string_view text, const Numbe
 }
 
 std::string ruidoSteppedText(std::string_view text, bool up, const NumberFormat& format) {
-    const double value = readBox(Parameter::Ruido, text, format);
-    if (up) {
-        const auto* const next = std::find_if(kRuidoSteps.begin(), kRuidoSteps.end(),
-                                              [value](double step) { return step > value; });
-        return numberToText(next == kRuidoSteps.end() ? value : *next, format);
-    }
-    const auto below = std::find_if(kRuidoSteps.rbegin(), kRuidoSteps.rend(),
-                                    [value](double step) { return step < value; });
-    return below == kRuidoSteps.rend() ? "0" : numberToText(*below, format);
+    return sequenceSteppedText(Parameter::Ruido, kRuidoSteps, text, up, format);
+}
+
+std::string dfSteppedText(std::string_view text, bool up, const NumberFormat& format) {
+    return sequenceSteppedText(Parameter::Df, kDfSteps, text, up, format);
 }
 
 std::optional<std::string> stepToolTip(std::string_view button, const NumberFormat& format) {
     if (button == "RuidoSubir" || button == "RuidoBajar") {
         return (button == "RuidoSubir" ? "Subir el ruido " : "Bajar el ruido ") +
                ruidoSequence(format);
+    }
+    if (button == "DfSubir" || button == "DfBajar") {
+        return (button == "DfSubir" ? "Subir el error de frecuencia "
+                                    : "Bajar el error de frecuencia ") +
+               dfSequence(format);
     }
     struct ToolTip {
         std::string_view button;

@@ -34,11 +34,17 @@ static_assert(stepsUpAndDown(kFaseSubir, kFaseBajar));
 // The noise steps through a sequence that spans clean to buried.
 inline constexpr std::array<double, 8> kRuidoSteps{0, 0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1};
 
-// The noise box's next text: the next value of the sequence above the box's
-// (up) or below it (down). Above the last value up leaves the value as it
-// is; below the first, down gives 0. Throws amsim::Error, before anything
-// could be written, when the text is not a number.
+// The frequency error steps through a sequence symmetric about 0, in Hz.
+inline constexpr std::array<double, 21> kDfSteps{
+    -500, -200, -100, -50, -20, -10, -5, -2, -1, -0.5, 0, 0.5, 1, 2, 5, 10, 20, 50, 100, 200, 500};
+
+// The next text of the noise's box or the frequency error's, stepped through
+// its sequence: the next value of the sequence above the box's (up) or
+// below it (down). Above the last value up leaves the value as it is; at or
+// below the first, down gives the first. Throws amsim::Error, before
+// anything could be written, when the text is not a number.
 std::string ruidoSteppedText(std::string_view text, bool up, const NumberFormat& format);
+std::string dfSteppedText(std::string_view text, bool up, const NumberFormat& format);
 
 // The box's next text after one step. Stepping always starts from the text
 // (what the user typed is the base) and writes at most 15 digits, so 0.2

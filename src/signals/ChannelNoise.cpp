@@ -211,10 +211,9 @@ std::vector<Complex> ChannelNoise::envelope(std::int64_t firstStep, std::int64_t
     return out;
 }
 
-ScreenNoise screenNoise(const ChannelNoise& noise, std::size_t count) {
+ScreenNoise screenNoise(const ChannelNoise& noise, std::int64_t first, std::size_t count) {
     constexpr std::int64_t kSettling = 4000;
-    return {noise.samples(kScreenFirstSample - kSettling, kSettling),
-            noise.samples(kScreenFirstSample, count)};
+    return {noise.samples(first - kSettling, kSettling), noise.samples(first, count)};
 }
 
 } // namespace amsim

@@ -69,6 +69,7 @@ struct ScreenNoise {
     std::vector<double> screen;
 };
 
-ScreenNoise screenNoise(const ChannelNoise& noise, std::size_t count);
+// first: the screen's first fine sample.
+ScreenNoise screenNoise(const ChannelNoise& noise, std::int64_t first, std::size_t count);
 
 } // namespace amsim

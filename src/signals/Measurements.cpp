@@ -90,7 +90,7 @@ std::variant<double, EnvelopeWithoutTone> envelopeOutcome(const ParameterValues&
 
 } // namespace
 
-Measurements measure(const ParameterValues& values) {
+Measurements measure(const ParameterValues& values, double instant) {
     Measurements m;
     m.mode = modeOf(values);
     if (values.Vcc != 0.0) {
@@ -105,7 +105,14 @@ Measurements measure(const ParameterValues& values) {
                           2.0;
     const Components on = componentsOf(values);
     m.bandwidthKilohertz = (on.upper ? 1 : 0) + (on.lower ? 1 : 0);
-    const double phase = 2.0 * std::numbers::pi * values.fase / 360.0;
+    ParameterValues still = values;
+    if (values.df != 0.0) {
+        const double degrees = std::fmod(driftedPhase(values.fase, values.df, instant), 360.0);
+        m.phaseNow = degrees < 0.0 ? degrees + 360.0 : degrees;
+        still.fase = *m.phaseNow;
+        still.df = 0.0;
+    }
+    const double phase = 2.0 * std::numbers::pi * still.fase / 360.0;
     m.detectedAudio = detectedAudio(values, phase);
     const double reference = detectedAudio(values, 0.0);
     if (reference > 0.0) {
@@ -115,7 +122,7 @@ Measurements measure(const ParameterValues& values) {
     if (values.envelope != 0.0) {
         m.envelope = envelopeOutcome(values);
     }
-    m.noise = measureNoise(values, kScreenFirstSample);
+    m.noise = measureNoise(still, kMeasuredFirstSample);
     return m;
 }
 

@@ -27,6 +27,10 @@ namespace amsim {
 //   detected level     the product detector's steady level, (V / 2) sin phi:
 //                      the received carrier, in sine phase, against the
 //                      reinserted one, in cosine phase
+//   phase error now    phi(t) = fase + 360 df t, reduced to 0 … 360 degrees,
+//                      while the reinserted carrier drifts (df not 0); the
+//                      detected audio, its loss, the level and the noise's
+//                      S/N are then those at that phase
 //   envelope THD       sqrt(A2² + … + A10²) / A1 of the envelope detector's
 //                      output over one tone period, when it is on and
 //                      recovers the tone
@@ -52,6 +56,7 @@ struct Measurements {
     double detectedAudio = 0.0;
     std::optional<double> audioLossDecibels; // none when the audio at phase 0 is none
     double detectedLevel = 0.0;
+    std::optional<double> phaseNow; // degrees, while df is not 0
     // When the envelope detector is on: its distortion, or what it gives
     // instead of the tone.
     std::optional<std::variant<double, EnvelopeWithoutTone>> envelope;
@@ -62,6 +67,7 @@ struct Measurements {
     double totalPower() const { return carrierPower + upperPower + lowerPower; }
 };
 
-Measurements measure(const ParameterValues& values);
+// At the bench's instant, in seconds.
+Measurements measure(const ParameterValues& values, double instant = 0.0);
 
 } // namespace amsim

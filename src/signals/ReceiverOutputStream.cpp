@@ -77,6 +77,13 @@ double AudioSmoothing::next(double value) {
 
 ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, std::int64_t firstSample)
     : carrierTurn_(std::polar(1.0, -kTwoPi * v.fase / 360.0))
+    , drift_(v.df == 0.0
+                 ? std::nullopt
+                 : std::optional<Drift>(Drift{
+                       v.fase, v.df, v.Vcc / 2.0, v.BliSiNo * v.mdl / 4.0, v.BlsSiNo * v.mdl / 4.0,
+                       smoothersAt(DetectorSmoothing::kKeep, v.df, 2e6),
+                       smoothersAt(DetectorSmoothing::kKeep, 1000.0 + v.df, 2e6),
+                       smoothersAt(DetectorSmoothing::kKeep, 1000.0 - v.df, 2e6)}))
     , envelopeOn_(v.envelope != 0.0)
     , noise_(receiverBandOf(v.BliSiNo, v.BlsSiNo), v.ruido)
     , nextStep_(firstSample * kStepsPerFineSample) {
@@ -107,13 +114,40 @@ std::vector<ReceiverOutput> ReceiverOutputStream::next(std::size_t count) {
     return next(noise_.envelope(nextStep_, kStride, count));
 }
 
+// Whole seconds and the rest apart, so that a late step keeps its precision.
+double ReceiverOutputStream::phaseAt(std::int64_t step) const {
+    const std::int64_t seconds = step / kStepsPerSecond;
+    const std::int64_t within = step % kStepsPerSecond;
+    const double whole = drift_->df * static_cast<double>(seconds);
+    const double turns =
+        whole - std::trunc(whole) +
+        drift_->df * static_cast<double>(within) / static_cast<double>(kStepsPerSecond);
+    return kTwoPi * (drift_->fase / 360.0 + turns);
+}
+
+// The three terms of the product's audio, each through the smoothers at its
+// own frequency.
+double ReceiverOutputStream::driftingProduct(std::int64_t step, double phi) const {
+    const Drift& d = *drift_;
+    const double theta = tonePhase(step);
+    return d.level * std::abs(d.atLevel) * std::sin(phi + std::arg(d.atLevel)) +
+           d.lower * std::abs(d.atLower) * std::sin(theta + phi + std::arg(d.atLower)) +
+           d.upper * std::abs(d.atUpper) * std::sin(theta - phi + std::arg(d.atUpper));
+}
+
 std::vector<ReceiverOutput> ReceiverOutputStream::next(const std::vector<Complex>& noise) {
     const double gain = envelopeOn_ ? std::abs(envelopeChain()) : 0.0;
     std::vector<ReceiverOutput> out;
     out.reserve(noise.size());
     for (const Complex& e : noise) {
-        const double product =
-            product_.at(inPeriod_) + productNoise_.next(-0.5 * (e * carrierTurn_).real());
+        double clean = product_.at(inPeriod_);
+        Complex turn = carrierTurn_;
+        if (drift_) {
+            const double phi = phaseAt(nextStep_);
+            clean = driftingProduct(nextStep_, phi);
+            turn = std::polar(1.0, -phi);
+        }
+        const double product = clean + productNoise_.next(-0.5 * (e * turn).real());
         double envelope = 0.0;
         if (envelopeOn_) {
             const Complex c = received_.at(inPeriod_);

@@ -7,6 +7,7 @@
 #include <complex>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace amsim {
@@ -34,12 +35,15 @@ struct AudioSmoothing {
 // so nothing above 20 kHz can fold into it:
 //   product detector, clean: the smoothed product's audio, exactly,
 //     (V/2) sin phi + (A/2) |H| (Li sin(wm t + phi + arg H) + Ls sin(wm t - phi + arg H)),
-//     A = m/2, H the two smoothers' response at 1 kHz;
+//     A = m/2, H the two smoothers' response at 1 kHz; while the reinserted
+//     carrier drifts, phi(t) = fase + 360 df t and each term meets the
+//     smoothers at its own frequency: the level at df, the lower side's
+//     audio at 1 kHz + df, the upper's at 1 kHz - df;
 //   envelope detector, clean: the blue trace's harmonics up to 15 kHz (above
 //     them lies the carrier's ripple), from
 //     one tone period of the diode, capacitor and smoothers in steady state;
 //   noise: from its complex envelope e(t) about the carrier,
-//     product detector  -Re{e e^(-i phi)} / 2,
+//     product detector  -Re{e e^(-i phi(t))} / 2,
 //     envelope detector k (|c + e| - |c|), c the received signal's complex
 //       envelope and k the diode chain's gain on an envelope,
 //   each through the smoothers at 48 kHz.
@@ -62,10 +66,26 @@ public:
     std::int64_t nextStep() const { return nextStep_; }
 
 private:
+    // The product detector's clean audio at a step while the carrier drifts.
+    struct Drift {
+        double fase; // degrees
+        double df;   // Hz
+        double level;
+        double lower;
+        double upper;
+        std::complex<double> atLevel;
+        std::complex<double> atLower;
+        std::complex<double> atUpper;
+    };
+    // The phase error at a step, in radians, and the drifting audio there.
+    double phaseAt(std::int64_t step) const;
+    double driftingProduct(std::int64_t step, double phi) const;
+
     std::array<double, kPeriod> product_{};
     std::array<double, kPeriod> envelope_{};
     std::array<std::complex<double>, kPeriod> received_{};
     std::complex<double> carrierTurn_;
+    std::optional<Drift> drift_;
     bool envelopeOn_;
     ChannelNoise noise_;
     std::int64_t nextStep_;

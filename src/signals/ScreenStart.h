@@ -1,12 +1,40 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace amsim {
 
-// The bench's clock stands still: the screen shows the 1.6 ms from t = 0,
-// fine sample 0. Kept apart from the noise so that a front end can name the
-// screen's moment without the complex numbers the noise is made of.
-inline constexpr std::int64_t kScreenFirstSample = 0;
+// The bench's clock and the oscilloscope's trigger. Time runs in seconds from
+// the moment the bench starts; a fine sample is 0.5 µs, 2,000 a millisecond.
+// The oscilloscope triggers on the tone: at time t the screen shows the
+// 1.6 ms that begin at the last whole millisecond before t, so everything
+// the transmitter makes (1 kHz and its multiples) stands still on screen.
+// Kept apart from the noise so that a front end can name the screen's moment
+// without the complex numbers the noise is made of.
+inline constexpr std::int64_t kFineSamplesPerMillisecond = 2000;
+
+// The whole milliseconds before t: the screen's first millisecond.
+inline std::int64_t screenMillisecond(double seconds) {
+    return static_cast<std::int64_t>(std::floor(seconds * 1000.0));
+}
+
+// The fine sample at which the screen at time t begins.
+inline std::int64_t screenFirstSample(double seconds) {
+    return screenMillisecond(seconds) * kFineSamplesPerMillisecond;
+}
+
+// The fine sample at time t itself, where a sound that starts at t begins.
+inline std::int64_t fineSampleAt(double seconds) {
+    return std::llround(seconds * 1000.0 * static_cast<double>(kFineSamplesPerMillisecond));
+}
+
+// The bench's first second, over which the readout measures the noise: the
+// noise's statistics are the same in every second.
+inline constexpr std::int64_t kMeasuredFirstSample = 0;
+
+// The latest instant the bench shows: about 11.6 days. Its fine samples and
+// its steps of the noise (6 MHz) stay exact integers in a double.
+inline constexpr double kLatestInstant = 1.0e6;
 
 } // namespace amsim

@@ -13,8 +13,8 @@ namespace amsim {
 
 namespace {
 
-std::vector<SignalSample> sampleAll(double m, double V, double Ls, double Li, double F, double Pi,
-                                    const ScreenNoise* noise) {
+std::vector<SignalSample> sampleAll(double m, double V, double Ls, double Li,
+                                    const ScreenPhase& phase, double Pi, const ScreenNoise* noise) {
     const double AmplitudBls = m * 0.5;
     const double AmplitudBli = m * 0.5;
     const Sidebands sides{Li, AmplitudBli, Ls, AmplitudBls};
@@ -25,6 +25,7 @@ std::vector<SignalSample> sampleAll(double m, double V, double Ls, double Li, do
     sweep(kFineStep, [&](double x) {
         const std::optional<double> n =
             noise == nullptr ? std::nullopt : std::optional(noise->screen[table.size()]);
+        const double F = phase.at(x);
         const double product =
             finiteResult(n ? reinsertedCarrier(F, Pi, x) * (receivedSignal(sides, V, Pi, x) + *n)
                            : detectorProduct(sides, V, F, Pi, x));
@@ -51,7 +52,8 @@ void addEnvelope(std::vector<SignalSample>& table, const ScreenNoise* noise) {
 
 } // namespace
 
-std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const WindowValues& window) {
+std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const WindowValues& window,
+                                        double instant) {
     const double m = parameters.read(Parameter::Modulante);
     const double V = parameters.read(Parameter::Vcc);
     const double Ls = parameters.read(Parameter::BlsSiNo);
@@ -62,19 +64,22 @@ std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const Windo
     // The scales change no sample, but a box that holds no number stops the
     // table as it stops the picture.
     parameters.read(Parameter::Escalas);
+    const double df = parameters.read(Parameter::Df);
+    const ScreenPhase phase{F, df, screenMillisecond(instant)};
     try {
         std::optional<ScreenNoise> noise;
         if (ruido != 0.0) {
-            noise = screenNoise(ChannelNoise(receiverBandOf(Li, Ls), ruido), kFineSampleCount);
+            noise = screenNoise(ChannelNoise(receiverBandOf(Li, Ls), ruido),
+                                screenFirstSample(instant), kFineSampleCount);
         }
         const ScreenNoise* shared = noise ? &*noise : nullptr;
-        std::vector<SignalSample> table = sampleAll(m, V, Ls, Li, F, window.Pi, shared);
+        std::vector<SignalSample> table = sampleAll(m, V, Ls, Li, phase, window.Pi, shared);
         if (envelope != 0.0) {
             addEnvelope(table, shared);
         }
         return table;
     } catch (const Error& error) {
-        rethrowNamingTheLargest(error, {m, V, Li, Ls, F, envelope, ruido});
+        rethrowNamingTheLargest(error, {m, V, Li, Ls, F, envelope, ruido, std::nullopt, df});
     }
 }
 

@@ -23,12 +23,14 @@ struct SignalSample {
     std::optional<double> noise;    // the channel's noise at the detectors' input, when ruido is on
 };
 
-// Every signal at every sample of the fine time base (3,195 samples from x 0),
+// Every signal at every sample of the fine time base (3,195 samples from x 0)
+// of the screen at the bench's instant (seconds),
 // with the parameters read once each in the order the redraw reads them; the
 // envelope detector's output only when it is on, the noise only when ruido is
 // not 0 (and then in the detectors' columns too).
 // Throws amsim::Error, like the redraw, when a parameter does not convert
 // or a value is not finite.
-std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const WindowValues& window);
+std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const WindowValues& window,
+                                        double instant = 0.0);
 
 } // namespace amsim

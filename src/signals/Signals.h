@@ -1,7 +1,11 @@
 #pragma once
 
+#include "signals/ScreenStart.h"
+#include "signals/Sweep.h"
+
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace amsim {
 
@@ -62,6 +66,31 @@ inline double transmitterOutput(const Sidebands& sides, double V, double Pi, dou
 //                            + V sin(0.1 pi x)).
 // Its two factors are the carrier reinserted F degrees late and the received
 // signal, which is where the channel's noise adds.
+// With a frequency error df (Hz) the reinserted carrier's phase error moves
+// with the bench's time s (seconds): phi(s) = F + 360 df s. Only the
+// fraction of a turn that df s adds is kept, so a late instant loses no
+// precision; with no error the phase is F itself, to the bit.
+inline double driftedPhase(double F, double df, double seconds) {
+    if (df == 0.0) {
+        return F;
+    }
+    const double turns = df * seconds;
+    return F + 360.0 * (turns - std::trunc(turns));
+}
+
+// The phase error across the screen whose first millisecond is given: at
+// column x, phi(t0 + x 2.5 µs).
+struct ScreenPhase {
+    double F;
+    double df;
+    std::int64_t millisecond;
+
+    double at(double x) const {
+        return driftedPhase(
+            F, df, (static_cast<double>(millisecond) + x / kColumnsPerMillisecond) / 1000.0);
+    }
+};
+
 inline double reinsertedCarrier(double F, double Pi, double x) {
     const double xr = x + F / 18.0;
     return -std::cos(xr * Pi * kCarrierFrequency);

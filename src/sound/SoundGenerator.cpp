@@ -99,10 +99,12 @@ struct SoundGenerator::State {
     std::optional<Voice> fading; // the old setting's, during a crossfade
     std::size_t faded = 0;
     std::optional<ParameterValues> waiting; // the setting to take over next
+    ParameterValues latest;                 // the setting last asked for
 
     State(const ParameterValues& values, std::int64_t first)
         : firstSample(first)
-        , current(values, first) {}
+        , current(values, first)
+        , latest(values) {}
 
     // How many samples the current state lasts from here.
     std::size_t run(std::size_t wanted) const {
@@ -167,7 +169,12 @@ std::vector<float> SoundGenerator::next(std::size_t count) {
     return out;
 }
 
+// The same setting again (every frame of a live bench asks) changes nothing.
 void SoundGenerator::setValues(const ParameterValues& values) {
+    if (values == state_->latest) {
+        return;
+    }
+    state_->latest = values;
     state_->waiting = values;
 }
 

@@ -216,7 +216,7 @@ TEST_F(ExportTest, NoiseAddsItsColumnAndItsReadout) {
     lines.removeLast();
     EXPECT_TRUE(lines.takeFirst().endsWith(",audio_detectado,ruido"));
     const ScreenNoise expected =
-        screenNoise(ChannelNoise(ReceiverBand::Lower, 0.05), kFineSampleCount);
+        screenNoise(ChannelNoise(ReceiverBand::Lower, 0.05), 0, kFineSampleCount);
     ASSERT_EQ(lines.size(), 3195);
     for (qsizetype k = 0; k < lines.size(); ++k) {
         ASSERT_EQ(fieldsOf(lines[k]).back(), expected.screen.at(static_cast<std::size_t>(k)));

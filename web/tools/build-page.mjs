@@ -99,7 +99,7 @@ function labelClasses(control) {
 const STAGES = [
     { name: 'Generador', boxes: ['mdl', 'Vcc'] },
     { name: 'Transmisor', boxes: ['BlsSiNo', 'BliSiNo'] },
-    { name: 'Receptor', boxes: ['Ruido', 'EnvelopeOnOff', 'fase'] },
+    { name: 'Receptor', boxes: ['Ruido', 'Df', 'EnvelopeOnOff', 'fase'] },
     { name: 'Pantalla', boxes: ['EscalasSiNo'] },
 ];
 const TITLE = 'Label8';

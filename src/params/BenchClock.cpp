@@ -1,0 +1,37 @@
+#include "params/BenchClock.h"
+
+#include "signals/ScreenStart.h"
+
+#include <algorithm>
+#include <chrono>
+#include <utility>
+
+namespace amsim {
+
+BenchClock::BenchClock(WallClock wall)
+    : wall_(std::move(wall))
+    , wallAtMark_(wall_()) {}
+
+// Past the latest instant the bench shows, the time stands there.
+double BenchClock::now() const {
+    const double running = paused_ ? 0.0 : wall_() - wallAtMark_;
+    return std::min(benchAtMark_ + std::max(running, 0.0), kLatestInstant);
+}
+
+void BenchClock::togglePause() {
+    setTo(now(), !paused_);
+}
+
+void BenchClock::setTo(double seconds, bool paused) {
+    benchAtMark_ = std::clamp(seconds, 0.0, kLatestInstant);
+    wallAtMark_ = wall_();
+    paused_ = paused;
+}
+
+double BenchClock::steadySeconds() {
+    using Seconds = std::chrono::duration<double>;
+    return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace amsim

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+
+namespace amsim {
+
+// The bench's time, in seconds from the moment the bench starts: it follows a
+// wall clock from where it was last set and stands still while paused. It is
+// read from the clock at every frame, so a frame drawn late shows the later
+// instant: frames may be dropped, time is never slowed.
+class BenchClock {
+public:
+    // Seconds from any origin, never going back.
+    using WallClock = std::function<double()>;
+
+    explicit BenchClock(WallClock wall = steadySeconds);
+
+    double now() const;
+    bool paused() const { return paused_; }
+    // Stops the time where it is, or lets it run on from there.
+    void togglePause();
+    // The time from now on is this instant, running or standing still.
+    void setTo(double seconds, bool paused);
+
+    static double steadySeconds();
+
+private:
+    WallClock wall_;
+    double benchAtMark_ = 0.0;
+    double wallAtMark_;
+    bool paused_ = false;
+};
+
+} // namespace amsim
