@@ -7,16 +7,18 @@
 //   line 1  first byte: the number format. Bit 1 set is a decimal point
 //           ('.' is one such byte), clear is a decimal comma (',').
 //           Every further byte is one click, at most 16 of them, on button
-//           (byte - '0') mod 256 mod 14 of kButtons, so the digits and ':' to '='
+//           (byte - '0') mod 256 mod 17 of kButtons, so the digits and ':' to '@'
 //           name them:
 //             0 ModulanteSubir  1 ModulanteBajar  2 VccSubir  3 VccBajar
 //             4 FaseSubir       5 FaseBajar       6 BliSi     7 BlsSi
 //             8 Ayuda           9 Acerca          : EnvelopeToggle
 //             ; EscalasSi       < RuidoSubir      = RuidoBajar
-//   lines 2 to 9  the texts of mdl, Vcc, BliSiNo, BlsSiNo, fase, the
-//           envelope detector's switch, the noise and the scales' switch,
-//           byte for byte (invalid UTF-8 included). A box whose line is
-//           missing keeps its start value: 1, 1, 1, 1, 0, 0, 0 and 0.
+//             > DfSubir         ? DfBajar         @ Pausa
+//   lines 2 to 10  the texts of mdl, Vcc, BliSiNo, BlsSiNo, fase, the
+//           envelope detector's switch, the noise, the scales' switch and
+//           the frequency error, byte for byte (invalid UTF-8 included). A
+//           box whose line is missing keeps its start value: 1, 1, 1, 1 and
+//           then 0.
 // The first picture is drawn before the clicks, as when the window appears.
 // A broken rule prints what broke and aborts. Only amsim::Error is caught:
 // any other exception escapes and is a crash.
@@ -142,7 +144,8 @@ private:
         }
     }
 
-    std::array<std::string, kAllParameters.size()> boxes_{"1", "1", "1", "1", "0", "0", "0", "0"};
+    std::array<std::string, kAllParameters.size()> boxes_{"1", "1", "1", "1", "0",
+                                                          "0", "0", "0", "0"};
     std::array<bool, 2> shown_{};
     std::string_view clicked_;
     std::unique_ptr<test::RecordingCanvas> canvas_ = std::make_unique<test::RecordingCanvas>();

@@ -77,10 +77,10 @@ QString keepValueWithLastWord(const QString& line) {
 
 } // namespace
 
-Form1::Form1(const QLocale& locale, QWidget* parent)
+Form1::Form1(const QLocale& locale, QWidget* parent, BenchClock clock)
     : QWidget(parent)
     , ui_(std::make_unique<Ui::Form1>())
-    , handlers_(*this, numberFormatOf(locale))
+    , handlers_(*this, numberFormatOf(locale), std::move(clock))
     , reader_([this](Parameter parameter) { return text(parameter); }, handlers_.format()) {
     registerPictures();
     ui_->setupUi(this);

@@ -37,7 +37,8 @@ class Form1 : public QWidget, private Controls {
     Q_OBJECT
 
 public:
-    explicit Form1(const QLocale& locale = QLocale::system(), QWidget* parent = nullptr);
+    explicit Form1(const QLocale& locale = QLocale::system(), QWidget* parent = nullptr,
+                   BenchClock clock = BenchClock());
     ~Form1() override;
 
     // What the canvas holds now (shares the canvas's pixels).
@@ -57,6 +58,8 @@ public:
     void offerSound();
     // The bench's time stands still at this instant (seconds) from now on.
     void showInstant(double seconds) { handlers_.showInstant(seconds); }
+    // The instant of the picture on screen, in seconds.
+    double instant() const { return handlers_.instant(); }
     // Where the menu's saving items ask for a file's name: the standard
     // dialog, unless a test puts its own answer here. An empty name cancels.
     using FileNameAsker = std::function<QString(Form1& form, const QString& title,

@@ -124,8 +124,7 @@ void exportFiles(const CommandLine& commandLine) {
         requireWavName(*commandLine.wavPath);
     }
     requireDistinctFiles(outputNames(commandLine));
-    Form1 form;
-    form.showInstant(instant);
+    Form1 form(QLocale::system(), nullptr, BenchClock::standingAt(instant));
     writeTexts(commandLine, form);
     checkRedraw(form, instant);
 

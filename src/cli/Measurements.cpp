@@ -47,8 +47,8 @@ private:
 
 QStringList measurementLinesOf(const CommandLine& commandLine) {
     HeadlessControls controls;
-    Handlers handlers(controls, numberFormatOf(QLocale::system()));
-    handlers.showInstant(instantOption(commandLine.instantText));
+    Handlers handlers(controls, numberFormatOf(QLocale::system()),
+                      BenchClock::standingAt(instantOption(commandLine.instantText)));
     handlers.Form_Load();
     for (const Parameter parameter : kAllParameters) {
         if (const std::optional<QString> text = commandLine.text(parameter)) {

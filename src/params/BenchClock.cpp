@@ -28,6 +28,12 @@ void BenchClock::setTo(double seconds, bool paused) {
     paused_ = paused;
 }
 
+BenchClock BenchClock::standingAt(double seconds) {
+    BenchClock clock([] { return 0.0; });
+    clock.setTo(seconds, false);
+    return clock;
+}
+
 double BenchClock::steadySeconds() {
     using Seconds = std::chrono::duration<double>;
     return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch())

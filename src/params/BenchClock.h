@@ -23,6 +23,9 @@ public:
     void setTo(double seconds, bool paused);
 
     static double steadySeconds();
+    // A clock that stands at this instant without being paused: the one a
+    // file is drawn by, the same instant however long the drawing takes.
+    static BenchClock standingAt(double seconds);
 
 private:
     WallClock wall_;

@@ -168,7 +168,7 @@ TEST_F(ExportTest, SamplesAreTheDisplaysValuesWithADecimalPoint) {
     const std::map<Parameter, std::string> texts{
         {Parameter::Modulante, "1"}, {Parameter::Vcc, "0,8"},    {Parameter::BliSiNo, "1"},
         {Parameter::BlsSiNo, "0"},   {Parameter::Fase, "-30,5"}, {Parameter::Envelope, "0"},
-        {Parameter::Ruido, "0"},     {Parameter::Escalas, "0"}};
+        {Parameter::Ruido, "0"},     {Parameter::Escalas, "0"},  {Parameter::Df, "0"}};
     BoxReader reader([&texts](Parameter parameter) { return texts.at(parameter); },
                      NumberFormat{",", "E"});
     const std::vector<SignalSample> table = sampleSignals(reader, WindowValues{});
@@ -248,8 +248,10 @@ TEST_F(ExportTest, MeasurementsArePrintedOnePerLine) {
 }
 
 // The three exports at once, each the bytes it has alone.
+// The same options give the same bytes, at any instant of a drifting, noisy bench.
 TEST_F(ExportTest, WritesAllThreeFilesAtOnceAsEachAlone) {
-    const QStringList setting{"--vcc", "0", "--fase", "45"};
+    const QStringList setting{"--vcc", "0",       "--fase", "45",       "--df",
+                              "3",     "--ruido", "0.05",   "--tiempo", "0.3"};
     const Finished together = amsim(QStringList{"--export", path("a.png"), "--export-csv",
                                                 path("a.csv"), "--export-wav", path("a.wav")} +
                                     setting);

@@ -41,6 +41,7 @@ TEST_P(SaveFromMenuTest, WritesTheCommandLinesBytes) {
     type(Parameter::Vcc, "0.8");
     type(Parameter::Fase, "-30");
     type(Parameter::BlsSiNo, "0");
+    type(Parameter::Df, "1");
     const QString saved = exports.path("ventana") + QLatin1String(row.file);
     QString suggested;
     form.setFileNameAsker([&](Form1&, const QString&, const QString& name, const QString&) {
@@ -48,12 +49,13 @@ TEST_P(SaveFromMenuTest, WritesTheCommandLinesBytes) {
         return QString(saved);
     });
     form.findChild<QAction*>(QLatin1String(row.item))->trigger();
+    const QString instant = QString::number(form.instant(), 'g', 17);
     EXPECT_EQ(message(), nullptr);
     EXPECT_EQ(suggested, QLatin1String(row.suggested));
     const QString exported = exports.path("orden") + QLatin1String(row.file);
     ASSERT_EQ(exports
                   .amsim({QLatin1String(row.option), exported, "--vcc", "0.8", "--fase", "-30",
-                          "--bls", "0"})
+                          "--bls", "0", "--df", "1", "--tiempo", instant})
                   .exitCode,
               0);
     const QByteArray expected = contents(exported);

@@ -19,7 +19,7 @@ namespace {
 // Controls that keep their state in plain members and log what is done to them.
 class LoggedControls : public Controls {
 public:
-    std::array<std::string, 8> boxes{"1", "1", "1", "1", "0", "0", "0", "0"};
+    std::array<std::string, 9> boxes{"1", "1", "1", "1", "0", "0", "0", "0", "0"};
     std::array<bool, 2> shown{};
     std::array<std::string, 2> panelTexts;
     std::vector<std::string> log;
@@ -75,10 +75,11 @@ private:
 
 TEST(Handlers, LoadWritesTheStartValuesAndDrawsNothing) {
     LoggedControls controls;
-    controls.boxes = {"x", "x", "x", "x", "x", "x", "x"};
+    controls.boxes = {"x", "x", "x", "x", "x", "x", "x", "x", "x"};
     Handlers handlers(controls, NumberFormat{});
     handlers.Form_Load();
-    EXPECT_EQ(controls.boxes, (std::array<std::string, 8>{"1", "1", "1", "1", "0", "0", "0", "0"}));
+    EXPECT_EQ(controls.boxes,
+              (std::array<std::string, 9>{"1", "1", "1", "1", "0", "0", "0", "0", "0"}));
     EXPECT_EQ(handlers.window().Escala, 30);
     EXPECT_DOUBLE_EQ(handlers.window().Pi, 3.141592653589793);
     EXPECT_EQ(std::count(controls.log.begin(), controls.log.end(), "redraw"), 0);
@@ -93,7 +94,7 @@ TEST(Handlers, EveryButtonHasItsClickAndNothingElseHasOne) {
     const std::vector<std::pair<const char*, std::string>> rows{
         {"ModulanteSubir", "1,2"}, {"ModulanteBajar", "1"}, {"VccSubir", "1,2"}, {"VccBajar", "1"},
         {"FaseSubir", "30"},       {"FaseBajar", "0"},      {"BliSi", "0"},      {"BlsSi", "0"},
-        {"EnvelopeToggle", "1"},   {"EscalasSi", "1"}};
+        {"EnvelopeToggle", "1"},   {"EscalasSi", "1"},      {"DfSubir", "0,5"},  {"DfBajar", "0"}};
     for (const auto& [button, written] : rows) {
         SCOPED_TRACE(button);
         controls.log.clear();
@@ -190,6 +191,85 @@ INSTANTIATE_TEST_SUITE_P(
         StaleRow{"FirstPicture", Error::drawingFailed(), &Handlers::Form_Activate,
                  "Sin medidas: el dibujo no se pudo completar"}),
     [](const testing::TestParamInfo<StaleRow>& row) { return std::string(row.param.name); });
+
+// Running time, on a wall clock the test sets.
+struct LiveRow {
+    const char* name;
+    Parameter box;
+    const char* text;
+    bool heard;
+    bool paused;
+    bool live;
+};
+
+void PrintTo(const LiveRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class LiveBench : public testing::TestWithParam<LiveRow> {};
+
+TEST_P(LiveBench, RunsFramesOnlyWhileSomethingMoves) {
+    const LiveRow& row = GetParam();
+    LoggedControls controls;
+    controls.boxes.at(static_cast<std::size_t>(row.box)) = row.text;
+    Handlers handlers(controls, NumberFormat{}, BenchClock([] { return 0.0; }));
+    handlers.Form_Activate();
+    handlers.setHeard(row.heard);
+    if (row.paused) {
+        handlers.Pausa_Click();
+    }
+    EXPECT_EQ(handlers.isLive(), row.live);
+    controls.log.clear();
+    handlers.Frame();
+    const std::vector<std::string> drawn{"redraw", "measurements"};
+    EXPECT_EQ(controls.log, row.live ? drawn : std::vector<std::string>());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LiveBench,
+    testing::Values(LiveRow{"Still", Parameter::Fase, "30", false, false, false},
+                    LiveRow{"DriftingCarrier", Parameter::Df, "1", false, false, true},
+                    LiveRow{"NoisyChannel", Parameter::Ruido, "0.05", false, false, true},
+                    LiveRow{"HeardReceiver", Parameter::Fase, "0", true, false, true},
+                    LiveRow{"Paused", Parameter::Df, "1", false, true, false}),
+    [](const testing::TestParamInfo<LiveRow>& row) { return std::string(row.param.name); });
+
+// The phase error now follows the wall clock, stands still while paused and
+// goes on from there; a frame draws the last complete setting even while a
+// box holds a text still being typed.
+TEST(Handlers, FramesFollowTheClockFromTheLastCompleteSetting) {
+    LoggedControls controls;
+    controls.boxes.at(static_cast<std::size_t>(Parameter::Df)) = "1";
+    double wall = 10.0;
+    Handlers handlers(controls, NumberFormat{}, BenchClock([&wall] { return wall; }));
+    handlers.Form_Activate();
+    const auto phaseNow = [&controls] {
+        const auto line = std::find_if(
+            controls.measurements.begin(), controls.measurements.end(),
+            [](const std::string& l) { return l.rfind("Error de fase ahora: ", 0) == 0; });
+        return line == controls.measurements.end() ? std::string() : *line;
+    };
+    EXPECT_EQ(phaseNow(), "Error de fase ahora: 0°");
+    controls.boxes[0] = "abc";
+    wall = 10.125;
+    handlers.Frame();
+    EXPECT_DOUBLE_EQ(handlers.instant(), 0.125);
+    EXPECT_EQ(phaseNow(), "Error de fase ahora: 45°");
+    handlers.Pausa_Click();
+    wall = 11.0;
+    handlers.Frame();
+    EXPECT_DOUBLE_EQ(handlers.instant(), 0.125);
+    handlers.Pausa_Click();
+    wall = 11.125;
+    handlers.Frame();
+    EXPECT_EQ(phaseNow(), "Error de fase ahora: 90°");
+    handlers.showInstant(0.75);
+    EXPECT_THROW(handlers.Box_Enter(), Error);
+    controls.boxes[0] = "1";
+    handlers.Box_Enter();
+    EXPECT_FALSE(handlers.isLive());
+    EXPECT_EQ(phaseNow(), "Error de fase ahora: 270°");
+}
 
 } // namespace
 } // namespace amsim

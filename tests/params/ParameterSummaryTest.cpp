@@ -79,37 +79,37 @@ TEST(ParameterSummary, NamesTheModeTheModulationAndThePhaseError) {
 TEST(ParameterSummary, BoxesThatAreNotNumbersAreNamedInOrder) {
     struct Row {
         const char* name;
-        std::array<const char*, 8> texts; // mdl, Vcc, BliSiNo, BlsSiNo, fase, envelope, ruido, escalas
+        std::array<const char*, 9> texts; // in the order of kAllParameters
         const NumberFormat& format;
         const char* summary;
     };
     const Row rows[] = {
         {"all numbers",
-         {"0.8", " 1 ", "1", "0", "90", "0", "0", "0"},
+         {"0.8", " 1 ", "1", "0", "90", "0", "0", "0", "0"},
          kPoint,
          "SSB con portadora, banda lateral inferior, modulación del 80 %, error de fase 90 grados"},
         {"comma in a comma locale",
-         {"0,8", "1", "1", "1", "0", "0", "0", "0"},
+         {"0,8", "1", "1", "1", "0", "0", "0", "0", "0"},
          kComma,
          "AM, modulación del 80 %, error de fase 0 grados"},
         {"comma in a point locale",
-         {"1", "0,6", "1", "1", "0", "0", "0", "0"},
+         {"1", "0,6", "1", "1", "0", "0", "0", "0", "0"},
          kPoint,
          "Parámetros no válidos: «V(cc)» no es un número"},
         {"two bad boxes",
-         {"", "abc", "1", "1", "0", "0", "0", "0"},
+         {"", "abc", "1", "1", "0", "0", "0", "0", "0"},
          kPoint,
          "Parámetros no válidos: «Modulante» y «V(cc)» no son números"},
         {"a number too large",
-         {"2e308", "1", "1", "1", "0", "0", "0", "0"},
+         {"2e308", "1", "1", "1", "0", "0", "0", "0", "0"},
          kPoint,
          "Parámetros no válidos: «Modulante» es demasiado grande"},
         {"no number, and a number too small",
-         {"1", "x", "1e-400", "1", "0", "0", "0", "0"},
+         {"1", "x", "1e-400", "1", "0", "0", "0", "0", "0"},
          kPoint,
          "Parámetros no válidos: «V(cc)» no es un número y «BLI habil» es demasiado pequeño"},
         {"three bad boxes",
-         {"x", "1", "inf", "1", "nan", "0", "0", "0"},
+         {"x", "1", "inf", "1", "nan", "0", "0", "0", "0"},
          kPoint,
          "Parámetros no válidos: «Modulante», «BLI habil» y «fase port reinsertada» no son "
          "números"},

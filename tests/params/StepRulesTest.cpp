@@ -1,6 +1,7 @@
 #include "params/StepRules.h"
 
 #include "core/Error.h"
+#include "params/BoxReader.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -156,6 +157,40 @@ TEST(RuidoStep, ABadTextNamesTheBoxAndTheToolTipListsTheSequence) {
     }
     EXPECT_EQ(stepToolTip("RuidoBajar", kComma),
               "Bajar el ruido (0; 0,01; 0,02; 0,05; 0,1; 0,2; 0,5; 1)");
+}
+
+// The frequency error steps through its sequence either side of 0.
+class DfStepTest : public testing::TestWithParam<RuidoStep> {};
+
+TEST_P(DfStepTest, MovesAlongTheSequence) {
+    const RuidoStep& row = GetParam();
+    EXPECT_EQ(dfSteppedText(row.text, row.up, *row.format), row.next);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, DfStepTest,
+    testing::Values(RuidoStep{"UpFromOnFrequency", "0", true, &kPoint, "0.5"},
+                    RuidoStep{"DownFromOnFrequency", "0", false, &kPoint, "-0.5"},
+                    RuidoStep{"UpFromATypedValue", "3", true, &kPoint, "5"},
+                    RuidoStep{"DownFromATypedNegative", "-3", false, &kPoint, "-5"},
+                    RuidoStep{"UpInACommaLocale", "0,5", true, &kComma, "1"},
+                    RuidoStep{"UpFromTheLastStays", "500", true, &kPoint, "500"},
+                    RuidoStep{"DownFromTheFirstStays", "-500", false, &kPoint, "-500"}),
+    [](const testing::TestParamInfo<RuidoStep>& row) { return std::string(row.param.name); });
+
+TEST(DfStep, ATypedErrorBeyondFiveKilohertzIsRefusedWithItsLimits) {
+    EXPECT_EQ(readBox(Parameter::Df, "-5000", kPoint), -5000.0);
+    try {
+        readBox(Parameter::Df, "5000.5", kPoint);
+        FAIL() << "no error";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.parameter(), Parameter::Df);
+        EXPECT_STREQ(error.what(), "El valor de «error de frec.» está fuera de sus límites: "
+                                   "«5000.5». Escriba un número entre -5000 y 5000.");
+    }
+    EXPECT_EQ(stepToolTip("DfSubir", kComma),
+              "Subir el error de frecuencia (0; ±0,5; ±1; ±2; ±5; ±10; ±20; ±50; ±100; ±200; "
+              "±500 Hz)");
 }
 
 } // namespace

@@ -22,7 +22,7 @@ using test::TemporaryFolder;
 constexpr std::size_t kPeriod = 48; // one tone period at 48 kHz
 constexpr double kPi = std::numbers::pi;
 
-// ParameterValues: mdl, Vcc, BliSiNo, BlsSiNo, fase, envelope, ruido.
+// ParameterValues: mdl, Vcc, BliSiNo, BlsSiNo, fase, envelope, ruido, df.
 constexpr ParameterValues kAm{1, 1, 1, 1, 0, 0, 0};
 constexpr ParameterValues kDsb{1, 0, 1, 1, 0, 0, 0};
 
@@ -267,6 +267,49 @@ TEST_F(SoundTest, NoiseHasTheReadoutsSignalToNoise) {
 }
 
 // A tone beyond full scale is limited: flat tops, never a jump to the other sign.
+// A reinserted carrier off by df: one sideband moves the tone by df, both
+// make it fade and invert twice in each 1/df seconds.
+struct DriftRow {
+    const char* name;
+    ParameterValues values;
+    double hertz;
+};
+
+class DriftSoundTest : public SoundTest, public testing::WithParamInterface<DriftRow> {};
+
+TEST_P(DriftSoundTest, MovesTheToneBytheError) {
+    EXPECT_NEAR(crossingFrequency(sound(GetParam().values)), GetParam().hertz, 2.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DriftSoundTest,
+    testing::Values(
+        DriftRow{"UpperSidebandGivesTheToneLessTheError", {1, 0, 0, 1, 0, 0, 0, 50}, 950},
+        DriftRow{"LowerSidebandGivesTheToneAndTheError", {1, 0, 1, 0, 0, 0, 0, 50}, 1050}),
+    [](const testing::TestParamInfo<DriftRow>& row) { return std::string(row.param.name); });
+
+TEST_F(SoundTest, BothSidebandsOffByOneHertzFadeToNothingTwiceASecond) {
+    const std::vector<double> volts = sound({1, 0, 1, 1, 0, 0, 0, 1}, 2.0);
+    constexpr std::size_t kBlock = 480; // 10 ms
+    std::vector<double> levels;
+    for (std::size_t at = 0; at + kBlock <= volts.size(); at += kBlock) {
+        double sum = 0.0;
+        for (std::size_t n = at; n < at + kBlock; ++n) {
+            sum += volts[n] * volts[n];
+        }
+        levels.push_back(std::sqrt(2.0 * sum / kBlock));
+    }
+    const double loudest = *std::max_element(levels.begin(), levels.end());
+    EXPECT_NEAR(loudest, 0.5, 0.02);
+    int fades = 0;
+    for (std::size_t k = 1; k + 1 < levels.size(); ++k) {
+        if (levels[k] < 0.05 * loudest && levels[k] <= levels[k - 1] && levels[k] < levels[k + 1]) {
+            ++fades;
+        }
+    }
+    EXPECT_EQ(fades, 4);
+}
+
 TEST_F(SoundTest, LimitsRatherThanWraps) {
     const std::vector<double> volts = sound({10, 0, 1, 1, 0, 0, 0}, 0.01);
     EXPECT_DOUBLE_EQ(*std::max_element(volts.begin(), volts.end()), 2.0);

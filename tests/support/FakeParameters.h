@@ -10,7 +10,7 @@ namespace amsim::test {
 
 // Parameters as plain numbers, starting at the window's load values (mdl 1,
 // Vcc 1, both sidebands 1, phase 0, the envelope detector off, no noise, the
-// scales off). A parameter set "bad" fails to read the way an unconvertible
+// scales off, no frequency error). A parameter set "bad" fails to read the way an unconvertible
 // box text does.
 class FakeParameters : public ParameterReader {
 public:
@@ -32,6 +32,7 @@ private:
                                                    {1.0, "1", 0},
                                                    {1.0, "1", 0},
                                                    {1.0, "1", 0},
+                                                   {0.0, "0", 0},
                                                    {0.0, "0", 0},
                                                    {0.0, "0", 0},
                                                    {0.0, "0", 0},

@@ -1,0 +1,86 @@
+// The detector's traces while the reinserted carrier drifts: at each column
+// they are those of a still bench at that column's phase error.
+#include "signals/SignalTable.h"
+#include "support/FakeParameters.h"
+
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace amsim {
+namespace {
+
+constexpr double kGreenPixelsPerVolt = 60.0;
+
+std::vector<SignalSample> screenAt(double seconds, double Li, double Ls, double fase, double df) {
+    test::FakeParameters parameters;
+    parameters.set(Parameter::Vcc, 0.0)
+        .set(Parameter::BliSiNo, Li)
+        .set(Parameter::BlsSiNo, Ls)
+        .set(Parameter::Fase, fase)
+        .set(Parameter::Df, df);
+    return sampleSignals(parameters, WindowValues{}, seconds);
+}
+
+// Columns between the green trace's zero crossings, past the smoothers'
+// start from rest.
+std::vector<double> crossings(const std::vector<SignalSample>& screen) {
+    std::vector<double> at;
+    for (std::size_t n = 200; n < screen.size(); ++n) {
+        const double a = screen[n - 1].detectedAudio;
+        const double b = screen[n].detectedAudio;
+        if ((a < 0.0) != (b < 0.0)) {
+            at.push_back(screen[n - 1].x + (screen[n].x - screen[n - 1].x) * a / (a - b));
+        }
+    }
+    return at;
+}
+
+struct PeriodRow {
+    const char* name;
+    double Li;
+    double Ls;
+    double toneHertz;
+};
+
+void PrintTo(const PeriodRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class DriftPeriodTest : public testing::TestWithParam<PeriodRow> {};
+
+TEST_P(DriftPeriodTest, TheGreenToneMovesByTheError) {
+    const PeriodRow& row = GetParam();
+    const std::vector<double> at = crossings(screenAt(0.125, row.Li, row.Ls, 0.0, 100.0));
+    ASSERT_GE(at.size(), 2U);
+    const double halfPeriodColumns = 400.0 * 1000.0 / row.toneHertz / 2.0;
+    EXPECT_NEAR(at[1] - at[0], halfPeriodColumns, 2.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, DriftPeriodTest,
+                         testing::Values(PeriodRow{"UpperSidebandAt900Hertz", 0.0, 1.0, 900.0},
+                                         PeriodRow{"LowerSidebandAt1100Hertz", 1.0, 0.0, 1100.0}),
+                         [](const testing::TestParamInfo<PeriodRow>& row) {
+                             return std::string(row.param.name);
+                         });
+
+// An eighth of a second at 1 Hz is 45 degrees: the picture of a still bench
+// at 45 degrees, within a pixel, the phase moving 0.6 degrees across it.
+TEST(Drift, AnEighthOfASecondAtOneHertzDrawsAsFortyFiveDegrees) {
+    const std::vector<SignalSample> drifting = screenAt(0.125, 1.0, 1.0, 0.0, 1.0);
+    const std::vector<SignalSample> still = screenAt(0.0, 1.0, 1.0, 45.0, 0.0);
+    ASSERT_EQ(drifting.size(), still.size());
+    double worst = 0.0;
+    for (std::size_t n = 0; n < still.size(); ++n) {
+        worst = std::max({worst, std::abs(drifting[n].detectedAudio - still[n].detectedAudio),
+                          std::abs(drifting[n].detector - still[n].detector)});
+    }
+    EXPECT_LT(worst * kGreenPixelsPerVolt, 1.0);
+    EXPECT_GT(worst, 0.0);
+}
+
+} // namespace
+} // namespace amsim
