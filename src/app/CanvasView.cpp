@@ -4,6 +4,9 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
 
 namespace amsim {
 
@@ -18,7 +21,36 @@ CanvasView::CanvasView(QWidget* parent)
 
 void CanvasView::setImage(const QImage& image) {
     image_ = image;
+    shown_.clear();
     update();
+}
+
+void CanvasView::showChanges() {
+    const auto stride = static_cast<qsizetype>(image_.bytesPerLine());
+    const auto size = stride * image_.height();
+    const auto* pixels = reinterpret_cast<const char*>(image_.constBits());
+    if (shown_.size() != size) {
+        shown_ = QByteArray(pixels, size);
+        update();
+        return;
+    }
+    int top = image_.height();
+    int bottom = -1;
+    for (int y = 0; y < image_.height(); ++y) {
+        const qsizetype at = stride * y;
+        if (std::memcmp(pixels + at, shown_.constData() + at, static_cast<std::size_t>(stride)) !=
+            0) {
+            std::memcpy(shown_.data() + at, pixels + at, static_cast<std::size_t>(stride));
+            top = std::min(top, y);
+            bottom = y;
+        }
+    }
+    if (bottom >= top) {
+        const double ratio = image_.devicePixelRatio();
+        const auto first = static_cast<int>(std::floor(top / ratio));
+        const auto last = static_cast<int>(std::ceil((bottom + 1) / ratio));
+        update(QRect(0, first, width(), last - first));
+    }
 }
 
 void CanvasView::setDescription(const QString& description) {

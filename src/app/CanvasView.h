@@ -17,6 +17,9 @@ public:
     explicit CanvasView(QWidget* parent = nullptr);
 
     void setImage(const QImage& image);
+    // Repaints the rows of the image that changed since it was last shown:
+    // while the bench runs, only the detector's strip moves.
+    void showChanges();
     // Tells assistive technology what the drawing now shows.
     void setDescription(const QString& description);
 
@@ -25,6 +28,8 @@ protected:
 
 private:
     QImage image_;
+    // The image's pixels as last shown, to find the rows that changed.
+    QByteArray shown_;
 };
 
 } // namespace amsim

@@ -95,6 +95,7 @@ Form1::Form1(const QLocale& locale, QWidget* parent, BenchClock clock)
     // instant it shows, so a late frame never slows the bench's time.
     frames_ = new QTimer(this);
     frames_->setTimerType(Qt::PreciseTimer);
+    frames_->setSingleShot(true);
     connect(frames_, &QTimer::timeout, this, [this] { guarded([this] { handlers_.Frame(); }); });
     askFileName_ = [](Form1& form, const QString& title, const QString& suggested,
                       const QString& filter) {
@@ -265,11 +266,17 @@ void Form1::followBench() {
     if (!handlers_.isLive()) {
         frames_->stop();
     } else if (!frames_->isActive()) {
-        const QScreen* shown = screen();
-        const double rate =
-            shown != nullptr && shown->refreshRate() > 0.0 ? shown->refreshRate() : 60.0;
-        frames_->start(static_cast<int>(std::lround(1000.0 / rate)));
+        scheduleFrame();
     }
+}
+
+void Form1::scheduleFrame() {
+    const QScreen* shown = screen();
+    const double period =
+        1.0 / (shown != nullptr && shown->refreshRate() > 0.0 ? shown->refreshRate() : 60.0);
+    const double now = BenchClock::steadySeconds();
+    frameDue_ = frameDue_ + period < now ? now + period : frameDue_ + period;
+    frames_->start(static_cast<int>(std::lround((frameDue_ - now) * 1000.0)));
 }
 
 void Form1::runMenuItem(const MenuItem& item) {
@@ -472,7 +479,7 @@ void Form1::describe(const std::string& sentence) {
 }
 
 void Form1::present() {
-    view_->update();
+    view_->showChanges();
 }
 
 template <class Handler> void Form1::guarded(Handler&& handler) noexcept {

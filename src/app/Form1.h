@@ -96,6 +96,10 @@ private:
     // After every event the engine handled: the frames run while the bench
     // is live, the pause button and the sound show the engine's state.
     void followBench();
+    // The next frame at the screen's rate from the last one's due time, so
+    // that whole milliseconds of timer add up to the rate; after a late
+    // frame, one period from now.
+    void scheduleFrame();
     void copyToClipboard(std::string_view item);
     void runMenuItem(const MenuItem& item);
     void save(SavedFile file, const QString& title);
@@ -115,6 +119,7 @@ private:
     CanvasView* view_ = nullptr;
     SoundPlayer* sound_ = nullptr;
     QTimer* frames_ = nullptr;
+    double frameDue_ = 0.0;
     Handlers handlers_;
     BoxReader reader_;
     bool activated_ = false;

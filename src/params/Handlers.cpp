@@ -52,7 +52,7 @@ void Handlers::redraw() {
     shownValues_.reset();
     controls_.describe(
         summarizeBoxes([this](Parameter box) { return controls_.text(box); }, format_));
-    const ParameterValues values = drawAtInstant(reader_);
+    const ParameterValues values = drawAtInstant(reader_, false);
     std::array<std::string, kAllParameters.size()> texts;
     for (const Parameter box : kAllParameters) {
         texts.at(static_cast<std::size_t>(box)) = controls_.text(box);
@@ -61,7 +61,8 @@ void Handlers::redraw() {
     shownValues_ = values;
 }
 
-ParameterValues Handlers::drawAtInstant(ParameterReader& boxes) {
+ParameterValues Handlers::drawAtInstant(ParameterReader& boxes, bool frame) {
+    constexpr double kReadoutInterval = 0.1;
     instant_ = clock_.now();
     try {
         Graficar(controls_.canvas(), boxes, window_, instant_);
@@ -72,7 +73,11 @@ ParameterValues Handlers::drawAtInstant(ParameterReader& boxes) {
     controls_.present();
     const ParameterValues values =
         valuesOf([&boxes](Parameter parameter) { return boxes.read(parameter); });
-    controls_.setMeasurements(measurementLines(measure(values, instant_), format_));
+    const double shownFor = instant_ - readoutInstant_;
+    if (!frame || shownFor < 0.0 || shownFor >= kReadoutInterval) {
+        controls_.setMeasurements(measurementLines(measure(values, instant_), format_));
+        readoutInstant_ = instant_;
+    }
     return values;
 }
 
@@ -91,7 +96,7 @@ void Handlers::Frame() {
     BoxReader shown([&texts](Parameter box) { return texts.at(static_cast<std::size_t>(box)); },
                     format_);
     try {
-        drawAtInstant(shown);
+        drawAtInstant(shown, true);
     } catch (...) {
         shownTexts_.reset();
         shownValues_.reset();

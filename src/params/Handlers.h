@@ -93,8 +93,9 @@ private:
     void redraw();
     // The picture at the clock's instant from the boxes' texts as they were
     // at the last complete picture, then the readout.
-    // Returns the values it measured.
-    ParameterValues drawAtInstant(ParameterReader& boxes);
+    // Returns the values it read. A frame's readout waits until it has been
+    // shown for a tenth of a second: faster than that it cannot be read.
+    ParameterValues drawAtInstant(ParameterReader& boxes, bool frame);
     // Runs the change, then the redraw; when either throws, the readout
     // says it has no measurements before the error goes on.
     template <class Change> void changeAndRedraw(Change&& change);
@@ -111,6 +112,7 @@ private:
     WindowValues window_;
     BenchClock clock_;
     double instant_ = 0.0;
+    double readoutInstant_ = 0.0;
     bool heard_ = false;
     // The boxes' texts and values of the last complete picture, which the
     // frames draw; none while the picture is blank or stale.

@@ -101,6 +101,26 @@ TEST_F(Form1Test, HugeValueStopsTheRedrawWithAMessageNotACrash) {
     EXPECT_TRUE(message()->text().startsWith("Desbordamiento"));
 }
 
+// Time runs while something moves: the detector's traces move from frame to
+// frame, Space stops them and starts them again, and a still bench redraws
+// nothing.
+TEST_F(Form1Test, TheDriftingBenchMovesUntilPausedAndTheStillOneNever) {
+    const auto movesWithin = [this](int milliseconds) {
+        const QImage before = form.drawing().copy();
+        QTest::qWait(milliseconds);
+        return form.drawing() != before;
+    };
+    EXPECT_FALSE(movesWithin(100));
+    click("DfSubir");
+    EXPECT_TRUE(movesWithin(100));
+    QTest::keyClick(&form, Qt::Key_Space);
+    EXPECT_TRUE(control<QPushButton>("Pausa")->isChecked());
+    EXPECT_FALSE(movesWithin(100));
+    QTest::keyClick(&form, Qt::Key_Space);
+    EXPECT_FALSE(control<QPushButton>("Pausa")->isChecked());
+    EXPECT_TRUE(movesWithin(100));
+}
+
 TEST_F(Form1Test, DrawingLiesOverLabelsAndUnderButtons) {
     const QImage before = form.grab().toImage();
     // A flat generator output at y 5 runs across the title label and under

@@ -212,7 +212,8 @@ TEST_P(LiveBench, RunsFramesOnlyWhileSomethingMoves) {
     const LiveRow& row = GetParam();
     LoggedControls controls;
     controls.boxes.at(static_cast<std::size_t>(row.box)) = row.text;
-    Handlers handlers(controls, NumberFormat{}, BenchClock([] { return 0.0; }));
+    double wall = 0.0;
+    Handlers handlers(controls, NumberFormat{}, BenchClock([&wall] { return wall; }));
     handlers.Form_Activate();
     handlers.setHeard(row.heard);
     if (row.paused) {
@@ -220,6 +221,7 @@ TEST_P(LiveBench, RunsFramesOnlyWhileSomethingMoves) {
     }
     EXPECT_EQ(handlers.isLive(), row.live);
     controls.log.clear();
+    wall = 0.2;
     handlers.Frame();
     const std::vector<std::string> drawn{"redraw", "measurements"};
     EXPECT_EQ(controls.log, row.live ? drawn : std::vector<std::string>());
