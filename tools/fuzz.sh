@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (preset fuzz: clang, AddressSanitizer and UBSan)
-# and runs each for the given number of seconds (60 by default):
+# and runs the three at once for the given number of seconds (60 by default):
 #   amsim_parameter_fuzzer  the window's handlers and the redraw;
 #   amsim_number_fuzzer     the plain number rules against Qt's conversions;
 #   amsim_clipping_fuzzer   clipped lines against whole lines, cropped.
@@ -47,6 +47,16 @@ fuzz() {
     rm -rf "$work"
 }
 
-fuzz amsim_parameter_fuzzer parameters -dict=fuzz/boxes.dict
-fuzz amsim_number_fuzzer numbers -dict=fuzz/boxes.dict
-fuzz amsim_clipping_fuzzer clipping
+# Each prints its lines when it ends.
+pids=()
+fuzz amsim_parameter_fuzzer parameters -dict=fuzz/boxes.dict &
+pids+=($!)
+fuzz amsim_number_fuzzer numbers -dict=fuzz/boxes.dict &
+pids+=($!)
+fuzz amsim_clipping_fuzzer clipping &
+pids+=($!)
+failed=0
+for pid in "${pids[@]}"; do
+    wait "$pid" || failed=$?
+done
+exit "$failed"
