@@ -2,6 +2,7 @@
 
 #include "signals/FilterDesign.h"
 #include "signals/GaussianNoise.h"
+#include "signals/Sine.h"
 
 #include <algorithm>
 #include <array>
@@ -12,6 +13,11 @@
 namespace amsim {
 
 namespace {
+
+// A unit phasor at an angle, from the engine's own sine and cosine.
+std::complex<double> turnOf(double angle) {
+    return {cosine(angle), sine(angle)};
+}
 
 using Complex = std::complex<double>;
 
@@ -99,7 +105,7 @@ struct PhaseTable {
     PhaseTable() {
         const double step = 8.0 * std::atan(1.0) / static_cast<double>(kPhaseSteps);
         for (std::size_t m = 0; m < turn.size(); ++m) {
-            turn.at(m) = std::polar(1.0, step * static_cast<double>(m));
+            turn.at(m) = turnOf(step * static_cast<double>(m));
         }
     }
 };
@@ -206,7 +212,7 @@ std::vector<Complex> ChannelNoise::envelope(std::int64_t firstStep, std::int64_t
             value += taps[within].at(j) * z[start + j];
         }
         const std::int64_t phase = ((offset * step) % 12000 + 12000) % 12000;
-        out[i] = gain_ * value * std::polar(1.0, turn * static_cast<double>(phase));
+        out[i] = gain_ * value * turnOf(turn * static_cast<double>(phase));
     }
     return out;
 }

@@ -21,8 +21,8 @@ struct ToneTable {
     ToneTable() {
         const double step = 2.0 * std::numbers::pi / static_cast<double>(kToneSamples);
         for (std::size_t n = 0; n < kToneSamples; ++n) {
-            cosine.at(n) = std::cos(step * static_cast<double>(n));
-            sine.at(n) = std::sin(step * static_cast<double>(n));
+            cosine.at(n) = amsim::cosine(step * static_cast<double>(n));
+            sine.at(n) = amsim::sine(step * static_cast<double>(n));
         }
     }
 };

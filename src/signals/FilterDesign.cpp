@@ -1,5 +1,7 @@
 #include "signals/FilterDesign.h"
 
+#include "signals/Sine.h"
+
 #include <cmath>
 
 namespace amsim {
@@ -27,7 +29,7 @@ double kaiserLowPass(double t, double cutoff, double halfLength, double beta) {
     }
     const double pi = 4.0 * std::atan(1.0);
     const double argument = 2.0 * pi * cutoff * t;
-    const double ideal = t == 0.0 ? 2.0 * cutoff : std::sin(argument) / (pi * t);
+    const double ideal = t == 0.0 ? 2.0 * cutoff : sine(argument) / (pi * t);
     return ideal * besselI0(beta * std::sqrt(1.0 - ratio * ratio)) / besselI0(beta);
 }
 

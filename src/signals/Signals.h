@@ -1,6 +1,7 @@
 #pragma once
 
 #include "signals/ScreenStart.h"
+#include "signals/Sine.h"
 #include "signals/Sweep.h"
 
 #include <algorithm>
@@ -25,23 +26,23 @@ inline constexpr double kLowerSideFrequency = 0.095;
 
 // The audio generator's output: the tone on the DC level, m sin(0.005 pi x) + V.
 inline double generatorOutput(double m, double V, double Pi, double x) {
-    return m * std::sin(x * Pi * kToneFrequency) + V;
+    return m * sine(x * Pi * kToneFrequency) + V;
 }
 
 // The carrier, whose amplitude the DC level sets: V sin(0.1 pi x).
 inline double carrier(double V, double Pi, double x) {
-    return V * std::sin(x * Pi * kCarrierFrequency);
+    return V * sine(x * Pi * kCarrierFrequency);
 }
 
 // The upper side frequency in the phase in which the transmitter sums it:
 // -Ls (m/2) cos(0.105 pi x).
 inline double upperSideFrequency(double Ls, double AmplitudBls, double Pi, double x) {
-    return -(Ls * AmplitudBls * std::cos(x * Pi * kUpperSideFrequency));
+    return -(Ls * AmplitudBls * cosine(x * Pi * kUpperSideFrequency));
 }
 
 // The lower side frequency, likewise: Li (m/2) cos(0.095 pi x).
 inline double lowerSideFrequency(double Li, double AmplitudBli, double Pi, double x) {
-    return Li * AmplitudBli * std::cos(x * Pi * kLowerSideFrequency);
+    return Li * AmplitudBli * cosine(x * Pi * kLowerSideFrequency);
 }
 
 // The sideband factors with the side frequencies' working amplitudes.
@@ -55,9 +56,9 @@ struct Sidebands {
 // What the transmitter sends, the sum of the three components above:
 // Li (m/2) cos(0.095 pi x) - Ls (m/2) cos(0.105 pi x) + V sin(0.1 pi x).
 inline double transmitterOutput(const Sidebands& sides, double V, double Pi, double x) {
-    return sides.Li * sides.AmplitudBli * std::cos(x * Pi * kLowerSideFrequency) -
-           sides.Ls * sides.AmplitudBls * std::cos(x * Pi * kUpperSideFrequency) +
-           V * std::sin(x * Pi * kCarrierFrequency);
+    return sides.Li * sides.AmplitudBli * cosine(x * Pi * kLowerSideFrequency) -
+           sides.Ls * sides.AmplitudBls * cosine(x * Pi * kUpperSideFrequency) +
+           V * sine(x * Pi * kCarrierFrequency);
 }
 
 // The product detector's output before smoothing: the received signal (side
@@ -93,13 +94,13 @@ struct ScreenPhase {
 
 inline double reinsertedCarrier(double F, double Pi, double x) {
     const double xr = x + F / 18.0;
-    return -std::cos(xr * Pi * kCarrierFrequency);
+    return -cosine(xr * Pi * kCarrierFrequency);
 }
 
 inline double receivedSignal(const Sidebands& sides, double V, double Pi, double x) {
-    return sides.Li * sides.AmplitudBli * std::sin(x * Pi * kLowerSideFrequency) -
-           sides.Ls * sides.AmplitudBls * std::sin(x * Pi * kUpperSideFrequency) +
-           V * std::sin(x * Pi * kCarrierFrequency);
+    return sides.Li * sides.AmplitudBli * sine(x * Pi * kLowerSideFrequency) -
+           sides.Ls * sides.AmplitudBls * sine(x * Pi * kUpperSideFrequency) +
+           V * sine(x * Pi * kCarrierFrequency);
 }
 
 inline double detectorProduct(const Sidebands& sides, double V, double F, double Pi, double x) {
@@ -112,14 +113,14 @@ inline double detectorProduct(const Sidebands& sides, double V, double F, double
 // sidebands' audio adds at a phase error phi of the reinserted carrier:
 // Li² + Ls² + 2 Li Ls cos(2 phi).
 inline double sidebandAudioSquare(double Li, double Ls, double phi) {
-    return Li * Li + Ls * Ls + 2.0 * Li * Ls * std::cos(2.0 * phi);
+    return Li * Li + Ls * Ls + 2.0 * Li * Ls * cosine(2.0 * phi);
 }
 
 // Whether the two sidebands' audio comes out inverted, as the detected-audio
 // spectrum draws it: both pass and the reinserted carrier is more than 90
 // degrees off.
 inline bool sidebandAudioInverted(double Li, double Ls, double phi) {
-    return Li * Ls > 0.0 && std::cos(phi) < 0.0;
+    return Li * Ls > 0.0 && cosine(phi) < 0.0;
 }
 
 // The detector's two first-order smoothers, fed one product per sample of the
