@@ -25,6 +25,19 @@ void BM_SoundSecond(benchmark::State& state) {
 }
 BENCHMARK(BM_SoundSecond)->Args({0, 0})->Args({1, 0})->Args({1, 50})->Unit(benchmark::kMillisecond);
 
+// One second of the gurgle: both sidebands with the reinserted carrier 1 Hz
+// off, each sample at its own phase error, with ruido in mV.
+void BM_SoundSecondDrifting(benchmark::State& state) {
+    SoundGenerator generator({1, 0, 1, 1, 0, 0, static_cast<double>(state.range(0)) / 1000.0, 1},
+                             0);
+    for (auto _ : state) {
+        for (int block = 0; block < 20; ++block) {
+            benchmark::DoNotOptimize(generator.next(2400));
+        }
+    }
+}
+BENCHMARK(BM_SoundSecondDrifting)->Arg(0)->Arg(50)->Unit(benchmark::kMillisecond);
+
 // A second in which the setting changes ten times, each a crossfade.
 void BM_SoundSecondWithChanges(benchmark::State& state) {
     SoundGenerator generator({1, 1, 1, 1, 0, 0, 0}, 0);

@@ -77,13 +77,7 @@ double AudioSmoothing::next(double value) {
 
 ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, std::int64_t firstSample)
     : carrierTurn_(std::polar(1.0, -kTwoPi * v.fase / 360.0))
-    , drift_(v.df == 0.0
-                 ? std::nullopt
-                 : std::optional<Drift>(Drift{
-                       v.fase, v.df, v.Vcc / 2.0, v.BliSiNo * v.mdl / 4.0, v.BlsSiNo * v.mdl / 4.0,
-                       smoothersAt(DetectorSmoothing::kKeep, v.df, 2e6),
-                       smoothersAt(DetectorSmoothing::kKeep, 1000.0 + v.df, 2e6),
-                       smoothersAt(DetectorSmoothing::kKeep, 1000.0 - v.df, 2e6)}))
+    , drift_(v.df == 0.0 ? std::nullopt : std::optional<Drift>(driftOf(v)))
     , envelopeOn_(v.envelope != 0.0)
     , noise_(receiverBandOf(v.BliSiNo, v.BlsSiNo), v.ruido)
     , nextStep_(firstSample * kStepsPerFineSample) {
@@ -114,6 +108,15 @@ std::vector<ReceiverOutput> ReceiverOutputStream::next(std::size_t count) {
     return next(noise_.envelope(nextStep_, kStride, count));
 }
 
+ReceiverOutputStream::Drift ReceiverOutputStream::driftOf(const ParameterValues& v) {
+    const auto term = [](double amplitude, double hertz) {
+        const Complex H = smoothersAt(DetectorSmoothing::kKeep, hertz, 2e6);
+        return DriftTerm{amplitude * std::abs(H), std::arg(H)};
+    };
+    return {v.fase, v.df, term(v.Vcc / 2.0, v.df), term(v.BliSiNo * v.mdl / 4.0, 1000.0 + v.df),
+            term(v.BlsSiNo * v.mdl / 4.0, 1000.0 - v.df)};
+}
+
 // Whole seconds and the rest apart, so that a late step keeps its precision.
 double ReceiverOutputStream::phaseAt(std::int64_t step) const {
     const std::int64_t seconds = step / kStepsPerSecond;
@@ -130,9 +133,9 @@ double ReceiverOutputStream::phaseAt(std::int64_t step) const {
 double ReceiverOutputStream::driftingProduct(std::int64_t step, double phi) const {
     const Drift& d = *drift_;
     const double theta = tonePhase(step);
-    return d.level * std::abs(d.atLevel) * std::sin(phi + std::arg(d.atLevel)) +
-           d.lower * std::abs(d.atLower) * std::sin(theta + phi + std::arg(d.atLower)) +
-           d.upper * std::abs(d.atUpper) * std::sin(theta - phi + std::arg(d.atUpper));
+    return d.level.amplitude * sine(phi + d.level.lag) +
+           d.lower.amplitude * sine(theta + phi + d.lower.lag) +
+           d.upper.amplitude * sine(theta - phi + d.upper.lag);
 }
 
 std::vector<ReceiverOutput> ReceiverOutputStream::next(const std::vector<Complex>& noise) {
@@ -145,7 +148,7 @@ std::vector<ReceiverOutput> ReceiverOutputStream::next(const std::vector<Complex
         if (drift_) {
             const double phi = phaseAt(nextStep_);
             clean = driftingProduct(nextStep_, phi);
-            turn = std::polar(1.0, -phi);
+            turn = {cosine(phi), -sine(phi)};
         }
         const double product = clean + productNoise_.next(-0.5 * (e * turn).real());
         double envelope = 0.0;

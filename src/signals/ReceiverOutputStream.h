@@ -66,17 +66,22 @@ public:
     std::int64_t nextStep() const { return nextStep_; }
 
 private:
-    // The product detector's clean audio at a step while the carrier drifts.
+    // One term of the product's audio while the carrier drifts: its
+    // amplitude through the smoothers, and their lag, at its own frequency.
+    struct DriftTerm {
+        double amplitude;
+        double lag;
+    };
+    // The product detector's clean audio at a step while the carrier drifts:
+    // the steady level's term, the lower side's and the upper's.
     struct Drift {
         double fase; // degrees
         double df;   // Hz
-        double level;
-        double lower;
-        double upper;
-        std::complex<double> atLevel;
-        std::complex<double> atLower;
-        std::complex<double> atUpper;
+        DriftTerm level;
+        DriftTerm lower;
+        DriftTerm upper;
     };
+    static Drift driftOf(const ParameterValues& values);
     // The phase error at a step, in radians, and the drifting audio there.
     double phaseAt(std::int64_t step) const;
     double driftingProduct(std::int64_t step, double phi) const;
