@@ -2,6 +2,7 @@
 
 #include "canvas/PngFile.h"
 #include "core/Error.h"
+#include "core/VisibleText.h"
 #include "display/Graficar.h"
 #include "params/ParameterSummary.h"
 #include "params/SettingText.h"
@@ -32,9 +33,31 @@ std::string nameOf(Panel panel) {
 constexpr auto kSoundFileSamples = static_cast<std::size_t>(kSoundFileSeconds * kSoundRate);
 
 // The sampled signals as the command line's CSV.
-std::vector<std::uint8_t> csvBytes(ParameterReader& boxes) {
-    const std::string text = signalCsv(sampleSignals(boxes, WindowValues{}));
+std::vector<std::uint8_t> csvBytes(ParameterReader& boxes, double instant) {
+    const std::string text = signalCsv(sampleSignals(boxes, WindowValues{}, instant));
     return {text.begin(), text.end()};
+}
+
+// The instant an address gives, with a point or in the page's notation like
+// the boxes' values, or the message that says why the bench starts at 0.
+struct AddressInstant {
+    std::optional<double> seconds;
+    std::string message;
+};
+
+AddressInstant instantOfAddress(const std::string& given, const NumberFormat& format) {
+    std::optional<double> seconds = textToNumber(given, format);
+    if (!seconds) {
+        seconds = textToNumber(given, NumberFormat{".", "e"});
+    }
+    if (seconds && *seconds >= 0.0 && *seconds <= kLatestInstant) {
+        return {seconds, {}};
+    }
+    return {std::nullopt, "El valor de " + std::string(kInstantOption) +
+                              "= en la dirección debe ser un número de " +
+                              numberToText(0.0, format) + " a " +
+                              numberToText(kLatestInstant, format) + ": «" + visibleText(given) +
+                              "». El banco empieza en el instante 0."};
 }
 
 // A fault of the program rather than of what the user typed.
@@ -50,8 +73,19 @@ WebBench::WebBench(emscripten::val page, NumberFormat format, double scale)
     , handlers_(*this, std::move(format))
     , reader_([this](Parameter parameter) { return text(parameter); }, handlers_.format()) {}
 
+// A wrong instant is told after a wrong box, whose message selects it.
 WebBench::Outcome WebBench::start(const emscripten::val& given) {
-    return guarded([this, &given] {
+    std::string instantMessage;
+    const auto instantText = given.call<emscripten::val>("get", std::string(kInstantOption));
+    if (!instantText.isNull()) {
+        const AddressInstant read =
+            instantOfAddress(instantText.as<std::string>(), handlers_.format());
+        if (read.seconds) {
+            handlers_.showInstant(*read.seconds);
+        }
+        instantMessage = read.message;
+    }
+    Outcome outcome = guarded([this, &given] {
         handlers_.Form_Load();
         for (const Parameter box : kAllParameters) {
             const auto text = given.call<emscripten::val>("get", std::string(optionOf(box)));
@@ -61,6 +95,15 @@ WebBench::Outcome WebBench::start(const emscripten::val& given) {
         }
         handlers_.Form_Activate();
     });
+    if (!instantMessage.empty()) {
+        outcome.message =
+            outcome.message.empty() ? instantMessage : outcome.message + " " + instantMessage;
+    }
+    return outcome;
+}
+
+WebBench::Outcome WebBench::frame() {
+    return guarded([this] { handlers_.Frame(); });
 }
 
 WebBench::Outcome WebBench::click(const std::string& button) {
@@ -92,7 +135,7 @@ std::string WebBench::stepToolTip(const std::string& button) const {
 WebBench::Outcome WebBench::menu(const std::string& item, const std::string& address) {
     std::string copied;
     Outcome outcome = guarded([this, &item, &address, &copied] {
-        const MenuContext context{address, reader_, handlers_.format()};
+        const MenuContext context{address, reader_, handlers_.format(), stillInstant()};
         copied = menuClipboardText(item, context).value_or(std::string());
     });
     if (outcome.message.empty() && copied.empty()) {
@@ -122,10 +165,10 @@ std::vector<std::uint8_t> WebBench::savedFileBytes(SavedFile file) {
     case SavedFile::Image:
         return drawingPng();
     case SavedFile::Data:
-        return csvBytes(reader_);
+        return csvBytes(reader_, handlers_.instant());
     case SavedFile::Sound:
-        return wavBytes(
-            amsim::soundSamples(valuesOf(readBox()), kScreenFirstSample, kSoundFileSamples));
+        return wavBytes(amsim::soundSamples(valuesOf(readBox()), fineSampleAt(handlers_.instant()),
+                                            kSoundFileSamples));
     case SavedFile::None:
         break;
     }
@@ -136,7 +179,7 @@ std::vector<std::uint8_t> WebBench::savedFileBytes(SavedFile file) {
 // drawn, drawn afresh on a canvas of its own whatever the screen's ratio.
 std::vector<std::uint8_t> WebBench::drawingPng() {
     WebCanvas drawing(kDrawingWidth, kDrawingHeight, page_, 1.0);
-    Graficar(drawing, reader_, handlers_.window());
+    Graficar(drawing, reader_, handlers_.window(), handlers_.instant());
     drawing.updateRgba();
     // RGBA in memory order, as the page's canvas takes it.
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(drawing.rgba().data());
@@ -146,8 +189,17 @@ std::vector<std::uint8_t> WebBench::drawingPng() {
                  PngColour::Rgba, rgba);
 }
 
+// While the picture is stale the boxes are drawn first, so that a box that
+// holds no number is told as a redraw tells it.
 WebBench::Outcome WebBench::startSound() {
-    return guarded([this] { sound_.emplace(valuesOf(readBox()), kScreenFirstSample); });
+    return guarded([this] {
+        if (!handlers_.shownValues()) {
+            handlers_.Box_Enter();
+        }
+        if (const std::optional<ParameterValues>& shown = handlers_.shownValues()) {
+            sound_.emplace(*shown, fineSampleAt(handlers_.instant()));
+        }
+    });
 }
 
 emscripten::val WebBench::soundSamples(std::size_t count) {
@@ -163,7 +215,7 @@ emscripten::val WebBench::savedBytes() const {
 
 std::string WebBench::link(const std::string& address) {
     try {
-        return settingLink(address, reader_);
+        return settingLink(address, reader_, stillInstant());
     } catch (const Error&) {
         return {};
     }
@@ -175,14 +227,28 @@ WebBench::Outcome WebBench::redrawNow() {
 
 // The one place where errors stop: the page shows the message and gives the
 // box to correct the focus. What was drawn before the error stays.
+// Either way, the sound follows the setting on screen.
 template <class Handler> WebBench::Outcome WebBench::guarded(Handler&& handler) {
+    Outcome outcome;
     try {
         handler();
     } catch (const std::exception& failure) {
         UserMessage message = userMessageOf(failure);
-        return {std::move(message.text), message.box ? nameOf(*message.box) : std::string(), {}};
+        outcome = {std::move(message.text), message.box ? nameOf(*message.box) : std::string(), {}};
     }
-    return {};
+    followSetting();
+    return outcome;
+}
+
+// The generator ignores the setting it already plays.
+void WebBench::followSetting() {
+    if (sound_ && handlers_.shownValues()) {
+        sound_->setValues(*handlers_.shownValues());
+    }
+}
+
+std::optional<double> WebBench::stillInstant() const {
+    return handlers_.paused() ? std::optional(handlers_.instant()) : std::nullopt;
 }
 
 std::string WebBench::text(Parameter box) const {
@@ -218,12 +284,13 @@ std::function<double(Parameter)> WebBench::readBox() {
     return [this](Parameter parameter) { return reader_.read(parameter); };
 }
 
-// The readout follows a redraw that reached its end: the sound takes the
-// setting drawn from here.
+// A frame mostly measures what the last one did: the page's readout is
+// touched only when a line changed.
 void WebBench::setMeasurements(const std::vector<std::string>& lines) {
-    if (sound_) {
-        sound_->setValues(valuesOf(readBox()));
+    if (lines == measurements_) {
+        return;
     }
+    measurements_ = lines;
     emscripten::val shown = emscripten::val::array();
     for (const std::string& line : lines) {
         shown.call<void>("push", line);
@@ -321,6 +388,11 @@ EMSCRIPTEN_BINDINGS(amsim) {
         .function("stopSound", &WebBench::stopSound)
         .function("soundSamples", &WebBench::soundSamples)
         .function("link", &WebBench::link)
+        .function("frame", &WebBench::frame)
+        .function("isLive", &WebBench::isLive)
+        .function("paused", &WebBench::paused)
+        .function("instant", &WebBench::instant)
+        .function("setHeard", &WebBench::setHeard)
         .function("redraw", &WebBench::redrawNow)
         .function("showAgain", &WebBench::showAgain)
         .function("rescale", &WebBench::rescale);

@@ -50,7 +50,9 @@ public:
     // Load, then activation: the start values, replaced by those the page's
     // address gives (given.get("mdl"), …, as UTF-8 bytes; null where it
     // gives none) with a point or in the page's notation, and the first
-    // picture, which checks them as it checks typed ones.
+    // picture, which checks them as it checks typed ones. given.get("tiempo")
+    // is the instant, written the same ways, at which the time stands still;
+    // a text that is no such instant is told, and the bench starts at 0.
     Outcome start(const emscripten::val& given);
     // The click handler of the named button.
     Outcome click(const std::string& button);
@@ -69,15 +71,24 @@ public:
     Outcome save(const std::string& item);
     // The last saved file's bytes, a Uint8Array of its own.
     emscripten::val savedBytes() const;
-    // The sound of the setting on screen, from its start, in samples at
-    // 48 kHz that the page only schedules; every redraw that reaches its end
-    // hands the generator the setting drawn.
+    // Running time: while the bench is live, the page calls frame at every
+    // frame of its display; after every event it asks again.
+    Outcome frame();
+    bool isLive() const { return handlers_.isLive(); }
+    bool paused() const { return handlers_.paused(); }
+    // The instant on screen, in seconds.
+    double instant() const { return handlers_.instant(); }
+    // Whether the page plays the sound, which keeps the bench live.
+    void setHeard(bool heard) { handlers_.setHeard(heard); }
+    // The sound of the setting on screen, from the instant on screen, in
+    // samples at 48 kHz that the page only schedules; after every event and
+    // frame the generator follows the setting on screen.
     Outcome startSound();
     void stopSound() { sound_.reset(); }
     // The next count samples, a Float32Array of its own; empty when off.
     emscripten::val soundSamples(std::size_t count);
-    // The page's address for the setting in the boxes, or nothing while a
-    // box holds no number.
+    // The page's address for the setting in the boxes, with the instant
+    // while the time stands still, or nothing while a box holds no number.
     std::string link(const std::string& address);
     // The redraw alone, as after a change.
     Outcome redrawNow();
@@ -101,6 +112,10 @@ private:
     void setMeasurements(const std::vector<std::string>& lines) override;
 
     template <class Handler> Outcome guarded(Handler&& handler);
+    void followSetting();
+    // The instant for a link or a command: the one on screen while the time
+    // stands still.
+    std::optional<double> stillInstant() const;
     std::vector<std::uint8_t> savedFileBytes(SavedFile file);
     std::vector<std::uint8_t> drawingPng();
     std::function<double(Parameter)> readBox();
@@ -111,6 +126,7 @@ private:
     BoxReader reader_;
     std::vector<std::uint8_t> saved_;
     std::optional<SoundGenerator> sound_;
+    std::vector<std::string> measurements_;
 };
 
 } // namespace amsim

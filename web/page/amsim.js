@@ -96,12 +96,22 @@
             description.textContent = sentence;
             announcement.textContent = sentence;
         },
+        // While time runs, a frame changes a line or two of the readout:
+        // only those are written.
         setMeasurements: (lines) => {
-            byId('Measurements').replaceChildren(...lines.map((line) => {
-                const shown = document.createElement('div');
-                shown.textContent = line;
-                return shown;
-            }));
+            const readout = byId('Measurements');
+            while (readout.children.length > lines.length) {
+                readout.lastElementChild.remove();
+            }
+            while (readout.children.length < lines.length) {
+                readout.append(document.createElement('div'));
+            }
+            lines.forEach((line, at) => {
+                const shown = readout.children[at];
+                if (shown.textContent !== line) {
+                    shown.textContent = line;
+                }
+            });
         },
         // Only the rows that changed go onto the canvas.
         present: (rgba, width, height, top, rows, positionsWide, positionsHigh) => {
@@ -211,7 +221,7 @@
     function wireButtons(bench) {
         const click = (button) => report(bench.click(button.id));
         // The menu's button and items and the sound's toggle are the page's
-        // own, not the handlers'.
+        // own, not the handlers'. Pausa is the handlers' like any other.
         for (const button of form.querySelectorAll('button:not([aria-haspopup], [role="menuitem"], #Escuchar)')) {
             const tip = bench.stepToolTip(button.id);
             if (tip) {
@@ -314,6 +324,54 @@
         }
     }
 
+    // --- Running time: a frame at every frame of the display while live ---
+
+    // After every event the engine says whether time moves the bench and
+    // whether it stands still; a bench at rest asks for no frame at all.
+    function followTime(bench) {
+        let request = 0;
+        const pausa = byId('Pausa');
+        const frame = () => {
+            request = 0;
+            const outcome = bench.frame();
+            if (outcome.message) {
+                report(outcome);
+            } else if (bench.isLive()) {
+                request = requestAnimationFrame(frame);
+            }
+        };
+        return () => {
+            pausa.setAttribute('aria-pressed', String(bench.paused()));
+            if (!bench.isLive()) {
+                cancelAnimationFrame(request);
+                request = 0;
+            } else if (!request) {
+                request = requestAnimationFrame(frame);
+            }
+        };
+    }
+
+    // Space on the drawing is the pause's button, as in the window; a click
+    // on the drawing gives it the keyboard.
+    function keysOfDrawing(bench) {
+        canvas.addEventListener('keydown', (event) => {
+            if (event.key === ' ' && !event.repeat && !event.ctrlKey && !event.altKey &&
+                !event.metaKey && !event.shiftKey) {
+                event.preventDefault();
+                report(bench.click('Pausa'));
+            }
+        });
+        const drawingArea = byId('drawing');
+        form.addEventListener('click', (event) => {
+            const { left, top, right, bottom } = canvas.getBoundingClientRect();
+            const onDrawing = event.target === form || drawingArea.contains(event.target);
+            if (onDrawing && event.clientX >= left && event.clientX < right &&
+                event.clientY >= top && event.clientY < bottom) {
+                canvas.focus({ preventScroll: true });
+            }
+        });
+    }
+
     // --- The menu: the engine's items, each putting its text on the clipboard ---
 
     function buildMenu(engine, bench) {
@@ -414,12 +472,15 @@
                 next += SOUND_CHUNK / SOUND_RATE;
             }
         };
+        // The sound playing keeps the bench live.
         const stop = () => {
             clearInterval(timer);
             bench.stopSound();
+            bench.setHeard(false);
             context?.close();
             context = null;
             show(false);
+            afterEvent();
         };
         // The toggle is the gesture a browser asks for before it plays.
         button.addEventListener('click', () => {
@@ -434,7 +495,9 @@
             next = 0;
             fill();
             timer = setInterval(fill, SOUND_CHUNK / SOUND_RATE * 1000);
+            bench.setHeard(true);
             show(true);
+            afterEvent();
         });
         show(false);
     }
@@ -470,8 +533,14 @@
         wireButtons(bench);
         wireSound(bench, byId('Escuchar'));
         keysOfBoxes(bench);
-        // Every event rewrites the address, so that it holds the setting.
-        afterEvent = () => followAddress(bench);
+        keysOfDrawing(bench);
+        // Every event rewrites the address, so that it holds the setting, and
+        // the frames run while the bench is live.
+        const followFrames = followTime(bench);
+        afterEvent = () => {
+            followAddress(bench);
+            followFrames();
+        };
         // ?mdl=…&vcc=… in the address: the lesson's start values. As in the
         // window, the first control in tab order has the focus, unless a
         // start value's message gave it to its box.
@@ -483,8 +552,9 @@
         performance.mark('amsim-first-picture');
         // A canvas whose memory the browser took back gets the drawing again.
         canvas.addEventListener('contextrestored', () => report(bench.showAgain()));
-        // For the tests and the benchmark: one redraw from the boxes as they are.
-        window.amsim = { redraw: () => report(bench.redraw()) };
+        // For the tests and the benchmark: one redraw from the boxes as they
+        // are, and the instant on screen.
+        window.amsim = { redraw: () => report(bench.redraw()), instant: () => bench.instant() };
         document.documentElement.dataset.ready = 'true';
     }, (error) => {
         // A browser without WebAssembly gets a word rather than an empty bench.

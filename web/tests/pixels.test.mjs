@@ -17,8 +17,9 @@ const AMSIM =
 
 // The settings of the lessons: AM, DSB, SSB with and without carrier, the
 // phase at 90 and 180 degrees, over-modulation, typed odd values, the
-// envelope detector on, the scales on in several of them, and noise in the
-// channel.
+// envelope detector on, the scales on in several of them, noise in the
+// channel and a drifting carrier. Where time moves the picture, the page and
+// the command line draw the same instant (tiempo).
 const SETTINGS = [
     ['AM at the start values', { mdl: '1', vcc: '1', bli: '1', bls: '1', fase: '0' }],
     ['DSB', { mdl: '1', vcc: '0', bli: '1', bls: '1', fase: '0' }],
@@ -33,8 +34,11 @@ const SETTINGS = [
     ['the scales in DSB at phase 90', { mdl: '1', vcc: '0', bli: '1', bls: '1', fase: '90', escalas: '1' }],
     ['the scales, over-modulated, with the envelope detector', { mdl: '2', vcc: '0.8', bli: '1', bls: '1', fase: '0', env: '1', escalas: '1' }],
     ['the scales with a negative level', { mdl: '1.4', vcc: '-0.6', bli: '1.5', bls: '0.5', fase: '-1000', escalas: '1' }],
-    ['noise in AM, both detectors', { mdl: '1', vcc: '1', bli: '1', bls: '1', fase: '0', env: '1', ruido: '0.2' }],
-    ['noise in SSB, the narrow filter', { mdl: '1', vcc: '0', bli: '0', bls: '1', fase: '30', ruido: '0.05' }],
+    ['noise in AM, both detectors', { mdl: '1', vcc: '1', bli: '1', bls: '1', fase: '0', env: '1', ruido: '0.2', tiempo: '0' }],
+    ['noise in SSB, the narrow filter', { mdl: '1', vcc: '0', bli: '0', bls: '1', fase: '30', ruido: '0.05', tiempo: '0' }],
+    ['noise at a later instant', { mdl: '1', vcc: '1', bli: '1', bls: '1', fase: '0', ruido: '0.05', tiempo: '0.3' }],
+    ['DSB with a drifting carrier', { mdl: '1', vcc: '0', bli: '1', bls: '1', fase: '0', df: '1', tiempo: '0.125' }],
+    ['SSB drifting fast, with the scales', { mdl: '1', vcc: '0', bli: '1', bls: '0', fase: '0', df: '100', tiempo: '12.3456', escalas: '1' }],
 ];
 const WINDOW_FACE = [239, 239, 239];
 // Where the label "modulante + Vcc" is printed, below the generator's axis.
@@ -133,13 +137,14 @@ for (const [name, settings] of SETTINGS) {
     });
 }
 
-// The saved picture is the drawing as the page shows it at 1x, whatever the
-// screen: the window's pixels where it is drawn, and transparent elsewhere.
-for (const [name, settings] of [SETTINGS[2], SETTINGS[13]]) {
+// The saved picture is the drawing as the page shows it at 1x, at the
+// instant on screen, whatever the screen: the window's pixels where it is
+// drawn, and transparent elsewhere.
+for (const [name, settings] of [SETTINGS[2], SETTINGS[13], SETTINGS[16]]) {
     it(`saves ${name} as the drawing the window shows`, async () => {
         const { page, refused } = await open(chromium.browser, { query: `?lang=en-US&${new URLSearchParams(settings)}`, scale: 2 });
         const saved = await savedFile(page, 'GuardarImagen');
-        assert.match(saved.name, /^amsim-(am|ssb)\.png$/);
+        assert.match(saved.name, /^amsim-(am|dsb|ssb)\.png$/);
         const png = readPng(saved.bytes);
         assert.deepEqual([png.width, png.height], [952, 700]);
         const found = differences(png.rgba, exported(name, settings), [LABEL]);

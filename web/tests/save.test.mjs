@@ -20,9 +20,9 @@ const SAVED = [
     ['samples of DSB at phase 30', 'GuardarDatos', '--export-csv', 'amsim-dsb.csv',
         { mdl: '1', vcc: '0', bli: '1', bls: '1', fase: '30' }],
     ['samples with noise and the envelope detector', 'GuardarDatos', '--export-csv', 'amsim-am.csv',
-        { mdl: '2', vcc: '0.8', bli: '1', bls: '1', fase: '0', env: '1', ruido: '0.05' }],
-    ['sound of SSB, the lower sideband, with noise', 'GuardarSonido', '--export-wav', 'amsim-ssb.wav',
-        { mdl: '1', vcc: '0', bli: '1', bls: '0', fase: '0', ruido: '0.05' }],
+        { mdl: '2', vcc: '0.8', bli: '1', bls: '1', fase: '0', env: '1', ruido: '0.05', tiempo: '0.3' }],
+    ['sound of SSB, the lower sideband, with noise and drift', 'GuardarSonido', '--export-wav', 'amsim-ssb.wav',
+        { mdl: '1', vcc: '0', bli: '1', bls: '0', fase: '0', ruido: '0.05', df: '2', tiempo: '0.125' }],
 ];
 
 let chromium;
@@ -59,10 +59,10 @@ for (const [name, item, option, fileName, settings] of SAVED) {
 }
 
 // What the page hands to Web Audio is the engine's generator from the
-// start, the samples the saved sound holds; and none is scheduled more than
+// instant on screen, the samples the saved sound holds; and none is scheduled more than
 // 100 ms ahead of what is heard, so a change is heard within that.
 it('plays the samples of the saved sound and stays within 100 ms of the setting', async () => {
-    const { page, refused } = await open(chromium.browser, { query: '?lang=en-US&mdl=1&vcc=0&bli=1&bls=1&fase=60' });
+    const { page, refused } = await open(chromium.browser, { query: '?lang=en-US&mdl=1&vcc=0&bli=1&bls=1&fase=60&tiempo=0.0005' });
     await page.evaluate(() => {
         window.played = [];
         window.leads = [];

@@ -39,9 +39,11 @@ export async function launch() {
 }
 
 // The page from disk, ready: the first picture drawn. `refused` lists every
-// request beyond the page itself, each of which was refused.
-export async function open(browser, { query = '', width = 1000, height = 760, scale = 1 } = {}) {
+// request beyond the page itself, each of which was refused. `prepare` runs
+// on the tab before the page loads.
+export async function open(browser, { query = '', width = 1000, height = 760, scale = 1, prepare } = {}) {
     const page = await browser.newPage();
+    await prepare?.(page);
     await page.setViewport({ width, height, deviceScaleFactor: scale });
     const url = pathToFileURL(PAGE).href + query;
     const refused = [];
@@ -57,6 +59,18 @@ export async function open(browser, { query = '', width = 1000, height = 760, sc
     await page.goto(url);
     await page.waitForSelector('html[data-ready="true"]');
     return { page, refused };
+}
+
+// Counts in window.frameRequests the frames the page asks for from its start.
+export function countFrameRequests(page) {
+    return page.evaluateOnNewDocument(() => {
+        const request = window.requestAnimationFrame.bind(window);
+        window.frameRequests = 0;
+        window.requestAnimationFrame = (callback) => {
+            ++window.frameRequests;
+            return request(callback);
+        };
+    });
 }
 
 export const value = (page, id) => page.$eval(`#${id}`, (box) => box.value);

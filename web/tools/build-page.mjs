@@ -78,7 +78,9 @@ function markup(control, windowFont) {
                 ? ` data-repeat-delay="${control.autoRepeatDelay}" data-repeat-interval="${control.autoRepeatInterval}"`
                 : '';
             const face = control.icon ? inlineSvg(picture(control.icon)) : escapeHtml(control.text);
-            return `<button type="button" ${common(control, windowFont, 'front button')}${repeat}>${face}</button>`;
+            // A toggle says whether it is on; the script keeps it.
+            const pressed = control.checkable ? ' aria-pressed="false"' : '';
+            return `<button type="button" ${common(control, windowFont, 'front button')}${repeat}${pressed}>${face}</button>`;
         }
         case 'QLineEdit':
             return `<input type="text" ${common(control, windowFont, 'front box')} value="${escapeHtml(control.text ?? '')}" spellcheck="false" autocomplete="off">`;
@@ -157,7 +159,8 @@ function formMarkup(form) {
         markup(byName.get(TITLE), windowFont),
         '<div id="drawing">',
         ...drawing.map((c) => markup(c, windowFont)),
-        '<canvas id="canvas" role="img" aria-describedby="canvas-description"></canvas>',
+        // Focusable for Space, which pauses the bench's time.
+        '<canvas id="canvas" role="img" tabindex="0" aria-keyshortcuts="Space" aria-describedby="canvas-description"></canvas>',
         '</div>',
         ...stages,
         markup(byName.get(READOUT), windowFont),
