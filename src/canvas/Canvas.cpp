@@ -25,6 +25,23 @@ CanvasStatus Canvas::point(CanvasPoint at, std::optional<PaletteColour> colour) 
     return moveOnSuccess(drawPoint(at, colour), at);
 }
 
+void Canvas::keep(const std::vector<double>& key) {
+    if (keepDrawing()) {
+        keptKey_ = key;
+        keptPosition_ = position_;
+    } else {
+        keptKey_.reset();
+    }
+}
+
+bool Canvas::restore(const std::vector<double>& key) {
+    if (keptKey_ != key || !restoreDrawing()) {
+        return false;
+    }
+    position_ = keptPosition_;
+    return true;
+}
+
 CanvasStatus Canvas::print(std::string_view utf8Text) {
     const std::optional<float> lineHeight = drawText(position_, utf8Text);
     if (!lineHeight) {

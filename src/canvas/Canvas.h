@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace amsim {
 
@@ -42,6 +43,13 @@ public:
     CanvasStatus print(std::string_view utf8Text);
     void moveTo(CanvasPoint at) { position_ = at; }
 
+    // A surface may keep a copy of what it holds, position and all, under a
+    // key, and put it back while the key is the same: a running bench keeps
+    // the part of its picture that time does not move. One that cannot keep
+    // anything never puts anything back.
+    void keep(const std::vector<double>& key);
+    bool restore(const std::vector<double>& key);
+
     CanvasPoint position() const { return position_; }
 
 protected:
@@ -52,11 +60,16 @@ protected:
     // Draws one line of text with its top-left corner at topLeft and returns
     // the height of one line of the font, or nothing when it failed.
     virtual std::optional<float> drawText(CanvasPoint topLeft, std::string_view utf8Text) = 0;
+    // Keeps or puts back what the surface holds; false when it cannot.
+    virtual bool keepDrawing() { return false; }
+    virtual bool restoreDrawing() { return false; }
 
 private:
     CanvasStatus moveOnSuccess(CanvasStatus status, CanvasPoint to);
 
     CanvasPoint position_{};
+    std::optional<std::vector<double>> keptKey_;
+    CanvasPoint keptPosition_{};
 };
 
 } // namespace amsim

@@ -37,6 +37,18 @@ CanvasStatus RasterCanvas::fillBackground() {
     return CanvasStatus::Ok;
 }
 
+bool RasterCanvas::keepDrawing() {
+    const PixelIndex* first = pixels_.data();
+    kept_.assign(first, first + static_cast<std::ptrdiff_t>(pixels_.stride()) * pixels_.height());
+    return true;
+}
+
+// Into the same pixels: a surface that shows them keeps pointing at them.
+bool RasterCanvas::restoreDrawing() {
+    std::copy(kept_.begin(), kept_.end(), pixels_.data());
+    return true;
+}
+
 CanvasStatus RasterCanvas::drawLine(CanvasPoint from, CanvasPoint to,
                                     std::optional<PaletteColour> colour) {
     return statusOf(

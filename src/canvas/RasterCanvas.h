@@ -54,6 +54,8 @@ protected:
                           std::optional<PaletteColour> colour) override;
     CanvasStatus drawPoint(CanvasPoint at, std::optional<PaletteColour> colour) override;
     std::optional<float> drawText(CanvasPoint topLeft, std::string_view utf8Text) override;
+    bool keepDrawing() override;
+    bool restoreDrawing() override;
 
 private:
     double device(float position) const;
@@ -61,6 +63,7 @@ private:
 
     double scale_;
     PixelBuffer pixels_;
+    std::vector<PixelIndex> kept_;
     // The display prints the same few labels at every redraw: each is
     // rendered once.
     std::vector<Letters> rendered_;

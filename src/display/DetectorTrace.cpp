@@ -47,9 +47,11 @@ void Redraw::TrazarDetector() {
     sample(kFineStep, product);
     drawConnected(scale);
 
+    // The green audio smooths the very products just drawn.
     Smoothing = DetectorSmoothing{};
-    n = 0;
-    sample(kFineStep, [&](double x) { return Smoothing.next(product(x)); });
+    for (Sample& s : samples_) {
+        s.value = Smoothing.next(s.value);
+    }
     drawPoints(scale, PaletteColour::Green);
 }
 

@@ -9,7 +9,13 @@ namespace amsim {
 void Graficar(Canvas& canvas, ParameterReader& parameters, const WindowValues& window,
               double instant) {
     clearWideVectorState();
-    Redraw(canvas, parameters, window, instant).run();
+    Redraw(canvas, parameters, window, instant, false).run();
+}
+
+void GraficarFrame(Canvas& canvas, ParameterReader& parameters, const WindowValues& window,
+                   double instant) {
+    clearWideVectorState();
+    Redraw(canvas, parameters, window, instant, true).run();
 }
 
 // An overflow names the value that carried a result out of range: the
@@ -25,17 +31,10 @@ void Redraw::run() {
 // The order is fixed: where drawings overlap, the later one covers the
 // earlier, and a failure leaves exactly what came before it.
 void Redraw::drawEverything() {
-    check(canvas_.clear());
-    AmplitudBls = read(Parameter::Modulante) * 0.5;
-    AmplitudBli = read(Parameter::Modulante) * 0.5;
-    if (scalesOn()) {
-        drawScales();
+    if (!(reuseStill_ && restoreStill())) {
+        drawStill();
+        canvas_.keep(stillKey());
     }
-
-    TrazarGenerador();
-    TrazarPortadora();
-    TrazarBandaSuperior();
-    TrazarBandaInferior();
     TrazarDetector();
     TrazarSalida();
     if (envelopeDetectorOn()) {
@@ -48,6 +47,37 @@ void Redraw::drawEverything() {
     if (envelopeCondition()) {
         TrazarEnvolventeInferior();
     }
+}
+
+// What time does not move, and is drawn beneath everything that it does.
+void Redraw::drawStill() {
+    check(canvas_.clear());
+    AmplitudBls = read(Parameter::Modulante) * 0.5;
+    AmplitudBli = read(Parameter::Modulante) * 0.5;
+    if (scalesOn()) {
+        drawScales();
+    }
+
+    TrazarGenerador();
+    TrazarPortadora();
+    TrazarBandaSuperior();
+    TrazarBandaInferior();
+}
+
+// Everything the still part is drawn from.
+std::vector<double> Redraw::stillKey() {
+    return {read(Parameter::Modulante), read(Parameter::Vcc),   read(Parameter::BliSiNo),
+            read(Parameter::BlsSiNo),   scalesOn() ? 1.0 : 0.0, Pi,
+            static_cast<double>(Escala)};
+}
+
+bool Redraw::restoreStill() {
+    if (!canvas_.restore(stillKey())) {
+        return false;
+    }
+    AmplitudBls = read(Parameter::Modulante) * 0.5;
+    AmplitudBli = read(Parameter::Modulante) * 0.5;
+    return true;
 }
 
 } // namespace amsim

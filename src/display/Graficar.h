@@ -20,4 +20,11 @@ inline constexpr int kDrawingHeight = 700;
 void Graficar(Canvas& canvas, ParameterReader& parameters, const WindowValues& window,
               double instant = 0.0);
 
+// One frame of a running bench: the same picture as Graficar's, but the part
+// that time does not move (the scales, the generator, the carrier and the
+// side frequencies, drawn first) is put back from what the canvas kept at
+// the last picture of the same setting, when it kept it.
+void GraficarFrame(Canvas& canvas, ParameterReader& parameters, const WindowValues& window,
+                   double instant);
+
 } // namespace amsim

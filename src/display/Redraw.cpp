@@ -22,10 +22,11 @@ float toCanvasCoordinate(double value) {
 }
 
 Redraw::Redraw(Canvas& canvas, ParameterReader& parameters, const WindowValues& window,
-               double instant)
+               double instant, bool reuseStill)
     : canvas_(canvas)
     , parameters_(parameters)
     , instant_(instant)
+    , reuseStill_(reuseStill)
     , Pi(window.Pi)
     , Escala(window.Escala)
     , decimalSeparator_(window.decimalSeparator) {

@@ -22,7 +22,9 @@ namespace amsim {
 // redraw at the same place as reading it at every sample would.
 class Redraw {
 public:
-    Redraw(Canvas& canvas, ParameterReader& parameters, const WindowValues& window, double instant);
+    // reuseStill: put back the still part the canvas kept, when it kept it.
+    Redraw(Canvas& canvas, ParameterReader& parameters, const WindowValues& window, double instant,
+           bool reuseStill);
 
     void run();
 
@@ -80,6 +82,9 @@ private:
     double read(Parameter parameter);
     void check(CanvasStatus status);
     void drawEverything();
+    void drawStill();
+    std::vector<double> stillKey();
+    bool restoreStill();
 
     Canvas& canvas_;
     ParameterReader& parameters_;
@@ -90,6 +95,7 @@ private:
     Readings readings_{};
 
     const double instant_;
+    const bool reuseStill_;
     const double Pi;
     const double Escala;
     const std::string decimalSeparator_;

@@ -65,7 +65,11 @@ ParameterValues Handlers::drawAtInstant(ParameterReader& boxes, bool frame) {
     constexpr double kReadoutInterval = 0.1;
     instant_ = clock_.now();
     try {
-        Graficar(controls_.canvas(), boxes, window_, instant_);
+        if (frame) {
+            GraficarFrame(controls_.canvas(), boxes, window_, instant_);
+        } else {
+            Graficar(controls_.canvas(), boxes, window_, instant_);
+        }
     } catch (...) {
         controls_.present();
         throw;

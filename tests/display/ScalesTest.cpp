@@ -1,6 +1,7 @@
 #include "canvas/RasterCanvas.h"
 #include "core/Error.h"
 #include "display/Graficar.h"
+#include "support/BlockLetters.h"
 #include "support/FakeParameters.h"
 #include "support/RecordingCanvas.h"
 
@@ -16,24 +17,7 @@ using test::FakeParameters;
 
 constexpr auto kGrid = static_cast<PixelIndex>(PaletteColour::LightGrey);
 
-// Letters without a font: a 4 x 7 block per character.
-class BlockLetters : public RasterCanvas {
-public:
-    using RasterCanvas::RasterCanvas;
-
-protected:
-    std::optional<Letters> renderLetters(std::string_view text) override {
-        Letters letters{std::string(text), {}, 13};
-        for (int c = 0; c < static_cast<int>(text.size()); ++c) {
-            for (int y = 3; y < 10; ++y) {
-                for (int x = 0; x < 4; ++x) {
-                    letters.ink.push_back({6 * c + x, y});
-                }
-            }
-        }
-        return letters;
-    }
-};
+using test::BlockLetters;
 
 struct Bench {
     const char* name;
