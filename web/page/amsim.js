@@ -36,9 +36,10 @@
     }
 
     // The inked pixels of a text in the window's font at the drawing's
-    // scale, drawn hard-edged.
+    // scale, drawn hard-edged. The drawing's area keeps that font in both
+    // layouts; the form takes a larger one on a phone.
     function letters(text, scale) {
-        const style = getComputedStyle(form);
+        const style = getComputedStyle(byId('drawing'));
         const scratch = document.createElement('canvas').getContext('2d', { willReadFrequently: true });
         const setFont = () => {
             scratch.font = `${style.fontSize} ${style.fontFamily}`;
@@ -372,7 +373,153 @@
         });
     }
 
+    // --- The saved image: the whole bench as the window's layout shows it ---
+
+    // Composed from the form's design geometry and font, whatever layout or
+    // zoom is on screen, stacked as in the window: the face, its labels and
+    // the picture; the engine's drawing over them; the boxes and buttons in
+    // front; the readout under the drawing.
+    const designOf = (element) =>
+        ['--x', '--y', '--w', '--h'].map((name) => parseFloat(element.style.getPropertyValue(name)));
+    const colour = (name) => getComputedStyle(document.documentElement).getPropertyValue(name).trim();
+
+    // The drawing's area keeps the design's font in both layouts. Returns the
+    // line's height and where its baseline lies in it, as CSS places them.
+    function useFont(context, element) {
+        const { fontSize, fontFamily, letterSpacing, lineHeight } = getComputedStyle(byId('drawing'));
+        const size = element.style.fontSize || fontSize;
+        context.font = `${element.style.fontWeight || 'normal'} ${size} ${fontFamily}`;
+        context.letterSpacing = letterSpacing;
+        const line = (parseFloat(size) * parseFloat(lineHeight)) / parseFloat(fontSize);
+        const { fontBoundingBoxAscent: ascent, fontBoundingBoxDescent: descent } = context.measureText('M');
+        return { line, baseline: (line - ascent - descent) / 2 + ascent };
+    }
+
+    function clipped(context, [x, y, width, height], paint) {
+        context.save();
+        context.beginPath();
+        context.rect(x, y, width, height);
+        context.clip();
+        paint();
+        context.restore();
+    }
+
+    // A label's lines: as written, or broken between words to its width.
+    function linesOf(context, label, width) {
+        if (!label.classList.contains('wrap')) {
+            return label.textContent.split('\n');
+        }
+        const lines = [''];
+        for (const word of label.textContent.split(' ')) {
+            const tried = lines.at(-1) ? `${lines.at(-1)} ${word}` : word;
+            if (lines.at(-1) && context.measureText(tried).width > width) {
+                lines.push(word);
+            } else {
+                lines[lines.length - 1] = tried;
+            }
+        }
+        return lines;
+    }
+
+    function paintLabel(context, label) {
+        const place = designOf(label);
+        const { line, baseline } = useFont(context, label);
+        clipped(context, place, () => linesOf(context, label, place[2]).forEach((text, at) =>
+            context.fillText(text, place[0], place[1] + at * line + baseline)));
+    }
+
+    async function paintSvg(context, svg, x, y, width, height) {
+        const picture = new Image();
+        picture.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(new XMLSerializer().serializeToString(svg))}`;
+        await picture.decode();
+        context.drawImage(picture, x + (width - picture.width) / 2, y + (height - picture.height) / 2);
+    }
+
+    // The readout in columns of four lines, as wide as their longest.
+    function paintReadout(context) {
+        const readout = byId('Measurements');
+        const [x, y] = designOf(readout);
+        const spacing = getComputedStyle(readout);
+        const { line, baseline } = useFont(context, readout);
+        const lines = [...readout.children].map((shown) => shown.textContent);
+        let left = x + parseFloat(spacing.paddingLeft);
+        for (let first = 0; first < lines.length; first += 4) {
+            const column = lines.slice(first, first + 4);
+            column.forEach((text, at) =>
+                context.fillText(text, left, y + parseFloat(spacing.paddingTop) + at * line + baseline));
+            left += Math.max(...column.map((text) => context.measureText(text).width)) + parseFloat(spacing.columnGap);
+        }
+    }
+
+    function paintFrame(context, [x, y, width, height], frame, top, bottom) {
+        const face = context.createLinearGradient(0, y, 0, y + height);
+        face.addColorStop(0, top);
+        face.addColorStop(1, bottom);
+        context.beginPath();
+        context.roundRect(x + 0.5, y + 0.5, width - 1, height - 1, 1.5);
+        context.fillStyle = face;
+        context.fill();
+        context.strokeStyle = frame;
+        context.stroke();
+        context.fillStyle = colour('--ink');
+    }
+
+    // A box with its value, a button with its caption or arrow, pressed in
+    // where a toggle is on.
+    async function paintFront(context, control) {
+        const place = designOf(control);
+        const [x, y, width, height] = place;
+        const on = control.getAttribute('aria-pressed') === 'true';
+        const box = control.tagName === 'INPUT';
+        const [top, bottom] = box ? ['#fff', '#fff'] : [colour(on ? '--on-top' : '--button-top'), colour(on ? '--on-bottom' : '--button-bottom')];
+        paintFrame(context, place, colour(on ? '--on-frame' : '--frame'), top, bottom);
+        const icon = control.querySelector('svg');
+        if (icon) {
+            await paintSvg(context, icon, x, y, width, height);
+            return;
+        }
+        const { line, baseline } = useFont(context, control);
+        const textTop = y + (height - line) / 2 + baseline;
+        clipped(context, [x + 1, y + 1, width - 2, height - 2], () => {
+            context.textAlign = box ? 'left' : 'center';
+            context.fillText(box ? control.value : control.textContent, box ? x + 3 : x + width / 2, textTop);
+            context.textAlign = 'left';
+        });
+    }
+
+    // The PNG of the whole bench at 1x, the engine's drawing (a PNG of its
+    // own) in its place.
+    async function benchPng(drawingPng) {
+        const image = document.createElement('canvas');
+        [image.width, image.height] = [FORM.width, FORM.height];
+        const context = image.getContext('2d');
+        context.fillStyle = colour('--face');
+        context.fillRect(0, 0, image.width, image.height);
+        context.fillStyle = colour('--ink');
+        // Labels and the picture in the page's order, which is the form's.
+        for (const face of form.querySelectorAll('.face:not(#Measurements)')) {
+            const picture = face.querySelector('svg');
+            if (picture) {
+                await paintSvg(context, picture, ...designOf(face));
+            } else {
+                paintLabel(context, face);
+            }
+        }
+        const drawn = await createImageBitmap(new Blob([drawingPng], { type: 'image/png' }),
+            { premultiplyAlpha: 'none', colorSpaceConversion: 'none' });
+        context.drawImage(drawn, 0, 0);
+        for (const control of form.querySelectorAll('.front:is(.box, .button)')) {
+            await paintFront(context, control);
+        }
+        paintReadout(context);
+        return new Promise((done) => image.toBlob(done, 'image/png'));
+    }
+
     // --- The menu: the engine's items, each putting its text on the clipboard ---
+
+    // The item whose file the page composes: the engine gives the drawing,
+    // the page adds the bench around it.
+    const WHOLE_BENCH_ITEM = 'GuardarImagen';
 
     function buildMenu(engine, bench) {
         const button = byId('Menu');
@@ -389,8 +536,14 @@
                 close(true);
                 if (saves) {
                     const outcome = bench.save(name);
-                    if (report(outcome)) {
-                        download(outcome.text, bench.savedBytes());
+                    if (!report(outcome)) {
+                        return;
+                    }
+                    const bytes = bench.savedBytes();
+                    if (name === WHOLE_BENCH_ITEM) {
+                        benchPng(bytes).then((png) => download(outcome.text, png));
+                    } else {
+                        download(outcome.text, bytes);
                     }
                     return;
                 }

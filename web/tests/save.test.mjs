@@ -10,7 +10,7 @@ import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, it } from 'node:test';
 
-import { launch, open, savedFile } from './support.mjs';
+import { FORM, canvasPixels, launch, open, readPng, savedFile } from './support.mjs';
 
 const AMSIM =
     process.env.AMSIM_EXECUTABLE ??
@@ -93,4 +93,77 @@ it('plays the samples of the saved sound and stays within 100 ms of the setting'
     assert.ok(Math.max(...leads) <= 0.1, `scheduled ${Math.max(...leads)} s ahead`);
     assert.deepEqual(refused, []);
     await page.close();
+});
+
+// The saved image is the whole bench at 1x as the window's layout shows it,
+// composed by the page from the form's design whatever the layout on screen.
+const BENCH_SETTING = '?lang=es-ES&vcc=0&df=1&tiempo=0.125&escalas=1';
+const WINDOW_LAYOUT = { width: 1000, height: 760, scale: 1 };
+// At the window's pixel ratio: at others the browser places letters on
+// fractions of a pixel, a little otherwise.
+const PHONE_LAYOUT = { width: 390, height: 844, scale: 1 };
+const FACE = [239, 239, 239];
+const geometry = (name) => FORM.controls.find((c) => c.name === name).geometry;
+const inside = (r, x, y) => x >= r.x && y >= r.y && x < r.x + r.width && y < r.y + r.height;
+const fronts = FORM.controls.filter((c) => ['QLineEdit', 'QPushButton'].includes(c.kind)).map((c) => c.geometry);
+const faces = FORM.controls.filter((c) => c.kind === 'QLabel').map((c) => c.geometry);
+
+async function savedBench(layout) {
+    const { page, refused } = await open(chromium.browser, { query: BENCH_SETTING, ...layout });
+    const canvas = await canvasPixels(page);
+    const png = readPng((await savedFile(page, 'GuardarImagen')).bytes);
+    assert.deepEqual(refused, []);
+    await page.close();
+    return { canvas, png };
+}
+
+// How many pixels of a rectangle hold a colour the test accepts.
+function count(png, { x, y, width, height }, accept) {
+    let found = 0;
+    for (let row = y; row < y + height; ++row) {
+        for (let column = x; column < x + width; ++column) {
+            const at = (row * png.width + column) * 4;
+            found += accept([...png.rgba.subarray(at, at + 3)]) ? 1 : 0;
+        }
+    }
+    return found;
+}
+const dark = (rgb) => rgb.every((v) => v < 128);
+
+it('saves the whole bench: the drawing as the canvas shows it, a box and the readout', async () => {
+    const { canvas, png } = await savedBench(WINDOW_LAYOUT);
+    assert.deepEqual([png.width, png.height], [952, 760]);
+    // Where the traces are: the canvas's pixel where it is drawn, the face
+    // where it is not and no label lies; the buttons at the top are in front.
+    const found = [];
+    let drawn = 0;
+    for (let y = 0; y < 700; ++y) {
+        for (let x = 0; x < 640; ++x) {
+            const at = (y * 952 + x) * 4;
+            const shown = [...png.rgba.subarray(at, at + 4)];
+            const opaque = canvas[at + 3] === 255;
+            drawn += opaque ? 1 : 0;
+            const expected = opaque ? [...canvas.subarray(at, at + 3), 255] : [...FACE, 255];
+            if (!fronts.some((r) => inside(r, x, y)) && (opaque || !faces.some((r) => inside(r, x, y))) &&
+                shown.some((v, k) => v !== expected[k])) {
+                found.push(`(${x}, ${y}) saved ${shown} shown ${expected}`);
+            }
+        }
+    }
+    assert.ok(drawn > 10000, `only ${drawn} pixels drawn`);
+    assert.equal(found.length, 0, `${found.length} pixels differ, first: ${found.slice(0, 5).join('; ')}`);
+    // The box V(cc), white inside its frame, holds its 0; the readout's first line is written.
+    const vcc = geometry('Vcc');
+    const inner = { x: vcc.x + 2, y: vcc.y + 2, width: vcc.width - 4, height: vcc.height - 4 };
+    assert.ok(count(png, inner, (rgb) => rgb.every((v) => v === 255)) > inner.width * inner.height / 2, 'V(cc) is not a box');
+    assert.ok(count(png, inner, dark) > 5, 'V(cc) holds no value');
+    assert.ok(count(png, { x: 0, y: 700, width: 150, height: 16 }, dark) > 20, 'the readout is not written');
+});
+
+it('saves the same bench from a phone\'s layout', async () => {
+    const { png: window } = await savedBench(WINDOW_LAYOUT);
+    const { png: phone } = await savedBench(PHONE_LAYOUT);
+    assert.deepEqual([phone.width, phone.height], [952, 760]);
+    const differing = window.rgba.filter((v, i) => v !== phone.rgba[i]).length;
+    assert.equal(differing, 0, `${differing} bytes differ`);
 });

@@ -39,7 +39,7 @@ export async function launch() {
 }
 
 // The page from disk, ready: the first picture drawn. `refused` lists every
-// request beyond the page itself, each of which was refused. `prepare` runs
+// request beyond the page itself and its data: URLs, each of which was refused. `prepare` runs
 // on the tab before the page loads.
 export async function open(browser, { query = '', width = 1000, height = 760, scale = 1, prepare } = {}) {
     const page = await browser.newPage();
@@ -48,8 +48,9 @@ export async function open(browser, { query = '', width = 1000, height = 760, sc
     const url = pathToFileURL(PAGE).href + query;
     const refused = [];
     await page.setRequestInterception(true);
+    // A data: URL is the page's own bytes (the pictures it draws), not a request.
     page.on('request', (request) => {
-        if (request.url() === url) {
+        if (request.url() === url || request.url().startsWith('data:')) {
             request.continue();
         } else {
             refused.push(request.url());
@@ -109,6 +110,8 @@ export async function savedFile(page, item) {
     });
     await page.click('#Menu');
     await page.click(`#${item}`);
+    // The whole bench's picture is encoded a moment after the click.
+    await page.waitForFunction(() => window.savedFiles.length > 0);
     const { name, base64 } = await page.evaluate(async () => {
         const [{ name: saved, url }] = window.savedFiles;
         const bytes = new Uint8Array(await window.savedBlobs[url].arrayBuffer());
@@ -121,8 +124,21 @@ export async function savedFile(page, item) {
     return { name, bytes: Buffer.from(base64, 'base64') };
 }
 
-// A PNG of 8-bit RGBA without interlace, as the engine writes it, as its
-// width, height and RGBA bytes.
+// The byte a PNG row filter predicts from the left, upper and upper-left
+// bytes (filters 1 to 4; 0 predicts nothing).
+const PREDICTORS = [
+    () => 0,
+    (left) => left,
+    (left, up) => up,
+    (left, up) => (left + up) >> 1,
+    (left, up, corner) => {
+        const [a, b, c] = [Math.abs(up - corner), Math.abs(left - corner), Math.abs(left + up - 2 * corner)];
+        return a <= b && a <= c ? left : b <= c ? up : corner;
+    },
+];
+
+// A PNG of 8-bit RGBA without interlace, as the engine or the browser writes
+// it, as its width, height and RGBA bytes.
 export function readPng(file) {
     const chunks = [];
     for (let at = 8; at < file.length;) {
@@ -139,10 +155,18 @@ export function readPng(file) {
     const rgba = new Uint8Array(width * height * 4);
     for (let y = 0; y < height; ++y) {
         const row = raw.subarray(y * (width * 4 + 1), (y + 1) * (width * 4 + 1));
-        if (row[0] !== 0) {
+        const predict = PREDICTORS[row[0]];
+        if (!predict) {
             throw new Error(`row ${y} has filter ${row[0]}`);
         }
-        rgba.set(row.subarray(1), y * width * 4);
+        const at = y * width * 4;
+        for (let x = 0; x < width * 4; ++x) {
+            const left = x >= 4 ? rgba[at + x - 4] : 0;
+            const up = y > 0 ? rgba[at + x - width * 4] : 0;
+            const corner = y > 0 && x >= 4 ? rgba[at + x - width * 4 - 4] : 0;
+            // The Uint8Array keeps the sum modulo 256, as PNG adds.
+            rgba[at + x] = row[1 + x] + predict(left, up, corner);
+        }
     }
     return { width, height, rgba };
 }
