@@ -260,6 +260,9 @@ void Form1::listen(bool on) {
 // screen's rate.
 void Form1::followBench() {
     ui_->Pausa->setChecked(handlers_.paused());
+    if (ui_->Escuchar->isEnabled()) {
+        ui_->Escuchar->setChecked(sound_->isPlaying());
+    }
     if (sound_->isPlaying() && handlers_.shownValues()) {
         sound_->setValues(*handlers_.shownValues());
     }
