@@ -6,6 +6,7 @@
 #include "support/FakeParameters.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
@@ -38,7 +39,8 @@ FakeParameters& running(FakeParameters& parameters) {
 
 std::vector<PixelIndex> pixelsOf(const RasterCanvas& canvas) {
     const PixelBuffer& buffer = canvas.pixels();
-    return {buffer.data(), buffer.data() + buffer.stride() * buffer.height()};
+    return {buffer.data(),
+            buffer.data() + static_cast<std::ptrdiff_t>(buffer.stride()) * buffer.height()};
 }
 
 class FrameTest : public testing::TestWithParam<FrameRow> {};
