@@ -48,8 +48,8 @@ double bestAudio(const ParameterValues& v) {
 // 0: there is no level there.
 double steadyLevel(const ParameterValues& v, double phase) {
     constexpr double kNoSine = 1e-9;
-    const double sine = std::sin(phase);
-    return std::abs(sine) < kNoSine ? 0.0 : v.Vcc / 2.0 * sine;
+    const double level = sine(phase);
+    return std::abs(level) < kNoSine ? 0.0 : v.Vcc / 2.0 * level;
 }
 
 // The envelope detector's output over one tone period, as its trace shows it.
