@@ -333,9 +333,7 @@ QByteArray Form1::savedBytes(SavedFile file, const QString& path) {
 
 // What the engine composes for the item, from the boxes as they are now.
 void Form1::copyToClipboard(std::string_view item) {
-    const MenuContext context{kPageFile, reader_, handlers_.format(),
-                              handlers_.paused() ? std::optional(handlers_.instant())
-                                                 : std::nullopt};
+    const MenuContext context{kPageFile, reader_, handlers_.format(), handlers_.stillInstant()};
     if (const std::optional<std::string> copied = menuClipboardText(item, context)) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(*copied));
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "signals/ScreenStart.h"
+
 #include <QString>
 #include <optional>
 
@@ -18,7 +20,7 @@ inline constexpr FactorRange kScaleRange{1.0, 4.0};
 // --segundos: how long an exported sound lasts.
 inline constexpr FactorRange kSecondsRange{0.1, 60.0};
 // --tiempo: the bench's instant, in seconds from its start.
-inline constexpr FactorRange kInstantRange{0.0, 1.0e6};
+inline constexpr FactorRange kInstantRange{0.0, kLatestInstant};
 
 // The factor an option gives: a number from least to most, fractions
 // allowed, in the locale's notation; 1 without the option. Throws

@@ -96,7 +96,7 @@ void Handlers::Frame() {
     if (!isLive()) {
         return;
     }
-    const std::array<std::string, kAllParameters.size()> texts = *shownTexts_;
+    const std::array<std::string, kAllParameters.size()>& texts = *shownTexts_;
     BoxReader shown([&texts](Parameter box) { return texts.at(static_cast<std::size_t>(box)); },
                     format_);
     try {

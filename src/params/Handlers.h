@@ -80,6 +80,11 @@ public:
     const std::optional<ParameterValues>& shownValues() const { return shownValues_; }
     // The instant of the picture on screen, in seconds.
     double instant() const { return instant_; }
+    // The instant a link or a command hands on: the one on screen while the
+    // time stands still, none while it runs.
+    std::optional<double> stillInstant() const {
+        return paused() ? std::optional(instant_) : std::nullopt;
+    }
     // The time from now on: this instant, standing still (an export, a link
     // or a command that names its instant).
     void showInstant(double seconds);

@@ -135,7 +135,7 @@ std::string WebBench::stepToolTip(const std::string& button) const {
 WebBench::Outcome WebBench::menu(const std::string& item, const std::string& address) {
     std::string copied;
     Outcome outcome = guarded([this, &item, &address, &copied] {
-        const MenuContext context{address, reader_, handlers_.format(), stillInstant()};
+        const MenuContext context{address, reader_, handlers_.format(), handlers_.stillInstant()};
         copied = menuClipboardText(item, context).value_or(std::string());
     });
     if (outcome.message.empty() && copied.empty()) {
@@ -215,7 +215,7 @@ emscripten::val WebBench::savedBytes() const {
 
 std::string WebBench::link(const std::string& address) {
     try {
-        return settingLink(address, reader_, stillInstant());
+        return settingLink(address, reader_, handlers_.stillInstant());
     } catch (const Error&) {
         return {};
     }
@@ -245,10 +245,6 @@ void WebBench::followSetting() {
     if (sound_ && handlers_.shownValues()) {
         sound_->setValues(*handlers_.shownValues());
     }
-}
-
-std::optional<double> WebBench::stillInstant() const {
-    return handlers_.paused() ? std::optional(handlers_.instant()) : std::nullopt;
 }
 
 std::string WebBench::text(Parameter box) const {

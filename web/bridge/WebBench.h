@@ -113,9 +113,6 @@ private:
 
     template <class Handler> Outcome guarded(Handler&& handler);
     void followSetting();
-    // The instant for a link or a command: the one on screen while the time
-    // stands still.
-    std::optional<double> stillInstant() const;
     std::vector<std::uint8_t> savedFileBytes(SavedFile file);
     std::vector<std::uint8_t> drawingPng();
     std::function<double(Parameter)> readBox();
