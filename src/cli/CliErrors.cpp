@@ -1,5 +1,7 @@
 #include "cli/CliErrors.h"
 
+#include "cli/QuotedName.h"
+
 namespace amsim {
 
 CommandLineError::CommandLineError(const std::string& message)
@@ -7,17 +9,17 @@ CommandLineError::CommandLineError(const std::string& message)
 
 namespace {
 
-std::string writeMessage(const std::string& path, const std::string& reason,
-                         const std::string& sent) {
+std::string writeMessage(const QString& path, const std::string& reason, const std::string& sent) {
     const std::string nothingElse =
         sent.empty() ? "No se escribió ningún archivo."
                      : sent + ", y eso no se puede deshacer; no se escribió ningún otro archivo.";
-    return "No se pudo escribir el archivo «" + path + "»: " + reason + ". " + nothingElse;
+    return "No se pudo escribir el archivo " + quotedName(path) + ": " + reason + ". " +
+           nothingElse;
 }
 
 } // namespace
 
-WriteError::WriteError(const std::string& path, const std::string& reason, const std::string& sent)
+WriteError::WriteError(const QString& path, const std::string& reason, const std::string& sent)
     : Error(writeMessage(path, reason, sent)) {}
 
 } // namespace amsim

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 
+#include <QString>
 #include <string>
 
 namespace amsim {
@@ -18,7 +19,7 @@ public:
 // when none did.
 class WriteError : public Error {
 public:
-    WriteError(const std::string& path, const std::string& reason, const std::string& sent = {});
+    WriteError(const QString& path, const std::string& reason, const std::string& sent = {});
 };
 
 } // namespace amsim

@@ -7,6 +7,7 @@
 #include "cli/CliErrors.h"
 #include "cli/FactorOption.h"
 #include "cli/OutputFiles.h"
+#include "cli/QuotedName.h"
 #include "core/Error.h"
 #include "display/Graficar.h"
 #include "qtcanvas/QtRasterCanvas.h"
@@ -59,10 +60,11 @@ std::vector<OutputName> outputNames(const CommandLine& commandLine) {
     return names;
 }
 
+// A stream takes the sound whatever its name: a WAV's size is known
+// before its first byte is written.
 void requireWavName(const QString& path) {
-    if (formatOfName(path) != "wav") {
-        throw CommandLineError("El sonido «" + path.toStdString() +
-                               "» necesita la extensión .wav.");
+    if (formatOfName(path) != "wav" && !namesAStream(path)) {
+        throw CommandLineError("El sonido " + quotedName(path) + " necesita la extensión .wav.");
     }
 }
 
@@ -72,14 +74,14 @@ void requireWavName(const QString& path) {
 QByteArray imageFormatOf(const QString& path) {
     QByteArray suffix = formatOfName(path);
     if (isIconFormat(suffix)) {
-        throw CommandLineError("La imagen «" + path.toStdString() + "» no cabe en un ." +
+        throw CommandLineError("La imagen " + quotedName(path) + " no cabe en un ." +
                                suffix.toStdString() +
                                ", que no pasa de 256 × 256 píxeles. Use uno de estos formatos: " +
                                wholeWindowFormats() + ".");
     }
     if (!holdsWholeWindow(suffix)) {
-        throw CommandLineError("La imagen «" + path.toStdString() +
-                               "» necesita la extensión de un formato que el programa sepa "
+        throw CommandLineError("La imagen " + quotedName(path) +
+                               " necesita la extensión de un formato que el programa sepa "
                                "escribir, como .png, .bmp o .jpg.");
     }
     return suffix;
@@ -98,7 +100,7 @@ QByteArray pictureOf(Form1& form, const QString& path, const QByteArray& format)
     QCoreApplication::processEvents();
     const std::optional<QByteArray> picture = windowPicture(form, format);
     if (!picture) {
-        throw WriteError(path.toStdString(),
+        throw WriteError(path,
                          "la imagen no se pudo codificar como " + format.toUpper().toStdString());
     }
     return *picture;

@@ -2,7 +2,8 @@
 
 #include "cli/CliErrors.h"
 #include "cli/NativeNames.h"
-#include "cli/Replacement.h"
+#include "cli/QuotedName.h"
+#include "cli/Replacements.h"
 #include "cli/SystemErrors.h"
 #include "core/Error.h"
 
@@ -10,7 +11,7 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
-#include <memory>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,8 +20,13 @@ namespace amsim {
 
 namespace {
 
+[[noreturn]] void fail(const QString& path, const std::string& reason,
+                       const std::string& sent = {}) {
+    throw WriteError(path, reason, sent);
+}
+
 [[noreturn]] void fail(const QString& path, int error, const std::string& sent = {}) {
-    throw WriteError(path.toStdString(), reasonOf(error), sent);
+    fail(path, reasonOf(error), sent);
 }
 
 // Writes all of it, through interruptions and partial writes: 0, or the error.
@@ -91,45 +97,94 @@ QByteArray identityOf(QByteArray path) {
     return "name " + realPathOf(folderOf(path)) + "/" + baseNameOf(path);
 }
 
-// One file to write: saved safely through a temporary file, or written
-// straight into when it is a stream rather than a file: anything that is
-// there and is no regular file, and every name under /dev or /proc
-// (/dev/stdout, /proc/self/fd/1), which stands for an open stream even when
-// that stream is a file.
+bool isStreamMode(mode_t mode) {
+    return S_ISFIFO(mode) || S_ISCHR(mode) || S_ISSOCK(mode);
+}
+
+// The mode a new file gets: everyone may read and write it, less the umask.
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666U & ~mask;
+}
+
+// Refuses, naming path, what is there and may not be replaced: a folder, a
+// disk, a file with other names (a new file in its place would leave them
+// with the old contents), or a file the caller may not write, as the
+// shell's `>` would refuse it.
+void requireReplaceable(const QString& path, const QByteArray& bytes, const struct stat& status) {
+    if (S_ISDIR(status.st_mode)) {
+        fail(path, EISDIR);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        fail(path, "es un disco, no un archivo");
+    }
+    if (status.st_nlink > 1) {
+        fail(path, "el archivo tiene otro nombre (un enlace duro), que seguiría con el contenido "
+                   "viejo; borre ese otro nombre o elija otro archivo");
+    }
+    if (status.st_nlink == 0) {
+        fail(path, "el archivo ya se borró y no tiene nombre");
+    }
+    if (::faccessat(AT_FDCWD, bytes.constData(), W_OK, AT_EACCESS) != 0) {
+        fail(path, errno);
+    }
+}
+
+// Gives the new file the owner and group of the old one, as far as the
+// caller may: the owner only root may give, the group any member of it.
+// Where it may not, the file is the caller's, as a file it makes.
+struct Owner {
+    uid_t user;
+    gid_t group;
+};
+
+void keepOwner(int fd, Owner owner) {
+    if (::fchown(fd, owner.user, owner.group) != 0) {
+        ::fchown(fd, static_cast<uid_t>(-1), owner.group);
+    }
+}
+
+// One file to write: by what it is, not by its name. A FIFO, a character
+// device (a terminal, /dev/null) or a socket is a stream, written straight
+// into; anything else, a regular file wherever it lies (/dev/shm,
+// /proc/self/cwd/…) or a name not there yet, is replaced whole through a
+// temporary file, keeping its owner, group and mode.
 class Target {
 public:
-    explicit Target(const OutputFile& file)
+    Target(const OutputFile& file, Replacements& replacements)
         : file_(&file)
-        , bytes_(fileNameBytes(file.path)) {
+        , bytes_(fileNameBytes(file.path))
+        , replacements_(&replacements) {
         struct stat status {};
         if (::stat(bytes_.constData(), &status) == 0) {
-            if (S_ISDIR(status.st_mode)) {
-                fail(file.path, EISDIR);
-            }
-            mode_ = status.st_mode & 07777U;
-            if (!S_ISREG(status.st_mode) || bytes_.startsWith("/dev/") ||
-                bytes_.startsWith("/proc/")) {
+            if (isStreamMode(status.st_mode)) {
                 return;
             }
+            requireReplaceable(file.path, bytes_, status);
+            owner_ = Owner{status.st_uid, status.st_gid};
+            mode_ = status.st_mode & 0777U;
         } else {
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            mode_ = 0666U & ~mask;
+            mode_ = newFileMode();
         }
         if (const int error = followLinks(bytes_)) {
             fail(file.path, error);
         }
-        replacement_ = std::make_unique<Replacement>(file.path, bytes_);
+        index_ = replacements.add(bytes_);
+        replaced_ = true;
     }
 
-    bool isStream() const { return replacement_ == nullptr; }
+    bool isStream() const { return !replaced_; }
     const OutputFile& file() const { return *file_; }
 
     // The whole contents in a temporary file beside the target, on disk.
-    void prepare() {
-        const int fd = replacement_->makeTemporary();
+    void prepare() const {
+        const int fd = replacements_->makeTemporary(index_);
         if (fd < 0) {
             fail(file_->path, errno);
+        }
+        if (owner_) {
+            keepOwner(fd, *owner_);
         }
         int error = writeFully(fd, file_->contents);
         if (error == 0 && (::fchmod(fd, mode_) != 0 || ::fsync(fd) != 0)) {
@@ -143,17 +198,15 @@ public:
         }
     }
 
-    void commit() {
-        if (const int error = replacement_->commit()) {
+    void commit() const {
+        if (const int error = replacements_->commit(index_)) {
             fail(file_->path, error);
         }
     }
 
-    void finish() { replacement_->finish(); }
-
     // Straight into what is there: a device, a FIFO, a terminal.
     void writeDirectly(const std::string& sent) const {
-        const int fd = ::open(bytes_.constData(), O_WRONLY | O_CLOEXEC);
+        const int fd = ::open(bytes_.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
         if (fd < 0) {
             fail(file_->path, errno, sent);
         }
@@ -169,13 +222,16 @@ public:
 private:
     const OutputFile* file_;
     QByteArray bytes_;
-    mode_t mode_ = 0644U;
-    std::unique_ptr<Replacement> replacement_; // none for a stream
+    Replacements* replacements_;
+    bool replaced_ = false; // a stream is not
+    std::size_t index_ = 0;
+    mode_t mode_ = 0;
+    std::optional<Owner> owner_; // of the file that was there
 };
 
 // "«fifo» ya recibió las muestras": what the streams got before a failure.
 std::string sentSoFar(const std::string& sent, const OutputFile& file) {
-    return (sent.empty() ? "" : sent + ", y ") + "«" + file.path.toStdString() + "» ya recibió " +
+    return (sent.empty() ? "" : sent + ", y ") + quotedName(file.path) + " ya recibió " +
            file.what.toStdString();
 }
 
@@ -191,27 +247,37 @@ void requireDistinctFiles(const std::vector<OutputName>& names) {
             }
             const bool masculine = first.what.startsWith(QLatin1String("el ")) ||
                                    second.what.startsWith(QLatin1String("el "));
-            throw CommandLineError("«" + first.path.toStdString() + "» y «" +
-                                   second.path.toStdString() +
-                                   "» son el mismo archivo: " + first.what.toStdString() + " y " +
+            throw CommandLineError(quotedName(first.path) + " y " + quotedName(second.path) +
+                                   " son el mismo archivo: " + first.what.toStdString() + " y " +
                                    second.what.toStdString() + " necesitan un archivo " +
                                    (masculine ? "cada uno." : "cada una."));
         }
     }
 }
 
-// Regular files first, each replaced with its old file kept aside; the
-// streams then; and only when all went well are the old files let go. A
-// failure anywhere, or an ending signal, puts every regular file back.
+bool namesAStream(const QString& path) {
+    struct stat status {};
+    return ::stat(fileNameBytes(path).constData(), &status) == 0 && isStreamMode(status.st_mode);
+}
+
+// Every target checked first; the regular files then written aside and put
+// in place, each old file kept aside; the streams then; and only when all
+// went well is the export decided and the old files let go. A failure
+// anywhere, or an ending signal before the decision, puts every regular
+// file back.
 void writeAll(const std::vector<OutputFile>& files) {
-    Replacement::watchSignals();
-    std::vector<Target> targets(files.begin(), files.end());
-    for (Target& target : targets) {
+    Replacements replacements;
+    std::vector<Target> targets;
+    targets.reserve(files.size());
+    for (const OutputFile& file : files) {
+        targets.emplace_back(file, replacements);
+    }
+    for (const Target& target : targets) {
         if (!target.isStream()) {
             target.prepare();
         }
     }
-    for (Target& target : targets) {
+    for (const Target& target : targets) {
         if (!target.isStream()) {
             target.commit();
         }
@@ -223,11 +289,7 @@ void writeAll(const std::vector<OutputFile>& files) {
             sent = sentSoFar(sent, target.file());
         }
     }
-    for (Target& target : targets) {
-        if (!target.isStream()) {
-            target.finish();
-        }
-    }
+    replacements.keepNew();
 }
 
 } // namespace amsim

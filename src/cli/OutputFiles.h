@@ -25,14 +25,20 @@ struct OutputName {
 // or two names of which one leads to the other (a link, "./a" and "a").
 void requireDistinctFiles(const std::vector<OutputName>& names);
 
+// Whether the name leads to a stream: a FIFO, a character device (a
+// terminal, /dev/null) or a socket, which is written into, never replaced.
+bool namesAStream(const QString& path);
+
 // Writes every file, or none of them, and throws amsim::Error naming the
-// file and saying why when it cannot. A regular file, or one not there yet,
-// is saved through a temporary file beside it and a rename, the old file
-// kept aside until all is written and put back on any failure. A symbolic
-// link, dangling or not, is written through to the file it names. Anything
-// else that is there (a device, a FIFO, a terminal, /dev/stdout) is a stream:
-// written straight into, never replaced, and last, since what a stream got
-// cannot be taken back; the message says which streams got their contents.
+// file and saying why when it cannot. A stream is written straight into,
+// and last, since what a stream got cannot be taken back; the message says
+// which streams got their contents. Anything else is a file, replaced whole
+// through a temporary file beside it and a rename, with its owner, group
+// and mode, the old file kept aside until all is written and put back on
+// any failure or ending signal (see Replacements and EndingSignals). A
+// symbolic link, dangling or not, is written through to the file it names.
+// A file is refused, as the shell would refuse it, when the caller may not
+// write it; and when it has other names, which would keep the old contents.
 void writeAll(const std::vector<OutputFile>& files);
 
 } // namespace amsim

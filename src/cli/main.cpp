@@ -3,6 +3,7 @@
 #include "app/SpanishQt.h"
 #include "app/ZoomedWindow.h"
 #include "cli/CommandLine.h"
+#include "cli/EndingSignals.h"
 #include "cli/Export.h"
 #include "cli/FactorOption.h"
 #include "cli/Measurements.h"
@@ -99,11 +100,12 @@ std::optional<double> zoomToFitTheScreen(int argc, char* argv[]) {
 // gives, or small enough to fit the screen, and at a sane scale whatever
 // Qt's variables say. Without any display, Qt starts offscreen, so that a
 // bad option or --help is answered in words rather than by Qt stopping the
-// program.
+// program. Nothing here starts a thread for an export.
 struct QtStart {
     bool noDisplay = false;
     std::optional<double> fittingZoom;
     bool isolated = false; // Qt gets none of the arguments
+    bool exports = false;  // files are written
 };
 
 QtStart prepareQt(int argc, char* argv[]) {
@@ -117,7 +119,7 @@ QtStart prepareQt(int argc, char* argv[]) {
         amsim::isolateFromTheEnvironment(
             factorBeforeQt(amsim::withoutQtOptions(arguments), "--scale", amsim::kScaleRange)
                 .value_or(1.0));
-        return {false, std::nullopt, true};
+        return {false, std::nullopt, true, given("--export")};
     }
     // The zoom replaces QT_SCALE_FACTOR, and with the other variables may
     // not scale the window past what they may alone.
@@ -210,6 +212,9 @@ std::optional<int> answer(const amsim::CommandLine& commandLine) {
 
 int main(int argc, char* argv[]) {
     const QtStart start = prepareQt(argc, argv);
+    if (start.exports) {
+        amsim::holdEndingSignals(); // before Qt starts any thread
+    }
     // Qt takes its own options (-platform, -style, -reverse, …) out of argv,
     // except for an export, which gives it the program's name alone.
     int qtCount = start.isolated ? 1 : argc;
