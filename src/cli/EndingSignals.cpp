@@ -1,10 +1,12 @@
 #include "cli/EndingSignals.h"
 
-#include "cli/Replacements.h"
-
 #include <array>
+#include <cerrno>
 #include <csignal>
+#include <ctime>
+#include <poll.h>
 #include <pthread.h>
+#include <sys/signalfd.h>
 #include <thread>
 #include <unistd.h>
 
@@ -19,6 +21,9 @@ namespace {
 constexpr std::array kEndingSignals = {SIGHUP,  SIGINT,    SIGQUIT, SIGUSR1,   SIGUSR2,
                                        SIGPIPE, SIGALRM,   SIGTERM, SIGSTKFLT, SIGXCPU,
                                        SIGXFSZ, SIGVTALRM, SIGPROF, SIGPOLL,   SIGPWR};
+
+// Written once, before any other thread starts; only read after.
+sigset_t held;
 
 bool ignored(int signal) {
     struct sigaction now {};
@@ -42,10 +47,37 @@ sigset_t endingSignalsNotIgnored() {
     return set;
 }
 
-// The export settled, the signal's own default action: the program ends as
-// the signal asks, with its status.
-[[noreturn]] void endBy(int signal) {
-    settleForTheEnd();
+// Takes one of the signals, if one is pending, from this thread's or the
+// program's: it or 0.
+int take(const sigset_t& signals) {
+    const timespec now{};
+    const int signal = ::sigtimedwait(&signals, nullptr, &now);
+    return signal > 0 ? signal : 0;
+}
+
+} // namespace
+
+void holdEndingSignals(void (*answer)()) {
+    held = endingSignalsNotIgnored();
+    ::pthread_sigmask(SIG_BLOCK, &held, nullptr);
+    // Readable while a signal is pending for the thread that polls it, or
+    // for the program; polling takes none.
+    const int pending = ::signalfd(-1, &held, SFD_CLOEXEC);
+    std::thread([pending, answer] {
+        pollfd watched{pending, POLLIN, 0};
+        for (;;) {
+            if (::poll(&watched, 1, -1) > 0) {
+                answer();
+            }
+        }
+    }).detach();
+}
+
+int takeEndingSignal() {
+    return take(held);
+}
+
+void endBy(int signal) {
     struct sigaction standard {};
     standard.sa_handler = SIG_DFL;
     ::sigaction(signal, &standard, nullptr);
@@ -57,19 +89,14 @@ sigset_t endingSignalsNotIgnored() {
     ::_exit(128 + signal); // not reached: each of these ends the program by default
 }
 
-} // namespace
-
-void holdEndingSignals() {
-    const sigset_t held = endingSignalsNotIgnored();
-    ::pthread_sigmask(SIG_BLOCK, &held, nullptr);
-    std::thread([held] {
-        for (;;) {
-            int signal = 0;
-            if (::sigwait(&held, &signal) == 0) {
-                endBy(signal);
-            }
-        }
-    }).detach();
+void dropSignalOfWriteError(int error) {
+    const int raised = error == EPIPE ? SIGPIPE : error == EFBIG ? SIGXFSZ : 0;
+    if (raised != 0 && sigismember(&held, raised) == 1) {
+        sigset_t only;
+        sigemptyset(&only);
+        sigaddset(&only, raised);
+        take(only);
+    }
 }
 
 } // namespace amsim

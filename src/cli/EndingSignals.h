@@ -2,14 +2,29 @@
 
 namespace amsim {
 
+// The signals that would end the program, held and answered at chosen
+// moments rather than whenever they come.
+
 // Holds every signal that would end the program (and that the caller does
-// not ignore) in every thread the program starts from now on, and answers
-// them on one thread of its own: it settles the export under way (see
-// Replacements) and then ends the program as the signal asks. A thread
-// starts with the signals its creator held, so this must come before any
-// thread starts (Qt's pooled threads encode a picture). SIGPIPE held, a
-// reader that goes away is a write error (EPIPE), and a file grown past
-// the size limit one too (EFBIG).
-void holdEndingSignals();
+// not ignore) in this thread and every thread it starts from now on, and
+// calls answer() on a thread of its own whenever one is pending, without
+// taking it: answer() takes it (takeEndingSignal) at a moment it chooses.
+// A thread starts with the signals its creator holds, so this must come
+// before any thread starts (Qt's pooled threads encode a picture). Held,
+// SIGPIPE and SIGXFSZ no longer end the program: a reader that goes away
+// is a write error (EPIPE), and so is a file past the size limit (EFBIG).
+void holdEndingSignals(void (*answer)());
+
+// A pending ending signal, sent to this thread or to the program, taken
+// from the pending ones; 0 when none is.
+int takeEndingSignal();
+
+// Ends the program as the signal would have, with its status.
+[[noreturn]] void endBy(int signal);
+
+// After a write on this thread failed with error: takes back the signal the
+// failure raised on the thread (SIGPIPE for EPIPE, SIGXFSZ for EFBIG), so
+// that it is not taken for one sent to end the program.
+void dropSignalOfWriteError(int error);
 
 } // namespace amsim

@@ -1,6 +1,7 @@
 #include "cli/OutputFiles.h"
 
 #include "cli/CliErrors.h"
+#include "cli/EndingSignals.h"
 #include "cli/NativeNames.h"
 #include "cli/QuotedName.h"
 #include "cli/Replacements.h"
@@ -35,10 +36,12 @@ int writeFully(int fd, const QByteArray& contents) {
     for (qsizetype left = contents.size(); left > 0;) {
         const ssize_t written = ::write(fd, next, static_cast<std::size_t>(left));
         if (written < 0) {
-            if (errno == EINTR) {
+            const int error = errno;
+            if (error == EINTR) {
                 continue;
             }
-            return errno;
+            dropSignalOfWriteError(error);
+            return error;
         }
         next += written;
         left -= written;

@@ -1,6 +1,7 @@
 #include "cli/Replacements.h"
 
-#include <atomic>
+#include "cli/EndingSignals.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -16,21 +17,6 @@ namespace {
 // Guards every step on disk and the record of it, and `underWay`.
 std::mutex steps;
 Replacements* underWay = nullptr;
-// Set before the end takes the lock: a step that gets it first takes no
-// step, so the end settles the files at the point the signal found them.
-std::atomic<bool> ending = false;
-
-// The lock for one step, or never when the program is ending.
-std::unique_lock<std::mutex> stepLock() {
-    std::unique_lock held(steps);
-    if (ending) {
-        held.unlock();
-        for (;;) {
-            ::pause();
-        }
-    }
-    return held;
-}
 
 // A hidden name beside the target, whatever the target's own length: a
 // name that fits its folder leaves room for this one.
@@ -40,6 +26,21 @@ QByteArray hiddenBeside(const QByteArray& target, const char* kind) {
 }
 
 } // namespace
+
+// Whoever takes the lock first answers a pending ending signal: it settles
+// the export under way and ends the program, the lock never released. So a
+// signal pending when a step would begin is answered before it, whichever
+// thread holds the lock.
+std::unique_lock<std::mutex> Replacements::stepLock() {
+    std::unique_lock held(steps);
+    if (const int signal = takeEndingSignal()) {
+        if (underWay != nullptr) {
+            underWay->settle();
+        }
+        endBy(signal);
+    }
+    return held;
+}
 
 Replacements::Replacements() {
     const auto held = stepLock();
@@ -124,13 +125,8 @@ void Replacements::settle() {
     }
 }
 
-void settleForTheEnd() {
-    ending = true;
-    // Never released: the program ends holding it.
-    steps.lock();
-    if (underWay != nullptr) {
-        underWay->settle();
-    }
+void Replacements::watchEndingSignals() {
+    holdEndingSignals([] { stepLock(); });
 }
 
 } // namespace amsim

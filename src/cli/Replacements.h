@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <cstddef>
+#include <mutex>
 #include <vector>
 
 namespace amsim {
@@ -11,10 +12,11 @@ namespace amsim {
 // place, the old file kept aside under another hidden name until the
 // export is decided. Every step that changes a name is taken under one
 // lock, together with the record of what is on disk, so whoever takes the
-// lock next (the next step, the destructor, or the thread that answers an
-// ending signal) finds a state it knows how to settle: before keepNew(),
-// every old file put back and every new one removed; from keepNew() on,
-// only the old files removed. One export is under way at a time.
+// lock next finds a state it knows how to settle: before keepNew(), every
+// old file put back and every new one removed; from keepNew() on, only the
+// old files removed. The destructor settles so, and so does whoever holds
+// the lock when an ending signal is pending (see watchEndingSignals), then
+// ending the program by it. One export is under way at a time.
 class Replacements {
 public:
     Replacements();
@@ -37,6 +39,12 @@ public:
     // this has begun, a signal can only finish it.
     void keepNew();
 
+    // Answers every ending signal, from now on, by settling the export
+    // under way (if any) before the program ends by it; a signal that
+    // comes during a step is answered when the step is done. Must come
+    // before any thread starts (see holdEndingSignals).
+    static void watchEndingSignals();
+
 private:
     struct File {
         enum class Stage { Untouched, Temporary, Placed };
@@ -47,18 +55,12 @@ private:
         bool hadOld = false;
     };
 
+    static std::unique_lock<std::mutex> stepLock();
     // Every file put back as it was or, once decided, its old copy removed.
     void settle();
 
     std::vector<File> files_;
     bool decided_ = false;
-
-    friend void settleForTheEnd();
 };
-
-// Settles the export under way, as its destructor would, and lets it take
-// no further step: the program is about to end by a signal. Called by the
-// thread that answers the ending signals (EndingSignals).
-void settleForTheEnd();
 
 } // namespace amsim

@@ -3,12 +3,12 @@
 #include "app/SpanishQt.h"
 #include "app/ZoomedWindow.h"
 #include "cli/CommandLine.h"
-#include "cli/EndingSignals.h"
 #include "cli/Export.h"
 #include "cli/FactorOption.h"
 #include "cli/Measurements.h"
 #include "cli/NativeNames.h"
 #include "cli/QtEnvironment.h"
+#include "cli/Replacements.h"
 #include "core/Error.h"
 
 #include <QApplication>
@@ -213,7 +213,7 @@ std::optional<int> answer(const amsim::CommandLine& commandLine) {
 int main(int argc, char* argv[]) {
     const QtStart start = prepareQt(argc, argv);
     if (start.exports) {
-        amsim::holdEndingSignals(); // before Qt starts any thread
+        amsim::Replacements::watchEndingSignals(); // before Qt starts any thread
     }
     // Qt takes its own options (-platform, -style, -reverse, …) out of argv,
     // except for an export, which gives it the program's name alone.
