@@ -12,6 +12,8 @@ packages=(
     fonts-liberation fonts-dejavu-core
     # fuzzing and static analysis
     clang libclang-rt-14-dev clang-tidy cppcheck
+    # the export's tests: one system call held up, another user
+    strace util-linux
     # the Debian package and its checks, and the PDF export's
     dpkg-dev file lintian appstream desktop-file-utils poppler-utils
     # the browser page: WebAssembly, and the browser its tests drive

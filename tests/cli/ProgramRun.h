@@ -38,6 +38,17 @@ protected:
     // Any program, in the folder, with the same environment.
     Finished run(const QString& program, const QStringList& arguments, const QString& locale,
                  const QStringList& extra) {
+        QProcess process;
+        start(process, program, arguments, locale, extra, folder.path());
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    // The same, started in a folder of the caller's and left running.
+    void start(QProcess& process, const QString& program, const QStringList& arguments,
+               const QString& locale, const QStringList& extra, const QString& in) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name :
              {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "LANG", "LC_NUMERIC", "LANGUAGE"}) {
@@ -49,14 +60,9 @@ protected:
         for (const QString& setting : extra) {
             environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
         }
-        QProcess process;
         process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(folder.path());
+        process.setWorkingDirectory(in);
         process.start(program, arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
     }
 };
 

@@ -245,6 +245,29 @@ const FailedRun kFailedRuns[] = {
      "«f.png»: quien lo leía dejó de hacerlo"},
     {"EndedWaitingForAReader", false, "mkfifo f; echo old > p.png",
      R"("$AMSIM" --export p.png --export-csv f & sleep 2; kill -TERM $!; wait $!)", 143, ""},
+    // Job control keeps SIGINT and SIGQUIT from being ignored in the background.
+    {"QuitWhileWaitingForAReader", false, "mkfifo f; echo old > p.png",
+     R"(set -m; ulimit -c 0; "$AMSIM" --export p.png --export-csv f & )"
+     R"(until head -c 4 p.png | grep -q PNG; do sleep 0.01; done; kill -QUIT $!; wait $!)",
+     131, ""},
+    {"User1WhileWaitingForAReader", false, "mkfifo f; echo old > p.png",
+     R"("$AMSIM" --export p.png --export-csv f & )"
+     R"(until head -c 4 p.png | grep -q PNG; do sleep 0.01; done; kill -USR1 $!; wait $!)",
+     138, ""},
+    {"AlarmWhileWaitingForAReader", false, "mkfifo f; echo old > p.png",
+     R"("$AMSIM" --export p.png --export-csv f & )"
+     R"(until head -c 4 p.png | grep -q PNG; do sleep 0.01; done; kill -ALRM $!; wait $!)",
+     142, ""},
+    {"AnotherUsersReadOnlyFileInAnOpenFolder", true,
+     "chmod 777 .; echo old > r.csv; chmod 444 r.csv",
+     R"(setpriv --reuid=nobody --regid=nogroup --clear-groups "$AMSIM" --export-csv r.csv)", 2,
+     "«r.csv»: no hay permiso"},
+    {"AFileWithTwoNames", false, "echo old > a.csv; ln a.csv b.csv",
+     R"("$AMSIM" --export-csv a.csv)", 2,
+     "«a.csv»: el archivo tiene otro nombre (un enlace duro), que seguiría con el contenido viejo"},
+    // A block device of a number no disk has.
+    {"ADiskIsNoFile", true, "mknod disk.csv b 0 0", R"("$AMSIM" --export-csv disk.csv)", 2,
+     "«disk.csv»: es un disco, no un archivo"},
     {"AStreamGotTheSamplesBeforeTheDeviceWasFull", true, "mknod full.png c 1 7; mkfifo f",
      R"(cat f > got.csv & "$AMSIM" --export full.png --export-csv f; s=$?; wait; rm got.csv; )"
      "exit $s",
@@ -273,6 +296,83 @@ TEST_F(SafeOutput, LinksAreWrittenThroughLiveOrDangling) {
         QFile written(QFileInfo(path(link)).symLinkTarget());
         ASSERT_TRUE(written.open(QIODevice::ReadOnly));
         EXPECT_TRUE(written.readAll().startsWith(kHeader.toUtf8()));
+    }
+}
+
+// A regular file is replaced whole, whatever the name it is reached by.
+TEST_F(SafeOutput, ARegularFileIsReplacedWholeWhateverItsName) {
+    ASSERT_EQ(amsim({"--export-csv", "fresh.csv"}).exitCode, 0);
+    QFile big(path("big.csv"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write(QByteArray(2000000, 'z'));
+    big.close();
+    const Finished run = amsim({"--export-csv", "/proc/self/cwd/big.csv"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QFile fresh(path("fresh.csv"));
+    ASSERT_TRUE(big.open(QIODevice::ReadOnly) && fresh.open(QIODevice::ReadOnly));
+    EXPECT_EQ(big.readAll(), fresh.readAll());
+    EXPECT_EQ(filesWritten(), (QStringList{"big.csv", "fresh.csv"}));
+}
+
+// Names as long as a folder takes, new or over an old file; nothing hidden
+// stays beside them.
+TEST_F(SafeOutput, NamesUpToTheLongestWork) {
+    for (const int length : {244, 255}) {
+        for (const bool overOld : {false, true}) {
+            SCOPED_TRACE(testing::Message() << length << (overOld ? " bytes, over" : " bytes"));
+            const QString name = QString(length - 4, 'n') + ".csv";
+            if (overOld) {
+                QFile old(folder.filePath(name));
+                ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+            }
+            const Finished run = amsim({"--export-csv", name});
+            EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+            const std::map<QString, QByteArray> files = filesUnder(folder.path());
+            ASSERT_EQ(files.size(), 1U);
+            EXPECT_TRUE(files.begin()->second.startsWith(kHeader.toUtf8()));
+            ASSERT_TRUE(QFile::remove(folder.filePath(name)));
+        }
+    }
+}
+
+// Root, who may keep them, keeps another user's file theirs, with its mode.
+TEST_F(SafeOutput, AReplacedFileKeepsItsOwnerAndMode) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "giving a file to another user needs root";
+    }
+    ASSERT_EQ(shell("chmod 1777 .; echo old > n.csv; chown nobody:nogroup n.csv; chmod 664 n.csv")
+                  .exitCode,
+              0);
+    struct stat before {};
+    ASSERT_EQ(::stat(QFile::encodeName(path("n.csv")).constData(), &before), 0);
+    const Finished run = amsim({"--export-csv", "n.csv"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    struct stat after {};
+    ASSERT_EQ(::stat(QFile::encodeName(path("n.csv")).constData(), &after), 0);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+    EXPECT_EQ(after.st_mode & 07777U, 0664U);
+    EXPECT_GT(after.st_size, 3);
+}
+
+// A message quotes a name in view and in bounds, whatever its bytes.
+TEST_F(SafeOutput, MessagesQuoteANameVisiblyAndShort) {
+    struct Row {
+        const char* name;
+        QString file; // as printf writes it
+        QString quoted;
+    };
+    const Row rows[] = {
+        {"control characters", R"(no/\033[2J\007a.csv)", QStringLiteral("«no/␛[2J␇a.csv»")},
+        {"a long name, its beginning and its end", "no/" + QString(3000, 'x') + "y.csv",
+         "«no/" + QString(27, 'x') + "…" + QString(35, 'x') + "y.csv»"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Finished run = shell("\"$AMSIM\" --export-csv \"$(printf '" + row.file + "')\"");
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.err.contains(row.quoted)) << run.err.toStdString();
+        EXPECT_LT(run.err.size(), 250);
     }
 }
 

@@ -50,5 +50,13 @@ INSTANTIATE_TEST_SUITE_P(
                            24000}),
     [](const testing::TestParamInfo<WavRow>& row) { return std::string(row.param.name); });
 
+// A stream takes the sound whatever its name, the file's very bytes.
+TEST_F(ExportTest, AStreamTakesTheSound) {
+    const Finished run =
+        shell(R"("$AMSIM" --export-wav a.wav --segundos 0.1 && )"
+              R"("$AMSIM" --export-wav /proc/self/fd/1 --segundos 0.1 | cmp - a.wav)");
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+}
+
 } // namespace
 } // namespace amsim
