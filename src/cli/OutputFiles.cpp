@@ -8,10 +8,12 @@
 #include "cli/SystemErrors.h"
 #include "core/Error.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
@@ -134,14 +136,14 @@ void requireReplaceable(const QString& path, const QByteArray& bytes, const stru
     }
 }
 
-// Gives the new file the owner and group of the old one, as far as the
-// caller may: the owner only root may give, the group any member of it.
-// Where it may not, the file is the caller's, as a file it makes.
 struct Owner {
     uid_t user;
     gid_t group;
 };
 
+// Gives the new file the owner and group of the old one, as far as the
+// caller may: the owner only root may give, the group any member of it.
+// Where it may not, the file is the caller's, as a file it makes.
 void keepOwner(int fd, Owner owner) {
     if (::fchown(fd, owner.user, owner.group) != 0) {
         ::fchown(fd, static_cast<uid_t>(-1), owner.group);
@@ -166,7 +168,8 @@ public:
             }
             requireReplaceable(file.path, bytes_, status);
             owner_ = Owner{status.st_uid, status.st_gid};
-            mode_ = status.st_mode & 0777U;
+            // Without the set-user and set-group bits, which a write drops.
+            mode_ = status.st_mode & 01777U;
         } else {
             mode_ = newFileMode();
         }
@@ -272,9 +275,8 @@ void writeAll(const std::vector<OutputFile>& files) {
     Replacements replacements;
     std::vector<Target> targets;
     targets.reserve(files.size());
-    for (const OutputFile& file : files) {
-        targets.emplace_back(file, replacements);
-    }
+    std::transform(files.begin(), files.end(), std::back_inserter(targets),
+                   [&replacements](const OutputFile& file) { return Target(file, replacements); });
     for (const Target& target : targets) {
         if (!target.isStream()) {
             target.prepare();

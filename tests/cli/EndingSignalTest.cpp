@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QStandardPaths>
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 #include <memory>
@@ -70,12 +71,11 @@ qint64 tracerOf(qint64 pid) {
     if (!status.open(QIODevice::ReadOnly)) {
         return 0;
     }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("TracerPid:")) {
-            return line.mid(10).trimmed().toLongLong();
-        }
-    }
-    return 0;
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    const auto tracer = std::find_if(lines.begin(), lines.end(), [](const QByteArray& line) {
+        return line.startsWith("TracerPid:");
+    });
+    return tracer == lines.end() ? 0 : tracer->mid(10).trimmed().toLongLong();
 }
 
 // One export, held up at the step and ended by the signal, in a folder of

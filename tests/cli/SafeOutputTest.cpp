@@ -369,7 +369,8 @@ TEST_F(SafeOutput, MessagesQuoteANameVisiblyAndShort) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const Finished run = shell("\"$AMSIM\" --export-csv \"$(printf '" + row.file + "')\"");
+        const Finished run =
+            shell(R"("$AMSIM" --export-csv "$(printf ')" + row.file + R"name(')")name");
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_TRUE(run.err.contains(row.quoted)) << run.err.toStdString();
         EXPECT_LT(run.err.size(), 250);
