@@ -3,6 +3,7 @@
 #include "cli/CliErrors.h"
 #include "cli/FactorOption.h"
 #include "core/Error.h"
+#include "core/VisibleText.h"
 #include "params/Controls.h"
 #include "params/NumberText.h"
 #include "params/PanelTexts.h"
@@ -19,7 +20,7 @@ namespace amsim {
 namespace {
 
 std::string quoted(const QString& text) {
-    return "«" + text.toStdString() + "»";
+    return quotedText(text.toStdString());
 }
 
 [[noreturn]] void refuse(const std::string& message) {

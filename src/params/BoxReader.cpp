@@ -1,6 +1,7 @@
 #include "params/BoxReader.h"
 
 #include "core/Error.h"
+#include "core/VisibleText.h"
 #include "params/Utf8.h"
 
 #include <cmath>
@@ -24,7 +25,7 @@ std::string otherSeparatorHint(std::string_view text, const NumberFormat& format
     const std::string name = ours == ","   ? "la coma decimal"
                              : ours == "." ? "el punto decimal"
                                            : "el separador decimal «" + ours + "»";
-    return "use " + name + ": «" + corrected + "»";
+    return "use " + name + ": " + quotedText(corrected);
 }
 
 } // namespace

@@ -68,6 +68,11 @@ TEST_F(ExportTest, FailureExitsWithTwoAndTheWindowsMessageAndWritesNothing) {
          {"--export-wav", "a.wav", "--segundos", "61"},
          "C.UTF-8",
          "El valor de --segundos debe ser un número de 0.1 a 60: «61»." + help},
+        {"a long value with a control character, quoted short and in view",
+         {"--tiempo", "\x1b[31m" + QString(100000, '9')},
+         "C.UTF-8",
+         "El valor de --tiempo debe ser un número de 0 a 1000000: «␛[31m" + QString(35, '9') +
+             "…»." + help},
         {"a bad value stops the sound too",
          {"--export-wav", "a.wav", "--bls", "x"},
          "C.UTF-8",
