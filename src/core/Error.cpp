@@ -41,11 +41,11 @@ Error Error::tooSmall(Parameter parameter, const std::string& text) {
                 ". Escriba 0 o un número mayor."};
 }
 
-Error Error::outsideLimits(Parameter parameter, const std::string& text, double limit) {
-    const std::string bound = std::to_string(static_cast<long long>(limit));
+Error Error::outsideLimits(Parameter parameter, const std::string& text,
+                           const std::string& allowed) {
     return {Kind::OutOfRange, parameter,
-            "El valor de " + quotedLabel(parameter) + " está fuera de sus límites: " +
-                quotedText(text) + ". Escriba un número entre -" + bound + " y " + bound + "."};
+            "El valor de " + quotedLabel(parameter) +
+                " está fuera de sus límites: " + quotedText(text) + ". Escriba " + allowed + "."};
 }
 
 // A step from a number at the very edge of the range is told as the number
