@@ -13,13 +13,20 @@ namespace {
 
 constexpr const char* kNone = "—";
 
-// Rounded to the given number of significant digits.
+// Rounded to the given number of significant digits. Near the smallest
+// doubles the scale itself is no double: it is then applied in two halves.
 double significant(double value, int digits) {
     if (value == 0.0 || !std::isfinite(value)) {
         return value;
     }
-    const double scale = std::pow(10.0, digits - 1 - std::floor(std::log10(std::abs(value))));
-    return std::round(value * scale) / scale;
+    const double power = digits - 1 - std::floor(std::log10(std::abs(value)));
+    const double scale = std::pow(10.0, power);
+    if (std::isfinite(scale)) {
+        return std::round(value * scale) / scale;
+    }
+    const double half = std::pow(10.0, std::floor(power / 2.0));
+    const double rest = std::pow(10.0, power - std::floor(power / 2.0));
+    return std::round(value * half * rest) / half / rest;
 }
 
 std::string shown(double value, int digits, const NumberFormat& format) {

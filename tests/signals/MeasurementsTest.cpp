@@ -107,7 +107,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {0, 2, 1, 1, -30},
                  "Audio detectado: 0 V de pico, —",
                  "Continua detectada: -0.5 V"},
-        AudioRow{"NoLevelAt360", {0, 1, 1, 1, 360}, "Audio detectado: 0 V de pico, —", {}}),
+        AudioRow{"NoLevelAt360", {0, 1, 1, 1, 360}, "Audio detectado: 0 V de pico, —", {}},
+        AudioRow{"TinyAmplitudeIsANumber",
+                 {1e-320, 1e-320, 1, 1, 0},
+                 "Audio detectado: 4.95053777132929e-321 V de pico, 0 dB",
+                 {}}),
     [](const testing::TestParamInfo<AudioRow>& row) { return std::string(row.param.name); });
 
 // The envelope detector's line, there only while it is on: its distortion
