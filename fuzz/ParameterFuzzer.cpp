@@ -1,0 +1,160 @@
+// The boxes' rules and the readout, apart from the drawing, fast enough that
+// a minute explores: arbitrary box texts, a number format and a series of
+// clicks (BoxFuzzing.h). Each click applies its button's rule to its box's
+// text, as the handlers do before they redraw; Pausa moves the bench's
+// instant between its start and its latest, and the panels change no box.
+// After the clicks the boxes are read, and the readout, the drawing's
+// description, the values' line and the command are made from what they
+// hold and held to sane figures. The readout's measured S/N needs a second
+// of the simulated receiver: here those lines show the theory's ratios,
+// which reach the same extremes; the redraw's fuzzer measures them.
+#include "BoxFuzzing.h"
+#include "core/Error.h"
+#include "params/BoxReader.h"
+#include "params/MeasurementLines.h"
+#include "params/ParameterSummary.h"
+#include "params/SettingText.h"
+#include "params/StepRules.h"
+#include "signals/Measurements.h"
+#include "signals/ScreenStart.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace amsim {
+
+namespace {
+
+// What each button that writes a box writes there, from the box's text.
+struct BoxButton {
+    std::string_view name;
+    Parameter box;
+    std::string (*next)(std::string_view text, const NumberFormat& format);
+};
+
+const std::array<BoxButton, 14> kBoxButtons{{
+    {"ModulanteSubir", Parameter::Modulante,
+     [](std::string_view t, const NumberFormat& f) { return steppedText(kModulanteSubir, t, f); }},
+    {"ModulanteBajar", Parameter::Modulante,
+     [](std::string_view t, const NumberFormat& f) { return steppedText(kModulanteBajar, t, f); }},
+    {"VccSubir", Parameter::Vcc,
+     [](std::string_view t, const NumberFormat& f) { return steppedText(kVccSubir, t, f); }},
+    {"VccBajar", Parameter::Vcc,
+     [](std::string_view t, const NumberFormat& f) { return steppedText(kVccBajar, t, f); }},
+    {"FaseSubir", Parameter::Fase,
+     [](std::string_view t, const NumberFormat& f) { return steppedText(kFaseSubir, t, f); }},
+    {"FaseBajar", Parameter::Fase,
+     [](std::string_view t, const NumberFormat& f) { return steppedText(kFaseBajar, t, f); }},
+    {"BliSi", Parameter::BliSiNo,
+     [](std::string_view t, const NumberFormat& f) {
+         return toggledText(Parameter::BliSiNo, t, f);
+     }},
+    {"BlsSi", Parameter::BlsSiNo,
+     [](std::string_view t, const NumberFormat& f) {
+         return toggledText(Parameter::BlsSiNo, t, f);
+     }},
+    {"EnvelopeToggle", Parameter::Envelope,
+     [](std::string_view t, const NumberFormat& f) {
+         return toggledText(Parameter::Envelope, t, f);
+     }},
+    {"EscalasSi", Parameter::Escalas,
+     [](std::string_view t, const NumberFormat& f) {
+         return toggledText(Parameter::Escalas, t, f);
+     }},
+    {"RuidoSubir", Parameter::Ruido,
+     [](std::string_view t, const NumberFormat& f) { return ruidoSteppedText(t, true, f); }},
+    {"RuidoBajar", Parameter::Ruido,
+     [](std::string_view t, const NumberFormat& f) { return ruidoSteppedText(t, false, f); }},
+    {"DfSubir", Parameter::Df,
+     [](std::string_view t, const NumberFormat& f) { return dfSteppedText(t, true, f); }},
+    {"DfBajar", Parameter::Df,
+     [](std::string_view t, const NumberFormat& f) { return dfSteppedText(t, false, f); }},
+}};
+
+class Boxes {
+public:
+    explicit Boxes(const fuzz::BoxInput& input)
+        : texts_(input.texts)
+        , format_(input.format) {}
+
+    // A failed rule writes nothing.
+    void click(std::string_view button) {
+        if (button == "Pausa") {
+            instant_ = instant_ == 0.0 ? kLatestInstant : 0.0;
+            return;
+        }
+        const auto* const found =
+            std::find_if(kBoxButtons.begin(), kBoxButtons.end(),
+                         [button](const BoxButton& b) { return b.name == button; });
+        if (found == kBoxButtons.end()) {
+            return;
+        }
+        std::string& text = texts_.at(static_cast<std::size_t>(found->box));
+        try {
+            const std::string next = found->next(text, format_);
+            fuzz::requireWrittenWell(button, found->box, next, format_);
+            text = next;
+        } catch (const Error& error) {
+            requireFits(error);
+        }
+    }
+
+    void readOut() const {
+        const std::function<std::string(Parameter)> textOf = [this](Parameter box) {
+            return texts_.at(static_cast<std::size_t>(box));
+        };
+        fuzz::requireSaneFigures({summarizeBoxes(textOf, format_)}, format_);
+        BoxReader reader(textOf, format_);
+        std::optional<ParameterValues> values;
+        std::string command;
+        try {
+            values = valuesOf([&reader](Parameter box) { return reader.read(box); });
+            command = settingCommand(reader, format_, instant_);
+        } catch (const Error& error) {
+            requireFits(error);
+            return;
+        }
+        ParameterValues quiet = *values;
+        quiet.ruido = 0.0;
+        Measurements measured = measure(quiet, instant_);
+        if (values->ruido != 0.0) {
+            const NoiseTheory theory = noiseTheory(*values);
+            measured.noise = NoiseReadout{receiverBandOf(values->BliSiNo, values->BlsSiNo), theory,
+                                          theory.audioRatio, theory.inputRatio};
+        }
+        fuzz::requireSaneFigures(measurementLines(measured, format_), format_);
+        fuzz::requireSaneFigures({valuesLine(*values, format_), command}, format_);
+    }
+
+private:
+    void requireFits(const Error& error) const {
+        fuzz::requireErrorFits(
+            error, [this](Parameter box) { return texts_.at(static_cast<std::size_t>(box)); },
+            format_);
+    }
+
+    fuzz::BoxTexts texts_;
+    NumberFormat format_;
+    double instant_ = 0.0;
+};
+
+} // namespace
+
+} // namespace amsim
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const amsim::fuzz::BoxInput input =
+        amsim::fuzz::boxInputOf(std::span<const std::uint8_t>(data, size));
+    amsim::Boxes boxes(input);
+    for (const std::string_view button : input.clicks) {
+        boxes.click(button);
+    }
+    boxes.readOut();
+    return 0;
+}
