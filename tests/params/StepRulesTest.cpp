@@ -132,6 +132,7 @@ TEST(StepRules, ResultThatWouldNotReadBackIsAnOverflow) {
         EXPECT_EQ(error.parameter(), Parameter::Modulante);
     }
     EXPECT_EQ(steppedText(kModulanteSubir, "1e308", kPoint), "1e+308");
+    EXPECT_THROW(ruidoSteppedText("1.7976931348623157e308", true, kPoint), Error);
 }
 
 struct RuidoStep {
