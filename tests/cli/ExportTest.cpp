@@ -250,6 +250,17 @@ TEST_F(ExportTest, MeasurementsArePrintedOnePerLine) {
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.out.isEmpty());
     EXPECT_EQ(bad.err, "El valor de «fase port reinsertada» no es un número: «x».\n");
+
+    // A noise whose power is near the smallest doubles: figures, not a crash.
+    const Finished faint = amsim({"--medidas", "--ruido", "1e-156"});
+    EXPECT_EQ(faint.exitCode, 0) << faint.err.toStdString();
+    EXPECT_TRUE(faint.out.contains("\nS/N de entrada: más de 999.9 dB\n"))
+        << faint.out.toStdString();
+
+    const Finished between = amsim({"--medidas", "--escalas", "0.5"});
+    EXPECT_EQ(between.exitCode, 2);
+    EXPECT_EQ(between.err,
+              "El valor de «escalas» está fuera de sus límites: «0.5». Escriba 0 o 1.\n");
 }
 
 // The three exports at once, each the bytes it has alone.
