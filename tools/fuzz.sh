@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (preset fuzz: clang, AddressSanitizer and UBSan)
-# and runs the three at once for the given number of seconds (60 by default):
-#   amsim_parameter_fuzzer  the window's handlers and the redraw;
+# and runs the four at once for the given number of seconds (60 by default):
+#   amsim_parameter_fuzzer  the boxes' rules and the readout, without drawing;
+#   amsim_redraw_fuzzer     the same through the window's handlers and the redraw;
 #   amsim_number_fuzzer     the plain number rules against Qt's conversions;
 #   amsim_clipping_fuzzer   clipped lines against whole lines, cropped.
-# Each starts from a copy of its seed corpus (fuzz/corpus/<name>) in a
-# temporary folder, so the repository is never written. The two that read box
-# texts also get the dictionary of their pieces (fuzz/boxes.dict); the
-# clipping fuzzer reads raw floats, on which such words are wasted. Exits
-# non-zero when a fuzzer finds a fault; its input and the whole log are then
-# kept in that folder.
+# Each starts from a copy of its seed corpus (fuzz/corpus/<name>; the two of
+# the boxes share theirs) in a temporary folder, so the repository is never
+# written. The three that read box texts also get the dictionary of their
+# pieces (fuzz/boxes.dict); the clipping fuzzer reads raw floats, on which
+# such words are wasted. Every sanitizer report stops its fuzzer (the build
+# does not recover from one). Exits non-zero when a fuzzer finds a fault; its
+# input and the whole log are then kept in that folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -50,6 +52,8 @@ fuzz() {
 # Each prints its lines when it ends.
 pids=()
 fuzz amsim_parameter_fuzzer parameters -dict=fuzz/boxes.dict &
+pids+=($!)
+fuzz amsim_redraw_fuzzer parameters -dict=fuzz/boxes.dict &
 pids+=($!)
 fuzz amsim_number_fuzzer numbers -dict=fuzz/boxes.dict &
 pids+=($!)

@@ -2,7 +2,7 @@
 # Installs what is missing, builds everything with warnings as errors and runs
 # the whole test suite without a display (the Debian package's check
 # included); then runs it again built with AddressSanitizer and
-# UndefinedBehaviorSanitizer, runs each of the three fuzzers for a minute and
+# UndefinedBehaviorSanitizer, runs each of the four fuzzers for a minute and
 # runs the static analysis. The engine (core, signals, canvas, display and
 # params) is also built and tested on its own, in a build that never looks
 # for Qt, so that it stays free of Qt. The browser page is built to WebAssembly, linted, and

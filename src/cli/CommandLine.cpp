@@ -3,6 +3,7 @@
 #include "cli/CliErrors.h"
 #include "cli/FactorOption.h"
 #include "core/Error.h"
+#include "core/VisibleText.h"
 #include "params/Controls.h"
 #include "params/NumberText.h"
 #include "params/PanelTexts.h"
@@ -19,7 +20,7 @@ namespace amsim {
 namespace {
 
 std::string quoted(const QString& text) {
-    return "«" + text.toStdString() + "»";
+    return quotedText(text.toStdString());
 }
 
 [[noreturn]] void refuse(const std::string& message) {
@@ -246,23 +247,24 @@ QString helpText() {
                "  --mdl VALOR               Amplitud de la modulante (al empezar, 1).\n"
                "  --vcc VALOR               V(cc), nivel de continua que fija la portadora (1).\n"
                "  --bls VALOR               BLS habil: 1 deja pasar la banda lateral superior,\n"
-               "                            0 la suprime (1).\n"
+               "                            0 la suprime (1); ningún otro valor.\n"
                "  --bli VALOR               BLI habil: lo mismo para la banda lateral inferior "
                "(1).\n"
                "  --fase VALOR              Fase de la portadora reinsertada, en grados (0).\n"
-               "  --env VALOR               Detector de envolvente: 1 lo activa, 0 lo apaga (0).\n"
-               "                            Activado, el archivo de muestras lleva también su\n"
-               "                            salida, en la columna envolvente.\n"
+               "  --env VALOR               Detector de envolvente: 1 lo activa, 0 lo apaga (0);\n"
+               "                            ningún otro valor. Activado, el archivo de muestras\n"
+               "                            lleva también su salida, en la columna envolvente.\n"
                "  --ruido VALOR             Ruido del canal: tensión eficaz en 1 kHz de ancho de\n"
-               "                            banda (0). Con ruido, el archivo de muestras lleva\n"
-               "                            el que llega a los detectores, en la columna ruido.\n"
+               "                            banda, 0 o más (0). Con ruido, el archivo de\n"
+               "                            muestras lleva el que llega a los detectores, en la\n"
+               "                            columna ruido.\n"
                "  --df VALOR                Error de frecuencia de la portadora reinsertada, en "
                "Hz,\n"
                "                            de -5000 a 5000 (0): su fase deriva con el tiempo.\n"
                "  --escalas VALOR           Escalas: 1 dibuja la cuadrícula del osciloscopio con\n"
                "                            su escala de tiempo y sus voltios por división, y las\n"
-               "                            escalas de frecuencia y amplitud de los espectros "
-               "(0).\n"
+               "                            escalas de frecuencia y amplitud de los espectros;\n"
+               "                            0 no (0); ningún otro valor.\n"
                "\n"
                "Sin exportar, los valores abren la ventana con ellos en sus casillas:\n"
                "  amsim --vcc 0 --bls 0     abre el banco en SSB sin portadora.\n"

@@ -3,6 +3,7 @@
 #include "app/LocaleFormat.h"
 #include "cli/CliErrors.h"
 #include "core/Error.h"
+#include "core/VisibleText.h"
 
 #include <QLocale>
 
@@ -18,7 +19,7 @@ double factorOption(const std::optional<QString>& text, const char* option, Fact
     if (!factor || *factor < least || *factor > most) {
         throw CommandLineError(std::string("El valor de ") + option + " debe ser un número de " +
                                numberToText(least, format) + " a " + numberToText(most, format) +
-                               ": «" + text->toStdString() + "».");
+                               ": " + quotedText(text->toStdString()) + ".");
     }
     return *factor;
 }

@@ -6,21 +6,6 @@ namespace amsim {
 
 namespace {
 
-// A text as a message quotes it: every character in view, and a long one
-// cut after its first 40 characters (never inside one), with an ellipsis.
-std::string quotedText(const std::string& typed) {
-    constexpr std::size_t kShown = 40;
-    const std::string text = visibleText(typed);
-    std::size_t characters = 0;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        const bool starts = (static_cast<unsigned char>(text[at]) & 0xC0U) != 0x80U;
-        if (starts && characters++ == kShown) {
-            return "«" + text.substr(0, at) + "…»";
-        }
-    }
-    return "«" + text + "»";
-}
-
 std::string tooLargeMessage(Parameter parameter, const std::string& text) {
     return "El valor de " + quotedLabel(parameter) + " es demasiado grande: " + quotedText(text) +
            ". Escriba un número menor.";
@@ -56,11 +41,11 @@ Error Error::tooSmall(Parameter parameter, const std::string& text) {
                 ". Escriba 0 o un número mayor."};
 }
 
-Error Error::outsideLimits(Parameter parameter, const std::string& text, double limit) {
-    const std::string bound = std::to_string(static_cast<long long>(limit));
+Error Error::outsideLimits(Parameter parameter, const std::string& text,
+                           const std::string& allowed) {
     return {Kind::OutOfRange, parameter,
-            "El valor de " + quotedLabel(parameter) + " está fuera de sus límites: " +
-                quotedText(text) + ". Escriba un número entre -" + bound + " y " + bound + "."};
+            "El valor de " + quotedLabel(parameter) +
+                " está fuera de sus límites: " + quotedText(text) + ". Escriba " + allowed + "."};
 }
 
 // A step from a number at the very edge of the range is told as the number

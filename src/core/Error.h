@@ -29,8 +29,10 @@ public:
     static Error tooLarge(Parameter parameter, const std::string& text);
     static Error tooSmall(Parameter parameter, const std::string& text);
     static Error overflow(Parameter parameter, const std::string& text);
-    // A number beyond the box's limit, which goes from -limit to limit.
-    static Error outsideLimits(Parameter parameter, const std::string& text, double limit);
+    // A number the box does not take; allowed: what it takes, in words that
+    // follow "Escriba" ("0 o 1").
+    static Error outsideLimits(Parameter parameter, const std::string& text,
+                               const std::string& allowed);
     // The box whose value carried a result out of range, when one is known.
     static Error overflowWhileDrawing(std::optional<Parameter> culprit = std::nullopt);
     static Error drawingFailed();

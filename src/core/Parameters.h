@@ -10,12 +10,12 @@ namespace amsim {
 enum class Parameter {
     Modulante, // amplitude of the modulating tone (box "mdl")
     Vcc,       // DC level on the tone, which sets the carrier
-    BliSiNo,   // lower-sideband factor, 1 passes it and 0 suppresses it
-    BlsSiNo,   // upper-sideband factor
+    BliSiNo,   // lower-sideband switch, a factor: 1 passes it and 0 suppresses it
+    BlsSiNo,   // upper-sideband switch
     Fase,      // phase of the reinserted carrier, in degrees
-    Envelope,  // the envelope detector's switch: 0 off, anything else on
-    Ruido,     // the channel's noise: rms volts in 1 kHz of bandwidth
-    Escalas,   // the scales' switch: the graticule and the spectra's scales, 0 off
+    Envelope,  // the envelope detector's switch: 0 off, 1 on
+    Ruido,     // the channel's noise: rms volts in 1 kHz of bandwidth, 0 or more
+    Escalas,   // the scales' switch: the graticule and the spectra's scales, 0 off, 1 on
     Df,        // the reinserted carrier's frequency error in Hz: its frequency minus the carrier's
 };
 

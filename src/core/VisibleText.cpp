@@ -1,5 +1,7 @@
 #include "core/VisibleText.h"
 
+#include <algorithm>
+
 namespace amsim {
 
 namespace {
@@ -77,6 +79,20 @@ std::string visibleText(std::string_view text) {
         text.remove_prefix(length);
     }
     return shown;
+}
+
+std::string quotedText(std::string_view text) {
+    constexpr std::size_t kShown = 40;
+    std::size_t characters = 0;
+    std::size_t end = 0;
+    while (end < text.size()) {
+        const std::size_t length = std::max<std::size_t>(decode(text.substr(end)).second, 1);
+        if (characters++ == kShown) {
+            return "«" + visibleText(text.substr(0, end)) + "…»";
+        }
+        end += length;
+    }
+    return "«" + visibleText(text) + "»";
 }
 
 } // namespace amsim

@@ -11,4 +11,9 @@ namespace amsim {
 // surrogate included) U+FFFD, and the rest stays as it is.
 std::string visibleText(std::string_view text);
 
+// A value as a message quotes it, whatever its length: in «», every
+// character in view, and a long one cut after its first 40 characters
+// (never inside one) with an ellipsis: «0,00000…».
+std::string quotedText(std::string_view text);
+
 } // namespace amsim

@@ -1,6 +1,7 @@
 #include "params/BoxReader.h"
 
 #include "core/Error.h"
+#include "core/VisibleText.h"
 #include "params/Utf8.h"
 
 #include <cmath>
@@ -24,17 +25,45 @@ std::string otherSeparatorHint(std::string_view text, const NumberFormat& format
     const std::string name = ours == ","   ? "la coma decimal"
                              : ours == "." ? "el punto decimal"
                                            : "el separador decimal «" + ours + "»";
-    return "use " + name + ": «" + corrected + "»";
+    return "use " + name + ": " + quotedText(corrected);
+}
+
+bool isSwitch(Parameter parameter) {
+    return parameter == Parameter::BliSiNo || parameter == Parameter::BlsSiNo ||
+           parameter == Parameter::Envelope || parameter == Parameter::Escalas;
+}
+
+// What the box takes, as a message asks for it.
+std::string allowedWords(Parameter parameter, const NumberFormat& format) {
+    if (isSwitch(parameter)) {
+        return "0 o 1";
+    }
+    if (parameter == Parameter::Ruido) {
+        return "0 o un número mayor";
+    }
+    return "un número entre " + numberToText(-kDfLimit, format) + " y " +
+           numberToText(kDfLimit, format);
 }
 
 } // namespace
+
+bool isAllowed(Parameter parameter, double value) {
+    if (isSwitch(parameter)) {
+        return value == 0.0 || value == 1.0;
+    }
+    if (parameter == Parameter::Ruido) {
+        return value >= 0.0;
+    }
+    return parameter != Parameter::Df || std::abs(value) <= kDfLimit;
+}
 
 double readBox(Parameter parameter, std::string_view text, const NumberFormat& format) {
     const NumberReading read = readNumber(text, format);
     switch (read.reading) {
     case Reading::Number:
-        if (parameter == Parameter::Df && std::abs(read.value) > kDfLimit) {
-            throw Error::outsideLimits(parameter, std::string(text), kDfLimit);
+        if (!isAllowed(parameter, read.value)) {
+            throw Error::outsideLimits(parameter, std::string(text),
+                                       allowedWords(parameter, format));
         }
         return read.value;
     case Reading::TooLarge:

@@ -27,9 +27,15 @@ private:
 // detector's audio would leave the band the bench shows.
 inline constexpr double kDfLimit = 5000.0;
 
+// Whether a box takes the number. The frequency error goes from -kDfLimit to
+// kDfLimit, the noise, an rms voltage, from 0 up, and a switch (the
+// sidebands', the envelope detector's, the scales') is 0 or 1; the other
+// boxes take any number.
+bool isAllowed(Parameter parameter, double value);
+
 // The text as a number, or amsim::Error naming the box, quoting the text and
-// saying whether it is no number, or one too large or too small, or a
-// frequency error beyond its limit.
+// saying whether it is no number, or one too large or too small, or one the
+// box does not take, with what it does take.
 double readBox(Parameter parameter, std::string_view text, const NumberFormat& format);
 
 } // namespace amsim

@@ -1,5 +1,7 @@
 #include "params/MeasurementLines.h"
 
+#include "params/ReadoutFigures.h"
+
 #include <cmath>
 #include <optional>
 #include <string>
@@ -11,13 +13,20 @@ namespace {
 
 constexpr const char* kNone = "—";
 
-// Rounded to the given number of significant digits.
+// Rounded to the given number of significant digits. Near the smallest
+// doubles the scale itself is no double: it is then applied in two halves.
 double significant(double value, int digits) {
     if (value == 0.0 || !std::isfinite(value)) {
         return value;
     }
-    const double scale = std::pow(10.0, digits - 1 - std::floor(std::log10(std::abs(value))));
-    return std::round(value * scale) / scale;
+    const double power = digits - 1 - std::floor(std::log10(std::abs(value)));
+    const double scale = std::pow(10.0, power);
+    if (std::isfinite(scale)) {
+        return std::round(value * scale) / scale;
+    }
+    const double half = std::pow(10.0, std::floor(power / 2.0));
+    const double rest = std::pow(10.0, power - std::floor(power / 2.0));
+    return std::round(value * half * rest) / half / rest;
 }
 
 std::string shown(double value, int digits, const NumberFormat& format) {
@@ -25,8 +34,10 @@ std::string shown(double value, int digits, const NumberFormat& format) {
 }
 
 std::string percent(double fraction, const NumberFormat& format) {
-    const double tenths = std::round(fraction * 1000.0) / 10.0;
-    return std::isfinite(tenths) ? numberToText(tenths, format) + " %" : kNone;
+    const double tenths = fraction * 1000.0;
+    const std::optional<double> within = tenthsWithin(tenths, kPercentTenths);
+    return within ? numberToText(*within / 10.0, format) + " %"
+                  : beyondBound(tenths, kPercentTenths, "%", format);
 }
 
 std::string power(double watts, double total, const NumberFormat& format) {
@@ -51,10 +62,25 @@ std::string decibels(const std::optional<double>& ratio, const NumberFormat& for
     if (!ratio) {
         return kNone;
     }
-    const long long tenths = std::llround(100.0 * std::log10(*ratio));
-    const long long magnitude = tenths < 0 ? -tenths : tenths;
-    return (tenths < 0 ? "-" : "") + std::to_string(magnitude / 10) + format.decimalSeparator +
+    const double tenths = 100.0 * std::log10(*ratio);
+    const std::optional<double> within = tenthsWithin(tenths, kDecibelTenths);
+    if (!within) {
+        return beyondBound(tenths, kDecibelTenths, "dB", format);
+    }
+    const auto magnitude = static_cast<int>(std::abs(*within));
+    return (*within < 0.0 ? "-" : "") + std::to_string(magnitude / 10) + format.decimalSeparator +
            std::to_string(magnitude % 10) + " dB";
+}
+
+// The audio's loss to a tenth, without a trailing zero: "0 dB", "-1.2 dB".
+std::string audioLoss(const std::optional<double>& decibels, const NumberFormat& format) {
+    if (!decibels) {
+        return kNone;
+    }
+    const double tenths = *decibels * 10.0;
+    const std::optional<double> within = tenthsWithin(tenths, kDecibelTenths);
+    return within ? numberToText(*within / 10.0, format) + " dB"
+                  : beyondBound(tenths, kDecibelTenths, "dB", format);
 }
 
 std::string filterWords(ReceiverBand band) {
@@ -100,9 +126,7 @@ std::vector<std::string> measurementLines(const Measurements& m, const NumberFor
         "Ancho de banda: " + std::to_string(m.bandwidthKilohertz) + " kHz",
         "Audio detectado: " + shown(m.detectedAudio, 3, format) + " V de pico" +
             (m.detectedAudio < 0.0 ? " (invertido), " : ", ") +
-            (m.audioLossDecibels
-                 ? shown(std::round(*m.audioLossDecibels * 10.0) / 10.0, 4, format) + " dB"
-                 : kNone),
+            audioLoss(m.audioLossDecibels, format),
     };
     if (m.phaseNow) {
         const double degrees = std::round(*m.phaseNow);

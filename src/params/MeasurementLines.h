@@ -10,8 +10,9 @@ namespace amsim {
 
 // The readout's lines, each beginning with its label ("Modo:", "Potencia
 // total:", …), with the locale's decimal separator; "—" where a value has no
-// meaning (a share of nothing, an index without carrier). The detected
-// level has its line only while there is one.
+// meaning (a share of nothing, an index without carrier). Decibels and per
+// cents keep within the bounds of ReadoutFigures.h. The detected level has
+// its line only while there is one.
 std::vector<std::string> measurementLines(const Measurements& measured, const NumberFormat& format);
 
 } // namespace amsim

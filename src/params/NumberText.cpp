@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -16,6 +18,7 @@ namespace {
 
 constexpr std::string_view kMinusSign = "\u2212";
 constexpr std::size_t kSignificantDigits = 15;
+constexpr int kMantissaBits = 53;
 
 // The C library reads and writes numbers in the C locale while one of these
 // lives, whatever the program's locale says: a toolkit may have set the
@@ -168,13 +171,31 @@ private:
     }
 };
 
+// How many significant digits the exact decimal expansion of a finite
+// non-zero double has, or a few more. With m odd, m 2^k is an integer for k
+// of 0 or more, and otherwise m 5^-k / 10^-k, whose digits are m 5^-k's.
+int exactDigits(double value) {
+    int exponent = 0;
+    const double fraction = std::frexp(std::abs(value), &exponent);
+    auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, kMantissaBits));
+    const int zeros = std::countr_zero(mantissa);
+    mantissa >>= static_cast<unsigned>(zeros);
+    const int power = exponent - kMantissaBits + zeros;
+    const double digits = std::log10(static_cast<double>(mantissa)) +
+                          (power < 0 ? -power * std::log10(5.0) : power * std::log10(2.0));
+    return static_cast<int>(digits) + 2;
+}
+
 // Every digit of the double: its exact decimal expansion has at most 767
-// significant digits, which the C library writes without rounding.
+// significant digits, which the C library writes without rounding when
+// asked for as many.
 Decimal exactDecimal(double value) {
+    constexpr int kMostDigits = 767;
     std::array<char, 800> text{};
     {
         const ClassicNumbers classic;
-        std::snprintf(text.data(), text.size(), "%.766e", value);
+        std::snprintf(text.data(), text.size(), "%.*e",
+                      std::min(exactDigits(value), kMostDigits) - 1, value);
     }
     const std::string_view written(text.data());
     Decimal decimal;

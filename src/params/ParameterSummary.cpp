@@ -1,5 +1,6 @@
 #include "params/ParameterSummary.h"
 
+#include "params/ReadoutFigures.h"
 #include "signals/Mode.h"
 
 #include <cmath>
@@ -14,11 +15,10 @@ namespace {
 // The depth of the envelope: a negative level or tone only turns the carrier
 // over, so the magnitudes count. One decimal is all a listener needs.
 std::string modulationOf(const ParameterValues& values, const NumberFormat& format) {
-    const double percent = 100.0 * std::abs(values.mdl) / std::abs(values.Vcc);
-    if (!std::isfinite(percent * 10.0)) {
-        return "modulación demasiado grande para expresarla";
-    }
-    return "modulación del " + numberToText(std::round(percent * 10.0) / 10.0, format) + " %";
+    const double tenths = 100.0 * std::abs(values.mdl) / std::abs(values.Vcc) * 10.0;
+    const std::optional<double> within = tenthsWithin(tenths, kPercentTenths);
+    return within ? "modulación del " + numberToText(*within / 10.0, format) + " %"
+                  : "modulación de " + beyondBound(tenths, kPercentTenths, "%", format);
 }
 
 std::string phaseErrorOf(double fase, const NumberFormat& format) {

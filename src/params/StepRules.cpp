@@ -31,6 +31,18 @@ std::string dfSequence(const NumberFormat& format) {
     return list + " Hz)";
 }
 
+// The value as a step writes it. At the very edge of the double range the
+// rounded text is out of range: the step is then refused, as the number
+// itself would be.
+std::string writtenStep(Parameter box, double value, std::string_view text,
+                        const NumberFormat& format) {
+    std::string written = numberToText(value, format);
+    if (!textToNumber(written, format)) {
+        throw Error::overflow(box, std::string(text));
+    }
+    return written;
+}
+
 template <std::size_t N>
 std::string sequenceSteppedText(Parameter box, const std::array<double, N>& sequence,
                                 std::string_view text, bool up, const NumberFormat& format) {
@@ -38,7 +50,7 @@ std::string sequenceSteppedText(Parameter box, const std::array<double, N>& sequ
     if (up) {
         const auto* const next = std::find_if(sequence.begin(), sequence.end(),
                                               [value](double step) { return step > value; });
-        return numberToText(next == sequence.end() ? value : *next, format);
+        return writtenStep(box, next == sequence.end() ? value : *next, text, format);
     }
     const auto below = std::find_if(sequence.rbegin(), sequence.rend(),
                                     [value](double step) { return step < value; });
@@ -49,13 +61,8 @@ std::string sequenceSteppedText(Parameter box, const std::array<double, N>& sequ
 
 std::string steppedText(const StepRule& rule, std::string_view text, const NumberFormat& format) {
     const double sum = readBox(rule.box, text, format) + rule.step;
-    const std::string written = numberToText(sum, format);
-    // At the very edge of the double range the rounded text is out of range.
-    const std::optional<double> shown = textToNumber(written, format);
-    if (!shown) {
-        throw Error::overflow(rule.box, std::string(text));
-    }
-    return rule.floorAtZero && *shown < 0.0 ? "0" : written;
+    const std::string written = writtenStep(rule.box, sum, text, format);
+    return rule.floorAtZero && sum < 0.0 ? "0" : written;
 }
 
 std::string ruidoSteppedText(std::string_view text, bool up, const NumberFormat& format) {

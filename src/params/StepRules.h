@@ -56,8 +56,8 @@ std::string steppedText(const StepRule& rule, std::string_view text, const Numbe
 // locale's notation ("Subir V(cc) 0,2"); nothing for any other name.
 std::optional<std::string> stepToolTip(std::string_view button, const NumberFormat& format);
 
-// A sideband box's next text: exactly 1 switches it off ("0"), anything else
-// on ("1"). Throws amsim::Error when the text is not a number.
+// A switch's next text: 1 switches it off ("0"), 0 on ("1"). Throws
+// amsim::Error when the text is not 0 or 1.
 std::string toggledText(Parameter box, std::string_view text, const NumberFormat& format);
 
 } // namespace amsim

@@ -115,7 +115,7 @@ Measurements measure(const ParameterValues& values, double instant) {
     const double phase = 2.0 * std::numbers::pi * still.fase / 360.0;
     m.detectedAudio = detectedAudio(values, phase);
     const double reference = detectedAudio(values, 0.0);
-    if (reference > 0.0) {
+    if (reference > 0.0 && m.detectedAudio != 0.0) {
         m.audioLossDecibels = 20.0 * std::log10(std::abs(m.detectedAudio) / reference);
     }
     m.detectedLevel = steadyLevel(values, phase);

@@ -54,7 +54,7 @@ struct Measurements {
     double peakEnvelopePower = 0.0;
     int bandwidthKilohertz = 0;
     double detectedAudio = 0.0;
-    std::optional<double> audioLossDecibels; // none when the audio at phase 0 is none
+    std::optional<double> audioLossDecibels; // none when the audio, or that at phase 0, is none
     double detectedLevel = 0.0;
     std::optional<double> phaseNow; // degrees, while df is not 0
     // When the envelope detector is on: its distortion, or what it gives

@@ -104,11 +104,14 @@ NoiseTheory noiseTheory(const ParameterValues& v) {
     theory.toneAmplitude = square < kNoAudio ? 0.0 : std::abs(A) / 2.0 * std::sqrt(square);
     theory.inputRatio = ratio(theory.receivedPower, theory.noisePower);
     theory.audioRatio = ratio(2.0 * squared(theory.toneAmplitude), theory.noisePower);
-    const double reference = theory.noisePower /
-                             receiverBandwidthHz(receiverBandOf(v.BliSiNo, v.BlsSiNo)) *
-                             kAudioBandwidthHz;
+    // The noise cancels out of the figure of merit, (2a² / P_N) / (P_R B / (P_N W)):
+    // left out, it cannot carry the figure beyond the doubles when it is faint.
     if (theory.audioRatio) {
-        theory.figureOfMerit = ratio(*theory.audioRatio, theory.receivedPower / reference);
+        const double bandwidths =
+            kAudioBandwidthHz / receiverBandwidthHz(receiverBandOf(v.BliSiNo, v.BlsSiNo));
+        const std::optional<double> share =
+            ratio(2.0 * squared(theory.toneAmplitude), theory.receivedPower);
+        theory.figureOfMerit = share ? std::optional(*share * bandwidths) : std::nullopt;
     }
     return theory;
 }

@@ -68,6 +68,11 @@ TEST_F(ExportTest, FailureExitsWithTwoAndTheWindowsMessageAndWritesNothing) {
          {"--export-wav", "a.wav", "--segundos", "61"},
          "C.UTF-8",
          "El valor de --segundos debe ser un número de 0.1 a 60: «61»." + help},
+        {"a long value with a control character, quoted short and in view",
+         {"--tiempo", "\x1b[31m" + QString(100000, '9')},
+         "C.UTF-8",
+         "El valor de --tiempo debe ser un número de 0 a 1000000: «␛[31m" + QString(35, '9') +
+             "…»." + help},
         {"a bad value stops the sound too",
          {"--export-wav", "a.wav", "--bls", "x"},
          "C.UTF-8",
@@ -245,6 +250,17 @@ TEST_F(ExportTest, MeasurementsArePrintedOnePerLine) {
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.out.isEmpty());
     EXPECT_EQ(bad.err, "El valor de «fase port reinsertada» no es un número: «x».\n");
+
+    // A noise whose power is near the smallest doubles: figures, not a crash.
+    const Finished faint = amsim({"--medidas", "--ruido", "1e-156"});
+    EXPECT_EQ(faint.exitCode, 0) << faint.err.toStdString();
+    EXPECT_TRUE(faint.out.contains("\nS/N de entrada: más de 999.9 dB\n"))
+        << faint.out.toStdString();
+
+    const Finished between = amsim({"--medidas", "--escalas", "0.5"});
+    EXPECT_EQ(between.exitCode, 2);
+    EXPECT_EQ(between.err,
+              "El valor de «escalas» está fuera de sus límites: «0.5». Escriba 0 o 1.\n");
 }
 
 // The three exports at once, each the bytes it has alone.

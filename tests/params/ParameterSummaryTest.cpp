@@ -66,10 +66,10 @@ TEST(ParameterSummary, NamesTheModeTheModulationAndThePhaseError) {
          {1, 1, 1, 1, 390},
          kPoint,
          "AM, modulación del 100 %, error de fase 390 grados"},
-        {"beyond any number",
+        {"beyond any number: only which way",
          {1e308, 1e-10, 1, 1, 0},
          kPoint,
-         "AM, modulación demasiado grande para expresarla, error de fase 0 grados"},
+         "AM, modulación de más de 99999.9 %, error de fase 0 grados"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(summarizeParameters(row.values, row.format), row.summary) << row.name;

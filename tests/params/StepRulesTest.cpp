@@ -81,16 +81,30 @@ TEST(StepRules, CommaLocaleStepsInItsOwnNotation) {
     EXPECT_EQ(stepTimes(kModulanteSubir, "1", 1000, comma), "201");
 }
 
-TEST(ToggleRules, OnlyExactlyOneSwitchesOff) {
+// A switch holds 0 or 1: any other number is refused, not taken for "on".
+TEST(ToggleRules, OneSwitchesOffZeroOnAndNothingElseIsTaken) {
     struct Row {
         const char* from;
-        const char* to;
+        const char* to; // nullptr: refused
     };
-    const Row rows[] = {{"1", "0"}, {"1.0", "0"}, {"0", "1"},   {"0.5", "1"},
-                        {"2", "1"}, {"-1", "1"},  {"1e0", "0"}, {"0.999999999", "1"}};
+    const Row rows[] = {{"1", "0"},
+                        {"1.0", "0"},
+                        {"0", "1"},
+                        {"-0", "1"},
+                        {"1e0", "0"},
+                        {"0.5", nullptr},
+                        {"2", nullptr},
+                        {"-1", nullptr},
+                        {"1e308", nullptr},
+                        {"1e-320", nullptr},
+                        {"0.999999999", nullptr}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.from);
-        EXPECT_EQ(toggledText(Parameter::BliSiNo, row.from, kPoint), row.to);
+        if (row.to != nullptr) {
+            EXPECT_EQ(toggledText(Parameter::BliSiNo, row.from, kPoint), row.to);
+        } else {
+            EXPECT_THROW(toggledText(Parameter::BliSiNo, row.from, kPoint), Error);
+        }
     }
 }
 
@@ -118,6 +132,7 @@ TEST(StepRules, ResultThatWouldNotReadBackIsAnOverflow) {
         EXPECT_EQ(error.parameter(), Parameter::Modulante);
     }
     EXPECT_EQ(steppedText(kModulanteSubir, "1e308", kPoint), "1e+308");
+    EXPECT_THROW(ruidoSteppedText("1.7976931348623157e308", true, kPoint), Error);
 }
 
 struct RuidoStep {
@@ -144,8 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RuidoStep{"UpFromBeyondKeepsTheValue", "2.50", true, &kPoint, "2.5"},
                     RuidoStep{"DownFromBeyond", "3", false, &kPoint, "1"},
                     RuidoStep{"DownFromATypedValue", "0.07", false, &kPoint, "0.05"},
-                    RuidoStep{"DownFromCleanStays", "0", false, &kPoint, "0"},
-                    RuidoStep{"DownFromNegative", "-1", false, &kPoint, "0"}),
+                    RuidoStep{"DownFromCleanStays", "0", false, &kPoint, "0"}),
     [](const testing::TestParamInfo<RuidoStep>& row) { return std::string(row.param.name); });
 
 TEST(RuidoStep, ABadTextNamesTheBoxAndTheToolTipListsTheSequence) {
@@ -178,16 +192,58 @@ INSTANTIATE_TEST_SUITE_P(
                     RuidoStep{"DownFromTheFirstStays", "-500", false, &kPoint, "-500"}),
     [](const testing::TestParamInfo<RuidoStep>& row) { return std::string(row.param.name); });
 
-TEST(DfStep, ATypedErrorBeyondFiveKilohertzIsRefusedWithItsLimits) {
-    EXPECT_EQ(readBox(Parameter::Df, "-5000", kPoint), -5000.0);
-    try {
-        readBox(Parameter::Df, "5000.5", kPoint);
-        FAIL() << "no error";
-    } catch (const Error& error) {
-        EXPECT_EQ(error.parameter(), Parameter::Df);
-        EXPECT_STREQ(error.what(), "El valor de «error de frec.» está fuera de sus límites: "
-                                   "«5000.5». Escriba un número entre -5000 y 5000.");
+// A number outside what its box means is refused by the reading, and so by
+// every step from it, with what the box takes.
+struct LimitRow {
+    const char* name;
+    Parameter box;
+    const char* text;
+    const char* refusal; // nullptr: taken
+};
+
+class BoxLimitsTest : public testing::TestWithParam<LimitRow> {};
+
+TEST_P(BoxLimitsTest, RefuseWhatTheBoxDoesNotMean) {
+    const LimitRow& row = GetParam();
+    if (row.refusal == nullptr) {
+        EXPECT_NO_THROW(readBox(row.box, row.text, kPoint));
+        return;
     }
+    try {
+        readBox(row.box, row.text, kPoint);
+        FAIL() << "taken";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.kind(), Error::Kind::OutOfRange);
+        EXPECT_EQ(error.parameter(), row.box);
+        EXPECT_EQ(error.what(), std::string("El valor de ") + quotedLabel(row.box) +
+                                    " está fuera de sus límites: «" + row.text + "». Escriba " +
+                                    row.refusal + ".");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BoxLimitsTest,
+    testing::Values(LimitRow{"DfAtItsLimit", Parameter::Df, "-5000", nullptr},
+                    LimitRow{"DfBeyond", Parameter::Df, "5000.5", "un número entre -5000 y 5000"},
+                    LimitRow{"RuidoNone", Parameter::Ruido, "-0", nullptr},
+                    LimitRow{"RuidoHuge", Parameter::Ruido, "1e308", nullptr},
+                    LimitRow{"RuidoNegative", Parameter::Ruido, "-0.05", "0 o un número mayor"},
+                    LimitRow{"RuidoNegativeTiny", Parameter::Ruido, "-1e-320",
+                             "0 o un número mayor"},
+                    LimitRow{"ScalesOn", Parameter::Escalas, "1.0", nullptr},
+                    LimitRow{"ScalesHalf", Parameter::Escalas, "0.5", "0 o 1"},
+                    LimitRow{"ScalesHuge", Parameter::Escalas, "1e308", "0 o 1"},
+                    LimitRow{"EnvelopeNegative", Parameter::Envelope, "-1", "0 o 1"},
+                    LimitRow{"LowerSidebandTiny", Parameter::BliSiNo, "1e-320", "0 o 1"},
+                    LimitRow{"UpperSidebandTwo", Parameter::BlsSiNo, "2", "0 o 1"}),
+    [](const testing::TestParamInfo<LimitRow>& row) { return std::string(row.param.name); });
+
+TEST(BoxLimits, AreKeptByTheStepsToo) {
+    EXPECT_THROW(ruidoSteppedText("-1", false, kPoint), Error);
+    EXPECT_THROW(dfSteppedText("-6000", true, kPoint), Error);
+}
+
+TEST(DfStep, TheToolTipListsTheSequence) {
     EXPECT_EQ(stepToolTip("DfSubir", kComma),
               "Subir el error de frecuencia (0; ±0,5; ±1; ±2; ±5; ±10; ±20; ±50; ±100; ±200; "
               "±500 Hz)");

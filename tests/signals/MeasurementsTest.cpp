@@ -51,6 +51,12 @@ TEST(Measurements, AreThoseWorkedByHand) {
           "Potencia total: 2.406 W", "Eficiencia: 16.9 %", "Potencia de pico (PEP): 5.281 W",
           "Ancho de banda: 2 kHz", "Audio detectado: 0.124 V de pico, -14 dB",
           "Continua detectada: -1 V"}},
+        {"an index beyond the readout's bound says which way; no audio, no loss",
+         {1, 1e-300, 1, 1, 90},
+         {"Modo: AM", "Índice de modulación: más de 99999.9 %", "Potencia de portadora: 0 W (0 %)",
+          "Potencia BLS: 0.125 W (50 %)", "Potencia BLI: 0.125 W (50 %)", "Potencia total: 0.25 W",
+          "Eficiencia: 100 %", "Potencia de pico (PEP): 0.5 W", "Ancho de banda: 2 kHz",
+          "Audio detectado: 0 V de pico, —", "Continua detectada: 5e-301 V"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -101,7 +107,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {0, 2, 1, 1, -30},
                  "Audio detectado: 0 V de pico, —",
                  "Continua detectada: -0.5 V"},
-        AudioRow{"NoLevelAt360", {0, 1, 1, 1, 360}, "Audio detectado: 0 V de pico, —", {}}),
+        AudioRow{"NoLevelAt360", {0, 1, 1, 1, 360}, "Audio detectado: 0 V de pico, —", {}},
+        AudioRow{"TinyAmplitudeIsANumber",
+                 {1e-320, 1e-320, 1, 1, 0},
+                 "Audio detectado: 4.95053777132929e-321 V de pico, 0 dB",
+                 {}}),
     [](const testing::TestParamInfo<AudioRow>& row) { return std::string(row.param.name); });
 
 // The envelope detector's line, there only while it is on: its distortion

@@ -56,8 +56,8 @@ AddressInstant instantOfAddress(const std::string& given, const NumberFormat& fo
     return {std::nullopt, "El valor de " + std::string(kInstantOption) +
                               "= en la dirección debe ser un número de " +
                               numberToText(0.0, format) + " a " +
-                              numberToText(kLatestInstant, format) + ": «" + visibleText(given) +
-                              "». El banco empieza en el instante 0."};
+                              numberToText(kLatestInstant, format) + ": " + quotedText(given) +
+                              ". El banco empieza en el instante 0."};
 }
 
 // A fault of the program rather than of what the user typed.

@@ -1,0 +1,69 @@
+#pragma once
+
+// What the two fuzzers of the boxes share: the form of their input, and the
+// rules that every outcome keeps. A broken rule prints what broke and aborts.
+//
+// Input, split into lines at '\n' (so no box text here holds one):
+//   line 1  first byte: the number format. Bit 1 set is a decimal point
+//           ('.' is one such byte), clear is a decimal comma (',').
+//           Every further byte is one click, at most 16 of them, on button
+//           (byte - '0') mod 256 mod 17 of kButtons, so the digits and ':' to '@'
+//           name them:
+//             0 ModulanteSubir  1 ModulanteBajar  2 VccSubir  3 VccBajar
+//             4 FaseSubir       5 FaseBajar       6 BliSi     7 BlsSi
+//             8 Ayuda           9 Acerca          : EnvelopeToggle
+//             ; EscalasSi       < RuidoSubir      = RuidoBajar
+//             > DfSubir         ? DfBajar         @ Pausa
+//   lines 2 to 10  the texts of mdl, Vcc, BliSiNo, BlsSiNo, fase, the
+//           envelope detector's switch, the noise, the scales' switch and
+//           the frequency error, byte for byte (invalid UTF-8 included). A
+//           box whose line is missing keeps its start value: 1, 1, 1, 1 and
+//           then 0.
+#include "core/Error.h"
+#include "params/NumberText.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace amsim::fuzz {
+
+// A redraw takes about 1 ms, some 5 ms under the sanitizers and coverage
+// instrumentation: 16 clicks keep an input of the redraw's fuzzer near a
+// tenth of a second.
+inline constexpr std::size_t kMaxClicks = 16;
+
+using BoxTexts = std::array<std::string, kAllParameters.size()>;
+
+struct BoxInput {
+    NumberFormat format;
+    BoxTexts texts{"1", "1", "1", "1", "0", "0", "0", "0", "0"};
+    std::vector<std::string_view> clicks; // the buttons' names
+};
+
+BoxInput boxInputOf(std::span<const std::uint8_t> data);
+
+[[noreturn]] void fail(const char* broken, const std::string& detail);
+void require(bool holds, const char* broken, const std::string& detail);
+
+// What a button writes is a number that its box takes and reads back, and
+// that formats to the very same text, so the next step starts from what is
+// shown; the down step of the modulating amplitude stops at 0.
+void requireWrittenWell(std::string_view button, Parameter box, const std::string& written,
+                        const NumberFormat& format);
+
+// Every error names the right box: a refused text is no number the box
+// takes; a step that overflows started from a number at the very edge of
+// the double range; an overflow in the redraw blames a box that holds a
+// number; the canvases never refuse a drawing, and no file is written.
+void requireErrorFits(const Error& error, const std::function<std::string(Parameter)>& textOf,
+                      const NumberFormat& format);
+
+// Every figure is one the program could mean (support/SaneFigures.h).
+void requireSaneFigures(const std::vector<std::string>& lines, const NumberFormat& format);
+
+} // namespace amsim::fuzz

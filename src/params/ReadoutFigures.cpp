@@ -1,0 +1,21 @@
+#include "params/ReadoutFigures.h"
+
+#include <cmath>
+
+namespace amsim {
+
+std::optional<double> tenthsWithin(double tenths, double bound) {
+    const double rounded = std::round(tenths);
+    return std::abs(rounded) <= bound ? std::optional(rounded) : std::nullopt;
+}
+
+std::string beyondBound(double tenths, double bound, std::string_view unit,
+                        const NumberFormat& format) {
+    if (std::isnan(tenths)) {
+        return "—";
+    }
+    return (tenths > 0.0 ? "más de " : "menos de ") +
+           numberToText(std::copysign(bound, tenths) / 10.0, format) + " " + std::string(unit);
+}
+
+} // namespace amsim
