@@ -95,10 +95,11 @@ public:
         if (found == kBoxButtons.end()) {
             return;
         }
-        std::string& text = texts_.at(static_cast<std::size_t>(found->box));
+        const BoxButton& rule = *found;
+        std::string& text = texts_.at(static_cast<std::size_t>(rule.box));
         try {
-            const std::string next = found->next(text, format_);
-            fuzz::requireWrittenWell(button, found->box, next, format_);
+            const std::string next = rule.next(text, format_);
+            fuzz::requireWrittenWell(button, rule.box, next, format_);
             text = next;
         } catch (const Error& error) {
             requireFits(error);

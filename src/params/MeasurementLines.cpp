@@ -19,13 +19,13 @@ double significant(double value, int digits) {
     if (value == 0.0 || !std::isfinite(value)) {
         return value;
     }
-    const double power = digits - 1 - std::floor(std::log10(std::abs(value)));
-    const double scale = std::pow(10.0, power);
+    const double exponent = digits - 1 - std::floor(std::log10(std::abs(value)));
+    const double scale = std::pow(10.0, exponent);
     if (std::isfinite(scale)) {
         return std::round(value * scale) / scale;
     }
-    const double half = std::pow(10.0, std::floor(power / 2.0));
-    const double rest = std::pow(10.0, power - std::floor(power / 2.0));
+    const double half = std::pow(10.0, std::floor(exponent / 2.0));
+    const double rest = std::pow(10.0, exponent - std::floor(exponent / 2.0));
     return std::round(value * half * rest) / half / rest;
 }
 

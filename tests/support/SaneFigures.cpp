@@ -1,5 +1,6 @@
 #include "support/SaneFigures.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -111,13 +112,12 @@ private:
 std::optional<std::string> absurdFigure(const std::vector<std::string>& lines,
                                         std::string_view decimalSeparator,
                                         std::string_view exponent) {
-    for (const std::string& line : lines) {
-        if (const std::optional<std::string> absurd =
-                FigureScanner(line, decimalSeparator, exponent).firstAbsurd()) {
-            return *absurd + ": «" + line + "»";
-        }
-    }
-    return std::nullopt;
+    std::optional<std::string> absurd;
+    const auto found = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
+        absurd = FigureScanner(line, decimalSeparator, exponent).firstAbsurd();
+        return absurd.has_value();
+    });
+    return found == lines.end() ? std::nullopt : std::optional(*absurd + ": «" + *found + "»");
 }
 
 } // namespace amsim::test

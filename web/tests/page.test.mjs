@@ -320,9 +320,11 @@ describe('numbers in every notation', () => {
 });
 
 describe('a text the engine cannot read', () => {
-    it('is quoted whole, NULs and unpaired surrogates in view', async () => {
+    it('is quoted in view and cut short, and a number the box does not take is refused', async () => {
         const rows = [
             ['?mdl=1%00x', null, 'El valor de «Modulante» no es un número: «1␀x».'],
+            [`?mdl=${'9'.repeat(60)}x`, null, `El valor de «Modulante» no es un número: «${'9'.repeat(40)}…».`],
+            ['?escalas=0.5', null, 'El valor de «escalas» está fuera de sus límites: «0.5». Escriba 0 o 1.'],
             ['', '\ud8005', 'El valor de «Modulante» no es un número: «\ufffd5».'],
             ['', 'a\tb\u0085c', 'El valor de «Modulante» no es un número: «a␉b\ufffdc».'],
         ];
