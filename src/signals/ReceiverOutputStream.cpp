@@ -138,6 +138,30 @@ double ReceiverOutputStream::driftingProduct(std::int64_t step, double phi) cons
            d.upper.amplitude * sine(theta - phi + d.upper.lag);
 }
 
+// A term a sin(psi + w n) leaves the low-pass at Im{step a e^(i psi) /
+// (e^(i w) - 1 + step)} e^(i w n) in steady state.
+double ReceiverOutputStream::steadyLowPass(double step, bool envelope) const {
+    if (envelope || !drift_) {
+        const std::array<double, kPeriod>& period = envelope ? envelope_ : product_;
+        double gained = 0.0;
+        for (std::size_t k = 0; k < kPeriod; ++k) {
+            gained = gained + step * (period.at((inPeriod_ + k) % kPeriod) - gained);
+        }
+        const double keep = std::pow(1.0 - step, static_cast<double>(kPeriod));
+        return gained / (1.0 - keep);
+    }
+    const auto steady = [step](const DriftTerm& term, double angle, double hertz) {
+        const Complex turn = std::polar(1.0, kTwoPi * hertz / kRate);
+        return (step * term.amplitude * std::polar(1.0, angle + term.lag) / (turn - 1.0 + step))
+            .imag();
+    };
+    const Drift& d = *drift_;
+    const double phi = phaseAt(nextStep_);
+    const double theta = tonePhase(nextStep_);
+    return steady(d.level, phi, d.df) + steady(d.lower, theta + phi, 1000.0 + d.df) +
+           steady(d.upper, theta - phi, 1000.0 - d.df);
+}
+
 std::vector<ReceiverOutput> ReceiverOutputStream::next(const std::vector<Complex>& noise) {
     const double gain = envelopeOn_ ? std::abs(envelopeChain()) : 0.0;
     std::vector<ReceiverOutput> out;

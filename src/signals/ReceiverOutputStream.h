@@ -65,6 +65,13 @@ public:
 
     std::int64_t nextStep() const { return nextStep_; }
 
+    // The charge that a one-pole low-pass, c += step (x - c), holds at the
+    // stream's next sample when the clean output (the envelope detector's, or
+    // the product detector's) has passed through it for ever: the fixed point
+    // of a tone period's pass, or, while the carrier drifts, the sum of each
+    // term's steady response.
+    double steadyLowPass(double step, bool envelope) const;
+
 private:
     // One term of the product's audio while the carrier drifts: its
     // amplitude through the smoothers, and their lag, at its own frequency.

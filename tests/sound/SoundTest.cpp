@@ -266,6 +266,35 @@ TEST_F(SoundTest, NoiseHasTheReadoutsSignalToNoise) {
     EXPECT_NEAR(heard, 10.0 * std::log10(readout.theory.audioRatio.value()), 1.0);
 }
 
+// A WAV starts as it goes on: the coupling starts in its steady state, so its
+// first 10 ms reach no higher than the rest, with a drifting carrier too.
+class SoundStartTest : public SoundTest, public testing::WithParamInterface<CleanRow> {};
+
+TEST_P(SoundStartTest, HasNoThump) {
+    const std::vector<double> volts = sound(GetParam().values, 0.5);
+    const auto peak = [&volts](std::size_t from, std::size_t to) {
+        double most = 0.0;
+        for (std::size_t n = from; n < to; ++n) {
+            most = std::max(most, std::abs(volts[n]));
+        }
+        return most;
+    };
+    constexpr std::size_t kTenMilliseconds = 480;
+    EXPECT_LE(peak(0, kTenMilliseconds), peak(kTenMilliseconds, volts.size()) + 1e-4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SoundStartTest,
+    testing::Values(CleanRow{"AmAtTheStart", kAm}, CleanRow{"DsbFase30", {1, 0, 1, 1, 30, 0, 0}},
+                    CleanRow{"UpperSidebandOff500Hz", {1, 0, 0, 1, 0, 0, 0, 500}},
+                    CleanRow{"LowerSidebandOffMinus200Hz", {1, 0, 1, 0, 0, 0, 0, -200}},
+                    CleanRow{"AmOff100Hz", {1, 1, 1, 1, 0, 0, 0, 100}},
+                    CleanRow{"UpperWithCarrierOff7Hz", {1, 1, 0, 1, 0, 0, 0, 7}},
+                    CleanRow{"EnvelopeAt30Percent", {0.3, 1, 1, 1, 0, 1, 0}},
+                    CleanRow{"EnvelopeOfDsb", {1, 0, 1, 1, 0, 1, 0}},
+                    CleanRow{"DsbOff1HzWithNoise", {1, 0, 1, 1, 0, 0, 0.05, 1}}),
+    cleanRowName);
+
 // A tone beyond full scale is limited: flat tops, never a jump to the other sign.
 // A reinserted carrier off by df: one sideband moves the tone by df, both
 // make it fade and invert twice in each 1/df seconds.
