@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace amsim {
 
@@ -69,6 +70,16 @@ std::string filterWords(ReceiverBand band) {
     return "6 kHz, BLI y BLS";
 }
 
+// "500 Hz", "500 y 1500 Hz", to a tenth of a hertz; "—" without a tone.
+std::string hertzWords(const std::vector<double>& hertz, const NumberFormat& format) {
+    std::string words;
+    for (const double tone : hertz) {
+        words +=
+            (words.empty() ? "" : " y ") + numberToText(std::round(tone * 10.0) / 10.0, format);
+    }
+    return words.empty() ? kNone : words + " Hz";
+}
+
 void addNoiseLines(std::vector<std::string>& lines, const NoiseReadout& noise, bool envelopeOn,
                    const NumberFormat& format) {
     lines.push_back("Filtro del receptor: " + filterWords(noise.band));
@@ -108,6 +119,9 @@ std::vector<std::string> measurementLines(const Measurements& m, const NumberFor
         const double degrees = std::round(*m.phaseNow);
         lines.push_back(
             "Error de fase ahora: " + shown(degrees == 360.0 ? 0.0 : degrees, 3, format) + "°");
+    }
+    if (m.toneHertz) {
+        lines.push_back("Tono detectado: " + hertzWords(*m.toneHertz, format));
     }
     if (m.detectedLevel != 0.0) {
         lines.push_back("Continua detectada: " + shown(m.detectedLevel, 3, format) + " V");

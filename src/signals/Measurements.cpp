@@ -2,6 +2,7 @@
 
 #include "core/WindowValues.h"
 #include "signals/ChannelNoise.h"
+#include "signals/DetectedTones.h"
 #include "signals/EnvelopeDetector.h"
 #include "signals/Mode.h"
 #include "signals/Signals.h"
@@ -66,6 +67,20 @@ std::vector<double> envelopeOutput(const ParameterValues& v) {
     return detectEnvelope(transmitted);
 }
 
+// The frequencies of the product detector's tones, as its display shows them.
+std::vector<double> toneFrequencies(const ParameterValues& v) {
+    const Components on = componentsOf(v);
+    const std::vector<SidebandTone> tones =
+        separateTones(on.lower ? v.BliSiNo : 0.0, on.upper ? v.BlsSiNo : 0.0, v.df);
+    if (tones.empty()) {
+        return on.lower || on.upper ? std::vector{kToneHertz} : std::vector<double>{};
+    }
+    std::vector<double> hertz(tones.size());
+    std::transform(tones.begin(), tones.end(), hertz.begin(),
+                   [](const SidebandTone& tone) { return tone.hertz; });
+    return hertz;
+}
+
 // Its distortion, or what it gives instead of the tone.
 std::variant<double, EnvelopeWithoutTone> envelopeOutcome(const ParameterValues& v) {
     constexpr std::size_t kHarmonics = 10;
@@ -109,6 +124,7 @@ Measurements measure(const ParameterValues& values, double instant) {
     if (values.df != 0.0) {
         const double degrees = std::fmod(driftedPhase(values.fase, values.df, instant), 360.0);
         m.phaseNow = degrees < 0.0 ? degrees + 360.0 : degrees;
+        m.toneHertz = toneFrequencies(values);
         still.fase = *m.phaseNow;
         still.df = 0.0;
     }
