@@ -8,7 +8,8 @@
 // Ls e^(-i phi)| is marked as four times that. With the envelope detector
 // on, its 1 kHz and 2 kHz components stand in light blue 2 pixels right of
 // their places in the detected-audio display, at its 80 pixels per volt,
-// measured from its trace over one tone period.
+// measured from its trace over one tone period; with noise, of its average
+// period in the long run, where the noise takes its tone below the threshold.
 // While the reinserted carrier drifts, each sideband's tone stands where the
 // audio holds it, 1 kHz + df for the lower and 1 kHz - df for the upper, of
 // amplitude m/4 each (marked m); both sidebands' tones closer than the
@@ -23,10 +24,13 @@
 #include "signals/ChannelNoise.h"
 #include "signals/DetectedTones.h"
 #include "signals/EnvelopeDetector.h"
+#include "signals/NoiseMeasurements.h"
 #include "signals/Signals.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace amsim {
@@ -114,9 +118,18 @@ void Redraw::markNoiseFloor() {
 
 void Redraw::markEnvelopeTones() {
     constexpr double kAudioPixelsPerVolt = 80.0;
+    const double ruido = read(Parameter::Ruido);
+    std::optional<std::array<double, kEnvelopeHarmonics>> withNoise;
+    if (ruido != 0.0) {
+        withNoise = envelopeHarmonicsWithNoise({read(Parameter::Modulante), read(Parameter::Vcc),
+                                                read(Parameter::BliSiNo), read(Parameter::BlsSiNo),
+                                                0.0, 1.0, ruido});
+    }
     for (const int harmonic : {1, 2}) {
         const auto x = static_cast<float>(732 + 10 * harmonic);
-        const double amplitude = finiteResult(toneHarmonic(envelopeAudio_, harmonic));
+        const double amplitude =
+            finiteResult(withNoise ? withNoise->at(static_cast<std::size_t>(harmonic - 1))
+                                   : toneHarmonic(envelopeAudio_, harmonic));
         check(canvas_.line({x, 650.0F},
                            {x, toCanvasCoordinate(650.0 - kAudioPixelsPerVolt * amplitude)},
                            PaletteColour::LightBlue));

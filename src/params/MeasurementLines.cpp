@@ -1,5 +1,6 @@
 #include "params/MeasurementLines.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -58,6 +59,19 @@ std::string decibels(const std::optional<double>& ratio, const NumberFormat& for
            std::to_string(magnitude % 10) + " dB";
 }
 
+// A measured ratio with its standard error, rounded up to a tenth as an
+// uncertainty is: "15.4 dB ± 0.1".
+std::string measuredDecibels(const std::optional<MeasuredRatio>& measured,
+                             const NumberFormat& format) {
+    if (!measured || !std::isfinite(measured->spreadDecibels)) {
+        return kNone;
+    }
+    const long long tenths =
+        std::max(1LL, std::llround(std::ceil(measured->spreadDecibels * 10.0)));
+    return decibels(measured->ratio, format) + " ± " + std::to_string(tenths / 10) +
+           format.decimalSeparator + std::to_string(tenths % 10);
+}
+
 std::string filterWords(ReceiverBand band) {
     switch (band) {
     case ReceiverBand::Upper:
@@ -85,11 +99,11 @@ void addNoiseLines(std::vector<std::string>& lines, const NoiseReadout& noise, b
     lines.push_back("Filtro del receptor: " + filterWords(noise.band));
     lines.push_back("S/N de entrada: " + decibels(noise.theory.inputRatio, format));
     lines.push_back("S/N de audio (teórica): " + decibels(noise.theory.audioRatio, format));
-    lines.push_back("S/N de audio (medida): " + decibels(noise.audioMeasured, format));
+    lines.push_back("S/N de audio (medida): " + measuredDecibels(noise.audioMeasured, format));
     lines.push_back("Figura de mérito: " + decibels(noise.theory.figureOfMerit, format));
     if (envelopeOn) {
         lines.push_back("S/N de audio, det. envolvente (medida): " +
-                        decibels(noise.envelopeMeasured, format));
+                        measuredDecibels(noise.envelopeMeasured, format));
     }
 }
 

@@ -67,6 +67,20 @@ std::vector<double> envelopeOutput(const ParameterValues& v) {
     return detectEnvelope(transmitted);
 }
 
+// The amplitudes of its harmonics 1 to 10 kHz, from index 0: of its trace
+// over one tone period, or with noise of its average period in the long run.
+std::array<double, kEnvelopeHarmonics> envelopeHarmonics(const ParameterValues& v) {
+    if (v.ruido != 0.0) {
+        return envelopeHarmonicsWithNoise(v);
+    }
+    const std::vector<double> detected = envelopeOutput(v);
+    std::array<double, kEnvelopeHarmonics> amplitude{};
+    for (std::size_t n = 0; n < kEnvelopeHarmonics; ++n) {
+        amplitude.at(n) = toneHarmonic(detected, static_cast<int>(n + 1));
+    }
+    return amplitude;
+}
+
 // The frequencies of the product detector's tones, as its display shows them.
 std::vector<double> toneFrequencies(const ParameterValues& v) {
     const Components on = componentsOf(v);
@@ -83,12 +97,7 @@ std::vector<double> toneFrequencies(const ParameterValues& v) {
 
 // Its distortion, or what it gives instead of the tone.
 std::variant<double, EnvelopeWithoutTone> envelopeOutcome(const ParameterValues& v) {
-    constexpr std::size_t kHarmonics = 10;
-    const std::vector<double> detected = envelopeOutput(v);
-    std::array<double, kHarmonics> amplitude{}; // of 1 to 10 kHz
-    for (std::size_t n = 0; n < kHarmonics; ++n) {
-        amplitude.at(n) = toneHarmonic(detected, static_cast<int>(n + 1));
-    }
+    const std::array<double, kEnvelopeHarmonics> amplitude = envelopeHarmonics(v);
     const double tenth = bestAudio(v) / 10.0;
     if (tenth > 0.0 && amplitude.front() >= tenth) {
         const double harmonics =
@@ -138,7 +147,7 @@ Measurements measure(const ParameterValues& values, double instant) {
     if (values.envelope != 0.0) {
         m.envelope = envelopeOutcome(values);
     }
-    m.noise = measureNoise(still, kMeasuredFirstSample);
+    m.noise = measureNoise(still);
     return m;
 }
 

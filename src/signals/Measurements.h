@@ -38,7 +38,8 @@ namespace amsim {
 //                      apart, else the one at 1 kHz (DetectedTones.h)
 //   envelope THD       sqrt(A2² + … + A10²) / A1 of the envelope detector's
 //                      output over one tone period, when it is on and
-//                      recovers the tone
+//                      recovers the tone; with noise, of its average period
+//                      in the long run
 //
 // The envelope detector's output when it does not recover the tone: its
 // 1 kHz component is under a tenth of the product detector's audio at phase
@@ -68,7 +69,7 @@ struct Measurements {
     // instead of the tone.
     std::optional<std::variant<double, EnvelopeWithoutTone>> envelope;
     // While ruido is above 0: the receiver's filter and the S/N, in theory and
-    // measured over the second of the receiver's output that the screen begins.
+    // measured on the receiver's output.
     std::optional<NoiseReadout> noise;
 
     double totalPower() const { return carrierPower + upperPower + lowerPower; }

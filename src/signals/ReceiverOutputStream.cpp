@@ -2,6 +2,7 @@
 
 #include "core/WindowValues.h"
 #include "signals/EnvelopeDetector.h"
+#include "signals/RiceMean.h"
 #include "signals/Signals.h"
 #include "signals/Sweep.h"
 
@@ -160,6 +161,26 @@ double ReceiverOutputStream::steadyLowPass(double step, bool envelope) const {
     const double theta = tonePhase(nextStep_);
     return steady(d.level, phi, d.df) + steady(d.lower, theta + phi, 1000.0 + d.df) +
            steady(d.upper, theta - phi, 1000.0 - d.df);
+}
+
+// The smoothers reach the period's steady state within two passes (their
+// pole over a period is 1e-26), so the third is kept.
+std::array<double, ReceiverOutputStream::kPeriod>
+ReceiverOutputStream::envelopeAverage(double noisePower) const {
+    const double gain = std::abs(envelopeChain());
+    std::array<double, kPeriod> input{};
+    for (std::size_t k = 0; k < kPeriod; ++k) {
+        const double c = std::abs(received_.at(k));
+        input.at(k) = gain * (riceMean(c, noisePower) - c);
+    }
+    AudioSmoothing smoothing;
+    std::array<double, kPeriod> average{};
+    for (int pass = 0; pass < 3; ++pass) {
+        for (std::size_t k = 0; k < kPeriod; ++k) {
+            average.at(k) = envelope_.at(k) + smoothing.next(input.at(k));
+        }
+    }
+    return average;
 }
 
 std::vector<ReceiverOutput> ReceiverOutputStream::next(const std::vector<Complex>& noise) {

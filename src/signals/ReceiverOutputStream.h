@@ -72,6 +72,13 @@ public:
     // term's steady response.
     double steadyLowPass(double step, bool envelope) const;
 
+    // The envelope detector's output averaged over the noise, one tone period
+    // from the stream's first sample: what the average of ever more periods
+    // tends to. The noise's complex envelope is Gaussian of E|e|² = noisePower,
+    // so at each point of the period the diode chain's input averages to the
+    // Rice mean of |c + e|; the smoothers, being linear, pass that average.
+    std::array<double, kPeriod> envelopeAverage(double noisePower) const;
+
 private:
     // One term of the product's audio while the carrier drifts: its
     // amplitude through the smoothers, and their lag, at its own frequency.
