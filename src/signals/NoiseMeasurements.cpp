@@ -155,28 +155,36 @@ struct EnvelopeNoise {
 EnvelopeNoise measureEnvelope(const ParameterValues& values) {
     const UnitNoise& unit = unitNoise(receiverBandOf(values.BliSiNo, values.BlsSiNo));
     const double ruido = std::abs(values.ruido);
-    std::vector<Complex> noise(unit.envelope.size());
-    std::transform(unit.envelope.begin(), unit.envelope.end(), noise.begin(),
-                   [ruido](const Complex& e) { return ruido * e; });
+    // The noise from sample from on, count samples of it, at this ruido.
+    const auto noise = [&unit, ruido](std::size_t from, std::size_t count) {
+        std::vector<Complex> scaled(count);
+        std::transform(unit.envelope.begin() + static_cast<std::ptrdiff_t>(from),
+                       unit.envelope.begin() + static_cast<std::ptrdiff_t>(from + count),
+                       scaled.begin(), [ruido](const Complex& e) { return ruido * e; });
+        return scaled;
+    };
     ParameterValues envelopeOn = values;
     envelopeOn.envelope = 1.0;
     ReceiverOutputStream stream(envelopeOn, kMeasuredFirstSample);
     const std::array<double, kPeriod> average = stream.envelopeAverage(squared(ruido) * unit.power);
-    const std::vector<ReceiverOutput> out = stream.next(noise);
-    // kLeadIn is whole periods: sample n of the stretch is n % 48 of the period.
-    std::vector<double> residue(kMeasured);
-    for (std::size_t n = 0; n < kMeasured; ++n) {
-        residue[n] = out[kLeadIn + n].envelope - average.at(n % kPeriod);
+    stream.next(noise(0, kLeadIn));
+    // Two blocks at a time; kLeadIn is whole periods, so sample n of the
+    // stretch is n % 48 of the period.
+    std::vector<double> blocks;
+    std::vector<double> residue(2 * kAudioBlock);
+    for (std::size_t block = 0; block < kBlocks; block += 2) {
+        const std::vector<ReceiverOutput> out =
+            stream.next(noise(kLeadIn + block * kAudioBlock, residue.size()));
+        for (std::size_t n = 0; n < residue.size(); ++n) {
+            residue[n] = out[n].envelope - average.at((block * kAudioBlock + n) % kPeriod);
+        }
+        const auto [a, b] = audioBandBins(blockOf(residue, 0), blockOf(residue, 1));
+        blocks.push_back(bandPower(a, a));
+        blocks.push_back(bandPower(b, b));
     }
     EnvelopeNoise measured;
     for (std::size_t h = 0; h < kEnvelopeHarmonics; ++h) {
         measured.harmonics.at(h) = std::abs(harmonicOf(average, h + 1));
-    }
-    std::vector<double> blocks;
-    for (std::size_t block = 0; block < kBlocks; block += 2) {
-        const auto [a, b] = audioBandBins(blockOf(residue, block), blockOf(residue, block + 1));
-        blocks.push_back(bandPower(a, a));
-        blocks.push_back(bandPower(b, b));
     }
     measured.noise = overBlocks(blocks);
     return measured;

@@ -93,6 +93,9 @@ ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, std::int64_
         product_.at(k) = v.Vcc / 2.0 * std::sin(phi) +
                          A / 2.0 * std::abs(H) *
                              (v.BliSiNo * std::sin(tone + phi) + v.BlsSiNo * std::sin(tone - phi));
+        if (!envelopeOn_) {
+            continue;
+        }
         const double late = theta + std::arg(envelopeChain());
         received_.at(k) = Complex(0.0, -v.Vcc) + v.BliSiNo * A * std::polar(1.0, -late) -
                           v.BlsSiNo * A * std::polar(1.0, late);

@@ -74,9 +74,10 @@ public:
 
     // The envelope detector's output averaged over the noise, one tone period
     // from the stream's first sample: what the average of ever more periods
-    // tends to. The noise's complex envelope is Gaussian of E|e|² = noisePower,
-    // so at each point of the period the diode chain's input averages to the
-    // Rice mean of |c + e|; the smoothers, being linear, pass that average.
+    // tends to, for a stream with the envelope detector on. The noise's
+    // complex envelope is Gaussian of E|e|² = noisePower, so at each point of
+    // the period the diode chain's input averages to the Rice mean of
+    // |c + e|; the smoothers, being linear, pass that average.
     std::array<double, kPeriod> envelopeAverage(double noisePower) const;
 
 private:
@@ -101,6 +102,8 @@ private:
     double driftingProduct(std::int64_t step, double phi) const;
 
     std::array<double, kPeriod> product_{};
+    // The envelope detector's clean period and the received complex envelope
+    // it reads, made only while it is on.
     std::array<double, kPeriod> envelope_{};
     std::array<std::complex<double>, kPeriod> received_{};
     std::complex<double> carrierTurn_;
