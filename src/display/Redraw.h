@@ -48,6 +48,10 @@ private:
     // One spectral line: the baseline from (X0, Y0) and the line at index
     // Indice, Valor high.
     void MarcarEspectro(int X0, int Y0, int Indice, double Valor);
+    // The same at any frequency, in kHz.
+    void markSpectralLine(int X0, int Y0, double kilohertz, double Valor);
+    // The detected audio's tones: one line at 1 kHz, or each sideband's.
+    void markDetectedTones();
     double detectedToneAmplitude();
     // The reinserted carrier's phase error at the bench's instant, degrees.
     double phaseNow();

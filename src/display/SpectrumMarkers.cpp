@@ -8,8 +8,13 @@
 // Ls e^(-i phi)| is marked as four times that. With the envelope detector
 // on, its 1 kHz and 2 kHz components stand in light blue 2 pixels right of
 // their places in the detected-audio display, at its 80 pixels per volt,
-// measured from its trace over one tone period. While the reinserted carrier
-// drifts, the detected tone is the one at the phase error of the instant.
+// measured from its trace over one tone period; with noise, of its average
+// period in the long run, where the noise takes its tone below the threshold.
+// While the reinserted carrier drifts, each sideband's tone stands where the
+// audio holds it, 1 kHz + df for the lower and 1 kHz - df for the upper, of
+// amplitude m/4 each (marked m); both sidebands' tones closer than the
+// screen's 1.6 ms tells apart are one 1 kHz tone, the one at the phase error
+// of the instant (DetectedTones.h).
 // With noise in the channel, the transmitter's display shows the floor that
 // the receiver's filter passes, in dark grey across the filter's width: ruido
 // is the rms voltage in each 1 kHz, marked as a line of amplitude ruido·√2,
@@ -17,18 +22,27 @@
 // The display ends at 22 kHz: of the both sidebands' filter, 17 to 22 kHz show.
 #include "display/Redraw.h"
 #include "signals/ChannelNoise.h"
+#include "signals/DetectedTones.h"
 #include "signals/EnvelopeDetector.h"
+#include "signals/NoiseMeasurements.h"
 #include "signals/Signals.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 namespace amsim {
 
 void Redraw::MarcarEspectro(int X0, int Y0, int Indice, double Valor) {
+    markSpectralLine(X0, Y0, static_cast<double>(Indice), Valor);
+}
+
+void Redraw::markSpectralLine(int X0, int Y0, double kilohertz, double Valor) {
     const auto x0 = static_cast<float>(X0);
     const auto y0 = static_cast<float>(Y0);
-    const auto x = static_cast<float>(X0 + 10 * Indice);
+    const auto x = static_cast<float>(X0 + 10.0 * kilohertz);
     check(canvas_.line({x0, y0}, {x0 + 220.0F, y0}));
     check(canvas_.line({x, y0}, {x, toCanvasCoordinate(Y0 - 20.0 * Valor)}));
 }
@@ -64,9 +78,23 @@ void Redraw::markSpectra() {
     marcar(730, 400, 19, read(Parameter::BliSiNo) * read(Parameter::Modulante)); // lower side
     marcar(730, 400, 20, 2.0 * read(Parameter::Vcc));                            // carrier
     marcar(730, 400, 21, read(Parameter::BlsSiNo) * read(Parameter::Modulante)); // upper side
-    marcar(730, 650, 1, detectedToneAmplitude());                                // detected tone
+    markDetectedTones();
     if (envelopeDetectorOn()) {
         markEnvelopeTones();
+    }
+}
+
+void Redraw::markDetectedTones() {
+    const std::vector<SidebandTone> tones =
+        separateTones(read(Parameter::BliSiNo), read(Parameter::BlsSiNo), read(Parameter::Df));
+    if (tones.empty()) {
+        MarcarEspectro(730, 650, 1, finiteResult(detectedToneAmplitude()));
+        return;
+    }
+    const double m = read(Parameter::Modulante);
+    for (const SidebandTone& tone : tones) {
+        markSpectralLine(730, 650, tone.hertz / kToneHertz,
+                         finiteResult(m * std::abs(tone.factor)));
     }
 }
 
@@ -90,9 +118,18 @@ void Redraw::markNoiseFloor() {
 
 void Redraw::markEnvelopeTones() {
     constexpr double kAudioPixelsPerVolt = 80.0;
+    const double ruido = read(Parameter::Ruido);
+    std::optional<std::array<double, kEnvelopeHarmonics>> withNoise;
+    if (ruido != 0.0) {
+        withNoise = envelopeHarmonicsWithNoise({read(Parameter::Modulante), read(Parameter::Vcc),
+                                                read(Parameter::BliSiNo), read(Parameter::BlsSiNo),
+                                                0.0, 1.0, ruido});
+    }
     for (const int harmonic : {1, 2}) {
         const auto x = static_cast<float>(732 + 10 * harmonic);
-        const double amplitude = finiteResult(toneHarmonic(envelopeAudio_, harmonic));
+        const double amplitude =
+            finiteResult(withNoise ? withNoise->at(static_cast<std::size_t>(harmonic - 1))
+                                   : toneHarmonic(envelopeAudio_, harmonic));
         check(canvas_.line({x, 650.0F},
                            {x, toCanvasCoordinate(650.0 - kAudioPixelsPerVolt * amplitude)},
                            PaletteColour::LightBlue));

@@ -2,10 +2,12 @@
 
 #include "params/ReadoutFigures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace amsim {
 
@@ -83,6 +85,19 @@ std::string audioLoss(const std::optional<double>& decibels, const NumberFormat&
                   : beyondBound(tenths, kDecibelTenths, "dB", format);
 }
 
+// A measured ratio with its standard error, rounded up to a tenth as an
+// uncertainty is, and never above 99.9: "15.4 dB ± 0.1".
+std::string measuredDecibels(const std::optional<MeasuredRatio>& measured,
+                             const NumberFormat& format) {
+    if (!measured || !std::isfinite(measured->spreadDecibels)) {
+        return kNone;
+    }
+    const long long tenths =
+        std::llround(std::clamp(std::ceil(measured->spreadDecibels * 10.0), 1.0, 999.0));
+    return decibels(measured->ratio, format) + " ± " + std::to_string(tenths / 10) +
+           format.decimalSeparator + std::to_string(tenths % 10);
+}
+
 std::string filterWords(ReceiverBand band) {
     switch (band) {
     case ReceiverBand::Upper:
@@ -95,16 +110,26 @@ std::string filterWords(ReceiverBand band) {
     return "6 kHz, BLI y BLS";
 }
 
+// "500 Hz", "500 y 1500 Hz", to a tenth of a hertz; "—" without a tone.
+std::string hertzWords(const std::vector<double>& hertz, const NumberFormat& format) {
+    std::string words;
+    for (const double tone : hertz) {
+        words +=
+            (words.empty() ? "" : " y ") + numberToText(std::round(tone * 10.0) / 10.0, format);
+    }
+    return words.empty() ? kNone : words + " Hz";
+}
+
 void addNoiseLines(std::vector<std::string>& lines, const NoiseReadout& noise, bool envelopeOn,
                    const NumberFormat& format) {
     lines.push_back("Filtro del receptor: " + filterWords(noise.band));
     lines.push_back("S/N de entrada: " + decibels(noise.theory.inputRatio, format));
     lines.push_back("S/N de audio (teórica): " + decibels(noise.theory.audioRatio, format));
-    lines.push_back("S/N de audio (medida): " + decibels(noise.audioMeasured, format));
+    lines.push_back("S/N de audio (medida): " + measuredDecibels(noise.audioMeasured, format));
     lines.push_back("Figura de mérito: " + decibels(noise.theory.figureOfMerit, format));
     if (envelopeOn) {
         lines.push_back("S/N de audio, det. envolvente (medida): " +
-                        decibels(noise.envelopeMeasured, format));
+                        measuredDecibels(noise.envelopeMeasured, format));
     }
 }
 
@@ -132,6 +157,9 @@ std::vector<std::string> measurementLines(const Measurements& m, const NumberFor
         const double degrees = std::round(*m.phaseNow);
         lines.push_back(
             "Error de fase ahora: " + shown(degrees == 360.0 ? 0.0 : degrees, 3, format) + "°");
+    }
+    if (m.toneHertz) {
+        lines.push_back("Tono detectado: " + hertzWords(*m.toneHertz, format));
     }
     if (m.detectedLevel != 0.0) {
         lines.push_back("Continua detectada: " + shown(m.detectedLevel, 3, format) + " V");

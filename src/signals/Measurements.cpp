@@ -2,6 +2,7 @@
 
 #include "core/WindowValues.h"
 #include "signals/ChannelNoise.h"
+#include "signals/DetectedTones.h"
 #include "signals/EnvelopeDetector.h"
 #include "signals/Mode.h"
 #include "signals/Signals.h"
@@ -66,14 +67,37 @@ std::vector<double> envelopeOutput(const ParameterValues& v) {
     return detectEnvelope(transmitted);
 }
 
-// Its distortion, or what it gives instead of the tone.
-std::variant<double, EnvelopeWithoutTone> envelopeOutcome(const ParameterValues& v) {
-    constexpr std::size_t kHarmonics = 10;
+// The amplitudes of its harmonics 1 to 10 kHz, from index 0: of its trace
+// over one tone period, or with noise of its average period in the long run.
+std::array<double, kEnvelopeHarmonics> envelopeHarmonics(const ParameterValues& v) {
+    if (v.ruido != 0.0) {
+        return envelopeHarmonicsWithNoise(v);
+    }
     const std::vector<double> detected = envelopeOutput(v);
-    std::array<double, kHarmonics> amplitude{}; // of 1 to 10 kHz
-    for (std::size_t n = 0; n < kHarmonics; ++n) {
+    std::array<double, kEnvelopeHarmonics> amplitude{};
+    for (std::size_t n = 0; n < kEnvelopeHarmonics; ++n) {
         amplitude.at(n) = toneHarmonic(detected, static_cast<int>(n + 1));
     }
+    return amplitude;
+}
+
+// The frequencies of the product detector's tones, as its display shows them.
+std::vector<double> toneFrequencies(const ParameterValues& v) {
+    const Components on = componentsOf(v);
+    const std::vector<SidebandTone> tones =
+        separateTones(on.lower ? v.BliSiNo : 0.0, on.upper ? v.BlsSiNo : 0.0, v.df);
+    if (tones.empty()) {
+        return on.lower || on.upper ? std::vector{kToneHertz} : std::vector<double>{};
+    }
+    std::vector<double> hertz(tones.size());
+    std::transform(tones.begin(), tones.end(), hertz.begin(),
+                   [](const SidebandTone& tone) { return tone.hertz; });
+    return hertz;
+}
+
+// Its distortion, or what it gives instead of the tone.
+std::variant<double, EnvelopeWithoutTone> envelopeOutcome(const ParameterValues& v) {
+    const std::array<double, kEnvelopeHarmonics> amplitude = envelopeHarmonics(v);
     const double tenth = bestAudio(v) / 10.0;
     if (tenth > 0.0 && amplitude.front() >= tenth) {
         const double harmonics =
@@ -109,6 +133,7 @@ Measurements measure(const ParameterValues& values, double instant) {
     if (values.df != 0.0) {
         const double degrees = std::fmod(driftedPhase(values.fase, values.df, instant), 360.0);
         m.phaseNow = degrees < 0.0 ? degrees + 360.0 : degrees;
+        m.toneHertz = toneFrequencies(values);
         still.fase = *m.phaseNow;
         still.df = 0.0;
     }
@@ -122,7 +147,7 @@ Measurements measure(const ParameterValues& values, double instant) {
     if (values.envelope != 0.0) {
         m.envelope = envelopeOutcome(values);
     }
-    m.noise = measureNoise(still, kMeasuredFirstSample);
+    m.noise = measureNoise(still);
     return m;
 }
 

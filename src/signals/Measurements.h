@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace amsim {
 
@@ -31,9 +32,14 @@ namespace amsim {
 //                      while the reinserted carrier drifts (df not 0); the
 //                      detected audio, its loss, the level and the noise's
 //                      S/N are then those at that phase
+//   detected tones     while df is not 0, the frequencies of the product
+//                      detector's tones that the detected-audio display
+//                      shows: each sideband's where the screen tells them
+//                      apart, else the one at 1 kHz (DetectedTones.h)
 //   envelope THD       sqrt(A2² + … + A10²) / A1 of the envelope detector's
 //                      output over one tone period, when it is on and
-//                      recovers the tone
+//                      recovers the tone; with noise, of its average period
+//                      in the long run
 //
 // The envelope detector's output when it does not recover the tone: its
 // 1 kHz component is under a tenth of the product detector's audio at phase
@@ -57,11 +63,13 @@ struct Measurements {
     std::optional<double> audioLossDecibels; // none when the audio, or that at phase 0, is none
     double detectedLevel = 0.0;
     std::optional<double> phaseNow; // degrees, while df is not 0
+    // Hz, ascending, while df is not 0; empty when no tone passes.
+    std::optional<std::vector<double>> toneHertz;
     // When the envelope detector is on: its distortion, or what it gives
     // instead of the tone.
     std::optional<std::variant<double, EnvelopeWithoutTone>> envelope;
     // While ruido is above 0: the receiver's filter and the S/N, in theory and
-    // measured over the second of the receiver's output that the screen begins.
+    // measured on the receiver's output.
     std::optional<NoiseReadout> noise;
 
     double totalPower() const { return carrierPower + upperPower + lowerPower; }

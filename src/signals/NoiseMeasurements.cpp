@@ -1,21 +1,31 @@
 #include "signals/NoiseMeasurements.h"
 
+#include "signals/AudioBand.h"
 #include "signals/ReceiverOutputStream.h"
 #include "signals/Signals.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <complex>
 #include <mutex>
+#include <numbers>
+#include <numeric>
 #include <utility>
+#include <vector>
 
 namespace amsim {
 
 namespace {
 
+using Complex = std::complex<double>;
+
 constexpr std::size_t kPeriod = ReceiverOutputStream::kPeriod;
-constexpr std::size_t kSecond = 48000;
+// The output settles over two tone periods before the stretch measured.
+constexpr std::size_t kLeadIn = 2 * kPeriod;
+// The stretch measured: 24 blocks, 2.05 s of the receiver's output.
+constexpr std::size_t kBlocks = 24;
+constexpr std::size_t kMeasured = kBlocks * kAudioBlock;
+constexpr double kMeasuredSeconds = static_cast<double>(kMeasured) / ReceiverOutputStream::kRate;
 // sidebandAudioSquare's rounding error where the sidebands' audio cancels.
 constexpr double kNoAudio = 1e-12;
 
@@ -30,63 +40,215 @@ std::optional<double> ratio(double numerator, double denominator) {
     return numerator / denominator;
 }
 
+// The noise's power in the audio band, the mean over the blocks, and its
+// standard error from their spread.
+struct BandNoise {
+    double power;
+    double spread;
+};
+
+BandNoise overBlocks(const std::vector<double>& blocks) {
+    const auto count = static_cast<double>(blocks.size());
+    const double mean = std::accumulate(blocks.begin(), blocks.end(), 0.0) / count;
+    const double squares =
+        std::accumulate(blocks.begin(), blocks.end(), 0.0,
+                        [mean](double sum, double block) { return sum + squared(block - mean); });
+    return {mean, std::sqrt(squares / (count - 1.0) / count)};
+}
+
+// Block b of a measured stretch.
+AudioBlock blockOf(const std::vector<double>& stretch, std::size_t block) {
+    return AudioBlock(stretch.data() + block * kAudioBlock, kAudioBlock);
+}
+
+// The channel's noise at ruido 1 over the lead-in and the stretch, made once
+// per band: the readout scales it, as the noise scales with ruido.
+//   power    its mean |e|², for the envelope detector's average
+//   product  per block, the product detector's noise in the band at phase
+//            0 (r) and 90 degrees (i) and what they hold in common: at phase
+//            phi it is cos² rr + sin² ii + 2 sin cos ri, its smoothers and the
+//            band being linear.
+struct UnitNoise {
+    std::vector<Complex> envelope;
+    double power = 0.0;
+    std::vector<std::array<double, 3>> product;
+};
+
+// The product detector's noise alone: the stream with no signal, its output
+// from the lead-in on.
+std::vector<double> productNoise(ReceiverBand band, double fase,
+                                 const std::vector<Complex>& noise) {
+    const double Li = band == ReceiverBand::Upper ? 0.0 : 1.0;
+    const double Ls = band == ReceiverBand::Lower ? 0.0 : 1.0;
+    ReceiverOutputStream stream({0.0, 0.0, Li, Ls, fase, 0.0, 1.0}, kMeasuredFirstSample);
+    const std::vector<ReceiverOutput> out = stream.next(noise);
+    std::vector<double> product(kMeasured);
+    std::transform(out.begin() + kLeadIn, out.end(), product.begin(),
+                   [](const ReceiverOutput& sample) { return sample.product; });
+    return product;
+}
+
+UnitNoise makeUnitNoise(ReceiverBand band) {
+    UnitNoise unit;
+    unit.envelope =
+        ChannelNoise(band, 1.0).envelope(kMeasuredFirstSample * kStepsPerFineSample,
+                                         ReceiverOutputStream::kStride, kLeadIn + kMeasured);
+    unit.power = std::accumulate(unit.envelope.begin(), unit.envelope.end(), 0.0,
+                                 [](double sum, const Complex& e) { return sum + std::norm(e); }) /
+                 static_cast<double>(unit.envelope.size());
+    const std::vector<double> inPhase = productNoise(band, 0.0, unit.envelope);
+    const std::vector<double> quadrature = productNoise(band, 90.0, unit.envelope);
+    for (std::size_t block = 0; block < kBlocks; ++block) {
+        const auto [r, i] = audioBandBins(blockOf(inPhase, block), blockOf(quadrature, block));
+        unit.product.push_back({bandPower(r, r), bandPower(i, i), bandPower(r, i)});
+    }
+    return unit;
+}
+
+std::mutex& guard() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+// Under the guard.
+const UnitNoise& unitNoise(ReceiverBand band) {
+    static std::array<std::optional<UnitNoise>, 3> units;
+    std::optional<UnitNoise>& unit = units.at(static_cast<std::size_t>(band));
+    if (!unit) {
+        unit = makeUnitNoise(band);
+    }
+    return *unit;
+}
+
+// The product detector's noise in the band at a phase, for ruido 1.
+BandNoise productNoiseAt(const UnitNoise& unit, double fase) {
+    const double phi = 2.0 * std::numbers::pi * fase / 360.0;
+    const double c = std::cos(phi);
+    const double s = std::sin(phi);
+    std::vector<double> blocks(unit.product.size());
+    std::transform(unit.product.begin(), unit.product.end(), blocks.begin(),
+                   [c, s](const std::array<double, 3>& p) {
+                       return c * c * p[0] + s * s * p[1] + 2.0 * s * c * p[2];
+                   });
+    return overBlocks(blocks);
+}
+
+// The amplitude of harmonic h of one period of 48 samples.
+Complex harmonicOf(const std::array<double, kPeriod>& period, std::size_t h) {
+    Complex sum;
+    for (std::size_t n = 0; n < kPeriod; ++n) {
+        sum += period.at(n) *
+               std::polar(1.0, -2.0 * std::numbers::pi * static_cast<double>((h * n) % kPeriod) /
+                                   static_cast<double>(kPeriod));
+    }
+    return 2.0 * sum / static_cast<double>(kPeriod);
+}
+
+// The envelope detector with noise: its average period's harmonics and the
+// noise about that period.
+struct EnvelopeNoise {
+    std::array<double, kEnvelopeHarmonics> harmonics{};
+    BandNoise noise{};
+};
+
+// Under the guard.
+EnvelopeNoise measureEnvelope(const ParameterValues& values) {
+    const UnitNoise& unit = unitNoise(receiverBandOf(values.BliSiNo, values.BlsSiNo));
+    const double ruido = std::abs(values.ruido);
+    // The noise from sample from on, count samples of it, at this ruido.
+    const auto noise = [&unit, ruido](std::size_t from, std::size_t count) {
+        std::vector<Complex> scaled(count);
+        std::transform(unit.envelope.begin() + static_cast<std::ptrdiff_t>(from),
+                       unit.envelope.begin() + static_cast<std::ptrdiff_t>(from + count),
+                       scaled.begin(), [ruido](const Complex& e) { return ruido * e; });
+        return scaled;
+    };
+    ParameterValues envelopeOn = values;
+    envelopeOn.envelope = 1.0;
+    ReceiverOutputStream stream(envelopeOn, kMeasuredFirstSample);
+    const std::array<double, kPeriod> average = stream.envelopeAverage(squared(ruido) * unit.power);
+    stream.next(noise(0, kLeadIn));
+    // Two blocks at a time; kLeadIn is whole periods, so sample n of the
+    // stretch is n % 48 of the period.
+    std::vector<double> blocks;
+    std::vector<double> residue(2 * kAudioBlock);
+    for (std::size_t block = 0; block < kBlocks; block += 2) {
+        const std::vector<ReceiverOutput> out =
+            stream.next(noise(kLeadIn + block * kAudioBlock, residue.size()));
+        for (std::size_t n = 0; n < residue.size(); ++n) {
+            residue[n] = out[n].envelope - average.at((block * kAudioBlock + n) % kPeriod);
+        }
+        const auto [a, b] = audioBandBins(blockOf(residue, 0), blockOf(residue, 1));
+        blocks.push_back(bandPower(a, a));
+        blocks.push_back(bandPower(b, b));
+    }
+    EnvelopeNoise measured;
+    for (std::size_t h = 0; h < kEnvelopeHarmonics; ++h) {
+        measured.harmonics.at(h) = std::abs(harmonicOf(average, h + 1));
+    }
+    measured.noise = overBlocks(blocks);
+    return measured;
+}
+
+// The setting's envelope detector with noise, measured once for the redraws
+// and the readout that ask again. Under the guard.
+const EnvelopeNoise& envelopeNoise(const ParameterValues& values) {
+    static std::optional<std::array<double, 5>> lastAsked;
+    static EnvelopeNoise last;
+    const std::array<double, 5> asked{values.mdl, values.Vcc, values.BliSiNo, values.BlsSiNo,
+                                      values.ruido};
+    if (lastAsked != asked) {
+        last = measureEnvelope(values);
+        lastAsked = asked;
+    }
+    return last;
+}
+
+// The product detector's clean tone: its output's 1 kHz amplitude.
+double productTone(const ParameterValues& values) {
+    ParameterValues clean = values;
+    clean.envelope = 0.0;
+    ReceiverOutputStream stream(clean, kMeasuredFirstSample);
+    const std::vector<ReceiverOutput> out = stream.next(std::vector<Complex>(kPeriod));
+    std::array<double, kPeriod> period{};
+    std::transform(out.begin(), out.end(), period.begin(),
+                   [](const ReceiverOutput& sample) { return sample.product; });
+    return std::abs(harmonicOf(period, 1));
+}
+
 // The tone counts as detected when it reaches a tenth of the best audio and
 // stands out of the noise: three times the spread that the noise alone gives
-// a 1 kHz component measured over the second, sqrt(4 P / samples).
-std::optional<double> measuredRatio(const ToneAndNoise& measured, double tenth) {
-    const double spread = std::sqrt(4.0 * measured.noisePower / static_cast<double>(kSecond));
-    if (tenth <= 0.0 || measured.toneAmplitude < std::max(tenth, 3.0 * spread)) {
+// a 1 kHz component measured over the stretch, sqrt(2 P / (W T)).
+std::optional<MeasuredRatio> measuredRatio(double tone, const BandNoise& noise, double tenth) {
+    const double spread = std::sqrt(2.0 * noise.power / (kAudioBandwidthHz * kMeasuredSeconds));
+    if (tenth <= 0.0 || tone < std::max(tenth, 3.0 * spread)) {
         return std::nullopt;
     }
-    return ratio(squared(measured.toneAmplitude) / 2.0, measured.noisePower);
-}
-
-// One second of the channel's noise envelope at ruido 1 from firstStep, made
-// once per band: the readout scales it, as the noise scales with ruido.
-const std::vector<std::complex<double>>& unitNoiseSecond(ReceiverBand band,
-                                                         std::int64_t firstStep) {
-    struct Second {
-        std::int64_t firstStep = 0;
-        std::vector<std::complex<double>> noise;
-    };
-    static std::array<Second, 3> seconds;
-    Second& second = seconds.at(static_cast<std::size_t>(band));
-    if (second.noise.empty() || second.firstStep != firstStep) {
-        second = {firstStep, ChannelNoise(band, 1.0).envelope(
-                                 firstStep, ReceiverOutputStream::kStride, kSecond)};
+    const std::optional<double> measured = ratio(squared(tone) / 2.0, noise.power);
+    if (!measured) {
+        return std::nullopt;
     }
-    return second.noise;
+    return MeasuredRatio{*measured, 10.0 / std::numbers::ln10 * noise.spread / noise.power};
 }
 
-NoiseReadout measure(const ParameterValues& values, std::int64_t firstSample) {
+NoiseReadout measure(const ParameterValues& values) {
     NoiseReadout readout{receiverBandOf(values.BliSiNo, values.BlsSiNo), noiseTheory(values),
                          std::nullopt, std::nullopt};
     // A ruido too small for its square to be a double: there is no noise to measure.
     if (readout.theory.noisePower == 0.0) {
         return readout;
     }
-    const std::vector<std::complex<double>>& unit =
-        unitNoiseSecond(readout.band, firstSample * kStepsPerFineSample);
-    const double scale = std::abs(values.ruido);
-    ReceiverOutputStream stream(values, firstSample);
-    ToneSeparation product;
-    ToneSeparation envelope;
-    std::vector<std::complex<double>> noise(kSecond / 10);
-    for (auto from = unit.begin(); from != unit.end();
-         from += static_cast<std::ptrdiff_t>(noise.size())) {
-        std::transform(from, from + static_cast<std::ptrdiff_t>(noise.size()), noise.begin(),
-                       [scale](const std::complex<double>& e) { return scale * e; });
-        for (const ReceiverOutput& out : stream.next(noise)) {
-            product.add(out.product);
-            envelope.add(out.envelope);
-        }
-    }
     // The product detector's best audio, (|m| / 4)(|Li| + |Ls|), a tenth of it.
     const double tenth =
         std::abs(values.mdl) / 4.0 * (std::abs(values.BliSiNo) + std::abs(values.BlsSiNo)) / 10.0;
-    readout.audioMeasured = measuredRatio(product.result(), tenth);
+    const std::scoped_lock lock(guard());
+    BandNoise product = productNoiseAt(unitNoise(readout.band), values.fase);
+    product.power *= squared(values.ruido);
+    product.spread *= squared(values.ruido);
+    readout.audioMeasured = measuredRatio(productTone(values), product, tenth);
     if (values.envelope != 0.0) {
-        readout.envelopeMeasured = measuredRatio(envelope.result(), tenth);
+        const EnvelopeNoise& envelope = envelopeNoise(values);
+        readout.envelopeMeasured = measuredRatio(envelope.harmonics.front(), envelope.noise, tenth);
     }
     return readout;
 }
@@ -116,55 +278,16 @@ NoiseTheory noiseTheory(const ParameterValues& v) {
     return theory;
 }
 
-void ToneSeparation::add(double sample) {
-    sums_.at(count_ % kPeriod) += sample;
-    squares_ += squared(sample);
-    ++count_;
-}
-
-// The noise is what differs from the average period: the squares less the
-// periods times the average's squares.
-ToneAndNoise ToneSeparation::result() const {
-    const std::size_t periods = count_ / kPeriod;
-    std::complex<double> tone;
-    double averageSquares = 0.0;
-    const double step = 8.0 * std::atan(1.0) / kPeriod;
-    for (std::size_t n = 0; n < kPeriod; ++n) {
-        const double average = sums_.at(n) / static_cast<double>(periods);
-        tone += average * std::polar(1.0, -step * static_cast<double>(n));
-        averageSquares += squared(average);
-    }
-    const auto samples = static_cast<double>(periods * kPeriod);
-    const double residue = std::max(0.0, squares_ - static_cast<double>(periods) * averageSquares);
-    // The average holds 1 / periods of the noise's power: what is left lacks it.
-    const double correction = static_cast<double>(periods) / static_cast<double>(periods - 1);
-    return {2.0 * std::abs(tone) / kPeriod, residue / samples * correction};
-}
-
-ToneAndNoise separateTone(const std::vector<double>& output) {
-    ToneSeparation separation;
-    for (std::size_t n = 0; n < output.size() / kPeriod * kPeriod; ++n) {
-        separation.add(output[n]);
-    }
-    return separation.result();
-}
-
-// A redraw asks again for what it asked before (a live bench, every frame):
-// the last readout is kept.
-std::optional<NoiseReadout> measureNoise(const ParameterValues& values, std::int64_t firstSample) {
+std::optional<NoiseReadout> measureNoise(const ParameterValues& values) {
     if (values.ruido == 0.0) {
         return std::nullopt;
     }
-    static std::mutex guard;
-    static std::optional<std::pair<ParameterValues, std::int64_t>> lastAsked;
-    static NoiseReadout lastReadout;
-    const std::scoped_lock lock(guard);
-    const std::pair asked{values, firstSample};
-    if (lastAsked != asked) {
-        lastReadout = measure(values, firstSample);
-        lastAsked = asked;
-    }
-    return lastReadout;
+    return measure(values);
+}
+
+std::array<double, kEnvelopeHarmonics> envelopeHarmonicsWithNoise(const ParameterValues& values) {
+    const std::scoped_lock lock(guard());
+    return envelopeNoise(values).harmonics;
 }
 
 } // namespace amsim

@@ -2,13 +2,10 @@
 
 #include "core/ParameterValues.h"
 #include "signals/ChannelNoise.h"
-#include "signals/ReceiverOutputStream.h"
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <optional>
-#include <vector>
 
 namespace amsim {
 
@@ -36,42 +33,36 @@ struct NoiseTheory {
 
 NoiseTheory noiseTheory(const ParameterValues& values);
 
-// An output stream at 48 kHz split into what repeats with the tone (48
-// samples a period) and what does not: the tone is the 1 kHz component of
-// the average period, the noise everything that differs from it.
-struct ToneAndNoise {
-    double toneAmplitude;
-    double noisePower;
+// A measured S/N of the audio and its standard error in dB.
+struct MeasuredRatio {
+    double ratio;
+    double spreadDecibels;
 };
-
-// The same, one sample at a time, for a stream too long to keep: sums per
-// place in the period and of the squares.
-class ToneSeparation {
-public:
-    void add(double sample);
-    ToneAndNoise result() const;
-
-private:
-    std::array<double, ReceiverOutputStream::kPeriod> sums_{};
-    double squares_ = 0.0;
-    std::size_t count_ = 0;
-};
-
-ToneAndNoise separateTone(const std::vector<double>& output);
 
 // The readout of the noise: the filter, the theory, and the S/N of the audio
-// measured over one second of the receiver's output from firstSample, for
-// the product detector and, when it is on, the envelope detector. A measured
-// ratio is none where no tone was detected: under a tenth of the product
-// detector's best audio, or lost in the noise.
+// measured on the receiver's output, for the product detector and, when it
+// is on, the envelope detector. The tone is the 1 kHz component of the
+// output's average period in the long run; the noise is what differs from
+// that period, in 0 to W, measured over a stretch of the output and given
+// with its standard error. A measured ratio is none where no tone was
+// detected: under a tenth of the product detector's best audio, or within
+// three times the spread that the noise alone gives a 1 kHz component
+// measured over the stretch.
 struct NoiseReadout {
     ReceiverBand band;
     NoiseTheory theory;
-    std::optional<double> audioMeasured;
-    std::optional<double> envelopeMeasured;
+    std::optional<MeasuredRatio> audioMeasured;
+    std::optional<MeasuredRatio> envelopeMeasured;
 };
 
 // None when ruido is 0.
-std::optional<NoiseReadout> measureNoise(const ParameterValues& values, std::int64_t firstSample);
+std::optional<NoiseReadout> measureNoise(const ParameterValues& values);
+
+// The envelope detector's output with noise in the long run: the amplitudes
+// of its average period's harmonics, 1 to 10 kHz, from index 0. Below the
+// threshold the noise takes the tone; these are what its spectral lines and
+// its distortion are measured from while ruido is above 0.
+inline constexpr std::size_t kEnvelopeHarmonics = 10;
+std::array<double, kEnvelopeHarmonics> envelopeHarmonicsWithNoise(const ParameterValues& values);
 
 } // namespace amsim

@@ -2,6 +2,7 @@
 
 #include "core/WindowValues.h"
 #include "signals/EnvelopeDetector.h"
+#include "signals/RiceMean.h"
 #include "signals/Signals.h"
 #include "signals/Sweep.h"
 
@@ -92,6 +93,9 @@ ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, std::int64_
         product_.at(k) = v.Vcc / 2.0 * std::sin(phi) +
                          A / 2.0 * std::abs(H) *
                              (v.BliSiNo * std::sin(tone + phi) + v.BlsSiNo * std::sin(tone - phi));
+        if (!envelopeOn_) {
+            continue;
+        }
         const double late = theta + std::arg(envelopeChain());
         received_.at(k) = Complex(0.0, -v.Vcc) + v.BliSiNo * A * std::polar(1.0, -late) -
                           v.BlsSiNo * A * std::polar(1.0, late);
@@ -136,6 +140,50 @@ double ReceiverOutputStream::driftingProduct(std::int64_t step, double phi) cons
     return d.level.amplitude * sine(phi + d.level.lag) +
            d.lower.amplitude * sine(theta + phi + d.lower.lag) +
            d.upper.amplitude * sine(theta - phi + d.upper.lag);
+}
+
+// A term a sin(psi + w n) leaves the low-pass at Im{step a e^(i psi) /
+// (e^(i w) - 1 + step)} e^(i w n) in steady state.
+double ReceiverOutputStream::steadyLowPass(double step, bool envelope) const {
+    if (envelope || !drift_) {
+        const std::array<double, kPeriod>& period = envelope ? envelope_ : product_;
+        double gained = 0.0;
+        for (std::size_t k = 0; k < kPeriod; ++k) {
+            gained = gained + step * (period.at((inPeriod_ + k) % kPeriod) - gained);
+        }
+        const double keep = std::pow(1.0 - step, static_cast<double>(kPeriod));
+        return gained / (1.0 - keep);
+    }
+    const auto steady = [step](const DriftTerm& term, double angle, double hertz) {
+        const Complex turn = std::polar(1.0, kTwoPi * hertz / kRate);
+        return (step * term.amplitude * std::polar(1.0, angle + term.lag) / (turn - 1.0 + step))
+            .imag();
+    };
+    const Drift& d = *drift_;
+    const double phi = phaseAt(nextStep_);
+    const double theta = tonePhase(nextStep_);
+    return steady(d.level, phi, d.df) + steady(d.lower, theta + phi, 1000.0 + d.df) +
+           steady(d.upper, theta - phi, 1000.0 - d.df);
+}
+
+// The smoothers reach the period's steady state within two passes (their
+// pole over a period is 1e-26), so the third is kept.
+std::array<double, ReceiverOutputStream::kPeriod>
+ReceiverOutputStream::envelopeAverage(double noisePower) const {
+    const double gain = std::abs(envelopeChain());
+    std::array<double, kPeriod> input{};
+    for (std::size_t k = 0; k < kPeriod; ++k) {
+        const double c = std::abs(received_.at(k));
+        input.at(k) = gain * (riceMean(c, noisePower) - c);
+    }
+    AudioSmoothing smoothing;
+    std::array<double, kPeriod> average{};
+    for (int pass = 0; pass < 3; ++pass) {
+        for (std::size_t k = 0; k < kPeriod; ++k) {
+            average.at(k) = envelope_.at(k) + smoothing.next(input.at(k));
+        }
+    }
+    return average;
 }
 
 std::vector<ReceiverOutput> ReceiverOutputStream::next(const std::vector<Complex>& noise) {

@@ -65,6 +65,21 @@ public:
 
     std::int64_t nextStep() const { return nextStep_; }
 
+    // The charge that a one-pole low-pass, c += step (x - c), holds at the
+    // stream's next sample when the clean output (the envelope detector's, or
+    // the product detector's) has passed through it for ever: the fixed point
+    // of a tone period's pass, or, while the carrier drifts, the sum of each
+    // term's steady response.
+    double steadyLowPass(double step, bool envelope) const;
+
+    // The envelope detector's output averaged over the noise, one tone period
+    // from the stream's first sample: what the average of ever more periods
+    // tends to, for a stream with the envelope detector on. The noise's
+    // complex envelope is Gaussian of E|e|² = noisePower, so at each point of
+    // the period the diode chain's input averages to the Rice mean of
+    // |c + e|; the smoothers, being linear, pass that average.
+    std::array<double, kPeriod> envelopeAverage(double noisePower) const;
+
 private:
     // One term of the product's audio while the carrier drifts: its
     // amplitude through the smoothers, and their lag, at its own frequency.
@@ -87,6 +102,8 @@ private:
     double driftingProduct(std::int64_t step, double phi) const;
 
     std::array<double, kPeriod> product_{};
+    // The envelope detector's clean period and the received complex envelope
+    // it reads, made only while it is on.
     std::array<double, kPeriod> envelope_{};
     std::array<std::complex<double>, kPeriod> received_{};
     std::complex<double> carrierTurn_;

@@ -29,8 +29,8 @@ inline std::int64_t fineSampleAt(double seconds) {
     return std::llround(seconds * 1000.0 * static_cast<double>(kFineSamplesPerMillisecond));
 }
 
-// The bench's first second, over which the readout measures the noise: the
-// noise's statistics are the same in every second.
+// Where the stretch begins over which the readout measures the noise: the
+// noise's statistics are the same at every moment.
 inline constexpr std::int64_t kMeasuredFirstSample = 0;
 
 // The latest instant the bench shows: about 11.6 days. Its fine samples and

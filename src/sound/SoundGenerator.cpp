@@ -6,7 +6,6 @@
 #include <cmath>
 #include <iterator>
 #include <numbers>
-#include <numeric>
 #include <optional>
 
 namespace amsim {
@@ -22,8 +21,6 @@ constexpr std::size_t kCrossfade = 480;
 // Three sound samples are 125 fine samples: a stream can begin on every third.
 constexpr std::int64_t kWholeSamples = 3;
 constexpr std::int64_t kFinePerWhole = 125;
-// One tone period at 48 kHz.
-constexpr std::size_t kTonePeriod = 48;
 
 float limited(double volts) {
     const double sample = volts / kVoltsAtFullScale;
@@ -33,37 +30,22 @@ float limited(double volts) {
     return static_cast<float>(std::clamp(sample, -1.0, 1.0));
 }
 
-// The coupling's charge at the start of a period when the period repeats for
-// ever: a period's pass maps a charge c to keep * c + gained, whose fixed
-// point it is.
-double steadyCharge(const std::vector<double>& period) {
-    const double gained =
-        std::accumulate(period.begin(), period.end(), 0.0, [](double charge, double v) {
-            return charge + kCouplingStep * (v - charge);
-        });
-    const double keep = std::pow(1.0 - kCouplingStep, static_cast<double>(period.size()));
-    return gained / (1.0 - keep);
-}
-
 // One setting's sound in volts: its receiver's output through a coupling of
-// its own. The coupling starts charged as if the first tone period had
+// its own. The coupling starts charged as if the setting's clean output had
 // always been playing, so a new setting begins without a step or a thump.
 class Voice {
 public:
     Voice(const ParameterValues& values, std::int64_t firstSample)
         : stream_(values, firstSample)
-        , envelope_(values.envelope != 0.0) {
-        ahead_ = detected(kTonePeriod);
-        charge_ = steadyCharge(ahead_);
-    }
+        , envelope_(values.envelope != 0.0)
+        , charge_(stream_.steadyLowPass(kCouplingStep, envelope_)) {}
 
     std::vector<double> next(std::size_t count) {
-        const std::size_t fromAhead = std::min(count, ahead_.size());
-        std::vector<double> out(ahead_.begin(),
-                                ahead_.begin() + static_cast<std::ptrdiff_t>(fromAhead));
-        ahead_.erase(ahead_.begin(), ahead_.begin() + static_cast<std::ptrdiff_t>(fromAhead));
-        const std::vector<double> rest = detected(count - fromAhead);
-        out.insert(out.end(), rest.begin(), rest.end());
+        const std::vector<ReceiverOutput> samples = stream_.next(count);
+        std::vector<double> out(samples.size());
+        std::transform(
+            samples.begin(), samples.end(), out.begin(),
+            [this](const ReceiverOutput& s) { return envelope_ ? s.envelope : s.product; });
         for (double& v : out) {
             charge_ += kCouplingStep * (v - charge_);
             v -= charge_;
@@ -72,22 +54,9 @@ public:
     }
 
 private:
-    std::vector<double> detected(std::size_t count) {
-        if (count == 0) {
-            return {};
-        }
-        const std::vector<ReceiverOutput> samples = stream_.next(count);
-        std::vector<double> out(samples.size());
-        std::transform(
-            samples.begin(), samples.end(), out.begin(),
-            [this](const ReceiverOutput& s) { return envelope_ ? s.envelope : s.product; });
-        return out;
-    }
-
     ReceiverOutputStream stream_;
     bool envelope_;
-    std::vector<double> ahead_; // read ahead to charge the coupling
-    double charge_ = 0.0;
+    double charge_;
 };
 
 } // namespace
@@ -125,7 +94,7 @@ struct SoundGenerator::State {
             return;
         }
         const std::int64_t fine = firstSample + position / kWholeSamples * kFinePerWhole;
-        fading.emplace(std::move(current));
+        fading.emplace(current);
         current = Voice(*waiting, fine);
         waiting.reset();
         faded = 0;

@@ -233,6 +233,41 @@ TEST_F(ExportTest, NoiseAddsItsColumnAndItsReadout) {
     EXPECT_TRUE(shown.contains("S/N de audio (teórica): 15,2 dB"));
 }
 
+// The column of the detected-audio display's tone line in an export: the one
+// with the most dark pixels above its baseline, between 0 and 3 kHz.
+int toneColumn(const QImage& picture) {
+    int best = 0;
+    int most = 0;
+    for (int x = 725; x < 765; ++x) {
+        int dark = 0;
+        for (int y = 600; y < 650; ++y) {
+            dark += qGray(picture.pixel(x, y)) < 100 ? 1 : 0;
+        }
+        if (dark > most) {
+            most = dark;
+            best = x;
+        }
+    }
+    return best;
+}
+
+// SSB with the carrier 500 Hz off: the tone's line stands at 1 kHz - 500 Hz
+// with the upper sideband, 1 kHz + 500 Hz with the lower, 10 pixels a kHz
+// from the still carrier's 1 kHz; the readout names the tone.
+TEST_F(ExportTest, TheDetectedToneStandsWhereTheAudioHoldsIt) {
+    const auto columnOf = [this](const QStringList& setting) {
+        EXPECT_EQ(amsim(QStringList{"--export", path("t.png"), "--vcc", "0"} + setting).exitCode,
+                  0);
+        return toneColumn(QImage(path("t.png")).convertToFormat(QImage::Format_RGB32));
+    };
+    const int kilohertz = columnOf({"--bli", "0"});
+    EXPECT_NEAR(columnOf({"--bli", "0", "--df", "500"}), kilohertz - 5, 1);
+    EXPECT_NEAR(columnOf({"--bls", "0", "--df", "500"}), kilohertz + 5, 1);
+    const Finished readout = amsim({"--medidas", "--vcc", "0", "--bli", "0", "--df", "500"});
+    EXPECT_TRUE(readout.out.split('\n').contains("Tono detectado: 500 Hz"))
+        << readout.out.toStdString();
+}
+
 // The values, then the readout's lines on standard output, as the window
 // shows them; a bad value prints the window's message and nothing on
 // standard output.

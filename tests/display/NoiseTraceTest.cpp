@@ -64,6 +64,31 @@ INSTANTIATE_TEST_SUITE_P(Filters, NoiseOnScreenTest,
                              return std::string(row.param.name);
                          });
 
+// The envelope detector's light blue 1 kHz line with noise is its tone in
+// the long run: the same at every instant, and below the threshold (30 % AM
+// at an input S/N of -4.6 dB) well under its tone without noise.
+TEST(NoiseOnScreen, TheEnvelopeDetectorsLineIsTheToneTheNoiseLeaves) {
+    const auto blueKilohertz = [](double ruido, double instant) {
+        FakeParameters parameters;
+        parameters.set(Parameter::Modulante, 0.3)
+            .set(Parameter::Envelope, 1)
+            .set(Parameter::Ruido, ruido);
+        RecordingCanvas canvas;
+        Graficar(canvas, parameters, WindowValues{}, instant);
+        const std::vector<Operation> spectrum = cutIntoParts(canvas.operations()).spectrum;
+        const auto line = std::find_if(spectrum.begin(), spectrum.end(), [](const Operation& op) {
+            return op.colour == PaletteColour::LightBlue && op.from.x == 742.0F;
+        });
+        EXPECT_NE(line, spectrum.end());
+        return line == spectrum.end() ? 0.0F : line->from.y - line->to.y;
+    };
+    const float noisy = blueKilohertz(0.5, 0.0);
+    EXPECT_EQ(blueKilohertz(0.5, 0.37), noisy);
+    EXPECT_EQ(blueKilohertz(0.5, 2.0015), noisy);
+    EXPECT_GT(noisy, 0.0F);
+    EXPECT_LT(noisy, 0.7F * blueKilohertz(0.0, 0.0));
+}
+
 // A bad noise text stops the redraw at the detector, naming its box.
 TEST(NoiseOnScreen, ABadTextNamesItsBox) {
     FakeParameters parameters;

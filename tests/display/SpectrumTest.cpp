@@ -83,6 +83,43 @@ TEST(Spectrum, HeightsFollowTheParameters) {
     }
 }
 
+// While the carrier drifts each sideband's tone stands where the audio holds
+// it, m high: 10 pixels a kHz from the display's 0 at 730. Both sidebands'
+// tones stand apart once the screen tells them apart; closer, they are the
+// one 1 kHz tone of the phase error at the instant (0 here).
+TEST(Spectrum, DetectedTonesStandWhereTheAudioHoldsThem) {
+    struct Row {
+        const char* name;
+        double lower, upper, df;
+        std::vector<SpectralLine> tones; // x and height; the baseline is 650
+    };
+    const Row rows[] = {
+        {"upper sideband", 0, 1, 500, {{735, 650, 20}}},
+        {"lower sideband", 1, 0, 500, {{745, 650, 20}}},
+        {"lower sideband below the carrier", 1, 0, -1500, {{735, 650, 20}}},
+        {"both apart", 1, 1, 500, {{735, 650, 20}, {745, 650, 20}}},
+        {"both apart, lower half", 0.5, 1, -400, {{736, 650, 10}, {744, 650, 20}}},
+        {"both fading", 1, 1, 300, {{740, 650, 40}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeParameters parameters;
+        parameters.set(Parameter::Vcc, 0)
+            .set(Parameter::BliSiNo, row.lower)
+            .set(Parameter::BlsSiNo, row.upper)
+            .set(Parameter::Df, row.df);
+        const std::vector<Operation> spectrum = recordRedraw(parameters).spectrum;
+        ASSERT_EQ(spectrum.size(), 10 + 2 * row.tones.size());
+        for (std::size_t i = 0; i < row.tones.size(); ++i) {
+            const Operation& line = spectrum[11 + 2 * i];
+            EXPECT_EQ(spectrum[10 + 2 * i].from.y, 650.0F);
+            EXPECT_EQ(line.from.x, row.tones[i].x) << "tone " << i;
+            EXPECT_EQ(line.from.y, row.tones[i].baseline) << "tone " << i;
+            EXPECT_NEAR(line.from.y - line.to.y, row.tones[i].height, 1e-3F) << "tone " << i;
+        }
+    }
+}
+
 // With the envelope detector on, the detected-audio display holds the black
 // tone and the blue 1 kHz and 2 kHz lines, at one scale: equal amplitudes,
 // equal heights.

@@ -1,5 +1,8 @@
 // The detector's traces while the reinserted carrier drifts: at each column
-// they are those of a still bench at that column's phase error.
+// they are those of a still bench at that column's phase error; the readout
+// names the tones they hold.
+#include "params/MeasurementLines.h"
+#include "signals/Measurements.h"
 #include "signals/SignalTable.h"
 #include "support/FakeParameters.h"
 
@@ -81,6 +84,48 @@ TEST(Drift, AnEighthOfASecondAtOneHertzDrawsAsFortyFiveDegrees) {
     EXPECT_LT(worst * kGreenPixelsPerVolt, 1.0);
     EXPECT_GT(worst, 0.0);
 }
+
+struct ToneRow {
+    const char* name;
+    ParameterValues values;
+    const char* line; // the readout's, or none
+};
+
+void PrintTo(const ToneRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class DetectedToneTest : public testing::TestWithParam<ToneRow> {};
+
+// The readout names the tones the audio holds while the carrier drifts: one
+// sideband's at 1 kHz -+ df, both sidebands' apart once the screen's 1.6 ms
+// tells them apart (2 |df| of 625 Hz or more), else the fading 1 kHz tone.
+TEST_P(DetectedToneTest, IsNamedWhileTheCarrierDrifts) {
+    const std::vector<std::string> lines = measurementLines(measure(GetParam().values), {",", "e"});
+    const auto named = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.rfind("Tono detectado: ", 0) == 0;
+    });
+    if (GetParam().line == nullptr) {
+        EXPECT_EQ(named, lines.end());
+    } else {
+        ASSERT_NE(named, lines.end());
+        EXPECT_EQ(*named, GetParam().line);
+    }
+}
+
+// ParameterValues: mdl, Vcc, BliSiNo, BlsSiNo, fase, envelope, ruido, df.
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DetectedToneTest,
+    testing::Values(
+        ToneRow{"StillCarrierNamesNone", {1, 0, 0, 1, 0}, nullptr},
+        ToneRow{"UpperSideband", {1, 0, 0, 1, 0, 0, 0, 500}, "Tono detectado: 500 Hz"},
+        ToneRow{"LowerSideband", {1, 0, 1, 0, 0, 0, 0, 500}, "Tono detectado: 1500 Hz"},
+        ToneRow{"UpperBeyondTheTone", {1, 1, 0, 1, 0, 0, 0, 1500}, "Tono detectado: 500 Hz"},
+        ToneRow{"HalfAHertz", {1, 0, 1, 0, 0, 0, 0, -0.5}, "Tono detectado: 999,5 Hz"},
+        ToneRow{"BothApart", {1, 0, 1, 1, 0, 0, 0, -312.5}, "Tono detectado: 687,5 y 1312,5 Hz"},
+        ToneRow{"BothFading", {1, 1, 1, 1, 0, 0, 0, 312}, "Tono detectado: 1000 Hz"},
+        ToneRow{"NoTone", {0, 1, 1, 1, 0, 0, 0, 1}, "Tono detectado: —"}),
+    [](const testing::TestParamInfo<ToneRow>& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace amsim
