@@ -86,11 +86,16 @@ std::string audioLoss(const std::optional<double>& decibels, const NumberFormat&
 }
 
 // A measured ratio with its standard error, rounded up to a tenth as an
-// uncertainty is, and never above 99.9: "15.4 dB ± 0.1".
+// uncertainty is, and never above 99.9: "15.4 dB ± 0.1"; beyond the
+// readout's bounds, the bound alone.
 std::string measuredDecibels(const std::optional<MeasuredRatio>& measured,
                              const NumberFormat& format) {
     if (!measured || !std::isfinite(measured->spreadDecibels)) {
         return kNone;
+    }
+    const double ratioTenths = 100.0 * std::log10(measured->ratio);
+    if (!tenthsWithin(ratioTenths, kDecibelTenths)) {
+        return decibels(measured->ratio, format);
     }
     const long long tenths =
         std::llround(std::clamp(std::ceil(measured->spreadDecibels * 10.0), 1.0, 999.0));

@@ -413,7 +413,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {1, 1, 1, 1, 0, 0, 1e-156},
                  {".", "e"},
                  {"S/N de entrada: más de 999.9 dB", "S/N de audio (teórica): más de 999.9 dB",
-                  "S/N de audio (medida): ", "Figura de mérito: -4.8 dB"}},
+                  "S/N de audio (medida): más de 999.9 dB", "Figura de mérito: -4.8 dB"}},
         LinesRow{"NoiseWhosePowerIsNoDouble",
                  {1, 1, 1, 1, 0, 0, 1e-300},
                  {".", "e"},
