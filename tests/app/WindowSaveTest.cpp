@@ -51,7 +51,7 @@ protected:
         form.setFileNameAsker(
             [name](Form1&, const QString&, const QString&, const QString&) { return name; });
         form.findChild<QAction*>(QStringLiteral("GuardarDatos"))->trigger();
-        const QString said = message() != nullptr ? message()->text() : QString();
+        QString said = message() != nullptr ? message()->text() : QString();
         if (message() != nullptr) {
             message()->done(QMessageBox::Ok);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
