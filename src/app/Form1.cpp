@@ -6,6 +6,7 @@
 #include "app/SoundPlayer.h"
 #include "app/WindowFiles.h"
 #include "display/Graficar.h"
+#include "files/OutputFiles.h"
 #include "params/PanelTexts.h"
 #include "params/SettingText.h"
 #include "params/StepRules.h"
@@ -24,7 +25,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QResizeEvent>
-#include <QSaveFile>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSvgRenderer>
@@ -304,11 +304,7 @@ void Form1::save(SavedFile file, const QString& title) {
     if (path.isEmpty()) {
         return;
     }
-    const QByteArray bytes = savedBytes(file, path);
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        throw SaveError(path, "compruebe que la carpeta existe y que se puede escribir en ella");
-    }
+    writeAll({{path, savedBytes(file, path), savedWhat(file)}});
 }
 
 QByteArray Form1::savedBytes(SavedFile file, const QString& path) {

@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "canvas/PngFile.h"
+#include "files/QuotedName.h"
 #include "params/PanelTexts.h"
 #include "signals/ScreenStart.h"
 #include "signals/SignalCsv.h"
@@ -144,7 +145,21 @@ QByteArray soundWavBytes(ParameterReader& boxes, double instant, double seconds)
     return {reinterpret_cast<const char*>(wav.data()), static_cast<qsizetype>(wav.size())};
 }
 
+QString savedWhat(SavedFile file) {
+    switch (file) {
+    case SavedFile::Image:
+        return QStringLiteral("la imagen");
+    case SavedFile::Data:
+        return QStringLiteral("las muestras");
+    case SavedFile::Sound:
+        return QStringLiteral("el sonido");
+    case SavedFile::None:
+        break;
+    }
+    return {};
+}
+
 SaveError::SaveError(const QString& path, const std::string& reason)
-    : Error("No se pudo guardar el archivo «" + path.toStdString() + "»: " + reason + ".") {}
+    : Error("No se pudo guardar el archivo " + quotedName(path) + ": " + reason + ".") {}
 
 } // namespace amsim

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/Parameters.h"
+#include "params/SettingText.h"
 
 #include <QByteArray>
 #include <QString>
@@ -39,6 +40,10 @@ QByteArray signalCsvBytes(ParameterReader& boxes, double instant);
 // The receiver's sound of the setting in the boxes from the bench's instant
 // on, as a WAV file of that many seconds (--export-wav's bytes).
 QByteArray soundWavBytes(ParameterReader& boxes, double instant, double seconds);
+
+// What a saved file holds, as messages say it: "la imagen", "las muestras",
+// "el sonido".
+QString savedWhat(SavedFile file);
 
 // A file the window could not save.
 class SaveError : public Error {

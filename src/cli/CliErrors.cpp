@@ -1,25 +1,8 @@
 #include "cli/CliErrors.h"
 
-#include "cli/QuotedName.h"
-
 namespace amsim {
 
 CommandLineError::CommandLineError(const std::string& message)
     : Error(message + " Escriba «amsim --help» para ver las opciones.") {}
-
-namespace {
-
-std::string writeMessage(const QString& path, const std::string& reason, const std::string& sent) {
-    const std::string nothingElse =
-        sent.empty() ? "No se escribió ningún archivo."
-                     : sent + ", y eso no se puede deshacer; no se escribió ningún otro archivo.";
-    return "No se pudo escribir el archivo " + quotedName(path) + ": " + reason + ". " +
-           nothingElse;
-}
-
-} // namespace
-
-WriteError::WriteError(const QString& path, const std::string& reason, const std::string& sent)
-    : Error(writeMessage(path, reason, sent)) {}
 
 } // namespace amsim

@@ -2,7 +2,6 @@
 
 #include "core/Error.h"
 
-#include <QString>
 #include <string>
 
 namespace amsim {
@@ -12,14 +11,6 @@ namespace amsim {
 class CommandLineError : public Error {
 public:
     explicit CommandLineError(const std::string& message);
-};
-
-// A file the user asked for could not be written. sent: what streams, which
-// cannot take it back, already got ("«fifo» ya recibió las muestras"); empty
-// when none did.
-class WriteError : public Error {
-public:
-    WriteError(const QString& path, const std::string& reason, const std::string& sent = {});
 };
 
 } // namespace amsim

@@ -6,10 +6,11 @@
 #include "app/WindowFiles.h"
 #include "cli/CliErrors.h"
 #include "cli/FactorOption.h"
-#include "cli/OutputFiles.h"
-#include "cli/QuotedName.h"
 #include "core/Error.h"
 #include "display/Graficar.h"
+#include "files/FileErrors.h"
+#include "files/OutputFiles.h"
+#include "files/QuotedName.h"
 #include "qtcanvas/QtRasterCanvas.h"
 #include "sound/SoundGenerator.h"
 
@@ -45,19 +46,45 @@ void checkRedraw(const Form1& form, double instant) {
     Graficar(canvas, reader, WindowValues{}, instant);
 }
 
+// A file's name and what it is to hold, before it is made.
+struct OutputName {
+    QString path;
+    QString what;
+};
+
 // The files asked for, in the order they are made.
 std::vector<OutputName> outputNames(const CommandLine& commandLine) {
     std::vector<OutputName> names;
     if (commandLine.picturePath) {
-        names.push_back({*commandLine.picturePath, QStringLiteral("la imagen")});
+        names.push_back({*commandLine.picturePath, savedWhat(SavedFile::Image)});
     }
     if (commandLine.csvPath) {
-        names.push_back({*commandLine.csvPath, QStringLiteral("las muestras")});
+        names.push_back({*commandLine.csvPath, savedWhat(SavedFile::Data)});
     }
     if (commandLine.wavPath) {
-        names.push_back({*commandLine.wavPath, QStringLiteral("el sonido")});
+        names.push_back({*commandLine.wavPath, savedWhat(SavedFile::Sound)});
     }
     return names;
+}
+
+// Refuses two names for one file: the same name twice, or two names of
+// which one leads to the other (a link, "./a" and "a").
+void requireDistinctFiles(const std::vector<OutputName>& names) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        for (std::size_t j = i + 1; j < names.size(); ++j) {
+            const OutputName& first = names[i];
+            const OutputName& second = names[j];
+            if (!sameFile(first.path, second.path)) {
+                continue;
+            }
+            const bool masculine = first.what.startsWith(QLatin1String("el ")) ||
+                                   second.what.startsWith(QLatin1String("el "));
+            throw CommandLineError(quotedName(first.path) + " y " + quotedName(second.path) +
+                                   " son el mismo archivo: " + first.what.toStdString() + " y " +
+                                   second.what.toStdString() + " necesitan un archivo " +
+                                   (masculine ? "cada uno." : "cada una."));
+        }
+    }
 }
 
 // A stream takes the sound whatever its name: a WAV's size is known
@@ -133,17 +160,17 @@ void exportFiles(const CommandLine& commandLine) {
     std::vector<OutputFile> outputs;
     BoxReader reader = readerOf(form);
     if (commandLine.csvPath) {
-        outputs.push_back({*commandLine.csvPath, signalCsvBytes(reader, instant),
-                           QStringLiteral("las muestras")});
+        outputs.push_back(
+            {*commandLine.csvPath, signalCsvBytes(reader, instant), savedWhat(SavedFile::Data)});
     }
     if (commandLine.wavPath) {
         outputs.push_back({*commandLine.wavPath, soundWavBytes(reader, instant, seconds),
-                           QStringLiteral("el sonido")});
+                           savedWhat(SavedFile::Sound)});
     }
     if (commandLine.picturePath) {
         outputs.push_back({*commandLine.picturePath,
                            pictureOf(form, *commandLine.picturePath, format),
-                           QStringLiteral("la imagen")});
+                           savedWhat(SavedFile::Image)});
     }
     writeAll(outputs);
 }

@@ -6,10 +6,10 @@
 #include "cli/Export.h"
 #include "cli/FactorOption.h"
 #include "cli/Measurements.h"
-#include "cli/NativeNames.h"
 #include "cli/QtEnvironment.h"
-#include "cli/Replacements.h"
 #include "core/Error.h"
+#include "files/NativeNames.h"
+#include "files/Replacements.h"
 
 #include <QApplication>
 #include <QScreen>

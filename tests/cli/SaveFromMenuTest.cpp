@@ -93,9 +93,8 @@ TEST_F(SaveFailureTest, CtrlSAsksForThePictureAndSavingStopsAtABadBoxOrAMissingF
     answer = folder.filePath("no/such/folder/a.csv");
     save->trigger();
     ASSERT_NE(message(), nullptr);
-    EXPECT_EQ(message()->text(), "No se pudo guardar el archivo «" + answer +
-                                     "»: compruebe que la carpeta existe y que se puede "
-                                     "escribir en ella.");
+    EXPECT_EQ(message()->text(), "No se pudo escribir el archivo «" + answer +
+                                     "»: la carpeta no existe. No se escribió ningún archivo.");
     message()->done(QMessageBox::Ok);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     type(Parameter::Fase, "x");

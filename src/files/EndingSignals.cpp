@@ -1,4 +1,4 @@
-#include "cli/EndingSignals.h"
+#include "files/EndingSignals.h"
 
 #include <array>
 #include <cerrno>
@@ -91,9 +91,22 @@ void endBy(int signal) {
     ::_exit(128 + signal);
 }
 
-void dropSignalOfWriteError(int error) {
+QuietWriteErrors::QuietWriteErrors()
+    : before_() {
+    sigset_t quiet;
+    sigemptyset(&quiet);
+    sigaddset(&quiet, SIGPIPE);
+    sigaddset(&quiet, SIGXFSZ);
+    ::pthread_sigmask(SIG_BLOCK, &quiet, &before_);
+}
+
+QuietWriteErrors::~QuietWriteErrors() {
+    ::pthread_sigmask(SIG_SETMASK, &before_, nullptr);
+}
+
+void QuietWriteErrors::dropSignalOf(int error) {
     const int raised = error == EPIPE ? SIGPIPE : error == EFBIG ? SIGXFSZ : 0;
-    if (raised != 0 && sigismember(&held, raised) == 1) {
+    if (raised != 0) {
         sigset_t only;
         sigemptyset(&only);
         sigaddset(&only, raised);

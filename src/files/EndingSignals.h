@@ -1,5 +1,7 @@
 #pragma once
 
+#include <csignal>
+
 namespace amsim {
 
 // The signals that would end the program, held and answered at chosen
@@ -22,9 +24,26 @@ int takeEndingSignal();
 // Ends the program as the signal would have, with its status.
 [[noreturn]] void endBy(int signal);
 
-// After a write on this thread failed with error: takes back the signal the
-// failure raised on the thread (SIGPIPE for EPIPE, SIGXFSZ for EFBIG), so
-// that it is not taken for one sent to end the program.
-void dropSignalOfWriteError(int error);
+// Holds SIGPIPE and SIGXFSZ on this thread while it lives, so that a write
+// to a reader that went away, or past the size limit, fails with EPIPE or
+// EFBIG instead of ending the program, also where nothing else holds them
+// (the window).
+class QuietWriteErrors {
+public:
+    QuietWriteErrors();
+    ~QuietWriteErrors();
+    QuietWriteErrors(const QuietWriteErrors&) = delete;
+    QuietWriteErrors& operator=(const QuietWriteErrors&) = delete;
+    QuietWriteErrors(QuietWriteErrors&&) = delete;
+    QuietWriteErrors& operator=(QuietWriteErrors&&) = delete;
+
+    // After a write failed with error: takes back the signal the failure
+    // raised on this thread, so that it is not taken for one sent to end
+    // the program.
+    static void dropSignalOf(int error);
+
+private:
+    sigset_t before_;
+};
 
 } // namespace amsim

@@ -1,4 +1,4 @@
-#include "cli/SystemErrors.h"
+#include "files/SystemErrors.h"
 
 #include <cerrno>
 

@@ -6,7 +6,7 @@
 
 namespace amsim {
 
-// A file the command line writes: its name as the user gave it (see
+// A file to write: its name as the user gave it (see
 // NativeNames), everything it is to hold, and what that is, for messages
 // ("las muestras", "la imagen").
 struct OutputFile {
@@ -15,15 +15,9 @@ struct OutputFile {
     QString what;
 };
 
-// A file's name and what it is to hold, before it is made.
-struct OutputName {
-    QString path;
-    QString what;
-};
-
-// Refuses, with amsim::Error, two names for one file: the same name twice,
-// or two names of which one leads to the other (a link, "./a" and "a").
-void requireDistinctFiles(const std::vector<OutputName>& names);
+// Whether two names lead to one file: the same name twice, or one that
+// leads to the other (a link, "./a" and "a").
+bool sameFile(const QString& first, const QString& second);
 
 // Whether the name leads to a stream: a FIFO, a character device (a
 // terminal, /dev/null) or a socket, which is written into, never replaced.

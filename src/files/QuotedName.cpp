@@ -1,7 +1,7 @@
-#include "cli/QuotedName.h"
+#include "files/QuotedName.h"
 
-#include "cli/NativeNames.h"
 #include "core/VisibleText.h"
+#include "files/NativeNames.h"
 
 #include <vector>
 

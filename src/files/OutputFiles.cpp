@@ -1,12 +1,12 @@
-#include "cli/OutputFiles.h"
+#include "files/OutputFiles.h"
 
-#include "cli/CliErrors.h"
-#include "cli/EndingSignals.h"
-#include "cli/NativeNames.h"
-#include "cli/QuotedName.h"
-#include "cli/Replacements.h"
-#include "cli/SystemErrors.h"
 #include "core/Error.h"
+#include "files/EndingSignals.h"
+#include "files/FileErrors.h"
+#include "files/NativeNames.h"
+#include "files/QuotedName.h"
+#include "files/Replacements.h"
+#include "files/SystemErrors.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -34,6 +34,7 @@ namespace {
 
 // Writes all of it, through interruptions and partial writes: 0, or the error.
 int writeFully(int fd, const QByteArray& contents) {
+    const QuietWriteErrors quiet;
     const char* next = contents.constData();
     for (qsizetype left = contents.size(); left > 0;) {
         const ssize_t written = ::write(fd, next, static_cast<std::size_t>(left));
@@ -42,7 +43,7 @@ int writeFully(int fd, const QByteArray& contents) {
             if (error == EINTR) {
                 continue;
             }
-            dropSignalOfWriteError(error);
+            QuietWriteErrors::dropSignalOf(error);
             return error;
         }
         next += written;
@@ -243,22 +244,8 @@ std::string sentSoFar(const std::string& sent, const OutputFile& file) {
 
 } // namespace
 
-void requireDistinctFiles(const std::vector<OutputName>& names) {
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        for (std::size_t j = i + 1; j < names.size(); ++j) {
-            const OutputName& first = names[i];
-            const OutputName& second = names[j];
-            if (identityOf(fileNameBytes(first.path)) != identityOf(fileNameBytes(second.path))) {
-                continue;
-            }
-            const bool masculine = first.what.startsWith(QLatin1String("el ")) ||
-                                   second.what.startsWith(QLatin1String("el "));
-            throw CommandLineError(quotedName(first.path) + " y " + quotedName(second.path) +
-                                   " son el mismo archivo: " + first.what.toStdString() + " y " +
-                                   second.what.toStdString() + " necesitan un archivo " +
-                                   (masculine ? "cada uno." : "cada una."));
-        }
-    }
+bool sameFile(const QString& first, const QString& second) {
+    return identityOf(fileNameBytes(first)) == identityOf(fileNameBytes(second));
 }
 
 bool namesAStream(const QString& path) {

@@ -1,4 +1,4 @@
-#include "cli/NativeNames.h"
+#include "files/NativeNames.h"
 
 namespace amsim {
 

@@ -1,6 +1,6 @@
-#include "cli/Replacements.h"
+#include "files/Replacements.h"
 
-#include "cli/EndingSignals.h"
+#include "files/EndingSignals.h"
 
 #include <cerrno>
 #include <cstdio>
