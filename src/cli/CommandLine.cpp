@@ -247,7 +247,7 @@ QString helpText() {
                "  --mdl VALOR               Amplitud de la modulante (al empezar, 1).\n"
                "  --vcc VALOR               V(cc), nivel de continua que fija la portadora (1).\n"
                "  --bls VALOR               BLS habil: 1 deja pasar la banda lateral superior,\n"
-               "                            0 la suprime (1); ningún otro valor.\n"
+               "                            0 la suprime (1).\n"
                "  --bli VALOR               BLI habil: lo mismo para la banda lateral inferior "
                "(1).\n"
                "  --fase VALOR              Fase de la portadora reinsertada, en grados (0).\n"

@@ -28,9 +28,10 @@ std::string otherSeparatorHint(std::string_view text, const NumberFormat& format
     return "use " + name + ": " + quotedText(corrected);
 }
 
+// The sideband boxes are factors that multiply their side frequency, so any
+// number is theirs; these two switches mean nothing but off and on.
 bool isSwitch(Parameter parameter) {
-    return parameter == Parameter::BliSiNo || parameter == Parameter::BlsSiNo ||
-           parameter == Parameter::Envelope || parameter == Parameter::Escalas;
+    return parameter == Parameter::Envelope || parameter == Parameter::Escalas;
 }
 
 // What the box takes, as a message asks for it.
