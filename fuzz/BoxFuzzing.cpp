@@ -35,7 +35,7 @@ std::vector<std::span<const std::uint8_t>> linesOf(std::span<const std::uint8_t>
 
 } // namespace
 
-BoxInput boxInputOf(std::span<const std::uint8_t> data) {
+BoxInput boxInputOf(std::span<const std::uint8_t> data, std::size_t maxClicks) {
     const std::vector<std::span<const std::uint8_t>> lines = linesOf(data);
     const std::span<const std::uint8_t> first =
         lines.empty() ? std::span<const std::uint8_t>() : lines.front();
@@ -45,7 +45,7 @@ BoxInput boxInputOf(std::span<const std::uint8_t> data) {
         input.texts.at(i).assign(lines[i + 1].begin(), lines[i + 1].end());
     }
     const std::span<const std::uint8_t> clicks =
-        first.empty() ? first : first.subspan(1, std::min(first.size() - 1, kMaxClicks));
+        first.empty() ? first : first.subspan(1, std::min(first.size() - 1, maxClicks));
     for (const std::uint8_t byte : clicks) {
         input.clicks.push_back(buttonOf(byte));
     }

@@ -6,7 +6,7 @@
 // Input, split into lines at '\n' (so no box text here holds one):
 //   line 1  first byte: the number format. Bit 1 set is a decimal point
 //           ('.' is one such byte), clear is a decimal comma (',').
-//           Every further byte is one click, at most 16 of them, on button
+//           Every further byte is one click, up to the fuzzer's limit, on button
 //           (byte - '0') mod 256 mod 17 of kButtons, so the digits and ':' to '@'
 //           name them:
 //             0 ModulanteSubir  1 ModulanteBajar  2 VccSubir  3 VccBajar
@@ -32,11 +32,6 @@
 
 namespace amsim::fuzz {
 
-// A redraw takes about 1 ms, some 5 ms under the sanitizers and coverage
-// instrumentation: 16 clicks keep an input of the redraw's fuzzer near a
-// tenth of a second.
-inline constexpr std::size_t kMaxClicks = 16;
-
 using BoxTexts = std::array<std::string, kAllParameters.size()>;
 
 struct BoxInput {
@@ -45,7 +40,8 @@ struct BoxInput {
     std::vector<std::string_view> clicks; // the buttons' names
 };
 
-BoxInput boxInputOf(std::span<const std::uint8_t> data);
+// The clicks past the first maxClicks are left out.
+BoxInput boxInputOf(std::span<const std::uint8_t> data, std::size_t maxClicks);
 
 [[noreturn]] void fail(const char* broken, const std::string& detail);
 void require(bool holds, const char* broken, const std::string& detail);
