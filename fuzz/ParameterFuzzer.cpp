@@ -126,8 +126,13 @@ public:
         Measurements measured = measure(quiet, instant_);
         if (values->ruido != 0.0) {
             const NoiseTheory theory = noiseTheory(*values);
-            measured.noise = NoiseReadout{receiverBandOf(values->BliSiNo, values->BlsSiNo), theory,
-                                          theory.audioRatio, theory.inputRatio};
+            const auto asMeasured = [](const std::optional<double>& ratio) {
+                return ratio ? std::optional<MeasuredRatio>(MeasuredRatio{*ratio, 0.1})
+                             : std::nullopt;
+            };
+            measured.noise =
+                NoiseReadout{receiverBandOf(values->BliSiNo, values->BlsSiNo), theory,
+                             asMeasured(theory.audioRatio), asMeasured(theory.inputRatio)};
         }
         fuzz::requireSaneFigures(measurementLines(measured, format_), format_);
         fuzz::requireSaneFigures({valuesLine(*values, format_), command}, format_);
