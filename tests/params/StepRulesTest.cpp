@@ -101,11 +101,14 @@ TEST(ToggleRules, OneSwitchesOffZeroOnAndNothingElseIsTaken) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.from);
         if (row.to != nullptr) {
-            EXPECT_EQ(toggledText(Parameter::BliSiNo, row.from, kPoint), row.to);
+            EXPECT_EQ(toggledText(Parameter::Envelope, row.from, kPoint), row.to);
         } else {
-            EXPECT_THROW(toggledText(Parameter::BliSiNo, row.from, kPoint), Error);
+            EXPECT_THROW(toggledText(Parameter::Envelope, row.from, kPoint), Error);
         }
     }
+    // A sideband's box is a factor: its button turns any other number on.
+    EXPECT_EQ(toggledText(Parameter::BliSiNo, "0.5", kPoint), "1");
+    EXPECT_EQ(toggledText(Parameter::BlsSiNo, "2", kPoint), "1");
 }
 
 TEST(StepRules, BadTextIsReportedWithTheBoxAndNothingIsWritten) {
@@ -234,8 +237,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LimitRow{"ScalesHalf", Parameter::Escalas, "0.5", "0 o 1"},
                     LimitRow{"ScalesHuge", Parameter::Escalas, "1e308", "0 o 1"},
                     LimitRow{"EnvelopeNegative", Parameter::Envelope, "-1", "0 o 1"},
-                    LimitRow{"LowerSidebandTiny", Parameter::BliSiNo, "1e-320", "0 o 1"},
-                    LimitRow{"UpperSidebandTwo", Parameter::BlsSiNo, "2", "0 o 1"}),
+                    LimitRow{"EnvelopeTiny", Parameter::Envelope, "1e-320", "0 o 1"},
+                    LimitRow{"ScalesTwo", Parameter::Escalas, "2", "0 o 1"}),
     [](const testing::TestParamInfo<LimitRow>& row) { return std::string(row.param.name); });
 
 TEST(BoxLimits, AreKeptByTheStepsToo) {
