@@ -652,11 +652,13 @@
 
     // --- The sound: buffers the engine fills ahead, played by Web Audio ---
 
-    // A buffer of 20 ms, kept 60 ms ahead of what is heard: a change reaches
-    // the ear within 80 ms, crossfaded by the engine's generator.
+    // Buffers of 20 ms, kept 0.75 s ahead of what is heard: on a busy machine
+    // the page may get no turn for over half a second, and the sound plays on
+    // through it. The cost is delay: a change reaches the ear within 0.77 s,
+    // crossfaded by the engine's generator.
     const SOUND_RATE = 48000;
     const SOUND_CHUNK = 960;
-    const SOUND_LEAD = 0.06;
+    const SOUND_LEAD = 0.75;
 
     function wireSound(bench, button) {
         let context = null;
@@ -759,6 +761,8 @@
         if (report(bench.start(start))) {
             form.querySelector('button, input')?.focus({ preventScroll: true });
         }
+        // The first picture is shown at once, not a frame later.
+        showNow();
         performance.mark('amsim-first-picture');
         // A canvas whose memory the browser took back gets the drawing again.
         canvas.addEventListener('contextrestored', () => report(bench.showAgain()));

@@ -6,7 +6,9 @@ import { pathToFileURL } from 'node:url';
 import { after, before, describe, it } from 'node:test';
 
 import { pixelsOfPoints } from '../tools/form.mjs';
-import { FORM, PAGE, address, canvasPixels, described, launch, open, readout, type, value } from './support.mjs';
+import {
+    EVENTUALLY, FORM, PAGE, address, canvasPixels, described, launch, open, readout, type, useTestTimers, value,
+} from './support.mjs';
 
 let chromium;
 before(async () => {
@@ -124,18 +126,24 @@ describe('the buttons', () => {
     });
 
     it('repeat while held: 400 ms, then ten times a second', async () => {
-        const { page } = await fresh({ query: '?lang=en-US' });
+        const { page } = await fresh({ query: '?lang=en-US', prepare: useTestTimers });
         const arrow = await page.$('#VccSubir');
         const { x, y, width, height } = await arrow.boundingBox();
         await page.mouse.move(x + width / 2, y + height / 2);
         await page.mouse.down();
-        await new Promise((resolve) => setTimeout(resolve, 250));
-        assert.equal(await value(page, 'Vcc'), '1', 'no step before the delay');
-        await new Promise((resolve) => setTimeout(resolve, 500));
+        const steps = async (afterMs) => {
+            await page.evaluate((ms) => window.testTimers.advance(ms), afterMs);
+            return Math.round((Number(await value(page, 'Vcc')) - 1) / 0.2);
+        };
+        assert.equal(await steps(399), 0, 'no step before the delay');
+        assert.equal(await steps(1), 1);
+        assert.equal(await steps(99), 1);
+        assert.equal(await steps(1), 2);
+        assert.equal(await steps(200), 4);
+        // Once more when it is let go over the button: that last step is the click.
         await page.mouse.up();
-        const steps = Math.round((Number(await value(page, 'Vcc')) - 1) / 0.2);
-        // At 400, 500, 600, 700 ms, and once more on release; a slow machine may miss some.
-        assert.ok(steps >= 3 && steps <= 6, `${steps} steps`);
+        assert.equal(await steps(0), 5);
+        assert.equal(await steps(1000), 5, 'no step once let go');
         await page.close();
     });
 });
@@ -406,7 +414,7 @@ describe('every screen', () => {
         assert.equal(await value(page, 'fase'), '30');
         // Made as large as a laptop's, the page takes the window's layout again.
         await page.setViewport({ width: 1366, height: 657 });
-        await page.waitForFunction(() => document.documentElement.dataset.layout === 'window', { timeout: 2000 });
+        await page.waitForFunction(() => document.documentElement.dataset.layout === 'window', EVENTUALLY);
         await page.close();
     });
 

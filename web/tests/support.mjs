@@ -121,6 +121,36 @@ export function useTestClock(page) {
     });
 }
 
+// The page's timeouts on a clock the test sets: a callback set for later runs
+// when window.testTimers.advance(ms) brings the clock to its time.
+export function useTestTimers(page) {
+    return page.evaluateOnNewDocument(() => {
+        let now = 0;
+        let next = 1;
+        const due = new Map();
+        window.setTimeout = (callback, ms = 0) => {
+            due.set(next, { at: now + ms, callback });
+            return next++;
+        };
+        window.clearTimeout = (id) => due.delete(id);
+        window.testTimers = {
+            advance: (ms) => {
+                const until = now + ms;
+                for (;;) {
+                    const [id, first] = [...due].reduce((a, b) => (b[1].at < a[1].at ? b : a), [0, { at: Infinity }]);
+                    if (first.at > until) {
+                        break;
+                    }
+                    due.delete(id);
+                    now = first.at;
+                    first.callback();
+                }
+                now = until;
+            },
+        };
+    });
+}
+
 // Polled on a timer, not on frames, which the tests count.
 export const EVENTUALLY = { timeout: 120000, polling: 20 };
 
