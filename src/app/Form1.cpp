@@ -94,6 +94,7 @@ Form1::Form1(const QLocale& locale, QWidget* parent, BenchClock clock)
     // One frame of the display's: the clock, not the timer, says which
     // instant it shows, so a late frame never slows the bench's time.
     frames_ = new QTimer(this);
+    frames_->setObjectName(QStringLiteral("frames"));
     frames_->setTimerType(Qt::PreciseTimer);
     frames_->setSingleShot(true);
     connect(frames_, &QTimer::timeout, this, [this] { guarded([this] { handlers_.Frame(); }); });
@@ -278,7 +279,8 @@ void Form1::scheduleFrame() {
     const double period =
         1.0 / (shown != nullptr && shown->refreshRate() > 0.0 ? shown->refreshRate() : 60.0);
     const double now = BenchClock::steadySeconds();
-    frameDue_ = frameDue_ + period < now ? now + period : frameDue_ + period;
+    const double next = frameDue_ + period;
+    frameDue_ = next < now ? now + period : std::min(next, now + period);
     frames_->start(static_cast<int>(std::lround((frameDue_ - now) * 1000.0)));
 }
 
@@ -293,7 +295,9 @@ void Form1::runMenuItem(const MenuItem& item) {
 }
 
 // The setting in the boxes is drawn first, so that what is saved is what
-// is on screen; a box without a number stops here with its message.
+// is on screen; a box without a number stops here with its message. Frames
+// go on while the name is asked for: the picture is drawn once more before
+// it is saved, so that it, its readout and the samples are of one instant.
 void Form1::save(SavedFile file, const QString& title) {
     handlers_.Box_Enter();
     const QString suggested = QString::fromStdString(savedFileName(file, reader_));
@@ -304,6 +308,7 @@ void Form1::save(SavedFile file, const QString& title) {
     if (path.isEmpty()) {
         return;
     }
+    handlers_.Box_Enter();
     writeAll({{path, savedBytes(file, path), savedWhat(file)}});
 }
 

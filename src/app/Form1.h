@@ -98,7 +98,8 @@ private:
     void followBench();
     // The next frame at the screen's rate from the last one's due time, so
     // that whole milliseconds of timer add up to the rate; after a late
-    // frame, one period from now.
+    // frame, one period from now. Never further off than one period: a frame
+    // stopped before it came (a pause) is not counted as drawn.
     void scheduleFrame();
     void copyToClipboard(std::string_view item);
     void runMenuItem(const MenuItem& item);

@@ -25,7 +25,7 @@ double factorOption(const std::optional<QString>& text, const char* option, Fact
 }
 
 double instantOption(const std::optional<QString>& text) {
-    return text ? factorOption(text, "--tiempo", kInstantRange) : 0.0;
+    return text ? screenInstant(factorOption(text, "--tiempo", kInstantRange)) : 0.0;
 }
 
 } // namespace amsim

@@ -27,7 +27,8 @@ inline constexpr FactorRange kInstantRange{0.0, kLatestInstant};
 // amsim::Error, naming the option, for any other text.
 double factorOption(const std::optional<QString>& text, const char* option, FactorRange range);
 
-// The instant --tiempo gives; 0, the bench's start, without it.
+// The instant --tiempo gives, as the screen shows it (the whole millisecond
+// its traces start at: screenInstant); 0, the bench's start, without it.
 double instantOption(const std::optional<QString>& text);
 
 } // namespace amsim

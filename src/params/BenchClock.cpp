@@ -18,8 +18,8 @@ double BenchClock::now() const {
     return std::min(benchAtMark_ + std::max(running, 0.0), kLatestInstant);
 }
 
-void BenchClock::togglePause() {
-    setTo(now(), !paused_);
+bool BenchClock::runs() const {
+    return !paused_ && now() < kLatestInstant;
 }
 
 void BenchClock::setTo(double seconds, bool paused) {

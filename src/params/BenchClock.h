@@ -17,8 +17,9 @@ public:
 
     double now() const;
     bool paused() const { return paused_; }
-    // Stops the time where it is, or lets it run on from there.
-    void togglePause();
+    // Whether the time moves: neither paused nor standing at the latest
+    // instant.
+    bool runs() const;
     // The time from now on is this instant, running or standing still.
     void setTo(double seconds, bool paused);
 

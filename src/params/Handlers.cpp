@@ -5,6 +5,7 @@
 #include "params/MeasurementLines.h"
 #include "params/PanelTexts.h"
 #include "params/ParameterSummary.h"
+#include "signals/ScreenStart.h"
 
 #include <array>
 #include <cmath>
@@ -12,10 +13,21 @@
 
 namespace amsim {
 
+namespace {
+
+// A drift that turns the phase by under a millionth of a degree in the bench's
+// whole time moves nothing a screen shows: a trace of 1 V at 30 px/V by under
+// a millionth of a pixel.
+bool drifts(double df) {
+    constexpr double kLeastTurnedDegrees = 1e-6;
+    return std::abs(df) * kLatestInstant * 360.0 >= kLeastTurnedDegrees;
+}
+
+} // namespace
+
 Handlers::Handlers(Controls& controls, NumberFormat format, BenchClock clock)
     : controls_(controls)
     , format_(std::move(format))
-    , reader_([this](Parameter box) { return controls_.text(box); }, format_)
     , clock_(std::move(clock)) {}
 
 void Handlers::Form_Load() {
@@ -47,23 +59,26 @@ void Handlers::Box_Enter() {
 // reaches its end. A handler that stops on its way to the redraw leaves the
 // picture blank, cut short or older than the boxes: the readout then says
 // there are no measurements, and which box to correct when one is to blame.
+// The boxes are read once: the description, the picture and the frames after
+// it read the same texts.
 void Handlers::redraw() {
     shownTexts_.reset();
     shownValues_.reset();
-    controls_.describe(
-        summarizeBoxes([this](Parameter box) { return controls_.text(box); }, format_));
-    const ParameterValues values = drawAtInstant(reader_, false);
-    std::array<std::string, kAllParameters.size()> texts;
+    BoxTexts texts;
     for (const Parameter box : kAllParameters) {
         texts.at(static_cast<std::size_t>(box)) = controls_.text(box);
     }
-    shownTexts_ = texts;
+    const auto textOf = [&texts](Parameter box) { return texts.at(static_cast<std::size_t>(box)); };
+    controls_.describe(summarizeBoxes(textOf, format_));
+    BoxReader boxes(textOf, format_);
+    const ParameterValues values = drawAtInstant(boxes, false);
+    shownTexts_ = std::move(texts);
     shownValues_ = values;
 }
 
 ParameterValues Handlers::drawAtInstant(ParameterReader& boxes, bool frame) {
     constexpr double kReadoutInterval = 0.1;
-    instant_ = clock_.now();
+    instant_ = screenInstant(clock_.now());
     try {
         if (frame) {
             GraficarFrame(controls_.canvas(), boxes, window_, instant_);
@@ -79,15 +94,19 @@ ParameterValues Handlers::drawAtInstant(ParameterReader& boxes, bool frame) {
         valuesOf([&boxes](Parameter parameter) { return boxes.read(parameter); });
     const double shownFor = instant_ - readoutInstant_;
     if (!frame || shownFor < 0.0 || shownFor >= kReadoutInterval) {
-        controls_.setMeasurements(measurementLines(measure(values, instant_), format_));
-        readoutInstant_ = instant_;
+        showReadout(values);
     }
     return values;
 }
 
+void Handlers::showReadout(const ParameterValues& values) {
+    controls_.setMeasurements(measurementLines(measure(values, instant_), format_));
+    readoutInstant_ = instant_;
+}
+
 bool Handlers::isLive() const {
-    return !clock_.paused() && shownValues_ &&
-           (shownValues_->df != 0.0 || shownValues_->ruido != 0.0 || heard_);
+    return clock_.runs() && shownValues_ &&
+           (drifts(shownValues_->df) || shownValues_->ruido != 0.0 || heard_);
 }
 
 // A frame changes no box: it draws the setting of the last complete picture,
@@ -96,7 +115,7 @@ void Handlers::Frame() {
     if (!isLive()) {
         return;
     }
-    const std::array<std::string, kAllParameters.size()>& texts = *shownTexts_;
+    const BoxTexts& texts = *shownTexts_;
     BoxReader shown([&texts](Parameter box) { return texts.at(static_cast<std::size_t>(box)); },
                     format_);
     try {
@@ -109,12 +128,25 @@ void Handlers::Frame() {
     }
 }
 
+// The time stands at the instant of the picture on screen, whose readout is
+// brought up to it; it runs on from there.
 void Handlers::Pausa_Click() {
-    clock_.togglePause();
+    if (clock_.paused()) {
+        clock_.setTo(clock_.now(), false);
+        return;
+    }
+    clock_.setTo(instant_, true);
+    if (shownValues_) {
+        showReadout(*shownValues_);
+    }
 }
 
 void Handlers::showInstant(double seconds) {
-    clock_.setTo(seconds, true);
+    clock_.setTo(screenInstant(seconds), true);
+}
+
+std::optional<double> Handlers::stillInstant() const {
+    return paused() ? std::optional(screenInstant(clock_.now())) : std::nullopt;
 }
 
 template <class Change> void Handlers::changeAndRedraw(Change&& change) {

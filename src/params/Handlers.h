@@ -49,8 +49,8 @@ public:
     void RuidoBajar_Click() { stepRuido(false); }
     void DfSubir_Click() { stepDf(true); }
     void DfBajar_Click() { stepDf(false); }
-    // Stops the bench's time where it is, or lets it run on (also Space on
-    // the drawing).
+    // Stands the bench's time at the instant of the picture on screen, or
+    // lets it run on from there (also Space on the drawing).
     void Pausa_Click();
     void EscalasSi_Click() { toggleSwitch(Parameter::Escalas); }
     void Ayuda_Click() { showOrHidePanel(Panel::Help); }
@@ -69,24 +69,23 @@ public:
     static Click arrowKeyOf(Parameter box, bool up);
 
     // Running time. The bench is live while its time runs and something on it
-    // moves with time: the reinserted carrier drifts, the channel is noisy or
-    // the receiver is heard. Then a front end calls Frame at every frame of its
-    // display, and each draws the bench at the clock's instant from the
-    // setting of the last complete picture; otherwise nothing is redrawn.
+    // moves with time: the reinserted carrier drifts by a phase a screen can
+    // show, the channel is noisy or the receiver is heard. Then a front end calls Frame at every
+    // frame of its display, and each draws the bench at the clock's instant from the setting of the
+    // last complete picture; otherwise nothing is redrawn.
     bool isLive() const;
     void Frame();
     bool paused() const { return clock_.paused(); }
     // The setting of the picture on screen; none while it is blank or stale.
     const std::optional<ParameterValues>& shownValues() const { return shownValues_; }
-    // The instant of the picture on screen, in seconds.
+    // The instant of the picture on screen, in seconds: the screen's own
+    // moment, a whole millisecond (screenInstant).
     double instant() const { return instant_; }
-    // The instant a link or a command hands on: the one on screen while the
-    // time stands still, none while it runs.
-    std::optional<double> stillInstant() const {
-        return paused() ? std::optional(instant_) : std::nullopt;
-    }
-    // The time from now on: this instant, standing still (an export, a link
-    // or a command that names its instant).
+    // The instant a link or a command hands on: the one the time stands at,
+    // none while it runs.
+    std::optional<double> stillInstant() const;
+    // The time from now on: the screen's moment at this instant, standing
+    // still (an export, a link or a command that names its instant).
     void showInstant(double seconds);
     // Whether the receiver is being heard, which keeps the bench live.
     void setHeard(bool heard) { heard_ = heard; }
@@ -95,12 +94,16 @@ public:
     const NumberFormat& format() const { return format_; }
 
 private:
+    using BoxTexts = std::array<std::string, kAllParameters.size()>;
+
     void redraw();
     // The picture at the clock's instant from the boxes' texts as they were
     // at the last complete picture, then the readout.
     // Returns the values it read. A frame's readout waits until it has been
     // shown for a tenth of a second: faster than that it cannot be read.
     ParameterValues drawAtInstant(ParameterReader& boxes, bool frame);
+    // The readout of this setting at the instant on screen.
+    void showReadout(const ParameterValues& values);
     // Runs the change, then the redraw; when either throws, the readout
     // says it has no measurements before the error goes on.
     template <class Change> void changeAndRedraw(Change&& change);
@@ -113,7 +116,6 @@ private:
 
     Controls& controls_;
     NumberFormat format_;
-    BoxReader reader_;
     WindowValues window_;
     BenchClock clock_;
     double instant_ = 0.0;
@@ -121,7 +123,7 @@ private:
     bool heard_ = false;
     // The boxes' texts and values of the last complete picture, which the
     // frames draw; none while the picture is blank or stale.
-    std::optional<std::array<std::string, kAllParameters.size()>> shownTexts_;
+    std::optional<BoxTexts> shownTexts_;
     std::optional<ParameterValues> shownValues_;
 };
 

@@ -76,8 +76,11 @@ std::string settingQuery(ParameterReader& boxes, std::optional<double> instant) 
 
 std::string settingLink(std::string_view page, ParameterReader& boxes,
                         std::optional<double> instant) {
-    const char joint = page.find('?') == std::string_view::npos ? '?' : '&';
-    return std::string(page) + joint + settingQuery(boxes, instant);
+    const std::size_t fragment = std::min(page.find('#'), page.size());
+    const std::string_view address = page.substr(0, fragment);
+    const char joint = address.find('?') == std::string_view::npos ? '?' : '&';
+    return std::string(address) + joint + settingQuery(boxes, instant) +
+           std::string(page.substr(fragment));
 }
 
 std::string settingCommand(ParameterReader& boxes, const NumberFormat& format,

@@ -22,7 +22,8 @@ namespace amsim {
 // point, which every browser reads.
 std::string settingQuery(ParameterReader& boxes, std::optional<double> instant = std::nullopt);
 // The page's address with the setting as its query; `page` may hold a query
-// of its own already ("amsim.html?lang=es"), which the setting follows.
+// of its own already ("amsim.html?lang=es"), which the setting follows, and a
+// fragment ("#tarea"), which stays at the end.
 std::string settingLink(std::string_view page, ParameterReader& boxes,
                         std::optional<double> instant = std::nullopt);
 // "amsim --mdl 1 --vcc 1 …", its numbers as the command line reads them in

@@ -14,9 +14,25 @@ namespace amsim {
 // without the complex numbers the noise is made of.
 inline constexpr std::int64_t kFineSamplesPerMillisecond = 2000;
 
-// The whole milliseconds before t: the screen's first millisecond.
+// The fine sample at time t itself, where a sound that starts at t begins.
+inline std::int64_t fineSampleAt(double seconds) {
+    return std::llround(seconds * 1000.0 * static_cast<double>(kFineSamplesPerMillisecond));
+}
+
+// The whole milliseconds before t: the screen's first millisecond. Counted
+// from t's fine sample, so that an instant written with three decimals is its
+// own millisecond although 0.001 s is no exact double (1.001 · 1000 is just
+// under 1001).
 inline std::int64_t screenMillisecond(double seconds) {
-    return static_cast<std::int64_t>(std::floor(seconds * 1000.0));
+    const std::int64_t sample = fineSampleAt(seconds);
+    const std::int64_t whole = sample / kFineSamplesPerMillisecond;
+    return whole * kFineSamplesPerMillisecond > sample ? whole - 1 : whole;
+}
+
+// The screen's own moment at time t, in seconds: the whole millisecond its
+// traces start at, the instant that a still bench stands at and hands on.
+inline double screenInstant(double seconds) {
+    return static_cast<double>(screenMillisecond(seconds)) / 1000.0;
 }
 
 // The fine sample at which the screen at time t begins.

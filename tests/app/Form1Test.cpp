@@ -1,9 +1,12 @@
+#include "support/LiveForm.h"
 #include "support/ShownForm.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QScreen>
+#include <cmath>
 
 namespace amsim {
 namespace {
@@ -102,23 +105,34 @@ TEST_F(Form1Test, HugeValueStopsTheRedrawWithAMessageNotACrash) {
 }
 
 // Time runs while something moves: the detector's traces move from frame to
-// frame, Space stops them and starts them again, and a still bench redraws
-// nothing.
-TEST_F(Form1Test, TheDriftingBenchMovesUntilPausedAndTheStillOneNever) {
-    const auto movesWithin = [this](int milliseconds) {
-        const QImage before = form.drawing().copy();
-        QTest::qWait(milliseconds);
-        return form.drawing() != before;
-    };
-    EXPECT_FALSE(movesWithin(100));
+// frame, Space stops them and starts them again, and a still bench asks for
+// no frame.
+using LiveFormTest = LiveForm;
+
+TEST_F(LiveFormTest, TheDriftingBenchMovesUntilPausedAndTheStillOneNever) {
+    EXPECT_FALSE(frames()->isActive());
     click("DfSubir");
-    EXPECT_TRUE(movesWithin(100));
+    QImage before = form.drawing().copy();
+    advance(0.1);
+    EXPECT_NE(form.drawing(), before);
     QTest::keyClick(&form, Qt::Key_Space);
     EXPECT_TRUE(control<QPushButton>("Pausa")->isChecked());
-    EXPECT_FALSE(movesWithin(100));
+    EXPECT_FALSE(frames()->isActive());
     QTest::keyClick(&form, Qt::Key_Space);
     EXPECT_FALSE(control<QPushButton>("Pausa")->isChecked());
-    EXPECT_TRUE(movesWithin(100));
+    before = form.drawing().copy();
+    advance(0.1);
+    EXPECT_NE(form.drawing(), before);
+}
+
+// However fast Pausa is clicked, the next frame stays at most one period of
+// the screen's refresh away.
+TEST_F(LiveFormTest, QuickPauseClicksNeverPutTheNextFrameOff) {
+    click("DfSubir");
+    click("Pausa", 1200);
+    ASSERT_TRUE(frames()->isActive());
+    const double rate = form.screen()->refreshRate();
+    EXPECT_LE(frames()->remainingTime(), static_cast<int>(std::ceil(1000.0 / rate)));
 }
 
 TEST_F(Form1Test, DrawingLiesOverLabelsAndUnderButtons) {

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "params/PanelTexts.h"
+#include "signals/ScreenStart.h"
 #include "support/RecordingCanvas.h"
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -200,6 +202,7 @@ struct LiveRow {
     bool heard;
     bool paused;
     bool live;
+    double wall = 0.0; // when the bench is asked whether it is live
 };
 
 void PrintTo(const LiveRow& row, std::ostream* out) {
@@ -219,9 +222,10 @@ TEST_P(LiveBench, RunsFramesOnlyWhileSomethingMoves) {
     if (row.paused) {
         handlers.Pausa_Click();
     }
+    wall = row.wall;
     EXPECT_EQ(handlers.isLive(), row.live);
     controls.log.clear();
-    wall = 0.2;
+    wall += 0.2;
     handlers.Frame();
     const std::vector<std::string> drawn{"redraw", "measurements"};
     EXPECT_EQ(controls.log, row.live ? drawn : std::vector<std::string>());
@@ -233,7 +237,11 @@ INSTANTIATE_TEST_SUITE_P(
                     LiveRow{"DriftingCarrier", Parameter::Df, "1", false, false, true},
                     LiveRow{"NoisyChannel", Parameter::Ruido, "0.05", false, false, true},
                     LiveRow{"HeardReceiver", Parameter::Fase, "0", true, false, true},
-                    LiveRow{"Paused", Parameter::Df, "1", false, true, false}),
+                    LiveRow{"Paused", Parameter::Df, "1", false, true, false},
+                    LiveRow{"DriftTooSmallToShow", Parameter::Df, "1e-320", false, false, false},
+                    LiveRow{"DriftOfAMillionthOfAHertz", Parameter::Df, "1e-6", false, false, true},
+                    LiveRow{"ClockAtItsLatestInstant", Parameter::Df, "1", false, false, false,
+                            kLatestInstant + 1.0}),
     [](const testing::TestParamInfo<LiveRow>& row) { return std::string(row.param.name); });
 
 // The phase error now follows the wall clock, stands still while paused and
@@ -271,6 +279,56 @@ TEST(Handlers, FramesFollowTheClockFromTheLastCompleteSetting) {
     handlers.Box_Enter();
     EXPECT_FALSE(handlers.isLive());
     EXPECT_EQ(phaseNow(), "Error de fase ahora: 270°");
+}
+
+// Paused at any moment of a live bench, the time stands at the screen's own
+// moment, a whole millisecond: the instant the link and the command hand on,
+// whose bench draws the same picture and readout; a redraw while paused draws
+// it again, and the time runs on from it.
+TEST(Handlers, APauseHoldsTheInstantOfThePictureOnScreen) {
+    const std::array<std::pair<Parameter, const char*>, 3> lowerSidebandDrifting{
+        {{Parameter::Vcc, "0"}, {Parameter::BlsSiNo, "0"}, {Parameter::Df, "100"}}};
+    const auto bench = [&lowerSidebandDrifting](LoggedControls& controls) {
+        for (const auto& [box, text] : lowerSidebandDrifting) {
+            controls.boxes.at(static_cast<std::size_t>(box)) = text;
+        }
+    };
+    LoggedControls controls;
+    bench(controls);
+    double wall = 0.0;
+    Handlers handlers(controls, NumberFormat{}, BenchClock([&wall] { return wall; }));
+    handlers.Form_Activate();
+    std::mt19937 random(29);
+    std::uniform_real_distribution<double> later(0.0, 3.0);
+    for (int pause = 0; pause < 20; ++pause) {
+        wall += later(random);
+        handlers.Frame();
+        const double shown = handlers.instant();
+        wall += 0.01; // the click comes after the frame
+        handlers.Pausa_Click();
+        const std::vector<std::string> readout = controls.measurements;
+        ASSERT_EQ(handlers.stillInstant(), shown);
+        const std::string tiempo = numberToText(shown, NumberFormat{});
+        ASSERT_EQ(textToNumber(tiempo, NumberFormat{}), shown);
+        ASSERT_LE(tiempo.size() - std::min(tiempo.size(), tiempo.find('.') + 1), 3U) << tiempo;
+
+        handlers.Box_Enter();
+        ASSERT_EQ(handlers.instant(), shown);
+        ASSERT_EQ(controls.measurements, readout) << tiempo;
+        LoggedControls linkedControls;
+        bench(linkedControls);
+        Handlers linked(linkedControls, NumberFormat{});
+        linked.showInstant(*textToNumber(tiempo, NumberFormat{}));
+        linked.Form_Activate();
+        ASSERT_EQ(linkedControls.measurements, readout) << tiempo;
+        ASSERT_EQ(linkedControls.drawing->operations(), controls.drawing->operations()) << tiempo;
+
+        wall += 5.0;
+        handlers.Pausa_Click();
+        wall += 0.25;
+        handlers.Frame();
+        ASSERT_DOUBLE_EQ(handlers.instant(), shown + 0.25);
+    }
 }
 
 } // namespace

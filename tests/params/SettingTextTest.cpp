@@ -111,6 +111,8 @@ TEST(SettingText, ABoxWithoutANumberStopsWithItsMessageAndUnknownItemsGiveNothin
         kPoint);
     EXPECT_EQ(settingLink("amsim.html?lang=es", fine),
               "amsim.html?lang=es&mdl=1&vcc=1&bli=1&bls=1&fase=1&env=1");
+    EXPECT_EQ(settingLink("amsim.html#tarea?2", fine),
+              "amsim.html?mdl=1&vcc=1&bli=1&bls=1&fase=1&env=1#tarea?2");
 }
 
 // A bench whose time stands still is handed on with its instant.

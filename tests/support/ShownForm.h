@@ -7,14 +7,15 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace amsim {
 
 // The window, shown offscreen, driven through real mouse clicks.
 class ShownForm : public testing::Test {
 protected:
-    explicit ShownForm(const QLocale& locale = QLocale::c())
-        : form(locale) {
+    explicit ShownForm(const QLocale& locale = QLocale::c(), BenchClock clock = BenchClock())
+        : form(locale, nullptr, std::move(clock)) {
         form.show();
         form.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&form));

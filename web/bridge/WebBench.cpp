@@ -287,9 +287,9 @@ void WebBench::setMeasurements(const std::vector<std::string>& lines) {
         return;
     }
     measurements_ = lines;
-    emscripten::val shown = emscripten::val::array();
+    std::string shown;
     for (const std::string& line : lines) {
-        shown.call<void>("push", line);
+        shown += (shown.empty() ? "" : "\n") + line;
     }
     page_.call<void>("setMeasurements", shown);
 }
@@ -298,9 +298,15 @@ void WebBench::describe(const std::string& sentence) {
     page_.call<void>("describe", sentence);
 }
 
+// A browser shows one frame at a time: the pixels of however many redraws
+// come within one are converted and painted once, when the page shows it.
+void WebBench::present() {
+    page_.call<void>("present");
+}
+
 // Only the rows that changed go to the page; a redraw that changed nothing
 // shows nothing new.
-void WebBench::present() {
+void WebBench::showChanges() {
     const WebCanvas::Rows rows = canvas_->updateRgba();
     if (rows.top > rows.bottom) {
         return;
@@ -309,14 +315,14 @@ void WebBench::present() {
     const emscripten::val bytes(emscripten::typed_memory_view(
         rgba.size() * sizeof(std::uint32_t), reinterpret_cast<const std::uint8_t*>(rgba.data())));
     const PixelBuffer& pixels = canvas_->pixels();
-    page_.call<void>("present", bytes, pixels.width(), pixels.height(), rows.top,
+    page_.call<void>("paint", bytes, pixels.width(), pixels.height(), rows.top,
                      rows.bottom - rows.top + 1, kDrawingWidth, kDrawingHeight);
 }
 
 WebBench::Outcome WebBench::showAgain() {
     return guarded([this] {
         canvas_->forgetShown();
-        present();
+        showChanges();
     });
 }
 
@@ -390,6 +396,7 @@ EMSCRIPTEN_BINDINGS(amsim) {
         .function("instant", &WebBench::instant)
         .function("setHeard", &WebBench::setHeard)
         .function("redraw", &WebBench::redrawNow)
+        .function("showChanges", &WebBench::showChanges)
         .function("showAgain", &WebBench::showAgain)
         .function("rescale", &WebBench::rescale);
     emscripten::function("drawingName", &drawingName);

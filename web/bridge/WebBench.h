@@ -26,8 +26,12 @@ namespace amsim {
 //   isShown(id), show(id), hide(id)    the panels; show brings one in front
 //   place(id, left, top, width, height)
 //   describe(sentence)                 the drawing's description
-//   setMeasurements(lines)             the readout beside the picture
-//   present(rgba, width, height, top, rows, positionsWide, positionsHigh)
+//   setMeasurements(lines)             the readout beside the picture, its
+//                                      lines in one text, a newline apart
+//   present()                          the drawing changed: the page asks for
+//                                      its pixels (showChanges) when it shows
+//                                      its next frame
+//   paint(rgba, width, height, top, rows, positionsWide, positionsHigh)
 //                                      the drawing's pixels (width x height,
 //                                      at the device pixel ratio) of which
 //                                      the rows from top on changed, and its
@@ -92,6 +96,9 @@ public:
     std::string link(const std::string& address);
     // The redraw alone, as after a change.
     Outcome redrawNow();
+    // The pixels that changed since the drawing was last shown, to the
+    // page's paint; nothing when none did.
+    void showChanges();
     // The whole drawing once more, as when the page's canvas lost it.
     Outcome showAgain();
     // The drawing made anew at another device pixel ratio, as when the page

@@ -1,7 +1,7 @@
 // The page's side of the bench. It shows what the engine computes and holds
 // no rule of its own: every click goes to the engine's handler of the same
 // name, which reads and writes the boxes and panels through `page` below and
-// draws the picture that `present` puts on the canvas.
+// draws the picture that `paint` puts on the canvas.
 'use strict';
 
 (() => {
@@ -66,6 +66,60 @@
         return { lineHeight, ink };
     }
 
+    // --- What the page shows: once a frame, however many changes came before ---
+
+    // A browser shows one frame at a time, and rewriting the address costs it
+    // more than a redraw: the drawing's pixels, its description (said
+    // politely), the readout and the address are brought up to the last
+    // change once, at the next frame, or at once when something reads them.
+    const output = { picture: false, sentence: null, lines: null, address: false };
+    let showRequest = 0;
+    let showing = { changes: () => {}, address: () => {} };
+    let whenShown = [];
+
+    // While time runs, a frame changes a line or two of the readout: only
+    // those are written.
+    function writeReadout(lines) {
+        const readout = byId('Measurements');
+        while (readout.children.length > lines.length) {
+            readout.lastElementChild.remove();
+        }
+        while (readout.children.length < lines.length) {
+            readout.append(document.createElement('div'));
+        }
+        lines.forEach((line, at) => {
+            const shown = readout.children[at];
+            if (shown.textContent !== line) {
+                shown.textContent = line;
+            }
+        });
+    }
+
+    function showNow() {
+        cancelAnimationFrame(showRequest);
+        showRequest = 0;
+        const { picture, sentence, lines, address } = output;
+        Object.assign(output, { picture: false, sentence: null, lines: null, address: false });
+        if (picture) {
+            showing.changes();
+        }
+        if (sentence !== null) {
+            description.textContent = sentence;
+            announcement.textContent = sentence;
+        }
+        if (lines) {
+            writeReadout(lines);
+        }
+        if (address) {
+            showing.address();
+        }
+        whenShown.splice(0).forEach((done) => done());
+    }
+
+    function showLater() {
+        showRequest ||= requestAnimationFrame(showNow);
+    }
+
     // A text crosses to the engine as its UTF-8 bytes, length and all: a NUL
     // does not end it, and an unpaired surrogate becomes U+FFFD alone.
     const encoder = new TextEncoder();
@@ -92,30 +146,22 @@
             style.setProperty('--w', `${width}px`);
             style.setProperty('--h', `${height}px`);
         },
-        // The drawing's description, and the same said politely after each change.
+        // The drawing's description, its readout and its pixels are shown at
+        // the next frame, the last of each.
         describe: (sentence) => {
-            description.textContent = sentence;
-            announcement.textContent = sentence;
+            output.sentence = sentence;
+            showLater();
         },
-        // While time runs, a frame changes a line or two of the readout:
-        // only those are written.
         setMeasurements: (lines) => {
-            const readout = byId('Measurements');
-            while (readout.children.length > lines.length) {
-                readout.lastElementChild.remove();
-            }
-            while (readout.children.length < lines.length) {
-                readout.append(document.createElement('div'));
-            }
-            lines.forEach((line, at) => {
-                const shown = readout.children[at];
-                if (shown.textContent !== line) {
-                    shown.textContent = line;
-                }
-            });
+            output.lines = lines.split('\n');
+            showLater();
+        },
+        present: () => {
+            output.picture = true;
+            showLater();
         },
         // Only the rows that changed go onto the canvas.
-        present: (rgba, width, height, top, rows, positionsWide, positionsHigh) => {
+        paint: (rgba, width, height, top, rows, positionsWide, positionsHigh) => {
             if (canvas.width !== width || canvas.height !== height) {
                 canvas.width = width;
                 canvas.height = height;
@@ -311,11 +357,12 @@
 
     // --- The address: the setting, rewritten after every change ---
 
-    // The page's own address without the setting, its ?lang=… kept.
+    // The page's own address without the setting, its ?lang=… and its
+    // fragment (#…) kept.
     function ownAddress() {
         const lang = new URLSearchParams(location.search).get('lang');
         const plain = location.href.replace(/[?#].*$/, '');
-        return lang ? `${plain}?${new URLSearchParams({ lang })}` : plain;
+        return (lang ? `${plain}?${new URLSearchParams({ lang })}` : plain) + location.hash;
     }
 
     function followAddress(bench) {
@@ -335,6 +382,7 @@
         const frame = () => {
             request = 0;
             const outcome = bench.frame();
+            showNow();
             if (outcome.message) {
                 report(outcome);
             } else if (bench.isLive()) {
@@ -342,7 +390,10 @@
             }
         };
         return () => {
-            pausa.setAttribute('aria-pressed', String(bench.paused()));
+            const paused = String(bench.paused());
+            if (pausa.getAttribute('aria-pressed') !== paused) {
+                pausa.setAttribute('aria-pressed', paused);
+            }
             if (!bench.isLive()) {
                 cancelAnimationFrame(request);
                 request = 0;
@@ -435,13 +486,14 @@
         context.drawImage(picture, x + (width - picture.width) / 2, y + (height - picture.height) / 2);
     }
 
+    const readoutLines = () => [...byId('Measurements').children].map((shown) => shown.textContent);
+
     // The readout in columns of four lines, as wide as their longest.
-    function paintReadout(context) {
+    function paintReadout(context, lines) {
         const readout = byId('Measurements');
         const [x, y] = designOf(readout);
         const spacing = getComputedStyle(readout);
         const { line, baseline } = useFont(context, readout);
-        const lines = [...readout.children].map((shown) => shown.textContent);
         let left = x + parseFloat(spacing.paddingLeft);
         for (let first = 0; first < lines.length; first += 4) {
             const column = lines.slice(first, first + 4);
@@ -488,8 +540,9 @@
     }
 
     // The PNG of the whole bench at 1x, the engine's drawing (a PNG of its
-    // own) in its place.
-    async function benchPng(drawingPng) {
+    // own) in its place with the readout of its instant: frames that come
+    // while the picture is composed change neither.
+    async function benchPng(drawingPng, readout) {
         const image = document.createElement('canvas');
         [image.width, image.height] = [FORM.width, FORM.height];
         const context = image.getContext('2d');
@@ -511,7 +564,7 @@
         for (const control of form.querySelectorAll('.front:is(.box, .button)')) {
             await paintFront(context, control);
         }
-        paintReadout(context);
+        paintReadout(context, readout);
         return new Promise((done) => image.toBlob(done, 'image/png'));
     }
 
@@ -539,9 +592,10 @@
                     if (!report(outcome)) {
                         return;
                     }
+                    showNow();
                     const bytes = bench.savedBytes();
                     if (name === WHOLE_BENCH_ITEM) {
-                        benchPng(bytes).then((png) => download(outcome.text, png));
+                        benchPng(bytes, readoutLines()).then((png) => download(outcome.text, png));
                     } else {
                         download(outcome.text, bytes);
                     }
@@ -549,6 +603,7 @@
                 }
                 const outcome = bench.menu(name, ownAddress());
                 if (report(outcome)) {
+                    showNow();
                     copy(outcome.text);
                 }
             });
@@ -597,11 +652,13 @@
 
     // --- The sound: buffers the engine fills ahead, played by Web Audio ---
 
-    // A buffer of 20 ms, kept 60 ms ahead of what is heard: a change reaches
-    // the ear within 80 ms, crossfaded by the engine's generator.
+    // Buffers of 20 ms, kept 0.75 s ahead of what is heard: on a busy machine
+    // the page may get no turn for over half a second, and the sound plays on
+    // through it. The cost is delay: a change reaches the ear within 0.77 s,
+    // crossfaded by the engine's generator.
     const SOUND_RATE = 48000;
     const SOUND_CHUNK = 960;
-    const SOUND_LEAD = 0.06;
+    const SOUND_LEAD = 0.75;
 
     function wireSound(bench, button) {
         let context = null;
@@ -690,8 +747,10 @@
         // Every event rewrites the address, so that it holds the setting, and
         // the frames run while the bench is live.
         const followFrames = followTime(bench);
+        showing = { changes: () => bench.showChanges(), address: () => followAddress(bench) };
         afterEvent = () => {
-            followAddress(bench);
+            output.address = true;
+            showLater();
             followFrames();
         };
         // ?mdl=…&vcc=… in the address: the lesson's start values. As in the
@@ -702,12 +761,20 @@
         if (report(bench.start(start))) {
             form.querySelector('button, input')?.focus({ preventScroll: true });
         }
+        // The first picture is shown at once, not a frame later.
+        showNow();
         performance.mark('amsim-first-picture');
         // A canvas whose memory the browser took back gets the drawing again.
         canvas.addEventListener('contextrestored', () => report(bench.showAgain()));
         // For the tests and the benchmark: one redraw from the boxes as they
-        // are, and the instant on screen.
-        window.amsim = { redraw: () => report(bench.redraw()), instant: () => bench.instant() };
+        // are, what is left to show shown at once, a promise kept once the
+        // page has shown its last change, and the instant on screen.
+        window.amsim = {
+            redraw: () => report(bench.redraw()),
+            show: showNow,
+            shown: () => (showRequest ? new Promise((done) => whenShown.push(done)) : Promise.resolve()),
+            instant: () => bench.instant(),
+        };
         document.documentElement.dataset.ready = 'true';
     }, (error) => {
         // A browser without WebAssembly gets a word rather than an empty bench.

@@ -6,7 +6,9 @@ import { pathToFileURL } from 'node:url';
 import { after, before, describe, it } from 'node:test';
 
 import { pixelsOfPoints } from '../tools/form.mjs';
-import { FORM, PAGE, canvasPixels, launch, open, type, value } from './support.mjs';
+import {
+    EVENTUALLY, FORM, PAGE, address, canvasPixels, described, launch, open, readout, type, useTestTimers, value,
+} from './support.mjs';
 
 let chromium;
 before(async () => {
@@ -124,18 +126,24 @@ describe('the buttons', () => {
     });
 
     it('repeat while held: 400 ms, then ten times a second', async () => {
-        const { page } = await fresh({ query: '?lang=en-US' });
+        const { page } = await fresh({ query: '?lang=en-US', prepare: useTestTimers });
         const arrow = await page.$('#VccSubir');
         const { x, y, width, height } = await arrow.boundingBox();
         await page.mouse.move(x + width / 2, y + height / 2);
         await page.mouse.down();
-        await new Promise((resolve) => setTimeout(resolve, 250));
-        assert.equal(await value(page, 'Vcc'), '1', 'no step before the delay');
-        await new Promise((resolve) => setTimeout(resolve, 500));
+        const steps = async (afterMs) => {
+            await page.evaluate((ms) => window.testTimers.advance(ms), afterMs);
+            return Math.round((Number(await value(page, 'Vcc')) - 1) / 0.2);
+        };
+        assert.equal(await steps(399), 0, 'no step before the delay');
+        assert.equal(await steps(1), 1);
+        assert.equal(await steps(99), 1);
+        assert.equal(await steps(1), 2);
+        assert.equal(await steps(200), 4);
+        // Once more when it is let go over the button: that last step is the click.
         await page.mouse.up();
-        const steps = Math.round((Number(await value(page, 'Vcc')) - 1) / 0.2);
-        // At 400, 500, 600, 700 ms, and once more on release; a slow machine may miss some.
-        assert.ok(steps >= 3 && steps <= 6, `${steps} steps`);
+        assert.equal(await steps(0), 5);
+        assert.equal(await steps(1000), 5, 'no step once let go');
         await page.close();
     });
 });
@@ -148,12 +156,12 @@ describe('typing', () => {
         assert.equal(await value(page, 'mdl'), '0,5');
         await page.click('#VccBajar');
         assert.equal(await value(page, 'Vcc'), '0,8');
-        assert.equal(await page.$eval('#canvas-description', (e) => e.textContent),
+        assert.equal(await described(page),
             'AM, modulación del 62,5 %, error de fase 0 grados');
         // The readout under the drawing, from the same engine, in the same notation.
-        const readout = await page.$$eval('#Measurements > div', (lines) => lines.map((l) => l.textContent));
-        assert.equal(readout.length, 10);
-        assert.equal(readout[1], 'Índice de modulación: 62,5 %');
+        const lines = await readout(page);
+        assert.equal(lines.length, 10);
+        assert.equal(lines[1], 'Índice de modulación: 62,5 %');
         await page.close();
     });
 });
@@ -184,7 +192,7 @@ describe('a bad text', () => {
         const after = await canvasPixels(page);
         assert.ok(!same(before, after));
         assert.ok(await drawn(page, 300, 80), 'the generator axis stays');
-        assert.equal(await page.$eval('#canvas-description', (e) => e.textContent),
+        assert.equal(await described(page),
             'Parámetros no válidos: «V(cc)» no es un número');
         // Mended, the next click redraws and the message goes.
         await type(page, 'Vcc', '1');
@@ -227,7 +235,7 @@ describe('the panels', () => {
         assert.deepEqual((await panel('Text1')).box, [20, 24, 600, 665], 'hiding keeps the place');
         // Hidden, the help was redrawn with the typed V(cc) 0: no carrier left.
         assert.ok(!same(before, await canvasPixels(page)));
-        assert.equal(await page.$eval('#canvas-description', (e) => e.textContent),
+        assert.equal(await described(page),
             'DSB, error de fase 0 grados');
         await page.close();
     });
@@ -266,17 +274,16 @@ describe('the keyboard alone', () => {
 describe('the keys in a box', () => {
     it('redraw with Enter, step with the arrows, and start from the address', async () => {
         const { page } = await fresh({ query: '?lang=en-US&vcc=0&bls=0' });
-        const described = () => page.$eval('#canvas-description', (e) => e.textContent);
-        const message = () => page.$eval('#message-text', (e) => e.textContent);
+                const message = () => page.$eval('#message-text', (e) => e.textContent);
         assert.deepEqual(await boxValues(page), ['1', '0', '1', '0', '0', '0']);
-        assert.match(await described(), /^SSB sin portadora/);
+        assert.match(await described(page), /^SSB sin portadora/);
         assert.equal(await page.$eval('#VccSubir', (e) => e.title), 'Subir V(cc) 0.2');
 
         await type(page, 'BlsSiNo', ' 1 ');
         await page.focus('#BlsSiNo');
         await page.keyboard.press('Enter');
         assert.equal(await value(page, 'BlsSiNo'), ' 1 ');
-        assert.match(await described(), /^DSB/);
+        assert.match(await described(page), /^DSB/);
         for (const [box, key, after] of [['fase', 'ArrowDown', '-30'], ['mdl', 'ArrowUp', '1.2'],
             ['BliSiNo', 'ArrowUp', '0'], ['EnvelopeOnOff', 'ArrowDown', '1']]) {
             await page.focus(`#${box}`);
@@ -409,7 +416,7 @@ describe('every screen', () => {
         assert.equal(await value(page, 'fase'), '30');
         // Made as large as a laptop's, the page takes the window's layout again.
         await page.setViewport({ width: 1366, height: 657 });
-        await page.waitForFunction(() => document.documentElement.dataset.layout === 'window', { timeout: 2000 });
+        await page.waitForFunction(() => document.documentElement.dataset.layout === 'window', EVENTUALLY);
         await page.close();
     });
 
@@ -468,8 +475,8 @@ describe('the address', () => {
             const state = await page.evaluate(() => ({
                 message: !document.getElementById('message').hidden,
                 focus: document.activeElement.id,
-                search: location.search,
             }));
+            state.search = new URL(await address(page)).search;
             assert.equal(state.message, wrong !== null, name);
             assert.equal(state.focus, wrong ?? 'ModulanteSubir', name);
             if (!wrong) {
@@ -482,8 +489,8 @@ describe('the address', () => {
         }
     });
 
-    it('follows every change, and the menu copies it and the command', async () => {
-        const { page } = await fresh({ query: '?lang=es-ES' });
+    it('follows every change, its fragment kept, and the menu copies it and the command', async () => {
+        const { page } = await fresh({ query: '?lang=es-ES#tarea-2' });
         await page.evaluate(() => {
             navigator.clipboard.writeText = (text) => {
                 window.copied = text;
@@ -493,11 +500,10 @@ describe('the address', () => {
         await page.click('#VccBajar');
         await page.click('#FaseBajar');
         const search = '?lang=es-ES&mdl=1&vcc=0.8&bli=1&bls=1&fase=-30&env=0';
-        assert.equal(await page.evaluate(() => location.search), search);
+        assert.equal(await address(page), `${pathToFileURL(PAGE).href}${search}#tarea-2`);
         // The drawing's description is said politely; messages stay alerts.
         assert.equal(await page.$eval('#announcement', (e) => e.getAttribute('aria-live')), 'polite');
-        assert.equal(await page.$eval('#announcement', (e) => e.textContent),
-            await page.$eval('#canvas-description', (e) => e.textContent));
+        assert.equal(await described(page), await page.$eval('#announcement', (e) => e.textContent));
         await page.focus('#Menu');
         await page.keyboard.press('Enter');
         assert.equal(await page.$eval('#Menu', (e) => e.getAttribute('aria-expanded')), 'true');
@@ -506,7 +512,7 @@ describe('the address', () => {
                 ['GuardarDatos', 'Guardar datos…'], ['GuardarSonido', 'Guardar sonido…']]);
         assert.equal(await page.evaluate(() => document.activeElement.id), 'CopiarEnlace');
         await page.keyboard.press('Enter');
-        assert.equal(await page.evaluate(() => window.copied), pathToFileURL(PAGE).href + search);
+        assert.equal(await page.evaluate(() => window.copied), `${pathToFileURL(PAGE).href}${search}#tarea-2`);
         assert.equal(await page.evaluate(() => document.activeElement.id), 'Menu');
         await page.click('#Menu');
         await page.keyboard.press('ArrowDown');

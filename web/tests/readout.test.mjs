@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
 
-import { launch, open, type } from './support.mjs';
+import { launch, open, readout, type } from './support.mjs';
 
 let chromium;
 before(async () => {
@@ -12,8 +12,6 @@ before(async () => {
 after(async () => {
     await chromium?.close();
 });
-
-const readout = (page) => page.$$eval('#Measurements > div', (lines) => lines.map((l) => l.textContent));
 
 describe('the readout', () => {
     it('says there are no measurements while a bad text keeps the picture stale', async () => {

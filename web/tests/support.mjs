@@ -59,19 +59,108 @@ export async function open(browser, { query = '', width = 1000, height = 760, sc
     });
     await page.goto(url);
     await page.waitForSelector('html[data-ready="true"]');
+    await shown(page);
     return { page, refused };
 }
 
-// Counts in window.frameRequests the frames the page asks for from its start.
+// The page shows its drawing, readout, description and address at its next
+// frame: what a test reads after an event is read once that frame is shown.
+export const shown = (page) => page.evaluate(() => window.amsim.shown());
+
+export async function described(page) {
+    await shown(page);
+    return page.$eval('#canvas-description', (e) => e.textContent);
+}
+
+export async function readout(page) {
+    await shown(page);
+    return page.$$eval('#Measurements > div', (lines) => lines.map((l) => l.textContent));
+}
+
+export async function address(page) {
+    await shown(page);
+    return page.evaluate(() => location.href);
+}
+
+// Counts in window.frameRequests the frames the page asks for from its start,
+// and keeps in window.framesAwaited those it asked for and has not had yet.
 export function countFrameRequests(page) {
     return page.evaluateOnNewDocument(() => {
         const request = window.requestAnimationFrame.bind(window);
+        const cancel = window.cancelAnimationFrame.bind(window);
         window.frameRequests = 0;
+        window.framesAwaited = new Set();
         window.requestAnimationFrame = (callback) => {
             ++window.frameRequests;
-            return request(callback);
+            const id = request((time) => {
+                window.framesAwaited.delete(id);
+                callback(time);
+            });
+            window.framesAwaited.add(id);
+            return id;
+        };
+        window.cancelAnimationFrame = (id) => {
+            window.framesAwaited.delete(id);
+            cancel(id);
         };
     });
+}
+
+// The bench's time on a clock the test sets: performance.now, which the
+// engine's steady clock reads, stands still until the test moves it.
+export function useTestClock(page) {
+    return page.evaluateOnNewDocument(() => {
+        let seconds = 0;
+        performance.now = () => seconds * 1000;
+        window.testClock = {
+            get: () => seconds,
+            set: (to) => {
+                seconds = to;
+            },
+        };
+    });
+}
+
+// The page's timeouts on a clock the test sets: a callback set for later runs
+// when window.testTimers.advance(ms) brings the clock to its time.
+export function useTestTimers(page) {
+    return page.evaluateOnNewDocument(() => {
+        let now = 0;
+        let next = 1;
+        const due = new Map();
+        window.setTimeout = (callback, ms = 0) => {
+            due.set(next, { at: now + ms, callback });
+            return next++;
+        };
+        window.clearTimeout = (id) => due.delete(id);
+        window.testTimers = {
+            advance: (ms) => {
+                const until = now + ms;
+                for (;;) {
+                    const [id, first] = [...due].reduce((a, b) => (b[1].at < a[1].at ? b : a), [0, { at: Infinity }]);
+                    if (first.at > until) {
+                        break;
+                    }
+                    due.delete(id);
+                    now = first.at;
+                    first.callback();
+                }
+                now = until;
+            },
+        };
+    });
+}
+
+// Polled on a timer, not on frames, which the tests count.
+export const EVENTUALLY = { timeout: 120000, polling: 20 };
+
+// The test clock moved on by so many seconds, and the frame at the new
+// instant shown.
+export async function advance(page, seconds) {
+    const before = await page.evaluate(() => window.amsim.instant());
+    await page.evaluate((by) => window.testClock.set(window.testClock.get() + by), seconds);
+    await page.waitForFunction((was) => window.amsim.instant() !== was, EVENTUALLY, before);
+    await shown(page);
 }
 
 export const value = (page, id) => page.$eval(`#${id}`, (box) => box.value);
@@ -80,8 +169,23 @@ export async function type(page, id, text) {
     await page.$eval(`#${id}`, (box, typed) => (box.value = typed), text);
 }
 
+// A digest of the canvas's size and RGBA bytes (FNV-1a), to compare pictures
+// without carrying them out of the page.
+export async function canvasDigest(page) {
+    await shown(page);
+    return page.$eval('#canvas', (canvas) => {
+        const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+        let hash = 0x811c9dc5;
+        for (const byte of data) {
+            hash = Math.imul(hash ^ byte, 16777619);
+        }
+        return `${canvas.width}x${canvas.height} ${hash >>> 0}`;
+    });
+}
+
 // The canvas's RGBA bytes.
 export async function canvasPixels(page) {
+    await shown(page);
     const base64 = await page.$eval('#canvas', (canvas) => {
         const { data } = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
         let binary = '';
@@ -93,10 +197,10 @@ export async function canvasPixels(page) {
     return new Uint8Array(Buffer.from(base64, 'base64'));
 }
 
-// What the menu's saving item hands the browser to keep: the file's name and
-// bytes, caught at the link the page clicks, with no request made.
-export async function savedFile(page, item) {
-    await page.evaluate(() => {
+// What the menu's saving items hand the browser to keep is caught at the
+// link the page clicks, with no request made.
+export function catchDownloads(page) {
+    return page.evaluate(() => {
         window.savedFiles = [];
         HTMLAnchorElement.prototype.click = function keep() {
             window.savedFiles.push({ name: this.download, url: this.href });
@@ -108,10 +212,12 @@ export async function savedFile(page, item) {
             return url;
         };
     });
-    await page.click('#Menu');
-    await page.click(`#${item}`);
-    // The whole bench's picture is encoded a moment after the click.
-    await page.waitForFunction(() => window.savedFiles.length > 0);
+}
+
+// The first file caught, its name and bytes; the whole bench's picture is
+// encoded a moment after the click.
+export async function download(page) {
+    await page.waitForFunction(() => window.savedFiles.length > 0, EVENTUALLY);
     const { name, base64 } = await page.evaluate(async () => {
         const [{ name: saved, url }] = window.savedFiles;
         const bytes = new Uint8Array(await window.savedBlobs[url].arrayBuffer());
@@ -122,6 +228,14 @@ export async function savedFile(page, item) {
         return { name: saved, base64: btoa(binary) };
     });
     return { name, bytes: Buffer.from(base64, 'base64') };
+}
+
+// What the menu's saving item saves: the file's name and bytes.
+export async function savedFile(page, item) {
+    await catchDownloads(page);
+    await page.click('#Menu');
+    await page.click(`#${item}`);
+    return download(page);
 }
 
 // The byte a PNG row filter predicts from the left, upper and upper-left
