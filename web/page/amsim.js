@@ -63,7 +63,7 @@
                 }
             }
         }
-        return { lineHeight, ink };
+        return { lineHeight, width: scratch.canvas.width, ink };
     }
 
     // A text crosses to the engine as its UTF-8 bytes, length and all: a NUL
