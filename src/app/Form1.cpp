@@ -6,6 +6,7 @@
 #include "app/SoundPlayer.h"
 #include "app/WindowFiles.h"
 #include "display/Graficar.h"
+#include "params/MeasurementLines.h"
 #include "params/PanelTexts.h"
 #include "params/SettingText.h"
 #include "params/StepRules.h"
@@ -28,6 +29,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QSvgRenderer>
+#include <QTextDocument>
 #include <algorithm>
 #include <cstdio>
 
@@ -60,19 +62,6 @@ QPixmap pictureAt(const QString& resource, double ratio) {
     painter.end();
     picture.setDevicePixelRatio(ratio);
     return picture;
-}
-
-// A line's last word, its value and unit kept together where the line wraps.
-QString keepValueWithLastWord(const QString& line) {
-    QString html = line.toHtmlEscaped();
-    int spaces = 0;
-    for (auto at = html.size() - 1; at >= 0 && spaces < 2; --at) {
-        if (html.at(at) == QLatin1Char(' ')) {
-            html.replace(at, 1, QStringLiteral("&nbsp;"));
-            ++spaces;
-        }
-    }
-    return html;
 }
 
 } // namespace
@@ -443,31 +432,50 @@ void Form1::placePanel(Panel panel, const PanelGeometry& geometry) {
     target->move(geometry.left, target->y());
 }
 
-// The readout in columns of four lines, under the drawing; its text as a
-// whole for assistive technology. Five columns (the noise's lines) fit the
-// window's width only closer together, and with the last one's long line
-// wrapped in its cell: the others never wrap.
+// The readout in columns under the drawing, as many lines each as
+// readoutRows says, never wrapped; its text as a whole for assistive
+// technology.
 void Form1::setMeasurements(const std::vector<std::string>& lines) {
-    constexpr std::size_t kLinesPerColumn = 4;
-    constexpr std::size_t kRoomyColumns = 4;
-    const bool crowded = lines.size() > kRoomyColumns * kLinesPerColumn;
+    const int rows = readoutRows(lines.size());
+    constexpr int kDesignedRows = 4;
     const QString column =
-        crowded ? QStringLiteral("<td style=\"padding: 3px 6px 0 2px; white-space: nowrap\">")
-                : QStringLiteral("<td style=\"padding: 3px 24px 0 4px\">");
-    const QString lastColumn = QStringLiteral("<td style=\"padding: 3px 0 0 2px\">");
-    ui_->Measurements->setWordWrap(crowded);
+        rows > kDesignedRows
+            ? QStringLiteral("<td style=\"padding: 3px 14px 0 4px; white-space: nowrap\">")
+            : QStringLiteral("<td style=\"padding: 3px 24px 0 4px\">");
     QString table = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr>");
     QStringList plain;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const QString line = QString::fromStdString(lines[i]);
         plain << line;
-        const bool last = crowded && i >= kRoomyColumns * kLinesPerColumn;
-        const bool opensColumn = i % kLinesPerColumn == 0;
-        table += (opensColumn ? (last ? lastColumn : column) : QStringLiteral("<br>")) +
-                 (last ? keepValueWithLastWord(line) : line.toHtmlEscaped());
+        table += (i % static_cast<std::size_t>(rows) == 0 ? column : QStringLiteral("<br>")) +
+                 line.toHtmlEscaped();
     }
     ui_->Measurements->setText(table + QStringLiteral("</tr></table>"));
     ui_->Measurements->setAccessibleDescription(plain.join(QLatin1Char('\n')));
+    fitReadout();
+}
+
+// The readout is as tall as designed, or as its table needs with as much
+// room below as the cells' padding above, and the window grows or shrinks
+// with it beneath the drawing, keeping any room the user gave it.
+void Form1::fitReadout() {
+    constexpr int kPadding = 3;
+    QLabel* readout = ui_->Measurements;
+    QTextDocument table;
+    table.setDocumentMargin(0);
+    table.setDefaultFont(readout->font());
+    table.setHtml(readout->text());
+    const int needed = std::max(kWindowDesignSize.height() - kDrawingHeight,
+                                static_cast<int>(std::ceil(table.size().height())) + kPadding);
+    const int change = needed - readout->height();
+    if (change == 0) {
+        return;
+    }
+    // A larger minimum resizes the window at once: the height first.
+    const int height = this->height() + change;
+    readout->resize(readout->width(), needed);
+    setMinimumHeight(minimumHeight() + change);
+    resize(width(), height);
 }
 
 void Form1::setPanelText(Panel panel, const std::string& text) {

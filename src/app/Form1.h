@@ -27,7 +27,8 @@ namespace amsim {
 class CanvasView;
 class SoundPlayer;
 
-// The window's client area as designed: the drawing, and the readout under it.
+// The window's client area as designed: the drawing, and the readout under it,
+// which grows where its lines need more room.
 inline constexpr QSize kWindowDesignSize(kDrawingWidth, 760);
 
 // The simulator's one window: the bench's controls, and the canvas on which
@@ -86,6 +87,7 @@ private:
     Canvas& canvas() override { return *canvas_; }
     void present() override;
     void setMeasurements(const std::vector<std::string>& lines) override;
+    void fitReadout();
 
     QPlainTextEdit* panel(Panel which) const;
     bool matchScreen();
