@@ -24,6 +24,28 @@ TEST_F(ExportTest, VersionAndHelpNeedNoDisplay) {
     EXPECT_TRUE(help.err.isEmpty()) << help.err.toStdString();
 }
 
+// Without a runtime folder, as under a bare session, the help, the version
+// and every export still say nothing on standard error.
+TEST_F(ExportTest, HelpVersionAndExportsWriteNothingOnStandardError) {
+    const QStringList bare{QStringLiteral("XDG_RUNTIME_DIR")};
+    const QStringList crowded{"--ruido", "0.5", "--env", "1", "--df", "2", "--escalas", "1"};
+    const QList<QStringList> runs{
+        {"--help"},
+        {"--version"},
+        QStringList{"--export", path("a.png")} + crowded,
+        QStringList{"--export", path("a.svg"), "--scale", "2"} + crowded,
+        QStringList{"--export", path("a.pdf")},
+        QStringList{"--export-csv", path("a.csv"), "--export-wav", path("a.wav")} + crowded,
+        QStringList{"--medidas"} + crowded,
+    };
+    for (const QStringList& arguments : runs) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const Finished run = amsim(arguments, QStringLiteral("C.UTF-8"), bare);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.err.toStdString(), "");
+    }
+}
+
 // Nothing is written unless everything can be: values are checked, and the
 // redraw run, before the first file is touched.
 TEST_F(ExportTest, FailureExitsWithTwoAndTheWindowsMessageAndWritesNothing) {
