@@ -15,6 +15,7 @@
 #include "sound/SoundGenerator.h"
 #include "ui_Form1.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -86,6 +87,7 @@ Form1::Form1(const QLocale& locale, QWidget* parent, BenchClock clock)
     frames_->setTimerType(Qt::PreciseTimer);
     frames_->setSingleShot(true);
     connect(frames_, &QTimer::timeout, this, [this] { guarded([this] { handlers_.Frame(); }); });
+    makeConfirmation();
     askFileName_ = [](Form1& form, const QString& title, const QString& suggested,
                       const QString& filter) {
         return QFileDialog::getSaveFileName(&form, title, suggested, filter);
@@ -117,7 +119,7 @@ void Form1::paintAsVectors(QPainter& painter) {
     for (QWidget* child : children) {
         if (child == ui_->Image1) {
             QSvgRenderer(kBlockDiagram).render(&painter, QRectF(child->geometry()));
-        } else if (qobject_cast<QLabel*>(child) != nullptr) {
+        } else if (qobject_cast<QLabel*>(child) != nullptr && !child->isHidden()) {
             child->render(&painter, child->pos(), QRegion(), QWidget::DrawWindowBackground);
         }
     }
@@ -274,16 +276,45 @@ void Form1::scheduleFrame() {
 void Form1::runMenuItem(const MenuItem& item) {
     if (item.saves == SavedFile::None) {
         copyToClipboard(item.name);
+        confirm(fromUtf8(item.done));
         return;
     }
-    QString title = fromUtf8(item.text);
-    title.remove(QChar(u'…'));
-    save(item.saves, title);
+    save(item);
+}
+
+// A word on a light plate, hidden again by its own timer: a window has no
+// status bar to say that the clipboard or a file got what was asked.
+void Form1::makeConfirmation() {
+    confirmation_ = new QLabel(this);
+    confirmation_->setObjectName(QStringLiteral("Confirmation"));
+    confirmation_->setStyleSheet(QStringLiteral(
+        "background: #e8f5e9; border: 1px solid #2e7d32; border-radius: 2px; padding: 2px 6px;"));
+    confirmation_->hide();
+    confirmationShown_ = new QTimer(this);
+    confirmationShown_->setObjectName(QStringLiteral("ConfirmationShown"));
+    confirmationShown_->setSingleShot(true);
+    connect(confirmationShown_, &QTimer::timeout, confirmation_, &QWidget::hide);
+}
+
+void Form1::confirm(const QString& text) {
+    confirmation_->setText(text);
+    confirmation_->setAccessibleName(text);
+    confirmation_->adjustSize();
+    const QRect menu = ui_->Menu->geometry();
+    confirmation_->move(menu.right() + 1 - confirmation_->width(), menu.bottom() + 3);
+    confirmation_->show();
+    confirmation_->raise();
+    QAccessibleEvent said(confirmation_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&said);
+    confirmationShown_->start(kConfirmationMilliseconds);
 }
 
 // The setting in the boxes is drawn first, so that what is saved is what
 // is on screen; a box without a number stops here with its message.
-void Form1::save(SavedFile file, const QString& title) {
+void Form1::save(const MenuItem& item) {
+    const SavedFile file = item.saves;
+    QString title = fromUtf8(item.text);
+    title.remove(QChar(u'…'));
     handlers_.Box_Enter();
     const QString suggested = QString::fromStdString(savedFileName(file, reader_));
     const QString filter = file == SavedFile::Image
@@ -293,11 +324,14 @@ void Form1::save(SavedFile file, const QString& title) {
     if (path.isEmpty()) {
         return;
     }
+    // A confirmation still shown is no part of the picture.
+    confirmation_->hide();
     const QByteArray bytes = savedBytes(file, path);
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
         throw SaveError(path, "compruebe que la carpeta existe y que se puede escribir en ella");
     }
+    confirm(fromUtf8(item.done) + QFileInfo(path).fileName());
 }
 
 QByteArray Form1::savedBytes(SavedFile file, const QString& path) {

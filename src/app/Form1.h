@@ -9,6 +9,7 @@
 #include "params/SettingText.h"
 #include "qtcanvas/QtRasterCanvas.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -104,7 +105,10 @@ private:
     void scheduleFrame();
     void copyToClipboard(std::string_view item);
     void runMenuItem(const MenuItem& item);
-    void save(SavedFile file, const QString& title);
+    void save(const MenuItem& item);
+    void makeConfirmation();
+    // Shows the text beneath the menu's button for a moment, and says it.
+    void confirm(const QString& text);
     QByteArray savedBytes(SavedFile file, const QString& path);
     void stackCanvas();
 
@@ -121,6 +125,8 @@ private:
     CanvasView* view_ = nullptr;
     SoundPlayer* sound_ = nullptr;
     QTimer* frames_ = nullptr;
+    QLabel* confirmation_ = nullptr;
+    QTimer* confirmationShown_ = nullptr;
     double frameDue_ = 0.0;
     Handlers handlers_;
     BoxReader reader_;
