@@ -4,6 +4,7 @@
 #include "core/Error.h"
 #include "core/VisibleText.h"
 #include "display/Graficar.h"
+#include "params/MeasurementLines.h"
 #include "params/ParameterSummary.h"
 #include "params/SettingText.h"
 #include "params/StepRules.h"
@@ -281,7 +282,7 @@ std::function<double(Parameter)> WebBench::readBox() {
 }
 
 // A frame mostly measures what the last one did: the page's readout is
-// touched only when a line changed.
+// touched only when a line changed. Its lines per column are the window's.
 void WebBench::setMeasurements(const std::vector<std::string>& lines) {
     if (lines == measurements_) {
         return;
@@ -291,7 +292,7 @@ void WebBench::setMeasurements(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
         shown.call<void>("push", line);
     }
-    page_.call<void>("setMeasurements", shown);
+    page_.call<void>("setMeasurements", shown, readoutRows(lines.size()));
 }
 
 void WebBench::describe(const std::string& sentence) {
@@ -341,14 +342,6 @@ std::string drawingName() {
     return std::string(amsim::kDrawingName);
 }
 
-// The drawing's size in positions, as {width, height}.
-emscripten::val drawingSize() {
-    emscripten::val size = emscripten::val::object();
-    size.set("width", amsim::kDrawingWidth);
-    size.set("height", amsim::kDrawingHeight);
-    return size;
-}
-
 // The menu's items, in order, as {name, text}.
 emscripten::val menuItems() {
     emscripten::val items = emscripten::val::array();
@@ -357,6 +350,7 @@ emscripten::val menuItems() {
         shown.set("name", std::string(item.name));
         shown.set("text", std::string(item.text));
         shown.set("saves", item.saves != amsim::SavedFile::None);
+        shown.set("done", std::string(item.done));
         items.call<void>("push", shown);
     }
     return items;
@@ -393,6 +387,6 @@ EMSCRIPTEN_BINDINGS(amsim) {
         .function("showAgain", &WebBench::showAgain)
         .function("rescale", &WebBench::rescale);
     emscripten::function("drawingName", &drawingName);
-    emscripten::function("drawingSize", &drawingSize);
     emscripten::function("menuItems", &menuItems);
+    emscripten::constant("confirmationMilliseconds", amsim::kConfirmationMilliseconds);
 }
