@@ -1,6 +1,5 @@
 #include "params/MeasurementLines.h"
 
-#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -121,18 +120,6 @@ std::vector<std::string> measurementLines(const Measurements& m, const NumberFor
         addNoiseLines(lines, *m.noise, m.envelope.has_value(), format);
     }
     return lines;
-}
-
-int readoutRows(std::size_t lineCount) {
-    constexpr std::size_t kDesignedRows = 4;
-    constexpr std::size_t kDesignedColumns = 4;
-    constexpr std::size_t kCrowdedRows = 7;
-    constexpr std::size_t kCrowdedColumns = 3;
-    if (lineCount <= kDesignedColumns * kDesignedRows) {
-        return static_cast<int>(kDesignedRows);
-    }
-    return static_cast<int>(
-        std::max(kCrowdedRows, (lineCount + kCrowdedColumns - 1) / kCrowdedColumns));
 }
 
 } // namespace amsim
