@@ -287,6 +287,9 @@ void Form1::runMenuItem(const MenuItem& item) {
 void Form1::makeConfirmation() {
     confirmation_ = new QLabel(this);
     confirmation_->setObjectName(QStringLiteral("Confirmation"));
+    confirmation_->setAccessibleName(QStringLiteral("Confirmación"));
+    confirmation_->setAccessibleDescription(
+        QStringLiteral("Dice durante dos segundos que el menú ha copiado o guardado lo pedido."));
     confirmation_->setStyleSheet(QStringLiteral(
         "background: #e8f5e9; border: 1px solid #2e7d32; border-radius: 2px; padding: 2px 6px;"));
     confirmation_->hide();
