@@ -10,7 +10,7 @@
 //
 // Spectra: index k stands at 730 + 10 k and is k kHz, so the ticks are 1 kHz
 // apart; each display has one amplitude mark at its own volts per pixel. The
-// transmitter's display ends at 22 kHz, inside the noise floor of the both
+// transmitter's display ends at 22 kHz, inside the noise floor of both
 // sidebands' filter and at the upper one's edge: with noise, the floor's band
 // is labelled with its edges.
 #include "display/Redraw.h"
