@@ -41,7 +41,8 @@ protected:
     CanvasStatus drawPoint(CanvasPoint /*at*/, std::optional<PaletteColour> /*colour*/) override {
         return CanvasStatus::Ok;
     }
-    std::optional<float> drawText(CanvasPoint /*topLeft*/, std::string_view /*text*/) override {
+    std::optional<float> drawText(CanvasPoint /*topLeft*/, std::string_view /*text*/,
+                                  std::optional<PaletteColour> /*plate*/) override {
         return 13.0F;
     }
 };

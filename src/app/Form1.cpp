@@ -8,6 +8,7 @@
 #include "display/Graficar.h"
 #include "files/OutputFiles.h"
 #include "params/PanelTexts.h"
+#include "params/ReadoutRows.h"
 #include "params/SettingText.h"
 #include "params/StepRules.h"
 #include "params/UserMessage.h"
@@ -15,6 +16,7 @@
 #include "sound/SoundGenerator.h"
 #include "ui_Form1.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -28,6 +30,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QSvgRenderer>
+#include <QTextDocument>
 #include <algorithm>
 #include <cstdio>
 
@@ -62,19 +65,6 @@ QPixmap pictureAt(const QString& resource, double ratio) {
     return picture;
 }
 
-// A line's last word, its value and unit kept together where the line wraps.
-QString keepValueWithLastWord(const QString& line) {
-    QString html = line.toHtmlEscaped();
-    int spaces = 0;
-    for (auto at = html.size() - 1; at >= 0 && spaces < 2; --at) {
-        if (html.at(at) == QLatin1Char(' ')) {
-            html.replace(at, 1, QStringLiteral("&nbsp;"));
-            ++spaces;
-        }
-    }
-    return html;
-}
-
 } // namespace
 
 Form1::Form1(const QLocale& locale, QWidget* parent, BenchClock clock)
@@ -98,6 +88,7 @@ Form1::Form1(const QLocale& locale, QWidget* parent, BenchClock clock)
     frames_->setTimerType(Qt::PreciseTimer);
     frames_->setSingleShot(true);
     connect(frames_, &QTimer::timeout, this, [this] { guarded([this] { handlers_.Frame(); }); });
+    makeConfirmation();
     askFileName_ = [](Form1& form, const QString& title, const QString& suggested,
                       const QString& filter) {
         return QFileDialog::getSaveFileName(&form, title, suggested, filter);
@@ -129,7 +120,7 @@ void Form1::paintAsVectors(QPainter& painter) {
     for (QWidget* child : children) {
         if (child == ui_->Image1) {
             QSvgRenderer(kBlockDiagram).render(&painter, QRectF(child->geometry()));
-        } else if (qobject_cast<QLabel*>(child) != nullptr) {
+        } else if (qobject_cast<QLabel*>(child) != nullptr && !child->isHidden()) {
             child->render(&painter, child->pos(), QRegion(), QWidget::DrawWindowBackground);
         }
     }
@@ -287,18 +278,50 @@ void Form1::scheduleFrame() {
 void Form1::runMenuItem(const MenuItem& item) {
     if (item.saves == SavedFile::None) {
         copyToClipboard(item.name);
+        confirm(fromUtf8(item.done));
         return;
     }
-    QString title = fromUtf8(item.text);
-    title.remove(QChar(u'…'));
-    save(item.saves, title);
+    save(item);
+}
+
+// A word on a light plate, hidden again by its own timer: a window has no
+// status bar to say that the clipboard or a file got what was asked.
+void Form1::makeConfirmation() {
+    confirmation_ = new QLabel(this);
+    confirmation_->setObjectName(QStringLiteral("Confirmation"));
+    confirmation_->setAccessibleName(QStringLiteral("Confirmación"));
+    confirmation_->setAccessibleDescription(
+        QStringLiteral("Dice durante dos segundos que el menú ha copiado o guardado lo pedido."));
+    confirmation_->setStyleSheet(QStringLiteral(
+        "background: #e8f5e9; border: 1px solid #2e7d32; border-radius: 2px; padding: 2px 6px;"));
+    confirmation_->hide();
+    confirmationShown_ = new QTimer(this);
+    confirmationShown_->setObjectName(QStringLiteral("ConfirmationShown"));
+    confirmationShown_->setSingleShot(true);
+    connect(confirmationShown_, &QTimer::timeout, confirmation_, &QWidget::hide);
+}
+
+void Form1::confirm(const QString& text) {
+    confirmation_->setText(text);
+    confirmation_->setAccessibleName(text);
+    confirmation_->adjustSize();
+    const QRect menu = ui_->Menu->geometry();
+    confirmation_->move(menu.right() + 1 - confirmation_->width(), menu.bottom() + 3);
+    confirmation_->show();
+    confirmation_->raise();
+    QAccessibleEvent said(confirmation_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&said);
+    confirmationShown_->start(kConfirmationMilliseconds);
 }
 
 // The setting in the boxes is drawn first, so that what is saved is what
 // is on screen; a box without a number stops here with its message. Frames
 // go on while the name is asked for: the picture is drawn once more before
 // it is saved, so that it, its readout and the samples are of one instant.
-void Form1::save(SavedFile file, const QString& title) {
+void Form1::save(const MenuItem& item) {
+    const SavedFile file = item.saves;
+    QString title = fromUtf8(item.text);
+    title.remove(QChar(u'…'));
     handlers_.Box_Enter();
     const QString suggested = QString::fromStdString(savedFileName(file, reader_));
     const QString filter = file == SavedFile::Image
@@ -309,7 +332,10 @@ void Form1::save(SavedFile file, const QString& title) {
         return;
     }
     handlers_.Box_Enter();
+    // A confirmation still shown is no part of the picture.
+    confirmation_->hide();
     writeAll({{path, savedBytes(file, path), savedWhat(file)}});
+    confirm(fromUtf8(item.done) + QFileInfo(path).fileName());
 }
 
 QByteArray Form1::savedBytes(SavedFile file, const QString& path) {
@@ -444,31 +470,50 @@ void Form1::placePanel(Panel panel, const PanelGeometry& geometry) {
     target->move(geometry.left, target->y());
 }
 
-// The readout in columns of four lines, under the drawing; its text as a
-// whole for assistive technology. Five columns (the noise's lines) fit the
-// window's width only closer together, and with the last one's long line
-// wrapped in its cell: the others never wrap.
+// The readout in columns under the drawing, as many lines each as
+// readoutRows says, never wrapped; its text as a whole for assistive
+// technology.
 void Form1::setMeasurements(const std::vector<std::string>& lines) {
-    constexpr std::size_t kLinesPerColumn = 4;
-    constexpr std::size_t kRoomyColumns = 4;
-    const bool crowded = lines.size() > kRoomyColumns * kLinesPerColumn;
+    const int rows = readoutRows(lines.size());
+    constexpr int kDesignedRows = 4;
     const QString column =
-        crowded ? QStringLiteral("<td style=\"padding: 3px 6px 0 2px; white-space: nowrap\">")
-                : QStringLiteral("<td style=\"padding: 3px 24px 0 4px\">");
-    const QString lastColumn = QStringLiteral("<td style=\"padding: 3px 0 0 2px\">");
-    ui_->Measurements->setWordWrap(crowded);
+        rows > kDesignedRows
+            ? QStringLiteral("<td style=\"padding: 3px 14px 0 4px; white-space: nowrap\">")
+            : QStringLiteral("<td style=\"padding: 3px 24px 0 4px\">");
     QString table = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr>");
     QStringList plain;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const QString line = QString::fromStdString(lines[i]);
         plain << line;
-        const bool last = crowded && i >= kRoomyColumns * kLinesPerColumn;
-        const bool opensColumn = i % kLinesPerColumn == 0;
-        table += (opensColumn ? (last ? lastColumn : column) : QStringLiteral("<br>")) +
-                 (last ? keepValueWithLastWord(line) : line.toHtmlEscaped());
+        table += (i % static_cast<std::size_t>(rows) == 0 ? column : QStringLiteral("<br>")) +
+                 line.toHtmlEscaped();
     }
     ui_->Measurements->setText(table + QStringLiteral("</tr></table>"));
     ui_->Measurements->setAccessibleDescription(plain.join(QLatin1Char('\n')));
+    fitReadout();
+}
+
+// The readout is as tall as designed, or as its table needs with as much
+// room below as the cells' padding above, and the window grows or shrinks
+// with it beneath the drawing, keeping any room the user gave it.
+void Form1::fitReadout() {
+    constexpr int kPadding = 3;
+    QLabel* readout = ui_->Measurements;
+    QTextDocument table;
+    table.setDocumentMargin(0);
+    table.setDefaultFont(readout->font());
+    table.setHtml(readout->text());
+    const int needed = std::max(kWindowDesignSize.height() - kDrawingHeight,
+                                static_cast<int>(std::ceil(table.size().height())) + kPadding);
+    const int change = needed - readout->height();
+    if (change == 0) {
+        return;
+    }
+    // A larger minimum resizes the window at once: the height first.
+    const int height = this->height() + change;
+    readout->resize(readout->width(), needed);
+    setMinimumHeight(minimumHeight() + change);
+    resize(width(), height);
 }
 
 void Form1::setPanelText(Panel panel, const std::string& text) {

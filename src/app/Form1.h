@@ -9,6 +9,7 @@
 #include "params/SettingText.h"
 #include "qtcanvas/QtRasterCanvas.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -27,7 +28,8 @@ namespace amsim {
 class CanvasView;
 class SoundPlayer;
 
-// The window's client area as designed: the drawing, and the readout under it.
+// The window's client area as designed: the drawing, and the readout under it,
+// which grows where its lines need more room.
 inline constexpr QSize kWindowDesignSize(kDrawingWidth, 760);
 
 // The simulator's one window: the bench's controls, and the canvas on which
@@ -86,6 +88,7 @@ private:
     Canvas& canvas() override { return *canvas_; }
     void present() override;
     void setMeasurements(const std::vector<std::string>& lines) override;
+    void fitReadout();
 
     QPlainTextEdit* panel(Panel which) const;
     bool matchScreen();
@@ -103,7 +106,10 @@ private:
     void scheduleFrame();
     void copyToClipboard(std::string_view item);
     void runMenuItem(const MenuItem& item);
-    void save(SavedFile file, const QString& title);
+    void save(const MenuItem& item);
+    void makeConfirmation();
+    // Shows the text beneath the menu's button for a moment, and says it.
+    void confirm(const QString& text);
     QByteArray savedBytes(SavedFile file, const QString& path);
     void stackCanvas();
 
@@ -120,6 +126,8 @@ private:
     CanvasView* view_ = nullptr;
     SoundPlayer* sound_ = nullptr;
     QTimer* frames_ = nullptr;
+    QLabel* confirmation_ = nullptr;
+    QTimer* confirmationShown_ = nullptr;
     double frameDue_ = 0.0;
     Handlers handlers_;
     BoxReader reader_;

@@ -1,6 +1,7 @@
 #include "app/ZoomedWindow.h"
 
 #include <QGraphicsProxyWidget>
+#include <QResizeEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -17,10 +18,25 @@ ZoomedWindow::ZoomedWindow(QWidget* window, double zoom) {
     setFrameShape(QFrame::NoFrame);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     scale(zoom, zoom);
-    const QSize zoomed(static_cast<int>(std::ceil(window->width() * zoom)),
-                       static_cast<int>(std::ceil(window->height() * zoom)));
+    fit(window->size());
+    window->installEventFilter(this);
+}
+
+// The window grows beneath its drawing when its readout needs the room.
+bool ZoomedWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        fit(static_cast<QResizeEvent*>(event)->size());
+    }
+    return QGraphicsView::eventFilter(watched, event);
+}
+
+void ZoomedWindow::fit(QSize window) {
+    const double zoom = transform().m11();
+    const QSize zoomed(static_cast<int>(std::ceil(window.width() * zoom)),
+                       static_cast<int>(std::ceil(window.height() * zoom)));
+    scene_.setSceneRect(QRectF(QPointF(), QSizeF(window)));
     setMinimumSize(zoomed);
-    resize(zoomed);
+    resize(zoomed.expandedTo(size()));
 }
 
 std::optional<double> zoomToFit(QSizeF design, QSizeF available) {

@@ -16,7 +16,12 @@ class ZoomedWindow : public QGraphicsView {
 public:
     ZoomedWindow(QWidget* window, double zoom);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void fit(QSize window);
+
     QGraphicsScene scene_;
 };
 

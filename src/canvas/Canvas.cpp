@@ -42,8 +42,8 @@ bool Canvas::restore(const std::vector<double>& key) {
     return true;
 }
 
-CanvasStatus Canvas::print(std::string_view utf8Text) {
-    const std::optional<float> lineHeight = drawText(position_, utf8Text);
+CanvasStatus Canvas::print(std::string_view utf8Text, std::optional<PaletteColour> plate) {
+    const std::optional<float> lineHeight = drawText(position_, utf8Text, plate);
     if (!lineHeight) {
         return CanvasStatus::Failed;
     }

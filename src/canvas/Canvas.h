@@ -24,6 +24,7 @@ enum class CanvasStatus { Ok, Failed };
 //   lineTo(to)             -> to, starting from the current position
 //   point(at)              -> at
 //   print(text)            -> x 0, one text line below the previous y
+//   print(text, plate)     -> the same, on a plate of that colour first
 //   moveTo(at)             -> at, drawing nothing (where the next print starts)
 // A failed operation leaves the position where it was. Coordinates may be
 // fractional or outside the surface; what falls outside is clipped silently.
@@ -40,7 +41,11 @@ public:
                       std::optional<PaletteColour> colour = std::nullopt);
     CanvasStatus lineTo(CanvasPoint to);
     CanvasStatus point(CanvasPoint at, std::optional<PaletteColour> colour = std::nullopt);
-    CanvasStatus print(std::string_view utf8Text);
+    // With a plate colour, the text's box (its advance by its line's height,
+    // a position wider each side) is filled with it before the letters, so
+    // that nothing drawn before crosses them.
+    CanvasStatus print(std::string_view utf8Text,
+                       std::optional<PaletteColour> plate = std::nullopt);
     void moveTo(CanvasPoint at) { position_ = at; }
 
     // A surface may keep a copy of what it holds, position and all, under a
@@ -57,9 +62,11 @@ protected:
     virtual CanvasStatus drawLine(CanvasPoint from, CanvasPoint to,
                                   std::optional<PaletteColour> colour) = 0;
     virtual CanvasStatus drawPoint(CanvasPoint at, std::optional<PaletteColour> colour) = 0;
-    // Draws one line of text with its top-left corner at topLeft and returns
-    // the height of one line of the font, or nothing when it failed.
-    virtual std::optional<float> drawText(CanvasPoint topLeft, std::string_view utf8Text) = 0;
+    // Draws one line of text with its top-left corner at topLeft, on its
+    // plate when it has one, and returns the height of one line of the font,
+    // or nothing when it failed.
+    virtual std::optional<float> drawText(CanvasPoint topLeft, std::string_view utf8Text,
+                                          std::optional<PaletteColour> plate) = 0;
     // Keeps or puts back what the surface holds; false when it cannot.
     virtual bool keepDrawing() { return false; }
     virtual bool restoreDrawing() { return false; }

@@ -150,6 +150,17 @@ void PixelBuffer::setIfInside(int x, int y, PixelIndex pixel) {
     }
 }
 
+void PixelBuffer::fillRectangle(int left, int top, int right, int bottom, PixelIndex pixel) {
+    const int x0 = std::max(left, 0);
+    const int x1 = std::min(right, width_);
+    for (int y = std::max(top, 0); y < std::min(bottom, height_); ++y) {
+        if (x0 < x1) {
+            std::fill_n(pixels_.begin() + static_cast<std::ptrdiff_t>(offset(x0, y)), x1 - x0,
+                        pixel);
+        }
+    }
+}
+
 bool PixelBuffer::plot(double x, double y, PixelIndex pixel) {
     if (!std::isfinite(x) || !std::isfinite(y)) {
         return false;

@@ -38,6 +38,9 @@ public:
     bool line(double x1, double y1, double x2, double y2, PixelIndex pixel);
     // Sets one pixel given by whole coordinates, if it is inside.
     void setIfInside(int x, int y, PixelIndex pixel);
+    // Sets the pixels from (left, top) up to, not including, (right, bottom),
+    // as far as they lie inside.
+    void fillRectangle(int left, int top, int right, int bottom, PixelIndex pixel);
 
 private:
     struct Segment {

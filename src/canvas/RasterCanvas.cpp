@@ -72,7 +72,8 @@ const RasterCanvas::Letters* RasterCanvas::lettersOf(std::string_view utf8Text) 
     return &rendered_.emplace_back(std::move(*letters));
 }
 
-std::optional<float> RasterCanvas::drawText(CanvasPoint topLeft, std::string_view utf8Text) {
+std::optional<float> RasterCanvas::drawText(CanvasPoint topLeft, std::string_view utf8Text,
+                                            std::optional<PaletteColour> plate) {
     const Letters* letters = lettersOf(utf8Text);
     if (letters == nullptr) {
         return std::nullopt;
@@ -82,6 +83,14 @@ std::optional<float> RasterCanvas::drawText(CanvasPoint topLeft, std::string_vie
     const double top = std::floor(static_cast<double>(topLeft.y) * scale_ + 0.5);
     constexpr double kMargin = 1e6;
     if (std::fabs(left) < kMargin && std::fabs(top) < kMargin) {
+        if (plate) {
+            const int x = static_cast<int>(left);
+            const int y = static_cast<int>(top);
+            const int side = devicePixels(1, scale_);
+            pixels_.fillRectangle(x - side, y, x + letters->width + side,
+                                  y + devicePixels(letters->lineHeight, scale_),
+                                  static_cast<PixelIndex>(*plate));
+        }
         for (const InkPixel& ink : letters->ink) {
             pixels_.setIfInside(static_cast<int>(left) + ink.x, static_cast<int>(top) + ink.y,
                                 kInk);

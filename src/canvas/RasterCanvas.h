@@ -32,7 +32,8 @@ public:
 
 protected:
     // The inked pixels of a printed text, relative to its top-left corner,
-    // and the height of one line of the font.
+    // its advance in pixels of the buffer and the height of one line of the
+    // font in positions.
     struct InkPixel {
         int x;
         int y;
@@ -41,6 +42,7 @@ protected:
         std::string text;
         std::vector<InkPixel> ink;
         int lineHeight = 0;
+        int width = 0;
     };
     // The letters of the text in the surface's font at the canvas's scale,
     // in pixels of the buffer, hard-edged like every line and point; the
@@ -53,7 +55,8 @@ protected:
     CanvasStatus drawLine(CanvasPoint from, CanvasPoint to,
                           std::optional<PaletteColour> colour) override;
     CanvasStatus drawPoint(CanvasPoint at, std::optional<PaletteColour> colour) override;
-    std::optional<float> drawText(CanvasPoint topLeft, std::string_view utf8Text) override;
+    std::optional<float> drawText(CanvasPoint topLeft, std::string_view utf8Text,
+                                  std::optional<PaletteColour> plate) override;
     bool keepDrawing() override;
     bool restoreDrawing() override;
 

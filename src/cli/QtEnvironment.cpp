@@ -4,6 +4,7 @@
 
 #include <QByteArrayList>
 #include <QLocale>
+#include <QtGlobal>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -121,6 +122,22 @@ void isolateFromTheEnvironment(double scale) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'g', 17));
+}
+
+namespace {
+
+QtMessageHandler qtsOwnHandler = nullptr;
+
+void passOnlyTheSerious(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        qtsOwnHandler(type, context, text);
+    }
+}
+
+} // namespace
+
+void keepQtNotesQuiet() {
+    qtsOwnHandler = qInstallMessageHandler(passOnlyTheSerious);
 }
 
 QString dropAbsurdScale(std::optional<double> zoom) {

@@ -17,6 +17,12 @@ QStringList withoutQtOptions(const QStringList& arguments);
 // says. The picture's size is then set by --scale alone.
 void isolateFromTheEnvironment(double scale);
 
+// Keeps Qt's own notes off standard error from here on (a missing runtime
+// folder, what the offscreen platform cannot do): an export or --medidas
+// answers only with its files, its lines or its own message. Critical and
+// fatal messages still go out.
+void keepQtNotesQuiet();
+
 // For the window: Qt's scale variables (QT_SCALE_FACTOR,
 // QT_SCREEN_SCALE_FACTORS, QT_FONT_DPI) are dropped when one is no number or
 // when together, with the zoom asked for in place of QT_SCALE_FACTOR, they

@@ -208,12 +208,35 @@ std::optional<int> answer(const amsim::CommandLine& commandLine) {
     return std::nullopt;
 }
 
+// The help, the version and arguments that do not read are answered before
+// Qt starts: its platform would speak on standard error of a missing runtime
+// folder. Qt's own options are taken out as Qt takes them.
+std::optional<int> answerBeforeQt(int argc, char* argv[]) {
+    try {
+        const amsim::CommandLine commandLine =
+            amsim::parseCommandLine(amsim::withoutQtOptions(argumentsAfterName(argc, argv)));
+        if (commandLine.action == amsim::CommandLine::Action::Help ||
+            commandLine.action == amsim::CommandLine::Action::Version) {
+            return answer(commandLine);
+        }
+        return std::nullopt;
+    } catch (const std::exception& failure) {
+        return fail(amsim::commandLineMessage(failure));
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = answerBeforeQt(argc, argv)) {
+        return *status;
+    }
     const QtStart start = prepareQt(argc, argv);
     if (start.exports) {
         amsim::Replacements::watchEndingSignals(); // before Qt starts any thread
+    }
+    if (start.isolated) {
+        amsim::keepQtNotesQuiet();
     }
     // Qt takes its own options (-platform, -style, -reverse, …) out of argv,
     // except for an export, which gives it the program's name alone.

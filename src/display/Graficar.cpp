@@ -47,6 +47,9 @@ void Redraw::drawEverything() {
     if (envelopeCondition()) {
         TrazarEnvolventeInferior();
     }
+    if (scalesOn()) {
+        labelScales();
+    }
 }
 
 // What time does not move, and is drawn beneath everything that it does.

@@ -56,15 +56,21 @@ private:
     // The reinserted carrier's phase error at the bench's instant, degrees.
     double phaseNow();
     void markEnvelopeTones();
-    // Scales, beneath everything else.
+    // Scales: their lines beneath everything else, their labels on top.
     bool scalesOn();
     void drawScales();
     void drawGraticule();
-    void drawTimeScale();
-    void drawSensitivities();
-    void drawSpectrumScales();
+    void drawTimeTicks();
+    void drawSpectrumTicks();
+    void labelScales();
+    void labelTimes();
+    void labelSensitivities();
+    void labelSpectra();
+    void labelNoiseFloor();
     void gridLine(CanvasPoint from, CanvasPoint to);
     void label(CanvasPoint topLeft, const std::string& text);
+    // A spectral line at x from the baseline's y to the value's.
+    void drawSpectralLine(float x, float from, float to);
     void markNoiseFloor();
     // The channel's noise on screen, made at its first use; none while the
     // ruido is 0.

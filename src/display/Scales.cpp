@@ -1,5 +1,6 @@
-// The scales a student reads the picture by, drawn first so that every
-// trace, spectral line and label drawn after them stays on top.
+// The scales a student reads the picture by. Their lines are drawn first, so
+// that every trace and spectral line lies on top of them; their labels last,
+// each on a white plate of its own, so that no trace crosses a label.
 //
 // Oscilloscope: one pixel of x is 2.5 us, so a column of the graticule every
 // 80 px is 0.2 ms and the 640 columns are 1.6 ms. A division is 30 px: one
@@ -8,8 +9,12 @@
 // while they stay nearer to it than to the neighbouring axis.
 //
 // Spectra: index k stands at 730 + 10 k and is k kHz, so the ticks are 1 kHz
-// apart; each display has one amplitude mark at its own volts per pixel.
+// apart; each display has one amplitude mark at its own volts per pixel. The
+// transmitter's display ends at 22 kHz, inside the noise floor of both
+// sidebands' filter and at the upper one's edge: with noise, the floor's band
+// is labelled with its edges.
 #include "display/Redraw.h"
+#include "signals/ChannelNoise.h"
 
 #include <array>
 #include <cmath>
@@ -70,6 +75,17 @@ constexpr float kSpectrumLeft = 730.0F;
 constexpr int kSpectrumTicks = 22; // 0 to 22 kHz, to the baseline's right end
 constexpr float kMarkEnd = 760.0F; // the amplitude mark crosses the first lines
 
+constexpr PaletteColour kPlate = PaletteColour::White;
+// Under the transmitter's display, below its frequencies, where the floor lies.
+constexpr CanvasPoint kFloorLabel{890.0F, 419.0F};
+
+// The picture's caption under the detected-audio display ("salida detector
+// de producto"): the rows and columns kept clear, a pixel around its letters.
+constexpr float kCaptionLeft = 722.0F;
+constexpr float kCaptionRight = 794.0F;
+constexpr float kCaptionTop = 654.0F;
+constexpr float kCaptionBottom = 680.0F;
+
 } // namespace
 
 bool Redraw::scalesOn() {
@@ -79,14 +95,20 @@ bool Redraw::scalesOn() {
 
 void Redraw::drawScales() {
     drawGraticule();
-    drawTimeScale();
-    drawSensitivities();
-    drawSpectrumScales();
+    drawTimeTicks();
+    drawSpectrumTicks();
+}
+
+void Redraw::labelScales() {
+    labelTimes();
+    labelSensitivities();
+    labelSpectra();
+    labelNoiseFloor();
 }
 
 void Redraw::label(CanvasPoint topLeft, const std::string& text) {
     canvas_.moveTo(topLeft);
-    check(canvas_.print(text));
+    check(canvas_.print(text, kPlate));
 }
 
 void Redraw::gridLine(CanvasPoint from, CanvasPoint to) {
@@ -112,17 +134,32 @@ void Redraw::drawGraticule() {
     }
 }
 
-// Under the lowest trace, every other column: 0, 0,4 … 1,6 ms, each label
-// just right of its tick, the last one left of it, inside the graticule.
-void Redraw::drawTimeScale() {
+namespace {
+
+// Under the lowest trace, every other column: 0, 0,4 … 1,6 ms.
+constexpr int kLabelledColumns = 2;
+constexpr int kTenthsPerLabel = 4;
+
+float labelledColumn(int n) {
+    return static_cast<float>(n * kLabelledColumns) * kColumnWidth;
+}
+
+} // namespace
+
+void Redraw::drawTimeTicks() {
     constexpr float kTickEnd = kGridBottom + 4.0F;
+    for (int n = 0; labelledColumn(n) <= kGridRight; ++n) {
+        gridLine({labelledColumn(n), kGridBottom}, {labelledColumn(n), kTickEnd});
+    }
+}
+
+// Each label just right of its tick, the last one left of it, inside the
+// graticule.
+void Redraw::labelTimes() {
     constexpr float kLabelTop = kGridBottom + 5.0F;
-    constexpr int kLabelledColumns = 2;
-    constexpr int kTenthsPerLabel = 4;
     constexpr float kLastLabelLeft = kGridRight - 40.0F;
-    for (int n = 0; static_cast<float>(n * kLabelledColumns) * kColumnWidth <= kGridRight; ++n) {
-        const float x = static_cast<float>(n * kLabelledColumns) * kColumnWidth;
-        gridLine({x, kGridBottom}, {x, kTickEnd});
+    for (int n = 0; labelledColumn(n) <= kGridRight; ++n) {
+        const float x = labelledColumn(n);
         const std::string number = tenthsText(n * kTenthsPerLabel, decimalSeparator_);
         if (x < kGridRight) {
             label({x + 2.0F, kLabelTop}, number);
@@ -133,7 +170,7 @@ void Redraw::drawTimeScale() {
 }
 
 // At each strip's right end, just below its axis: a division in volts.
-void Redraw::drawSensitivities() {
+void Redraw::labelSensitivities() {
     constexpr float kLabelLeft = kGridRight - 52.0F;
     for (const Strip& strip : kStrips) {
         const double voltsPerDivision = static_cast<double>(kDivision) / (Escala * strip.axisScale);
@@ -142,25 +179,68 @@ void Redraw::drawSensitivities() {
     }
 }
 
-// Ticks below each baseline every kHz, longer every 10 kHz, labelled there,
-// the unit with the first label; the amplitude mark a light line at its
-// height, its value beside it.
-void Redraw::drawSpectrumScales() {
+namespace {
+
+float markHeight(const SpectrumScale& scale) {
+    return scale.baseline - static_cast<float>(scale.pixelsPerVolt * scale.markTenths) / 10.0F;
+}
+
+} // namespace
+
+// Ticks below each baseline every kHz, longer every 10 kHz; the amplitude
+// mark a light line at its height.
+void Redraw::drawSpectrumTicks() {
     for (const SpectrumScale& scale : kSpectrumScales) {
         const float y0 = scale.baseline;
         for (int k = 0; k <= kSpectrumTicks; ++k) {
             const float x = kSpectrumLeft + 10.0F * static_cast<float>(k);
             check(canvas_.line({x, y0 + 1.0F}, {x, y0 + (k % 10 == 0 ? 5.0F : 2.0F)}));
         }
+        gridLine({kSpectrumLeft, markHeight(scale)}, {kMarkEnd, markHeight(scale)});
+    }
+}
+
+// The long ticks labelled, the unit with the first label; the amplitude
+// mark's value beside it.
+void Redraw::labelSpectra() {
+    for (const SpectrumScale& scale : kSpectrumScales) {
+        const float y0 = scale.baseline;
         if (scale.zeroLabelled) {
             label({kSpectrumLeft - 2.0F, y0 + 6.0F}, "0 kHz");
         }
         label({kSpectrumLeft + 94.0F, y0 + 6.0F}, scale.zeroLabelled ? "10" : "10 kHz");
         label({kSpectrumLeft + 194.0F, y0 + 6.0F}, "20");
-        const float mark = y0 - static_cast<float>(scale.pixelsPerVolt * scale.markTenths) / 10.0F;
-        gridLine({kSpectrumLeft, mark}, {kMarkEnd, mark});
-        label({kMarkEnd + 2.0F, mark - 6.0F},
+        label({kMarkEnd + 2.0F, markHeight(scale) - 6.0F},
               tenthsText(scale.markTenths, decimalSeparator_) + " V");
+    }
+}
+
+// "17–23 kHz": the floor's band, which the display shows only up to 22 kHz.
+void Redraw::labelNoiseFloor() {
+    if (read(Parameter::Ruido) == 0.0) {
+        return;
+    }
+    const BandEdges edges =
+        receiverBandEdges(receiverBandOf(read(Parameter::BliSiNo), read(Parameter::BlsSiNo)));
+    label(kFloorLabel,
+          std::to_string(edges.lowKilohertz) + "–" + std::to_string(edges.highKilohertz) + " kHz");
+}
+
+// With the scales on, a spectral line that runs down through the picture's
+// caption passes behind it, so that both stay readable; its end still shows
+// its length.
+void Redraw::drawSpectralLine(float x, float from, float to) {
+    const bool behindCaption = x >= kCaptionLeft && x <= kCaptionRight && to >= kCaptionTop &&
+                               from <= kCaptionBottom && scalesOn();
+    if (!behindCaption) {
+        check(canvas_.line({x, from}, {x, to}));
+        return;
+    }
+    if (from < kCaptionTop) {
+        check(canvas_.line({x, from}, {x, kCaptionTop - 1.0F}));
+    }
+    if (to > kCaptionBottom) {
+        check(canvas_.line({x, kCaptionBottom + 1.0F}, {x, to}));
     }
 }
 

@@ -19,7 +19,8 @@
 // the receiver's filter passes, in dark grey across the filter's width: ruido
 // is the rms voltage in each 1 kHz, marked as a line of amplitude ruido·√2,
 // the side frequency of the same power, at the display's 40 pixels per volt.
-// The display ends at 22 kHz: of the both sidebands' filter, 17 to 22 kHz show.
+// The display ends at 22 kHz: of the both sidebands' filter, 17 to 22 kHz show;
+// with the scales on, a label gives the band's edges (Scales.cpp).
 #include "display/Redraw.h"
 #include "signals/ChannelNoise.h"
 #include "signals/DetectedTones.h"
@@ -44,7 +45,7 @@ void Redraw::markSpectralLine(int X0, int Y0, double kilohertz, double Valor) {
     const auto y0 = static_cast<float>(Y0);
     const auto x = static_cast<float>(X0 + 10.0 * kilohertz);
     check(canvas_.line({x0, y0}, {x0 + 220.0F, y0}));
-    check(canvas_.line({x, y0}, {x, toCanvasCoordinate(Y0 - 20.0 * Valor)}));
+    drawSpectralLine(x, y0, toCanvasCoordinate(Y0 - 20.0 * Valor));
 }
 
 // The amplitude of the detected tone, m |Li e^(i phi) + Ls e^(-i phi)|: the
@@ -104,13 +105,12 @@ void Redraw::markNoiseFloor() {
         return;
     }
     constexpr double kTransmitterPixelsPerVolt = 40.0;
-    const ReceiverBand band = receiverBandOf(read(Parameter::BliSiNo), read(Parameter::BlsSiNo));
-    const double lowKilohertz = band == ReceiverBand::Upper ? 20.0 : 17.0;
-    const double highKilohertz = band == ReceiverBand::Lower ? 20.0 : 23.0;
+    const BandEdges edges =
+        receiverBandEdges(receiverBandOf(read(Parameter::BliSiNo), read(Parameter::BlsSiNo)));
     const float top =
         toCanvasCoordinate(400.0 - kTransmitterPixelsPerVolt * std::sqrt(2.0) * std::abs(ruido));
-    const double last = std::min(950.0, 730.0 + 10.0 * highKilohertz);
-    for (double x = 730.0 + 10.0 * lowKilohertz; x <= last; x += 1.0) {
+    const double last = std::min(950.0, 730.0 + 10.0 * edges.highKilohertz);
+    for (double x = 730.0 + 10.0 * edges.lowKilohertz; x <= last; x += 1.0) {
         const auto column = static_cast<float>(x);
         check(canvas_.line({column, 400.0F}, {column, top}, PaletteColour::DarkGrey));
     }

@@ -51,11 +51,11 @@ bool written(Parameter parameter, double value) {
 } // namespace
 
 constinit const std::array<MenuItem, 5> kMenuItems{{
-    {"CopiarEnlace", "Copiar enlace", &copyLink},
-    {"CopiarOrden", "Copiar orden", &copyCommand},
-    {"GuardarImagen", "Guardar imagen…", nullptr, SavedFile::Image},
-    {"GuardarDatos", "Guardar datos…", nullptr, SavedFile::Data},
-    {"GuardarSonido", "Guardar sonido…", nullptr, SavedFile::Sound},
+    {"CopiarEnlace", "Copiar enlace", &copyLink, SavedFile::None, "Enlace copiado"},
+    {"CopiarOrden", "Copiar orden", &copyCommand, SavedFile::None, "Orden copiada"},
+    {"GuardarImagen", "Guardar imagen…", nullptr, SavedFile::Image, "Guardado: "},
+    {"GuardarDatos", "Guardar datos…", nullptr, SavedFile::Data, "Guardado: "},
+    {"GuardarSonido", "Guardar sonido…", nullptr, SavedFile::Sound, "Guardado: "},
 }};
 
 std::string settingQuery(ParameterReader& boxes, std::optional<double> instant) {

@@ -42,8 +42,10 @@ inline constexpr std::string_view kInstantOption = "tiempo";
 std::string boxTextOfAddress(std::string_view given, const NumberFormat& format);
 
 // The menu that both editions open from their `Menu` button, in order. Each
-// item is a control name, its text, and either what it puts on the clipboard
-// or the kind of file it saves of the setting on screen.
+// item is a control name, its text, either what it puts on the clipboard or
+// the kind of file it saves of the setting on screen, and what the front end
+// shows for a moment once it is done ("Enlace copiado"; a saving item's is
+// followed by the file's name: "Guardado: amsim-am.png").
 struct MenuContext {
     std::string_view page; // the page's address without the setting
     ParameterReader& boxes;
@@ -61,7 +63,11 @@ struct MenuItem {
     std::string_view text;
     std::string (*clipboard)(const MenuContext& context); // null for a saving item
     SavedFile saves = SavedFile::None;
+    std::string_view done;
 };
+
+// How long a front end shows an item's confirmation, in milliseconds.
+inline constexpr int kConfirmationMilliseconds = 2000;
 
 // Constant-initialized where it is defined (constinit), so no order of
 // dynamic initialization can reach it.

@@ -58,7 +58,7 @@ std::optional<RasterCanvas::Letters> QtRasterCanvas::renderLetters(std::string_v
     painter.drawText(QPointF(0, metrics.ascent()), text);
     painter.end();
 
-    Letters letters{std::string(utf8Text), {}, metrics.height()};
+    Letters letters{std::string(utf8Text), {}, metrics.height(), glyphs.width()};
     for (int y = 0; y < glyphs.height(); ++y) {
         for (int x = 0; x < glyphs.width(); ++x) {
             if (qAlpha(glyphs.pixel(x, y)) >= 128) {

@@ -93,14 +93,22 @@ CanvasStatus QtVectorCanvas::drawPoint(CanvasPoint at, std::optional<PaletteColo
     return CanvasStatus::Ok;
 }
 
-std::optional<float> QtVectorCanvas::drawText(CanvasPoint topLeft, std::string_view utf8Text) {
+std::optional<float> QtVectorCanvas::drawText(CanvasPoint topLeft, std::string_view utf8Text,
+                                              std::optional<PaletteColour> plate) {
     finish();
     const QFontMetricsF metrics(font_);
+    const QString text =
+        QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size()));
+    const auto left = static_cast<double>(topLeft.x);
+    const auto top = static_cast<double>(topLeft.y);
+    if (plate) {
+        painter_.fillRect(
+            QRectF(left - 1.0, top, metrics.horizontalAdvance(text) + 2.0, metrics.height()),
+            colourOf(plate));
+    }
     painter_.setFont(font_);
     painter_.setPen(ink_);
-    painter_.drawText(
-        QPointF(static_cast<double>(topLeft.x), static_cast<double>(topLeft.y) + metrics.ascent()),
-        QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())));
+    painter_.drawText(QPointF(left, top + metrics.ascent()), text);
     return static_cast<float>(metrics.height());
 }
 

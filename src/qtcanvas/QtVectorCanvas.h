@@ -31,7 +31,8 @@ protected:
     CanvasStatus drawLine(CanvasPoint from, CanvasPoint to,
                           std::optional<PaletteColour> colour) override;
     CanvasStatus drawPoint(CanvasPoint at, std::optional<PaletteColour> colour) override;
-    std::optional<float> drawText(CanvasPoint topLeft, std::string_view utf8Text) override;
+    std::optional<float> drawText(CanvasPoint topLeft, std::string_view utf8Text,
+                                  std::optional<PaletteColour> plate) override;
 
 private:
     QColor colourOf(std::optional<PaletteColour> colour) const;

@@ -146,6 +146,13 @@ double receiverBandwidthHz(ReceiverBand band) {
     return band == ReceiverBand::Both ? 2.0 * kAudioBandwidthHz : kAudioBandwidthHz;
 }
 
+BandEdges receiverBandEdges(ReceiverBand band) {
+    constexpr int kCarrierKilohertz = 20;
+    constexpr int kAudioKilohertz = 3;
+    return {kCarrierKilohertz - (band == ReceiverBand::Upper ? 0 : kAudioKilohertz),
+            kCarrierKilohertz + (band == ReceiverBand::Lower ? 0 : kAudioKilohertz)};
+}
+
 ChannelNoise::ChannelNoise(ReceiverBand band, double ruido)
     : band_(band)
     , power_(ruido * ruido * receiverBandwidthHz(band) / 1000.0)

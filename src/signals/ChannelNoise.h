@@ -18,6 +18,13 @@ enum class ReceiverBand { Both, Upper, Lower };
 ReceiverBand receiverBandOf(double Li, double Ls);
 double receiverBandwidthHz(ReceiverBand band);
 
+// The band's edges in kHz: 17 to 23, 20 to 23 (upper), 17 to 20 (lower).
+struct BandEdges {
+    int lowKilohertz;
+    int highKilohertz;
+};
+BandEdges receiverBandEdges(ReceiverBand band);
+
 // The fine time base: 0.5 µs a sample (0.2 px), 2,000 samples a millisecond.
 inline constexpr double kFineRate = 2e6;
 // The audio bandwidth W of the receiver.

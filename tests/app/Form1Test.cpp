@@ -4,8 +4,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QTimer>
 #include <cmath>
 
 namespace amsim {
@@ -187,14 +189,25 @@ TEST_F(Form1CommaTest, TheMenuCopiesTheLinkAndTheCommand) {
     struct Row {
         const char* item;
         const char* copied;
+        const char* done;
     };
     const Row rows[] = {
-        {"CopiarEnlace", "amsim.html?mdl=1&vcc=0.8&bli=1&bls=1&fase=-30&env=0"},
-        {"CopiarOrden", "amsim --mdl 1 --vcc 0,8 --bli 1 --bls 1 --fase -30 --env 0"},
+        {"CopiarEnlace", "amsim.html?mdl=1&vcc=0.8&bli=1&bls=1&fase=-30&env=0", "Enlace copiado"},
+        {"CopiarOrden", "amsim --mdl 1 --vcc 0,8 --bli 1 --bls 1 --fase -30 --env 0",
+         "Orden copiada"},
     };
+    auto* confirmation = form.findChild<QLabel*>(QStringLiteral("Confirmation"));
+    auto* shown = form.findChild<QTimer*>(QStringLiteral("ConfirmationShown"));
     for (const Row& row : rows) {
         menu->findChild<QAction*>(QString::fromLatin1(row.item))->trigger();
         EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(row.copied)) << row.item;
+        // Said in view for two seconds, the clock run to their end by hand.
+        EXPECT_TRUE(confirmation->isVisible());
+        EXPECT_EQ(confirmation->text(), QString::fromUtf8(row.done));
+        EXPECT_TRUE(shown->isActive() && shown->isSingleShot());
+        EXPECT_EQ(shown->interval(), 2000);
+        QMetaObject::invokeMethod(shown, "timeout");
+        EXPECT_FALSE(confirmation->isVisible());
     }
     type(Parameter::Modulante, QStringLiteral("x"));
     menu->findChild<QAction*>(QStringLiteral("CopiarEnlace"))->trigger();

@@ -3,6 +3,8 @@
 #include "cli/CliErrors.h"
 #include "core/Error.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace amsim {
@@ -138,6 +140,34 @@ TEST(CommandLine, HelpNamesEveryOption) {
         EXPECT_TRUE(help.contains("--" + optionName(parameter) + " VALOR"))
             << optionName(parameter).toStdString();
     }
+}
+
+// Every option the help lists has its entry in the manual's options, in the
+// same order, and the manual lists no other.
+TEST(CommandLine, TheManualListsTheOptionsOfTheHelp) {
+    const QString options =
+        helpText().section(QStringLiteral("Opciones:\n"), 1).section(QStringLiteral("\n\n"), 0, 0);
+    const QRegularExpression helpEntry(QStringLiteral(R"(^  (?:-\w, )?(--[a-z-]+))"),
+                                       QRegularExpression::MultilineOption);
+    QStringList inHelp;
+    for (const QRegularExpressionMatch& match : helpEntry.globalMatch(options)) {
+        inHelp << match.captured(1);
+    }
+    QFile manual(QStringLiteral(AMSIM_MANUAL));
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    const QString section = QString::fromUtf8(manual.readAll())
+                                .section(QStringLiteral(".SH OPCIONES\n"), 1)
+                                .section(QStringLiteral("\n.SH "), 0, 0);
+    // The option of each tagged paragraph: its first long name, "\-" for "-".
+    const QRegularExpression manualEntry(
+        QStringLiteral(R"(^\.TP\n\.B[IR]? [^\n]*?((?:\\-){2}[a-z\\-]+))"),
+        QRegularExpression::MultilineOption);
+    QStringList inManual;
+    for (const QRegularExpressionMatch& match : manualEntry.globalMatch(section)) {
+        inManual << match.captured(1).remove(QLatin1Char('\\'));
+    }
+    EXPECT_GE(inHelp.size(), 19);
+    EXPECT_EQ(inManual.join(' ').toStdString(), inHelp.join(' ').toStdString());
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <charconv>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace amsim {
@@ -21,6 +22,28 @@ TEST_F(ExportTest, VersionAndHelpNeedNoDisplay) {
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.startsWith("Uso: amsim [opciones]")) << help.out.toStdString();
     EXPECT_TRUE(help.err.isEmpty()) << help.err.toStdString();
+}
+
+// Without a runtime folder, as under a bare session, the help, the version
+// and every export still say nothing on standard error.
+TEST_F(ExportTest, HelpVersionAndExportsWriteNothingOnStandardError) {
+    const QStringList bare{QStringLiteral("XDG_RUNTIME_DIR")};
+    const QStringList crowded{"--ruido", "0.5", "--env", "1", "--df", "2", "--escalas", "1"};
+    const QList<QStringList> runs{
+        {"--help"},
+        {"--version"},
+        QStringList{"--export", path("a.png")} + crowded,
+        QStringList{"--export", path("a.svg"), "--scale", "2"} + crowded,
+        QStringList{"--export", path("a.pdf")},
+        QStringList{"--export-csv", path("a.csv"), "--export-wav", path("a.wav")} + crowded,
+        QStringList{"--medidas"} + crowded,
+    };
+    for (const QStringList& arguments : runs) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const Finished run = amsim(arguments, QStringLiteral("C.UTF-8"), bare);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.err.toStdString(), "");
+    }
 }
 
 // Nothing is written unless everything can be: values are checked, and the
@@ -135,6 +158,54 @@ TEST_F(ExportTest, PictureIsTheLiveWindowsGrabPixelForPixel) {
         EXPECT_EQ(exported.size(), live.size());
         EXPECT_EQ(differingPixels(exported, live), 0);
         QFile::remove(path("a.png"));
+    }
+}
+
+// Every readout line whole, with every capability on and the longest lines
+// the readout writes, at any scale: the readout grows beneath the drawing,
+// and no letter touches the picture's bottom or right edge.
+TEST_F(ExportTest, EveryReadoutLineIsWholeAtEveryScale) {
+    struct Row {
+        const char* name;
+        QStringList arguments;
+        std::vector<const char*> scales;
+    };
+    const Row rows[] = {
+        {"everything on",
+         {"--ruido", "0.5", "--env", "1", "--df", "2", "--escalas", "1"},
+         {"1", "1.5", "2.5", "4"}},
+        {"over-modulated, its audio inverted",
+         {"--mdl", "2", "--vcc", "0.5", "--env", "1", "--ruido", "1", "--df", "0.5", "--fase",
+          "170", "--tiempo", "0.3", "--escalas", "1"},
+         {"1", "2"}},
+        {"DSB, whose tone the envelope detector loses",
+         {"--vcc", "0", "--env", "1", "--ruido", "0.05", "--df", "100", "--fase", "30"},
+         {"1.25"}},
+    };
+    for (const Row& row : rows) {
+        for (const char* scale : row.scales) {
+            SCOPED_TRACE(std::string(row.name) + " at " + scale);
+            const Finished run =
+                amsim(QStringList{"--export", path("a.png"), "--scale", scale} + row.arguments);
+            ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+            const QImage picture = QImage(path("a.png")).convertToFormat(QImage::Format_RGB32);
+            const double factor = QByteArray(scale).toDouble();
+            const int readoutTop = static_cast<int>(std::ceil(700 * factor));
+            const QRgb face = picture.pixel(picture.width() - 1, readoutTop);
+            int ink = 0;
+            int touching = 0;
+            for (int y = readoutTop; y < picture.height(); ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    const bool inked = picture.pixel(x, y) != face;
+                    ink += static_cast<int>(inked);
+                    touching += static_cast<int>(
+                        inked && (x == picture.width() - 1 || y == picture.height() - 1));
+                }
+            }
+            EXPECT_GT(ink, 0);
+            EXPECT_EQ(touching, 0);
+            EXPECT_GT(picture.height(), static_cast<int>(760 * factor));
+        }
     }
 }
 

@@ -57,8 +57,13 @@ protected:
         environment.insert(QStringLiteral("LC_ALL"), locale);
         // Keeps Qt's own note about a missing runtime folder off the error output.
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        // "NAME=value" sets a variable, "NAME" alone takes it away.
         for (const QString& setting : extra) {
-            environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+            if (setting.contains('=')) {
+                environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+            } else {
+                environment.remove(setting);
+            }
         }
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(in);

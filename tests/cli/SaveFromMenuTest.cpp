@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 
 namespace amsim {
@@ -52,6 +53,8 @@ TEST_P(SaveFromMenuTest, WritesTheCommandLinesBytes) {
     const QString instant = QString::number(form.instant(), 'g', 17);
     EXPECT_EQ(message(), nullptr);
     EXPECT_EQ(suggested, QLatin1String(row.suggested));
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("Confirmation"))->text(),
+              QLatin1String("Guardado: ventana") + QLatin1String(row.file));
     const QString exported = exports.path("orden") + QLatin1String(row.file);
     ASSERT_EQ(exports
                   .amsim({QLatin1String(row.option), exported, "--vcc", "0.8", "--fase", "-30",

@@ -48,27 +48,31 @@ std::vector<PixelIndex> drawn(const Bench& b, bool scales) {
     return all;
 }
 
+constexpr auto kPlate = static_cast<PixelIndex>(PaletteColour::White);
+
 class ScalesBeneath : public testing::TestWithParam<Bench> {};
 
 // Whatever the picture without scales draws, the picture with them shows
-// unchanged; what they add is grid colour or their labels' ink.
-TEST_P(ScalesBeneath, EveryPixelOfThePictureStaysAndOnlyGridAndLabelsAreAdded) {
+// unchanged but under the labels' plates; what they add is grid colour,
+// plates or their labels' ink.
+TEST_P(ScalesBeneath, EveryPixelOfThePictureStaysButUnderTheLabelsPlates) {
     const std::vector<PixelIndex> off = drawn(GetParam(), false);
     const std::vector<PixelIndex> on = drawn(GetParam(), true);
     int covered = 0;
-    int added = 0;
+    int plated = 0;
     int foreign = 0;
     for (std::size_t i = 0; i < off.size(); ++i) {
+        const bool label = on[i] == kPlate || on[i] == RasterCanvas::kInk;
+        plated += static_cast<int>(on[i] == kPlate);
         if (off[i] != RasterCanvas::kBackground) {
-            covered += static_cast<int>(on[i] != off[i]);
+            covered += static_cast<int>(on[i] != off[i] && !label);
         } else if (on[i] != off[i]) {
-            ++added;
-            foreign += static_cast<int>(on[i] != kGrid && on[i] != RasterCanvas::kInk);
+            foreign += static_cast<int>(on[i] != kGrid && !label);
         }
     }
     EXPECT_EQ(covered, 0);
     EXPECT_EQ(foreign, 0);
-    EXPECT_GT(added, 0);
+    EXPECT_GT(plated, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -105,7 +109,8 @@ TEST_P(GraticulePlaces, LinesStandAtTheirPixelsAndNowhereElse) {
             const int x = row.vertical ? at : along;
             const int y = row.vertical ? 20 + along : at;
             const std::size_t i = (static_cast<std::size_t>(y) * 952) + static_cast<std::size_t>(x);
-            if (off[i] == RasterCanvas::kBackground && on[i] != RasterCanvas::kInk) {
+            if (off[i] == RasterCanvas::kBackground && on[i] != RasterCanvas::kInk &&
+                on[i] != kPlate) {
                 ++free;
                 grid += static_cast<int>(on[i] == kGrid);
             }
@@ -149,8 +154,8 @@ TEST_P(ScaleLabels, ArePrintedWhereStatedInTheRegionalNotation) {
     WindowValues window;
     window.decimalSeparator = row.separator;
     Graficar(canvas, parameters, window);
-    const test::Operation printed{test::Operation::Kind::Print, row.at, row.at, std::nullopt,
-                                  row.text};
+    const test::Operation printed{test::Operation::Kind::Print, row.at, row.at,
+                                  PaletteColour::White, row.text};
     const auto& ops = canvas.operations();
     EXPECT_NE(std::find(ops.begin(), ops.end(), printed), ops.end());
 }
@@ -171,6 +176,80 @@ INSTANTIATE_TEST_SUITE_P(
         Label{"TransmitterSpectrumVoltAt40Pixels", ",", "1 V", {762, 354}},
         Label{"AudioSpectrumHalfVoltAt80PixelsAVolt", ",", "0,5 V", {762, 604}}),
     [](const testing::TestParamInfo<Label>& row) { return std::string(row.param.name); });
+
+// The labels come after every trace and spectral line, so none crosses them.
+TEST(Scales, LabelsArePrintedLastEachOnAPlate) {
+    test::RecordingCanvas canvas;
+    FakeParameters parameters;
+    parameters.set(Parameter::Escalas, 1).set(Parameter::Envelope, 1).set(Parameter::Ruido, 0.5);
+    Graficar(canvas, parameters, WindowValues{});
+    const auto& ops = canvas.operations();
+    const auto plated = [](const test::Operation& op) {
+        return op.kind == test::Operation::Kind::Print && op.colour == PaletteColour::White;
+    };
+    const auto firstLabel = std::find_if(ops.begin(), ops.end(), plated);
+    // 5 times, 6 strips, 11 on the spectra and the floor's band
+    EXPECT_EQ(std::count_if(firstLabel, ops.end(), plated), 23);
+    EXPECT_TRUE(std::all_of(firstLabel, ops.end(), plated));
+}
+
+struct FloorBand {
+    const char* name;
+    double bli, bls, ruido;
+    const char* text; // nothing printed where empty
+};
+
+class NoiseFloorLabel : public testing::TestWithParam<FloorBand> {};
+
+TEST_P(NoiseFloorLabel, GivesTheFloorsEdgesBeneathTheTransmittersDisplay) {
+    const FloorBand& row = GetParam();
+    test::RecordingCanvas canvas;
+    FakeParameters parameters;
+    parameters.set(Parameter::Escalas, 1)
+        .set(Parameter::BliSiNo, row.bli)
+        .set(Parameter::BlsSiNo, row.bls)
+        .set(Parameter::Ruido, row.ruido);
+    Graficar(canvas, parameters, WindowValues{});
+    const auto& ops = canvas.operations();
+    const auto floorLabel = std::find_if(ops.begin(), ops.end(), [](const test::Operation& op) {
+        return op.kind == test::Operation::Kind::Print && op.from == CanvasPoint{890, 419};
+    });
+    if (std::string(row.text).empty()) {
+        EXPECT_EQ(floorLabel, ops.end());
+    } else {
+        ASSERT_NE(floorLabel, ops.end());
+        EXPECT_EQ(floorLabel->text, row.text);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bands, NoiseFloorLabel,
+    testing::Values(FloorBand{"BothSidebandsRunPastTheDisplay", 1, 1, 0.5, "17–23 kHz"},
+                    FloorBand{"UpperSidebandRunsPastTheDisplay", 0, 1, 0.1, "20–23 kHz"},
+                    FloorBand{"LowerSideband", 1, 0, 0.1, "17–20 kHz"},
+                    FloorBand{"NoNoiseNoFloor", 1, 1, 0, ""}),
+    [](const testing::TestParamInfo<FloorBand>& row) { return std::string(row.param.name); });
+
+// At 180 degrees the detected tone's line runs down through the picture's
+// caption (x 723 to 793, y 655 to 679): with the scales on it passes behind
+// it, its end still drawn; without them the picture is as it was.
+TEST(Scales, TheInvertedTonePassesBehindThePicturesCaption) {
+    Bench inverted = kStart;
+    inverted.fase = 180;
+    const std::vector<PixelIndex> off = drawn(inverted, false);
+    const std::vector<PixelIndex> on = drawn(inverted, true);
+    const auto at = [](const std::vector<PixelIndex>& pixels, int x, int y) {
+        return pixels[(static_cast<std::size_t>(y) * 952) + static_cast<std::size_t>(x)];
+    };
+    int crossed = 0;
+    for (int y = 654; y <= 680; ++y) {
+        crossed += static_cast<int>(at(on, 740, y) != RasterCanvas::kBackground);
+        EXPECT_NE(at(off, 740, y), RasterCanvas::kBackground) << y;
+    }
+    EXPECT_EQ(crossed, 0);
+    EXPECT_EQ(at(on, 740, 685), RasterCanvas::kInk);
+    EXPECT_EQ(at(on, 740, 652), RasterCanvas::kInk);
+}
 
 TEST(Scales, ASwitchThatIsNoNumberStopsTheRedrawNamingItsBox) {
     test::RecordingCanvas canvas;

@@ -14,7 +14,7 @@ public:
 
 protected:
     std::optional<Letters> renderLetters(std::string_view text) override {
-        Letters letters{std::string(text), {}, 13};
+        Letters letters{std::string(text), {}, 13, 6 * static_cast<int>(text.size())};
         for (int c = 0; c < static_cast<int>(text.size()); ++c) {
             for (int y = 3; y < 10; ++y) {
                 for (int x = 0; x < 4; ++x) {

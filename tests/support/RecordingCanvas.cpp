@@ -23,8 +23,9 @@ CanvasStatus RecordingCanvas::drawPoint(CanvasPoint at, std::optional<PaletteCol
     return record({Operation::Kind::Point, at, at, colour, {}});
 }
 
-std::optional<float> RecordingCanvas::drawText(CanvasPoint topLeft, std::string_view utf8Text) {
-    if (record({Operation::Kind::Print, topLeft, topLeft, std::nullopt, std::string(utf8Text)}) !=
+std::optional<float> RecordingCanvas::drawText(CanvasPoint topLeft, std::string_view utf8Text,
+                                               std::optional<PaletteColour> plate) {
+    if (record({Operation::Kind::Print, topLeft, topLeft, plate, std::string(utf8Text)}) !=
         CanvasStatus::Ok) {
         return std::nullopt;
     }

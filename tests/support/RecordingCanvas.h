@@ -9,7 +9,8 @@
 namespace amsim::test {
 
 // One drawing operation as the surface received it. A line from the current
-// position arrives as a line whose first point is that position.
+// position arrives as a line whose first point is that position; a print's
+// colour is its plate's.
 struct Operation {
     enum class Kind { Clear, Line, Point, Print };
     Kind kind = Kind::Clear;
@@ -34,7 +35,8 @@ protected:
     CanvasStatus drawLine(CanvasPoint from, CanvasPoint to,
                           std::optional<PaletteColour> colour) override;
     CanvasStatus drawPoint(CanvasPoint at, std::optional<PaletteColour> colour) override;
-    std::optional<float> drawText(CanvasPoint topLeft, std::string_view utf8Text) override;
+    std::optional<float> drawText(CanvasPoint topLeft, std::string_view utf8Text,
+                                  std::optional<PaletteColour> plate) override;
 
 private:
     CanvasStatus record(Operation operation);

@@ -5,6 +5,7 @@
 #include "core/VisibleText.h"
 #include "display/Graficar.h"
 #include "params/ParameterSummary.h"
+#include "params/ReadoutRows.h"
 #include "params/SettingText.h"
 #include "params/StepRules.h"
 #include "params/UserMessage.h"
@@ -281,7 +282,7 @@ std::function<double(Parameter)> WebBench::readBox() {
 }
 
 // A frame mostly measures what the last one did: the page's readout is
-// touched only when a line changed.
+// touched only when a line changed. Its lines per column are the window's.
 void WebBench::setMeasurements(const std::vector<std::string>& lines) {
     if (lines == measurements_) {
         return;
@@ -291,7 +292,7 @@ void WebBench::setMeasurements(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
         shown += (shown.empty() ? "" : "\n") + line;
     }
-    page_.call<void>("setMeasurements", shown);
+    page_.call<void>("setMeasurements", shown, readoutRows(lines.size()));
 }
 
 void WebBench::describe(const std::string& sentence) {
@@ -347,14 +348,6 @@ std::string drawingName() {
     return std::string(amsim::kDrawingName);
 }
 
-// The drawing's size in positions, as {width, height}.
-emscripten::val drawingSize() {
-    emscripten::val size = emscripten::val::object();
-    size.set("width", amsim::kDrawingWidth);
-    size.set("height", amsim::kDrawingHeight);
-    return size;
-}
-
 // The menu's items, in order, as {name, text}.
 emscripten::val menuItems() {
     emscripten::val items = emscripten::val::array();
@@ -363,6 +356,7 @@ emscripten::val menuItems() {
         shown.set("name", std::string(item.name));
         shown.set("text", std::string(item.text));
         shown.set("saves", item.saves != amsim::SavedFile::None);
+        shown.set("done", std::string(item.done));
         items.call<void>("push", shown);
     }
     return items;
@@ -400,6 +394,6 @@ EMSCRIPTEN_BINDINGS(amsim) {
         .function("showAgain", &WebBench::showAgain)
         .function("rescale", &WebBench::rescale);
     emscripten::function("drawingName", &drawingName);
-    emscripten::function("drawingSize", &drawingSize);
     emscripten::function("menuItems", &menuItems);
+    emscripten::constant("confirmationMilliseconds", amsim::kConfirmationMilliseconds);
 }

@@ -94,7 +94,7 @@ std::optional<RasterCanvas::Letters> WebCanvas::renderLetters(std::string_view u
     const std::string text(utf8Text);
     const auto rendered = page_.call<emscripten::val>("letters", text, scale());
     const std::vector<int> ink = emscripten::vecFromJSArray<int>(rendered["ink"]);
-    Letters letters{text, {}, rendered["lineHeight"].as<int>()};
+    Letters letters{text, {}, rendered["lineHeight"].as<int>(), rendered["width"].as<int>()};
     for (std::size_t i = 0; i + 1 < ink.size(); i += 2) {
         letters.ink.push_back({ink[i], ink[i + 1]});
     }

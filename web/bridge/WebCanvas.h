@@ -12,9 +12,10 @@ namespace amsim {
 // the page as RGBA pixels. The page's own font renders the printed label.
 class WebCanvas : public RasterCanvas {
 public:
-    // page.letters(text, scale) returns {lineHeight, ink: [x0, y0, x1, y1, …]},
-    // the inked pixels of the text at that scale relative to its top-left
-    // corner, and the height of its line in positions.
+    // page.letters(text, scale) returns {lineHeight, width, ink: [x0, y0, x1,
+    // y1, …]}, the inked pixels of the text at that scale relative to its
+    // top-left corner, its advance in those pixels and the height of its line
+    // in positions.
     WebCanvas(int width, int height, emscripten::val page, double scale);
 
     // The rows from top to bottom, both included; none when top > bottom.

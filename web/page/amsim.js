@@ -63,7 +63,7 @@
                 }
             }
         }
-        return { lineHeight, ink };
+        return { lineHeight, width: scratch.canvas.width, ink };
     }
 
     // --- What the page shows: once a frame, however many changes came before ---
@@ -72,15 +72,18 @@
     // more than a redraw: the drawing's pixels, its description (said
     // politely), the readout and the address are brought up to the last
     // change once, at the next frame, or at once when something reads them.
-    const output = { picture: false, sentence: null, lines: null, address: false };
+    const output = { picture: false, sentence: null, lines: null, rows: 0, address: false };
     let showRequest = 0;
     let showing = { changes: () => {}, address: () => {} };
     let whenShown = [];
 
     // While time runs, a frame changes a line or two of the readout: only
     // those are written.
-    function writeReadout(lines) {
+    function writeReadout(lines, rows) {
         const readout = byId('Measurements');
+        if (readout.style.getPropertyValue('--rows') !== String(rows)) {
+            readout.style.setProperty('--rows', String(rows));
+        }
         while (readout.children.length > lines.length) {
             readout.lastElementChild.remove();
         }
@@ -98,7 +101,7 @@
     function showNow() {
         cancelAnimationFrame(showRequest);
         showRequest = 0;
-        const { picture, sentence, lines, address } = output;
+        const { picture, sentence, lines, rows, address } = output;
         Object.assign(output, { picture: false, sentence: null, lines: null, address: false });
         if (picture) {
             showing.changes();
@@ -108,7 +111,7 @@
             announcement.textContent = sentence;
         }
         if (lines) {
-            writeReadout(lines);
+            writeReadout(lines, rows);
         }
         if (address) {
             showing.address();
@@ -152,8 +155,9 @@
             output.sentence = sentence;
             showLater();
         },
-        setMeasurements: (lines) => {
+        setMeasurements: (lines, rows) => {
             output.lines = lines.split('\n');
+            output.rows = rows;
             showLater();
         },
         present: () => {
@@ -303,8 +307,9 @@
     // Where the window's layout would be shown smaller than this, the page
     // takes a layout of its own: the drawing on top, the controls by stage.
     const SMALLEST_WINDOW = 0.8;
-    // The drawing's size in positions, as the engine gives it once loaded.
-    let drawingSize = null;
+    // On a phone the drawing is shown as large as makes its scales' figures
+    // this tall, in CSS pixels, and pans beneath a finger.
+    const READABLE_FIGURES = 9.5;
     let layoutScale = 1;
     let onScale = () => {};
 
@@ -313,30 +318,48 @@
     const design = (name) => parseFloat(getComputedStyle(document.documentElement).getPropertyValue(name));
     const FORM = { width: design('--form-width'), height: design('--form-height') };
 
+    // The ink of a figure in the drawing's font, in its positions.
+    function figureHeight() {
+        const { fontSize, fontFamily } = getComputedStyle(byId('drawing'));
+        const scratch = document.createElement('canvas').getContext('2d');
+        scratch.font = `${fontSize} ${fontFamily}`;
+        const { actualBoundingBoxAscent: ascent, actualBoundingBoxDescent: descent } = scratch.measureText('0');
+        return ascent + descent;
+    }
+
+    // The window's layout grows beneath the drawing where the readout needs
+    // more room than designed, as the window does.
+    function windowHeight() {
+        const readout = byId('Measurements');
+        return Math.max(FORM.height, readout.offsetTop + readout.offsetHeight);
+    }
+
     function fit() {
         const { clientWidth: width, clientHeight: height } = document.documentElement;
-        const whole = Math.min(width / FORM.width, height / FORM.height);
-        const phone = whole < SMALLEST_WINDOW;
+        const phone = Math.min(width / FORM.width, height / FORM.height) < SMALLEST_WINDOW;
         document.documentElement.dataset.layout = phone ? 'phone' : 'window';
-        // A phone held upright shows the drawing across its width; turned,
-        // as large as fits between the title and the bar at the foot.
-        const room = height - byId('Label8').offsetHeight - byId('tools').offsetHeight;
-        const drawingScale = () => (width <= height
-            ? width / drawingSize.width
-            : Math.min(width / drawingSize.width, room / drawingSize.height));
-        layoutScale = phone && drawingSize ? drawingScale() : whole;
+        const benchHeight = phone ? FORM.height : windowHeight();
+        document.documentElement.style.setProperty('--bench-height', `${benchHeight}px`);
+        const whole = Math.min(width / FORM.width, height / benchHeight);
+        layoutScale = phone ? READABLE_FIGURES / figureHeight() : whole;
         document.documentElement.style.setProperty('--scale', String(layoutScale));
         onScale();
     }
     fit();
     window.addEventListener('resize', fit);
+    new ResizeObserver(fit).observe(byId('Measurements'));
 
     // --- Start: load, then the first picture ---
 
     // The drawing is made at the pixels it covers on the screen: the device
     // pixel ratio times the layout's scale. It is made again when that
-    // changes: another screen, the page zoomed or the viewport resized.
-    const ratio = () => Math.min(4, Math.max(1, (window.devicePixelRatio || 1) * layoutScale));
+    // changes: another screen, the page zoomed or the viewport resized. A
+    // phone shows it larger than its screen, a piece at a time: at most one
+    // and a half pixels a position there, about the pixels it drew across
+    // its width and at about the same cost, which a slow phone can afford
+    // at every frame.
+    const mostPixels = () => (document.documentElement.dataset.layout === 'phone' ? 1.5 : 4);
+    const ratio = () => Math.min(mostPixels(), Math.max(1, (window.devicePixelRatio || 1) * layoutScale));
     function followRatio(bench) {
         let made = ratio();
         const follow = () => {
@@ -488,15 +511,18 @@
 
     const readoutLines = () => [...byId('Measurements').children].map((shown) => shown.textContent);
 
-    // The readout in columns of four lines, as wide as their longest.
+    // The readout in columns of the engine's lines each, as wide as their longest.
+    const readoutRows = () => Number(byId('Measurements').style.getPropertyValue('--rows')) || 4;
+
     function paintReadout(context, lines) {
         const readout = byId('Measurements');
         const [x, y] = designOf(readout);
         const spacing = getComputedStyle(readout);
         const { line, baseline } = useFont(context, readout);
+        const rows = readoutRows();
         let left = x + parseFloat(spacing.paddingLeft);
-        for (let first = 0; first < lines.length; first += 4) {
-            const column = lines.slice(first, first + 4);
+        for (let first = 0; first < lines.length; first += rows) {
+            const column = lines.slice(first, first + rows);
             column.forEach((text, at) =>
                 context.fillText(text, left, y + parseFloat(spacing.paddingTop) + at * line + baseline));
             left += Math.max(...column.map((text) => context.measureText(text).width)) + parseFloat(spacing.columnGap);
@@ -542,9 +568,13 @@
     // The PNG of the whole bench at 1x, the engine's drawing (a PNG of its
     // own) in its place with the readout of its instant: frames that come
     // while the picture is composed change neither.
-    async function benchPng(drawingPng, readout) {
+    async function benchPng(drawingPng, lines) {
         const image = document.createElement('canvas');
-        [image.width, image.height] = [FORM.width, FORM.height];
+        const readout = byId('Measurements');
+        const { line } = useFont(image.getContext('2d'), readout);
+        const padding = parseFloat(getComputedStyle(readout).paddingTop);
+        const readoutBottom = designOf(readout)[1] + 2 * padding + readoutRows() * line;
+        [image.width, image.height] = [FORM.width, Math.max(FORM.height, Math.ceil(readoutBottom))];
         const context = image.getContext('2d');
         context.fillStyle = colour('--face');
         context.fillRect(0, 0, image.width, image.height);
@@ -564,7 +594,7 @@
         for (const control of form.querySelectorAll('.front:is(.box, .button)')) {
             await paintFront(context, control);
         }
-        paintReadout(context, readout);
+        paintReadout(context, lines);
         return new Promise((done) => image.toBlob(done, 'image/png'));
     }
 
@@ -581,7 +611,7 @@
         list.setAttribute('role', 'menu');
         list.setAttribute('aria-label', button.getAttribute('aria-label'));
         list.hidden = true;
-        const items = engine.menuItems().map(({ name, text, saves }) => {
+        const items = engine.menuItems().map(({ name, text, saves, done }) => {
             const item = document.createElement('button');
             Object.assign(item, { type: 'button', id: name, className: 'menu-item', textContent: text, tabIndex: -1 });
             item.setAttribute('role', 'menuitem');
@@ -594,17 +624,21 @@
                     }
                     showNow();
                     const bytes = bench.savedBytes();
+                    const saved = (file) => {
+                        download(outcome.text, file);
+                        confirm(`${done}${outcome.text}`, engine.confirmationMilliseconds);
+                    };
                     if (name === WHOLE_BENCH_ITEM) {
-                        benchPng(bytes, readoutLines()).then((png) => download(outcome.text, png));
+                        benchPng(bytes, readoutLines()).then(saved);
                     } else {
-                        download(outcome.text, bytes);
+                        saved(bytes);
                     }
                     return;
                 }
                 const outcome = bench.menu(name, ownAddress());
                 if (report(outcome)) {
                     showNow();
-                    copy(outcome.text);
+                    copy(outcome.text, () => confirm(done, engine.confirmationMilliseconds));
                 }
             });
             return item;
@@ -719,13 +753,29 @@
         const link = Object.assign(document.createElement('a'), { href: url, download: name });
         link.click();
         setTimeout(() => URL.revokeObjectURL(url), 0);
-        announcement.textContent = `Guardado: ${name}`;
+    }
+
+    // A menu item's word that it is done, in view for a moment and said.
+    let confirmationShown = 0;
+    function confirm(text, milliseconds) {
+        const shown = byId('confirmation');
+        const menu = byId('Menu').getBoundingClientRect();
+        shown.style.setProperty('--menu-bottom', `${menu.bottom}px`);
+        shown.style.setProperty('--menu-right', `${document.documentElement.clientWidth - menu.right}px`);
+        shown.textContent = text;
+        shown.hidden = false;
+        announcement.textContent = text;
+        clearTimeout(confirmationShown);
+        confirmationShown = setTimeout(() => {
+            shown.hidden = true;
+        }, milliseconds);
     }
 
     // On the clipboard, and said politely; where the browser refuses, the
     // text is shown to be copied by hand.
-    function copy(text) {
+    function copy(text, copied) {
         navigator.clipboard.writeText(text).then(() => {
+            copied();
             announcement.textContent = `Copiado: ${text}`;
         }, () => {
             report({ message: `No se pudo copiar; cópielo a mano: ${text}`, box: '' });
@@ -734,8 +784,6 @@
 
     createAmsimEngine().then((engine) => {
         const { decimal, exponent } = numberFormat();
-        drawingSize = engine.drawingSize();
-        fit();
         const bench = new engine.Bench(page, decimal, exponent, ratio());
         followRatio(bench);
         canvas.setAttribute('aria-label', engine.drawingName());

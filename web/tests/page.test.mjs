@@ -7,7 +7,7 @@ import { after, before, describe, it } from 'node:test';
 
 import { pixelsOfPoints } from '../tools/form.mjs';
 import {
-    EVENTUALLY, FORM, PAGE, address, canvasPixels, described, launch, open, readout, type, useTestTimers, value,
+    EVENTUALLY, FORM, PAGE, address, canvasPixels, described, launch, open, readout, savedFile, type, useTestTimers, value,
 } from './support.mjs';
 
 let chromium;
@@ -380,15 +380,17 @@ const viewport = (page) => page.evaluate(() => {
 const rect = (page, id) => page.$eval(`#${id}`, (e) => JSON.parse(JSON.stringify(e.getBoundingClientRect())));
 
 describe('every screen', () => {
-    it('a phone: the drawing across the width, the controls by stage, each large enough to touch', async () => {
+    it('a phone: a view across the width on the drawing, the controls by stage, each large enough to touch', async () => {
         const { page } = await fresh({ width: 390, height: 844, scale: 3 });
         const screen = await viewport(page);
         assert.equal(screen.layout, 'phone');
         assert.equal(screen.scrollWidth, 390);
+        const view = await rect(page, 'view');
+        assert.deepEqual([view.left, view.right], [0, 390]);
+        // Larger than the screen, a piece at a time, at 1.5 pixels a position.
         const drawing = await rect(page, 'canvas');
-        assert.ok(Math.abs(drawing.width - 390) < 1 && Math.abs(drawing.height - 390 * 700 / 952) < 1);
-        // Drawn at the screen's pixels: three device pixels to the CSS pixel.
-        assert.equal(await page.$eval('#canvas', (c) => c.width), Math.round(390 * 3));
+        assert.ok(drawing.width > 952 && Math.abs(drawing.height / drawing.width - 700 / 952) < 0.01, `${drawing.width}`);
+        assert.equal(await page.$eval('#canvas', (c) => c.width), 952 * 1.5);
         assert.deepEqual(await page.$$eval('.stage-name', (h) => h.map((e) => e.textContent)),
             ['Generador', 'Transmisor', 'Receptor', 'Pantalla']);
         await page.click('#Menu');
@@ -417,6 +419,36 @@ describe('every screen', () => {
         // Made as large as a laptop's, the page takes the window's layout again.
         await page.setViewport({ width: 1366, height: 657 });
         await page.waitForFunction(() => document.documentElement.dataset.layout === 'window', EVENTUALLY);
+        await page.close();
+    });
+
+    // The oscilloscope's scale labels, "1 V/div" at (588, 82) on its plate,
+    // are read without zooming, and the readout scrolled to shows beneath
+    // the view, which stays at the top of the screen.
+    it('a phone: the scales readable, the readout seen with the drawing', async () => {
+        const { page } = await fresh({ query: '?escalas=1&ruido=0.5&env=1', width: 390, height: 844, scale: 3 });
+        const inkHeight = await page.$eval('#canvas', (canvas) => {
+            const perPosition = canvas.width / 952;
+            const plate = canvas.getContext('2d').getImageData(Math.round(589 * perPosition),
+                Math.round(82 * perPosition), Math.round(30 * perPosition), Math.round(13 * perPosition));
+            const inked = [];
+            for (let y = 0; y < plate.height; ++y) {
+                for (let x = 0; x < plate.width; ++x) {
+                    const [red, green, blue] = plate.data.slice((y * plate.width + x) * 4, (y * plate.width + x) * 4 + 3);
+                    if (red + green + blue < 3 * 64) {
+                        inked.push(y);
+                    }
+                }
+            }
+            return (Math.max(...inked) - Math.min(...inked) + 1) / (canvas.width / canvas.getBoundingClientRect().width);
+        });
+        assert.ok(inkHeight >= 9, `${inkHeight} CSS px`);
+        await page.$eval('#Measurements', (readout) => readout.scrollIntoView());
+        const view = await rect(page, 'view');
+        const readout = await rect(page, 'Measurements');
+        const bar = await rect(page, 'tools');
+        assert.deepEqual([view.top, view.left, view.right], [0, 0, 390]);
+        assert.ok(readout.top >= view.bottom && readout.top + 100 <= bar.top, `${view.bottom} ${readout.top} ${bar.top}`);
         await page.close();
     });
 
@@ -521,3 +553,43 @@ describe('the address', () => {
         await page.close();
     });
 });
+
+// A menu item done says so in view for two seconds, and aloud: the page's
+// two-second timers are held, and run when the test says.
+describe('a menu item done', () => {
+    it('shows its confirmation for two seconds besides the announcement', async () => {
+        const { page } = await fresh({
+            query: '?lang=es-ES',
+            prepare: (tab) => tab.evaluateOnNewDocument(() => {
+                const later = window.setTimeout.bind(window);
+                window.held = [];
+                window.setTimeout = (run, delay, ...rest) =>
+                    (delay === 2000 ? window.held.push(run) : later(run, delay, ...rest));
+            }),
+        });
+        await page.evaluate(() => {
+            navigator.clipboard.writeText = () => Promise.resolve();
+        });
+        const confirmation = () => page.$eval('#confirmation', (e) => {
+            const { width, height, bottom } = e.getBoundingClientRect();
+            return { text: e.textContent, seen: !e.hidden && width > 0 && height > 0 && bottom <= innerHeight };
+        });
+        const runHeld = () => page.evaluate(() => window.held.splice(0).forEach((run) => run()));
+        for (const [item, said] of [['CopiarEnlace', 'Enlace copiado'], ['CopiarOrden', 'Orden copiada']]) {
+            await page.click('#Menu');
+            await page.click(`#${item}`);
+            await page.waitForFunction(() => window.held.length > 0);
+            assert.deepEqual(await confirmation(page), { text: said, seen: true });
+            assert.match(await page.$eval('#announcement', (e) => e.textContent), /^Copiado: /);
+            await runHeld();
+            assert.equal((await confirmation(page)).seen, false);
+        }
+        assert.equal((await savedFile(page, 'GuardarDatos')).name, 'amsim-am.csv');
+        assert.deepEqual(await confirmation(page), { text: 'Guardado: amsim-am.csv', seen: true });
+        assert.equal(await page.$eval('#announcement', (e) => e.textContent), 'Guardado: amsim-am.csv');
+        await runHeld();
+        assert.equal((await confirmation(page)).seen, false);
+        await page.close();
+    });
+});
+

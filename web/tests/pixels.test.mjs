@@ -128,8 +128,9 @@ for (const [name, settings] of SETTINGS) {
         // The page starts at the settings its address gives, as a lesson's link does.
         const { page } = await open(chromium.browser, { query: `?lang=en-US&${new URLSearchParams(settings)}` });
         assert.equal(await page.$eval('#message', (e) => e.hidden), true);
+        // The window, taller where its readout needs the room.
         const window = exported(name, settings);
-        assert.deepEqual([window.width, window.height], [952, 760]);
+        assert.ok(window.width === 952 && window.height >= 760, `${window.width}x${window.height}`);
         const labels = settings.escalas === '1' ? [LABEL, ...SCALE_LABELS] : [LABEL];
         const found = differences(await canvasPixels(page), window, labels);
         assert.equal(found.length, 0, `${found.length} pixels differ, first: ${found.slice(0, 5).join('; ')}`);
@@ -147,7 +148,7 @@ for (const [name, settings] of [SETTINGS[2], SETTINGS[13], SETTINGS[16]]) {
         const saved = await savedFile(page, 'GuardarImagen');
         assert.match(saved.name, /^amsim-(am|dsb|ssb)\.png$/);
         const png = readPng(saved.bytes);
-        assert.deepEqual([png.width, png.height], [952, 760]);
+        assert.ok(png.width === 952 && png.height >= 760, `${png.width}x${png.height}`);
         const beneath = faces.map((r) => ({ left: r.x, top: r.y, right: r.x + r.width, bottom: r.y + r.height }));
         const found = differences(png.rgba, exported(name, settings), [LABEL, ...beneath]);
         assert.equal(found.length, 0, `${found.length} pixels differ, first: ${found.slice(0, 5).join('; ')}`);

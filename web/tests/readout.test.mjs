@@ -30,3 +30,33 @@ describe('the readout', () => {
         await page.close();
     });
 });
+
+// Every line whole, with every capability on: no line's text runs past its
+// box, the readout's or the bench's, on a phone, a laptop and a large screen.
+describe('every readout line', () => {
+    for (const [width, height, scale] of [[390, 844, 3], [1366, 657, 1], [1920, 1080, 1]]) {
+        it(`is whole at ${width}×${height}`, async () => {
+            const { page } = await open(chromium.browser, {
+                query: '?ruido=0.5&env=1&df=2&escalas=1&tiempo=0.3&mdl=2&vcc=0.5&fase=170',
+                width,
+                height,
+                scale,
+            });
+            const cut = await page.$$eval('#Measurements > div', (lines) => {
+                const boxes = [lines[0].parentElement, document.getElementById('bench')]
+                    .map((box) => box.getBoundingClientRect());
+                return lines.filter((line) => {
+                    const text = document.createRange();
+                    text.selectNodeContents(line);
+                    const { right, bottom } = text.getBoundingClientRect();
+                    return [line.getBoundingClientRect(), ...boxes]
+                        .some((box) => right > box.right + 0.5 || bottom > box.bottom + 0.5);
+                }).map((line) => line.textContent);
+            });
+            assert.ok((await readout(page)).length > 16);
+            assert.deepEqual(cut, []);
+            await page.close();
+        });
+    }
+});
+

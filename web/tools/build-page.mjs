@@ -72,7 +72,7 @@ function markup(control, windowFont) {
             }
             return control.buddy
                 ? `<label ${common(control, windowFont, labelClasses(control))} for="${control.buddy}">${escapeHtml(control.text)}</label>`
-                : `<div ${common(control, windowFont, labelClasses(control))}>${escapeHtml(control.text)}</div>`;
+                : `<div ${common(control, windowFont, labelClasses(control))}>${escapeHtml(labelText(control))}</div>`;
         case 'QPushButton': {
             const repeat = control.autoRepeat
                 ? ` data-repeat-delay="${control.autoRepeatDelay}" data-repeat-interval="${control.autoRepeatInterval}"`
@@ -90,6 +90,10 @@ function markup(control, windowFont) {
             throw new Error(`Form1.ui: no markup for a ${control.kind} (${control.name})`);
     }
 }
+
+// The readout's text in the form only holds its place until the engine's
+// first lines: on the page they replace its children, so it starts empty.
+const labelText = (control) => (control.name === READOUT ? '' : control.text);
 
 function labelClasses(control) {
     return ['face', 'label', control.wordWrap ? 'wrap' : ''].filter(Boolean).join(' ');
@@ -157,10 +161,13 @@ function formMarkup(form) {
     }
     return [
         markup(byName.get(TITLE), windowFont),
+        // On a phone the view pans over the drawing, held at the top.
+        '<div id="view">',
         '<div id="drawing">',
         ...drawing.map((c) => markup(c, windowFont)),
         // Focusable for Space, which pauses the bench's time.
         '<canvas id="canvas" role="img" tabindex="0" aria-keyshortcuts="Space" aria-describedby="canvas-description"></canvas>',
+        '</div>',
         '</div>',
         ...stages,
         markup(byName.get(READOUT), windowFont),
