@@ -40,11 +40,6 @@ inline std::int64_t screenFirstSample(double seconds) {
     return screenMillisecond(seconds) * kFineSamplesPerMillisecond;
 }
 
-// The fine sample at time t itself, where a sound that starts at t begins.
-inline std::int64_t fineSampleAt(double seconds) {
-    return std::llround(seconds * 1000.0 * static_cast<double>(kFineSamplesPerMillisecond));
-}
-
 // Where the stretch begins over which the readout measures the noise: the
 // noise's statistics are the same at every moment.
 inline constexpr std::int64_t kMeasuredFirstSample = 0;
