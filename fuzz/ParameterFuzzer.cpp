@@ -31,52 +31,6 @@ namespace amsim {
 
 namespace {
 
-// What each button that writes a box writes there, from the box's text.
-struct BoxButton {
-    std::string_view name;
-    Parameter box;
-    std::string (*next)(std::string_view text, const NumberFormat& format);
-};
-
-const std::array<BoxButton, 14> kBoxButtons{{
-    {"ModulanteSubir", Parameter::Modulante,
-     [](std::string_view t, const NumberFormat& f) { return steppedText(kModulanteSubir, t, f); }},
-    {"ModulanteBajar", Parameter::Modulante,
-     [](std::string_view t, const NumberFormat& f) { return steppedText(kModulanteBajar, t, f); }},
-    {"VccSubir", Parameter::Vcc,
-     [](std::string_view t, const NumberFormat& f) { return steppedText(kVccSubir, t, f); }},
-    {"VccBajar", Parameter::Vcc,
-     [](std::string_view t, const NumberFormat& f) { return steppedText(kVccBajar, t, f); }},
-    {"FaseSubir", Parameter::Fase,
-     [](std::string_view t, const NumberFormat& f) { return steppedText(kFaseSubir, t, f); }},
-    {"FaseBajar", Parameter::Fase,
-     [](std::string_view t, const NumberFormat& f) { return steppedText(kFaseBajar, t, f); }},
-    {"BliSi", Parameter::BliSiNo,
-     [](std::string_view t, const NumberFormat& f) {
-         return toggledText(Parameter::BliSiNo, t, f);
-     }},
-    {"BlsSi", Parameter::BlsSiNo,
-     [](std::string_view t, const NumberFormat& f) {
-         return toggledText(Parameter::BlsSiNo, t, f);
-     }},
-    {"EnvelopeToggle", Parameter::Envelope,
-     [](std::string_view t, const NumberFormat& f) {
-         return toggledText(Parameter::Envelope, t, f);
-     }},
-    {"EscalasSi", Parameter::Escalas,
-     [](std::string_view t, const NumberFormat& f) {
-         return toggledText(Parameter::Escalas, t, f);
-     }},
-    {"RuidoSubir", Parameter::Ruido,
-     [](std::string_view t, const NumberFormat& f) { return ruidoSteppedText(t, true, f); }},
-    {"RuidoBajar", Parameter::Ruido,
-     [](std::string_view t, const NumberFormat& f) { return ruidoSteppedText(t, false, f); }},
-    {"DfSubir", Parameter::Df,
-     [](std::string_view t, const NumberFormat& f) { return dfSteppedText(t, true, f); }},
-    {"DfBajar", Parameter::Df,
-     [](std::string_view t, const NumberFormat& f) { return dfSteppedText(t, false, f); }},
-}};
-
 class Boxes {
 public:
     explicit Boxes(const fuzz::BoxInput& input)
@@ -89,17 +43,14 @@ public:
             instant_ = instant_ == 0.0 ? kLatestInstant : 0.0;
             return;
         }
-        const auto* const found =
-            std::find_if(kBoxButtons.begin(), kBoxButtons.end(),
-                         [button](const BoxButton& b) { return b.name == button; });
-        if (found == kBoxButtons.end()) {
+        const std::optional<StepButton> pressed = stepButtonOf(button);
+        if (!pressed) {
             return;
         }
-        const BoxButton& rule = *found;
-        std::string& text = texts_.at(static_cast<std::size_t>(rule.box));
+        std::string& text = texts_.at(static_cast<std::size_t>(pressed->box));
         try {
-            const std::string next = rule.next(text, format_);
-            fuzz::requireWrittenWell(button, rule.box, next, format_);
+            const std::string next = steppedText(*pressed, text, format_);
+            fuzz::requireWrittenWell(button, pressed->box, next, format_);
             text = next;
         } catch (const Error& error) {
             requireFits(error);

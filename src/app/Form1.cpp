@@ -33,6 +33,7 @@
 #include <QTextDocument>
 #include <algorithm>
 #include <cstdio>
+#include <stdexcept>
 
 // Resources compiled into a static library must be registered by hand.
 static void registerPictures() {
@@ -74,6 +75,7 @@ Form1::Form1(const QLocale& locale, QWidget* parent, BenchClock clock)
     , reader_([this](Parameter parameter) { return text(parameter); }, handlers_.format()) {
     registerPictures();
     ui_->setupUi(this);
+    findBoxes();
     applyDesignFonts();
     view_ = new CanvasView(this);
     matchScreen();
@@ -137,27 +139,22 @@ void Form1::paintAsVectors(QPainter& painter) {
 }
 
 QLineEdit* Form1::box(Parameter parameter) const {
-    switch (parameter) {
-    case Parameter::Modulante:
-        return ui_->mdl;
-    case Parameter::Vcc:
-        return ui_->Vcc;
-    case Parameter::BliSiNo:
-        return ui_->BliSiNo;
-    case Parameter::BlsSiNo:
-        return ui_->BlsSiNo;
-    case Parameter::Fase:
-        return ui_->fase;
-    case Parameter::Envelope:
-        return ui_->EnvelopeOnOff;
-    case Parameter::Ruido:
-        return ui_->Ruido;
-    case Parameter::Escalas:
-        return ui_->EscalasSiNo;
-    case Parameter::Df:
-        return ui_->Df;
+    return boxes_.at(static_cast<std::size_t>(parameter));
+}
+
+// Each parameter's box is the form's box of its name; a form without one
+// is a fault of the build, which every test of the window shows.
+void Form1::findBoxes() {
+    for (const Parameter parameter : kAllParameters) {
+        const std::string_view name = boxName(parameter);
+        auto* const found = findChild<QLineEdit*>(
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+            Qt::FindDirectChildrenOnly);
+        if (found == nullptr) {
+            throw std::logic_error("Form1.ui has no box " + std::string(name));
+        }
+        boxes_.at(static_cast<std::size_t>(parameter)) = found;
     }
-    return ui_->mdl;
 }
 
 // The drawing lies over the labels and the picture and under every text box

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string_view>
@@ -111,6 +112,7 @@ private:
     // Shows the text beneath the menu's button for a moment, and says it.
     void confirm(const QString& text);
     QByteArray savedBytes(SavedFile file, const QString& path);
+    void findBoxes();
     void stackCanvas();
 
     // The one place where errors stop: runs a handler and shows the user
@@ -122,6 +124,7 @@ private:
 
     // The form's generated widgets, private to the window.
     std::unique_ptr<Ui::Form1> ui_;
+    std::array<QLineEdit*, kParameterCount> boxes_{};
     std::unique_ptr<QtRasterCanvas> canvas_;
     CanvasView* view_ = nullptr;
     SoundPlayer* sound_ = nullptr;

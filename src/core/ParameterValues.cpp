@@ -1,12 +1,17 @@
 #include "core/ParameterValues.h"
 
+#include "core/ParameterTable.h"
+
 namespace amsim {
 
 ParameterValues valuesOf(const std::function<double(Parameter)>& read) {
-    // A braced list is evaluated in order.
-    return {read(Parameter::Modulante), read(Parameter::Vcc),  read(Parameter::BliSiNo),
-            read(Parameter::BlsSiNo),   read(Parameter::Fase), read(Parameter::Envelope),
-            read(Parameter::Ruido),     read(Parameter::Df)};
+    ParameterValues values{};
+    for (const ParameterRow& row : kParameterRows) {
+        if (row.value != nullptr) {
+            values.*row.value = read(row.parameter);
+        }
+    }
+    return values;
 }
 
 } // namespace amsim

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/Parameters.h"
-
 #include <functional>
 
 namespace amsim {
+
+enum class Parameter;
 
 // The parameters as numbers, read from their boxes at one moment.
 struct ParameterValues {
@@ -20,7 +20,7 @@ struct ParameterValues {
     bool operator==(const ParameterValues&) const = default;
 };
 
-// The parameters read one by one, in the boxes' order.
+// The parameters of the physics read one by one, in the boxes' order.
 ParameterValues valuesOf(const std::function<double(Parameter)>& read);
 
 } // namespace amsim

@@ -28,34 +28,37 @@ std::string otherSeparatorHint(std::string_view text, const NumberFormat& format
     return "use " + name + ": " + quotedText(corrected);
 }
 
-// The sideband boxes are factors that multiply their side frequency, so any
-// number is theirs; these two switches mean nothing but off and on.
-bool isSwitch(Parameter parameter) {
-    return parameter == Parameter::Envelope || parameter == Parameter::Escalas;
-}
-
 // What the box takes, as a message asks for it.
 std::string allowedWords(Parameter parameter, const NumberFormat& format) {
-    if (isSwitch(parameter)) {
+    const ParameterRow& row = rowOf(parameter);
+    switch (row.limits) {
+    case Limits::Switch:
         return "0 o 1";
-    }
-    if (parameter == Parameter::Ruido) {
+    case Limits::NonNegative:
         return "0 o un número mayor";
+    case Limits::WithinBound:
+    case Limits::Any:
+        break;
     }
-    return "un número entre " + numberToText(-kDfLimit, format) + " y " +
-           numberToText(kDfLimit, format);
+    return "un número entre " + numberToText(-row.bound, format) + " y " +
+           numberToText(row.bound, format);
 }
 
 } // namespace
 
 bool isAllowed(Parameter parameter, double value) {
-    if (isSwitch(parameter)) {
+    const ParameterRow& row = rowOf(parameter);
+    switch (row.limits) {
+    case Limits::Switch:
         return value == 0.0 || value == 1.0;
-    }
-    if (parameter == Parameter::Ruido) {
+    case Limits::NonNegative:
         return value >= 0.0;
+    case Limits::WithinBound:
+        return std::abs(value) <= row.bound;
+    case Limits::Any:
+        break;
     }
-    return parameter != Parameter::Df || std::abs(value) <= kDfLimit;
+    return true;
 }
 
 double readBox(Parameter parameter, std::string_view text, const NumberFormat& format) {

@@ -23,14 +23,7 @@ private:
     NumberFormat format_;
 };
 
-// A typed frequency error goes this far either way, in Hz: beyond it the
-// detector's audio would leave the band the bench shows.
-inline constexpr double kDfLimit = 5000.0;
-
-// Whether a box takes the number. The frequency error goes from -kDfLimit to
-// kDfLimit, the noise, an rms voltage, from 0 up, and a switch (the
-// sidebands', the envelope detector's, the scales') is 0 or 1; the other
-// boxes take any number.
+// Whether a box takes the number, by its row's limits.
 bool isAllowed(Parameter parameter, double value);
 
 // The text as a number, or amsim::Error naming the box, quoting the text and

@@ -16,27 +16,7 @@ enum class Panel { Help, About };
 // The names of the controls that hold the parameters and the panels, for a
 // front end that finds its controls by name.
 constexpr std::string_view boxName(Parameter box) {
-    switch (box) {
-    case Parameter::Modulante:
-        return "mdl";
-    case Parameter::Vcc:
-        return "Vcc";
-    case Parameter::BliSiNo:
-        return "BliSiNo";
-    case Parameter::BlsSiNo:
-        return "BlsSiNo";
-    case Parameter::Fase:
-        return "fase";
-    case Parameter::Envelope:
-        return "EnvelopeOnOff";
-    case Parameter::Ruido:
-        return "Ruido";
-    case Parameter::Escalas:
-        return "EscalasSiNo";
-    case Parameter::Df:
-        return "Df";
-    }
-    return {};
+    return rowOf(box).box;
 }
 
 constexpr std::string_view panelName(Panel panel) {
@@ -46,27 +26,7 @@ constexpr std::string_view panelName(Panel panel) {
 // The name a parameter's value is given with on the command line (--mdl)
 // and in the page's address (?mdl=…).
 constexpr std::string_view optionOf(Parameter parameter) {
-    switch (parameter) {
-    case Parameter::Modulante:
-        return "mdl";
-    case Parameter::Vcc:
-        return "vcc";
-    case Parameter::BliSiNo:
-        return "bli";
-    case Parameter::BlsSiNo:
-        return "bls";
-    case Parameter::Fase:
-        return "fase";
-    case Parameter::Envelope:
-        return "env";
-    case Parameter::Ruido:
-        return "ruido";
-    case Parameter::Escalas:
-        return "escalas";
-    case Parameter::Df:
-        return "df";
-    }
-    return {};
+    return rowOf(parameter).option;
 }
 
 // Whether the names are all there and all different: the front ends find

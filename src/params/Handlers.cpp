@@ -31,18 +31,12 @@ Handlers::Handlers(Controls& controls, NumberFormat format, BenchClock clock)
     , clock_(std::move(clock)) {}
 
 void Handlers::Form_Load() {
-    controls_.setText(Parameter::Modulante, "1");
-    controls_.setText(Parameter::Vcc, "1");
-    controls_.setText(Parameter::BliSiNo, "1");
-    controls_.setText(Parameter::BlsSiNo, "1");
+    for (const ParameterRow& row : kParameterRows) {
+        controls_.setText(row.parameter, std::string(row.start));
+    }
     window_.Pi = 4.0 * std::atan(1.0);
-    controls_.setText(Parameter::Fase, "0");
     window_.Escala = 30;
-    controls_.setText(Parameter::Envelope, "0"); // the envelope detector starts off
-    controls_.setText(Parameter::Escalas, "0");  // and so do the scales
     window_.decimalSeparator = format_.decimalSeparator;
-    controls_.setText(Parameter::Ruido, "0"); // and the channel is clean
-    controls_.setText(Parameter::Df, "0");    // and the carrier is reinserted on frequency
 }
 
 void Handlers::Form_Activate() {
@@ -177,53 +171,16 @@ std::optional<Handlers::Click> Handlers::clickOf(std::string_view button) {
 }
 
 Handlers::Click Handlers::arrowKeyOf(Parameter box, bool up) {
-    switch (box) {
-    case Parameter::Modulante:
-        return up ? &Handlers::ModulanteSubir_Click : &Handlers::ModulanteBajar_Click;
-    case Parameter::Vcc:
-        return up ? &Handlers::VccSubir_Click : &Handlers::VccBajar_Click;
-    case Parameter::Fase:
-        return up ? &Handlers::FaseSubir_Click : &Handlers::FaseBajar_Click;
-    case Parameter::BliSiNo:
-        return &Handlers::BliSi_Click;
-    case Parameter::BlsSiNo:
-        return &Handlers::BlsSi_Click;
-    case Parameter::Envelope:
-        return &Handlers::EnvelopeToggle_Click;
-    case Parameter::Ruido:
-        return up ? &Handlers::RuidoSubir_Click : &Handlers::RuidoBajar_Click;
-    case Parameter::Escalas:
-        return &Handlers::EscalasSi_Click;
-    case Parameter::Df:
-        return up ? &Handlers::DfSubir_Click : &Handlers::DfBajar_Click;
-    }
-    return &Handlers::Box_Enter;
+    const ParameterRow& row = rowOf(box);
+    return *clickOf(up || row.downButton.empty() ? row.upButton : row.downButton);
 }
 
 // One read-modify-write of the box, then the redraw. A text that does not
 // convert stops the handler before anything is written.
-void Handlers::step(const StepRule& rule) {
-    changeAndRedraw([this, &rule] {
-        controls_.setText(rule.box, steppedText(rule, controls_.text(rule.box), format_));
+void Handlers::press(StepButton button) {
+    changeAndRedraw([this, button] {
+        controls_.setText(button.box, steppedText(button, controls_.text(button.box), format_));
     });
-}
-
-void Handlers::stepRuido(bool up) {
-    changeAndRedraw([this, up] {
-        controls_.setText(Parameter::Ruido,
-                          ruidoSteppedText(controls_.text(Parameter::Ruido), up, format_));
-    });
-}
-
-void Handlers::stepDf(bool up) {
-    changeAndRedraw([this, up] {
-        controls_.setText(Parameter::Df, dfSteppedText(controls_.text(Parameter::Df), up, format_));
-    });
-}
-
-void Handlers::toggleSwitch(Parameter box) {
-    changeAndRedraw(
-        [this, box] { controls_.setText(box, toggledText(box, controls_.text(box), format_)); });
 }
 
 // A shown panel covers the traces and is not drawn over; hiding it redraws

@@ -8,10 +8,13 @@
 #include "params/NumberText.h"
 #include "params/StepRules.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace amsim {
 
@@ -36,23 +39,14 @@ public:
     // The first picture.
     void Form_Activate();
 
-    void ModulanteSubir_Click() { step(kModulanteSubir); }
-    void ModulanteBajar_Click() { step(kModulanteBajar); }
-    void VccSubir_Click() { step(kVccSubir); }
-    void VccBajar_Click() { step(kVccBajar); }
-    void FaseSubir_Click() { step(kFaseSubir); }
-    void FaseBajar_Click() { step(kFaseBajar); }
-    void BliSi_Click() { toggleSwitch(Parameter::BliSiNo); }
-    void BlsSi_Click() { toggleSwitch(Parameter::BlsSiNo); }
-    void EnvelopeToggle_Click() { toggleSwitch(Parameter::Envelope); }
-    void RuidoSubir_Click() { stepRuido(true); }
-    void RuidoBajar_Click() { stepRuido(false); }
-    void DfSubir_Click() { stepDf(true); }
-    void DfBajar_Click() { stepDf(false); }
+    // The click of a box's button (the Row-th parameter's up or down
+    // button, or its switch's): its step or its toggle.
+    template <std::size_t Row, bool Up> void BoxButton_Click() {
+        press(StepButton{kParameterRows[Row].parameter, Up});
+    }
     // Stands the bench's time at the instant of the picture on screen, or
     // lets it run on from there (also Space on the drawing).
     void Pausa_Click();
-    void EscalasSi_Click() { toggleSwitch(Parameter::Escalas); }
     void Ayuda_Click() { showOrHidePanel(Panel::Help); }
     void Acerca_Click() { showOrHidePanel(Panel::About); }
 
@@ -107,11 +101,7 @@ private:
     // Runs the change, then the redraw; when either throws, the readout
     // says it has no measurements before the error goes on.
     template <class Change> void changeAndRedraw(Change&& change);
-    void step(const StepRule& rule);
-    void stepRuido(bool up);
-    void stepDf(bool up);
-    // The sí/no of a sideband box, of the envelope detector's or of the scales'.
-    void toggleSwitch(Parameter box);
+    void press(StepButton button);
     void showOrHidePanel(Panel panel);
 
     Controls& controls_;
@@ -133,26 +123,39 @@ struct Button {
     Handlers::Click click;
 };
 
-// Every button, in the order of the bench's rows.
-inline constexpr std::array<Button, 17> kButtons{{
-    {"ModulanteSubir", &Handlers::ModulanteSubir_Click},
-    {"ModulanteBajar", &Handlers::ModulanteBajar_Click},
-    {"VccSubir", &Handlers::VccSubir_Click},
-    {"VccBajar", &Handlers::VccBajar_Click},
-    {"FaseSubir", &Handlers::FaseSubir_Click},
-    {"FaseBajar", &Handlers::FaseBajar_Click},
-    {"BliSi", &Handlers::BliSi_Click},
-    {"BlsSi", &Handlers::BlsSi_Click},
-    {"Ayuda", &Handlers::Ayuda_Click},
-    {"Acerca", &Handlers::Acerca_Click},
-    {"EnvelopeToggle", &Handlers::EnvelopeToggle_Click},
-    {"EscalasSi", &Handlers::EscalasSi_Click},
-    {"RuidoSubir", &Handlers::RuidoSubir_Click},
-    {"RuidoBajar", &Handlers::RuidoBajar_Click},
-    {"DfSubir", &Handlers::DfSubir_Click},
-    {"DfBajar", &Handlers::DfBajar_Click},
-    {"Pausa", &Handlers::Pausa_Click},
-}};
+// How many buttons the boxes have: two a box, one a switch.
+inline constexpr std::size_t kBoxButtonCount = [] {
+    std::size_t count = 0;
+    for (const ParameterRow& row : kParameterRows) {
+        count += row.downButton.empty() ? 1U : 2U;
+    }
+    return count;
+}();
+
+template <std::size_t... Rows> constexpr auto boxButtons(std::index_sequence<Rows...> /*rows*/) {
+    std::array<Button, kBoxButtonCount> buttons{};
+    std::size_t next = 0;
+    const auto add = [&buttons, &next](std::string_view name, Handlers::Click click) {
+        if (!name.empty()) {
+            buttons.at(next++) = Button{name, click};
+        }
+    };
+    ((add(kParameterRows[Rows].upButton, &Handlers::BoxButton_Click<Rows, true>),
+      add(kParameterRows[Rows].downButton, &Handlers::BoxButton_Click<Rows, false>)),
+     ...);
+    return buttons;
+}
+
+// Every button: the boxes', in the boxes' order, then the bench's own.
+inline constexpr std::array<Button, kBoxButtonCount + 3> kButtons = [] {
+    std::array<Button, kBoxButtonCount + 3> all{};
+    const auto boxes = boxButtons(std::make_index_sequence<kParameterCount>());
+    std::copy(boxes.begin(), boxes.end(), all.begin());
+    all.at(kBoxButtonCount) = {"Ayuda", &Handlers::Ayuda_Click};
+    all.at(kBoxButtonCount + 1) = {"Acerca", &Handlers::Acerca_Click};
+    all.at(kBoxButtonCount + 2) = {"Pausa", &Handlers::Pausa_Click};
+    return all;
+}();
 
 constexpr bool buttonNamesAreDistinct() {
     for (std::size_t i = 0; i < kButtons.size(); ++i) {

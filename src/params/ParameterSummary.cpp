@@ -1,5 +1,6 @@
 #include "params/ParameterSummary.h"
 
+#include "core/Parameters.h"
 #include "params/ReadoutFigures.h"
 #include "signals/Mode.h"
 
@@ -107,19 +108,13 @@ std::string summarizeBoxes(const std::function<std::string(Parameter)>& textOf,
 }
 
 std::string valuesLine(const ParameterValues& values, const NumberFormat& format) {
-    const std::pair<const char*, double> named[] = {
-        {"Modulante ", values.mdl}, {"V(cc) ", values.Vcc}, {"BLI ", values.BliSiNo},
-        {"BLS ", values.BlsSiNo},   {"fase ", values.fase}, {"det. envolvente ", values.envelope},
-    };
     std::vector<std::string> parts;
-    for (const auto& [name, value] : named) {
-        parts.push_back(name + numberToText(value, format));
-    }
-    if (values.ruido != 0.0) {
-        parts.push_back("ruido " + numberToText(values.ruido, format));
-    }
-    if (values.df != 0.0) {
-        parts.push_back("error de frec. " + numberToText(values.df, format) + " Hz");
+    for (const ParameterRow& row : kParameterRows) {
+        const double value = row.value == nullptr ? 0.0 : values.*row.value;
+        if (!row.valuesName.empty() && (row.namedAtZero || value != 0.0)) {
+            parts.push_back(std::string(row.valuesName) + " " + numberToText(value, format) +
+                            (row.valuesWithUnit ? " " + std::string(row.unit) : ""));
+        }
     }
     return "Valores: " + joined(parts, "; ");
 }

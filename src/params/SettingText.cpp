@@ -39,13 +39,10 @@ std::string copyCommand(const MenuContext& context) {
     return settingCommand(context.boxes, context.format, context.instant);
 }
 
-// A clean channel, the scales off and no frequency error are the start's and say nothing: a
-// setting without them is written as it was before they existed, so that
-// links and commands handed on stay valid.
+// A parameter that came later is named only when set (its row's
+// namedAtZero), so that links and commands handed on stay valid.
 bool written(Parameter parameter, double value) {
-    return (parameter != Parameter::Ruido && parameter != Parameter::Escalas &&
-            parameter != Parameter::Df) ||
-           value != 0.0;
+    return rowOf(parameter).namedAtZero || value != 0.0;
 }
 
 } // namespace

@@ -4,31 +4,24 @@
 #include "params/BoxReader.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace amsim {
 
 namespace {
 
-// "(0; 0,01; …; 1)": the sequence in the locale's notation; the frequency
-// error's as its magnitudes, "(0; ±0,5; …; ±500 Hz)".
-std::string ruidoSequence(const NumberFormat& format) {
+// "(0; 0,01; …; 1)": the sequence in the locale's notation; one symmetric
+// about 0 as its magnitudes, "(0; ±0,5; …; ±500 Hz)".
+std::string sequenceText(const ParameterRow& row, const NumberFormat& format) {
+    const bool symmetric = row.sequence.front() < 0.0;
     std::string list;
-    for (const double step : kRuidoSteps) {
-        list += (list.empty() ? "(" : "; ") + numberToText(step, format);
-    }
-    return list + ")";
-}
-
-std::string dfSequence(const NumberFormat& format) {
-    std::string list = "(0";
-    for (const double step : kDfSteps) {
-        if (step > 0.0) {
-            list += "; ±" + numberToText(step, format);
+    for (const double step : row.sequence) {
+        if (!symmetric || step >= 0.0) {
+            list += (list.empty() ? "(" : "; ") + std::string(symmetric && step > 0.0 ? "±" : "") +
+                    numberToText(step, format);
         }
     }
-    return list + " Hz)";
+    return list + (row.unit.empty() ? "" : " " + std::string(row.unit)) + ")";
 }
 
 // The value as a step writes it. At the very edge of the double range the
@@ -43,14 +36,21 @@ std::string writtenStep(Parameter box, double value, std::string_view text,
     return written;
 }
 
-template <std::size_t N>
-std::string sequenceSteppedText(Parameter box, const std::array<double, N>& sequence,
-                                std::string_view text, bool up, const NumberFormat& format) {
-    const double value = readBox(box, text, format);
+std::string addedStepText(const ParameterRow& row, bool up, std::string_view text,
+                          const NumberFormat& format) {
+    const double sum = readBox(row.parameter, text, format) + (up ? row.step : -row.step);
+    const std::string written = writtenStep(row.parameter, sum, text, format);
+    return !up && row.floorAtZero && sum < 0.0 ? "0" : written;
+}
+
+std::string sequenceSteppedText(const ParameterRow& row, bool up, std::string_view text,
+                                const NumberFormat& format) {
+    const double value = readBox(row.parameter, text, format);
+    const std::span<const double> sequence = row.sequence;
     if (up) {
-        const auto* const next = std::find_if(sequence.begin(), sequence.end(),
-                                              [value](double step) { return step > value; });
-        return writtenStep(box, next == sequence.end() ? value : *next, text, format);
+        const auto next = std::find_if(sequence.begin(), sequence.end(),
+                                       [value](double step) { return step > value; });
+        return writtenStep(row.parameter, next == sequence.end() ? value : *next, text, format);
     }
     const auto below = std::find_if(sequence.rbegin(), sequence.rend(),
                                     [value](double step) { return step < value; });
@@ -59,52 +59,41 @@ std::string sequenceSteppedText(Parameter box, const std::array<double, N>& sequ
 
 } // namespace
 
-std::string steppedText(const StepRule& rule, std::string_view text, const NumberFormat& format) {
-    const double sum = readBox(rule.box, text, format) + rule.step;
-    const std::string written = writtenStep(rule.box, sum, text, format);
-    return rule.floorAtZero && sum < 0.0 ? "0" : written;
+std::optional<StepButton> stepButtonOf(std::string_view button) {
+    for (const ParameterRow& row : kParameterRows) {
+        if (button == row.upButton || (!row.downButton.empty() && button == row.downButton)) {
+            return StepButton{row.parameter, button == row.upButton};
+        }
+    }
+    return std::nullopt;
 }
 
-std::string ruidoSteppedText(std::string_view text, bool up, const NumberFormat& format) {
-    return sequenceSteppedText(Parameter::Ruido, kRuidoSteps, text, up, format);
-}
-
-std::string dfSteppedText(std::string_view text, bool up, const NumberFormat& format) {
-    return sequenceSteppedText(Parameter::Df, kDfSteps, text, up, format);
+std::string steppedText(StepButton button, std::string_view text, const NumberFormat& format) {
+    const ParameterRow& row = rowOf(button.box);
+    switch (row.stepping) {
+    case Stepping::Add:
+        return addedStepText(row, button.up, text, format);
+    case Stepping::Sequence:
+        return sequenceSteppedText(row, button.up, text, format);
+    case Stepping::Toggle:
+        break;
+    }
+    return toggledText(button.box, text, format);
 }
 
 std::optional<std::string> stepToolTip(std::string_view button, const NumberFormat& format) {
-    if (button == "RuidoSubir" || button == "RuidoBajar") {
-        return (button == "RuidoSubir" ? "Subir el ruido " : "Bajar el ruido ") +
-               ruidoSequence(format);
-    }
-    if (button == "DfSubir" || button == "DfBajar") {
-        return (button == "DfSubir" ? "Subir el error de frecuencia "
-                                    : "Bajar el error de frecuencia ") +
-               dfSequence(format);
-    }
-    struct ToolTip {
-        std::string_view button;
-        const StepRule& rule;
-        std::string_view before;
-        std::string_view after;
-    };
-    static const std::array<ToolTip, 6> kToolTips{{
-        {"ModulanteSubir", kModulanteSubir, "Subir la modulante ", ""},
-        {"ModulanteBajar", kModulanteBajar, "Bajar la modulante ", " (no baja de 0)"},
-        {"VccSubir", kVccSubir, "Subir V(cc) ", ""},
-        {"VccBajar", kVccBajar, "Bajar V(cc) ", ""},
-        {"FaseSubir", kFaseSubir, "Subir la fase ", " grados"},
-        {"FaseBajar", kFaseBajar, "Bajar la fase ", " grados"},
-    }};
-    const auto* const tip = std::find_if(kToolTips.begin(), kToolTips.end(),
-                                         [button](const ToolTip& t) { return t.button == button; });
-    if (tip == kToolTips.end()) {
+    const std::optional<StepButton> found = stepButtonOf(button);
+    if (!found || rowOf(found->box).stepping == Stepping::Toggle) {
         return std::nullopt;
     }
-    const ToolTip& found = *tip;
-    return std::string(found.before) + numberToText(std::abs(found.rule.step), format) +
-           std::string(found.after);
+    const ParameterRow& row = rowOf(found->box);
+    const std::string verb = found->up ? "Subir " : "Bajar ";
+    if (row.stepping == Stepping::Sequence) {
+        return verb + std::string(row.stepNoun) + " " + sequenceText(row, format);
+    }
+    return verb + std::string(row.stepNoun) + " " + numberToText(row.step, format) +
+           (row.unit.empty() ? "" : " " + std::string(row.unit)) +
+           (!found->up && row.floorAtZero ? " (no baja de 0)" : "");
 }
 
 std::string toggledText(Parameter box, std::string_view text, const NumberFormat& format) {

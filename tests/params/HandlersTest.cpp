@@ -144,7 +144,7 @@ TEST(Handlers, ABadTextStopsTheClickBeforeAnythingIsWritten) {
     LoggedControls controls;
     controls.boxes[1] = "abc";
     Handlers handlers(controls, NumberFormat{});
-    EXPECT_THROW(handlers.VccBajar_Click(), Error);
+    EXPECT_THROW((handlers.*Handlers::arrowKeyOf(Parameter::Vcc, false))(), Error);
     EXPECT_EQ(controls.log, std::vector<std::string>{"measurements"});
     EXPECT_EQ(controls.boxes[1], "abc");
 }
@@ -183,11 +183,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         StaleRow{"StepOfABadText",
                  {},
-                 &Handlers::ModulanteSubir_Click,
+                 Handlers::arrowKeyOf(Parameter::Modulante, true),
                  "Sin medidas: corrija «Modulante»"},
         StaleRow{"EnterWithABadText", {}, &Handlers::Box_Enter, "Sin medidas: corrija «Modulante»"},
         StaleRow{"OverflowNamingABox", Error::overflowWhileDrawing(Parameter::Fase),
-                 &Handlers::FaseSubir_Click, "Sin medidas: corrija «fase port reinsertada»"},
+                 Handlers::arrowKeyOf(Parameter::Fase, true),
+                 "Sin medidas: corrija «fase port reinsertada»"},
         StaleRow{"DrawingRefused", Error::drawingFailed(), &Handlers::Ayuda_Click,
                  "Sin medidas: el dibujo no se pudo completar"},
         StaleRow{"FirstPicture", Error::drawingFailed(), &Handlers::Form_Activate,

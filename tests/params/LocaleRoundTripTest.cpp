@@ -13,6 +13,14 @@
 namespace amsim {
 namespace {
 
+// The step buttons of the boxes that add a step.
+constexpr StepButton kModulanteSubir{Parameter::Modulante, true};
+constexpr StepButton kModulanteBajar{Parameter::Modulante, false};
+constexpr StepButton kVccSubir{Parameter::Vcc, true};
+constexpr StepButton kVccBajar{Parameter::Vcc, false};
+constexpr StepButton kFaseSubir{Parameter::Fase, true};
+constexpr StepButton kFaseBajar{Parameter::Fase, false};
+
 // A locale's notation as the window takes it from Qt, and as the page takes
 // it from the browser (Chromium's Intl.NumberFormat: the decimal and the
 // exponentSeparator parts).
@@ -62,7 +70,7 @@ TEST_P(LocaleRoundTrip, EveryWrittenTextAndEveryStepReadsBackAlike) {
     for (const double value : magnitudes()) {
         EXPECT_EQ(readsBack(numberToText(value, window), window),
                   readsBack(numberToText(value, page), page));
-        for (const StepRule& rule : rules) {
+        for (const StepButton& rule : rules) {
             EXPECT_EQ(readsBack(steppedText(rule, numberToText(value, window), window), window),
                       readsBack(steppedText(rule, numberToText(value, page), page), page));
         }

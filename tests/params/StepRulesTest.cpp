@@ -11,10 +11,18 @@
 namespace amsim {
 namespace {
 
+// The step buttons of the boxes that add a step.
+constexpr StepButton kModulanteSubir{Parameter::Modulante, true};
+constexpr StepButton kModulanteBajar{Parameter::Modulante, false};
+constexpr StepButton kVccSubir{Parameter::Vcc, true};
+constexpr StepButton kVccBajar{Parameter::Vcc, false};
+constexpr StepButton kFaseSubir{Parameter::Fase, true};
+constexpr StepButton kFaseBajar{Parameter::Fase, false};
+
 const NumberFormat kPoint{".", "e"};
 const NumberFormat kComma{",", "E"};
 
-std::string stepTimes(const StepRule& rule, std::string text, int times,
+std::string stepTimes(const StepButton& rule, std::string text, int times,
                       const NumberFormat& format = kPoint) {
     for (int i = 0; i < times; ++i) {
         text = steppedText(rule, text, format);
@@ -22,7 +30,7 @@ std::string stepTimes(const StepRule& rule, std::string text, int times,
     return text;
 }
 
-std::vector<std::string> stepSequence(const StepRule& rule, std::string text, int times) {
+std::vector<std::string> stepSequence(const StepButton& rule, std::string text, int times) {
     std::vector<std::string> seen;
     for (int i = 0; i < times; ++i) {
         text = steppedText(rule, text, kPoint);
@@ -45,7 +53,7 @@ TEST(StepRules, SequencesShowNoDriftDigits) {
 
 struct StepRow {
     const char* name;
-    StepRule rule;
+    StepButton rule;
     const char* from;
     int times;
     const char* to;
@@ -135,7 +143,7 @@ TEST(StepRules, ResultThatWouldNotReadBackIsAnOverflow) {
         EXPECT_EQ(error.parameter(), Parameter::Modulante);
     }
     EXPECT_EQ(steppedText(kModulanteSubir, "1e308", kPoint), "1e+308");
-    EXPECT_THROW(ruidoSteppedText("1.7976931348623157e308", true, kPoint), Error);
+    EXPECT_THROW(steppedText({Parameter::Ruido, true}, "1.7976931348623157e308", kPoint), Error);
 }
 
 struct RuidoStep {
@@ -150,7 +158,7 @@ class RuidoStepTest : public testing::TestWithParam<RuidoStep> {};
 
 TEST_P(RuidoStepTest, MovesAlongTheSequence) {
     const RuidoStep& row = GetParam();
-    EXPECT_EQ(ruidoSteppedText(row.text, row.up, *row.format), row.next);
+    EXPECT_EQ(steppedText({Parameter::Ruido, row.up}, row.text, *row.format), row.next);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -167,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RuidoStep, ABadTextNamesTheBoxAndTheToolTipListsTheSequence) {
     try {
-        ruidoSteppedText("abc", true, kPoint);
+        steppedText({Parameter::Ruido, true}, "abc", kPoint);
         FAIL() << "no error";
     } catch (const Error& error) {
         EXPECT_EQ(error.parameter(), Parameter::Ruido);
@@ -181,7 +189,7 @@ class DfStepTest : public testing::TestWithParam<RuidoStep> {};
 
 TEST_P(DfStepTest, MovesAlongTheSequence) {
     const RuidoStep& row = GetParam();
-    EXPECT_EQ(dfSteppedText(row.text, row.up, *row.format), row.next);
+    EXPECT_EQ(steppedText({Parameter::Df, row.up}, row.text, *row.format), row.next);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -242,8 +250,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<LimitRow>& row) { return std::string(row.param.name); });
 
 TEST(BoxLimits, AreKeptByTheStepsToo) {
-    EXPECT_THROW(ruidoSteppedText("-1", false, kPoint), Error);
-    EXPECT_THROW(dfSteppedText("-6000", true, kPoint), Error);
+    EXPECT_THROW(steppedText({Parameter::Ruido, false}, "-1", kPoint), Error);
+    EXPECT_THROW(steppedText({Parameter::Df, true}, "-6000", kPoint), Error);
 }
 
 TEST(DfStep, TheToolTipListsTheSequence) {

@@ -1,0 +1,254 @@
+#pragma once
+
+#include "core/ParameterValues.h"
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+namespace amsim {
+
+// The user parameters, each held as the text of one box of the window. Their
+// rows below say everything else about them.
+enum class Parameter {
+    Modulante, // amplitude of the modulating tone (box "mdl")
+    Vcc,       // DC level on the tone, which sets the carrier
+    BliSiNo,   // lower-sideband switch, a factor: 1 passes it and 0 suppresses it
+    BlsSiNo,   // upper-sideband switch
+    Fase,      // phase of the reinserted carrier, in degrees
+    Envelope,  // the envelope detector's switch: 0 off, 1 on
+    Ruido,     // the channel's noise: rms volts in 1 kHz of bandwidth, 0 or more
+    Escalas,   // the scales' switch: the graticule and the spectra's scales, 0 off, 1 on
+    Df,        // the reinserted carrier's frequency error in Hz: its frequency minus the carrier's
+};
+
+// What a box takes: any number; 0 or 1 (a switch); 0 or more; or a number
+// within ±bound.
+enum class Limits { Any, Switch, NonNegative, WithinBound };
+
+// What the box's buttons do: add ±step (its up and down buttons), move
+// through a sequence of values (up and down), or switch between 0 and 1
+// (one button).
+enum class Stepping { Add, Sequence, Toggle };
+
+struct ParameterRow {
+    Parameter parameter{};
+    std::string_view box{};    // the name of its box in the window and on the page
+    std::string_view option{}; // its command-line option (--mdl) and address key (?mdl=)
+    std::string_view label{};  // as its label shows it, and messages quote it (UTF-8)
+    std::string_view start{};  // the box's text at start
+
+    Stepping stepping{};
+    std::string_view upButton{};        // the toggle's button for a switch
+    std::string_view downButton{};      // none for a switch
+    double step = 0.0;                  // Add: the up button's step, the down button's its negative
+    bool floorAtZero = false;           // Add: the down step stops at 0
+    std::span<const double> sequence{}; // Sequence: rising, the down step stops at its first
+    std::string_view stepNoun{};        // what a step button's tooltip steps: "la fase"
+    std::string_view unit{};            // the step's or the sequence's unit, if any
+
+    Limits limits = Limits::Any;
+    double bound = 0.0; // WithinBound: the largest magnitude the box takes
+
+    // The help's description, its lines as the help breaks them: "{start}"
+    // stands for the start value, "{bound}" for the bound.
+    std::string_view help{};
+    int helpPosition = 0; // where the help and the manual list it
+
+    // The printed values line's name for it ("BLI"); none where it is no value
+    // of the physics.
+    std::string_view valuesName{};
+    bool valuesWithUnit = false;
+    // Whether links, commands and the values line name it at 0, its start:
+    // those that came later are named only when set, so that links and
+    // commands written before them keep their meaning.
+    bool namedAtZero = true;
+
+    // The page's stage that groups its box and buttons.
+    std::string_view stage{};
+
+    // Where the physics reads it; none for what only the drawing reads.
+    double ParameterValues::*value = nullptr;
+};
+
+// The noise steps through a sequence that spans clean to buried.
+inline constexpr std::array<double, 8> kRuidoSteps{0, 0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1};
+
+// The frequency error steps through a sequence symmetric about 0, in Hz.
+inline constexpr std::array<double, 21> kDfSteps{
+    -500, -200, -100, -50, -20, -10, -5, -2, -1, -0.5, 0, 0.5, 1, 2, 5, 10, 20, 50, 100, 200, 500};
+
+// One row per parameter, in the order of Parameter: the boxes' order.
+inline constexpr ParameterRow kParameterRows[] = {
+    {.parameter = Parameter::Modulante,
+     .box = "mdl",
+     .option = "mdl",
+     .label = "Modulante",
+     .start = "1",
+     .stepping = Stepping::Add,
+     .upButton = "ModulanteSubir",
+     .downButton = "ModulanteBajar",
+     .step = 0.2,
+     .floorAtZero = true,
+     .stepNoun = "la modulante",
+     .help = "Amplitud de la modulante (al empezar, {start}).",
+     .helpPosition = 0,
+     .valuesName = "Modulante",
+     .stage = "Generador",
+     .value = &ParameterValues::mdl},
+    {.parameter = Parameter::Vcc,
+     .box = "Vcc",
+     .option = "vcc",
+     .label = "V(cc)",
+     .start = "1",
+     .stepping = Stepping::Add,
+     .upButton = "VccSubir",
+     .downButton = "VccBajar",
+     .step = 0.2,
+     .stepNoun = "V(cc)",
+     .help = "V(cc), nivel de continua que fija la portadora ({start}).",
+     .helpPosition = 1,
+     .valuesName = "V(cc)",
+     .stage = "Generador",
+     .value = &ParameterValues::Vcc},
+    {.parameter = Parameter::BliSiNo,
+     .box = "BliSiNo",
+     .option = "bli",
+     .label = "BLI habil",
+     .start = "1",
+     .stepping = Stepping::Toggle,
+     .upButton = "BliSi",
+     .help = "BLI habil: lo mismo para la banda lateral inferior ({start}).",
+     .helpPosition = 3,
+     .valuesName = "BLI",
+     .stage = "Transmisor",
+     .value = &ParameterValues::BliSiNo},
+    {.parameter = Parameter::BlsSiNo,
+     .box = "BlsSiNo",
+     .option = "bls",
+     .label = "BLS habil",
+     .start = "1",
+     .stepping = Stepping::Toggle,
+     .upButton = "BlsSi",
+     .help = "BLS habil: 1 deja pasar la banda lateral superior,\n0 la suprime ({start}).",
+     .helpPosition = 2,
+     .valuesName = "BLS",
+     .stage = "Transmisor",
+     .value = &ParameterValues::BlsSiNo},
+    {.parameter = Parameter::Fase,
+     .box = "fase",
+     .option = "fase",
+     .label = "fase port reinsertada",
+     .start = "0",
+     .stepping = Stepping::Add,
+     .upButton = "FaseSubir",
+     .downButton = "FaseBajar",
+     .step = 30.0,
+     .stepNoun = "la fase",
+     .unit = "grados",
+     .help = "Fase de la portadora reinsertada, en grados ({start}).",
+     .helpPosition = 4,
+     .valuesName = "fase",
+     .stage = "Receptor",
+     .value = &ParameterValues::fase},
+    {.parameter = Parameter::Envelope,
+     .box = "EnvelopeOnOff",
+     .option = "env",
+     .label = "det. envolvente",
+     .start = "0",
+     .stepping = Stepping::Toggle,
+     .upButton = "EnvelopeToggle",
+     .limits = Limits::Switch,
+     .help = "Detector de envolvente: 1 lo activa, 0 lo apaga ({start});\n"
+             "ningún otro valor. Activado, el archivo de muestras\n"
+             "lleva también su salida, en la columna envolvente.",
+     .helpPosition = 5,
+     .valuesName = "det. envolvente",
+     .stage = "Receptor",
+     .value = &ParameterValues::envelope},
+    {.parameter = Parameter::Ruido,
+     .box = "Ruido",
+     .option = "ruido",
+     .label = "ruido",
+     .start = "0",
+     .stepping = Stepping::Sequence,
+     .upButton = "RuidoSubir",
+     .downButton = "RuidoBajar",
+     .sequence = kRuidoSteps,
+     .stepNoun = "el ruido",
+     .limits = Limits::NonNegative,
+     .help = "Ruido del canal: tensión eficaz en 1 kHz de ancho de\n"
+             "banda, 0 o más ({start}). Con ruido, el archivo de\n"
+             "muestras lleva el que llega a los detectores, en la\n"
+             "columna ruido.",
+     .helpPosition = 6,
+     .valuesName = "ruido",
+     .namedAtZero = false,
+     .stage = "Receptor",
+     .value = &ParameterValues::ruido},
+    {.parameter = Parameter::Escalas,
+     .box = "EscalasSiNo",
+     .option = "escalas",
+     .label = "escalas",
+     .start = "0",
+     .stepping = Stepping::Toggle,
+     .upButton = "EscalasSi",
+     .limits = Limits::Switch,
+     .help = "Escalas: 1 dibuja la cuadrícula del osciloscopio con\n"
+             "su escala de tiempo y sus voltios por división, y las\n"
+             "escalas de frecuencia y amplitud de los espectros;\n"
+             "0 no ({start}); ningún otro valor.",
+     .helpPosition = 8,
+     .namedAtZero = false,
+     .stage = "Pantalla"},
+    {.parameter = Parameter::Df,
+     .box = "Df",
+     .option = "df",
+     .label = "error de frec.",
+     .start = "0",
+     .stepping = Stepping::Sequence,
+     .upButton = "DfSubir",
+     .downButton = "DfBajar",
+     .sequence = kDfSteps,
+     .stepNoun = "el error de frecuencia",
+     .unit = "Hz",
+     // Beyond it the detector's audio would leave the band the bench shows.
+     .limits = Limits::WithinBound,
+     .bound = 5000.0,
+     .help = "Error de frecuencia de la portadora reinsertada, en Hz,\n"
+             "de -{bound} a {bound} ({start}): su fase deriva con el tiempo.",
+     .helpPosition = 7,
+     .valuesName = "error de frec.",
+     .valuesWithUnit = true,
+     .namedAtZero = false,
+     .stage = "Receptor",
+     .value = &ParameterValues::df},
+};
+
+inline constexpr std::size_t kParameterCount = std::size(kParameterRows);
+
+inline constexpr std::array<Parameter, kParameterCount> kAllParameters = [] {
+    std::array<Parameter, kParameterCount> all{};
+    for (std::size_t i = 0; i < kParameterCount; ++i) {
+        all.at(i) = kParameterRows[i].parameter;
+    }
+    return all;
+}();
+
+constexpr const ParameterRow& rowOf(Parameter parameter) {
+    return kParameterRows[static_cast<std::size_t>(parameter)];
+}
+
+// The rows are in the order of Parameter, so a parameter finds its own.
+constexpr bool rowsInOrder() {
+    for (std::size_t i = 0; i < kParameterCount; ++i) {
+        if (static_cast<std::size_t>(kParameterRows[i].parameter) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(rowsInOrder(), "one row per parameter, in the order of Parameter");
+
+} // namespace amsim
