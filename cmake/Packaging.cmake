@@ -26,8 +26,18 @@ add_custom_target(amsim_changelog ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/change
 install(FILES ${_amsim_data}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-# The manual page, in Spanish like the program, compressed as Debian wants.
-configure_file(${_amsim_data}/amsim.1 amsim.1 @ONLY)
+# The manual page, in Spanish like the program, compressed as Debian wants;
+# its parameters' options come from the engine's table.
+add_executable(amsim_manual_options ${PROJECT_SOURCE_DIR}/tools/ManualOptions.cpp)
+target_link_libraries(amsim_manual_options PRIVATE amsim::params amsim::warnings)
+add_custom_command(
+    OUTPUT amsim.1
+    COMMAND amsim_manual_options > parameter-options.troff
+    COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${_amsim_data}/amsim.1.in
+            -DOPTIONS_FILE=parameter-options.troff -DOUTPUT=amsim.1
+            -DPROJECT_VERSION=${PROJECT_VERSION} -P ${PROJECT_SOURCE_DIR}/cmake/Manual.cmake
+    DEPENDS amsim_manual_options ${_amsim_data}/amsim.1.in ${PROJECT_SOURCE_DIR}/cmake/Manual.cmake
+    VERBATIM)
 add_custom_command(
     OUTPUT amsim.1.gz
     COMMAND gzip -9nc amsim.1 > amsim.1.gz

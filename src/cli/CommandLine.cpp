@@ -7,6 +7,7 @@
 #include "params/Controls.h"
 #include "params/NumberText.h"
 #include "params/PanelTexts.h"
+#include "params/ParameterHelp.h"
 #include "params/UserMessage.h"
 
 #include <QCommandLineOption>
@@ -244,27 +245,7 @@ QString helpText() {
                "                            muestras, las medidas y el principio del sonido.\n"
                "                            La ventana se abre con el tiempo detenido en ese\n"
                "                            instante.\n"
-               "  --mdl VALOR               Amplitud de la modulante (al empezar, 1).\n"
-               "  --vcc VALOR               V(cc), nivel de continua que fija la portadora (1).\n"
-               "  --bls VALOR               BLS habil: 1 deja pasar la banda lateral superior,\n"
-               "                            0 la suprime (1).\n"
-               "  --bli VALOR               BLI habil: lo mismo para la banda lateral inferior "
-               "(1).\n"
-               "  --fase VALOR              Fase de la portadora reinsertada, en grados (0).\n"
-               "  --env VALOR               Detector de envolvente: 1 lo activa, 0 lo apaga (0);\n"
-               "                            ningún otro valor. Activado, el archivo de muestras\n"
-               "                            lleva también su salida, en la columna envolvente.\n"
-               "  --ruido VALOR             Ruido del canal: tensión eficaz en 1 kHz de ancho de\n"
-               "                            banda, 0 o más (0). Con ruido, el archivo de\n"
-               "                            muestras lleva el que llega a los detectores, en la\n"
-               "                            columna ruido.\n"
-               "  --df VALOR                Error de frecuencia de la portadora reinsertada, en "
-               "Hz,\n"
-               "                            de -5000 a 5000 (0): su fase deriva con el tiempo.\n"
-               "  --escalas VALOR           Escalas: 1 dibuja la cuadrícula del osciloscopio con\n"
-               "                            su escala de tiempo y sus voltios por división, y las\n"
-               "                            escalas de frecuencia y amplitud de los espectros;\n"
-               "                            0 no (0); ningún otro valor.\n"
+               "%6"
                "\n"
                "Sin exportar, los valores abren la ventana con ellos en sus casillas:\n"
                "  amsim --vcc 0 --bls 0     abre el banco en SSB sin portadora.\n"
@@ -287,7 +268,8 @@ QString helpText() {
                "  amsim --export deriva.png --vcc 0 --bls 0 --df 100\n")
         .arg(spokenRange(kScaleRange), spokenRange(kZoomRange),
              QString::fromUtf8(kWindowTitle.data(), static_cast<qsizetype>(kWindowTitle.size())),
-             spokenRange(kSecondsRange), spokenRange(kInstantRange));
+             spokenRange(kSecondsRange), spokenRange(kInstantRange),
+             QString::fromStdString(helpOptionLines()));
 }
 
 QString versionText() {
