@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <cmath>
@@ -28,6 +29,17 @@ TEST_F(Form1Test, OpensWithTheLoadValuesAndTheFirstPictureDrawn) {
     EXPECT_EQ(pixel(940, 380), qRgb(0, 0, 0));     // upper side frequency, in view
     EXPECT_EQ(pixel(950, 400), qRgb(0, 0, 0));     // right end of a baseline
     EXPECT_EQ(message(), nullptr);
+}
+
+// The form has every button the engine's table names, or its click would
+// reach nothing.
+TEST_F(Form1Test, HasEveryButton) {
+    for (const Button& button : kButtons) {
+        EXPECT_NE(form.findChild<QPushButton*>(QString::fromUtf8(
+                      button.name.data(), static_cast<qsizetype>(button.name.size()))),
+                  nullptr)
+            << button.name;
+    }
 }
 
 TEST_F(Form1Test, StepButtonsWriteTheirBoxAndRedraw) {

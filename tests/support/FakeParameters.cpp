@@ -2,7 +2,18 @@
 
 #include "core/Error.h"
 
+#include <string>
+
 namespace amsim::test {
+
+std::array<FakeParameters::Box, kParameterCount> FakeParameters::startBoxes() {
+    std::array<Box, kParameterCount> boxes{};
+    for (const ParameterRow& row : kParameterRows) {
+        const std::string start(row.start);
+        boxes.at(index(row.parameter)) = Box{std::stod(start), start, 0};
+    }
+    return boxes;
+}
 
 FakeParameters& FakeParameters::set(Parameter parameter, double value) {
     boxes_.at(index(parameter)) = Box{value, std::to_string(value), 0};

@@ -10,8 +10,8 @@ namespace amsim::test {
 
 // Parameters as plain numbers, starting at the window's load values (mdl 1,
 // Vcc 1, both sidebands 1, phase 0, the envelope detector off, no noise, the
-// scales off, no frequency error). A parameter set "bad" fails to read the way an unconvertible
-// box text does.
+// scales off, no frequency error: their rows' start values). A parameter set "bad" fails to read
+// the way an unconvertible box text does.
 class FakeParameters : public ParameterReader {
 public:
     FakeParameters& set(Parameter parameter, double value);
@@ -28,15 +28,10 @@ private:
     };
     static std::size_t index(Parameter parameter) { return static_cast<std::size_t>(parameter); }
 
-    std::array<Box, kAllParameters.size()> boxes_{{{1.0, "1", 0},
-                                                   {1.0, "1", 0},
-                                                   {1.0, "1", 0},
-                                                   {1.0, "1", 0},
-                                                   {0.0, "0", 0},
-                                                   {0.0, "0", 0},
-                                                   {0.0, "0", 0},
-                                                   {0.0, "0", 0},
-                                                   {0.0, "0", 0}}};
+    // Each box holding its row's start value.
+    static std::array<Box, kParameterCount> startBoxes();
+
+    std::array<Box, kParameterCount> boxes_ = startBoxes();
 };
 
 } // namespace amsim::test

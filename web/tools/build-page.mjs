@@ -3,7 +3,7 @@
 // diagram and the arrows inline, and the engine (WebAssembly inside its
 // JavaScript). The file makes no network request.
 //
-//   node build-page.mjs --root <project> --engine <amsim_engine.js> --out <amsim.html>
+//   node build-page.mjs --root <project> --engine <amsim_engine.js> --stages <page-stages.json> --out <amsim.html>
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { parseArgs } from 'node:util';
@@ -11,7 +11,9 @@ import { parseArgs } from 'node:util';
 import { pixelsOfPoints, readForm } from './form.mjs';
 
 const { values: options } = parseArgs({
-    options: { root: { type: 'string' }, engine: { type: 'string' }, out: { type: 'string' } },
+    options: {
+        root: { type: 'string' }, engine: { type: 'string' }, stages: { type: 'string' }, out: { type: 'string' },
+    },
 });
 const root = options.root;
 const read = (...path) => readFileSync(join(root, ...path), 'utf8');
@@ -101,13 +103,9 @@ function labelClasses(control) {
 
 // The stages of the bench, top to bottom, by the boxes they hold. In the
 // window's layout they only group the controls for assistive technology; on
-// a phone each is a group of rows of its own.
-const STAGES = [
-    { name: 'Generador', boxes: ['mdl', 'Vcc'] },
-    { name: 'Transmisor', boxes: ['BlsSiNo', 'BliSiNo'] },
-    { name: 'Receptor', boxes: ['Ruido', 'Df', 'EnvelopeOnOff', 'fase'] },
-    { name: 'Pantalla', boxes: ['EscalasSiNo'] },
-];
+// a phone each is a group of rows of its own. Each stage's name and boxes
+// come from the engine's table (amsim_page_stages).
+const STAGES = JSON.parse(readFileSync(options.stages, 'utf8'));
 const TITLE = 'Label8';
 const READOUT = 'Measurements';
 // A button this close to a box (between centres, in pixels) steps or switches it.
@@ -145,16 +143,18 @@ function formMarkup(form) {
     const drawing = form.controls.filter((c) => c.kind === 'QLabel' && !inRows.has(c.name) &&
         c.name !== TITLE && c.name !== READOUT);
     const tools = form.tabOrder.filter((name) => !inRows.has(name)).map((name) => byName.get(name));
+    // Within its stage a box comes in the tab order.
+    const byTab = (boxes) => [...boxes].sort((a, b) => form.tabOrder.indexOf(a) - form.tabOrder.indexOf(b));
     const stages = STAGES.map(({ name, boxes }) => [
         `<section class="stage" aria-labelledby="stage-${name}"><h2 id="stage-${name}" class="stage-name">${name}</h2>`,
-        ...boxes.map((box) => {
+        ...byTab(boxes).map((box) => {
             const row = rows.get(box);
             return [`<div class="row">`, row.label ? markup(row.label, windowFont) : '',
                 ...row.controls.map((c) => markup(c, windowFont)), '</div>'].join('\n');
         }),
         '</section>',
     ].join('\n'));
-    const order = [...STAGES.flatMap((s) => s.boxes.flatMap((box) => rows.get(box).controls)), ...tools]
+    const order = [...STAGES.flatMap((s) => byTab(s.boxes).flatMap((box) => rows.get(box).controls)), ...tools]
         .map((c) => c.name);
     if (order.join() !== form.tabOrder.join()) {
         throw new Error(`Form1.ui: the tab order ${form.tabOrder} does not go stage by stage (${order})`);
