@@ -60,12 +60,14 @@ std::string sequenceSteppedText(const ParameterRow& row, bool up, std::string_vi
 } // namespace
 
 std::optional<StepButton> stepButtonOf(std::string_view button) {
-    for (const ParameterRow& row : kParameterRows) {
-        if (button == row.upButton || (!row.downButton.empty() && button == row.downButton)) {
-            return StepButton{row.parameter, button == row.upButton};
-        }
+    const auto* const row = std::find_if(
+        std::begin(kParameterRows), std::end(kParameterRows), [button](const ParameterRow& r) {
+            return button == r.upButton || (!r.downButton.empty() && button == r.downButton);
+        });
+    if (row == std::end(kParameterRows)) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return StepButton{row->parameter, button == row->upButton};
 }
 
 std::string steppedText(StepButton button, std::string_view text, const NumberFormat& format) {
