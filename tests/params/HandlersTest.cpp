@@ -21,7 +21,13 @@ namespace {
 // Controls that keep their state in plain members and log what is done to them.
 class LoggedControls : public Controls {
 public:
-    std::array<std::string, 9> boxes{"1", "1", "1", "1", "0", "0", "0", "0", "0"};
+    std::array<std::string, kParameterCount> boxes = [] {
+        std::array<std::string, kParameterCount> starts;
+        for (const ParameterRow& row : kParameterRows) {
+            starts.at(static_cast<std::size_t>(row.parameter)) = row.start;
+        }
+        return starts;
+    }();
     std::array<bool, 2> shown{};
     std::array<std::string, 2> panelTexts;
     std::vector<std::string> log;
@@ -77,11 +83,11 @@ private:
 
 TEST(Handlers, LoadWritesTheStartValuesAndDrawsNothing) {
     LoggedControls controls;
-    controls.boxes = {"x", "x", "x", "x", "x", "x", "x", "x", "x"};
+    controls.boxes.fill("x");
     Handlers handlers(controls, NumberFormat{});
     handlers.Form_Load();
-    EXPECT_EQ(controls.boxes,
-              (std::array<std::string, 9>{"1", "1", "1", "1", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(std::vector<std::string>(controls.boxes.begin(), controls.boxes.end()),
+              (std::vector<std::string>{"1", "1", "1", "1", "0", "0", "0", "0", "0"}));
     EXPECT_EQ(handlers.window().Escala, 30);
     EXPECT_DOUBLE_EQ(handlers.window().Pi, 3.141592653589793);
     EXPECT_EQ(std::count(controls.log.begin(), controls.log.end(), "redraw"), 0);
