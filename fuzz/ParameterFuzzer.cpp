@@ -61,7 +61,11 @@ public:
         const std::function<std::string(Parameter)> textOf = [this](Parameter box) {
             return texts_.at(static_cast<std::size_t>(box));
         };
-        fuzz::requireSaneFigures({summarizeBoxes(textOf, format_)}, format_);
+        // The description reads the boxes by the drawing's rules: it names the
+        // box that stops the redraw, and no box when none does.
+        const std::string summary = summarizeBoxes(textOf, format_);
+        fuzz::requireSaneFigures({summary}, format_);
+        const bool describedInvalid = summary.starts_with("Parámetros no válidos: ");
         BoxReader reader(textOf, format_);
         std::optional<ParameterValues> values;
         std::string command;
@@ -70,8 +74,12 @@ public:
             command = settingCommand(reader, format_, instant_);
         } catch (const Error& error) {
             requireFits(error);
+            fuzz::require(describedInvalid && error.parameter() &&
+                              summary.find(quotedLabel(*error.parameter())) != std::string::npos,
+                          "the description does not name the box the redraw stops at", summary);
             return;
         }
+        fuzz::require(!describedInvalid, "the description names a box the redraw reads", summary);
         ParameterValues quiet = *values;
         quiet.ruido = 0.0;
         Measurements measured = measure(quiet, instant_);

@@ -61,15 +61,20 @@ bool isAllowed(Parameter parameter, double value) {
     return true;
 }
 
+BoxReading readBoxText(Parameter parameter, std::string_view text, const NumberFormat& format) {
+    const NumberReading number = readNumber(text, format);
+    return {number, number.reading == Reading::Number && isAllowed(parameter, number.value)};
+}
+
 double readBox(Parameter parameter, std::string_view text, const NumberFormat& format) {
-    const NumberReading read = readNumber(text, format);
-    switch (read.reading) {
+    const BoxReading read = readBoxText(parameter, text, format);
+    switch (read.number.reading) {
     case Reading::Number:
-        if (!isAllowed(parameter, read.value)) {
+        if (!read.taken) {
             throw Error::outsideLimits(parameter, std::string(text),
                                        allowedWords(parameter, format));
         }
-        return read.value;
+        return read.number.value;
     case Reading::TooLarge:
         throw Error::tooLarge(parameter, std::string(text));
     case Reading::TooSmall:

@@ -26,6 +26,15 @@ private:
 // Whether a box takes the number, by its row's limits.
 bool isAllowed(Parameter parameter, double value);
 
+// What a box's text holds by the boxes' rules: the number, or why there is
+// none, and whether the box takes it. The drawing, the readout and the
+// description of the drawing all read the boxes by it.
+struct BoxReading {
+    NumberReading number;
+    bool taken = false; // a number, and one the box takes
+};
+BoxReading readBoxText(Parameter parameter, std::string_view text, const NumberFormat& format);
+
 // The text as a number, or amsim::Error naming the box, quoting the text and
 // saying whether it is no number, or one too large or too small, or one the
 // box does not take, with what it does take.

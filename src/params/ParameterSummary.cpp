@@ -1,9 +1,11 @@
 #include "params/ParameterSummary.h"
 
 #include "core/Parameters.h"
+#include "params/BoxReader.h"
 #include "params/ReadoutFigures.h"
 #include "signals/Mode.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -45,26 +47,43 @@ std::string listed(std::vector<std::string> items) {
     return items.empty() ? last : joined(items, ", ") + " y " + last;
 }
 
-// What is wrong with the boxes that hold no usable number, in the boxes'
-// order: "«A» no es un número", "«A» y «B» no son números", "«A» es
-// demasiado grande", and both kinds in one sentence.
-std::string problems(const std::vector<std::pair<Parameter, Reading>>& bad) {
+// Adds "«A» no es un número" or "«A» y «B» no son números": the boxes of one
+// fault in one phrase, when there are any.
+void addGrouped(std::vector<std::string>& phrases, const std::vector<std::string>& labels,
+                const char* one, const char* several) {
+    if (!labels.empty()) {
+        phrases.push_back(listed(labels) + (labels.size() == 1 ? one : several));
+    }
+}
+
+// What is wrong with the boxes whose text the box does not take, in the
+// boxes' order: "«A» no es un número", "«A» y «B» no son números", "«A» es
+// demasiado grande", "«A» está fuera de sus límites", and every kind in one
+// sentence.
+std::string problems(const std::vector<std::pair<Parameter, BoxReading>>& bad) {
     std::vector<std::string> notNumbers;
-    std::vector<std::string> phrases;
-    for (const auto& [parameter, reading] : bad) {
-        if (reading == Reading::NotANumber) {
+    std::vector<std::string> outside;
+    std::vector<std::string> tooLargeOrSmall;
+    for (const auto& [parameter, read] : bad) {
+        switch (read.number.reading) {
+        case Reading::NotANumber:
             notNumbers.push_back(quotedLabel(parameter));
-        } else {
-            phrases.push_back(quotedLabel(parameter) + (reading == Reading::TooLarge
-                                                            ? " es demasiado grande"
-                                                            : " es demasiado pequeño"));
+            break;
+        case Reading::TooLarge:
+            tooLargeOrSmall.push_back(quotedLabel(parameter) + " es demasiado grande");
+            break;
+        case Reading::TooSmall:
+            tooLargeOrSmall.push_back(quotedLabel(parameter) + " es demasiado pequeño");
+            break;
+        case Reading::Number:
+            outside.push_back(quotedLabel(parameter));
+            break;
         }
     }
-    if (!notNumbers.empty()) {
-        phrases.insert(phrases.begin(),
-                       listed(notNumbers) +
-                           (notNumbers.size() == 1 ? " no es un número" : " no son números"));
-    }
+    std::vector<std::string> phrases;
+    addGrouped(phrases, notNumbers, " no es un número", " no son números");
+    phrases.insert(phrases.end(), tooLargeOrSmall.begin(), tooLargeOrSmall.end());
+    addGrouped(phrases, outside, " está fuera de sus límites", " están fuera de sus límites");
     return listed(phrases);
 }
 
@@ -91,20 +110,21 @@ std::string summarizeParameters(const ParameterValues& values, const NumberForma
 
 std::string summarizeBoxes(const std::function<std::string(Parameter)>& textOf,
                            const NumberFormat& format) {
-    std::vector<std::pair<Parameter, Reading>> invalid;
-    const auto read = [&](Parameter parameter) {
-        const NumberReading number = readNumber(textOf(parameter), format);
-        if (number.reading != Reading::Number) {
-            invalid.emplace_back(parameter, number.reading);
+    std::array<double, kAllParameters.size()> read{};
+    std::vector<std::pair<Parameter, BoxReading>> invalid;
+    for (const Parameter box : kAllParameters) {
+        const BoxReading reading = readBoxText(box, textOf(box), format);
+        if (!reading.taken) {
+            invalid.emplace_back(box, reading);
         }
-        return number.value;
-    };
-    // Read in order, so that the boxes are named in order.
-    const ParameterValues values = valuesOf(read);
+        read.at(static_cast<std::size_t>(box)) = reading.number.value;
+    }
     if (!invalid.empty()) {
         return "Parámetros no válidos: " + problems(invalid);
     }
-    return summarizeParameters(values, format);
+    return summarizeParameters(
+        valuesOf([&read](Parameter box) { return read.at(static_cast<std::size_t>(box)); }),
+        format);
 }
 
 std::string valuesLine(const ParameterValues& values, const NumberFormat& format) {

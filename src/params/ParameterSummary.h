@@ -26,8 +26,9 @@ std::string summarizeParameters(const ParameterValues& values, const NumberForma
 std::string valuesLine(const ParameterValues& values, const NumberFormat& format);
 
 // The same sentence from the boxes' current texts, or "Parámetros no
-// válidos: …" naming the boxes that do not hold a number. Never throws
-// amsim::Error, so it can describe a redraw that stopped.
+// válidos: …" naming the boxes whose text they do not take, read by the
+// rules that the drawing reads them by. Never throws amsim::Error, so it can
+// describe a redraw that stopped.
 std::string summarizeBoxes(const std::function<std::string(Parameter)>& textOf,
                            const NumberFormat& format);
 

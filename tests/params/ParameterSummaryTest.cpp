@@ -76,7 +76,7 @@ TEST(ParameterSummary, NamesTheModeTheModulationAndThePhaseError) {
     }
 }
 
-TEST(ParameterSummary, BoxesThatAreNotNumbersAreNamedInOrder) {
+TEST(ParameterSummary, BoxesThatHoldNoNumberTheyTakeAreNamedInOrder) {
     struct Row {
         const char* name;
         std::array<const char*, 9> texts; // in the order of kAllParameters
@@ -113,6 +113,15 @@ TEST(ParameterSummary, BoxesThatAreNotNumbersAreNamedInOrder) {
          kPoint,
          "Parámetros no válidos: «Modulante», «BLI habil» y «fase port reinsertada» no son "
          "números"},
+        {"a frequency error beyond its limits, as the redraw's error says",
+         {"1", "1", "1", "1", "0", "0", "0", "0", "6000"},
+         kPoint,
+         "Parámetros no válidos: «error de frec.» está fuera de sus límites"},
+        {"every fault at once, the scales too",
+         {"x", "2e308", "1", "1", "0", "2", "-1", "0.5", "y"},
+         kPoint,
+         "Parámetros no válidos: «Modulante» y «error de frec.» no son números, «V(cc)» es "
+         "demasiado grande y «det. envolvente», «ruido» y «escalas» están fuera de sus límites"},
     };
     for (const Row& row : rows) {
         const auto textOf = [&row](Parameter parameter) {

@@ -1,4 +1,4 @@
-#include "web/bridge/WebBench.h"
+#include "WebBench.h"
 
 #include "canvas/PngFile.h"
 #include "core/Error.h"

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "WebCanvas.h"
 #include "params/BoxReader.h"
 #include "params/Controls.h"
 #include "params/Handlers.h"
 #include "params/SettingText.h"
 #include "sound/SoundGenerator.h"
-#include "web/bridge/WebCanvas.h"
 
 #include <cstdint>
 #include <emscripten/val.h>

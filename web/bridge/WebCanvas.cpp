@@ -1,4 +1,4 @@
-#include "web/bridge/WebCanvas.h"
+#include "WebCanvas.h"
 
 #include "canvas/Palette.h"
 
