@@ -17,9 +17,9 @@
 // Each row opens the page afresh: a phone (390x844 at 3 device pixels to the
 // CSS pixel) with the CPU throttled 4x, as DevTools emulates a slow phone; a
 // laptop and a large screen at full speed.
-import { readFileSync, readdirSync } from 'node:fs';
 
 import { countFrameRequests, launch, open } from '../tests/support.mjs';
+import { TICKS_PER_SECOND, treeTicks } from './process-ticks.mjs';
 
 const [secondsText = '10'] = process.argv.slice(2);
 const SECONDS = Number(secondsText);
@@ -33,31 +33,6 @@ const ROWS = [
     { name: 'large screen 1920x1080@1', width: 1920, height: 1080, scale: 1, throttle: 1 },
 ];
 
-// The clock ticks of user and system time of a process and of all its
-// descendants, from /proc.
-const TICKS_PER_SECOND = 100;
-function treeTicks(root) {
-    const processes = readdirSync('/proc').filter((entry) => /^\d+$/.test(entry)).flatMap((pid) => {
-        try {
-            // The fields after the command's closing parenthesis: state, ppid, …
-            const fields = readFileSync(`/proc/${pid}/stat`, 'utf8').replace(/^.*\) /s, '').split(' ');
-            return [{ pid: Number(pid), parent: Number(fields[1]), ticks: Number(fields[11]) + Number(fields[12]) }];
-        } catch {
-            return []; // gone meanwhile
-        }
-    });
-    const inTree = new Set([root]);
-    for (let grew = true; grew;) {
-        grew = false;
-        for (const p of processes) {
-            if (!inTree.has(p.pid) && inTree.has(p.parent)) {
-                inTree.add(p.pid);
-                grew = true;
-            }
-        }
-    }
-    return processes.filter((p) => inTree.has(p.pid)).reduce((sum, p) => sum + p.ticks, 0);
-}
 
 // The CPU the browser and the page's main thread take while `during` runs,
 // each as a share of one core.

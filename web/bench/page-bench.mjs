@@ -17,9 +17,10 @@
 //
 //   node bench/page-bench.mjs <amsim_bench> [repetitions]
 import { execFileSync } from 'node:child_process';
-import { readFileSync, readdirSync, statSync } from 'node:fs';
+import { statSync } from 'node:fs';
 
 import { PAGE, launch, open } from '../tests/support.mjs';
+import { TICKS_PER_SECOND, treeTicks } from './process-ticks.mjs';
 
 const [nativeBench, repetitionsText = '5'] = process.argv.slice(2);
 const repetitions = Number(repetitionsText);
@@ -38,30 +39,7 @@ function native() {
     return { engine: cpuOf('GraficarOnRasterCanvas'), onScreen: cpuOf('RedrawOnScreen') };
 }
 
-// The clock ticks of user and system time of a process and its descendants.
-const TICKS_PER_MS = 0.1;
-function treeTicks(root) {
-    const processes = readdirSync('/proc').filter((entry) => /^\d+$/.test(entry)).flatMap((pid) => {
-        try {
-            // The fields after the command's closing parenthesis: state, ppid, …
-            const fields = readFileSync(`/proc/${pid}/stat`, 'utf8').replace(/^.*\) /s, '').split(' ');
-            return [{ pid: Number(pid), parent: Number(fields[1]), ticks: Number(fields[11]) + Number(fields[12]) }];
-        } catch {
-            return []; // gone meanwhile
-        }
-    });
-    const inTree = new Set([root]);
-    for (let grew = true; grew;) {
-        grew = false;
-        for (const p of processes) {
-            if (!inTree.has(p.pid) && inTree.has(p.parent)) {
-                inTree.add(p.pid);
-                grew = true;
-            }
-        }
-    }
-    return processes.filter((p) => inTree.has(p.pid)).reduce((sum, p) => sum + p.ticks, 0);
-}
+const TICKS_PER_MS = TICKS_PER_SECOND / 1000;
 
 // The browser's CPU time for one redraw, V(cc) alternating between 1 and 0.8
 // so that every redraw changes the picture; each shown at once when asked,
