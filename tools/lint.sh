@@ -13,11 +13,13 @@ git ls-files -z 'src/*.cpp' 'tests/*.cpp' 'bench/*.cpp' |
     xargs -0 -n 4 -P "$(nproc)" clang-tidy -p build/ci --quiet 2>/dev/null
 
 # The bridge is WebAssembly: clang-tidy reads it for that target, with the
-# system headers of emscripten's sysroot.
+# system headers of emscripten's sysroot and the compatibility headers emcc
+# adds to them (xlocale.h, which <iostream> reaches).
 cmake --preset web >/dev/null
 git ls-files -z 'web/bridge/*.cpp' |
     xargs -0 clang-tidy -p build/web --quiet --extra-arg=--target=wasm32-unknown-emscripten \
         --extra-arg=--sysroot=/usr/share/emscripten/cache/sysroot --extra-arg=-D__EMSCRIPTEN__ \
+        --extra-arg=-isystem/usr/share/emscripten/cache/sysroot/include/compat \
         2>/dev/null
 
 # The fuzzers build with clang alone: clang-tidy reads them with the fuzz
