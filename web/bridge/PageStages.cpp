@@ -4,12 +4,19 @@
 #include "core/ParameterTable.h"
 
 #include <algorithm>
+#include <exception>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-int main() {
+namespace {
+
+std::string quoted(std::string_view text) {
+    return '"' + std::string(text) + '"';
+}
+
+std::string stagesJson() {
     std::vector<std::string_view> stages;
     for (const amsim::ParameterRow& row : amsim::kParameterRows) {
         if (std::find(stages.begin(), stages.end(), row.stage) == stages.end()) {
@@ -18,17 +25,28 @@ int main() {
     }
     std::string json = "[";
     for (const std::string_view stage : stages) {
-        json += std::string(json.size() > 1 ? "," : "") + "{\"name\":\"" + std::string(stage) +
-                "\",\"boxes\":[";
+        json += (json.size() > 1 ? "," : "") + std::string(R"({"name":)") + quoted(stage) +
+                R"(,"boxes":[)";
         bool first = true;
         for (const amsim::ParameterRow& row : amsim::kParameterRows) {
             if (row.stage == stage) {
-                json += std::string(first ? "" : ",") + "\"" + std::string(row.box) + "\"";
+                json += (first ? "" : ",") + quoted(row.box);
                 first = false;
             }
         }
         json += "]}";
     }
-    std::cout << json << "]\n";
+    return json + "]";
+}
+
+} // namespace
+
+int main() {
+    try {
+        std::cout << stagesJson() << '\n';
+    } catch (const std::exception& error) {
+        std::cerr << "amsim_page_stages: " << error.what() << '\n';
+        return 1;
+    }
     return std::cout.good() ? 0 : 1;
 }
