@@ -28,7 +28,9 @@ private:
     };
     static std::size_t index(Parameter parameter) { return static_cast<std::size_t>(parameter); }
 
-    // Each box holding its row's start value.
+    // Each box holding its row's start value. Called by the member's
+    // initializer below, which cppcheck does not count as a use.
+    // cppcheck-suppress unusedPrivateFunction
     static std::array<Box, kParameterCount> startBoxes();
 
     std::array<Box, kParameterCount> boxes_ = startBoxes();
