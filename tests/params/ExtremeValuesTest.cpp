@@ -1,40 +1,16 @@
 #include "core/Error.h"
 #include "params/Handlers.h"
+#include "params/MemoryControls.h"
 #include "support/RecordingCanvas.h"
 #include "support/SaneFigures.h"
 
 #include <array>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace amsim {
 namespace {
-
-// The boxes, the drawing and the readout, nothing else.
-class Bench final : public Controls {
-public:
-    std::string text(Parameter box) const override { return boxes.at(index(box)); }
-    void setText(Parameter box, const std::string& text) override { boxes.at(index(box)) = text; }
-    bool isPanelShown(Panel /*panel*/) const override { return false; }
-    void showPanel(Panel /*panel*/) override {}
-    void hidePanel(Panel /*panel*/) override {}
-    void placePanel(Panel /*panel*/, const PanelGeometry& /*geometry*/) override {}
-    void setPanelText(Panel /*panel*/, const std::string& /*text*/) override {}
-    void describe(const std::string& sentence) override { description = sentence; }
-    Canvas& canvas() override { return drawing; }
-    void present() override {}
-    void setMeasurements(const std::vector<std::string>& lines) override { readout = lines; }
-
-    std::array<std::string, kAllParameters.size()> boxes;
-    std::string description;
-    std::vector<std::string> readout;
-
-private:
-    static std::size_t index(Parameter box) { return static_cast<std::size_t>(box); }
-    test::RecordingCanvas drawing;
-};
 
 struct ExtremeRow {
     std::string name;
@@ -85,22 +61,23 @@ class ExtremeValues : public testing::TestWithParam<ExtremeRow> {};
 // measurements; never a crash.
 TEST_P(ExtremeValues, GiveSaneFiguresOrAClearRefusal) {
     const ExtremeRow& row = GetParam();
-    Bench bench;
+    test::RecordingCanvas drawing;
+    MemoryControls bench(drawing);
     Handlers handlers(bench, NumberFormat{".", "e"});
     handlers.Form_Load();
     bench.setText(row.box, row.text);
     try {
         (handlers.*row.click)();
-        ASSERT_GE(bench.readout.size(), 10U);
+        ASSERT_GE(bench.readout().size(), 10U);
     } catch (const Error& error) {
         ASSERT_TRUE(error.parameter().has_value()) << error.what();
-        EXPECT_EQ(bench.readout, std::vector<std::string>{noMeasurements(error.parameter())});
+        EXPECT_EQ(bench.readout(), std::vector<std::string>{noMeasurements(error.parameter())});
         if (error.kind() != Error::Kind::TooLargeToDraw) {
             EXPECT_EQ(*error.parameter(), row.box) << error.what();
         }
     }
-    std::vector<std::string> shown = bench.readout;
-    shown.push_back(bench.description);
+    std::vector<std::string> shown = bench.readout();
+    shown.push_back(bench.description());
     EXPECT_EQ(test::absurdFigure(shown, ".", "e"), std::nullopt);
 }
 
