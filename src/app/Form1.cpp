@@ -71,8 +71,7 @@ QPixmap pictureAt(const QString& resource, double ratio) {
 Form1::Form1(const QLocale& locale, QWidget* parent, BenchClock clock)
     : QWidget(parent)
     , ui_(std::make_unique<Ui::Form1>())
-    , handlers_(*this, numberFormatOf(locale), std::move(clock))
-    , reader_([this](Parameter parameter) { return text(parameter); }, handlers_.format()) {
+    , bench_(*this, numberFormatOf(locale), std::move(clock)) {
     registerPictures();
     ui_->setupUi(this);
     findBoxes();
@@ -89,13 +88,13 @@ Form1::Form1(const QLocale& locale, QWidget* parent, BenchClock clock)
     frames_->setObjectName(QStringLiteral("frames"));
     frames_->setTimerType(Qt::PreciseTimer);
     frames_->setSingleShot(true);
-    connect(frames_, &QTimer::timeout, this, [this] { guarded([this] { handlers_.Frame(); }); });
+    connect(frames_, &QTimer::timeout, this, [this] { guarded([this] { handlers().Frame(); }); });
     makeConfirmation();
     askFileName_ = [](Form1& form, const QString& title, const QString& suggested,
                       const QString& filter) {
         return QFileDialog::getSaveFileName(&form, title, suggested, filter);
     };
-    handlers_.Form_Load();
+    bench_.load({});
     // A click on the drawing gives the window the keyboard, for Space.
     setFocusPolicy(Qt::ClickFocus);
     // Never smaller than designed.
@@ -106,7 +105,7 @@ Form1::Form1(const QLocale& locale, QWidget* parent, BenchClock clock)
 void Form1::setZoom(double zoom) {
     zoomNote_ = QStringLiteral(", ventana reducida al %1 % para caber en la pantalla")
                     .arg(QString::fromStdString(
-                        numberToText(std::round(zoom * 100.0), handlers_.format())));
+                        numberToText(std::round(zoom * 100.0), handlers().format())));
 }
 
 Form1::~Form1() = default;
@@ -127,7 +126,7 @@ void Form1::paintAsVectors(QPainter& painter) {
         }
     }
     QtVectorCanvas vectors(painter, windowFont(), QColor(Qt::black));
-    amsim::Graficar(vectors, reader_, handlers_.window(), handlers_.instant());
+    amsim::Graficar(vectors, bench_.boxes(), handlers().window(), handlers().instant());
     vectors.finish();
     for (QWidget* child : children) {
         const bool front = qobject_cast<QLineEdit*>(child) != nullptr ||
@@ -186,15 +185,15 @@ void Form1::connectHandlers() {
         const std::string name = button->objectName().toStdString();
         if (const std::optional<Handlers::Click> click = Handlers::clickOf(name)) {
             connect(button, &QPushButton::clicked, this,
-                    [this, click = *click] { guarded([this, click] { (handlers_.*click)(); }); });
+                    [this, click = *click] { guarded([this, click] { (handlers().*click)(); }); });
         }
-        if (const std::optional<std::string> tip = stepToolTip(name, handlers_.format())) {
+        if (const std::optional<std::string> tip = stepToolTip(name, handlers().format())) {
             button->setToolTip(QString::fromStdString(*tip));
         }
     }
     for (const Parameter parameter : kAllParameters) {
         connect(box(parameter), &QLineEdit::returnPressed, this,
-                [this] { guarded([this] { handlers_.Box_Enter(); }); });
+                [this] { guarded([this] { handlers().Box_Enter(); }); });
         box(parameter)->installEventFilter(this);
     }
 }
@@ -237,25 +236,21 @@ void Form1::offerSound() {
 }
 
 void Form1::listen(bool on) {
-    if (on && handlers_.shownValues()) {
-        sound_->start(*handlers_.shownValues(), handlers_.instant());
+    if (on && bench_.startSound()) {
+        sound_->start([this](std::size_t count) { return bench_.soundSamples(count); });
     } else {
         sound_->stop();
+        bench_.stopSound();
     }
-    handlers_.setHeard(sound_->isPlaying());
 }
 
-// The sound follows the setting of the picture; the frames run at the
-// screen's rate.
+// The frames run at the screen's rate.
 void Form1::followBench() {
-    ui_->Pausa->setChecked(handlers_.paused());
+    ui_->Pausa->setChecked(handlers().paused());
     if (ui_->Escuchar->isEnabled()) {
         ui_->Escuchar->setChecked(sound_->isPlaying());
     }
-    if (sound_->isPlaying() && handlers_.shownValues()) {
-        sound_->setValues(*handlers_.shownValues());
-    }
-    if (!handlers_.isLive()) {
+    if (!handlers().isLive()) {
         frames_->stop();
     } else if (!frames_->isActive()) {
         scheduleFrame();
@@ -319,8 +314,7 @@ void Form1::save(const MenuItem& item) {
     const SavedFile file = item.saves;
     QString title = fromUtf8(item.text);
     title.remove(QChar(u'…'));
-    handlers_.Box_Enter();
-    const QString suggested = QString::fromStdString(savedFileName(file, reader_));
+    const QString suggested = QString::fromStdString(bench_.drawForSaving(file));
     const QString filter = file == SavedFile::Image
                                ? QStringLiteral("Imágenes (*.png *.svg *.pdf *.bmp *.jpg)")
                                : QStringLiteral("*.") + QFileInfo(suggested).suffix();
@@ -328,20 +322,16 @@ void Form1::save(const MenuItem& item) {
     if (path.isEmpty()) {
         return;
     }
-    handlers_.Box_Enter();
+    bench_.drawForSaving(file);
     // A confirmation still shown is no part of the picture.
     confirmation_->hide();
-    writeAll({{path, savedBytes(file, path), savedWhat(file)}});
+    const std::vector<std::uint8_t> bytes =
+        bench_.fileBytes(file, [this, &path] { return windowBytes(path); });
+    writeAll({{path, bytesOf(bytes), savedWhat(file)}});
     confirm(fromUtf8(item.done) + QFileInfo(path).fileName());
 }
 
-QByteArray Form1::savedBytes(SavedFile file, const QString& path) {
-    if (file == SavedFile::Data) {
-        return signalCsvBytes(reader_, handlers_.instant());
-    }
-    if (file == SavedFile::Sound) {
-        return soundWavBytes(reader_, handlers_.instant(), kSoundFileSeconds);
-    }
+std::vector<std::uint8_t> Form1::windowBytes(const QString& path) {
     const QByteArray format = formatOfName(path);
     if (!holdsWholeWindow(format)) {
         throw SaveError(path, "el nombre necesita la extensión de uno de estos formatos: " +
@@ -352,12 +342,13 @@ QByteArray Form1::savedBytes(SavedFile file, const QString& path) {
         throw SaveError(path,
                         "la imagen no se pudo codificar como " + format.toUpper().toStdString());
     }
-    return *picture;
+    return {picture->begin(), picture->end()};
 }
 
 // What the engine composes for the item, from the boxes as they are now.
 void Form1::copyToClipboard(std::string_view item) {
-    const MenuContext context{kPageFile, reader_, handlers_.format(), handlers_.stillInstant()};
+    const MenuContext context{kPageFile, bench_.boxes(), handlers().format(),
+                              handlers().stillInstant()};
     if (const std::optional<std::string> copied = menuClipboardText(item, context)) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(*copied));
     }
@@ -376,7 +367,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     }
     const Handlers::Click step = Handlers::arrowKeyOf(*owner, key == Qt::Key_Up);
-    guarded([this, step] { (handlers_.*step)(); });
+    guarded([this, step] { (handlers().*step)(); });
     return true;
 }
 
@@ -384,7 +375,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 // drawing, or on the window itself.
 void Form1::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
-        guarded([this] { handlers_.Pausa_Click(); });
+        guarded([this] { handlers().Pausa_Click(); });
         return;
     }
     QWidget::keyPressEvent(event);
@@ -408,7 +399,7 @@ bool Form1::matchScreen() {
 // Moved to a screen of another ratio, the window draws again.
 bool Form1::event(QEvent* event) {
     if (event->type() == QEvent::ScreenChangeInternal && activated_ && matchScreen()) {
-        guarded([this] { handlers_.Box_Enter(); });
+        guarded([this] { handlers().Box_Enter(); });
     }
     return QWidget::event(event);
 }
@@ -423,7 +414,7 @@ void Form1::showEvent(QShowEvent* event) {
         // A keyboard user sees where the focus is from the start; showing
         // the window clears this, so it is set here.
         setAttribute(Qt::WA_KeyboardFocusChange);
-        guarded([this] { handlers_.Form_Activate(); });
+        guarded([this] { handlers().Form_Activate(); });
     }
 }
 
@@ -528,7 +519,7 @@ void Form1::present() {
 
 template <class Handler> void Form1::guarded(Handler&& handler) noexcept {
     try {
-        handler();
+        bench_.run(std::forward<Handler>(handler));
     } catch (const std::exception& failure) {
         showError(failure);
     }

@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "core/ParameterValues.h"
 #include "display/Graficar.h"
+#include "flows/Bench.h"
 #include "params/BoxReader.h"
 #include "params/Controls.h"
 #include "params/Handlers.h"
@@ -60,9 +61,11 @@ public:
     // an export or a test never asks the audio system anything.
     void offerSound();
     // The bench's time stands still at this instant (seconds) from now on.
-    void showInstant(double seconds) { handlers_.showInstant(seconds); }
+    void showInstant(double seconds) { handlers().showInstant(seconds); }
     // The instant of the picture on screen, in seconds.
-    double instant() const { return handlers_.instant(); }
+    double instant() const { return handlers().instant(); }
+    // The bench the window shows, which its first showing activates.
+    Bench& bench() { return bench_; }
     // Where the menu's saving items ask for a file's name: the standard
     // dialog, unless a test puts its own answer here. An empty name cancels.
     using FileNameAsker = std::function<QString(Form1& form, const QString& title,
@@ -90,6 +93,8 @@ private:
     void present() override;
     void setMeasurements(const std::vector<std::string>& lines) override;
     void fitReadout();
+    Handlers& handlers() { return bench_.handlers(); }
+    const Handlers& handlers() const { return bench_.handlers(); }
 
     QPlainTextEdit* panel(Panel which) const;
     bool matchScreen();
@@ -111,7 +116,8 @@ private:
     void makeConfirmation();
     // Shows the text beneath the menu's button for a moment, and says it.
     void confirm(const QString& text);
-    QByteArray savedBytes(SavedFile file, const QString& path);
+    // The window's picture for a file of that name, in the format it names.
+    std::vector<std::uint8_t> windowBytes(const QString& path);
     void findBoxes();
     void stackCanvas();
 
@@ -132,8 +138,7 @@ private:
     QLabel* confirmation_ = nullptr;
     QTimer* confirmationShown_ = nullptr;
     double frameDue_ = 0.0;
-    Handlers handlers_;
-    BoxReader reader_;
+    Bench bench_;
     bool activated_ = false;
     QString zoomNote_;
     FileNameAsker askFileName_;

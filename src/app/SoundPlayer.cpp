@@ -1,13 +1,12 @@
 #include "app/SoundPlayer.h"
 
-#include "app/SoundSource.h"
-#include "signals/ScreenStart.h"
 #include "sound/SoundGenerator.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QMediaDevices>
+#include <utility>
 
 namespace amsim {
 
@@ -46,9 +45,9 @@ std::optional<QString> SoundPlayer::unavailableReason() {
     return std::nullopt;
 }
 
-void SoundPlayer::start(const ParameterValues& values, double instant) {
+void SoundPlayer::start(SoundSource::Samples samples) {
     stop();
-    source_ = std::make_unique<SoundSource>(values, fineSampleAt(instant));
+    source_ = std::make_unique<SoundSource>(std::move(samples));
     sink_ = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), soundFormat());
     sink_->setBufferSize(kBufferBytes);
     connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
@@ -74,12 +73,6 @@ void SoundPlayer::stop() {
 
 bool SoundPlayer::isPlaying() const {
     return sink_ != nullptr;
-}
-
-void SoundPlayer::setValues(const ParameterValues& values) {
-    if (source_) {
-        source_->setValues(values);
-    }
 }
 
 } // namespace amsim

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ParameterValues.h"
+#include "app/SoundSource.h"
 
 #include <QObject>
 #include <QString>
@@ -11,10 +11,8 @@ class QAudioSink;
 
 namespace amsim {
 
-class SoundSource;
-
 // The window's loudspeaker: the engine's sound through the system's default
-// audio output, about 50 ms ahead, following every new setting.
+// audio output, about 50 ms ahead.
 class SoundPlayer : public QObject {
     Q_OBJECT
 
@@ -25,11 +23,10 @@ public:
     // Why there is nothing to play on, in Spanish; none when there is an output.
     static std::optional<QString> unavailableReason();
 
-    // From the bench's instant (seconds) on, following the clock.
-    void start(const ParameterValues& values, double instant);
+    // Plays what the engine gives, pulled as the output needs it.
+    void start(SoundSource::Samples samples);
     void stop();
     bool isPlaying() const;
-    void setValues(const ParameterValues& values);
 
 signals:
     // The output failed while playing and the sound stopped.

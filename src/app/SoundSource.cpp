@@ -2,6 +2,7 @@
 
 #include "sound/WavFile.h"
 
+#include <utility>
 #include <vector>
 
 namespace amsim {
@@ -14,16 +15,12 @@ constexpr qint64 kReadyBytes = 2400 * kBytesPerSample;
 
 } // namespace
 
-SoundSource::SoundSource(const ParameterValues& values, std::int64_t firstSample, QObject* parent)
+SoundSource::SoundSource(Samples samples, QObject* parent)
     : QIODevice(parent)
-    , generator_(values, firstSample) {
+    , samples_(std::move(samples)) {
     // Unbuffered: QIODevice's own read-ahead would compute a change's sound
     // long before it is played.
     open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-}
-
-void SoundSource::setValues(const ParameterValues& values) {
-    generator_.setValues(values);
 }
 
 qint64 SoundSource::bytesAvailable() const {
@@ -32,15 +29,15 @@ qint64 SoundSource::bytesAvailable() const {
 
 // Whole samples only: an odd byte left over waits for the next read.
 qint64 SoundSource::readData(char* data, qint64 maxSize) {
-    const auto count = static_cast<std::size_t>(maxSize / kBytesPerSample);
-    const std::vector<float> samples = generator_.next(count);
+    const std::vector<float> samples =
+        samples_(static_cast<std::size_t>(maxSize / kBytesPerSample));
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const auto pcm = static_cast<std::uint16_t>(pcm16(samples[i]));
         const auto at = static_cast<qint64>(i) * kBytesPerSample;
         data[at] = static_cast<char>(pcm & 0xFFU);
         data[at + 1] = static_cast<char>(pcm >> 8U);
     }
-    return static_cast<qint64>(count) * kBytesPerSample;
+    return static_cast<qint64>(samples.size()) * kBytesPerSample;
 }
 
 // Read only.

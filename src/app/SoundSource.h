@@ -1,22 +1,23 @@
 #pragma once
 
-#include "sound/SoundGenerator.h"
-
 #include <QIODevice>
+#include <cstddef>
+#include <functional>
+#include <vector>
 
 namespace amsim {
 
 // The engine's sound as the bytes an audio sink pulls: 16-bit PCM,
-// little-endian, mono, 48 kHz, sample for sample the generator's, encoded as
-// the WAV export encodes them. Open from the start, endless; it never blocks.
+// little-endian, mono, 48 kHz, sample for sample the engine's, encoded as
+// the WAV export encodes them. Open from the start; it never blocks.
 class SoundSource : public QIODevice {
     Q_OBJECT
 
 public:
-    SoundSource(const ParameterValues& values, std::int64_t firstSample, QObject* parent = nullptr);
+    // The next count samples, each in [-1, 1].
+    using Samples = std::function<std::vector<float>(std::size_t count)>;
 
-    // The setting from the next sample on (the generator crossfades).
-    void setValues(const ParameterValues& values);
+    explicit SoundSource(Samples samples, QObject* parent = nullptr);
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;
 
@@ -25,7 +26,7 @@ protected:
     qint64 writeData(const char* data, qint64 maxSize) override;
 
 private:
-    SoundGenerator generator_;
+    Samples samples_;
 };
 
 } // namespace amsim

@@ -4,11 +4,6 @@
 #include "canvas/PngFile.h"
 #include "files/QuotedName.h"
 #include "params/PanelTexts.h"
-#include "signals/ScreenStart.h"
-#include "signals/SignalCsv.h"
-#include "signals/SignalTable.h"
-#include "sound/SoundGenerator.h"
-#include "sound/WavFile.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -131,18 +126,8 @@ std::optional<QByteArray> windowPicture(Form1& form, const QByteArray& format) {
     return encoded ? std::optional(picture) : std::nullopt;
 }
 
-QByteArray signalCsvBytes(ParameterReader& boxes, double instant) {
-    const std::string text = signalCsv(sampleSignals(boxes, WindowValues{}, instant));
-    return {text.data(), static_cast<qsizetype>(text.size())};
-}
-
-QByteArray soundWavBytes(ParameterReader& boxes, double instant, double seconds) {
-    const ParameterValues values =
-        valuesOf([&boxes](Parameter parameter) { return boxes.read(parameter); });
-    const auto count = static_cast<std::size_t>(std::lround(seconds * kSoundRate));
-    const std::vector<std::uint8_t> wav =
-        wavBytes(soundSamples(values, fineSampleAt(instant), count));
-    return {reinterpret_cast<const char*>(wav.data()), static_cast<qsizetype>(wav.size())};
+QByteArray bytesOf(const std::vector<std::uint8_t>& bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
 }
 
 QString savedWhat(SavedFile file) {

@@ -6,8 +6,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace amsim {
 
@@ -33,13 +35,8 @@ QByteArray formatOfName(const QString& path);
 // redraw would.
 std::optional<QByteArray> windowPicture(Form1& form, const QByteArray& format);
 
-// The sampled signals of the setting in the boxes on the screen at the
-// bench's instant (seconds), as --export-csv writes them.
-QByteArray signalCsvBytes(ParameterReader& boxes, double instant);
-
-// The receiver's sound of the setting in the boxes from the bench's instant
-// on, as a WAV file of that many seconds (--export-wav's bytes).
-QByteArray soundWavBytes(ParameterReader& boxes, double instant, double seconds);
+// The engine's bytes of a file, for the writer.
+QByteArray bytesOf(const std::vector<std::uint8_t>& bytes);
 
 // What a saved file holds, as messages say it: "la imagen", "las muestras",
 // "el sonido".

@@ -139,6 +139,16 @@ CommandLine::Action actionOf(const QCommandLineParser& parser, const Options& op
 
 } // namespace
 
+GivenStart givenTexts(const CommandLine& commandLine) {
+    GivenStart given;
+    for (const Parameter parameter : kAllParameters) {
+        if (const std::optional<QString> text = commandLine.text(parameter)) {
+            given.texts.at(static_cast<std::size_t>(parameter)) = text->toStdString();
+        }
+    }
+    return given;
+}
+
 QString optionName(Parameter parameter) {
     const std::string_view name = optionOf(parameter);
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Parameters.h"
+#include "flows/Bench.h"
 
 #include <QString>
 #include <QStringList>
@@ -44,6 +45,9 @@ struct CommandLine {
 // amsim::Error, in Spanish, for an unknown option, a missing or repeated
 // value, a stray argument, or an option that belongs with another.
 CommandLine parseCommandLine(const QStringList& arguments);
+
+// The texts the command line gives the boxes, for the bench to start from.
+GivenStart givenTexts(const CommandLine& commandLine);
 
 // The option a parameter's value is given with, without its dashes.
 QString optionName(Parameter parameter);

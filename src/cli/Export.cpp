@@ -1,17 +1,13 @@
 #include "cli/Export.h"
 
-#include "app/DesignFonts.h"
 #include "app/Form1.h"
-#include "app/LocaleFormat.h"
 #include "app/WindowFiles.h"
 #include "cli/CliErrors.h"
 #include "cli/FactorOption.h"
 #include "core/Error.h"
-#include "display/Graficar.h"
 #include "files/FileErrors.h"
 #include "files/OutputFiles.h"
 #include "files/QuotedName.h"
-#include "qtcanvas/QtRasterCanvas.h"
 #include "sound/SoundGenerator.h"
 
 #include <QApplication>
@@ -22,29 +18,6 @@
 namespace amsim {
 
 namespace {
-
-// The option texts go into the boxes before the window is first shown,
-// which is when it draws its first picture.
-void writeTexts(const CommandLine& commandLine, const Form1& form) {
-    for (Parameter parameter : kAllParameters) {
-        if (const std::optional<QString> text = commandLine.text(parameter)) {
-            form.box(parameter)->setText(*text);
-        }
-    }
-}
-
-BoxReader readerOf(const Form1& form) {
-    return {[&form](Parameter parameter) { return form.box(parameter)->text().toStdString(); },
-            numberFormatOf(QLocale::system())};
-}
-
-// The redraw the window is about to do, on a canvas of its own: whatever
-// would stop it stops the export, with the message the window would show.
-void checkRedraw(const Form1& form, double instant) {
-    BoxReader reader = readerOf(form);
-    QtRasterCanvas canvas(form.size(), windowFont(), QColor(Qt::black));
-    Graficar(canvas, reader, WindowValues{}, instant);
-}
 
 // A file's name and what it is to hold, before it is made.
 struct OutputName {
@@ -153,19 +126,21 @@ void exportFiles(const CommandLine& commandLine) {
         requireWavName(*commandLine.wavPath);
     }
     requireDistinctFiles(outputNames(commandLine));
+    // The window's bench starts as the window's would, before it is shown:
+    // whatever would stop its first picture stops the export, with the
+    // message the window would show.
     Form1 form(QLocale::system(), nullptr, BenchClock::standingAt(instant));
-    writeTexts(commandLine, form);
-    checkRedraw(form, instant);
+    Bench& bench = form.bench();
+    bench.start(givenTexts(commandLine));
 
     std::vector<OutputFile> outputs;
-    BoxReader reader = readerOf(form);
     if (commandLine.csvPath) {
         outputs.push_back(
-            {*commandLine.csvPath, signalCsvBytes(reader, instant), savedWhat(SavedFile::Data)});
+            {*commandLine.csvPath, bytesOf(bench.csvBytes()), savedWhat(SavedFile::Data)});
     }
     if (commandLine.wavPath) {
-        outputs.push_back({*commandLine.wavPath, soundWavBytes(reader, instant, seconds),
-                           savedWhat(SavedFile::Sound)});
+        outputs.push_back(
+            {*commandLine.wavPath, bytesOf(bench.wavBytes(seconds)), savedWhat(SavedFile::Sound)});
     }
     if (commandLine.picturePath) {
         outputs.push_back({*commandLine.picturePath,

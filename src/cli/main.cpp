@@ -159,16 +159,13 @@ int openWindow(const amsim::CommandLine& commandLine, const QtStart& start) {
         return fail(QStringLiteral("No se puede abrir la ventana: no hay ninguna pantalla. Para "
                                    "guardar la imagen sin pantalla, use --export."));
     }
+    amsim::GivenStart given = amsim::givenTexts(commandLine);
+    if (commandLine.instantText) {
+        given.instant = amsim::instantOption(commandLine.instantText);
+    }
     auto* window = new amsim::Form1(QLocale::system());
     window->offerSound();
-    if (commandLine.instantText) {
-        window->showInstant(amsim::instantOption(commandLine.instantText));
-    }
-    for (const amsim::Parameter parameter : amsim::kAllParameters) {
-        if (const std::optional<QString> text = commandLine.text(parameter)) {
-            window->box(parameter)->setText(*text);
-        }
-    }
+    window->bench().load(given);
     if (start.fittingZoom) {
         window->setZoom(*start.fittingZoom);
     }

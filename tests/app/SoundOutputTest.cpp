@@ -1,5 +1,6 @@
 #include "app/SoundPlayer.h"
 #include "app/SoundSource.h"
+#include "sound/SoundGenerator.h"
 #include "sound/WavFile.h"
 #include "support/ShownForm.h"
 
@@ -28,13 +29,14 @@ class SoundFeedTest : public testing::TestWithParam<FeedRow> {};
 TEST_P(SoundFeedTest, BytesAreTheGeneratorsSamples) {
     const FeedRow& row = GetParam();
     constexpr qint64 kTotal = 19200; // 9,600 samples of two bytes
-    SoundSource source(kAm, 0);
+    SoundGenerator fedFrom(kAm, 0);
+    SoundSource source([&fedFrom](std::size_t count) { return fedFrom.next(count); });
     ASSERT_TRUE(source.isReadable());
     QByteArray fed;
     std::optional<qsizetype> changedAt;
     while (fed.size() < kTotal) {
         if (row.changeAfter != 0 && !changedAt && fed.size() >= row.changeAfter) {
-            source.setValues(kNoisySsb);
+            fedFrom.setValues(kNoisySsb);
             changedAt = fed.size();
         }
         const QByteArray got = source.read(std::min(row.readBytes, kTotal - fed.size()));

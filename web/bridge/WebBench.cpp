@@ -10,9 +10,6 @@
 #include "params/StepRules.h"
 #include "params/UserMessage.h"
 #include "signals/ScreenStart.h"
-#include "signals/SignalCsv.h"
-#include "signals/SignalTable.h"
-#include "sound/WavFile.h"
 
 #include <emscripten/bind.h>
 #include <utility>
@@ -27,16 +24,6 @@ std::string nameOf(Parameter box) {
 
 std::string nameOf(Panel panel) {
     return std::string(panelName(panel));
-}
-
-// A saved sound lasts as the command line's by default, from where the
-// screen begins.
-constexpr auto kSoundFileSamples = static_cast<std::size_t>(kSoundFileSeconds * kSoundRate);
-
-// The sampled signals as the command line's CSV.
-std::vector<std::uint8_t> csvBytes(ParameterReader& boxes, double instant) {
-    const std::string text = signalCsv(sampleSignals(boxes, WindowValues{}, instant));
-    return {text.begin(), text.end()};
 }
 
 // The instant an address gives, with a point or in the page's notation like
@@ -71,31 +58,27 @@ WebBench::Outcome internalError(const std::string& what) {
 WebBench::WebBench(emscripten::val page, NumberFormat format, double scale)
     : page_(std::move(page))
     , canvas_(std::make_unique<WebCanvas>(kDrawingWidth, kDrawingHeight, page_, scale))
-    , handlers_(*this, std::move(format))
-    , reader_([this](Parameter parameter) { return text(parameter); }, handlers_.format()) {}
+    , bench_(*this, std::move(format)) {}
 
 // A wrong instant is told after a wrong box, whose message selects it.
 WebBench::Outcome WebBench::start(const emscripten::val& given) {
+    GivenStart start;
     std::string instantMessage;
     const auto instantText = given.call<emscripten::val>("get", std::string(kInstantOption));
     if (!instantText.isNull()) {
         const AddressInstant read =
-            instantOfAddress(instantText.as<std::string>(), handlers_.format());
-        if (read.seconds) {
-            handlers_.showInstant(*read.seconds);
-        }
+            instantOfAddress(instantText.as<std::string>(), handlers().format());
+        start.instant = read.seconds;
         instantMessage = read.message;
     }
-    Outcome outcome = guarded([this, &given] {
-        handlers_.Form_Load();
-        for (const Parameter box : kAllParameters) {
-            const auto text = given.call<emscripten::val>("get", std::string(optionOf(box)));
-            if (!text.isNull()) {
-                setText(box, boxTextOfAddress(text.as<std::string>(), handlers_.format()));
-            }
+    for (const Parameter box : kAllParameters) {
+        const auto text = given.call<emscripten::val>("get", std::string(optionOf(box)));
+        if (!text.isNull()) {
+            start.texts.at(static_cast<std::size_t>(box)) =
+                boxTextOfAddress(text.as<std::string>(), handlers().format());
         }
-        handlers_.Form_Activate();
-    });
+    }
+    Outcome outcome = guarded([this, &start] { bench_.start(start); });
     if (!instantMessage.empty()) {
         outcome.message =
             outcome.message.empty() ? instantMessage : outcome.message + " " + instantMessage;
@@ -104,7 +87,7 @@ WebBench::Outcome WebBench::start(const emscripten::val& given) {
 }
 
 WebBench::Outcome WebBench::frame() {
-    return guarded([this] { handlers_.Frame(); });
+    return guarded([this] { handlers().Frame(); });
 }
 
 WebBench::Outcome WebBench::click(const std::string& button) {
@@ -112,31 +95,32 @@ WebBench::Outcome WebBench::click(const std::string& button) {
     if (!click) {
         return internalError("no hay ningún botón «" + button + "».");
     }
-    return guarded([this, click = *click] { (handlers_.*click)(); });
+    return guarded([this, click = *click] { (handlers().*click)(); });
 }
 
 WebBench::Outcome WebBench::enter() {
-    return guarded([this] { handlers_.Box_Enter(); });
+    return guarded([this] { handlers().Box_Enter(); });
 }
 
 WebBench::Outcome WebBench::arrowKey(const std::string& box, bool up) {
     for (const Parameter parameter : kAllParameters) {
         if (boxName(parameter) == box) {
             const Handlers::Click step = Handlers::arrowKeyOf(parameter, up);
-            return guarded([this, step] { (handlers_.*step)(); });
+            return guarded([this, step] { (handlers().*step)(); });
         }
     }
     return internalError("no hay ninguna casilla «" + box + "».");
 }
 
 std::string WebBench::stepToolTip(const std::string& button) const {
-    return amsim::stepToolTip(button, handlers_.format()).value_or(std::string());
+    return amsim::stepToolTip(button, bench_.handlers().format()).value_or(std::string());
 }
 
 WebBench::Outcome WebBench::menu(const std::string& item, const std::string& address) {
     std::string copied;
     Outcome outcome = guarded([this, &item, &address, &copied] {
-        const MenuContext context{address, reader_, handlers_.format(), handlers_.stillInstant()};
+        const MenuContext context{address, bench_.boxes(), handlers().format(),
+                                  handlers().stillInstant()};
         copied = menuClipboardText(item, context).value_or(std::string());
     });
     if (outcome.message.empty() && copied.empty()) {
@@ -153,34 +137,18 @@ WebBench::Outcome WebBench::save(const std::string& item) {
     }
     std::string name;
     Outcome outcome = guarded([this, file, &name] {
-        handlers_.Box_Enter();
-        name = savedFileName(file, reader_);
-        saved_ = savedFileBytes(file);
+        name = bench_.drawForSaving(file);
+        saved_ = bench_.fileBytes(file, [this] { return drawingPng(); });
     });
     outcome.text = std::move(name);
     return outcome;
-}
-
-std::vector<std::uint8_t> WebBench::savedFileBytes(SavedFile file) {
-    switch (file) {
-    case SavedFile::Image:
-        return drawingPng();
-    case SavedFile::Data:
-        return csvBytes(reader_, handlers_.instant());
-    case SavedFile::Sound:
-        return wavBytes(amsim::soundSamples(valuesOf(readBox()), fineSampleAt(handlers_.instant()),
-                                            kSoundFileSamples));
-    case SavedFile::None:
-        break;
-    }
-    return {};
 }
 
 // The drawing as the page shows it at 1x, transparent where nothing is
 // drawn, drawn afresh on a canvas of its own whatever the screen's ratio.
 std::vector<std::uint8_t> WebBench::drawingPng() {
     WebCanvas drawing(kDrawingWidth, kDrawingHeight, page_, 1.0);
-    Graficar(drawing, reader_, handlers_.window(), handlers_.instant());
+    Graficar(drawing, bench_.boxes(), handlers().window(), handlers().instant());
     drawing.updateRgba();
     // RGBA in memory order, as the page's canvas takes it.
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(drawing.rgba().data());
@@ -194,17 +162,15 @@ std::vector<std::uint8_t> WebBench::drawingPng() {
 // holds no number is told as a redraw tells it.
 WebBench::Outcome WebBench::startSound() {
     return guarded([this] {
-        if (!handlers_.shownValues()) {
-            handlers_.Box_Enter();
+        if (!handlers().shownValues()) {
+            handlers().Box_Enter();
         }
-        if (const std::optional<ParameterValues>& shown = handlers_.shownValues()) {
-            sound_.emplace(*shown, fineSampleAt(handlers_.instant()));
-        }
+        bench_.startSound();
     });
 }
 
 emscripten::val WebBench::soundSamples(std::size_t count) {
-    const std::vector<float> samples = sound_ ? sound_->next(count) : std::vector<float>();
+    const std::vector<float> samples = bench_.soundSamples(count);
     const emscripten::val view(emscripten::typed_memory_view(samples.size(), samples.data()));
     return view.call<emscripten::val>("slice");
 }
@@ -216,36 +182,27 @@ emscripten::val WebBench::savedBytes() const {
 
 std::string WebBench::link(const std::string& address) {
     try {
-        return settingLink(address, reader_, handlers_.stillInstant());
+        return settingLink(address, bench_.boxes(), handlers().stillInstant());
     } catch (const Error&) {
         return {};
     }
 }
 
 WebBench::Outcome WebBench::redrawNow() {
-    return guarded([this] { handlers_.Box_Enter(); });
+    return guarded([this] { handlers().Box_Enter(); });
 }
 
 // The one place where errors stop: the page shows the message and gives the
 // box to correct the focus. What was drawn before the error stays.
-// Either way, the sound follows the setting on screen.
 template <class Handler> WebBench::Outcome WebBench::guarded(Handler&& handler) {
     Outcome outcome;
     try {
-        handler();
+        bench_.run(std::forward<Handler>(handler));
     } catch (const std::exception& failure) {
         UserMessage message = userMessageOf(failure);
         outcome = {std::move(message.text), message.box ? nameOf(*message.box) : std::string(), {}};
     }
-    followSetting();
     return outcome;
-}
-
-// The generator ignores the setting it already plays.
-void WebBench::followSetting() {
-    if (sound_ && handlers_.shownValues()) {
-        sound_->setValues(*handlers_.shownValues());
-    }
 }
 
 std::string WebBench::text(Parameter box) const {
@@ -275,10 +232,6 @@ void WebBench::placePanel(Panel panel, const PanelGeometry& geometry) {
 
 void WebBench::setPanelText(Panel panel, const std::string& text) {
     page_.call<void>("setText", nameOf(panel), text);
-}
-
-std::function<double(Parameter)> WebBench::readBox() {
-    return [this](Parameter parameter) { return reader_.read(parameter); };
 }
 
 // A frame mostly measures what the last one did: the page's readout is
@@ -330,7 +283,7 @@ WebBench::Outcome WebBench::showAgain() {
 WebBench::Outcome WebBench::rescale(double scale) {
     return guarded([this, scale] {
         canvas_ = std::make_unique<WebCanvas>(kDrawingWidth, kDrawingHeight, page_, scale);
-        handlers_.Box_Enter();
+        handlers().Box_Enter();
     });
 }
 
@@ -388,7 +341,6 @@ EMSCRIPTEN_BINDINGS(amsim) {
         .function("isLive", &WebBench::isLive)
         .function("paused", &WebBench::paused)
         .function("instant", &WebBench::instant)
-        .function("setHeard", &WebBench::setHeard)
         .function("redraw", &WebBench::redrawNow)
         .function("showChanges", &WebBench::showChanges)
         .function("showAgain", &WebBench::showAgain)

@@ -1,15 +1,11 @@
 #pragma once
 
 #include "WebCanvas.h"
-#include "params/BoxReader.h"
+#include "flows/Bench.h"
 #include "params/Controls.h"
-#include "params/Handlers.h"
-#include "params/SettingText.h"
-#include "sound/SoundGenerator.h"
 
 #include <cstdint>
 #include <emscripten/val.h>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -78,17 +74,15 @@ public:
     // Running time: while the bench is live, the page calls frame at every
     // frame of its display; after every event it asks again.
     Outcome frame();
-    bool isLive() const { return handlers_.isLive(); }
-    bool paused() const { return handlers_.paused(); }
+    bool isLive() const { return bench_.handlers().isLive(); }
+    bool paused() const { return bench_.handlers().paused(); }
     // The instant on screen, in seconds.
-    double instant() const { return handlers_.instant(); }
-    // Whether the page plays the sound, which keeps the bench live.
-    void setHeard(bool heard) { handlers_.setHeard(heard); }
+    double instant() const { return bench_.handlers().instant(); }
     // The sound of the setting on screen, from the instant on screen, in
-    // samples at 48 kHz that the page only schedules; after every event and
-    // frame the generator follows the setting on screen.
+    // samples at 48 kHz that the page only schedules; the bench's generator
+    // follows the setting on screen.
     Outcome startSound();
-    void stopSound() { sound_.reset(); }
+    void stopSound() { bench_.stopSound(); }
     // The next count samples, a Float32Array of its own; empty when off.
     emscripten::val soundSamples(std::size_t count);
     // The page's address for the setting in the boxes, with the instant
@@ -119,17 +113,13 @@ private:
     void setMeasurements(const std::vector<std::string>& lines) override;
 
     template <class Handler> Outcome guarded(Handler&& handler);
-    void followSetting();
-    std::vector<std::uint8_t> savedFileBytes(SavedFile file);
+    Handlers& handlers() { return bench_.handlers(); }
     std::vector<std::uint8_t> drawingPng();
-    std::function<double(Parameter)> readBox();
 
     emscripten::val page_;
     std::unique_ptr<WebCanvas> canvas_;
-    Handlers handlers_;
-    BoxReader reader_;
+    Bench bench_;
     std::vector<std::uint8_t> saved_;
-    std::optional<SoundGenerator> sound_;
     std::vector<std::string> measurements_;
 };
 

@@ -720,7 +720,6 @@
         const stop = () => {
             clearInterval(timer);
             bench.stopSound();
-            bench.setHeard(false);
             context?.close();
             context = null;
             show(false);
@@ -739,7 +738,6 @@
             next = 0;
             fill();
             timer = setInterval(fill, SOUND_CHUNK / SOUND_RATE * 1000);
-            bench.setHeard(true);
             show(true);
             afterEvent();
         });
