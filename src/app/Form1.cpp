@@ -458,23 +458,24 @@ void Form1::placePanel(Panel panel, const PanelGeometry& geometry) {
     target->move(geometry.left, target->y());
 }
 
-// The readout in columns under the drawing, as many lines each as
-// readoutRows says, never wrapped; its text as a whole for assistive
-// technology.
+// The readout in columns under the drawing, as the engine lays it out; its
+// text as a whole for assistive technology.
 void Form1::setMeasurements(const std::vector<std::string>& lines) {
-    const int rows = readoutRows(lines.size());
-    constexpr int kDesignedRows = 4;
+    const ReadoutLayout layout = readoutLayout(lines.size());
     const QString column =
-        rows > kDesignedRows
-            ? QStringLiteral("<td style=\"padding: 3px 14px 0 4px; white-space: nowrap\">")
-            : QStringLiteral("<td style=\"padding: 3px 24px 0 4px\">");
+        QStringLiteral("<td style=\"padding: %1px %2px 0 %3px%4\">")
+            .arg(kReadoutTop)
+            .arg(layout.columnGap)
+            .arg(kReadoutLeft)
+            .arg(layout.crowded ? QStringLiteral("; white-space: nowrap") : QString());
     QString table = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr>");
     QStringList plain;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const QString line = QString::fromStdString(lines[i]);
         plain << line;
-        table += (i % static_cast<std::size_t>(rows) == 0 ? column : QStringLiteral("<br>")) +
-                 line.toHtmlEscaped();
+        table +=
+            (i % static_cast<std::size_t>(layout.rows) == 0 ? column : QStringLiteral("<br>")) +
+            line.toHtmlEscaped();
     }
     ui_->Measurements->setText(table + QStringLiteral("</tr></table>"));
     ui_->Measurements->setAccessibleDescription(plain.join(QLatin1Char('\n')));
@@ -482,17 +483,16 @@ void Form1::setMeasurements(const std::vector<std::string>& lines) {
 }
 
 // The readout is as tall as designed, or as its table needs with as much
-// room below as the cells' padding above, and the window grows or shrinks
-// with it beneath the drawing, keeping any room the user gave it.
+// room below as above, and the window grows or shrinks with it beneath the
+// drawing, keeping any room the user gave it.
 void Form1::fitReadout() {
-    constexpr int kPadding = 3;
     QLabel* readout = ui_->Measurements;
     QTextDocument table;
     table.setDocumentMargin(0);
     table.setDefaultFont(readout->font());
     table.setHtml(readout->text());
     const int needed = std::max(kWindowDesignSize.height() - kDrawingHeight,
-                                static_cast<int>(std::ceil(table.size().height())) + kPadding);
+                                static_cast<int>(std::ceil(table.size().height())) + kReadoutTop);
     const int change = needed - readout->height();
     if (change == 0) {
         return;

@@ -235,7 +235,7 @@ void WebBench::setPanelText(Panel panel, const std::string& text) {
 }
 
 // A frame mostly measures what the last one did: the page's readout is
-// touched only when a line changed. Its lines per column are the window's.
+// touched only when a line changed. Its columns are laid out as the window's.
 void WebBench::setMeasurements(const std::vector<std::string>& lines) {
     if (lines == measurements_) {
         return;
@@ -245,7 +245,8 @@ void WebBench::setMeasurements(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
         shown += (shown.empty() ? "" : "\n") + line;
     }
-    page_.call<void>("setMeasurements", shown, readoutRows(lines.size()));
+    const ReadoutLayout layout = readoutLayout(lines.size());
+    page_.call<void>("setMeasurements", shown, layout.rows, layout.columnGap);
 }
 
 void WebBench::describe(const std::string& sentence) {
@@ -348,4 +349,6 @@ EMSCRIPTEN_BINDINGS(amsim) {
     emscripten::function("drawingName", &drawingName);
     emscripten::function("menuItems", &menuItems);
     emscripten::constant("confirmationMilliseconds", amsim::kConfirmationMilliseconds);
+    emscripten::constant("readoutTop", amsim::kReadoutTop);
+    emscripten::constant("readoutLeft", amsim::kReadoutLeft);
 }

@@ -22,8 +22,10 @@ namespace amsim {
 //   isShown(id), show(id), hide(id)    the panels; show brings one in front
 //   place(id, left, top, width, height)
 //   describe(sentence)                 the drawing's description
-//   setMeasurements(lines)             the readout beside the picture, its
-//                                      lines in one text, a newline apart
+//   setMeasurements(lines, rows, gap)  the readout beside the picture, its
+//                                      lines in one text, a newline apart, in
+//                                      columns of rows lines, gap positions
+//                                      apart
 //   present()                          the drawing changed: the page asks for
 //                                      its pixels (showChanges) when it shows
 //                                      its next frame

@@ -72,17 +72,20 @@
     // more than a redraw: the drawing's pixels, its description (said
     // politely), the readout and the address are brought up to the last
     // change once, at the next frame, or at once when something reads them.
-    const output = { picture: false, sentence: null, lines: null, rows: 0, address: false };
+    const output = { picture: false, sentence: null, lines: null, rows: 0, columnGap: 0, address: false };
     let showRequest = 0;
     let showing = { changes: () => {}, address: () => {} };
     let whenShown = [];
 
     // While time runs, a frame changes a line or two of the readout: only
     // those are written.
-    function writeReadout(lines, rows) {
+    function writeReadout(lines, rows, columnGap) {
         const readout = byId('Measurements');
         if (readout.style.getPropertyValue('--rows') !== String(rows)) {
             readout.style.setProperty('--rows', String(rows));
+        }
+        if (readout.style.getPropertyValue('--column-gap') !== `${columnGap}px`) {
+            readout.style.setProperty('--column-gap', `${columnGap}px`);
         }
         while (readout.children.length > lines.length) {
             readout.lastElementChild.remove();
@@ -101,7 +104,7 @@
     function showNow() {
         cancelAnimationFrame(showRequest);
         showRequest = 0;
-        const { picture, sentence, lines, rows, address } = output;
+        const { picture, sentence, lines, rows, columnGap, address } = output;
         Object.assign(output, { picture: false, sentence: null, lines: null, address: false });
         if (picture) {
             showing.changes();
@@ -111,7 +114,7 @@
             announcement.textContent = sentence;
         }
         if (lines) {
-            writeReadout(lines, rows);
+            writeReadout(lines, rows, columnGap);
         }
         if (address) {
             showing.address();
@@ -155,9 +158,10 @@
             output.sentence = sentence;
             showLater();
         },
-        setMeasurements: (lines, rows) => {
+        setMeasurements: (lines, rows, columnGap) => {
             output.lines = lines.split('\n');
             output.rows = rows;
+            output.columnGap = columnGap;
             showLater();
         },
         present: () => {
@@ -512,7 +516,7 @@
     const readoutLines = () => [...byId('Measurements').children].map((shown) => shown.textContent);
 
     // The readout in columns of the engine's lines each, as wide as their longest.
-    const readoutRows = () => Number(byId('Measurements').style.getPropertyValue('--rows')) || 4;
+    const readoutRows = () => Number(byId('Measurements').style.getPropertyValue('--rows'));
 
     function paintReadout(context, lines) {
         const readout = byId('Measurements');
@@ -782,6 +786,7 @@
 
     createAmsimEngine().then((engine) => {
         const { decimal, exponent } = numberFormat();
+        byId('Measurements').style.padding = `${engine.readoutTop}px ${engine.readoutLeft}px`;
         const bench = new engine.Bench(page, decimal, exponent, ratio());
         followRatio(bench);
         canvas.setAttribute('aria-label', engine.drawingName());
