@@ -72,10 +72,10 @@ WebBench::Outcome WebBench::start(const emscripten::val& given) {
         instantMessage = read.message;
     }
     for (const Parameter box : kAllParameters) {
-        const auto text = given.call<emscripten::val>("get", std::string(optionOf(box)));
-        if (!text.isNull()) {
+        const auto boxText = given.call<emscripten::val>("get", std::string(optionOf(box)));
+        if (!boxText.isNull()) {
             start.texts.at(static_cast<std::size_t>(box)) =
-                boxTextOfAddress(text.as<std::string>(), handlers().format());
+                boxTextOfAddress(boxText.as<std::string>(), handlers().format());
         }
     }
     Outcome outcome = guarded([this, &start] { bench_.start(start); });
