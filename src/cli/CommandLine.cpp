@@ -4,6 +4,7 @@
 #include "cli/FactorOption.h"
 #include "core/Error.h"
 #include "core/VisibleText.h"
+#include "files/NativeNames.h"
 #include "params/Controls.h"
 #include "params/NumberText.h"
 #include "params/PanelTexts.h"
@@ -142,8 +143,11 @@ CommandLine::Action actionOf(const QCommandLineParser& parser, const Options& op
 GivenStart givenTexts(const CommandLine& commandLine) {
     GivenStart given;
     for (const Parameter parameter : kAllParameters) {
+        // The box is given the argument's own bytes: a byte that is not
+        // UTF-8 is the engine's to show, as in a typed text.
         if (const std::optional<QString> text = commandLine.text(parameter)) {
-            given.texts.at(static_cast<std::size_t>(parameter)) = text->toStdString();
+            given.texts.at(static_cast<std::size_t>(parameter)) =
+                fileNameBytes(*text).toStdString();
         }
     }
     return given;

@@ -148,6 +148,13 @@ TEST_F(SafeOutput, NamesKeepTheirBytes) {
     ::unlink((folderBytes + "/caf\xe9.csv").constData());
 }
 
+// A value's stray bytes are quoted as U+FFFD, as in a box, not as '?'.
+TEST_F(SafeOutput, StrayBytesOfAValueAreQuotedAsReplacements) {
+    const Finished run = shell("\"$AMSIM\" --medidas --vcc \"$(printf '\\377\\3761')\"");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, QStringLiteral("El valor de «V(cc)» no es un número: «\uFFFD\uFFFD1».\n"));
+}
+
 // Texts of any length are read whole, and a message quotes a long one cut short.
 TEST_F(SafeOutput, LongTextsAreReadWholeAndQuotedShort) {
     ASSERT_EQ(amsim({"--export-csv", "one.csv", "--mdl", "1"}).exitCode, 0);
