@@ -1,6 +1,7 @@
 #include "app/CanvasView.h"
 
 #include "params/ParameterSummary.h"
+#include "texts/Catalogue.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -15,8 +16,8 @@ CanvasView::CanvasView(QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(
-        QString::fromUtf8(kDrawingName.data(), static_cast<qsizetype>(kDrawingName.size())));
+    setAccessibleName(QString::fromUtf8(text("drawing.name").data(),
+                                        static_cast<qsizetype>(text("drawing.name").size())));
 }
 
 void CanvasView::setImage(const QImage& image) {

@@ -14,6 +14,7 @@
 #include "params/UserMessage.h"
 #include "qtcanvas/QtVectorCanvas.h"
 #include "sound/SoundGenerator.h"
+#include "texts/Catalogue.h"
 #include "ui_Form1.h"
 
 #include <QAccessible>
@@ -52,7 +53,7 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-const QString kMessageTitle = fromUtf8(kWindowTitle);
+const QString kMessageTitle = fromUtf8(text("window.title"));
 
 // A vector picture drawn at the device pixel ratio, shown at its own size.
 QPixmap pictureAt(const QString& resource, double ratio) {
@@ -104,9 +105,9 @@ Form1::Form1(const QLocale& locale, QWidget* parent, BenchClock clock)
 }
 
 void Form1::setZoom(double zoom) {
-    zoomNote_ = QStringLiteral(", ventana reducida al %1 % para caber en la pantalla")
-                    .arg(QString::fromStdString(
-                        numberToText(std::round(zoom * 100.0), handlers_.format())));
+    zoomNote_ = QString::fromStdString(
+        filled("window.zoomNote",
+               {{"percent", numberToText(std::round(zoom * 100.0), handlers_.format())}}));
 }
 
 Form1::~Form1() = default;
@@ -205,7 +206,7 @@ void Form1::buildMenu() {
     auto* menu = new QMenu(ui_->Menu);
     menu->setAccessibleName(ui_->Menu->accessibleName());
     for (const MenuItem& item : kMenuItems) {
-        QAction* action = menu->addAction(fromUtf8(item.text));
+        QAction* action = menu->addAction(fromUtf8(amsim::text(item.text)));
         action->setObjectName(fromUtf8(item.name));
         connect(action, &QAction::triggered, this,
                 [this, &item] { guarded([this, &item] { runMenuItem(item); }); });
@@ -231,8 +232,7 @@ void Form1::offerSound() {
             [this](bool on) { guarded([this, on] { listen(on); }); });
     connect(sound_, &SoundPlayer::stopped, ui_->Escuchar, [this] {
         ui_->Escuchar->setChecked(false);
-        openMessage(QStringLiteral("La salida de sonido ha fallado y el sonido se ha parado."),
-                    std::nullopt);
+        openMessage(QString::fromUtf8(amsim::text("sound.failed")), std::nullopt);
     });
 }
 
@@ -275,7 +275,7 @@ void Form1::scheduleFrame() {
 void Form1::runMenuItem(const MenuItem& item) {
     if (item.saves == SavedFile::None) {
         copyToClipboard(item.name);
-        confirm(fromUtf8(item.done));
+        confirm(fromUtf8(amsim::text(item.done)));
         return;
     }
     save(item);
@@ -286,9 +286,9 @@ void Form1::runMenuItem(const MenuItem& item) {
 void Form1::makeConfirmation() {
     confirmation_ = new QLabel(this);
     confirmation_->setObjectName(QStringLiteral("Confirmation"));
-    confirmation_->setAccessibleName(QStringLiteral("Confirmación"));
+    confirmation_->setAccessibleName(QString::fromUtf8(amsim::text("window.confirmation.name")));
     confirmation_->setAccessibleDescription(
-        QStringLiteral("Dice durante dos segundos que el menú ha copiado o guardado lo pedido."));
+        QString::fromUtf8(amsim::text("window.confirmation.description")));
     confirmation_->setStyleSheet(QStringLiteral(
         "background: #e8f5e9; border: 1px solid #2e7d32; border-radius: 2px; padding: 2px 6px;"));
     confirmation_->hide();
@@ -317,12 +317,12 @@ void Form1::confirm(const QString& text) {
 // it is saved, so that it, its readout and the samples are of one instant.
 void Form1::save(const MenuItem& item) {
     const SavedFile file = item.saves;
-    QString title = fromUtf8(item.text);
+    QString title = fromUtf8(amsim::text(item.text));
     title.remove(QChar(u'…'));
     handlers_.Box_Enter();
     const QString suggested = QString::fromStdString(savedFileName(file, reader_));
     const QString filter = file == SavedFile::Image
-                               ? QStringLiteral("Imágenes (*.png *.svg *.pdf *.bmp *.jpg)")
+                               ? QString::fromUtf8(amsim::text("window.pictureFilter"))
                                : QStringLiteral("*.") + QFileInfo(suggested).suffix();
     const QString path = askFileName_(*this, title, suggested, filter);
     if (path.isEmpty()) {
@@ -332,7 +332,7 @@ void Form1::save(const MenuItem& item) {
     // A confirmation still shown is no part of the picture.
     confirmation_->hide();
     writeAll({{path, savedBytes(file, path), savedWhat(file)}});
-    confirm(fromUtf8(item.done) + QFileInfo(path).fileName());
+    confirm(fromUtf8(amsim::text(item.done)) + QFileInfo(path).fileName());
 }
 
 QByteArray Form1::savedBytes(SavedFile file, const QString& path) {
@@ -344,13 +344,12 @@ QByteArray Form1::savedBytes(SavedFile file, const QString& path) {
     }
     const QByteArray format = formatOfName(path);
     if (!holdsWholeWindow(format)) {
-        throw SaveError(path, "el nombre necesita la extensión de uno de estos formatos: " +
-                                  wholeWindowFormats());
+        throw SaveError(path, filled("file.reason.format", {{"formats", wholeWindowFormats()}}));
     }
     const std::optional<QByteArray> picture = windowPicture(*this, format);
     if (!picture) {
-        throw SaveError(path,
-                        "la imagen no se pudo codificar como " + format.toUpper().toStdString());
+        throw SaveError(
+            path, filled("file.reason.encoding", {{"format", format.toUpper().toStdString()}}));
     }
     return *picture;
 }
@@ -548,7 +547,7 @@ void Form1::showError(const std::exception& failure) noexcept {
         openMessage(QString::fromStdString(message.text), message.box);
     } catch (const std::exception&) {
         // Out of memory even for a message box: say so where it can be seen.
-        std::fputs("amsim: no se pudo mostrar un mensaje de error\n", stderr);
+        std::fputs(amsim::text("window.messageFailed").data(), stderr);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "signals/SignalTable.h"
 #include "sound/SoundGenerator.h"
 #include "sound/WavFile.h"
+#include "texts/Catalogue.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -28,7 +29,8 @@ namespace amsim {
 namespace {
 
 QString windowTitle() {
-    return QString::fromUtf8(kWindowTitle.data(), static_cast<qsizetype>(kWindowTitle.size()));
+    return QString::fromUtf8(text("window.title").data(),
+                             static_cast<qsizetype>(text("window.title").size()));
 }
 
 // The window as an SVG drawing of its own size, one unit a position.
@@ -148,11 +150,11 @@ QByteArray soundWavBytes(ParameterReader& boxes, double instant, double seconds)
 QString savedWhat(SavedFile file) {
     switch (file) {
     case SavedFile::Image:
-        return QStringLiteral("la imagen");
+        return QString::fromUtf8(text("file.picture"));
     case SavedFile::Data:
-        return QStringLiteral("las muestras");
+        return QString::fromUtf8(text("file.samples"));
     case SavedFile::Sound:
-        return QStringLiteral("el sonido");
+        return QString::fromUtf8(text("file.sound"));
     case SavedFile::None:
         break;
     }
@@ -160,6 +162,6 @@ QString savedWhat(SavedFile file) {
 }
 
 SaveError::SaveError(const QString& path, const std::string& reason)
-    : Error("No se pudo guardar el archivo " + quotedName(path) + ": " + reason + ".") {}
+    : Error(filled("file.saveFailed", {{"name", quotedName(path)}, {"reason", reason}})) {}
 
 } // namespace amsim

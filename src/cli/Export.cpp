@@ -13,6 +13,7 @@
 #include "files/QuotedName.h"
 #include "qtcanvas/QtRasterCanvas.h"
 #include "sound/SoundGenerator.h"
+#include "texts/Grammar.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -79,10 +80,10 @@ void requireDistinctFiles(const std::vector<OutputName>& names) {
             }
             const bool masculine = first.what.startsWith(QLatin1String("el ")) ||
                                    second.what.startsWith(QLatin1String("el "));
-            throw CommandLineError(quotedName(first.path) + " y " + quotedName(second.path) +
-                                   " son el mismo archivo: " + first.what.toStdString() + " y " +
-                                   second.what.toStdString() + " necesitan un archivo " +
-                                   (masculine ? "cada uno." : "cada una."));
+            throw CommandLineError(filled(
+                masculine ? TextKey("cli.sameFile.masculine") : TextKey("cli.sameFile.feminine"),
+                {{"files", listed({quotedName(first.path), quotedName(second.path)})},
+                 {"whats", listed({first.what.toStdString(), second.what.toStdString()})}}));
         }
     }
 }
@@ -91,7 +92,7 @@ void requireDistinctFiles(const std::vector<OutputName>& names) {
 // before its first byte is written.
 void requireWavName(const QString& path) {
     if (formatOfName(path) != "wav" && !namesAStream(path)) {
-        throw CommandLineError("El sonido " + quotedName(path) + " necesita la extensión .wav.");
+        throw CommandLineError(filled("cli.wavName", {{"name", quotedName(path)}}));
     }
 }
 
@@ -101,15 +102,12 @@ void requireWavName(const QString& path) {
 QByteArray imageFormatOf(const QString& path) {
     QByteArray suffix = formatOfName(path);
     if (isIconFormat(suffix)) {
-        throw CommandLineError("La imagen " + quotedName(path) + " no cabe en un ." +
-                               suffix.toStdString() +
-                               ", que no pasa de 256 × 256 píxeles. Use uno de estos formatos: " +
-                               wholeWindowFormats() + ".");
+        throw CommandLineError(filled("cli.iconFormat", {{"name", quotedName(path)},
+                                                         {"format", suffix.toStdString()},
+                                                         {"formats", wholeWindowFormats()}}));
     }
     if (!holdsWholeWindow(suffix)) {
-        throw CommandLineError("La imagen " + quotedName(path) +
-                               " necesita la extensión de un formato que el programa sepa "
-                               "escribir, como .png, .bmp o .jpg.");
+        throw CommandLineError(filled("cli.pictureName", {{"name", quotedName(path)}}));
     }
     return suffix;
 }
@@ -127,8 +125,8 @@ QByteArray pictureOf(Form1& form, const QString& path, const QByteArray& format)
     QCoreApplication::processEvents();
     const std::optional<QByteArray> picture = windowPicture(form, format);
     if (!picture) {
-        throw WriteError(path,
-                         "la imagen no se pudo codificar como " + format.toUpper().toStdString());
+        throw WriteError(
+            path, filled("file.reason.encoding", {{"format", format.toUpper().toStdString()}}));
     }
     return *picture;
 }

@@ -345,7 +345,7 @@ amsim::WebBench* makeBench(emscripten::val page, const std::string& decimalSepar
 }
 
 std::string drawingName() {
-    return std::string(amsim::kDrawingName);
+    return std::string(amsim::text("drawing.name"));
 }
 
 // The menu's items, in order, as {name, text}.
@@ -354,9 +354,9 @@ emscripten::val menuItems() {
     for (const amsim::MenuItem& item : amsim::kMenuItems) {
         emscripten::val shown = emscripten::val::object();
         shown.set("name", std::string(item.name));
-        shown.set("text", std::string(item.text));
+        shown.set("text", std::string(amsim::text(item.text)));
         shown.set("saves", item.saves != amsim::SavedFile::None);
-        shown.set("done", std::string(item.done));
+        shown.set("done", std::string(amsim::text(item.done)));
         items.call<void>("push", shown);
     }
     return items;
