@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/CanvasView.h"
+#include "app/ControlTexts.h"
 #include "app/DesignFonts.h"
 #include "app/LocaleFormat.h"
 #include "app/SoundPlayer.h"
@@ -53,7 +54,7 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-const QString kMessageTitle = fromUtf8(text("window.title"));
+const QString kMessageTitle = fromUtf8(catalogueText("window.title"));
 
 // A vector picture drawn at the device pixel ratio, shown at its own size.
 QPixmap pictureAt(const QString& resource, double ratio) {
@@ -76,6 +77,7 @@ Form1::Form1(const QLocale& locale, QWidget* parent, BenchClock clock)
     , reader_([this](Parameter parameter) { return text(parameter); }, handlers_.format()) {
     registerPictures();
     ui_->setupUi(this);
+    applyControlTexts(*this);
     findBoxes();
     applyDesignFonts();
     view_ = new CanvasView(this);
@@ -206,7 +208,7 @@ void Form1::buildMenu() {
     auto* menu = new QMenu(ui_->Menu);
     menu->setAccessibleName(ui_->Menu->accessibleName());
     for (const MenuItem& item : kMenuItems) {
-        QAction* action = menu->addAction(fromUtf8(amsim::text(item.text)));
+        QAction* action = menu->addAction(fromUtf8(amsim::catalogueText(item.text)));
         action->setObjectName(fromUtf8(item.name));
         connect(action, &QAction::triggered, this,
                 [this, &item] { guarded([this, &item] { runMenuItem(item); }); });
@@ -232,7 +234,7 @@ void Form1::offerSound() {
             [this](bool on) { guarded([this, on] { listen(on); }); });
     connect(sound_, &SoundPlayer::stopped, ui_->Escuchar, [this] {
         ui_->Escuchar->setChecked(false);
-        openMessage(QString::fromUtf8(amsim::text("sound.failed")), std::nullopt);
+        openMessage(QString::fromUtf8(amsim::catalogueText("sound.failed")), std::nullopt);
     });
 }
 
@@ -275,7 +277,7 @@ void Form1::scheduleFrame() {
 void Form1::runMenuItem(const MenuItem& item) {
     if (item.saves == SavedFile::None) {
         copyToClipboard(item.name);
-        confirm(fromUtf8(amsim::text(item.done)));
+        confirm(fromUtf8(amsim::catalogueText(item.done)));
         return;
     }
     save(item);
@@ -286,9 +288,10 @@ void Form1::runMenuItem(const MenuItem& item) {
 void Form1::makeConfirmation() {
     confirmation_ = new QLabel(this);
     confirmation_->setObjectName(QStringLiteral("Confirmation"));
-    confirmation_->setAccessibleName(QString::fromUtf8(amsim::text("window.confirmation.name")));
+    confirmation_->setAccessibleName(
+        QString::fromUtf8(amsim::catalogueText("window.confirmation.name")));
     confirmation_->setAccessibleDescription(
-        QString::fromUtf8(amsim::text("window.confirmation.description")));
+        QString::fromUtf8(amsim::catalogueText("window.confirmation.description")));
     confirmation_->setStyleSheet(QStringLiteral(
         "background: #e8f5e9; border: 1px solid #2e7d32; border-radius: 2px; padding: 2px 6px;"));
     confirmation_->hide();
@@ -317,12 +320,12 @@ void Form1::confirm(const QString& text) {
 // it is saved, so that it, its readout and the samples are of one instant.
 void Form1::save(const MenuItem& item) {
     const SavedFile file = item.saves;
-    QString title = fromUtf8(amsim::text(item.text));
+    QString title = fromUtf8(amsim::catalogueText(item.text));
     title.remove(QChar(u'…'));
     handlers_.Box_Enter();
     const QString suggested = QString::fromStdString(savedFileName(file, reader_));
     const QString filter = file == SavedFile::Image
-                               ? QString::fromUtf8(amsim::text("window.pictureFilter"))
+                               ? QString::fromUtf8(amsim::catalogueText("window.pictureFilter"))
                                : QStringLiteral("*.") + QFileInfo(suggested).suffix();
     const QString path = askFileName_(*this, title, suggested, filter);
     if (path.isEmpty()) {
@@ -332,7 +335,7 @@ void Form1::save(const MenuItem& item) {
     // A confirmation still shown is no part of the picture.
     confirmation_->hide();
     writeAll({{path, savedBytes(file, path), savedWhat(file)}});
-    confirm(fromUtf8(amsim::text(item.done)) + QFileInfo(path).fileName());
+    confirm(fromUtf8(amsim::catalogueText(item.done)) + QFileInfo(path).fileName());
 }
 
 QByteArray Form1::savedBytes(SavedFile file, const QString& path) {
@@ -547,7 +550,7 @@ void Form1::showError(const std::exception& failure) noexcept {
         openMessage(QString::fromStdString(message.text), message.box);
     } catch (const std::exception&) {
         // Out of memory even for a message box: say so where it can be seen.
-        std::fputs(amsim::text("window.messageFailed").data(), stderr);
+        std::fputs(amsim::catalogueText("window.messageFailed").data(), stderr);
     }
 }
 

@@ -37,10 +37,10 @@ SoundPlayer::~SoundPlayer() {
 std::optional<QString> SoundPlayer::unavailableReason() {
     const QAudioDevice output = QMediaDevices::defaultAudioOutput();
     if (output.isNull()) {
-        return QString::fromUtf8(text("sound.noOutput"));
+        return QString::fromUtf8(catalogueText("sound.noOutput"));
     }
     if (!output.isFormatSupported(soundFormat())) {
-        return QString::fromUtf8(text("sound.noFormat"));
+        return QString::fromUtf8(catalogueText("sound.noFormat"));
     }
     return std::nullopt;
 }

@@ -29,8 +29,8 @@ namespace amsim {
 namespace {
 
 QString windowTitle() {
-    return QString::fromUtf8(text("window.title").data(),
-                             static_cast<qsizetype>(text("window.title").size()));
+    return QString::fromUtf8(catalogueText("window.title").data(),
+                             static_cast<qsizetype>(catalogueText("window.title").size()));
 }
 
 // The window as an SVG drawing of its own size, one unit a position.
@@ -150,11 +150,11 @@ QByteArray soundWavBytes(ParameterReader& boxes, double instant, double seconds)
 QString savedWhat(SavedFile file) {
     switch (file) {
     case SavedFile::Image:
-        return QString::fromUtf8(text("file.picture"));
+        return QString::fromUtf8(catalogueText("file.picture"));
     case SavedFile::Data:
-        return QString::fromUtf8(text("file.samples"));
+        return QString::fromUtf8(catalogueText("file.samples"));
     case SavedFile::Sound:
-        return QString::fromUtf8(text("file.sound"));
+        return QString::fromUtf8(catalogueText("file.sound"));
     case SavedFile::None:
         break;
     }

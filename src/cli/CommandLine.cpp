@@ -47,8 +47,9 @@ struct Options {
     Options() {
         std::transform(kAllParameters.begin(), kAllParameters.end(), std::back_inserter(parameters),
                        [](Parameter parameter) {
-                           return QCommandLineOption(optionName(parameter), QString(),
-                                                     QString::fromUtf8(text("cli.valueName")));
+                           return QCommandLineOption(
+                               optionName(parameter), QString(),
+                               QString::fromUtf8(catalogueText("cli.valueName")));
                        });
     }
 
@@ -99,7 +100,7 @@ const QCommandLineOption* findOption(const QList<QCommandLineOption>& options,
             ++i;
         }
     }
-    refuse(std::string(text("cli.unreadable")));
+    refuse(std::string(catalogueText("cli.unreadable")));
 }
 
 // The one value an option was given, if any; twice is refused.
@@ -123,13 +124,13 @@ CommandLine::Action actionOf(const QCommandLineParser& parser, const Options& op
     const bool exports = line.picturePath || line.csvPath || line.wavPath;
     const bool windowless = exports || line.measurements;
     if (windowless && line.zoomText) {
-        refuse(std::string(text("cli.zoomWindowOnly")));
+        refuse(std::string(catalogueText("cli.zoomWindowOnly")));
     }
     if (line.scaleText && !line.picturePath) {
-        refuse(std::string(text("cli.scaleWithExport")));
+        refuse(std::string(catalogueText("cli.scaleWithExport")));
     }
     if (line.secondsText && !line.wavPath) {
-        refuse(std::string(text("cli.secondsWithWav")));
+        refuse(std::string(catalogueText("cli.secondsWithWav")));
     }
     if (exports) {
         return CommandLine::Action::Export;
@@ -192,8 +193,8 @@ namespace {
 QString spokenRange(FactorRange range) {
     const NumberFormat spanish{",", "E"};
     return QString::fromStdString(
-        filled("cli.range", {{"least", numberToText(range.least, spanish)},
-                             {"most", numberToText(range.most, spanish)}}));
+        filled("number.range", {{"least", numberToText(range.least, spanish)},
+                                {"most", numberToText(range.most, spanish)}}));
 }
 
 } // namespace
@@ -202,7 +203,7 @@ QString helpText() {
     const auto spoken = [](FactorRange range) { return spokenRange(range).toStdString(); };
     return QString::fromStdString(filled("cli.help", {{"scale", spoken(kScaleRange)},
                                                       {"zoom", spoken(kZoomRange)},
-                                                      {"title", text("window.title")},
+                                                      {"title", catalogueText("window.title")},
                                                       {"seconds", spoken(kSecondsRange)},
                                                       {"instant", spoken(kInstantRange)},
                                                       {"options", helpOptionLines()}}));

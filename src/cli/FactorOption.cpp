@@ -18,8 +18,8 @@ double factorOption(const std::optional<QString>& text, const char* option, Fact
     const NumberFormat format = numberFormatOf(QLocale::system());
     const std::optional<double> factor = textToNumber(text->toStdString(), format);
     if (!factor || *factor < least || *factor > most) {
-        const std::string spoken = filled("cli.range", {{"least", numberToText(least, format)},
-                                                        {"most", numberToText(most, format)}});
+        const std::string spoken = filled("number.range", {{"least", numberToText(least, format)},
+                                                           {"most", numberToText(most, format)}});
         throw CommandLineError(filled(
             "cli.factor",
             {{"option", option}, {"range", spoken}, {"text", quotedText(text->toStdString())}}));

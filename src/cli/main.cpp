@@ -157,7 +157,7 @@ void printMeasurements(const amsim::CommandLine& commandLine) {
 int openWindow(const amsim::CommandLine& commandLine, const QtStart& start) {
     const double zoom = amsim::factorOption(commandLine.zoomText, "--zoom", amsim::kZoomRange);
     if (start.noDisplay) {
-        return fail(QString::fromUtf8(amsim::text("cli.noDisplay")));
+        return fail(QString::fromUtf8(amsim::catalogueText("cli.noDisplay")));
     }
     auto* window = new amsim::Form1(QLocale::system());
     window->offerSound();

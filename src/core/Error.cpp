@@ -70,12 +70,12 @@ std::string overflowMessage(const std::optional<std::string>& box, bool drawingK
             : agreeing(box ? 1 : 2, "error.overflow.write.one", "error.overflow.write.other");
     return filled("error.overflow",
                   {{"values", box ? filled("error.overflow.box", {{"label", *box}})
-                                  : std::string(text("error.overflow.values"))},
-                   {"advice", text(advice)}});
+                                  : std::string(catalogueText("error.overflow.values"))},
+                   {"advice", catalogueText(advice)}});
 }
 
 Error Error::drawingFailed() {
-    return {Kind::DrawingFailed, std::nullopt, std::string(text("error.drawingFailed"))};
+    return {Kind::DrawingFailed, std::nullopt, std::string(catalogueText("error.drawingFailed"))};
 }
 
 } // namespace amsim

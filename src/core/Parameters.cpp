@@ -5,7 +5,7 @@
 namespace amsim {
 
 std::string_view parameterLabel(Parameter parameter) {
-    return text(rowOf(parameter).label);
+    return catalogueText(rowOf(parameter).label);
 }
 
 std::string quotedLabel(Parameter parameter) {

@@ -9,7 +9,7 @@ namespace {
 
 std::string writeMessage(const QString& path, const std::string& reason, const std::string& sent) {
     const std::string nothingElse = sent.empty()
-                                        ? std::string(text("file.nothingWritten"))
+                                        ? std::string(catalogueText("file.nothingWritten"))
                                         : filled("file.nothingElseWritten", {{"sent", sent}});
     return filled("file.writeFailed",
                   {{"name", quotedName(path)}, {"reason", reason}, {"written", nothingElse}});

@@ -124,13 +124,13 @@ void requireReplaceable(const QString& path, const QByteArray& bytes, const stru
         fail(path, EISDIR);
     }
     if (!S_ISREG(status.st_mode)) {
-        fail(path, std::string(text("file.reason.disk")));
+        fail(path, std::string(catalogueText("file.reason.disk")));
     }
     if (status.st_nlink > 1) {
-        fail(path, std::string(text("file.reason.hardLink")));
+        fail(path, std::string(catalogueText("file.reason.hardLink")));
     }
     if (status.st_nlink == 0) {
-        fail(path, std::string(text("file.reason.noName")));
+        fail(path, std::string(catalogueText("file.reason.noName")));
     }
     if (::faccessat(AT_FDCWD, bytes.constData(), W_OK, AT_EACCESS) != 0) {
         fail(path, errno);

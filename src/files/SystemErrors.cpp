@@ -10,38 +10,38 @@ std::string reasonOf(int error) {
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-        return std::string(text("file.reason.noSpace"));
+        return std::string(catalogueText("file.reason.noSpace"));
     case EACCES:
     case EPERM:
-        return std::string(text("file.reason.permission"));
+        return std::string(catalogueText("file.reason.permission"));
     case ENOENT:
     case ENOTDIR:
-        return std::string(text("file.reason.noFolder"));
+        return std::string(catalogueText("file.reason.noFolder"));
     case EISDIR:
-        return std::string(text("file.reason.folder"));
+        return std::string(catalogueText("file.reason.folder"));
     case EROFS:
-        return std::string(text("file.reason.readOnly"));
+        return std::string(catalogueText("file.reason.readOnly"));
     case EPIPE:
-        return std::string(text("file.reason.readerLeft"));
+        return std::string(catalogueText("file.reason.readerLeft"));
     case ENAMETOOLONG:
-        return std::string(text("file.reason.nameTooLong"));
+        return std::string(catalogueText("file.reason.nameTooLong"));
     case ENXIO:
     case ENODEV:
     case EOPNOTSUPP:
-        return std::string(text("file.reason.notAFile"));
+        return std::string(catalogueText("file.reason.notAFile"));
     case ELOOP:
-        return std::string(text("file.reason.links"));
+        return std::string(catalogueText("file.reason.links"));
     case EFBIG:
-        return std::string(text("file.reason.tooBig"));
+        return std::string(catalogueText("file.reason.tooBig"));
     case EIO:
-        return std::string(text("file.reason.io"));
+        return std::string(catalogueText("file.reason.io"));
     case EBUSY:
     case ETXTBSY:
-        return std::string(text("file.reason.busy"));
+        return std::string(catalogueText("file.reason.busy"));
     case EMLINK:
     case EXDEV:
     case EINVAL:
-        return std::string(text("file.reason.notAllowed"));
+        return std::string(catalogueText("file.reason.notAllowed"));
     default:
         return filled("file.reason.other", {{"error", std::to_string(error)}});
     }

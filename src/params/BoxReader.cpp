@@ -35,9 +35,9 @@ std::string allowedWords(Parameter parameter, const NumberFormat& format) {
     const ParameterRow& row = rowOf(parameter);
     switch (row.limits) {
     case Limits::Switch:
-        return std::string(text("allowed.switch"));
+        return std::string(catalogueText("allowed.switch"));
     case Limits::NonNegative:
-        return std::string(text("allowed.nonNegative"));
+        return std::string(catalogueText("allowed.nonNegative"));
     case Limits::WithinBound:
     case Limits::Any:
         break;

@@ -159,7 +159,7 @@ template <class Change> void Handlers::changeAndRedraw(Change&& change) {
 
 std::string noMeasurements(std::optional<Parameter> culprit) {
     return culprit ? filled("readout.noMeasurementsOf", {{"label", quotedLabel(*culprit)}})
-                   : std::string(text("readout.noMeasurements"));
+                   : std::string(catalogueText("readout.noMeasurements"));
 }
 
 std::optional<Handlers::Click> Handlers::clickOf(std::string_view button) {

@@ -32,7 +32,7 @@ double significant(double value, int digits) {
 
 std::string shown(double value, int digits, const NumberFormat& format) {
     return std::isfinite(value) ? numberToText(significant(value, digits), format)
-                                : std::string(text("readout.none"));
+                                : std::string(catalogueText("readout.none"));
 }
 
 std::string percent(double fraction, const NumberFormat& format) {
@@ -44,7 +44,9 @@ std::string percent(double fraction, const NumberFormat& format) {
 
 std::string power(double watts, double total, const NumberFormat& format) {
     return shown(watts, 4, format) + " W (" +
-           (total > 0.0 ? percent(watts / total, format) : std::string(text("readout.none"))) + ")";
+           (total > 0.0 ? percent(watts / total, format)
+                        : std::string(catalogueText("readout.none"))) +
+           ")";
 }
 
 // The envelope detector's line: its distortion, or what it gives instead.
@@ -56,14 +58,14 @@ struct EnvelopeWords {
         return without.dominantKilohertz
                    ? filled("readout.envelopeDominant",
                             {{"kilohertz", std::to_string(*without.dominantKilohertz)}})
-                   : std::string(text("readout.envelopeNoTone"));
+                   : std::string(catalogueText("readout.envelopeNoTone"));
     }
 };
 
 // A ratio in decibels with one decimal: "15.2 dB", "-4.8 dB".
 std::string decibels(const std::optional<double>& ratio, const NumberFormat& format) {
     if (!ratio) {
-        return std::string(text("readout.none"));
+        return std::string(catalogueText("readout.none"));
     }
     const double tenths = 100.0 * std::log10(*ratio);
     const std::optional<double> within = tenthsWithin(tenths, kDecibelTenths);
@@ -78,7 +80,7 @@ std::string decibels(const std::optional<double>& ratio, const NumberFormat& for
 // The audio's loss to a tenth, without a trailing zero: "0 dB", "-1.2 dB".
 std::string audioLoss(const std::optional<double>& decibels, const NumberFormat& format) {
     if (!decibels) {
-        return std::string(text("readout.none"));
+        return std::string(catalogueText("readout.none"));
     }
     const double tenths = *decibels * 10.0;
     const std::optional<double> within = tenthsWithin(tenths, kDecibelTenths);
@@ -92,7 +94,7 @@ std::string audioLoss(const std::optional<double>& decibels, const NumberFormat&
 std::string measuredDecibels(const std::optional<MeasuredRatio>& measured,
                              const NumberFormat& format) {
     if (!measured || !std::isfinite(measured->spreadDecibels)) {
-        return std::string(text("readout.none"));
+        return std::string(catalogueText("readout.none"));
     }
     const double ratioTenths = 100.0 * std::log10(measured->ratio);
     if (!tenthsWithin(ratioTenths, kDecibelTenths)) {
@@ -107,23 +109,23 @@ std::string measuredDecibels(const std::optional<MeasuredRatio>& measured,
 std::string_view filterWords(ReceiverBand band) {
     switch (band) {
     case ReceiverBand::Upper:
-        return text("readout.filterUpper");
+        return catalogueText("readout.filterUpper");
     case ReceiverBand::Lower:
-        return text("readout.filterLower");
+        return catalogueText("readout.filterLower");
     case ReceiverBand::Both:
         break;
     }
-    return text("readout.filterBoth");
+    return catalogueText("readout.filterBoth");
 }
 
 // "500 Hz", "500 y 1500 Hz", to a tenth of a hertz; "—" without a tone.
 std::string hertzWords(const std::vector<double>& hertz, const NumberFormat& format) {
-    std::vector<std::string> tones;
-    for (const double tone : hertz) {
-        tones.push_back(numberToText(std::round(tone * 10.0) / 10.0, format));
-    }
-    return tones.empty() ? std::string(text("readout.none"))
-                         : listed(tones) + " " + std::string(text("unit.hertz"));
+    std::vector<std::string> tones(hertz.size());
+    std::transform(hertz.begin(), hertz.end(), tones.begin(), [&format](double tone) {
+        return numberToText(std::round(tone * 10.0) / 10.0, format);
+    });
+    return tones.empty() ? std::string(catalogueText("readout.none"))
+                         : listed(tones) + " " + std::string(catalogueText("unit.hertz"));
 }
 
 void addNoiseLines(std::vector<std::string>& lines, const NoiseReadout& noise, bool envelopeOn,
@@ -147,7 +149,7 @@ void addNoiseLines(std::vector<std::string>& lines, const NoiseReadout& noise, b
 
 std::vector<std::string> measurementLines(const Measurements& m, const NumberFormat& format) {
     const double total = m.totalPower();
-    const std::string none(text("readout.none"));
+    const std::string none(catalogueText("readout.none"));
     std::vector<std::string> lines{
         filled("readout.mode", {{"mode", m.mode}}),
         filled("readout.modulationIndex",

@@ -7,16 +7,18 @@ namespace amsim {
 // Taken once, after the front end has chosen its language.
 const std::vector<std::string_view>& helpParagraphs() {
     static const std::vector<std::string_view> paragraphs{
-        text("help.paragraph1"), text("help.paragraph2"), text("help.paragraph3"),
-        text("help.paragraph4"), text("help.paragraph5"), text("help.paragraph6"),
-        text("help.paragraph7"), text("help.paragraph8"), text("help.paragraph9")};
+        catalogueText("help.paragraph1"), catalogueText("help.paragraph2"),
+        catalogueText("help.paragraph3"), catalogueText("help.paragraph4"),
+        catalogueText("help.paragraph5"), catalogueText("help.paragraph6"),
+        catalogueText("help.paragraph7"), catalogueText("help.paragraph8"),
+        catalogueText("help.paragraph9")};
     return paragraphs;
 }
 
 const std::vector<std::string_view>& aboutPieces() {
-    static const std::vector<std::string_view> pieces{text("about.piece1"), text("about.piece2"),
-                                                      text("about.piece3"), text("about.piece4"),
-                                                      text("about.piece5")};
+    static const std::vector<std::string_view> pieces{
+        catalogueText("about.piece1"), catalogueText("about.piece2"), catalogueText("about.piece3"),
+        catalogueText("about.piece4"), catalogueText("about.piece5")};
     return pieces;
 }
 

@@ -44,7 +44,7 @@ std::string helpOptionLines() {
     std::string lines;
     for (const ParameterRow* row : rowsInHelpOrder()) {
         std::string option =
-            "  --" + std::string(row->option) + " " + std::string(text("cli.valueName"));
+            "  --" + std::string(row->option) + " " + std::string(catalogueText("cli.valueName"));
         option.resize(std::max(kHelpColumn, option.size() + 1), ' ');
         lines += option +
                  replaced(parameterHelp(*row), "\n", "\n" + std::string(kHelpColumn, ' ')) + "\n";

@@ -90,9 +90,9 @@ std::string summarizeParameters(const ParameterValues& values, const NumberForma
         }
     }
     if (values.envelope != 0.0) {
-        parts.emplace_back(text("summary.envelope"));
+        parts.emplace_back(catalogueText("summary.envelope"));
     }
-    return joined(parts, text("list.separator"));
+    return joined(parts, catalogueText("list.separator"));
 }
 
 std::string summarizeBoxes(const std::function<std::string(Parameter)>& textOf,
@@ -119,11 +119,13 @@ std::string valuesLine(const ParameterValues& values, const NumberFormat& format
     for (const ParameterRow& row : kParameterRows) {
         const double value = row.value == nullptr ? 0.0 : values.*row.value;
         if (!row.valuesName.isNone() && (row.namedAtZero || value != 0.0)) {
-            parts.push_back(std::string(text(row.valuesName)) + " " + numberToText(value, format) +
-                            (row.valuesWithUnit ? " " + std::string(text(row.unit)) : ""));
+            parts.push_back(std::string(catalogueText(row.valuesName)) + " " +
+                            numberToText(value, format) +
+                            (row.valuesWithUnit ? " " + std::string(catalogueText(row.unit)) : ""));
         }
     }
-    return filled("summary.values", {{"values", joined(parts, text("summary.valuesSeparator"))}});
+    return filled("summary.values",
+                  {{"values", joined(parts, catalogueText("summary.valuesSeparator"))}});
 }
 
 } // namespace amsim

@@ -14,7 +14,7 @@ std::optional<double> tenthsWithin(double tenths, double bound) {
 std::string beyondBound(double tenths, double bound, std::string_view unit,
                         const NumberFormat& format) {
     if (std::isnan(tenths)) {
-        return std::string(text("readout.none"));
+        return std::string(catalogueText("readout.none"));
     }
     return filled(
         tenths > 0.0 ? TextKey("readout.beyondAbove") : TextKey("readout.beyondBelow"),

@@ -15,7 +15,7 @@ namespace {
 std::string withUnit(const std::string& number, const ParameterRow& row) {
     return row.unit.isNone()
                ? number
-               : filled("step.withUnit", {{"number", number}, {"unit", text(row.unit)}});
+               : filled("step.withUnit", {{"number", number}, {"unit", catalogueText(row.unit)}});
 }
 
 // "(0; 0,01; …; 1)": the sequence in the locale's notation; one symmetric
@@ -104,7 +104,7 @@ std::optional<std::string> stepToolTip(std::string_view button, const NumberForm
         step = filled("step.floor", {{"step", step}});
     }
     return filled(found->up ? TextKey("step.up") : TextKey("step.down"),
-                  {{"noun", text(row.stepNoun)}, {"step", step}});
+                  {{"noun", catalogueText(row.stepNoun)}, {"step", step}});
 }
 
 std::string toggledText(Parameter box, std::string_view text, const NumberFormat& format) {

@@ -11,15 +11,16 @@ Components componentsOf(const ParameterValues& values) {
 
 std::string modeOfComponents(const Components& on) {
     if (on.lower && on.upper) {
-        return std::string(on.carrier ? text("mode.am") : text("mode.dsb"));
+        return std::string(on.carrier ? catalogueText("mode.am") : catalogueText("mode.dsb"));
     }
     if (on.lower || on.upper) {
-        return filled(
-            "mode.ssb",
-            {{"carrier", on.carrier ? text("mode.withCarrier") : text("mode.withoutCarrier")},
-             {"sideband", on.upper ? text("mode.upper") : text("mode.lower")}});
+        return filled("mode.ssb", {{"carrier", on.carrier ? catalogueText("mode.withCarrier")
+                                                          : catalogueText("mode.withoutCarrier")},
+                                   {"sideband", on.upper ? catalogueText("mode.upper")
+                                                         : catalogueText("mode.lower")}});
     }
-    return std::string(on.carrier ? text("mode.carrierOnly") : text("mode.noSignal"));
+    return std::string(on.carrier ? catalogueText("mode.carrierOnly")
+                                  : catalogueText("mode.noSignal"));
 }
 
 std::string modeWordOf(const Components& on) {

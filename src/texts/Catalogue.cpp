@@ -36,7 +36,7 @@ std::span<const Catalogue> catalogues() {
     return kCatalogues;
 }
 
-std::string_view text(TextKey key) {
+std::string_view catalogueText(TextKey key) {
     if (key.isNone()) {
         throw std::logic_error("a text asked for where there is none");
     }
@@ -66,7 +66,7 @@ std::string filledTemplate(std::string_view pattern,
 }
 
 std::string filled(TextKey key, std::initializer_list<TextArgument> arguments) {
-    return filledTemplate(text(key), arguments);
+    return filledTemplate(catalogueText(key), arguments);
 }
 
 std::string placeholdersOf(std::string_view pattern) {

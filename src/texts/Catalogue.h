@@ -18,6 +18,7 @@ namespace amsim {
 class TextKey {
 public:
     // NOLINTNEXTLINE(google-explicit-constructor): a key is written as its name
+    // cppcheck-suppress noExplicitConstructor
     consteval TextKey(const char* name)
         : index_(indexOf(name)) {}
 
@@ -64,7 +65,7 @@ std::span<const Catalogue> catalogues();
 
 // The text of a key in the language in use (Spanish). The key none() is a
 // fault of the program, raised as std::logic_error.
-std::string_view text(TextKey key);
+std::string_view catalogueText(TextKey key);
 
 // The value put for one "{name}" of a template.
 using TextArgument = std::pair<std::string_view, std::string_view>;

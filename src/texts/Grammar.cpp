@@ -20,8 +20,8 @@ std::string listed(const std::vector<std::string>& items) {
         return items.empty() ? std::string() : items.front();
     }
     const std::vector<std::string> allButLast(items.begin(), items.end() - 1);
-    return joined(allButLast, text("list.separator")) + std::string(text("list.last")) +
-           items.back();
+    return joined(allButLast, catalogueText("list.separator")) +
+           std::string(catalogueText("list.last")) + items.back();
 }
 
 TextKey agreeing(double count, TextKey one, TextKey other) {

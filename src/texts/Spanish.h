@@ -14,7 +14,10 @@ struct TextEntry {
 // Every text the user reads, in Spanish: the source, whose keys and order
 // every other language's catalogue repeats. Keys are "<where>.<what>".
 inline constexpr TextEntry kSpanish[] = {
-    // Grammar: the joints of a list, "a, b y c".
+    // Grammar: how numbers are written in texts, the joints of a list,
+    // "a, b y c", and quotation marks.
+    {"number.decimalSeparator", ","},
+    {"number.range", "{least} a {most}"},
     {"list.separator", ", "},
     {"list.last", " y "},
     {"text.quoted", "«{text}»"},
@@ -101,6 +104,7 @@ inline constexpr TextEntry kSpanish[] = {
 
     // The drawing's description for a listener.
     {"drawing.name", "Osciloscopio y analizador de espectro"},
+    {"drawing.generatorLabel", "modulante + Vcc"},
     {"summary.modulation", "modulación del {percent} %"},
     {"summary.modulationBeyond", "modulación de {beyond}"},
     {"summary.phaseError.one", "error de fase {degrees} grado"},
@@ -182,7 +186,6 @@ inline constexpr TextEntry kSpanish[] = {
     {"cli.scaleWithExport", "La opción --scale solo sirve junto con --export."},
     {"cli.secondsWithWav", "La opción --segundos solo sirve junto con --export-wav."},
     {"cli.factor", "El valor de {option} debe ser un número de {range}: {text}."},
-    {"cli.range", "{least} a {most}"},
     {"cli.boxAndOption", "{label} (--{option})"},
     {"cli.valueName", "VALOR"},
     {"cli.help",
@@ -298,6 +301,232 @@ inline constexpr TextEntry kSpanish[] = {
                        "píxeles. Use uno de estos formatos: {formats}."},
     {"cli.pictureName", "La imagen {name} necesita la extensión de un formato que el programa sepa "
                         "escribir, como .png, .bmp o .jpg."},
+
+    // The page's messages from its engine.
+    {"address.instant",
+     "El valor de {option}= en la dirección debe ser un número de {range}: {text}. El banco "
+     "empieza en el instante 0."},
+    {"internal.noButton", "no hay ningún botón {name}."},
+    {"internal.noBox", "no hay ninguna casilla {name}."},
+    {"internal.noMenuItem", "no hay ninguna opción de menú {name}."},
+
+    // The page's own words: its script's and its markup's.
+    {"page.copied", "Copiado: {text}"},
+    {"page.copyFailed", "No se pudo copiar; cópielo a mano: {text}"},
+    {"page.noEngine", "Este navegador no puede ejecutar el simulador: {error}"},
+    {"page.messageClose", "Aceptar"},
+
+    // The window's form: "form.<control>.<property>", the texts Form1.ui
+    // leaves out. "{step}", "{series}", "{first}", "{low}" and "{high}" are
+    // the numbers of the control's parameter row (FormTexts).
+    {"form.Form1.windowTitle", "Form1"},
+    {"form.Form1.accessibleName", "Simulador de AM, DSB y SSB"},
+    {"form.Image1.accessibleName", "Diagrama de bloques del banco"},
+    {"form.Image1.accessibleDescription",
+     "De arriba abajo: modulador balanceado con el oscilador de portadora de 20 kHz, V(cc) "
+     "y el oscilador de la modulante de 1 kHz; portadora, BLS y BLI, cada banda con su "
+     "interruptor de habilitación; suma de las tres; detector de envolvente; detector de "
+     "producto con su oscilador de portadora; salida del detector de producto."},
+    {"form.Label9.text", "fase port reinsertada"},
+    {"form.Label9.accessibleName", "Fase de la portadora reinsertada"},
+    {"form.Label9.accessibleDescription",
+     "Rótulo de la casilla de la fase de la portadora reinsertada, en grados."},
+    {"form.Label8.text", "Simulación de AM, DSB y SSB  TIVELO 10/mar/2018"},
+    {"form.Label8.accessibleName", "Simulación de AM, DSB y SSB"},
+    {"form.Label8.accessibleDescription", "Título del simulador, fechado el 10 de marzo de 2018."},
+    {"form.Label7.text", "salida det de producto"},
+    {"form.Label7.accessibleName", "Salida del detector de producto"},
+    {"form.Label7.accessibleDescription",
+     "Rótulo del último trazo del osciloscopio: la salida del detector de producto, con el "
+     "audio detectado en verde."},
+    {"form.Label4.text", "BLI habil ="},
+    {"form.Label4.accessibleName", "BLI habilitada"},
+    {"form.Label4.accessibleDescription",
+     "Rótulo de la casilla que habilita la banda lateral inferior."},
+    {"form.Label3.text", "BLS habil ="},
+    {"form.Label3.accessibleName", "BLS habilitada"},
+    {"form.Label3.accessibleDescription",
+     "Rótulo de la casilla que habilita la banda lateral superior."},
+    {"form.Label2.text", "V(cc) ="},
+    {"form.Label2.accessibleName", "V(cc)"},
+    {"form.Label2.accessibleDescription",
+     "Rótulo de la casilla de la tensión continua superpuesta, V(cc)."},
+    {"form.Label1.text", "modu- lante ="},
+    {"form.Label1.accessibleName", "Modulante"},
+    {"form.Label1.accessibleDescription", "Rótulo de la casilla de la amplitud de la modulante."},
+    {"form.EnvelopeLabel.text", "det. envolvente ="},
+    {"form.EnvelopeLabel.accessibleName", "Detector de envolvente"},
+    {"form.EnvelopeLabel.accessibleDescription",
+     "Rótulo de la casilla que activa el detector de envolvente."},
+    {"form.EscalasLabel.text", "escalas ="},
+    {"form.EscalasLabel.accessibleName", "Escalas"},
+    {"form.EscalasLabel.accessibleDescription",
+     "Rótulo de la casilla que muestra las escalas de tiempo, tensión y frecuencia."},
+    {"form.Measurements.text", "Medidas"},
+    {"form.Measurements.accessibleName", "Medidas"},
+    {"form.Measurements.accessibleDescription",
+     "Medidas de la señal transmitida y del audio detectado, para una carga de 1 ohmio, que "
+     "se actualizan tras cada dibujo."},
+    {"form.AcercaTexto.accessibleName", "Acerca del programa"},
+    {"form.AcercaTexto.accessibleDescription",
+     "Texto sobre el programa: su fecha, cómo obtenerlo y dónde se probó. Se oculta con el "
+     "botón «Acerca del programa»."},
+    {"form.Acerca.text", "Acerca del programa"},
+    {"form.Acerca.accessibleName", "Acerca del programa"},
+    {"form.Acerca.accessibleDescription",
+     "Muestra u oculta el texto sobre el programa. Al ocultarlo se vuelve a dibujar lo que "
+     "cubría."},
+    {"form.Text1.plainText", "Text1"},
+    {"form.Text1.accessibleName", "Ayuda"},
+    {"form.Text1.accessibleDescription",
+     "Texto de ayuda, que guía los experimentos con el simulador. Se oculta con el botón "
+     "«Ayuda»."},
+    {"form.Ayuda.text", "Ayuda"},
+    {"form.Ayuda.accessibleName", "Ayuda"},
+    {"form.Ayuda.accessibleDescription",
+     "Muestra u oculta el texto de ayuda. Al ocultarlo se vuelve a dibujar lo que cubría."},
+    {"form.Menu.text", "Menú"},
+    {"form.Menu.toolTip",
+     "Copiar el enlace o la orden que abren el simulador con estos valores, o guardar la "
+     "imagen, los datos o el sonido"},
+    {"form.Menu.accessibleName", "Menú"},
+    {"form.Menu.accessibleDescription",
+     "Abre un menú para copiar el enlace de la página o la orden que abren el simulador con "
+     "los valores de las casillas, o para guardar la imagen, los datos o el sonido de lo "
+     "que se ve."},
+    {"form.fase.text", "fase"},
+    {"form.fase.accessibleName", "Fase de la portadora reinsertada"},
+    {"form.fase.accessibleDescription",
+     "Fase, en grados, de la portadora que reinserta el detector de producto; 0 es la fase "
+     "correcta. Escriba un número o use los botones Subir fase y Bajar fase."},
+    {"form.FaseBajar.accessibleName", "Bajar fase"},
+    {"form.FaseBajar.accessibleDescription",
+     "Resta {step} a la fase de la portadora reinsertada; no tiene límite. Mantenga pulsado "
+     "para repetir."},
+    {"form.FaseSubir.accessibleName", "Subir fase"},
+    {"form.FaseSubir.accessibleDescription",
+     "Suma {step} a la fase de la portadora reinsertada; no tiene límite. Mantenga pulsado "
+     "para repetir."},
+    {"form.EnvelopeOnOff.text", "EnvelopeOnOff"},
+    {"form.EnvelopeOnOff.accessibleName", "Detector de envolvente activado"},
+    {"form.EnvelopeOnOff.accessibleDescription",
+     "Detector de envolvente: 1 lo activa y dibuja su salida en azul junto al audio "
+     "detectado; 0 lo apaga. Escriba 0 o 1 o use el botón que está a su derecha."},
+    {"form.EnvelopeToggle.text", "sí/no"},
+    {"form.EnvelopeToggle.toolTip", "Activar o apagar el detector de envolvente"},
+    {"form.EnvelopeToggle.accessibleName", "Activar o apagar el detector de envolvente"},
+    {"form.EnvelopeToggle.accessibleDescription",
+     "Si la casilla del detector de envolvente vale 1 la pone en 0 y lo apaga; si vale 0 la "
+     "pone en 1 y lo activa."},
+    {"form.EscalasSiNo.text", "EscalasSiNo"},
+    {"form.EscalasSiNo.accessibleName", "Escalas visibles"},
+    {"form.EscalasSiNo.accessibleDescription",
+     "Escalas: 1 dibuja la cuadrícula del osciloscopio con su escala de tiempo y sus "
+     "voltios por división, y las escalas de frecuencia y amplitud de los espectros; 0 las "
+     "quita. Escriba 0 o 1 o use el botón que está a su derecha."},
+    {"form.EscalasSi.text", "sí/no"},
+    {"form.EscalasSi.toolTip", "Mostrar u ocultar las escalas"},
+    {"form.EscalasSi.accessibleName", "Mostrar u ocultar las escalas"},
+    {"form.EscalasSi.accessibleDescription",
+     "Si la casilla de las escalas vale 1 la pone en 0 y las oculta; si vale 0 la pone en 1 "
+     "y las muestra."},
+    {"form.Escuchar.text", "Escuchar"},
+    {"form.Escuchar.toolTip", "Escuchar la salida del receptor"},
+    {"form.Escuchar.accessibleName", "Escuchar"},
+    {"form.Escuchar.accessibleDescription",
+     "Pulsado, el altavoz da la salida del receptor: el audio del detector de producto, o "
+     "el del detector de envolvente si está activado, con el ruido; sigue cada cambio. "
+     "Pulse otra vez para callarlo."},
+    {"form.DfLabel.text", "error de frec. ="},
+    {"form.DfLabel.accessibleName", "Error de frecuencia"},
+    {"form.DfLabel.accessibleDescription",
+     "Rótulo de la casilla del error de frecuencia de la portadora reinsertada."},
+    {"form.Df.text", "Df"},
+    {"form.Df.accessibleName", "Error de frecuencia de la portadora reinsertada"},
+    {"form.Df.accessibleDescription",
+     "Frecuencia de la portadora reinsertada menos la del transmisor, en Hz; con 0 no hay "
+     "error y el banco está quieto. Entre {low} y {high}. Escriba un número o use los "
+     "botones Subir error de frecuencia y Bajar error de frecuencia."},
+    {"form.DfSubir.accessibleName", "Subir error de frecuencia"},
+    {"form.DfSubir.accessibleDescription",
+     "Lleva el error de frecuencia al siguiente valor de la serie {series}. Mantenga "
+     "pulsado para repetir."},
+    {"form.DfBajar.accessibleName", "Bajar error de frecuencia"},
+    {"form.DfBajar.accessibleDescription",
+     "Lleva el error de frecuencia al valor anterior de la misma serie; no baja de {first}. "
+     "Mantenga pulsado para repetir."},
+    {"form.Pausa.text", "Pausa"},
+    {"form.Pausa.toolTip",
+     "Detener o reanudar el tiempo del banco (barra espaciadora sobre el dibujo)"},
+    {"form.Pausa.accessibleName", "Pausa"},
+    {"form.Pausa.accessibleDescription",
+     "Pulsado, el tiempo del banco se detiene y el dibujo queda quieto en el instante que "
+     "muestra; pulse otra vez para que siga corriendo. Sin error de frecuencia, ruido ni "
+     "sonido el banco está quieto de todos modos."},
+    {"form.RuidoLabel.text", "ruido ="},
+    {"form.RuidoLabel.accessibleName", "Ruido"},
+    {"form.RuidoLabel.accessibleDescription", "Rótulo de la casilla del ruido del canal."},
+    {"form.Ruido.text", "Ruido"},
+    {"form.Ruido.accessibleName", "Ruido del canal"},
+    {"form.Ruido.accessibleDescription",
+     "Ruido que el canal suma a la señal: tensión eficaz en 1 kHz de ancho de banda; 0 es "
+     "un canal limpio. Escriba 0 o un número mayor o use los botones Subir ruido y Bajar "
+     "ruido."},
+    {"form.RuidoSubir.accessibleName", "Subir ruido"},
+    {"form.RuidoSubir.accessibleDescription",
+     "Lleva el ruido al siguiente valor de la serie {series}. Mantenga pulsado para repetir."},
+    {"form.RuidoBajar.accessibleName", "Bajar ruido"},
+    {"form.RuidoBajar.accessibleDescription",
+     "Lleva el ruido al valor anterior de la serie {series}; no baja de {first}. Mantenga "
+     "pulsado para repetir."},
+    {"form.BliSiNo.text", "BliSiNo"},
+    {"form.BliSiNo.accessibleName", "BLI habilitada"},
+    {"form.BliSiNo.accessibleDescription",
+     "Banda lateral inferior: 1 la deja pasar y 0 la anula. Escriba un número o use el "
+     "botón que está a su derecha."},
+    {"form.BliSi.text", "síi/no"},
+    {"form.BliSi.toolTip", "Habilitar o anular la banda lateral inferior"},
+    {"form.BliSi.accessibleName", "Habilitar o anular la banda lateral inferior"},
+    {"form.BliSi.accessibleDescription",
+     "Si la casilla BLI habilitada vale 1 la pone en 0 y anula la banda lateral inferior; "
+     "con cualquier otro valor la pone en 1."},
+    {"form.BlsSi.text", "sí/no"},
+    {"form.BlsSi.toolTip", "Habilitar o anular la banda lateral superior"},
+    {"form.BlsSi.accessibleName", "Habilitar o anular la banda lateral superior"},
+    {"form.BlsSi.accessibleDescription",
+     "Si la casilla BLS habilitada vale 1 la pone en 0 y anula la banda lateral superior; "
+     "con cualquier otro valor la pone en 1."},
+    {"form.BlsSiNo.text", "BlsSiNo"},
+    {"form.BlsSiNo.accessibleName", "BLS habilitada"},
+    {"form.BlsSiNo.accessibleDescription",
+     "Banda lateral superior: 1 la deja pasar y 0 la anula. Escriba un número o use el "
+     "botón que está a su derecha."},
+    {"form.VccSubir.accessibleName", "Subir V(cc)"},
+    {"form.VccSubir.accessibleDescription",
+     "Suma {step} a V(cc); no tiene límite. Mantenga pulsado para repetir."},
+    {"form.VccBajar.accessibleName", "Bajar V(cc)"},
+    {"form.VccBajar.accessibleDescription",
+     "Resta {step} a V(cc); no tiene límite y puede quedar negativa. Mantenga pulsado para "
+     "repetir."},
+    {"form.Vcc.text", "Vcc"},
+    {"form.Vcc.accessibleName", "V(cc)"},
+    {"form.Vcc.accessibleDescription",
+     "Tensión continua superpuesta a la modulante, que fija la amplitud de la portadora; "
+     "con 0 se suprime la portadora. Escriba un número o use los botones Subir V(cc) y "
+     "Bajar V(cc)."},
+    {"form.mdl.text", "Modulante"},
+    {"form.mdl.accessibleName", "Modulante"},
+    {"form.mdl.accessibleDescription",
+     "Amplitud de la modulante; igual a V(cc) es una modulación del 100 %. Escriba un "
+     "número o use los botones Subir modulante y Bajar modulante."},
+    {"form.ModulanteBajar.accessibleName", "Bajar modulante"},
+    {"form.ModulanteBajar.accessibleDescription",
+     "Resta {step} a la amplitud de la modulante; no baja de 0. Mantenga pulsado para "
+     "repetir."},
+    {"form.ModulanteSubir.accessibleName", "Subir modulante"},
+    {"form.ModulanteSubir.accessibleDescription",
+     "Suma {step} a la amplitud de la modulante; no tiene límite. Mantenga pulsado para "
+     "repetir."},
 
     // The panels and the window's title.
     {"window.title", "Simulador de AM, DSB y SSB"},

@@ -27,17 +27,17 @@ TEST(Catalogue, EveryLanguageHasTheSpanishKeysAndPlaceholders) {
 
 TEST(Catalogue, SpanishIsTheDefault) {
     EXPECT_EQ(catalogues().front().language, "es");
-    EXPECT_EQ(text("list.last"), " y ");
+    EXPECT_EQ(catalogueText("list.last"), " y ");
 }
 
 TEST(Catalogue, AKeyIsFoundByItsNameAlone) {
     ASSERT_TRUE(TextKey::find("window.title"));
-    EXPECT_EQ(text(*TextKey::find("window.title")), "Simulador de AM, DSB y SSB");
+    EXPECT_EQ(catalogueText(*TextKey::find("window.title")), "Simulador de AM, DSB y SSB");
     EXPECT_FALSE(TextKey::find("window.titl"));
 }
 
 TEST(Catalogue, AMissingTextOrValueIsAFaultNotAnEmptyText) {
-    EXPECT_THROW((void)text(TextKey::none()), std::logic_error);
+    EXPECT_THROW((void)catalogueText(TextKey::none()), std::logic_error);
     EXPECT_THROW((void)filled("error.internal", {}), std::logic_error);
     EXPECT_THROW((void)filled("error.internal", {{"detalle", "x"}}), std::logic_error);
 }
