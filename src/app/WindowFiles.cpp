@@ -147,6 +147,19 @@ QByteArray soundWavBytes(ParameterReader& boxes, double instant, double seconds)
     return {reinterpret_cast<const char*>(wav.data()), static_cast<qsizetype>(wav.size())};
 }
 
+TextKey savedWhatGender(SavedFile file) {
+    switch (file) {
+    case SavedFile::Image:
+        return "file.picture.gender";
+    case SavedFile::Data:
+        return "file.samples.gender";
+    case SavedFile::Sound:
+    case SavedFile::None:
+        break;
+    }
+    return "file.sound.gender";
+}
+
 QString savedWhat(SavedFile file) {
     switch (file) {
     case SavedFile::Image:

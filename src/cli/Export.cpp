@@ -50,20 +50,20 @@ void checkRedraw(const Form1& form, double instant) {
 // A file's name and what it is to hold, before it is made.
 struct OutputName {
     QString path;
-    QString what;
+    SavedFile what;
 };
 
 // The files asked for, in the order they are made.
 std::vector<OutputName> outputNames(const CommandLine& commandLine) {
     std::vector<OutputName> names;
     if (commandLine.picturePath) {
-        names.push_back({*commandLine.picturePath, savedWhat(SavedFile::Image)});
+        names.push_back({*commandLine.picturePath, SavedFile::Image});
     }
     if (commandLine.csvPath) {
-        names.push_back({*commandLine.csvPath, savedWhat(SavedFile::Data)});
+        names.push_back({*commandLine.csvPath, SavedFile::Data});
     }
     if (commandLine.wavPath) {
-        names.push_back({*commandLine.wavPath, savedWhat(SavedFile::Sound)});
+        names.push_back({*commandLine.wavPath, SavedFile::Sound});
     }
     return names;
 }
@@ -78,12 +78,12 @@ void requireDistinctFiles(const std::vector<OutputName>& names) {
             if (!sameFile(first.path, second.path)) {
                 continue;
             }
-            const bool masculine = first.what.startsWith(QLatin1String("el ")) ||
-                                   second.what.startsWith(QLatin1String("el "));
-            throw CommandLineError(filled(
-                masculine ? TextKey("cli.sameFile.masculine") : TextKey("cli.sameFile.feminine"),
-                {{"files", listed({quotedName(first.path), quotedName(second.path)})},
-                 {"whats", listed({first.what.toStdString(), second.what.toStdString()})}}));
+            throw CommandLineError(
+                filled(agreeingGender({savedWhatGender(first.what), savedWhatGender(second.what)},
+                                      "cli.sameFile.masculine", "cli.sameFile.feminine"),
+                       {{"files", listed({quotedName(first.path), quotedName(second.path)})},
+                        {"whats", listed({savedWhat(first.what).toStdString(),
+                                          savedWhat(second.what).toStdString()})}}));
         }
     }
 }

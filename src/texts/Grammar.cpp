@@ -1,5 +1,6 @@
 #include "texts/Grammar.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace amsim {
@@ -26,6 +27,14 @@ std::string listed(const std::vector<std::string>& items) {
 
 TextKey agreeing(double count, TextKey one, TextKey other) {
     return std::abs(count) == 1.0 ? one : other;
+}
+
+TextKey agreeingGender(std::initializer_list<TextKey> genders, TextKey masculine,
+                       TextKey feminine) {
+    const bool anyMasculine = std::any_of(genders.begin(), genders.end(), [](TextKey gender) {
+        return catalogueText(gender) == "m";
+    });
+    return anyMasculine ? masculine : feminine;
 }
 
 } // namespace amsim

@@ -19,4 +19,9 @@ std::string joined(const std::vector<std::string>& items, std::string_view separ
 // minus one), `other` for any other count, 0 and fractions included.
 TextKey agreeing(double count, TextKey one, TextKey other);
 
+// Of a text's masculine and feminine forms, the one that agrees with a group
+// of nouns, each given by its gender's text in the catalogue ("m" or "f"):
+// a group with any masculine noun is masculine.
+TextKey agreeingGender(std::initializer_list<TextKey> genders, TextKey masculine, TextKey feminine);
+
 } // namespace amsim

@@ -81,5 +81,34 @@ TEST(Grammar, OneAgreesWithOneAndMinusOneAlone) {
     }
 }
 
+TEST(Grammar, AGroupWithAnyMasculineNounIsMasculine) {
+    const TextKey masculine = "cli.sameFile.masculine";
+    const TextKey feminine = "cli.sameFile.feminine";
+    const struct {
+        const char* name;
+        std::initializer_list<TextKey> genders;
+        bool masculine;
+    } rows[] = {
+        {"feminine alone", {"file.picture.gender", "file.samples.gender"}, false},
+        {"one masculine", {"file.picture.gender", "file.sound.gender"}, true},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(agreeingGender(row.genders, masculine, feminine).index(),
+                  (row.masculine ? masculine : feminine).index())
+            << row.name;
+    }
+}
+
+// The grammar reads a gender as "m" or "f" and nothing else.
+TEST(Catalogue, EveryGenderIsMasculineOrFeminine) {
+    for (const Catalogue& catalogue : catalogues()) {
+        for (const TextEntry& entry : catalogue.entries) {
+            if (entry.key.ends_with(".gender")) {
+                EXPECT_TRUE(entry.text == "m" || entry.text == "f") << entry.key;
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace amsim
