@@ -1,6 +1,7 @@
 #include "app/CanvasView.h"
 
 #include "params/ParameterSummary.h"
+#include "texts/Catalogue.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -16,7 +17,8 @@ CanvasView::CanvasView(QWidget* parent)
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
     setAccessibleName(
-        QString::fromUtf8(kDrawingName.data(), static_cast<qsizetype>(kDrawingName.size())));
+        QString::fromUtf8(catalogueText("drawing.name").data(),
+                          static_cast<qsizetype>(catalogueText("drawing.name").size())));
 }
 
 void CanvasView::setImage(const QImage& image) {

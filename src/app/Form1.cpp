@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/CanvasView.h"
+#include "app/ControlTexts.h"
 #include "app/DesignFonts.h"
 #include "app/LocaleFormat.h"
 #include "app/SoundPlayer.h"
@@ -14,6 +15,7 @@
 #include "params/UserMessage.h"
 #include "qtcanvas/QtVectorCanvas.h"
 #include "sound/SoundGenerator.h"
+#include "texts/Catalogue.h"
 #include "ui_Form1.h"
 
 #include <QAccessible>
@@ -52,7 +54,7 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-const QString kMessageTitle = fromUtf8(kWindowTitle);
+const QString kMessageTitle = fromUtf8(catalogueText("window.title"));
 
 // A vector picture drawn at the device pixel ratio, shown at its own size.
 QPixmap pictureAt(const QString& resource, double ratio) {
@@ -74,6 +76,7 @@ Form1::Form1(const QLocale& locale, QWidget* parent, BenchClock clock)
     , bench_(*this, numberFormatOf(locale), std::move(clock)) {
     registerPictures();
     ui_->setupUi(this);
+    applyControlTexts(*this);
     findBoxes();
     applyDesignFonts();
     view_ = new CanvasView(this);
@@ -103,9 +106,9 @@ Form1::Form1(const QLocale& locale, QWidget* parent, BenchClock clock)
 }
 
 void Form1::setZoom(double zoom) {
-    zoomNote_ = QStringLiteral(", ventana reducida al %1 % para caber en la pantalla")
-                    .arg(QString::fromStdString(
-                        numberToText(std::round(zoom * 100.0), handlers().format())));
+    zoomNote_ = QString::fromStdString(
+        filled("window.zoomNote",
+               {{"percent", numberToText(std::round(zoom * 100.0), handlers().format())}}));
 }
 
 Form1::~Form1() = default;
@@ -204,7 +207,7 @@ void Form1::buildMenu() {
     auto* menu = new QMenu(ui_->Menu);
     menu->setAccessibleName(ui_->Menu->accessibleName());
     for (const MenuItem& item : kMenuItems) {
-        QAction* action = menu->addAction(fromUtf8(item.text));
+        QAction* action = menu->addAction(fromUtf8(amsim::catalogueText(item.text)));
         action->setObjectName(fromUtf8(item.name));
         connect(action, &QAction::triggered, this,
                 [this, &item] { guarded([this, &item] { runMenuItem(item); }); });
@@ -230,8 +233,7 @@ void Form1::offerSound() {
             [this](bool on) { guarded([this, on] { listen(on); }); });
     connect(sound_, &SoundPlayer::stopped, ui_->Escuchar, [this] {
         ui_->Escuchar->setChecked(false);
-        openMessage(QStringLiteral("La salida de sonido ha fallado y el sonido se ha parado."),
-                    std::nullopt);
+        openMessage(QString::fromUtf8(amsim::catalogueText("sound.failed")), std::nullopt);
     });
 }
 
@@ -270,7 +272,7 @@ void Form1::scheduleFrame() {
 void Form1::runMenuItem(const MenuItem& item) {
     if (item.saves == SavedFile::None) {
         copyToClipboard(item.name);
-        confirm(fromUtf8(item.done));
+        confirm(fromUtf8(amsim::catalogueText(item.done)));
         return;
     }
     save(item);
@@ -281,9 +283,10 @@ void Form1::runMenuItem(const MenuItem& item) {
 void Form1::makeConfirmation() {
     confirmation_ = new QLabel(this);
     confirmation_->setObjectName(QStringLiteral("Confirmation"));
-    confirmation_->setAccessibleName(QStringLiteral("Confirmación"));
+    confirmation_->setAccessibleName(
+        QString::fromUtf8(amsim::catalogueText("window.confirmation.name")));
     confirmation_->setAccessibleDescription(
-        QStringLiteral("Dice durante dos segundos que el menú ha copiado o guardado lo pedido."));
+        QString::fromUtf8(amsim::catalogueText("window.confirmation.description")));
     confirmation_->setStyleSheet(QStringLiteral(
         "background: #e8f5e9; border: 1px solid #2e7d32; border-radius: 2px; padding: 2px 6px;"));
     confirmation_->hide();
@@ -312,11 +315,11 @@ void Form1::confirm(const QString& text) {
 // it is saved, so that it, its readout and the samples are of one instant.
 void Form1::save(const MenuItem& item) {
     const SavedFile file = item.saves;
-    QString title = fromUtf8(item.text);
+    QString title = fromUtf8(amsim::catalogueText(item.text));
     title.remove(QChar(u'…'));
     const QString suggested = QString::fromStdString(bench_.drawForSaving(file));
     const QString filter = file == SavedFile::Image
-                               ? QStringLiteral("Imágenes (*.png *.svg *.pdf *.bmp *.jpg)")
+                               ? QString::fromUtf8(amsim::catalogueText("window.pictureFilter"))
                                : QStringLiteral("*.") + QFileInfo(suggested).suffix();
     const QString path = askFileName_(*this, title, suggested, filter);
     if (path.isEmpty()) {
@@ -328,19 +331,18 @@ void Form1::save(const MenuItem& item) {
     const std::vector<std::uint8_t> bytes =
         bench_.fileBytes(file, [this, &path] { return windowBytes(path); });
     writeAll({{path, bytesOf(bytes), savedWhat(file)}});
-    confirm(fromUtf8(item.done) + QFileInfo(path).fileName());
+    confirm(fromUtf8(amsim::catalogueText(item.done)) + QFileInfo(path).fileName());
 }
 
 std::vector<std::uint8_t> Form1::windowBytes(const QString& path) {
     const QByteArray format = formatOfName(path);
     if (!holdsWholeWindow(format)) {
-        throw SaveError(path, "el nombre necesita la extensión de uno de estos formatos: " +
-                                  wholeWindowFormats());
+        throw SaveError(path, filled("file.reason.format", {{"formats", wholeWindowFormats()}}));
     }
     const std::optional<QByteArray> picture = windowPicture(*this, format);
     if (!picture) {
-        throw SaveError(path,
-                        "la imagen no se pudo codificar como " + format.toUpper().toStdString());
+        throw SaveError(
+            path, filled("file.reason.encoding", {{"format", format.toUpper().toStdString()}}));
     }
     return {picture->begin(), picture->end()};
 }
@@ -539,7 +541,7 @@ void Form1::showError(const std::exception& failure) noexcept {
         openMessage(QString::fromStdString(message.text), message.box);
     } catch (const std::exception&) {
         // Out of memory even for a message box: say so where it can be seen.
-        std::fputs("amsim: no se pudo mostrar un mensaje de error\n", stderr);
+        std::fputs(amsim::catalogueText("window.messageFailed").data(), stderr);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "app/SoundPlayer.h"
 
 #include "sound/SoundGenerator.h"
+#include "texts/Catalogue.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -35,12 +36,10 @@ SoundPlayer::~SoundPlayer() {
 std::optional<QString> SoundPlayer::unavailableReason() {
     const QAudioDevice output = QMediaDevices::defaultAudioOutput();
     if (output.isNull()) {
-        return QStringLiteral("No se puede escuchar: este equipo no tiene ninguna salida de "
-                              "sonido.");
+        return QString::fromUtf8(catalogueText("sound.noOutput"));
     }
     if (!output.isFormatSupported(soundFormat())) {
-        return QStringLiteral("No se puede escuchar: la salida de sonido no admite 48 kHz "
-                              "en 16 bits.");
+        return QString::fromUtf8(catalogueText("sound.noFormat"));
     }
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include "canvas/PngFile.h"
 #include "files/QuotedName.h"
 #include "params/PanelTexts.h"
+#include "texts/Catalogue.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -23,7 +24,8 @@ namespace amsim {
 namespace {
 
 QString windowTitle() {
-    return QString::fromUtf8(kWindowTitle.data(), static_cast<qsizetype>(kWindowTitle.size()));
+    return QString::fromUtf8(catalogueText("window.title").data(),
+                             static_cast<qsizetype>(catalogueText("window.title").size()));
 }
 
 // The window as an SVG drawing of its own size, one unit a position.
@@ -130,14 +132,27 @@ QByteArray bytesOf(const std::vector<std::uint8_t>& bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
 }
 
+TextKey savedWhatGender(SavedFile file) {
+    switch (file) {
+    case SavedFile::Image:
+        return "file.picture.gender";
+    case SavedFile::Data:
+        return "file.samples.gender";
+    case SavedFile::Sound:
+    case SavedFile::None:
+        break;
+    }
+    return "file.sound.gender";
+}
+
 QString savedWhat(SavedFile file) {
     switch (file) {
     case SavedFile::Image:
-        return QStringLiteral("la imagen");
+        return QString::fromUtf8(catalogueText("file.picture"));
     case SavedFile::Data:
-        return QStringLiteral("las muestras");
+        return QString::fromUtf8(catalogueText("file.samples"));
     case SavedFile::Sound:
-        return QStringLiteral("el sonido");
+        return QString::fromUtf8(catalogueText("file.sound"));
     case SavedFile::None:
         break;
     }
@@ -145,6 +160,6 @@ QString savedWhat(SavedFile file) {
 }
 
 SaveError::SaveError(const QString& path, const std::string& reason)
-    : Error("No se pudo guardar el archivo " + quotedName(path) + ": " + reason + ".") {}
+    : Error(filled("file.saveFailed", {{"name", quotedName(path)}, {"reason", reason}})) {}
 
 } // namespace amsim

@@ -41,6 +41,8 @@ QByteArray bytesOf(const std::vector<std::uint8_t>& bytes);
 // What a saved file holds, as messages say it: "la imagen", "las muestras",
 // "el sonido".
 QString savedWhat(SavedFile file);
+// The gender of that noun, for the words that agree with it.
+TextKey savedWhatGender(SavedFile file);
 
 // A file the window could not save.
 class SaveError : public Error {

@@ -1,8 +1,10 @@
 #include "cli/CliErrors.h"
 
+#include "texts/Catalogue.h"
+
 namespace amsim {
 
 CommandLineError::CommandLineError(const std::string& message)
-    : Error(message + " Escriba «amsim --help» para ver las opciones.") {}
+    : Error(filled("cli.seeHelp", {{"message", message}})) {}
 
 } // namespace amsim

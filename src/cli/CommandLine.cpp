@@ -10,6 +10,7 @@
 #include "params/PanelTexts.h"
 #include "params/ParameterHelp.h"
 #include "params/UserMessage.h"
+#include "texts/Catalogue.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -47,8 +48,9 @@ struct Options {
     Options() {
         std::transform(kAllParameters.begin(), kAllParameters.end(), std::back_inserter(parameters),
                        [](Parameter parameter) {
-                           return QCommandLineOption(optionName(parameter), QString(),
-                                                     QStringLiteral("VALOR"));
+                           return QCommandLineOption(
+                               optionName(parameter), QString(),
+                               QString::fromUtf8(catalogueText("cli.valueName")));
                        });
     }
 
@@ -90,16 +92,16 @@ const QCommandLineOption* findOption(const QList<QCommandLineOption>& options,
         const QCommandLineOption* option = findOption(options, name);
         if (option == nullptr || (!longForm && name.size() > 1) ||
             (option->valueName().isEmpty() && equals >= 0)) {
-            refuse("Opción desconocida: " + quoted(argument) + ".");
+            refuse(filled("cli.unknownOption", {{"argument", quoted(argument)}}));
         }
         if (!option->valueName().isEmpty() && equals < 0) {
             if (i + 1 == arguments.size()) {
-                refuse("Falta el valor de la opción " + quoted(argument) + ".");
+                refuse(filled("cli.missingValue", {{"argument", quoted(argument)}}));
             }
             ++i;
         }
     }
-    refuse("No se entiende la línea de órdenes.");
+    refuse(std::string(catalogueText("cli.unreadable")));
 }
 
 // The one value an option was given, if any; twice is refused.
@@ -107,8 +109,7 @@ std::optional<QString> onlyValue(const QCommandLineParser& parser,
                                  const QCommandLineOption& option) {
     const QStringList values = parser.values(option);
     if (values.size() > 1) {
-        refuse("La opción " + quoted("--" + option.names().constLast()) +
-               " aparece más de una vez.");
+        refuse(filled("cli.twice", {{"option", quoted("--" + option.names().constLast())}}));
     }
     return values.isEmpty() ? std::nullopt : std::optional<QString>(values.first());
 }
@@ -124,13 +125,13 @@ CommandLine::Action actionOf(const QCommandLineParser& parser, const Options& op
     const bool exports = line.picturePath || line.csvPath || line.wavPath;
     const bool windowless = exports || line.measurements;
     if (windowless && line.zoomText) {
-        refuse("La opción --zoom solo sirve para abrir la ventana.");
+        refuse(std::string(catalogueText("cli.zoomWindowOnly")));
     }
     if (line.scaleText && !line.picturePath) {
-        refuse("La opción --scale solo sirve junto con --export.");
+        refuse(std::string(catalogueText("cli.scaleWithExport")));
     }
     if (line.secondsText && !line.wavPath) {
-        refuse("La opción --segundos solo sirve junto con --export-wav.");
+        refuse(std::string(catalogueText("cli.secondsWithWav")));
     }
     if (exports) {
         return CommandLine::Action::Export;
@@ -166,7 +167,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         explainRefusal(arguments, options.all());
     }
     if (!parser.positionalArguments().isEmpty()) {
-        refuse("Argumento inesperado: " + quoted(parser.positionalArguments().first()) + ".");
+        refuse(
+            filled("cli.unexpected", {{"argument", quoted(parser.positionalArguments().first())}}));
     }
     CommandLine line;
     line.picturePath = onlyValue(parser, options.picture);
@@ -189,18 +191,13 @@ QString commandLineMessage(const std::exception& failure) {
     if (error == nullptr || error->kind() != Error::Kind::TooLargeToDraw) {
         return QString::fromStdString(userMessageOf(failure).text);
     }
-    if (!error->parameter()) {
-        return QStringLiteral("Desbordamiento: con estos valores el dibujo no se puede calcular, "
-                              "porque algún resultado es demasiado grande. Escriba valores "
-                              "menores.");
-    }
-    const Parameter culprit = *error->parameter();
-    const std::string_view label = parameterLabel(culprit);
-    return QStringLiteral("Desbordamiento: con el valor de «%1» (--%2) el dibujo no se puede "
-                          "calcular, porque algún resultado es demasiado grande. Escriba un "
-                          "valor menor.")
-        .arg(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
-             optionName(culprit));
+    const std::optional<Parameter> culprit = error->parameter();
+    const std::optional<std::string> box =
+        culprit ? std::optional(
+                      filled("cli.boxAndOption", {{"label", quotedLabel(*culprit)},
+                                                  {"option", optionName(*culprit).toStdString()}}))
+                : std::nullopt;
+    return QString::fromStdString(overflowMessage(box, false));
 }
 
 namespace {
@@ -209,81 +206,21 @@ namespace {
 // "0,5 a 3".
 QString spokenRange(FactorRange range) {
     const NumberFormat spanish{",", "E"};
-    return QString::fromStdString(numberToText(range.least, spanish) + " a " +
-                                  numberToText(range.most, spanish));
+    return QString::fromStdString(
+        filled("number.range", {{"least", numberToText(range.least, spanish)},
+                                {"most", numberToText(range.most, spanish)}}));
 }
 
 } // namespace
 
 QString helpText() {
-    return QStringLiteral(
-               "Uso: amsim [opciones]\n"
-               "\n"
-               "%3. Sin opciones abre la ventana del simulador.\n"
-               "\n"
-               "Opciones:\n"
-               "  -h, --help                Muestra esta ayuda y termina.\n"
-               "  -v, --version             Muestra la versión y termina.\n"
-               "  --export ARCHIVO.png      Guarda en ARCHIVO.png la imagen de la ventana entera,\n"
-               "                            sin mostrarla ni necesitar pantalla, en el formato "
-               "que\n"
-               "                            dice la extensión: .png, .bmp, .jpg…, o en vectores,\n"
-               "                            para diapositivas e impresión, con .svg y .pdf.\n"
-               "  --scale S                 Con --export, la imagen que mostraría una pantalla "
-               "con\n"
-               "                            esa escala, de %1 (se admiten fracciones).\n"
-               "  --medidas                 Escribe en la salida estándar una línea con los\n"
-               "                            valores y luego las medidas que la ventana muestra\n"
-               "                            bajo el dibujo, una por línea.\n"
-               "  --zoom Z                  Abre la ventana ampliada o reducida por Z, de %2.\n"
-               "                            Sin esta opción, la ventana que no cabe en la "
-               "pantalla\n"
-               "                            se abre reducida hasta caber.\n"
-               "  --export-csv ARCHIVO.csv  Guarda en ARCHIVO.csv las muestras de las seis trazas\n"
-               "                            y del audio detectado, con punto decimal, junto a la\n"
-               "                            columna x de la pantalla y el tiempo t_ms en\n"
-               "                            milisegundos (400 columnas son 1 ms). Puede ser\n"
-               "                            /dev/stdout, para leerlas en la salida estándar.\n"
-               "  --export-wav ARCHIVO.wav  Guarda en ARCHIVO.wav el sonido del receptor: el "
-               "audio\n"
-               "                            del detector de producto, o el del detector de\n"
-               "                            envolvente si está activado, sin su continua, mono,\n"
-               "                            a 48 kHz y 16 bits. El nivel es el mismo en todos los\n"
-               "                            modos: 1 V de audio es media escala; lo que pase de\n"
-               "                            la escala completa (2 V) se recorta. Puede ser\n"
-               "                            /dev/stdout, para pasarlo a otro programa.\n"
-               "  --segundos S              Con --export-wav, la duración del sonido, de %4\n"
-               "                            segundos (2).\n"
-               "  --tiempo S                El instante del banco, en segundos desde que empieza,\n"
-               "                            de %5 (0): lo muestran la imagen, las\n"
-               "                            muestras, las medidas y el principio del sonido.\n"
-               "                            La ventana se abre con el tiempo detenido en ese\n"
-               "                            instante.\n"
-               "%6"
-               "\n"
-               "Sin exportar, los valores abren la ventana con ellos en sus casillas:\n"
-               "  amsim --vcc 0 --bls 0     abre el banco en SSB sin portadora.\n"
-               "\n"
-               "Los valores se escriben como en las casillas de la ventana, con el separador\n"
-               "decimal de la configuración regional (0,8 con coma decimal, 0.8 con punto).\n"
-               "Si un valor no es válido, el programa muestra el mismo mensaje que la ventana,\n"
-               "no escribe ningún archivo y termina con el código 2. Con varias opciones de\n"
-               "exportación se escriben todos los archivos o ninguno.\n"
-               "\n"
-               "Acepta también las opciones propias de Qt, como -platform, -style o -reverse,\n"
-               "para la ventana; al exportar no cambian nada: el tamaño lo fija --scale.\n"
-               "\n"
-               "Ejemplos:\n"
-               "  amsim --export dsb.png --export-csv dsb.csv --vcc 0 --fase 30\n"
-               "  amsim --export banco.pdf --bls 0\n"
-               "  amsim --export banco.png --scale 2\n"
-               "  amsim --export-wav ssb.wav --segundos 5 --vcc 0 --bls 0\n"
-               "  amsim --export-wav gorgoteo.wav --vcc 0 --df 1\n"
-               "  amsim --export deriva.png --vcc 0 --bls 0 --df 100\n")
-        .arg(spokenRange(kScaleRange), spokenRange(kZoomRange),
-             QString::fromUtf8(kWindowTitle.data(), static_cast<qsizetype>(kWindowTitle.size())),
-             spokenRange(kSecondsRange), spokenRange(kInstantRange),
-             QString::fromStdString(helpOptionLines()));
+    const auto spoken = [](FactorRange range) { return spokenRange(range).toStdString(); };
+    return QString::fromStdString(filled("cli.help", {{"scale", spoken(kScaleRange)},
+                                                      {"zoom", spoken(kZoomRange)},
+                                                      {"title", catalogueText("window.title")},
+                                                      {"seconds", spoken(kSecondsRange)},
+                                                      {"instant", spoken(kInstantRange)},
+                                                      {"options", helpOptionLines()}}));
 }
 
 QString versionText() {

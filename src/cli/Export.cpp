@@ -9,6 +9,7 @@
 #include "files/OutputFiles.h"
 #include "files/QuotedName.h"
 #include "sound/SoundGenerator.h"
+#include "texts/Grammar.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -22,20 +23,20 @@ namespace {
 // A file's name and what it is to hold, before it is made.
 struct OutputName {
     QString path;
-    QString what;
+    SavedFile what;
 };
 
 // The files asked for, in the order they are made.
 std::vector<OutputName> outputNames(const CommandLine& commandLine) {
     std::vector<OutputName> names;
     if (commandLine.picturePath) {
-        names.push_back({*commandLine.picturePath, savedWhat(SavedFile::Image)});
+        names.push_back({*commandLine.picturePath, SavedFile::Image});
     }
     if (commandLine.csvPath) {
-        names.push_back({*commandLine.csvPath, savedWhat(SavedFile::Data)});
+        names.push_back({*commandLine.csvPath, SavedFile::Data});
     }
     if (commandLine.wavPath) {
-        names.push_back({*commandLine.wavPath, savedWhat(SavedFile::Sound)});
+        names.push_back({*commandLine.wavPath, SavedFile::Sound});
     }
     return names;
 }
@@ -50,12 +51,12 @@ void requireDistinctFiles(const std::vector<OutputName>& names) {
             if (!sameFile(first.path, second.path)) {
                 continue;
             }
-            const bool masculine = first.what.startsWith(QLatin1String("el ")) ||
-                                   second.what.startsWith(QLatin1String("el "));
-            throw CommandLineError(quotedName(first.path) + " y " + quotedName(second.path) +
-                                   " son el mismo archivo: " + first.what.toStdString() + " y " +
-                                   second.what.toStdString() + " necesitan un archivo " +
-                                   (masculine ? "cada uno." : "cada una."));
+            throw CommandLineError(
+                filled(agreeingGender({savedWhatGender(first.what), savedWhatGender(second.what)},
+                                      "cli.sameFile.masculine", "cli.sameFile.feminine"),
+                       {{"files", listed({quotedName(first.path), quotedName(second.path)})},
+                        {"whats", listed({savedWhat(first.what).toStdString(),
+                                          savedWhat(second.what).toStdString()})}}));
         }
     }
 }
@@ -64,7 +65,7 @@ void requireDistinctFiles(const std::vector<OutputName>& names) {
 // before its first byte is written.
 void requireWavName(const QString& path) {
     if (formatOfName(path) != "wav" && !namesAStream(path)) {
-        throw CommandLineError("El sonido " + quotedName(path) + " necesita la extensión .wav.");
+        throw CommandLineError(filled("cli.wavName", {{"name", quotedName(path)}}));
     }
 }
 
@@ -74,15 +75,12 @@ void requireWavName(const QString& path) {
 QByteArray imageFormatOf(const QString& path) {
     QByteArray suffix = formatOfName(path);
     if (isIconFormat(suffix)) {
-        throw CommandLineError("La imagen " + quotedName(path) + " no cabe en un ." +
-                               suffix.toStdString() +
-                               ", que no pasa de 256 × 256 píxeles. Use uno de estos formatos: " +
-                               wholeWindowFormats() + ".");
+        throw CommandLineError(filled("cli.iconFormat", {{"name", quotedName(path)},
+                                                         {"format", suffix.toStdString()},
+                                                         {"formats", wholeWindowFormats()}}));
     }
     if (!holdsWholeWindow(suffix)) {
-        throw CommandLineError("La imagen " + quotedName(path) +
-                               " necesita la extensión de un formato que el programa sepa "
-                               "escribir, como .png, .bmp o .jpg.");
+        throw CommandLineError(filled("cli.pictureName", {{"name", quotedName(path)}}));
     }
     return suffix;
 }
@@ -100,8 +98,8 @@ QByteArray pictureOf(Form1& form, const QString& path, const QByteArray& format)
     QCoreApplication::processEvents();
     const std::optional<QByteArray> picture = windowPicture(form, format);
     if (!picture) {
-        throw WriteError(path,
-                         "la imagen no se pudo codificar como " + format.toUpper().toStdString());
+        throw WriteError(
+            path, filled("file.reason.encoding", {{"format", format.toUpper().toStdString()}}));
     }
     return *picture;
 }

@@ -4,6 +4,7 @@
 #include "cli/CliErrors.h"
 #include "core/Error.h"
 #include "core/VisibleText.h"
+#include "texts/Catalogue.h"
 
 #include <QLocale>
 
@@ -17,9 +18,11 @@ double factorOption(const std::optional<QString>& text, const char* option, Fact
     const NumberFormat format = numberFormatOf(QLocale::system());
     const std::optional<double> factor = textToNumber(text->toStdString(), format);
     if (!factor || *factor < least || *factor > most) {
-        throw CommandLineError(std::string("El valor de ") + option + " debe ser un número de " +
-                               numberToText(least, format) + " a " + numberToText(most, format) +
-                               ": " + quotedText(text->toStdString()) + ".");
+        const std::string spoken = filled("number.range", {{"least", numberToText(least, format)},
+                                                           {"most", numberToText(most, format)}});
+        throw CommandLineError(filled(
+            "cli.factor",
+            {{"option", option}, {"range", spoken}, {"text", quotedText(text->toStdString())}}));
     }
     return *factor;
 }

@@ -1,6 +1,7 @@
 #include "cli/QtEnvironment.h"
 
 #include "app/LocaleFormat.h"
+#include "texts/Catalogue.h"
 
 #include <QByteArrayList>
 #include <QLocale>
@@ -160,10 +161,10 @@ QString dropAbsurdScale(std::optional<double> zoom) {
         qunsetenv(variable);
     }
     const NumberFormat format = numberFormatOf(QLocale::system());
-    return QStringLiteral("Se ignora %1: la ventana se muestra a una escala de %2 a %3.")
-        .arg(given.join(QStringLiteral(", ")),
-             QString::fromStdString(numberToText(kLeastScale, format)),
-             QString::fromStdString(numberToText(kMostScale, format)));
+    return QString::fromStdString(
+        filled("cli.scaleIgnored", {{"variables", given.join(QStringLiteral(", ")).toStdString()},
+                                    {"least", numberToText(kLeastScale, format)},
+                                    {"most", numberToText(kMostScale, format)}}));
 }
 
 } // namespace amsim

@@ -10,6 +10,7 @@
 #include "core/Error.h"
 #include "files/NativeNames.h"
 #include "files/Replacements.h"
+#include "texts/Catalogue.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -156,8 +157,7 @@ void printMeasurements(const amsim::CommandLine& commandLine) {
 int openWindow(const amsim::CommandLine& commandLine, const QtStart& start) {
     const double zoom = amsim::factorOption(commandLine.zoomText, "--zoom", amsim::kZoomRange);
     if (start.noDisplay) {
-        return fail(QStringLiteral("No se puede abrir la ventana: no hay ninguna pantalla. Para "
-                                   "guardar la imagen sin pantalla, use --export."));
+        return fail(QString::fromUtf8(amsim::catalogueText("cli.noDisplay")));
     }
     amsim::GivenStart given = amsim::givenTexts(commandLine);
     if (commandLine.instantText) {

@@ -1,14 +1,15 @@
 #include "core/Error.h"
 
 #include "core/VisibleText.h"
+#include "texts/Grammar.h"
 
 namespace amsim {
 
 namespace {
 
-std::string tooLargeMessage(Parameter parameter, const std::string& text) {
-    return "El valor de " + quotedLabel(parameter) + " es demasiado grande: " + quotedText(text) +
-           ". Escriba un número menor.";
+// A message about one box's text, from its template.
+std::string aboutText(TextKey message, Parameter parameter, const std::string& text) {
+    return filled(message, {{"label", quotedLabel(parameter)}, {"text", quotedText(text)}});
 }
 
 } // namespace
@@ -24,53 +25,57 @@ Error::Error(const std::string& message)
 Error Error::notANumber(Parameter parameter, const std::string& text, const std::string& hint) {
     if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
         return {Kind::NotANumber, parameter,
-                "El valor de " + quotedLabel(parameter) + " está vacío: escriba un número."};
+                filled("error.empty", {{"label", quotedLabel(parameter)}})};
     }
-    return {Kind::NotANumber, parameter,
-            "El valor de " + quotedLabel(parameter) + " no es un número: " + quotedText(text) +
-                (hint.empty() ? "" : "; " + hint) + "."};
+    if (hint.empty()) {
+        return {Kind::NotANumber, parameter, aboutText("error.notANumber", parameter, text)};
+    }
+    return {
+        Kind::NotANumber, parameter,
+        filled("error.notANumberHint",
+               {{"label", quotedLabel(parameter)}, {"text", quotedText(text)}, {"hint", hint}})};
 }
 
 Error Error::tooLarge(Parameter parameter, const std::string& text) {
-    return {Kind::OutOfRange, parameter, tooLargeMessage(parameter, text)};
+    return {Kind::OutOfRange, parameter, aboutText("error.tooLarge", parameter, text)};
 }
 
 Error Error::tooSmall(Parameter parameter, const std::string& text) {
-    return {Kind::OutOfRange, parameter,
-            "El valor de " + quotedLabel(parameter) + " es demasiado pequeño: " + quotedText(text) +
-                ". Escriba 0 o un número mayor."};
+    return {Kind::OutOfRange, parameter, aboutText("error.tooSmall", parameter, text)};
 }
 
 Error Error::outsideLimits(Parameter parameter, const std::string& text,
                            const std::string& allowed) {
     return {Kind::OutOfRange, parameter,
-            "El valor de " + quotedLabel(parameter) +
-                " está fuera de sus límites: " + quotedText(text) + ". Escriba " + allowed + "."};
+            filled("error.outsideLimits", {{"label", quotedLabel(parameter)},
+                                           {"text", quotedText(text)},
+                                           {"allowed", allowed}})};
 }
 
 // A step from a number at the very edge of the range is told as the number
 // itself would be: too large.
 Error Error::overflow(Parameter parameter, const std::string& text) {
-    return {Kind::Overflow, parameter, tooLargeMessage(parameter, text)};
+    return {Kind::Overflow, parameter, aboutText("error.tooLarge", parameter, text)};
 }
 
 Error Error::overflowWhileDrawing(std::optional<Parameter> culprit) {
-    if (culprit) {
-        return {Kind::TooLargeToDraw, culprit,
-                "Desbordamiento: con el valor de " + quotedLabel(*culprit) +
-                    " el dibujo no se puede calcular, porque algún resultado es demasiado "
-                    "grande. Queda a la vista lo dibujado hasta ese punto; escriba un valor "
-                    "menor."};
-    }
-    return {Kind::TooLargeToDraw, std::nullopt,
-            "Desbordamiento: con estos valores el dibujo no se puede calcular, porque algún "
-            "resultado es demasiado grande. Queda a la vista lo dibujado hasta ese punto; "
-            "escriba valores menores."};
+    return {Kind::TooLargeToDraw, culprit,
+            overflowMessage(culprit ? std::optional(quotedLabel(*culprit)) : std::nullopt, true)};
+}
+
+std::string overflowMessage(const std::optional<std::string>& box, bool drawingKept) {
+    const TextKey advice =
+        drawingKept
+            ? agreeing(box ? 1 : 2, "error.overflow.kept.one", "error.overflow.kept.other")
+            : agreeing(box ? 1 : 2, "error.overflow.write.one", "error.overflow.write.other");
+    return filled("error.overflow",
+                  {{"values", box ? filled("error.overflow.box", {{"label", *box}})
+                                  : std::string(catalogueText("error.overflow.values"))},
+                   {"advice", catalogueText(advice)}});
 }
 
 Error Error::drawingFailed() {
-    return {Kind::DrawingFailed, std::nullopt,
-            "No se pudo dibujar en la ventana. Queda a la vista lo dibujado hasta ese punto."};
+    return {Kind::DrawingFailed, std::nullopt, std::string(catalogueText("error.drawingFailed"))};
 }
 
 } // namespace amsim

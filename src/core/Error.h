@@ -51,4 +51,10 @@ private:
     std::optional<Parameter> parameter_;
 };
 
+// The message of a result too large to draw. box: the box to blame as the
+// edition names it (its quoted label; on the command line its option too),
+// none when no one box is to blame. drawingKept: the window and the page
+// keep what was drawn; the command line writes nothing.
+std::string overflowMessage(const std::optional<std::string>& box, bool drawingKept);
+
 } // namespace amsim

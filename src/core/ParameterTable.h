@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ParameterValues.h"
+#include "texts/Catalogue.h"
 
 #include <array>
 #include <cstddef>
@@ -34,10 +35,10 @@ enum class Stepping { Add, Sequence, Toggle };
 
 struct ParameterRow {
     Parameter parameter{};
-    std::string_view box{};    // the name of its box in the window and on the page
-    std::string_view option{}; // its command-line option (--mdl) and address key (?mdl=)
-    std::string_view label{};  // as its label shows it, and messages quote it (UTF-8)
-    std::string_view start{};  // the box's text at start
+    std::string_view box{};          // the name of its box in the window and on the page
+    std::string_view option{};       // its command-line option (--mdl) and address key (?mdl=)
+    TextKey label = TextKey::none(); // as its label shows it, and messages quote it
+    std::string_view start{};        // the box's text at start
 
     Stepping stepping{};
     std::string_view upButton{};        // the toggle's button for a switch
@@ -45,20 +46,20 @@ struct ParameterRow {
     double step = 0.0;                  // Add: the up button's step, the down button's its negative
     bool floorAtZero = false;           // Add: the down step stops at 0
     std::span<const double> sequence{}; // Sequence: rising, the down step stops at its first
-    std::string_view stepNoun{};        // what a step button's tooltip steps: "la fase"
-    std::string_view unit{};            // the step's or the sequence's unit, if any
+    TextKey stepNoun = TextKey::none(); // what a step button's tooltip steps: "la fase"
+    TextKey unit = TextKey::none();     // the step's or the sequence's unit, if any
 
     Limits limits = Limits::Any;
     double bound = 0.0; // WithinBound: the largest magnitude the box takes
 
     // The help's description, its lines as the help breaks them: "{start}"
     // stands for the start value, "{bound}" for the bound.
-    std::string_view help{};
+    TextKey help = TextKey::none();
     int helpPosition = 0; // where the help and the manual list it
 
     // The printed values line's name for it ("BLI"); none where it is no value
     // of the physics.
-    std::string_view valuesName{};
+    TextKey valuesName = TextKey::none();
     bool valuesWithUnit = false;
     // Whether links, commands and the values line name it at 0, its start:
     // those that came later are named only when set, so that links and
@@ -66,7 +67,7 @@ struct ParameterRow {
     bool namedAtZero = true;
 
     // The page's stage that groups its box and buttons.
-    std::string_view stage{};
+    TextKey stage = TextKey::none();
 
     // Where the physics reads it; none for what only the drawing reads.
     double ParameterValues::*value = nullptr;
@@ -84,145 +85,136 @@ inline constexpr ParameterRow kParameterRows[] = {
     {.parameter = Parameter::Modulante,
      .box = "mdl",
      .option = "mdl",
-     .label = "Modulante",
+     .label = "parameter.mdl.label",
      .start = "1",
      .stepping = Stepping::Add,
      .upButton = "ModulanteSubir",
      .downButton = "ModulanteBajar",
      .step = 0.2,
      .floorAtZero = true,
-     .stepNoun = "la modulante",
-     .help = "Amplitud de la modulante (al empezar, {start}).",
+     .stepNoun = "parameter.mdl.stepNoun",
+     .help = "parameter.mdl.help",
      .helpPosition = 0,
-     .valuesName = "Modulante",
-     .stage = "Generador",
+     .valuesName = "parameter.mdl.label",
+     .stage = "stage.generator",
      .value = &ParameterValues::mdl},
     {.parameter = Parameter::Vcc,
      .box = "Vcc",
      .option = "vcc",
-     .label = "V(cc)",
+     .label = "parameter.vcc.label",
      .start = "1",
      .stepping = Stepping::Add,
      .upButton = "VccSubir",
      .downButton = "VccBajar",
      .step = 0.2,
-     .stepNoun = "V(cc)",
-     .help = "V(cc), nivel de continua que fija la portadora ({start}).",
+     .stepNoun = "parameter.vcc.stepNoun",
+     .help = "parameter.vcc.help",
      .helpPosition = 1,
-     .valuesName = "V(cc)",
-     .stage = "Generador",
+     .valuesName = "parameter.vcc.label",
+     .stage = "stage.generator",
      .value = &ParameterValues::Vcc},
     {.parameter = Parameter::BliSiNo,
      .box = "BliSiNo",
      .option = "bli",
-     .label = "BLI habil",
+     .label = "parameter.bli.label",
      .start = "1",
      .stepping = Stepping::Toggle,
      .upButton = "BliSi",
-     .help = "BLI habil: lo mismo para la banda lateral inferior ({start}).",
+     .help = "parameter.bli.help",
      .helpPosition = 3,
-     .valuesName = "BLI",
-     .stage = "Transmisor",
+     .valuesName = "parameter.bli.values",
+     .stage = "stage.transmitter",
      .value = &ParameterValues::BliSiNo},
     {.parameter = Parameter::BlsSiNo,
      .box = "BlsSiNo",
      .option = "bls",
-     .label = "BLS habil",
+     .label = "parameter.bls.label",
      .start = "1",
      .stepping = Stepping::Toggle,
      .upButton = "BlsSi",
-     .help = "BLS habil: 1 deja pasar la banda lateral superior,\n0 la suprime ({start}).",
+     .help = "parameter.bls.help",
      .helpPosition = 2,
-     .valuesName = "BLS",
-     .stage = "Transmisor",
+     .valuesName = "parameter.bls.values",
+     .stage = "stage.transmitter",
      .value = &ParameterValues::BlsSiNo},
     {.parameter = Parameter::Fase,
      .box = "fase",
      .option = "fase",
-     .label = "fase port reinsertada",
+     .label = "parameter.fase.label",
      .start = "0",
      .stepping = Stepping::Add,
      .upButton = "FaseSubir",
      .downButton = "FaseBajar",
      .step = 30.0,
-     .stepNoun = "la fase",
-     .unit = "grados",
-     .help = "Fase de la portadora reinsertada, en grados ({start}).",
+     .stepNoun = "parameter.fase.stepNoun",
+     .unit = "unit.degrees",
+     .help = "parameter.fase.help",
      .helpPosition = 4,
-     .valuesName = "fase",
-     .stage = "Receptor",
+     .valuesName = "parameter.fase.values",
+     .stage = "stage.receiver",
      .value = &ParameterValues::fase},
     {.parameter = Parameter::Envelope,
      .box = "EnvelopeOnOff",
      .option = "env",
-     .label = "det. envolvente",
+     .label = "parameter.env.label",
      .start = "0",
      .stepping = Stepping::Toggle,
      .upButton = "EnvelopeToggle",
      .limits = Limits::Switch,
-     .help = "Detector de envolvente: 1 lo activa, 0 lo apaga ({start});\n"
-             "ningún otro valor. Activado, el archivo de muestras\n"
-             "lleva también su salida, en la columna envolvente.",
+     .help = "parameter.env.help",
      .helpPosition = 5,
-     .valuesName = "det. envolvente",
-     .stage = "Receptor",
+     .valuesName = "parameter.env.label",
+     .stage = "stage.receiver",
      .value = &ParameterValues::envelope},
     {.parameter = Parameter::Ruido,
      .box = "Ruido",
      .option = "ruido",
-     .label = "ruido",
+     .label = "parameter.ruido.label",
      .start = "0",
      .stepping = Stepping::Sequence,
      .upButton = "RuidoSubir",
      .downButton = "RuidoBajar",
      .sequence = kRuidoSteps,
-     .stepNoun = "el ruido",
+     .stepNoun = "parameter.ruido.stepNoun",
      .limits = Limits::NonNegative,
-     .help = "Ruido del canal: tensión eficaz en 1 kHz de ancho de\n"
-             "banda, 0 o más ({start}). Con ruido, el archivo de\n"
-             "muestras lleva el que llega a los detectores, en la\n"
-             "columna ruido.",
+     .help = "parameter.ruido.help",
      .helpPosition = 6,
-     .valuesName = "ruido",
+     .valuesName = "parameter.ruido.label",
      .namedAtZero = false,
-     .stage = "Receptor",
+     .stage = "stage.receiver",
      .value = &ParameterValues::ruido},
     {.parameter = Parameter::Escalas,
      .box = "EscalasSiNo",
      .option = "escalas",
-     .label = "escalas",
+     .label = "parameter.escalas.label",
      .start = "0",
      .stepping = Stepping::Toggle,
      .upButton = "EscalasSi",
      .limits = Limits::Switch,
-     .help = "Escalas: 1 dibuja la cuadrícula del osciloscopio con\n"
-             "su escala de tiempo y sus voltios por división, y las\n"
-             "escalas de frecuencia y amplitud de los espectros;\n"
-             "0 no ({start}); ningún otro valor.",
+     .help = "parameter.escalas.help",
      .helpPosition = 8,
      .namedAtZero = false,
-     .stage = "Pantalla"},
+     .stage = "stage.screen"},
     {.parameter = Parameter::Df,
      .box = "Df",
      .option = "df",
-     .label = "error de frec.",
+     .label = "parameter.df.label",
      .start = "0",
      .stepping = Stepping::Sequence,
      .upButton = "DfSubir",
      .downButton = "DfBajar",
      .sequence = kDfSteps,
-     .stepNoun = "el error de frecuencia",
-     .unit = "Hz",
+     .stepNoun = "parameter.df.stepNoun",
+     .unit = "unit.hertz",
      // Beyond it the detector's audio would leave the band the bench shows.
      .limits = Limits::WithinBound,
      .bound = 5000.0,
-     .help = "Error de frecuencia de la portadora reinsertada, en Hz,\n"
-             "de -{bound} a {bound} ({start}): su fase deriva con el tiempo.",
+     .help = "parameter.df.help",
      .helpPosition = 7,
-     .valuesName = "error de frec.",
+     .valuesName = "parameter.df.label",
      .valuesWithUnit = true,
      .namedAtZero = false,
-     .stage = "Receptor",
+     .stage = "stage.receiver",
      .value = &ParameterValues::df},
 };
 

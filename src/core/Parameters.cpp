@@ -1,13 +1,15 @@
 #include "core/Parameters.h"
 
+#include "texts/Catalogue.h"
+
 namespace amsim {
 
 std::string_view parameterLabel(Parameter parameter) {
-    return rowOf(parameter).label;
+    return catalogueText(rowOf(parameter).label);
 }
 
 std::string quotedLabel(Parameter parameter) {
-    return "«" + std::string(parameterLabel(parameter)) + "»";
+    return filled("text.quoted", {{"text", parameterLabel(parameter)}});
 }
 
 } // namespace amsim

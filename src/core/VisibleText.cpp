@@ -1,5 +1,7 @@
 #include "core/VisibleText.h"
 
+#include "texts/Catalogue.h"
+
 #include <algorithm>
 
 namespace amsim {
@@ -88,11 +90,11 @@ std::string quotedText(std::string_view text) {
     while (end < text.size()) {
         const std::size_t length = std::max<std::size_t>(decode(text.substr(end)).second, 1);
         if (characters++ == kShown) {
-            return "«" + visibleText(text.substr(0, end)) + "…»";
+            return filled("text.quoted", {{"text", visibleText(text.substr(0, end)) + "…"}});
         }
         end += length;
     }
-    return "«" + visibleText(text) + "»";
+    return filled("text.quoted", {{"text", visibleText(text)}});
 }
 
 } // namespace amsim

@@ -7,13 +7,14 @@
 // the side frequencies in the phase in which the transmitter sums them.
 #include "display/Redraw.h"
 #include "signals/Signals.h"
+#include "texts/Catalogue.h"
 
 namespace amsim {
 
 void Redraw::TrazarGenerador() {
     Eje = 80;
     drawAxis();
-    check(canvas_.print("modulante + Vcc"));
+    check(canvas_.print(catalogueText("drawing.generatorLabel")));
     const double m = read(Parameter::Modulante);
     const double V = read(Parameter::Vcc);
     sample(kColumnStep, [&](double x) { return generatorOutput(m, V, Pi, x); });

@@ -1,17 +1,18 @@
 #include "files/FileErrors.h"
 
 #include "files/QuotedName.h"
+#include "texts/Catalogue.h"
 
 namespace amsim {
 
 namespace {
 
 std::string writeMessage(const QString& path, const std::string& reason, const std::string& sent) {
-    const std::string nothingElse =
-        sent.empty() ? "No se escribió ningún archivo."
-                     : sent + ", y eso no se puede deshacer; no se escribió ningún otro archivo.";
-    return "No se pudo escribir el archivo " + quotedName(path) + ": " + reason + ". " +
-           nothingElse;
+    const std::string nothingElse = sent.empty()
+                                        ? std::string(catalogueText("file.nothingWritten"))
+                                        : filled("file.nothingElseWritten", {{"sent", sent}});
+    return filled("file.writeFailed",
+                  {{"name", quotedName(path)}, {"reason", reason}, {"written", nothingElse}});
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "files/QuotedName.h"
 #include "files/Replacements.h"
 #include "files/SystemErrors.h"
+#include "texts/Catalogue.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -123,14 +124,13 @@ void requireReplaceable(const QString& path, const QByteArray& bytes, const stru
         fail(path, EISDIR);
     }
     if (!S_ISREG(status.st_mode)) {
-        fail(path, "es un disco, no un archivo");
+        fail(path, std::string(catalogueText("file.reason.disk")));
     }
     if (status.st_nlink > 1) {
-        fail(path, "el archivo tiene otro nombre (un enlace duro), que seguiría con el contenido "
-                   "viejo; borre ese otro nombre o elija otro archivo");
+        fail(path, std::string(catalogueText("file.reason.hardLink")));
     }
     if (status.st_nlink == 0) {
-        fail(path, "el archivo ya se borró y no tiene nombre");
+        fail(path, std::string(catalogueText("file.reason.noName")));
     }
     if (::faccessat(AT_FDCWD, bytes.constData(), W_OK, AT_EACCESS) != 0) {
         fail(path, errno);
@@ -238,8 +238,10 @@ private:
 
 // "«fifo» ya recibió las muestras": what the streams got before a failure.
 std::string sentSoFar(const std::string& sent, const OutputFile& file) {
-    return (sent.empty() ? "" : sent + ", y ") + quotedName(file.path) + " ya recibió " +
-           file.what.toStdString();
+    const std::string received = filled(
+        "file.received", {{"name", quotedName(file.path)}, {"what", file.what.toStdString()}});
+    return sent.empty() ? received
+                        : filled("file.receivedToo", {{"sent", sent}, {"received", received}});
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/VisibleText.h"
 #include "files/NativeNames.h"
+#include "texts/Catalogue.h"
 
 #include <vector>
 
@@ -30,10 +31,10 @@ std::string quotedName(const QString& path) {
         visibleText({bytes.constData(), static_cast<std::size_t>(bytes.size())});
     const std::vector<std::size_t> starts = characterStarts(text);
     if (starts.size() <= kHead + kTail) {
-        return "«" + text + "»";
+        return filled("text.quoted", {{"text", text}});
     }
-    return "«" + text.substr(0, starts[kHead]) + "…" + text.substr(starts[starts.size() - kTail]) +
-           "»";
+    return filled("text.quoted", {{"text", text.substr(0, starts[kHead]) + "…" +
+                                               text.substr(starts[starts.size() - kTail])}});
 }
 
 } // namespace amsim

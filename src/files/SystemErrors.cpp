@@ -1,5 +1,7 @@
 #include "files/SystemErrors.h"
 
+#include "texts/Catalogue.h"
+
 #include <cerrno>
 
 namespace amsim {
@@ -8,40 +10,40 @@ std::string reasonOf(int error) {
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-        return "no queda espacio en el disco";
+        return std::string(catalogueText("file.reason.noSpace"));
     case EACCES:
     case EPERM:
-        return "no hay permiso para escribir en él o en su carpeta";
+        return std::string(catalogueText("file.reason.permission"));
     case ENOENT:
     case ENOTDIR:
-        return "la carpeta no existe";
+        return std::string(catalogueText("file.reason.noFolder"));
     case EISDIR:
-        return "es una carpeta";
+        return std::string(catalogueText("file.reason.folder"));
     case EROFS:
-        return "está en un disco de solo lectura";
+        return std::string(catalogueText("file.reason.readOnly"));
     case EPIPE:
-        return "quien lo leía dejó de hacerlo";
+        return std::string(catalogueText("file.reason.readerLeft"));
     case ENAMETOOLONG:
-        return "nombre de archivo demasiado largo";
+        return std::string(catalogueText("file.reason.nameTooLong"));
     case ENXIO:
     case ENODEV:
     case EOPNOTSUPP:
-        return "no es un archivo ni un dispositivo";
+        return std::string(catalogueText("file.reason.notAFile"));
     case ELOOP:
-        return "hay demasiados enlaces simbólicos seguidos";
+        return std::string(catalogueText("file.reason.links"));
     case EFBIG:
-        return "el archivo sería demasiado grande";
+        return std::string(catalogueText("file.reason.tooBig"));
     case EIO:
-        return "el disco dio un error de lectura o escritura";
+        return std::string(catalogueText("file.reason.io"));
     case EBUSY:
     case ETXTBSY:
-        return "está en uso";
+        return std::string(catalogueText("file.reason.busy"));
     case EMLINK:
     case EXDEV:
     case EINVAL:
-        return "el sistema de archivos no permite guardarlo así";
+        return std::string(catalogueText("file.reason.notAllowed"));
     default:
-        return "el sistema respondió con el error " + std::to_string(error);
+        return filled("file.reason.other", {{"error", std::to_string(error)}});
     }
 }
 

@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "core/VisibleText.h"
 #include "params/Utf8.h"
+#include "texts/Catalogue.h"
 
 #include <cmath>
 #include <utility>
@@ -22,10 +23,11 @@ std::string otherSeparatorHint(std::string_view text, const NumberFormat& format
     }
     std::string corrected(trimBlanks(text));
     corrected.replace(corrected.find(other), other.size(), ours);
-    const std::string name = ours == ","   ? "la coma decimal"
-                             : ours == "." ? "el punto decimal"
-                                           : "el separador decimal «" + ours + "»";
-    return "use " + name + ": " + quotedText(corrected);
+    if (ours == "," || ours == ".") {
+        return filled(ours == "," ? TextKey("hint.comma") : TextKey("hint.point"),
+                      {{"text", quotedText(corrected)}});
+    }
+    return filled("hint.separator", {{"separator", ours}, {"text", quotedText(corrected)}});
 }
 
 // What the box takes, as a message asks for it.
@@ -33,15 +35,15 @@ std::string allowedWords(Parameter parameter, const NumberFormat& format) {
     const ParameterRow& row = rowOf(parameter);
     switch (row.limits) {
     case Limits::Switch:
-        return "0 o 1";
+        return std::string(catalogueText("allowed.switch"));
     case Limits::NonNegative:
-        return "0 o un número mayor";
+        return std::string(catalogueText("allowed.nonNegative"));
     case Limits::WithinBound:
     case Limits::Any:
         break;
     }
-    return "un número entre " + numberToText(-row.bound, format) + " y " +
-           numberToText(row.bound, format);
+    return filled("allowed.within", {{"low", numberToText(-row.bound, format)},
+                                     {"high", numberToText(row.bound, format)}});
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "params/PanelTexts.h"
 #include "params/ParameterSummary.h"
 #include "signals/ScreenStart.h"
+#include "texts/Catalogue.h"
 
 #include <array>
 #include <cmath>
@@ -157,8 +158,8 @@ template <class Change> void Handlers::changeAndRedraw(Change&& change) {
 }
 
 std::string noMeasurements(std::optional<Parameter> culprit) {
-    return culprit ? "Sin medidas: corrija " + quotedLabel(*culprit)
-                   : std::string("Sin medidas: el dibujo no se pudo completar");
+    return culprit ? filled("readout.noMeasurementsOf", {{"label", quotedLabel(*culprit)}})
+                   : std::string(catalogueText("readout.noMeasurements"));
 }
 
 std::optional<Handlers::Click> Handlers::clickOf(std::string_view button) {

@@ -26,8 +26,8 @@ inline constexpr PanelGeometry kShownPanel{20, 24, 600, 665};
 // activation and the click of each of the seventeen buttons. They change the
 // controls only through Controls and throw amsim::Error, which each front
 // end catches at its own event boundary.
-// The readout's one line while the picture is blank or stale: "Sin medidas:
-// corrija «V(cc)»" when a box is to blame.
+// The readout's one line while the picture is blank or stale, which names the
+// box to correct when one is to blame (readout.noMeasurementsOf).
 std::string noMeasurements(std::optional<Parameter> culprit);
 
 class Handlers {

@@ -1,6 +1,7 @@
 #include "params/MeasurementLines.h"
 
 #include "params/ReadoutFigures.h"
+#include "texts/Grammar.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,8 +13,6 @@
 namespace amsim {
 
 namespace {
-
-constexpr const char* kNone = "—";
 
 // Rounded to the given number of significant digits. Near the smallest
 // doubles the scale itself is no double: it is then applied in two halves.
@@ -32,7 +31,8 @@ double significant(double value, int digits) {
 }
 
 std::string shown(double value, int digits, const NumberFormat& format) {
-    return std::isfinite(value) ? numberToText(significant(value, digits), format) : kNone;
+    return std::isfinite(value) ? numberToText(significant(value, digits), format)
+                                : std::string(catalogueText("readout.none"));
 }
 
 std::string percent(double fraction, const NumberFormat& format) {
@@ -44,7 +44,9 @@ std::string percent(double fraction, const NumberFormat& format) {
 
 std::string power(double watts, double total, const NumberFormat& format) {
     return shown(watts, 4, format) + " W (" +
-           (total > 0.0 ? percent(watts / total, format) : kNone) + ")";
+           (total > 0.0 ? percent(watts / total, format)
+                        : std::string(catalogueText("readout.none"))) +
+           ")";
 }
 
 // The envelope detector's line: its distortion, or what it gives instead.
@@ -53,16 +55,17 @@ struct EnvelopeWords {
 
     std::string operator()(double distortion) const { return percent(distortion, format); }
     std::string operator()(const EnvelopeWithoutTone& without) const {
-        return without.dominantKilohertz ? "no recupera el tono: domina " +
-                                               std::to_string(*without.dominantKilohertz) + " kHz"
-                                         : "sin tono";
+        return without.dominantKilohertz
+                   ? filled("readout.envelopeDominant",
+                            {{"kilohertz", std::to_string(*without.dominantKilohertz)}})
+                   : std::string(catalogueText("readout.envelopeNoTone"));
     }
 };
 
 // A ratio in decibels with one decimal: "15.2 dB", "-4.8 dB".
 std::string decibels(const std::optional<double>& ratio, const NumberFormat& format) {
     if (!ratio) {
-        return kNone;
+        return std::string(catalogueText("readout.none"));
     }
     const double tenths = 100.0 * std::log10(*ratio);
     const std::optional<double> within = tenthsWithin(tenths, kDecibelTenths);
@@ -77,7 +80,7 @@ std::string decibels(const std::optional<double>& ratio, const NumberFormat& for
 // The audio's loss to a tenth, without a trailing zero: "0 dB", "-1.2 dB".
 std::string audioLoss(const std::optional<double>& decibels, const NumberFormat& format) {
     if (!decibels) {
-        return kNone;
+        return std::string(catalogueText("readout.none"));
     }
     const double tenths = *decibels * 10.0;
     const std::optional<double> within = tenthsWithin(tenths, kDecibelTenths);
@@ -91,7 +94,7 @@ std::string audioLoss(const std::optional<double>& decibels, const NumberFormat&
 std::string measuredDecibels(const std::optional<MeasuredRatio>& measured,
                              const NumberFormat& format) {
     if (!measured || !std::isfinite(measured->spreadDecibels)) {
-        return kNone;
+        return std::string(catalogueText("readout.none"));
     }
     const double ratioTenths = 100.0 * std::log10(measured->ratio);
     if (!tenthsWithin(ratioTenths, kDecibelTenths)) {
@@ -103,38 +106,42 @@ std::string measuredDecibels(const std::optional<MeasuredRatio>& measured,
            format.decimalSeparator + std::to_string(tenths % 10);
 }
 
-std::string filterWords(ReceiverBand band) {
+std::string_view filterWords(ReceiverBand band) {
     switch (band) {
     case ReceiverBand::Upper:
-        return "3 kHz, BLS";
+        return catalogueText("readout.filterUpper");
     case ReceiverBand::Lower:
-        return "3 kHz, BLI";
+        return catalogueText("readout.filterLower");
     case ReceiverBand::Both:
         break;
     }
-    return "6 kHz, BLI y BLS";
+    return catalogueText("readout.filterBoth");
 }
 
 // "500 Hz", "500 y 1500 Hz", to a tenth of a hertz; "—" without a tone.
 std::string hertzWords(const std::vector<double>& hertz, const NumberFormat& format) {
-    std::string words;
-    for (const double tone : hertz) {
-        words +=
-            (words.empty() ? "" : " y ") + numberToText(std::round(tone * 10.0) / 10.0, format);
-    }
-    return words.empty() ? kNone : words + " Hz";
+    std::vector<std::string> tones(hertz.size());
+    std::transform(hertz.begin(), hertz.end(), tones.begin(), [&format](double tone) {
+        return numberToText(std::round(tone * 10.0) / 10.0, format);
+    });
+    return tones.empty() ? std::string(catalogueText("readout.none"))
+                         : listed(tones) + " " + std::string(catalogueText("unit.hertz"));
 }
 
 void addNoiseLines(std::vector<std::string>& lines, const NoiseReadout& noise, bool envelopeOn,
                    const NumberFormat& format) {
-    lines.push_back("Filtro del receptor: " + filterWords(noise.band));
-    lines.push_back("S/N de entrada: " + decibels(noise.theory.inputRatio, format));
-    lines.push_back("S/N de audio (teórica): " + decibels(noise.theory.audioRatio, format));
-    lines.push_back("S/N de audio (medida): " + measuredDecibels(noise.audioMeasured, format));
-    lines.push_back("Figura de mérito: " + decibels(noise.theory.figureOfMerit, format));
+    lines.push_back(filled("readout.filter", {{"band", filterWords(noise.band)}}));
+    lines.push_back(
+        filled("readout.inputRatio", {{"ratio", decibels(noise.theory.inputRatio, format)}}));
+    lines.push_back(
+        filled("readout.audioRatioTheory", {{"ratio", decibels(noise.theory.audioRatio, format)}}));
+    lines.push_back(filled("readout.audioRatioMeasured",
+                           {{"ratio", measuredDecibels(noise.audioMeasured, format)}}));
+    lines.push_back(
+        filled("readout.figureOfMerit", {{"ratio", decibels(noise.theory.figureOfMerit, format)}}));
     if (envelopeOn) {
-        lines.push_back("S/N de audio, det. envolvente (medida): " +
-                        measuredDecibels(noise.envelopeMeasured, format));
+        lines.push_back(filled("readout.envelopeRatioMeasured",
+                               {{"ratio", measuredDecibels(noise.envelopeMeasured, format)}}));
     }
 }
 
@@ -142,36 +149,38 @@ void addNoiseLines(std::vector<std::string>& lines, const NoiseReadout& noise, b
 
 std::vector<std::string> measurementLines(const Measurements& m, const NumberFormat& format) {
     const double total = m.totalPower();
+    const std::string none(catalogueText("readout.none"));
     std::vector<std::string> lines{
-        "Modo: " + m.mode,
-        "Índice de modulación: " +
-            (m.modulationIndex ? percent(*m.modulationIndex, format) : kNone),
-        "Potencia de portadora: " + power(m.carrierPower, total, format),
-        "Potencia BLS: " + power(m.upperPower, total, format),
-        "Potencia BLI: " + power(m.lowerPower, total, format),
-        "Potencia total: " + shown(total, 4, format) + " W",
-        "Eficiencia: " +
-            (total > 0.0 ? percent((m.upperPower + m.lowerPower) / total, format) : kNone),
-        "Potencia de pico (PEP): " + shown(m.peakEnvelopePower, 4, format) + " W",
-        "Ancho de banda: " + std::to_string(m.bandwidthKilohertz) + " kHz",
-        "Audio detectado: " + shown(m.detectedAudio, 3, format) + " V de pico" +
-            (m.detectedAudio < 0.0 ? " (invertido), " : ", ") +
-            audioLoss(m.audioLossDecibels, format),
+        filled("readout.mode", {{"mode", m.mode}}),
+        filled("readout.modulationIndex",
+               {{"percent", m.modulationIndex ? percent(*m.modulationIndex, format) : none}}),
+        filled("readout.carrierPower", {{"power", power(m.carrierPower, total, format)}}),
+        filled("readout.upperPower", {{"power", power(m.upperPower, total, format)}}),
+        filled("readout.lowerPower", {{"power", power(m.lowerPower, total, format)}}),
+        filled("readout.totalPower", {{"watts", shown(total, 4, format)}}),
+        filled("readout.efficiency",
+               {{"percent",
+                 total > 0.0 ? percent((m.upperPower + m.lowerPower) / total, format) : none}}),
+        filled("readout.peakPower", {{"watts", shown(m.peakEnvelopePower, 4, format)}}),
+        filled("readout.bandwidth", {{"kilohertz", std::to_string(m.bandwidthKilohertz)}}),
+        filled(m.detectedAudio < 0.0 ? TextKey("readout.audioInverted") : TextKey("readout.audio"),
+               {{"volts", shown(m.detectedAudio, 3, format)},
+                {"loss", audioLoss(m.audioLossDecibels, format)}}),
     };
     if (m.phaseNow) {
         const double degrees = std::round(*m.phaseNow);
-        lines.push_back(
-            "Error de fase ahora: " + shown(degrees == 360.0 ? 0.0 : degrees, 3, format) + "°");
+        lines.push_back(filled("readout.phaseNow",
+                               {{"degrees", shown(degrees == 360.0 ? 0.0 : degrees, 3, format)}}));
     }
     if (m.toneHertz) {
-        lines.push_back("Tono detectado: " + hertzWords(*m.toneHertz, format));
+        lines.push_back(filled("readout.tone", {{"hertz", hertzWords(*m.toneHertz, format)}}));
     }
     if (m.detectedLevel != 0.0) {
-        lines.push_back("Continua detectada: " + shown(m.detectedLevel, 3, format) + " V");
+        lines.push_back(filled("readout.level", {{"volts", shown(m.detectedLevel, 3, format)}}));
     }
     if (m.envelope) {
-        lines.push_back("Distorsión del detector de envolvente: " +
-                        std::visit(EnvelopeWords{format}, *m.envelope));
+        lines.push_back(filled("readout.envelopeDistortion",
+                               {{"distortion", std::visit(EnvelopeWords{format}, *m.envelope)}}));
     }
     if (m.noise) {
         addNoiseLines(lines, *m.noise, m.envelope.has_value(), format);

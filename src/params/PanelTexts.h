@@ -6,15 +6,12 @@
 
 namespace amsim {
 
-// The texts of the help panel and the about panel, in UTF-8. Each panel's
+// The texts of the help panel and the about panel, from the catalogue. Each panel's
 // text is composed afresh from these constant pieces on every click of its
 // button, so whatever the user typed into a panel never survives.
 
 // The paragraph separator: CR LF written twice, which leaves one empty line
 // between paragraphs in the multi-line text box.
-// The window's title, which its messages and its exported pictures carry too.
-inline constexpr std::string_view kWindowTitle = "Simulador de AM, DSB y SSB";
-
 inline constexpr std::string_view kParagraphSeparator = "\r\n\r\n";
 
 // The nine paragraphs of the help panel, in order. None contains a line break.

@@ -1,6 +1,7 @@
 #include "params/ParameterHelp.h"
 
 #include "params/NumberText.h"
+#include "texts/Catalogue.h"
 
 #include <algorithm>
 #include <array>
@@ -36,14 +37,14 @@ std::array<const ParameterRow*, kParameterCount> rowsInHelpOrder() {
 std::string parameterHelp(const ParameterRow& row) {
     // The help speaks Spanish whatever the locale.
     const NumberFormat spanish{",", "E"};
-    return replaced(replaced(std::string(row.help), "{start}", row.start), "{bound}",
-                    numberToText(row.bound, spanish));
+    return filled(row.help, {{"start", row.start}, {"bound", numberToText(row.bound, spanish)}});
 }
 
 std::string helpOptionLines() {
     std::string lines;
     for (const ParameterRow* row : rowsInHelpOrder()) {
-        std::string option = "  --" + std::string(row->option) + " VALOR";
+        std::string option =
+            "  --" + std::string(row->option) + " " + std::string(catalogueText("cli.valueName"));
         option.resize(std::max(kHelpColumn, option.size() + 1), ' ');
         lines += option +
                  replaced(parameterHelp(*row), "\n", "\n" + std::string(kHelpColumn, ' ')) + "\n";

@@ -4,6 +4,7 @@
 #include "params/BoxReader.h"
 #include "params/ReadoutFigures.h"
 #include "signals/Mode.h"
+#include "texts/Grammar.h"
 
 #include <array>
 #include <cmath>
@@ -20,39 +21,24 @@ namespace {
 std::string modulationOf(const ParameterValues& values, const NumberFormat& format) {
     const double tenths = 100.0 * std::abs(values.mdl) / std::abs(values.Vcc) * 10.0;
     const std::optional<double> within = tenthsWithin(tenths, kPercentTenths);
-    return within ? "modulación del " + numberToText(*within / 10.0, format) + " %"
-                  : "modulación de " + beyondBound(tenths, kPercentTenths, "%", format);
+    return within
+               ? filled("summary.modulation", {{"percent", numberToText(*within / 10.0, format)}})
+               : filled("summary.modulationBeyond",
+                        {{"beyond", beyondBound(tenths, kPercentTenths, "%", format)}});
 }
 
 std::string phaseErrorOf(double fase, const NumberFormat& format) {
-    const char* unit = std::abs(fase) == 1.0 ? "grado" : "grados";
-    return "error de fase " + numberToText(fase, format) + " " + unit;
-}
-
-std::string joined(const std::vector<std::string>& parts, std::string_view separator) {
-    std::string text;
-    for (const std::string& part : parts) {
-        if (!text.empty()) {
-            text += separator;
-        }
-        text += part;
-    }
-    return text;
-}
-
-// "A, B y C": a list as a sentence says it.
-std::string listed(std::vector<std::string> items) {
-    const std::string last = items.back();
-    items.pop_back();
-    return items.empty() ? last : joined(items, ", ") + " y " + last;
+    return filled(agreeing(fase, "summary.phaseError.one", "summary.phaseError.other"),
+                  {{"degrees", numberToText(fase, format)}});
 }
 
 // Adds "«A» no es un número" or "«A» y «B» no son números": the boxes of one
 // fault in one phrase, when there are any.
 void addGrouped(std::vector<std::string>& phrases, const std::vector<std::string>& labels,
-                const char* one, const char* several) {
+                TextKey one, TextKey several) {
     if (!labels.empty()) {
-        phrases.push_back(listed(labels) + (labels.size() == 1 ? one : several));
+        phrases.push_back(filled(agreeing(static_cast<double>(labels.size()), one, several),
+                                 {{"boxes", listed(labels)}}));
     }
 }
 
@@ -70,10 +56,12 @@ std::string problems(const std::vector<std::pair<Parameter, BoxReading>>& bad) {
             notNumbers.push_back(quotedLabel(parameter));
             break;
         case Reading::TooLarge:
-            tooLargeOrSmall.push_back(quotedLabel(parameter) + " es demasiado grande");
+            tooLargeOrSmall.push_back(
+                filled("summary.tooLarge", {{"box", quotedLabel(parameter)}}));
             break;
         case Reading::TooSmall:
-            tooLargeOrSmall.push_back(quotedLabel(parameter) + " es demasiado pequeño");
+            tooLargeOrSmall.push_back(
+                filled("summary.tooSmall", {{"box", quotedLabel(parameter)}}));
             break;
         case Reading::Number:
             outside.push_back(quotedLabel(parameter));
@@ -81,9 +69,9 @@ std::string problems(const std::vector<std::pair<Parameter, BoxReading>>& bad) {
         }
     }
     std::vector<std::string> phrases;
-    addGrouped(phrases, notNumbers, " no es un número", " no son números");
+    addGrouped(phrases, notNumbers, "summary.notANumber.one", "summary.notANumber.other");
     phrases.insert(phrases.end(), tooLargeOrSmall.begin(), tooLargeOrSmall.end());
-    addGrouped(phrases, outside, " está fuera de sus límites", " están fuera de sus límites");
+    addGrouped(phrases, outside, "summary.outside.one", "summary.outside.other");
     return listed(phrases);
 }
 
@@ -98,14 +86,13 @@ std::string summarizeParameters(const ParameterValues& values, const NumberForma
     if (on.carrier || on.lower || on.upper) {
         parts.push_back(phaseErrorOf(values.fase, format));
         if (values.df != 0.0) {
-            parts.push_back("que deriva con un error de frecuencia de " +
-                            numberToText(values.df, format) + " Hz");
+            parts.push_back(filled("summary.drift", {{"hertz", numberToText(values.df, format)}}));
         }
     }
     if (values.envelope != 0.0) {
-        parts.emplace_back("con detector de envolvente");
+        parts.emplace_back(catalogueText("summary.envelope"));
     }
-    return joined(parts, ", ");
+    return joined(parts, catalogueText("list.separator"));
 }
 
 std::string summarizeBoxes(const std::function<std::string(Parameter)>& textOf,
@@ -120,7 +107,7 @@ std::string summarizeBoxes(const std::function<std::string(Parameter)>& textOf,
         read.at(static_cast<std::size_t>(box)) = reading.number.value;
     }
     if (!invalid.empty()) {
-        return "Parámetros no válidos: " + problems(invalid);
+        return filled("summary.invalid", {{"problems", problems(invalid)}});
     }
     return summarizeParameters(
         valuesOf([&read](Parameter box) { return read.at(static_cast<std::size_t>(box)); }),
@@ -131,12 +118,14 @@ std::string valuesLine(const ParameterValues& values, const NumberFormat& format
     std::vector<std::string> parts;
     for (const ParameterRow& row : kParameterRows) {
         const double value = row.value == nullptr ? 0.0 : values.*row.value;
-        if (!row.valuesName.empty() && (row.namedAtZero || value != 0.0)) {
-            parts.push_back(std::string(row.valuesName) + " " + numberToText(value, format) +
-                            (row.valuesWithUnit ? " " + std::string(row.unit) : ""));
+        if (!row.valuesName.isNone() && (row.namedAtZero || value != 0.0)) {
+            parts.push_back(std::string(catalogueText(row.valuesName)) + " " +
+                            numberToText(value, format) +
+                            (row.valuesWithUnit ? " " + std::string(catalogueText(row.unit)) : ""));
         }
     }
-    return "Valores: " + joined(parts, "; ");
+    return filled("summary.values",
+                  {{"values", joined(parts, catalogueText("summary.valuesSeparator"))}});
 }
 
 } // namespace amsim

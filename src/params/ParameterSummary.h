@@ -9,9 +9,6 @@
 
 namespace amsim {
 
-// What assistive technology calls the drawing.
-inline constexpr std::string_view kDrawingName = "Osciloscopio y analizador de espectro";
-
 // One Spanish sentence that tells a listener what the drawing shows: the mode
 // (AM, DSB, SSB with or without carrier, only the carrier, or no signal), the
 // modulation percentage when there is a carrier to modulate, and the phase

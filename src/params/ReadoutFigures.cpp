@@ -1,5 +1,7 @@
 #include "params/ReadoutFigures.h"
 
+#include "texts/Catalogue.h"
+
 #include <cmath>
 
 namespace amsim {
@@ -12,10 +14,11 @@ std::optional<double> tenthsWithin(double tenths, double bound) {
 std::string beyondBound(double tenths, double bound, std::string_view unit,
                         const NumberFormat& format) {
     if (std::isnan(tenths)) {
-        return "—";
+        return std::string(catalogueText("readout.none"));
     }
-    return (tenths > 0.0 ? "más de " : "menos de ") +
-           numberToText(std::copysign(bound, tenths) / 10.0, format) + " " + std::string(unit);
+    return filled(
+        tenths > 0.0 ? TextKey("readout.beyondAbove") : TextKey("readout.beyondBelow"),
+        {{"bound", numberToText(std::copysign(bound, tenths) / 10.0, format)}, {"unit", unit}});
 }
 
 } // namespace amsim

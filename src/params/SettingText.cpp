@@ -48,11 +48,11 @@ bool written(Parameter parameter, double value) {
 } // namespace
 
 constinit const std::array<MenuItem, 5> kMenuItems{{
-    {"CopiarEnlace", "Copiar enlace", &copyLink, SavedFile::None, "Enlace copiado"},
-    {"CopiarOrden", "Copiar orden", &copyCommand, SavedFile::None, "Orden copiada"},
-    {"GuardarImagen", "Guardar imagen…", nullptr, SavedFile::Image, "Guardado: "},
-    {"GuardarDatos", "Guardar datos…", nullptr, SavedFile::Data, "Guardado: "},
-    {"GuardarSonido", "Guardar sonido…", nullptr, SavedFile::Sound, "Guardado: "},
+    {"CopiarEnlace", "menu.CopiarEnlace", &copyLink, SavedFile::None, "menu.CopiarEnlace.done"},
+    {"CopiarOrden", "menu.CopiarOrden", &copyCommand, SavedFile::None, "menu.CopiarOrden.done"},
+    {"GuardarImagen", "menu.GuardarImagen", nullptr, SavedFile::Image, "menu.saved"},
+    {"GuardarDatos", "menu.GuardarDatos", nullptr, SavedFile::Data, "menu.saved"},
+    {"GuardarSonido", "menu.GuardarSonido", nullptr, SavedFile::Sound, "menu.saved"},
 }};
 
 std::string settingQuery(ParameterReader& boxes, std::optional<double> instant) {

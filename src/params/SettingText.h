@@ -2,6 +2,7 @@
 
 #include "core/Parameters.h"
 #include "params/NumberText.h"
+#include "texts/Catalogue.h"
 
 #include <array>
 #include <optional>
@@ -60,10 +61,10 @@ enum class SavedFile { None, Image, Data, Sound };
 
 struct MenuItem {
     std::string_view name;
-    std::string_view text;
+    TextKey text;
     std::string (*clipboard)(const MenuContext& context); // null for a saving item
     SavedFile saves = SavedFile::None;
-    std::string_view done;
+    TextKey done;
 };
 
 // How long a front end shows an item's confirmation, in milliseconds.

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "params/BoxReader.h"
+#include "texts/Catalogue.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,6 +10,13 @@
 namespace amsim {
 
 namespace {
+
+// "0,2 grados": a number with its row's unit, if it has one.
+std::string withUnit(const std::string& number, const ParameterRow& row) {
+    return row.unit.isNone()
+               ? number
+               : filled("step.withUnit", {{"number", number}, {"unit", catalogueText(row.unit)}});
+}
 
 // "(0; 0,01; …; 1)": the sequence in the locale's notation; one symmetric
 // about 0 as its magnitudes, "(0; ±0,5; …; ±500 Hz)".
@@ -21,7 +29,7 @@ std::string sequenceText(const ParameterRow& row, const NumberFormat& format) {
                     numberToText(step, format);
         }
     }
-    return list + (row.unit.empty() ? "" : " " + std::string(row.unit)) + ")";
+    return withUnit(list, row) + ")";
 }
 
 // The value as a step writes it. At the very edge of the double range the
@@ -89,13 +97,14 @@ std::optional<std::string> stepToolTip(std::string_view button, const NumberForm
         return std::nullopt;
     }
     const ParameterRow& row = rowOf(found->box);
-    const std::string verb = found->up ? "Subir " : "Bajar ";
-    if (row.stepping == Stepping::Sequence) {
-        return verb + std::string(row.stepNoun) + " " + sequenceText(row, format);
+    std::string step = row.stepping == Stepping::Sequence
+                           ? sequenceText(row, format)
+                           : withUnit(numberToText(row.step, format), row);
+    if (!found->up && row.floorAtZero) {
+        step = filled("step.floor", {{"step", step}});
     }
-    return verb + std::string(row.stepNoun) + " " + numberToText(row.step, format) +
-           (row.unit.empty() ? "" : " " + std::string(row.unit)) +
-           (!found->up && row.floorAtZero ? " (no baja de 0)" : "");
+    return filled(found->up ? TextKey("step.up") : TextKey("step.down"),
+                  {{"noun", catalogueText(row.stepNoun)}, {"step", step}});
 }
 
 std::string toggledText(Parameter box, std::string_view text, const NumberFormat& format) {

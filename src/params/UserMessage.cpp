@@ -1,6 +1,7 @@
 #include "params/UserMessage.h"
 
 #include "core/Error.h"
+#include "texts/Catalogue.h"
 
 namespace amsim {
 
@@ -12,7 +13,7 @@ UserMessage userMessageOf(const std::exception& failure) {
 }
 
 std::string internalErrorMessage(std::string_view detail) {
-    return "Error interno del programa: " + std::string(detail);
+    return filled("error.internal", {{"detail", detail}});
 }
 
 } // namespace amsim

@@ -1,5 +1,7 @@
 #include "signals/Mode.h"
 
+#include "texts/Catalogue.h"
+
 namespace amsim {
 
 Components componentsOf(const ParameterValues& values) {
@@ -9,13 +11,16 @@ Components componentsOf(const ParameterValues& values) {
 
 std::string modeOfComponents(const Components& on) {
     if (on.lower && on.upper) {
-        return on.carrier ? "AM" : "DSB";
+        return std::string(on.carrier ? catalogueText("mode.am") : catalogueText("mode.dsb"));
     }
     if (on.lower || on.upper) {
-        const std::string sideband = on.upper ? "banda lateral superior" : "banda lateral inferior";
-        return (on.carrier ? "SSB con portadora, " : "SSB sin portadora, ") + sideband;
+        return filled("mode.ssb", {{"carrier", on.carrier ? catalogueText("mode.withCarrier")
+                                                          : catalogueText("mode.withoutCarrier")},
+                                   {"sideband", on.upper ? catalogueText("mode.upper")
+                                                         : catalogueText("mode.lower")}});
     }
-    return on.carrier ? "Solo portadora" : "Sin señal";
+    return std::string(on.carrier ? catalogueText("mode.carrierOnly")
+                                  : catalogueText("mode.noSignal"));
 }
 
 std::string modeWordOf(const Components& on) {

@@ -23,7 +23,7 @@ TEST_P(ParameterTable, RowIsWhole) {
     EXPECT_NO_THROW(EXPECT_TRUE(isAllowed(row.parameter, readBox(row.parameter, row.start, {}))));
     // A switch has one button; a box that steps, an up and a down button.
     EXPECT_EQ(row.stepping == Stepping::Toggle, row.downButton.empty());
-    EXPECT_FALSE(row.upButton.empty() || row.label.empty() || row.stage.empty());
+    EXPECT_FALSE(row.upButton.empty() || row.label.isNone() || row.stage.isNone());
     if (row.stepping == Stepping::Sequence) {
         EXPECT_TRUE(std::is_sorted(row.sequence.begin(), row.sequence.end()));
         EXPECT_TRUE(std::all_of(row.sequence.begin(), row.sequence.end(),

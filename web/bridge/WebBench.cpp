@@ -10,6 +10,7 @@
 #include "params/StepRules.h"
 #include "params/UserMessage.h"
 #include "signals/ScreenStart.h"
+#include "texts/Catalogue.h"
 
 #include <emscripten/bind.h>
 #include <utility>
@@ -41,14 +42,20 @@ AddressInstant instantOfAddress(const std::string& given, const NumberFormat& fo
     if (seconds && *seconds >= 0.0 && *seconds <= kLatestInstant) {
         return {seconds, {}};
     }
-    return {std::nullopt, "El valor de " + std::string(kInstantOption) +
-                              "= en la dirección debe ser un número de " +
-                              numberToText(0.0, format) + " a " +
-                              numberToText(kLatestInstant, format) + ": " + quotedText(given) +
-                              ". El banco empieza en el instante 0."};
+    const std::string range =
+        amsim::filled("number.range", {{"least", numberToText(0.0, format)},
+                                       {"most", numberToText(kLatestInstant, format)}});
+    return {std::nullopt, amsim::filled("address.instant", {{"option", kInstantOption},
+                                                            {"range", range},
+                                                            {"text", quotedText(given)}})};
 }
 
 // A fault of the program rather than of what the user typed.
+// A name as the program quotes it, as it is.
+std::string quoted(const std::string& name) {
+    return amsim::filled("text.quoted", {{"text", name}});
+}
+
 WebBench::Outcome internalError(const std::string& what) {
     return {internalErrorMessage(what), {}, {}};
 }
@@ -93,7 +100,7 @@ WebBench::Outcome WebBench::frame() {
 WebBench::Outcome WebBench::click(const std::string& button) {
     const std::optional<Handlers::Click> click = Handlers::clickOf(button);
     if (!click) {
-        return internalError("no hay ningún botón «" + button + "».");
+        return internalError(amsim::filled("internal.noButton", {{"name", quoted(button)}}));
     }
     return guarded([this, click = *click] { (handlers().*click)(); });
 }
@@ -109,7 +116,7 @@ WebBench::Outcome WebBench::arrowKey(const std::string& box, bool up) {
             return guarded([this, step] { (handlers().*step)(); });
         }
     }
-    return internalError("no hay ninguna casilla «" + box + "».");
+    return internalError(amsim::filled("internal.noBox", {{"name", quoted(box)}}));
 }
 
 std::string WebBench::stepToolTip(const std::string& button) const {
@@ -124,7 +131,7 @@ WebBench::Outcome WebBench::menu(const std::string& item, const std::string& add
         copied = menuClipboardText(item, context).value_or(std::string());
     });
     if (outcome.message.empty() && copied.empty()) {
-        return internalError("no hay ninguna opción de menú «" + item + "».");
+        return internalError(amsim::filled("internal.noMenuItem", {{"name", quoted(item)}}));
     }
     outcome.text = std::move(copied);
     return outcome;
@@ -133,7 +140,7 @@ WebBench::Outcome WebBench::menu(const std::string& item, const std::string& add
 WebBench::Outcome WebBench::save(const std::string& item) {
     const SavedFile file = savedFileOf(item);
     if (file == SavedFile::None) {
-        return internalError("no hay ninguna opción de menú «" + item + "».");
+        return internalError(amsim::filled("internal.noMenuItem", {{"name", quoted(item)}}));
     }
     std::string name;
     Outcome outcome = guarded([this, file, &name] {
@@ -299,7 +306,7 @@ amsim::WebBench* makeBench(emscripten::val page, const std::string& decimalSepar
 }
 
 std::string drawingName() {
-    return std::string(amsim::kDrawingName);
+    return std::string(amsim::catalogueText("drawing.name"));
 }
 
 // The menu's items, in order, as {name, text}.
@@ -308,9 +315,9 @@ emscripten::val menuItems() {
     for (const amsim::MenuItem& item : amsim::kMenuItems) {
         emscripten::val shown = emscripten::val::object();
         shown.set("name", std::string(item.name));
-        shown.set("text", std::string(item.text));
+        shown.set("text", std::string(amsim::catalogueText(item.text)));
         shown.set("saves", item.saves != amsim::SavedFile::None);
-        shown.set("done", std::string(item.done));
+        shown.set("done", std::string(amsim::catalogueText(item.done)));
         items.call<void>("push", shown);
     }
     return items;

@@ -14,6 +14,16 @@
     const message = byId('message');
     let frontmost = 2;
 
+    // The page's own words, from the engine's catalogue, which the build
+    // writes into the page: "{name}" in one is filled from values.
+    const texts = JSON.parse(byId('page-texts').textContent);
+    function pageText(key, values) {
+        if (!(key in texts)) {
+            throw new Error(`The catalogue has no page.${key}`);
+        }
+        return texts[key].replace(/\{(\w+)\}/g, (whole, name) => values[name]);
+    }
+
     // The decimal separator and exponent letter of the browser's language,
     // or of ?lang=… in the address.
     function numberFormat() {
@@ -778,9 +788,9 @@
     function copy(text, copied) {
         navigator.clipboard.writeText(text).then(() => {
             copied();
-            announcement.textContent = `Copiado: ${text}`;
+            announcement.textContent = pageText('copied', { text });
         }, () => {
-            report({ message: `No se pudo copiar; cópielo a mano: ${text}`, box: '' });
+            report({ message: pageText('copyFailed', { text }), box: '' });
         });
     }
 
@@ -829,6 +839,6 @@
         document.documentElement.dataset.ready = 'true';
     }, (error) => {
         // A browser without WebAssembly gets a word rather than an empty bench.
-        report({ message: `Este navegador no puede ejecutar el simulador: ${error}`, box: '' });
+        report({ message: pageText('noEngine', { error }), box: '' });
     });
 })();

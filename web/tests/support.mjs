@@ -1,7 +1,7 @@
 // What the page's tests share: Chromium with a profile of its own, the page
 // opened from disk with every other request refused and counted, and the
 // window's form as the tests' reference.
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
@@ -12,7 +12,9 @@ import { readForm } from '../tools/form.mjs';
 
 const root = fileURLToPath(new URL('../..', import.meta.url));
 export const PAGE = process.env.AMSIM_PAGE ?? join(root, 'build', 'web', 'amsim.html');
-export const FORM = readForm(join(root, 'src', 'app', 'Form1.ui'));
+// The form with the texts the page's build gave its controls.
+const ENGINE_DATA = JSON.parse(readFileSync(join(root, 'build', 'web', 'page-stages.json'), 'utf8'));
+export const FORM = readForm(join(root, 'src', 'app', 'Form1.ui'), ENGINE_DATA.controls);
 
 export async function launch() {
     const profile = mkdtempSync(join(tmpdir(), 'amsim-chromium-'));

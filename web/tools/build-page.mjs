@@ -104,8 +104,9 @@ function labelClasses(control) {
 // The stages of the bench, top to bottom, by the boxes they hold. In the
 // window's layout they only group the controls for assistive technology; on
 // a phone each is a group of rows of its own. Each stage's name and boxes
-// come from the engine's table (amsim_page_stages).
-const STAGES = JSON.parse(readFileSync(options.stages, 'utf8'));
+// come from the engine's table (amsim_page_stages), as do the controls' texts.
+const ENGINE_DATA = JSON.parse(readFileSync(options.stages, 'utf8'));
+const STAGES = ENGINE_DATA.stages;
 const TITLE = 'Label8';
 const READOUT = 'Measurements';
 // A button this close to a box (between centres, in pixels) steps or switches it.
@@ -199,7 +200,7 @@ function engineWithoutFetch(engine) {
     return `const createAmsimEngine = (() => {\nconst fetch = undefined;\n${engine}\nreturn createAmsimEngine;\n})();`;
 }
 
-const form = readForm(join(root, 'src', 'app', 'Form1.ui'));
+const form = readForm(join(root, 'src', 'app', 'Form1.ui'), ENGINE_DATA.controls);
 const { width, height } = form.properties.geometry;
 const pieces = {
     TITLE: escapeHtml(form.properties.accessibleName),
@@ -211,6 +212,8 @@ const pieces = {
     DESCRIPTIONS: descriptions(form),
     ENGINE: inline(engineWithoutFetch(readFileSync(options.engine, 'utf8')), 'script'),
     SCRIPT: inline(read('web', 'page', 'amsim.js'), 'script'),
+    PAGE_TEXTS: JSON.stringify(ENGINE_DATA.texts).replace(/</g, '\\u003c'),
+    MESSAGE_CLOSE: escapeHtml(ENGINE_DATA.texts.messageClose),
 };
 const page = read('web', 'page', 'amsim.html').replace(/\{\{([A-Z_]+)\}\}/g, (whole, key) => {
     if (!(key in pieces)) {

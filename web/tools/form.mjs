@@ -1,7 +1,8 @@
 // Reads the window's Designer form (Form1.ui): every control with its kind,
-// geometry, texts, font, accessible name and description, tooltip, buddy,
-// picture and auto-repeat, and the tab order. The page is generated from it,
-// so the window's layout is written once.
+// geometry, font, buddy, picture and auto-repeat, and the tab order; and
+// gives each the texts the engine's catalogue has for it (its caption,
+// accessible name and description, tooltip), as the window does at its load.
+// The page is generated from it, so the window's layout is written once.
 import { readFileSync } from 'node:fs';
 
 const ENTITIES = { amp: '&', lt: '<', gt: '>', quot: '"', apos: "'" };
@@ -122,16 +123,18 @@ function properties(widget) {
 }
 
 // The form: the window's own properties, its controls in design order and
-// the names of the controls in tab order.
-export function readForm(path) {
+// the names of the controls in tab order. texts: each control's texts by
+// its name ("controls" of amsim_page_stages' output).
+export function readForm(path, texts) {
     const ui = parseXml(readFileSync(path, 'utf8'));
     const form = child(ui, 'widget');
+    const withTexts = (widget) => ({ ...properties(widget), ...texts[widget.attributes.name] });
     return {
         name: form.attributes.name,
-        properties: properties(form),
+        properties: withTexts(form),
         controls: form.children
             .filter((c) => c.name === 'widget')
-            .map((w) => ({ kind: w.attributes.class, name: w.attributes.name, ...properties(w) })),
+            .map((w) => ({ kind: w.attributes.class, name: w.attributes.name, ...withTexts(w) })),
         tabOrder: child(ui, 'tabstops').children.map((t) => t.text),
     };
 }

@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+
+namespace amsim {
+
+// Gives the form and its controls their texts from the catalogue
+// (formTexts): captions, tooltips, accessible names and descriptions, the
+// title and the panels' starting text. A control the catalogue names that
+// the form lacks is a fault of the program, raised as std::logic_error.
+void applyControlTexts(QWidget& form);
+
+} // namespace amsim

@@ -1,0 +1,81 @@
+#include "texts/Catalogue.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+namespace amsim {
+
+namespace {
+
+// A key names one text.
+constexpr bool keysAreDistinct() {
+    for (std::size_t i = 0; i < std::size(kSpanish); ++i) {
+        for (std::size_t j = i + 1; j < std::size(kSpanish); ++j) {
+            if (kSpanish[i].key == kSpanish[j].key) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(keysAreDistinct(), "every text of the catalogue has a key of its own");
+
+constexpr std::array kCatalogues{
+    Catalogue{"es", kSpanish},
+};
+
+// The catalogue in use: Spanish, the source and the default.
+const Catalogue& current() {
+    return kCatalogues.front();
+}
+
+} // namespace
+
+std::span<const Catalogue> catalogues() {
+    return kCatalogues;
+}
+
+std::string_view catalogueText(TextKey key) {
+    if (key.isNone()) {
+        throw std::logic_error("a text asked for where there is none");
+    }
+    return current().entries[key.index()].text;
+}
+
+std::string filledTemplate(std::string_view pattern,
+                           std::initializer_list<TextArgument> arguments) {
+    std::string result;
+    std::size_t at = 0;
+    for (std::size_t open = pattern.find('{'); open != std::string_view::npos;
+         open = pattern.find('{', at)) {
+        const std::size_t close = pattern.find('}', open);
+        const std::string_view name = pattern.substr(open + 1, close - open - 1);
+        const auto* argument =
+            std::find_if(arguments.begin(), arguments.end(),
+                         [name](const TextArgument& a) { return a.first == name; });
+        if (close == std::string_view::npos || argument == arguments.end()) {
+            throw std::logic_error("no value for {" + std::string(name) + "} in a text");
+        }
+        result += pattern.substr(at, open - at);
+        result += argument->second;
+        at = close + 1;
+    }
+    result += pattern.substr(at);
+    return result;
+}
+
+std::string filled(TextKey key, std::initializer_list<TextArgument> arguments) {
+    return filledTemplate(catalogueText(key), arguments);
+}
+
+std::string placeholdersOf(std::string_view pattern) {
+    std::string names;
+    for (std::size_t open = pattern.find('{'); open != std::string_view::npos;
+         open = pattern.find('{', open + 1)) {
+        names += pattern.substr(open, pattern.find('}', open) - open + 1);
+    }
+    return names;
+}
+
+} // namespace amsim
