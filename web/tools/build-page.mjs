@@ -178,9 +178,16 @@ function formMarkup(form) {
     ].join('\n');
 }
 
+// Every control is described to a screen reader; one the catalogue leaves
+// undescribed stops the build.
 function descriptions(form) {
     return form.controls
-        .map((c) => `<span id="${c.name}-description">${escapeHtml(c.accessibleDescription)}</span>`)
+        .map((c) => {
+            if (c.accessibleDescription === undefined) {
+                throw new Error(`the catalogue has no form.${c.name}.accessibleDescription`);
+            }
+            return `<span id="${c.name}-description">${escapeHtml(c.accessibleDescription)}</span>`;
+        })
         .join('\n');
 }
 
