@@ -110,8 +110,8 @@ private:
     const double Escala;
     const std::string decimalSeparator_;
 
-    double AmplitudBls = 0.0;
-    double AmplitudBli = 0.0;
+    // The generator's tones, read with the still part of the picture.
+    Tones tones_;
     int Eje = 0;
     DetectorSmoothing Smoothing;
 };

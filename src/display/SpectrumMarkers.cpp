@@ -87,15 +87,15 @@ void Redraw::markSpectra() {
 
 void Redraw::markDetectedTones() {
     const std::vector<SidebandTone> tones =
-        separateTones(read(Parameter::BliSiNo), read(Parameter::BlsSiNo), read(Parameter::Df));
+        separateTones(tones_.front().hertz, read(Parameter::BliSiNo), read(Parameter::BlsSiNo),
+                      read(Parameter::Df));
     if (tones.empty()) {
         MarcarEspectro(730, 650, 1, finiteResult(detectedToneAmplitude()));
         return;
     }
     const double m = read(Parameter::Modulante);
     for (const SidebandTone& tone : tones) {
-        markSpectralLine(730, 650, tone.hertz / kToneHertz,
-                         finiteResult(m * std::abs(tone.factor)));
+        markSpectralLine(730, 650, tone.hertz / 1000.0, finiteResult(m * std::abs(tone.factor)));
     }
 }
 

@@ -42,7 +42,7 @@ double tonePhase(std::int64_t step) {
 // the complex amplitudes of its harmonics 1 … 15, from index 0.
 std::array<Complex, kHighestHarmonic> envelopeHarmonics(const ParameterValues& v) {
     const WindowValues window;
-    const Sidebands sides{v.BliSiNo, v.mdl * 0.5, v.BlsSiNo, v.mdl * 0.5};
+    const Sidebands sides{v.BliSiNo, v.BlsSiNo, modulatingTones(v.mdl)};
     std::vector<double> transmitted(kToneSamples);
     for (std::size_t n = 0; n < kToneSamples; ++n) {
         transmitted[n] =

@@ -276,7 +276,7 @@ class StreamTraceTest : public testing::TestWithParam<TraceRow> {};
 
 // The green and blue traces' fine samples from t = 0, in steady state.
 std::vector<double> traceOf(const ParameterValues& v, std::size_t count) {
-    const Sidebands sides{v.BliSiNo, v.mdl * 0.5, v.BlsSiNo, v.mdl * 0.5};
+    const Sidebands sides{v.BliSiNo, v.BlsSiNo, modulatingTones(v.mdl)};
     const double pi = 4.0 * std::atan(1.0);
     std::vector<double> trace;
     if (v.envelope != 0.0) {
