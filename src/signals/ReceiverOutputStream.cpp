@@ -53,9 +53,10 @@ double turnsAt(std::int64_t step, double hertz) {
 
 // The envelope detector's output over one tone period in steady state, as
 // the complex amplitudes of its harmonics 1 … 15, from index 0.
-std::array<Complex, kHighestHarmonic> envelopeHarmonics(const ParameterValues& v) {
+std::array<Complex, kHighestHarmonic> envelopeHarmonics(const ParameterValues& v,
+                                                        const Tones& tones) {
     const WindowValues window;
-    const Sidebands sides{v.BliSiNo, v.BlsSiNo, modulatingTones(v.mdl)};
+    const Sidebands sides{v.BliSiNo, v.BlsSiNo, tones};
     std::vector<double> transmitted(kToneSamples);
     for (std::size_t n = 0; n < kToneSamples; ++n) {
         transmitted[n] =
@@ -76,7 +77,7 @@ std::array<Complex, kHighestHarmonic> envelopeHarmonics(const ParameterValues& v
 // so that what the noise takes off the tone is taken in the tone's phase.
 Complex envelopeChain() {
     static const Complex chain =
-        envelopeHarmonics({1.0, 1.0, 1.0, 1.0, 0.0}).at(0) /
+        envelopeHarmonics({1.0, 1.0, 1.0, 1.0, 0.0}, modulatingTones(1.0)).at(0) /
         (Complex(0.0, -1.0) * smoothersAt(kAudioPole, 1000.0, ReceiverOutputStream::kRate));
     return chain;
 }
@@ -89,8 +90,12 @@ double AudioSmoothing::next(double value) {
     return second;
 }
 
-ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, std::int64_t firstSample)
-    : product_(productAudioOf(v))
+ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& values, std::int64_t firstSample)
+    : ReceiverOutputStream(values, modulatingTones(values.mdl), firstSample) {}
+
+ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, const Tones& tones,
+                                           std::int64_t firstSample)
+    : product_(productAudioOf(v, tones))
     , carrierTurn_(std::polar(1.0, -kTwoPi * v.fase / 360.0))
     , drifting_(v.df != 0.0)
     , envelopeOn_(v.envelope != 0.0)
@@ -100,7 +105,7 @@ ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, std::int64_
         return;
     }
     const double A = v.mdl / 2.0;
-    const std::array<Complex, kHighestHarmonic> harmonics = envelopeHarmonics(v);
+    const std::array<Complex, kHighestHarmonic> harmonics = envelopeHarmonics(v, tones);
     for (std::size_t k = 0; k < kPeriod; ++k) {
         const double theta = tonePhase(nextStep_ + kStride * static_cast<std::int64_t>(k));
         const double late = theta + std::arg(envelopeChain());
@@ -119,13 +124,14 @@ std::vector<ReceiverOutput> ReceiverOutputStream::next(std::size_t count) {
     return next(noise_.envelope(nextStep_, kStride, count));
 }
 
-ReceiverOutputStream::ProductAudio ReceiverOutputStream::productAudioOf(const ParameterValues& v) {
+ReceiverOutputStream::ProductAudio ReceiverOutputStream::productAudioOf(const ParameterValues& v,
+                                                                        const Tones& tones) {
     const auto term = [](double amplitude, double hertz) {
         const Complex H = smoothersAt(DetectorSmoothing::kKeep, hertz, 2e6);
         return AudioTerm{hertz, amplitude * std::abs(H), std::arg(H)};
     };
     ProductAudio audio{v.fase, v.df, term(v.Vcc / 2.0, v.df), {}};
-    for (const Tone& tone : modulatingTones(v.mdl)) {
+    for (const Tone& tone : tones) {
         audio.tones.push_back({tone.hertz,
                                term(v.BliSiNo * tone.amplitude / 4.0, tone.hertz + v.df),
                                term(v.BlsSiNo * tone.amplitude / 4.0, tone.hertz - v.df)});

@@ -2,6 +2,7 @@
 
 #include "core/ParameterValues.h"
 #include "signals/ChannelNoise.h"
+#include "signals/Tones.h"
 
 #include <array>
 #include <complex>
@@ -58,6 +59,11 @@ public:
 
     // firstSample: the fine sample of the bench's time at which it begins.
     ReceiverOutputStream(const ParameterValues& values, std::int64_t firstSample);
+    // The same for the given tones in place of the generator's. The envelope
+    // detector's output is read over the period of a 1 kHz tone, so it holds
+    // for tones whose common period divides 1 ms.
+    ReceiverOutputStream(const ParameterValues& values, const Tones& tones,
+                         std::int64_t firstSample);
 
     std::vector<ReceiverOutput> next(std::size_t count);
     // The next samples with the given noise envelope, one value a sample, in
@@ -103,7 +109,7 @@ private:
         AudioTerm level;
         std::vector<ToneTerms> tones;
     };
-    static ProductAudio productAudioOf(const ParameterValues& values);
+    static ProductAudio productAudioOf(const ParameterValues& values, const Tones& tones);
     // The phase error at a step, in radians, and the product's audio there.
     double phaseAt(std::int64_t step) const;
     double cleanProduct(std::int64_t step, double phi) const;
