@@ -52,7 +52,7 @@ private:
     void markSpectralLine(int X0, int Y0, double kilohertz, double Valor);
     // The detected audio's tones: one line at 1 kHz, or each sideband's.
     void markDetectedTones();
-    double detectedToneAmplitude();
+    double detectedToneAmplitude(double m);
     // The reinserted carrier's phase error at the bench's instant, degrees.
     double phaseNow();
     void markEnvelopeTones();
