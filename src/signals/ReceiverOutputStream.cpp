@@ -77,10 +77,12 @@ std::array<Complex, kHighestHarmonic> envelopeHarmonics(const ParameterValues& v
 // which the noise meets there. Its size is the chain's gain, its angle the
 // capacitor's lag, by which the envelope that the noise joins is read late
 // so that what the noise takes off the tone is taken in the tone's phase.
+// It is measured with a 1 kHz tone.
 Complex envelopeChain() {
-    static const Complex chain =
-        envelopeHarmonics({1.0, 1.0, 1.0, 1.0, 0.0}, modulatingTones(1.0)).at(0) /
-        (Complex(0.0, -1.0) * smoothersAt(kAudioPole, 1000.0, ReceiverOutputStream::kRate));
+    static const Tone kMeasuring{1000.0, 1.0};
+    static const Complex chain = envelopeHarmonics({1.0, 1.0, 1.0, 1.0, 0.0}, {kMeasuring}).at(0) /
+                                 (Complex(0.0, -1.0) * smoothersAt(kAudioPole, kMeasuring.hertz,
+                                                                   ReceiverOutputStream::kRate));
     return chain;
 }
 
