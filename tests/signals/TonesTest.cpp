@@ -41,7 +41,8 @@ class TonesTest : public testing::TestWithParam<TonesRow> {};
 
 TEST_P(TonesTest, GeneratorAndTransmitterFollowEveryTone) {
     const Tones& tones = GetParam().tones;
-    const double Pi = WindowValues{}.Pi;
+    const WindowValues window;
+    const double Pi = window.Pi;
     const Sidebands both{1.0, 1.0, tones};
     for (double x = 0.0; x <= kLastColumn; x += kFineStep) {
         const double generator = inSeconds(tones, x);
