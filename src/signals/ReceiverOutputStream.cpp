@@ -9,6 +9,8 @@
 
 #include <cmath>
 #include <numbers>
+#include <numeric>
+#include <optional>
 
 namespace amsim {
 
@@ -105,6 +107,7 @@ ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, const Tones
     , envelopeOn_(v.envelope != 0.0)
     , noise_(receiverBandOf(v.BliSiNo, v.BlsSiNo), v.ruido)
     , nextStep_(firstSample * kStepsPerFineSample) {
+    tabulateProduct(tones);
     if (!envelopeOn_) {
         return;
     }
@@ -160,6 +163,40 @@ double ReceiverOutputStream::cleanProduct(std::int64_t step, double phi) const {
     return audio;
 }
 
+namespace {
+
+// The tones' common period in output samples, 48 kHz over the greatest
+// common divisor of 48 kHz and the tones' frequencies, when these are whole
+// numbers of Hz and it is no longer than a tenth of a second.
+std::optional<std::size_t> commonPeriod(const Tones& tones) {
+    constexpr auto kRate = static_cast<std::int64_t>(ReceiverOutputStream::kRate);
+    constexpr std::int64_t kLongest = kRate / 10;
+    std::int64_t divisor = kRate;
+    for (const Tone& tone : tones) {
+        const double hertz = std::abs(tone.hertz);
+        if (hertz != std::trunc(hertz) || hertz > kRate) {
+            return std::nullopt;
+        }
+        divisor = std::gcd(divisor, static_cast<std::int64_t>(hertz));
+    }
+    const std::int64_t period = kRate / divisor;
+    return period <= kLongest ? std::optional(static_cast<std::size_t>(period)) : std::nullopt;
+}
+
+} // namespace
+
+void ReceiverOutputStream::tabulateProduct(const Tones& tones) {
+    const std::optional<std::size_t> period = commonPeriod(tones);
+    if (drifting_ || !period) {
+        return;
+    }
+    const double phi = phaseAt(nextStep_);
+    productPeriod_.resize(*period);
+    for (std::size_t k = 0; k < *period; ++k) {
+        productPeriod_[k] = cleanProduct(nextStep_ + kStride * static_cast<std::int64_t>(k), phi);
+    }
+}
+
 // A term a sin(psi + w n) leaves the low-pass at Im{step a e^(i psi) /
 // (e^(i w) - 1 + step)} e^(i w n) in steady state.
 double ReceiverOutputStream::steadyLowPass(double step, bool envelope) const {
@@ -212,8 +249,9 @@ std::vector<ReceiverOutput> ReceiverOutputStream::next(const std::vector<Complex
     for (const Complex& e : noise) {
         const double phi = phaseAt(nextStep_);
         const Complex turn = drifting_ ? Complex(cosine(phi), -sine(phi)) : carrierTurn_;
-        const double product =
-            cleanProduct(nextStep_, phi) + productNoise_.next(-0.5 * (e * turn).real());
+        const double clean = productPeriod_.empty() ? cleanProduct(nextStep_, phi)
+                                                    : productPeriod_[inProductPeriod_];
+        const double product = clean + productNoise_.next(-0.5 * (e * turn).real());
         double envelope = 0.0;
         if (envelopeOn_) {
             const Complex c = received_.at(inPeriod_);
@@ -222,6 +260,9 @@ std::vector<ReceiverOutput> ReceiverOutputStream::next(const std::vector<Complex
         }
         out.push_back({product, envelope});
         inPeriod_ = (inPeriod_ + 1) % kPeriod;
+        if (!productPeriod_.empty()) {
+            inProductPeriod_ = (inProductPeriod_ + 1) % productPeriod_.size();
+        }
         nextStep_ += kStride;
     }
     return out;

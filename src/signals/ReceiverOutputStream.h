@@ -113,8 +113,14 @@ private:
     // The phase error at a step, in radians, and the product's audio there.
     double phaseAt(std::int64_t step) const;
     double cleanProduct(std::int64_t step, double phi) const;
+    void tabulateProduct(const Tones& tones);
 
     ProductAudio product_;
+    // While the carrier stands still, the product's clean audio repeats with
+    // the tones' common period: one period of it from the stream's start,
+    // when that period is short; empty otherwise.
+    std::vector<double> productPeriod_;
+    std::size_t inProductPeriod_ = 0;
     // The envelope detector's clean period and the received complex envelope
     // it reads, made only while it is on.
     std::array<double, kPeriod> envelope_{};

@@ -335,6 +335,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TraceRow{"AmLowTone", {1, 1, 1, 1, 0, 0, 0}, {{100, 1}}},
                     TraceRow{"Dsb700Phase30", {1, 0, 1, 1, 30, 0, 0}, {{700, 1}}},
                     TraceRow{"Lower2000", {1, 0, 1, 0, 0, 0, 0}, {{2000, 1}}},
+                    TraceRow{"UpperToneOfNoWholeHertz", {1, 0, 0, 1, 0, 0, 0}, {{1234.5, 1}}},
                     TraceRow{"DsbTwoTones", {1, 0, 1, 1, 0, 0, 0}, {{700, 0.5}, {1900, 0.5}}},
                     TraceRow{
                         "UpperTwoTonesPhase45", {1, 0, 0, 1, 45, 0, 0}, {{700, 0.5}, {1900, 0.5}}}),
