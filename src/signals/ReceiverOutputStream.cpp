@@ -247,10 +247,15 @@ std::vector<ReceiverOutput> ReceiverOutputStream::next(const std::vector<Complex
     std::vector<ReceiverOutput> out;
     out.reserve(noise.size());
     for (const Complex& e : noise) {
-        const double phi = phaseAt(nextStep_);
-        const Complex turn = drifting_ ? Complex(cosine(phi), -sine(phi)) : carrierTurn_;
-        const double clean = productPeriod_.empty() ? cleanProduct(nextStep_, phi)
-                                                    : productPeriod_[inProductPeriod_];
+        double clean = 0.0;
+        Complex turn = carrierTurn_;
+        if (productPeriod_.empty()) {
+            const double phi = phaseAt(nextStep_);
+            clean = cleanProduct(nextStep_, phi);
+            turn = drifting_ ? Complex(cosine(phi), -sine(phi)) : carrierTurn_;
+        } else {
+            clean = productPeriod_[inProductPeriod_];
+        }
         const double product = clean + productNoise_.next(-0.5 * (e * turn).real());
         double envelope = 0.0;
         if (envelopeOn_) {
