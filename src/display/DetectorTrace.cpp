@@ -33,8 +33,7 @@ void Redraw::TrazarDetector() {
     const double F = read(Parameter::Fase);
     const double df = read(Parameter::Df);
     const ScreenPhase phase{F, df, screenMillisecond(instant_)};
-    const Sidebands sides{read(Parameter::BliSiNo), AmplitudBli, read(Parameter::BlsSiNo),
-                          AmplitudBls};
+    const Sidebands sides{read(Parameter::BliSiNo), read(Parameter::BlsSiNo), tones_};
     const double V = read(Parameter::Vcc);
     const ScreenNoise* noise = channelNoise();
     std::size_t n = 0;

@@ -55,8 +55,7 @@ void Redraw::drawEverything() {
 // What time does not move, and is drawn beneath everything that it does.
 void Redraw::drawStill() {
     check(canvas_.clear());
-    AmplitudBls = read(Parameter::Modulante) * 0.5;
-    AmplitudBli = read(Parameter::Modulante) * 0.5;
+    tones_ = modulatingTones(read(Parameter::Modulante));
     if (scalesOn()) {
         drawScales();
     }
@@ -78,8 +77,7 @@ bool Redraw::restoreStill() {
     if (!canvas_.restore(stillKey())) {
         return false;
     }
-    AmplitudBls = read(Parameter::Modulante) * 0.5;
-    AmplitudBli = read(Parameter::Modulante) * 0.5;
+    tones_ = modulatingTones(read(Parameter::Modulante));
     return true;
 }
 

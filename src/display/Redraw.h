@@ -52,7 +52,7 @@ private:
     void markSpectralLine(int X0, int Y0, double kilohertz, double Valor);
     // The detected audio's tones: one line at 1 kHz, or each sideband's.
     void markDetectedTones();
-    double detectedToneAmplitude();
+    double detectedToneAmplitude(double m);
     // The reinserted carrier's phase error at the bench's instant, degrees.
     double phaseNow();
     void markEnvelopeTones();
@@ -110,8 +110,8 @@ private:
     const double Escala;
     const std::string decimalSeparator_;
 
-    double AmplitudBls = 0.0;
-    double AmplitudBli = 0.0;
+    // The generator's tones, read with the still part of the picture.
+    Tones tones_;
     int Eje = 0;
     DetectorSmoothing Smoothing;
 };

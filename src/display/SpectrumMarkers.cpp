@@ -1,12 +1,11 @@
 // The spectrum analyser: three displays, one line per component standing on
-// its baseline at 10 pixels per multiple of the tone frequency, 20 pixels per
-// unit of the value marked. Index 20 is the carrier, 19 and 21 the side
-// frequencies. Within each display every line has the same volts per pixel:
-// 20 in the generator's (DC level V, tone m), 40 in the transmitter's (each
-// side frequency m/2 marked as m, the carrier V as 2V) and 80 in the
-// detected-audio display, whose tone of amplitude (m/4)|Li e^(i phi) +
-// Ls e^(-i phi)| is marked as four times that. With the envelope detector
-// on, its 1 kHz and 2 kHz components stand in light blue 2 pixels right of
+// its baseline at 10 pixels per kHz, 20 pixels per unit of the value marked.
+// Each of the generator's tones, at fm, has its side frequencies at
+// 20 kHz ± fm, about the carrier at 20 (19 and 21 for a 1 kHz tone). Within each display every line
+// has the same volts per pixel: 20 in the generator's (DC level V, tone m), 40 in the transmitter's
+// (each side frequency m/2 marked as m, the carrier V as 2V) and 80 in the detected-audio display,
+// whose tone of amplitude (m/4)|Li e^(i phi) + Ls e^(-i phi)| is marked as four times that. With
+// the envelope detector on, its 1 kHz and 2 kHz components stand in light blue 2 pixels right of
 // their places in the detected-audio display, at its 80 pixels per volt,
 // measured from its trace over one tone period; with noise, of its average
 // period in the long run, where the noise takes its tone below the threshold.
@@ -48,12 +47,11 @@ void Redraw::markSpectralLine(int X0, int Y0, double kilohertz, double Valor) {
     drawSpectralLine(x, y0, toCanvasCoordinate(Y0 - 20.0 * Valor));
 }
 
-// The amplitude of the detected tone, m |Li e^(i phi) + Ls e^(-i phi)|: the
+// The amplitude of a detected tone, m |Li e^(i phi) + Ls e^(-i phi)|: the
 // two sidebands' audio adds in phase only when the reinserted carrier is
 // right. With both sidebands this is 2 m cos(phi), drawn below the baseline
 // when the audio is inverted; with one sideband it is m at every phase.
-double Redraw::detectedToneAmplitude() {
-    const double m = read(Parameter::Modulante);
+double Redraw::detectedToneAmplitude(double m) {
     const double phi = finiteResult(2.0 * Pi * phaseNow() / 360.0);
     const double Li = read(Parameter::BliSiNo);
     const double Ls = read(Parameter::BlsSiNo);
@@ -73,12 +71,21 @@ void Redraw::markSpectra() {
     const auto marcar = [this](int x0, int y0, int indice, double valor) {
         MarcarEspectro(x0, y0, indice, finiteResult(valor));
     };
-    marcar(730, 100, 0, read(Parameter::Vcc));       // DC level
-    marcar(730, 100, 1, read(Parameter::Modulante)); // tone
+    const auto at = [this](int x0, int y0, double hertz, double valor) {
+        markSpectralLine(x0, y0, hertz / 1000.0, finiteResult(valor));
+    };
+    marcar(730, 100, 0, read(Parameter::Vcc)); // DC level
+    for (const Tone& tone : tones_) {
+        at(730, 100, tone.hertz, tone.amplitude);
+    }
     markNoiseFloor();
-    marcar(730, 400, 19, read(Parameter::BliSiNo) * read(Parameter::Modulante)); // lower side
-    marcar(730, 400, 20, 2.0 * read(Parameter::Vcc));                            // carrier
-    marcar(730, 400, 21, read(Parameter::BlsSiNo) * read(Parameter::Modulante)); // upper side
+    for (const Tone& tone : tones_) {
+        at(730, 400, kCarrierHertz - tone.hertz, read(Parameter::BliSiNo) * tone.amplitude);
+    }
+    marcar(730, 400, 20, 2.0 * read(Parameter::Vcc)); // carrier
+    for (const Tone& tone : tones_) {
+        at(730, 400, kCarrierHertz + tone.hertz, read(Parameter::BlsSiNo) * tone.amplitude);
+    }
     markDetectedTones();
     if (envelopeDetectorOn()) {
         markEnvelopeTones();
@@ -86,16 +93,17 @@ void Redraw::markSpectra() {
 }
 
 void Redraw::markDetectedTones() {
-    const std::vector<SidebandTone> tones =
-        separateTones(read(Parameter::BliSiNo), read(Parameter::BlsSiNo), read(Parameter::Df));
-    if (tones.empty()) {
-        MarcarEspectro(730, 650, 1, finiteResult(detectedToneAmplitude()));
-        return;
-    }
-    const double m = read(Parameter::Modulante);
-    for (const SidebandTone& tone : tones) {
-        markSpectralLine(730, 650, tone.hertz / kToneHertz,
-                         finiteResult(m * std::abs(tone.factor)));
+    for (const Tone& tone : tones_) {
+        const std::vector<SidebandTone> sides = separateTones(
+            tone.hertz, read(Parameter::BliSiNo), read(Parameter::BlsSiNo), read(Parameter::Df));
+        if (sides.empty()) {
+            markSpectralLine(730, 650, tone.hertz / 1000.0,
+                             finiteResult(detectedToneAmplitude(tone.amplitude)));
+        }
+        for (const SidebandTone& side : sides) {
+            markSpectralLine(730, 650, side.hertz / 1000.0,
+                             finiteResult(tone.amplitude * std::abs(side.factor)));
+        }
     }
 }
 

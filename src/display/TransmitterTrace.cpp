@@ -14,8 +14,7 @@ namespace amsim {
 void Redraw::TrazarSalida() {
     Eje = 415;
     drawAxis();
-    const Sidebands sides{read(Parameter::BliSiNo), AmplitudBli, read(Parameter::BlsSiNo),
-                          AmplitudBls};
+    const Sidebands sides{read(Parameter::BliSiNo), read(Parameter::BlsSiNo), tones_};
     const double V = read(Parameter::Vcc);
     sample(kFineStep, [&](double x) { return transmitterOutput(sides, V, Pi, x); });
     drawConnected(Escala);
@@ -32,17 +31,15 @@ bool Redraw::envelopeCondition() {
 
 void Redraw::TrazarEnvolventeSuperior() {
     Eje = 415;
-    const double m = read(Parameter::Modulante);
     const double V = read(Parameter::Vcc);
-    sample(kEnvelopeStep, [&](double x) { return generatorOutput(m, V, Pi, x); });
+    sample(kEnvelopeStep, [&](double x) { return generatorOutput(tones_, V, Pi, x); });
     drawPoints(Escala);
 }
 
 void Redraw::TrazarEnvolventeInferior() {
     Eje = 415;
-    const double m = read(Parameter::Modulante);
     const double V = read(Parameter::Vcc);
-    sample(kEnvelopeStep, [&](double x) { return -generatorOutput(m, V, Pi, x); });
+    sample(kEnvelopeStep, [&](double x) { return -generatorOutput(tones_, V, Pi, x); });
     drawPoints(Escala);
 }
 

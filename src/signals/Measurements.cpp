@@ -24,9 +24,10 @@ double squared(double v) {
     return v * v;
 }
 
-// The smoothers' gain at the tone's frequency, both stages.
-double smoothersGain() {
-    const double w = 0.001 * std::numbers::pi;
+// The smoothers' gain at the tone's frequency, both stages: w = 2 pi fm
+// 0.5 µs per fine sample.
+double smoothersGain(const ParameterValues& v) {
+    const double w = modulatingTones(v.mdl).front().hertz / 1e6 * std::numbers::pi;
     const double stage =
         DetectorSmoothing::kTake / std::abs(1.0 - DetectorSmoothing::kKeep * std::polar(1.0, -w));
     return stage * stage;
@@ -34,7 +35,8 @@ double smoothersGain() {
 
 double detectedAudio(const ParameterValues& v, double phase) {
     const double square = sidebandAudioSquare(v.BliSiNo, v.BlsSiNo, phase);
-    const double audio = std::abs(v.mdl) / 4.0 * std::sqrt(std::max(0.0, square)) * smoothersGain();
+    const double audio =
+        std::abs(v.mdl) / 4.0 * std::sqrt(std::max(0.0, square)) * smoothersGain(v);
     return sidebandAudioInverted(v.BliSiNo, v.BlsSiNo, phase) && audio > 0.0 ? -audio : audio;
 }
 
@@ -42,7 +44,7 @@ double detectedAudio(const ParameterValues& v, double phase) {
 // the two sidebands' audio adds up: (|m| / 4) (|Li| + |Ls|) through the
 // smoothers.
 double bestAudio(const ParameterValues& v) {
-    return std::abs(v.mdl) / 4.0 * (std::abs(v.BliSiNo) + std::abs(v.BlsSiNo)) * smoothersGain();
+    return std::abs(v.mdl) / 4.0 * (std::abs(v.BliSiNo) + std::abs(v.BlsSiNo)) * smoothersGain(v);
 }
 
 // At whole multiples of 180 degrees, sin phi is a rounding error away from
@@ -56,7 +58,7 @@ double steadyLevel(const ParameterValues& v, double phase) {
 // The envelope detector's output over one tone period, as its trace shows it.
 std::vector<double> envelopeOutput(const ParameterValues& v) {
     const WindowValues window;
-    const Sidebands sides{v.BliSiNo, v.mdl * 0.5, v.BlsSiNo, v.mdl * 0.5};
+    const Sidebands sides{v.BliSiNo, v.BlsSiNo, modulatingTones(v.mdl)};
     // x grows by addition, as in the sweep, so the samples are the trace's.
     std::vector<double> transmitted;
     transmitted.reserve(kToneSamples);
@@ -84,10 +86,11 @@ std::array<double, kEnvelopeHarmonics> envelopeHarmonics(const ParameterValues& 
 // The frequencies of the product detector's tones, as its display shows them.
 std::vector<double> toneFrequencies(const ParameterValues& v) {
     const Components on = componentsOf(v);
+    const double toneHertz = modulatingTones(v.mdl).front().hertz;
     const std::vector<SidebandTone> tones =
-        separateTones(on.lower ? v.BliSiNo : 0.0, on.upper ? v.BlsSiNo : 0.0, v.df);
+        separateTones(toneHertz, on.lower ? v.BliSiNo : 0.0, on.upper ? v.BlsSiNo : 0.0, v.df);
     if (tones.empty()) {
-        return on.lower || on.upper ? std::vector{kToneHertz} : std::vector<double>{};
+        return on.lower || on.upper ? std::vector{toneHertz} : std::vector<double>{};
     }
     std::vector<double> hertz(tones.size());
     std::transform(tones.begin(), tones.end(), hertz.begin(),

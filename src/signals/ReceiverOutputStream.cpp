@@ -5,9 +5,12 @@
 #include "signals/RiceMean.h"
 #include "signals/Signals.h"
 #include "signals/Sweep.h"
+#include "signals/Tones.h"
 
 #include <cmath>
 #include <numbers>
+#include <numeric>
+#include <optional>
 
 namespace amsim {
 
@@ -32,17 +35,32 @@ Complex smoothersAt(double pole, double hertz, double rate) {
     return one * one;
 }
 
-// The tone's phase at a step, in radians.
+// The 1 kHz tone's phase at a step, in radians, which the envelope
+// detector's period is read at.
 double tonePhase(std::int64_t step) {
     const std::int64_t within = ((step % kStepsPerTone) + kStepsPerTone) % kStepsPerTone;
     return kTwoPi * static_cast<double>(within) / static_cast<double>(kStepsPerTone);
 }
 
+// The turns that a frequency of hertz makes from the bench's start to a
+// step, less whole ones: whole seconds and the rest apart, so that a late
+// step keeps its precision, and the angle that they make stays within the
+// engine's sine's quick reduction.
+double turnsAt(std::int64_t step, double hertz) {
+    const std::int64_t seconds = step / kStepsPerSecond;
+    const std::int64_t within = step % kStepsPerSecond;
+    const double whole = hertz * static_cast<double>(seconds);
+    const double turns = whole - std::trunc(whole) +
+                         hertz * static_cast<double>(within) / static_cast<double>(kStepsPerSecond);
+    return turns - std::floor(turns);
+}
+
 // The envelope detector's output over one tone period in steady state, as
 // the complex amplitudes of its harmonics 1 … 15, from index 0.
-std::array<Complex, kHighestHarmonic> envelopeHarmonics(const ParameterValues& v) {
+std::array<Complex, kHighestHarmonic> envelopeHarmonics(const ParameterValues& v,
+                                                        const Tones& tones) {
     const WindowValues window;
-    const Sidebands sides{v.BliSiNo, v.mdl * 0.5, v.BlsSiNo, v.mdl * 0.5};
+    const Sidebands sides{v.BliSiNo, v.BlsSiNo, tones};
     std::vector<double> transmitted(kToneSamples);
     for (std::size_t n = 0; n < kToneSamples; ++n) {
         transmitted[n] =
@@ -61,10 +79,12 @@ std::array<Complex, kHighestHarmonic> envelopeHarmonics(const ParameterValues& v
 // which the noise meets there. Its size is the chain's gain, its angle the
 // capacitor's lag, by which the envelope that the noise joins is read late
 // so that what the noise takes off the tone is taken in the tone's phase.
+// It is measured with a 1 kHz tone.
 Complex envelopeChain() {
-    static const Complex chain =
-        envelopeHarmonics({1.0, 1.0, 1.0, 1.0, 0.0}).at(0) /
-        (Complex(0.0, -1.0) * smoothersAt(kAudioPole, 1000.0, ReceiverOutputStream::kRate));
+    static const Tone kMeasuring{1000.0, 1.0};
+    static const Complex chain = envelopeHarmonics({1.0, 1.0, 1.0, 1.0, 0.0}, {kMeasuring}).at(0) /
+                                 (Complex(0.0, -1.0) * smoothersAt(kAudioPole, kMeasuring.hertz,
+                                                                   ReceiverOutputStream::kRate));
     return chain;
 }
 
@@ -76,26 +96,25 @@ double AudioSmoothing::next(double value) {
     return second;
 }
 
-ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, std::int64_t firstSample)
-    : carrierTurn_(std::polar(1.0, -kTwoPi * v.fase / 360.0))
-    , drift_(v.df == 0.0 ? std::nullopt : std::optional<Drift>(driftOf(v)))
+ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& values, std::int64_t firstSample)
+    : ReceiverOutputStream(values, modulatingTones(values.mdl), firstSample) {}
+
+ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, const Tones& tones,
+                                           std::int64_t firstSample)
+    : product_(productAudioOf(v, tones))
+    , carrierTurn_(std::polar(1.0, -kTwoPi * v.fase / 360.0))
+    , drifting_(v.df != 0.0)
     , envelopeOn_(v.envelope != 0.0)
     , noise_(receiverBandOf(v.BliSiNo, v.BlsSiNo), v.ruido)
     , nextStep_(firstSample * kStepsPerFineSample) {
+    tabulateProduct(tones);
+    if (!envelopeOn_) {
+        return;
+    }
     const double A = v.mdl / 2.0;
-    const double phi = kTwoPi * v.fase / 360.0;
-    const Complex H = smoothersAt(DetectorSmoothing::kKeep, 1000.0, 2e6);
-    const std::array<Complex, kHighestHarmonic> harmonics =
-        envelopeOn_ ? envelopeHarmonics(v) : std::array<Complex, kHighestHarmonic>{};
+    const std::array<Complex, kHighestHarmonic> harmonics = envelopeHarmonics(v, tones);
     for (std::size_t k = 0; k < kPeriod; ++k) {
         const double theta = tonePhase(nextStep_ + kStride * static_cast<std::int64_t>(k));
-        const double tone = theta + std::arg(H);
-        product_.at(k) = v.Vcc / 2.0 * std::sin(phi) +
-                         A / 2.0 * std::abs(H) *
-                             (v.BliSiNo * std::sin(tone + phi) + v.BlsSiNo * std::sin(tone - phi));
-        if (!envelopeOn_) {
-            continue;
-        }
         const double late = theta + std::arg(envelopeChain());
         received_.at(k) = Complex(0.0, -v.Vcc) + v.BliSiNo * A * std::polar(1.0, -late) -
                           v.BlsSiNo * A * std::polar(1.0, late);
@@ -112,58 +131,95 @@ std::vector<ReceiverOutput> ReceiverOutputStream::next(std::size_t count) {
     return next(noise_.envelope(nextStep_, kStride, count));
 }
 
-ReceiverOutputStream::Drift ReceiverOutputStream::driftOf(const ParameterValues& v) {
+ReceiverOutputStream::ProductAudio ReceiverOutputStream::productAudioOf(const ParameterValues& v,
+                                                                        const Tones& tones) {
     const auto term = [](double amplitude, double hertz) {
         const Complex H = smoothersAt(DetectorSmoothing::kKeep, hertz, 2e6);
-        return DriftTerm{amplitude * std::abs(H), std::arg(H)};
+        return AudioTerm{hertz, amplitude * std::abs(H), std::arg(H)};
     };
-    return {v.fase, v.df, term(v.Vcc / 2.0, v.df), term(v.BliSiNo * v.mdl / 4.0, 1000.0 + v.df),
-            term(v.BlsSiNo * v.mdl / 4.0, 1000.0 - v.df)};
+    ProductAudio audio{v.fase, v.df, term(v.Vcc / 2.0, v.df), {}};
+    for (const Tone& tone : tones) {
+        audio.tones.push_back({tone.hertz,
+                               term(v.BliSiNo * tone.amplitude / 4.0, tone.hertz + v.df),
+                               term(v.BlsSiNo * tone.amplitude / 4.0, tone.hertz - v.df)});
+    }
+    return audio;
 }
 
-// Whole seconds and the rest apart, so that a late step keeps its precision.
 double ReceiverOutputStream::phaseAt(std::int64_t step) const {
-    const std::int64_t seconds = step / kStepsPerSecond;
-    const std::int64_t within = step % kStepsPerSecond;
-    const double whole = drift_->df * static_cast<double>(seconds);
-    const double turns =
-        whole - std::trunc(whole) +
-        drift_->df * static_cast<double>(within) / static_cast<double>(kStepsPerSecond);
-    return kTwoPi * (drift_->fase / 360.0 + turns);
+    return kTwoPi * (product_.fase / 360.0 + turnsAt(step, product_.df));
 }
 
-// The three terms of the product's audio, each through the smoothers at its
-// own frequency.
-double ReceiverOutputStream::driftingProduct(std::int64_t step, double phi) const {
-    const Drift& d = *drift_;
-    const double theta = tonePhase(step);
-    return d.level.amplitude * sine(phi + d.level.lag) +
-           d.lower.amplitude * sine(theta + phi + d.lower.lag) +
-           d.upper.amplitude * sine(theta - phi + d.upper.lag);
+// The terms of the product's audio, each through the smoothers at its own
+// frequency.
+double ReceiverOutputStream::cleanProduct(std::int64_t step, double phi) const {
+    const ProductAudio& p = product_;
+    double audio = p.level.amplitude * sine(phi + p.level.lag);
+    for (const ToneTerms& tone : p.tones) {
+        const double theta = kTwoPi * turnsAt(step, tone.hertz);
+        audio += tone.lower.amplitude * sine(theta + phi + tone.lower.lag) +
+                 tone.upper.amplitude * sine(theta - phi + tone.upper.lag);
+    }
+    return audio;
+}
+
+namespace {
+
+// The tones' common period in output samples, 48 kHz over the greatest
+// common divisor of 48 kHz and the tones' frequencies, when these are whole
+// numbers of Hz and it is no longer than a tenth of a second.
+std::optional<std::size_t> commonPeriod(const Tones& tones) {
+    constexpr auto kRate = static_cast<std::int64_t>(ReceiverOutputStream::kRate);
+    constexpr std::int64_t kLongest = kRate / 10;
+    std::int64_t divisor = kRate;
+    for (const Tone& tone : tones) {
+        const double hertz = std::abs(tone.hertz);
+        if (hertz != std::trunc(hertz) || hertz > kRate) {
+            return std::nullopt;
+        }
+        divisor = std::gcd(divisor, static_cast<std::int64_t>(hertz));
+    }
+    const std::int64_t period = kRate / divisor;
+    return period <= kLongest ? std::optional(static_cast<std::size_t>(period)) : std::nullopt;
+}
+
+} // namespace
+
+void ReceiverOutputStream::tabulateProduct(const Tones& tones) {
+    const std::optional<std::size_t> period = commonPeriod(tones);
+    if (drifting_ || !period) {
+        return;
+    }
+    const double phi = phaseAt(nextStep_);
+    productPeriod_.resize(*period);
+    for (std::size_t k = 0; k < *period; ++k) {
+        productPeriod_[k] = cleanProduct(nextStep_ + kStride * static_cast<std::int64_t>(k), phi);
+    }
 }
 
 // A term a sin(psi + w n) leaves the low-pass at Im{step a e^(i psi) /
 // (e^(i w) - 1 + step)} e^(i w n) in steady state.
 double ReceiverOutputStream::steadyLowPass(double step, bool envelope) const {
-    if (envelope || !drift_) {
-        const std::array<double, kPeriod>& period = envelope ? envelope_ : product_;
+    if (envelope) {
         double gained = 0.0;
         for (std::size_t k = 0; k < kPeriod; ++k) {
-            gained = gained + step * (period.at((inPeriod_ + k) % kPeriod) - gained);
+            gained = gained + step * (envelope_.at((inPeriod_ + k) % kPeriod) - gained);
         }
         const double keep = std::pow(1.0 - step, static_cast<double>(kPeriod));
         return gained / (1.0 - keep);
     }
-    const auto steady = [step](const DriftTerm& term, double angle, double hertz) {
-        const Complex turn = std::polar(1.0, kTwoPi * hertz / kRate);
+    const auto steady = [step](const AudioTerm& term, double angle) {
+        const Complex turn = std::polar(1.0, kTwoPi * term.hertz / kRate);
         return (step * term.amplitude * std::polar(1.0, angle + term.lag) / (turn - 1.0 + step))
             .imag();
     };
-    const Drift& d = *drift_;
     const double phi = phaseAt(nextStep_);
-    const double theta = tonePhase(nextStep_);
-    return steady(d.level, phi, d.df) + steady(d.lower, theta + phi, 1000.0 + d.df) +
-           steady(d.upper, theta - phi, 1000.0 - d.df);
+    double charge = steady(product_.level, phi);
+    for (const ToneTerms& tone : product_.tones) {
+        const double theta = kTwoPi * turnsAt(nextStep_, tone.hertz);
+        charge += steady(tone.lower, theta + phi) + steady(tone.upper, theta - phi);
+    }
+    return charge;
 }
 
 // The smoothers reach the period's steady state within two passes (their
@@ -191,12 +247,14 @@ std::vector<ReceiverOutput> ReceiverOutputStream::next(const std::vector<Complex
     std::vector<ReceiverOutput> out;
     out.reserve(noise.size());
     for (const Complex& e : noise) {
-        double clean = product_.at(inPeriod_);
+        double clean = 0.0;
         Complex turn = carrierTurn_;
-        if (drift_) {
+        if (productPeriod_.empty()) {
             const double phi = phaseAt(nextStep_);
-            clean = driftingProduct(nextStep_, phi);
-            turn = {cosine(phi), -sine(phi)};
+            clean = cleanProduct(nextStep_, phi);
+            turn = drifting_ ? Complex(cosine(phi), -sine(phi)) : carrierTurn_;
+        } else {
+            clean = productPeriod_[inProductPeriod_];
         }
         const double product = clean + productNoise_.next(-0.5 * (e * turn).real());
         double envelope = 0.0;
@@ -207,6 +265,9 @@ std::vector<ReceiverOutput> ReceiverOutputStream::next(const std::vector<Complex
         }
         out.push_back({product, envelope});
         inPeriod_ = (inPeriod_ + 1) % kPeriod;
+        if (!productPeriod_.empty()) {
+            inProductPeriod_ = (inProductPeriod_ + 1) % productPeriod_.size();
+        }
         nextStep_ += kStride;
     }
     return out;

@@ -2,6 +2,7 @@
 
 #include "core/ParameterValues.h"
 #include "signals/ChannelNoise.h"
+#include "signals/Tones.h"
 
 #include <array>
 #include <complex>
@@ -34,11 +35,12 @@ struct AudioSmoothing {
 // the bench's chain leaves below 20 kHz, computed in the audio band itself,
 // so nothing above 20 kHz can fold into it:
 //   product detector, clean: the smoothed product's audio, exactly,
-//     (V/2) sin phi + (A/2) |H| (Li sin(wm t + phi + arg H) + Ls sin(wm t - phi + arg H)),
-//     A = m/2, H the two smoothers' response at 1 kHz; while the reinserted
-//     carrier drifts, phi(t) = fase + 360 df t and each term meets the
-//     smoothers at its own frequency: the level at df, the lower side's
-//     audio at 1 kHz + df, the upper's at 1 kHz - df;
+//     (V/2) sin phi + sum over the tones of
+//     (A/2) |H| (Li sin(wm t + phi + arg H) + Ls sin(wm t - phi + arg H)),
+//     A = m/2 of each tone, H the two smoothers' response at its frequency
+//     fm; phi(t) = fase + 360 df t and each term meets the smoothers at its
+//     own frequency: the level at df, the lower side's audio at fm + df, the
+//     upper's at fm - df;
 //   envelope detector, clean: the blue trace's harmonics up to 15 kHz (above
 //     them lies the carrier's ripple), from
 //     one tone period of the diode, capacitor and smoothers in steady state;
@@ -57,6 +59,11 @@ public:
 
     // firstSample: the fine sample of the bench's time at which it begins.
     ReceiverOutputStream(const ParameterValues& values, std::int64_t firstSample);
+    // The same for the given tones in place of the generator's. The envelope
+    // detector's output is read over the period of a 1 kHz tone, so it holds
+    // for tones whose common period divides 1 ms.
+    ReceiverOutputStream(const ParameterValues& values, const Tones& tones,
+                         std::int64_t firstSample);
 
     std::vector<ReceiverOutput> next(std::size_t count);
     // The next samples with the given noise envelope, one value a sample, in
@@ -81,33 +88,45 @@ public:
     std::array<double, kPeriod> envelopeAverage(double noisePower) const;
 
 private:
-    // One term of the product's audio while the carrier drifts: its
-    // amplitude through the smoothers, and their lag, at its own frequency.
-    struct DriftTerm {
+    // One term of the product's audio: its frequency, and its amplitude
+    // through the smoothers and their lag at that frequency.
+    struct AudioTerm {
+        double hertz;
         double amplitude;
         double lag;
     };
-    // The product detector's clean audio at a step while the carrier drifts:
-    // the steady level's term, the lower side's and the upper's.
-    struct Drift {
+    // A tone's two terms: its lower side's audio and its upper side's.
+    struct ToneTerms {
+        double hertz; // the tone's own
+        AudioTerm lower;
+        AudioTerm upper;
+    };
+    // The product detector's clean audio at a step: the steady level's term
+    // and each tone's.
+    struct ProductAudio {
         double fase; // degrees
         double df;   // Hz
-        DriftTerm level;
-        DriftTerm lower;
-        DriftTerm upper;
+        AudioTerm level;
+        std::vector<ToneTerms> tones;
     };
-    static Drift driftOf(const ParameterValues& values);
-    // The phase error at a step, in radians, and the drifting audio there.
+    static ProductAudio productAudioOf(const ParameterValues& values, const Tones& tones);
+    // The phase error at a step, in radians, and the product's audio there.
     double phaseAt(std::int64_t step) const;
-    double driftingProduct(std::int64_t step, double phi) const;
+    double cleanProduct(std::int64_t step, double phi) const;
+    void tabulateProduct(const Tones& tones);
 
-    std::array<double, kPeriod> product_{};
+    ProductAudio product_;
+    // While the carrier stands still, the product's clean audio repeats with
+    // the tones' common period: one period of it from the stream's start,
+    // when that period is short; empty otherwise.
+    std::vector<double> productPeriod_;
+    std::size_t inProductPeriod_ = 0;
     // The envelope detector's clean period and the received complex envelope
     // it reads, made only while it is on.
     std::array<double, kPeriod> envelope_{};
     std::array<std::complex<double>, kPeriod> received_{};
     std::complex<double> carrierTurn_;
-    std::optional<Drift> drift_;
+    bool drifting_;
     bool envelopeOn_;
     ChannelNoise noise_;
     std::int64_t nextStep_;

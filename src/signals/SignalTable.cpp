@@ -15,9 +15,8 @@ namespace {
 
 std::vector<SignalSample> sampleAll(double m, double V, double Ls, double Li,
                                     const ScreenPhase& phase, double Pi, const ScreenNoise* noise) {
-    const double AmplitudBls = m * 0.5;
-    const double AmplitudBli = m * 0.5;
-    const Sidebands sides{Li, AmplitudBli, Ls, AmplitudBls};
+    const Tones tones = modulatingTones(m);
+    const Sidebands sides{Li, Ls, tones};
 
     std::vector<SignalSample> table;
     table.reserve(kFineSampleCount);
@@ -29,10 +28,10 @@ std::vector<SignalSample> sampleAll(double m, double V, double Ls, double Li,
         const double product =
             finiteResult(n ? reinsertedCarrier(F, Pi, x) * (receivedSignal(sides, V, Pi, x) + *n)
                            : detectorProduct(sides, V, F, Pi, x));
-        table.push_back({x, finiteResult(generatorOutput(m, V, Pi, x)),
+        table.push_back({x, finiteResult(generatorOutput(tones, V, Pi, x)),
                          finiteResult(carrier(V, Pi, x)),
-                         finiteResult(upperSideFrequency(Ls, AmplitudBls, Pi, x)),
-                         finiteResult(lowerSideFrequency(Li, AmplitudBli, Pi, x)),
+                         finiteResult(upperSideFrequency(Ls, tones, Pi, x)),
+                         finiteResult(lowerSideFrequency(Li, tones, Pi, x)),
                          finiteResult(transmitterOutput(sides, V, Pi, x)), product,
                          finiteResult(smoothing.next(product)), std::nullopt, n});
     });

@@ -3,6 +3,7 @@
 #include "signals/ScreenStart.h"
 #include "signals/Sine.h"
 #include "signals/Sweep.h"
+#include "signals/Tones.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,21 +13,22 @@ namespace amsim {
 
 // The bench's signals, each written once here for the oscilloscope and for
 // every other use of the values. x is both the time and the pixel column;
-// frequencies are factors of pi per pixel. The arguments are the parameters
-// (m the modulating amplitude, V the DC level, Li and Ls the sideband
-// factors, F the reinserted carrier's phase in degrees), the side
-// frequencies' working amplitudes AmplitudBli and AmplitudBls (m/2 each)
-// and the window's Pi. The products keep their order of evaluation: the
-// picture depends on every bit of them.
+// frequencies are factors of pi per pixel (Tones.h). The arguments are the
+// parameters (the generator's tones, each of frequency fm and amplitude m,
+// V the DC level, Li and Ls the sideband factors, F the reinserted carrier's
+// phase in degrees) and the window's Pi. Each side frequency's working
+// amplitude is its tone's m/2. The products keep their order of evaluation:
+// the picture depends on every bit of them.
 
-inline constexpr double kToneFrequency = 0.005;
-inline constexpr double kCarrierFrequency = 0.1;
-inline constexpr double kUpperSideFrequency = 0.105;
-inline constexpr double kLowerSideFrequency = 0.095;
+inline constexpr double kCarrierFrequency = factorOf(kCarrierHertz);
 
-// The audio generator's output: the tone on the DC level, m sin(0.005 pi x) + V.
-inline double generatorOutput(double m, double V, double Pi, double x) {
-    return m * sine(x * Pi * kToneFrequency) + V;
+// The audio generator's output: the tones on the DC level,
+// sum of m sin(fm pi x), + V.
+inline double generatorOutput(const Tones& tones, double V, double Pi, double x) {
+    return sumOverTones(
+               tones,
+               [&](const Tone& t) { return t.amplitude * sine(x * Pi * factorOf(t.hertz)); }) +
+           V;
 }
 
 // The carrier, whose amplitude the DC level sets: V sin(0.1 pi x).
@@ -34,30 +36,47 @@ inline double carrier(double V, double Pi, double x) {
     return V * sine(x * Pi * kCarrierFrequency);
 }
 
-// The upper side frequency in the phase in which the transmitter sums it:
-// -Ls (m/2) cos(0.105 pi x).
-inline double upperSideFrequency(double Ls, double AmplitudBls, double Pi, double x) {
-    return -(Ls * AmplitudBls * cosine(x * Pi * kUpperSideFrequency));
+// The factors of a tone's upper and lower side frequencies, the carrier's
+// frequency plus and minus the tone's.
+inline double upperFactorOf(const Tone& t) {
+    return factorOf(kCarrierHertz + t.hertz);
+}
+inline double lowerFactorOf(const Tone& t) {
+    return factorOf(kCarrierHertz - t.hertz);
 }
 
-// The lower side frequency, likewise: Li (m/2) cos(0.095 pi x).
-inline double lowerSideFrequency(double Li, double AmplitudBli, double Pi, double x) {
-    return Li * AmplitudBli * cosine(x * Pi * kLowerSideFrequency);
+// The upper side frequencies in the phase in which the transmitter sums
+// them: -(sum of Ls (m/2) cos((0.1 + fm) pi x)).
+inline double upperSideFrequency(double Ls, const Tones& tones, double Pi, double x) {
+    return -sumOverTones(tones, [&](const Tone& t) {
+        return Ls * (t.amplitude * 0.5) * cosine(x * Pi * upperFactorOf(t));
+    });
 }
 
-// The sideband factors with the side frequencies' working amplitudes.
+// The lower side frequencies, likewise: sum of Li (m/2) cos((0.1 - fm) pi x).
+inline double lowerSideFrequency(double Li, const Tones& tones, double Pi, double x) {
+    return sumOverTones(tones, [&](const Tone& t) {
+        return Li * (t.amplitude * 0.5) * cosine(x * Pi * lowerFactorOf(t));
+    });
+}
+
+// The sideband factors with the tones they carry.
 struct Sidebands {
     double Li;
-    double AmplitudBli;
     double Ls;
-    double AmplitudBls;
+    Tones tones;
 };
 
-// What the transmitter sends, the sum of the three components above:
-// Li (m/2) cos(0.095 pi x) - Ls (m/2) cos(0.105 pi x) + V sin(0.1 pi x).
+// What the transmitter sends, the sum of the components above: for each tone
+// Li (m/2) cos((0.1 - fm) pi x) - Ls (m/2) cos((0.1 + fm) pi x), and
+// V sin(0.1 pi x).
 inline double transmitterOutput(const Sidebands& sides, double V, double Pi, double x) {
-    return sides.Li * sides.AmplitudBli * cosine(x * Pi * kLowerSideFrequency) -
-           sides.Ls * sides.AmplitudBls * cosine(x * Pi * kUpperSideFrequency) +
+    return sumOverTones(sides.tones,
+                        [&](const Tone& t) {
+                            const double half = t.amplitude * 0.5;
+                            return sides.Li * half * cosine(x * Pi * lowerFactorOf(t)) -
+                                   sides.Ls * half * cosine(x * Pi * upperFactorOf(t));
+                        }) +
            V * sine(x * Pi * kCarrierFrequency);
 }
 
@@ -98,8 +117,12 @@ inline double reinsertedCarrier(double F, double Pi, double x) {
 }
 
 inline double receivedSignal(const Sidebands& sides, double V, double Pi, double x) {
-    return sides.Li * sides.AmplitudBli * sine(x * Pi * kLowerSideFrequency) -
-           sides.Ls * sides.AmplitudBls * sine(x * Pi * kUpperSideFrequency) +
+    return sumOverTones(sides.tones,
+                        [&](const Tone& t) {
+                            const double half = t.amplitude * 0.5;
+                            return sides.Li * half * sine(x * Pi * lowerFactorOf(t)) -
+                                   sides.Ls * half * sine(x * Pi * upperFactorOf(t));
+                        }) +
            V * sine(x * Pi * kCarrierFrequency);
 }
 

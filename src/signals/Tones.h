@@ -1,0 +1,46 @@
+#pragma once
+
+#include <vector>
+
+namespace amsim {
+
+// The modulating signal as data: the tones that the audio generator sends,
+// each with its frequency in Hz and its peak amplitude in volts. Every
+// signal of the bench, the transmitter's and the detectors', is made of it.
+struct Tone {
+    double hertz;
+    double amplitude;
+};
+
+using Tones = std::vector<Tone>;
+
+// The time base's unit of frequency: a factor f of pi per column (2.5 µs)
+// is f · 200 kHz, so the 20 kHz carrier is 0.1 and a 1 kHz tone 0.005.
+// Hz are divided by it, so a whole number of Hz gives the nearest double to
+// its factor, as a written factor would.
+inline constexpr double kHertzPerFactor = 200000.0;
+inline constexpr double kCarrierHertz = 20000.0;
+
+inline constexpr double factorOf(double hertz) {
+    return hertz / kHertzPerFactor;
+}
+
+// The generator's tone at start.
+inline constexpr double kStartToneHertz = 1000.0;
+
+// The generator's tones for the modulating amplitude m: the one tone.
+inline Tones modulatingTones(double m) {
+    return {{kStartToneHertz, m}};
+}
+
+// The sum of term(tone) over the tones. It starts from -0, which adds
+// nothing to any value, so one tone's sum is its term to the bit.
+template <class Term> double sumOverTones(const Tones& tones, Term&& term) {
+    double sum = -0.0;
+    for (const Tone& tone : tones) {
+        sum += term(tone);
+    }
+    return sum;
+}
+
+} // namespace amsim
