@@ -28,9 +28,14 @@ inline constexpr double factorOf(double hertz) {
 // The generator's tone at start.
 inline constexpr double kStartToneHertz = 1000.0;
 
-// The generator's tones for the modulating amplitude m: the one tone.
-inline Tones modulatingTones(double m) {
-    return {{kStartToneHertz, m}};
+// The generator's tones for the modulating amplitude m: the tone of the
+// given frequency, or, with a second frequency (0 is none), the two at equal
+// amplitude, each m/2, so that their peak stays m.
+inline Tones modulatingTones(double m, double hertz = kStartToneHertz, double secondHertz = 0.0) {
+    if (secondHertz == 0.0) {
+        return {{hertz, m}};
+    }
+    return {{hertz, m / 2.0}, {secondHertz, m / 2.0}};
 }
 
 // The sum of term(tone) over the tones. It starts from -0, which adds
