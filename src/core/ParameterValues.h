@@ -16,6 +16,8 @@ struct ParameterValues {
     double envelope = 0.0;
     double ruido = 0.0;
     double df = 0.0;
+    double tono = 1000.0; // the generator's tone, in Hz
+    double tono2 = 0.0;   // its second tone, in Hz; 0 is none
 
     bool operator==(const ParameterValues&) const = default;
 };

@@ -27,7 +27,7 @@ double squared(double v) {
 // The smoothers' gain at the tone's frequency, both stages: w = 2 pi fm
 // 0.5 µs per fine sample.
 double smoothersGain(const ParameterValues& v) {
-    const double w = modulatingTones(v.mdl).front().hertz / 1e6 * std::numbers::pi;
+    const double w = modulatingTones(v).front().hertz / 1e6 * std::numbers::pi;
     const double stage =
         DetectorSmoothing::kTake / std::abs(1.0 - DetectorSmoothing::kKeep * std::polar(1.0, -w));
     return stage * stage;
@@ -58,7 +58,7 @@ double steadyLevel(const ParameterValues& v, double phase) {
 // The envelope detector's output over one tone period, as its trace shows it.
 std::vector<double> envelopeOutput(const ParameterValues& v) {
     const WindowValues window;
-    const Sidebands sides{v.BliSiNo, v.BlsSiNo, modulatingTones(v.mdl)};
+    const Sidebands sides{v.BliSiNo, v.BlsSiNo, modulatingTones(v)};
     // x grows by addition, as in the sweep, so the samples are the trace's.
     std::vector<double> transmitted;
     transmitted.reserve(kToneSamples);
@@ -86,7 +86,7 @@ std::array<double, kEnvelopeHarmonics> envelopeHarmonics(const ParameterValues& 
 // The frequencies of the product detector's tones, as its display shows them.
 std::vector<double> toneFrequencies(const ParameterValues& v) {
     const Components on = componentsOf(v);
-    const double toneHertz = modulatingTones(v.mdl).front().hertz;
+    const double toneHertz = modulatingTones(v).front().hertz;
     const std::vector<SidebandTone> tones =
         separateTones(toneHertz, on.lower ? v.BliSiNo : 0.0, on.upper ? v.BlsSiNo : 0.0, v.df);
     if (tones.empty()) {

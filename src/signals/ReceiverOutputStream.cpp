@@ -97,7 +97,7 @@ double AudioSmoothing::next(double value) {
 }
 
 ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& values, std::int64_t firstSample)
-    : ReceiverOutputStream(values, modulatingTones(values.mdl), firstSample) {}
+    : ReceiverOutputStream(values, modulatingTones(values), firstSample) {}
 
 ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, const Tones& tones,
                                            std::int64_t firstSample)

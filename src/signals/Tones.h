@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ParameterValues.h"
+
 #include <vector>
 
 namespace amsim {
@@ -36,6 +38,11 @@ inline Tones modulatingTones(double m, double hertz = kStartToneHertz, double se
         return {{hertz, m}};
     }
     return {{hertz, m / 2.0}, {secondHertz, m / 2.0}};
+}
+
+// The generator's tones for a setting.
+inline Tones modulatingTones(const ParameterValues& v) {
+    return modulatingTones(v.mdl, v.tono, v.tono2);
 }
 
 // The sum of term(tone) over the tones. It starts from -0, which adds
