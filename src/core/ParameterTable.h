@@ -22,11 +22,13 @@ enum class Parameter {
     Ruido,     // the channel's noise: rms volts in 1 kHz of bandwidth, 0 or more
     Escalas,   // the scales' switch: the graticule and the spectra's scales, 0 off, 1 on
     Df,        // the reinserted carrier's frequency error in Hz: its frequency minus the carrier's
+    Tono,      // the generator's tone, in Hz
+    Tono2,     // the generator's second tone, in Hz: 0 is none
 };
 
-// What a box takes: any number; 0 or 1 (a switch); 0 or more; or a number
-// within ±bound.
-enum class Limits { Any, Switch, NonNegative, WithinBound };
+// What a box takes: any number; 0 or 1 (a switch); 0 or more; a number from
+// low to high; or 0 (off) or a number from low to high.
+enum class Limits { Any, Switch, NonNegative, WithinRange, OffOrWithinRange };
 
 // What the box's buttons do: add ±step (its up and down buttons), move
 // through a sequence of values (up and down), or switch between 0 and 1
@@ -50,10 +52,11 @@ struct ParameterRow {
     TextKey unit = TextKey::none();     // the step's or the sequence's unit, if any
 
     Limits limits = Limits::Any;
-    double bound = 0.0; // WithinBound: the largest magnitude the box takes
+    double low = 0.0;  // WithinRange, OffOrWithinRange: the least value it takes but 0
+    double high = 0.0; // and the largest
 
     // The help's description, its lines as the help breaks them: "{start}"
-    // stands for the start value, "{bound}" for the bound.
+    // stands for the start value, "{low}" and "{high}" for the range's ends.
     TextKey help = TextKey::none();
     int helpPosition = 0; // where the help and the manual list it
 
@@ -61,10 +64,10 @@ struct ParameterRow {
     // of the physics.
     TextKey valuesName = TextKey::none();
     bool valuesWithUnit = false;
-    // Whether links, commands and the values line name it at 0, its start:
-    // those that came later are named only when set, so that links and
-    // commands written before them keep their meaning.
-    bool namedAtZero = true;
+    // Whether links, commands and the values line name it at its start value:
+    // those that came later are named only when set otherwise, so that links
+    // and commands written before them keep their meaning.
+    bool namedAtStart = true;
 
     // The page's stage that groups its box and buttons.
     TextKey stage = TextKey::none();
@@ -79,6 +82,11 @@ inline constexpr std::array<double, 8> kRuidoSteps{0, 0.01, 0.02, 0.05, 0.1, 0.2
 // The frequency error steps through a sequence symmetric about 0, in Hz.
 inline constexpr std::array<double, 21> kDfSteps{
     -500, -200, -100, -50, -20, -10, -5, -2, -1, -0.5, 0, 0.5, 1, 2, 5, 10, 20, 50, 100, 200, 500};
+
+// The tones step through the audio band's usual test tones, in Hz.
+inline constexpr std::array<double, 8> kTonoSteps{100, 200, 300, 500, 700, 1000, 1500, 2000};
+// The second tone steps through the same, from none.
+inline constexpr std::array<double, 9> kTono2Steps{0, 100, 200, 300, 500, 700, 1000, 1500, 2000};
 
 // One row per parameter, in the order of Parameter: the boxes' order.
 inline constexpr ParameterRow kParameterRows[] = {
@@ -121,7 +129,7 @@ inline constexpr ParameterRow kParameterRows[] = {
      .stepping = Stepping::Toggle,
      .upButton = "BliSi",
      .help = "parameter.bli.help",
-     .helpPosition = 3,
+     .helpPosition = 5,
      .valuesName = "parameter.bli.values",
      .stage = "stage.transmitter",
      .value = &ParameterValues::BliSiNo},
@@ -133,7 +141,7 @@ inline constexpr ParameterRow kParameterRows[] = {
      .stepping = Stepping::Toggle,
      .upButton = "BlsSi",
      .help = "parameter.bls.help",
-     .helpPosition = 2,
+     .helpPosition = 4,
      .valuesName = "parameter.bls.values",
      .stage = "stage.transmitter",
      .value = &ParameterValues::BlsSiNo},
@@ -149,7 +157,7 @@ inline constexpr ParameterRow kParameterRows[] = {
      .stepNoun = "parameter.fase.stepNoun",
      .unit = "unit.degrees",
      .help = "parameter.fase.help",
-     .helpPosition = 4,
+     .helpPosition = 6,
      .valuesName = "parameter.fase.values",
      .stage = "stage.receiver",
      .value = &ParameterValues::fase},
@@ -162,7 +170,7 @@ inline constexpr ParameterRow kParameterRows[] = {
      .upButton = "EnvelopeToggle",
      .limits = Limits::Switch,
      .help = "parameter.env.help",
-     .helpPosition = 5,
+     .helpPosition = 7,
      .valuesName = "parameter.env.label",
      .stage = "stage.receiver",
      .value = &ParameterValues::envelope},
@@ -178,9 +186,9 @@ inline constexpr ParameterRow kParameterRows[] = {
      .stepNoun = "parameter.ruido.stepNoun",
      .limits = Limits::NonNegative,
      .help = "parameter.ruido.help",
-     .helpPosition = 6,
+     .helpPosition = 8,
      .valuesName = "parameter.ruido.label",
-     .namedAtZero = false,
+     .namedAtStart = false,
      .stage = "stage.receiver",
      .value = &ParameterValues::ruido},
     {.parameter = Parameter::Escalas,
@@ -192,8 +200,8 @@ inline constexpr ParameterRow kParameterRows[] = {
      .upButton = "EscalasSi",
      .limits = Limits::Switch,
      .help = "parameter.escalas.help",
-     .helpPosition = 8,
-     .namedAtZero = false,
+     .helpPosition = 10,
+     .namedAtStart = false,
      .stage = "stage.screen"},
     {.parameter = Parameter::Df,
      .box = "Df",
@@ -207,15 +215,59 @@ inline constexpr ParameterRow kParameterRows[] = {
      .stepNoun = "parameter.df.stepNoun",
      .unit = "unit.hertz",
      // Beyond it the detector's audio would leave the band the bench shows.
-     .limits = Limits::WithinBound,
-     .bound = 5000.0,
+     .limits = Limits::WithinRange,
+     .low = -5000.0,
+     .high = 5000.0,
      .help = "parameter.df.help",
-     .helpPosition = 7,
+     .helpPosition = 9,
      .valuesName = "parameter.df.label",
      .valuesWithUnit = true,
-     .namedAtZero = false,
+     .namedAtStart = false,
      .stage = "stage.receiver",
      .value = &ParameterValues::df},
+    {.parameter = Parameter::Tono,
+     .box = "Tono",
+     .option = "tono",
+     .label = "parameter.tono.label",
+     .start = "1000",
+     .stepping = Stepping::Sequence,
+     .upButton = "TonoSubir",
+     .downButton = "TonoBajar",
+     .sequence = kTonoSteps,
+     .stepNoun = "parameter.tono.stepNoun",
+     .unit = "unit.hertz",
+     // Above it the upper side frequency would leave the spectra's axis.
+     .limits = Limits::WithinRange,
+     .low = 100.0,
+     .high = 2000.0,
+     .help = "parameter.tono.help",
+     .helpPosition = 2,
+     .valuesName = "parameter.tono.label",
+     .valuesWithUnit = true,
+     .namedAtStart = false,
+     .stage = "stage.generator",
+     .value = &ParameterValues::tono},
+    {.parameter = Parameter::Tono2,
+     .box = "Tono2",
+     .option = "tono2",
+     .label = "parameter.tono2.label",
+     .start = "0",
+     .stepping = Stepping::Sequence,
+     .upButton = "Tono2Subir",
+     .downButton = "Tono2Bajar",
+     .sequence = kTono2Steps,
+     .stepNoun = "parameter.tono2.stepNoun",
+     .unit = "unit.hertz",
+     .limits = Limits::OffOrWithinRange,
+     .low = 100.0,
+     .high = 2000.0,
+     .help = "parameter.tono2.help",
+     .helpPosition = 3,
+     .valuesName = "parameter.tono2.label",
+     .valuesWithUnit = true,
+     .namedAtStart = false,
+     .stage = "stage.generator",
+     .value = &ParameterValues::tono2},
 };
 
 inline constexpr std::size_t kParameterCount = std::size(kParameterRows);

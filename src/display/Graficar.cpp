@@ -55,7 +55,8 @@ void Redraw::drawEverything() {
 // What time does not move, and is drawn beneath everything that it does.
 void Redraw::drawStill() {
     check(canvas_.clear());
-    tones_ = modulatingTones(read(Parameter::Modulante));
+    tones_ =
+        modulatingTones(read(Parameter::Modulante), read(Parameter::Tono), read(Parameter::Tono2));
     if (scalesOn()) {
         drawScales();
     }
@@ -68,16 +69,17 @@ void Redraw::drawStill() {
 
 // Everything the still part is drawn from.
 std::vector<double> Redraw::stillKey() {
-    return {read(Parameter::Modulante), read(Parameter::Vcc),   read(Parameter::BliSiNo),
-            read(Parameter::BlsSiNo),   scalesOn() ? 1.0 : 0.0, Pi,
-            static_cast<double>(Escala)};
+    return {read(Parameter::Modulante),  read(Parameter::Vcc),   read(Parameter::BliSiNo),
+            read(Parameter::BlsSiNo),    scalesOn() ? 1.0 : 0.0, Pi,
+            static_cast<double>(Escala), read(Parameter::Tono),  read(Parameter::Tono2)};
 }
 
 bool Redraw::restoreStill() {
     if (!canvas_.restore(stillKey())) {
         return false;
     }
-    tones_ = modulatingTones(read(Parameter::Modulante));
+    tones_ =
+        modulatingTones(read(Parameter::Modulante), read(Parameter::Tono), read(Parameter::Tono2));
     return true;
 }
 

@@ -38,12 +38,15 @@ std::string allowedWords(Parameter parameter, const NumberFormat& format) {
         return std::string(catalogueText("allowed.switch"));
     case Limits::NonNegative:
         return std::string(catalogueText("allowed.nonNegative"));
-    case Limits::WithinBound:
+    case Limits::OffOrWithinRange:
+        return filled("allowed.offOrWithin", {{"low", numberToText(row.low, format)},
+                                              {"high", numberToText(row.high, format)}});
+    case Limits::WithinRange:
     case Limits::Any:
         break;
     }
-    return filled("allowed.within", {{"low", numberToText(-row.bound, format)},
-                                     {"high", numberToText(row.bound, format)}});
+    return filled("allowed.within", {{"low", numberToText(row.low, format)},
+                                     {"high", numberToText(row.high, format)}});
 }
 
 } // namespace
@@ -55,12 +58,19 @@ bool isAllowed(Parameter parameter, double value) {
         return value == 0.0 || value == 1.0;
     case Limits::NonNegative:
         return value >= 0.0;
-    case Limits::WithinBound:
-        return std::abs(value) <= row.bound;
+    case Limits::WithinRange:
+        return row.low <= value && value <= row.high;
+    case Limits::OffOrWithinRange:
+        return value == 0.0 || (row.low <= value && value <= row.high);
     case Limits::Any:
         break;
     }
     return true;
+}
+
+bool isNamed(Parameter parameter, double value) {
+    const ParameterRow& row = rowOf(parameter);
+    return row.namedAtStart || value != textToNumber(row.start, NumberFormat{".", "E"});
 }
 
 BoxReading readBoxText(Parameter parameter, std::string_view text, const NumberFormat& format) {

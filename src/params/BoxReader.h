@@ -26,6 +26,11 @@ private:
 // Whether a box takes the number, by its row's limits.
 bool isAllowed(Parameter parameter, double value);
 
+// Whether links, commands and the values line name the parameter at this
+// value: always, or, for one that came later, when it is not at its start,
+// so that links and commands written before it keep their meaning.
+bool isNamed(Parameter parameter, double value);
+
 // What a box's text holds by the boxes' rules: the number, or why there is
 // none, and whether the box takes it. The drawing, the readout and the
 // description of the drawing all read the boxes by it.

@@ -37,7 +37,9 @@ std::array<const ParameterRow*, kParameterCount> rowsInHelpOrder() {
 std::string parameterHelp(const ParameterRow& row) {
     // The help speaks Spanish whatever the locale.
     const NumberFormat spanish{",", "E"};
-    return filled(row.help, {{"start", row.start}, {"bound", numberToText(row.bound, spanish)}});
+    return filled(row.help, {{"start", row.start},
+                             {"low", numberToText(row.low, spanish)},
+                             {"high", numberToText(row.high, spanish)}});
 }
 
 std::string helpOptionLines() {

@@ -1,6 +1,7 @@
 #include "params/SettingText.h"
 
 #include "core/ParameterValues.h"
+#include "params/BoxReader.h"
 #include "params/Controls.h"
 #include "signals/Mode.h"
 
@@ -39,12 +40,6 @@ std::string copyCommand(const MenuContext& context) {
     return settingCommand(context.boxes, context.format, context.instant);
 }
 
-// A parameter that came later is named only when set (its row's
-// namedAtZero), so that links and commands handed on stay valid.
-bool written(Parameter parameter, double value) {
-    return rowOf(parameter).namedAtZero || value != 0.0;
-}
-
 } // namespace
 
 constinit const std::array<MenuItem, 5> kMenuItems{{
@@ -59,7 +54,7 @@ std::string settingQuery(ParameterReader& boxes, std::optional<double> instant) 
     std::string query;
     for (const Parameter parameter : kAllParameters) {
         const double value = boxes.read(parameter);
-        if (written(parameter, value)) {
+        if (isNamed(parameter, value)) {
             query += (query.empty() ? "" : "&") + std::string(optionOf(parameter)) + "=" +
                      percentEncoded(numberToText(value, kAddressFormat));
         }
@@ -85,7 +80,7 @@ std::string settingCommand(ParameterReader& boxes, const NumberFormat& format,
     std::string command = "amsim";
     for (const Parameter parameter : kAllParameters) {
         const double value = boxes.read(parameter);
-        if (written(parameter, value)) {
+        if (isNamed(parameter, value)) {
             command += " --" + std::string(optionOf(parameter)) + " " + numberToText(value, format);
         }
     }

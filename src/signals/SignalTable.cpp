@@ -13,9 +13,8 @@ namespace amsim {
 
 namespace {
 
-std::vector<SignalSample> sampleAll(double m, double V, double Ls, double Li,
+std::vector<SignalSample> sampleAll(const Tones& tones, double V, double Ls, double Li,
                                     const ScreenPhase& phase, double Pi, const ScreenNoise* noise) {
-    const Tones tones = modulatingTones(m);
     const Sidebands sides{Li, Ls, tones};
 
     std::vector<SignalSample> table;
@@ -64,6 +63,8 @@ std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const Windo
     // table as it stops the picture.
     parameters.read(Parameter::Escalas);
     const double df = parameters.read(Parameter::Df);
+    const Tones tones =
+        modulatingTones(m, parameters.read(Parameter::Tono), parameters.read(Parameter::Tono2));
     const ScreenPhase phase{F, df, screenMillisecond(instant)};
     try {
         std::optional<ScreenNoise> noise;
@@ -72,7 +73,7 @@ std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const Windo
                                 screenFirstSample(instant), kFineSampleCount);
         }
         const ScreenNoise* shared = noise ? &*noise : nullptr;
-        std::vector<SignalSample> table = sampleAll(m, V, Ls, Li, phase, window.Pi, shared);
+        std::vector<SignalSample> table = sampleAll(tones, V, Ls, Li, phase, window.Pi, shared);
         if (envelope != 0.0) {
             addEnvelope(table, shared);
         }

@@ -50,6 +50,7 @@ inline constexpr TextEntry kSpanish[] = {
     {"allowed.switch", "0 o 1"},
     {"allowed.nonNegative", "0 o un número mayor"},
     {"allowed.within", "un número entre {low} y {high}"},
+    {"allowed.offOrWithin", "0 o un número entre {low} y {high}"},
     {"hint.comma", "use la coma decimal: {text}"},
     {"hint.point", "use el punto decimal: {text}"},
     {"hint.separator", "use el separador decimal «{separator}»: {text}"},
@@ -89,8 +90,17 @@ inline constexpr TextEntry kSpanish[] = {
                                "0 no ({start}); ningún otro valor."},
     {"parameter.df.label", "error de frec."},
     {"parameter.df.help", "Error de frecuencia de la portadora reinsertada, en Hz,\n"
-                          "de -{bound} a {bound} ({start}): su fase deriva con el tiempo."},
+                          "de {low} a {high} ({start}): su fase deriva con el tiempo."},
     {"parameter.df.stepNoun", "el error de frecuencia"},
+    {"parameter.tono.label", "frec. tono"},
+    {"parameter.tono.help", "Frecuencia del tono del generador, en Hz, de {low} a\n"
+                            "{high} ({start})."},
+    {"parameter.tono.stepNoun", "la frecuencia del tono"},
+    {"parameter.tono2.label", "2º tono"},
+    {"parameter.tono2.help", "Segundo tono del generador, en Hz, de {low} a {high};\n"
+                             "0 lo apaga ({start}). Con dos tonos, cada uno lleva la\n"
+                             "mitad de la modulante."},
+    {"parameter.tono2.stepNoun", "el segundo tono"},
     {"unit.degrees", "grados"},
     {"unit.hertz", "Hz"},
     {"stage.generator", "Generador"},
@@ -440,6 +450,40 @@ inline constexpr TextEntry kSpanish[] = {
      "Pulsado, el altavoz da la salida del receptor: el audio del detector de producto, o "
      "el del detector de envolvente si está activado, con el ruido; sigue cada cambio. "
      "Pulse otra vez para callarlo."},
+    {"form.TonoLabel.text", "frec. tono ="},
+    {"form.TonoLabel.accessibleName", "Frecuencia del tono"},
+    {"form.TonoLabel.accessibleDescription", "Rótulo de la casilla de la frecuencia del tono."},
+    {"form.Tono.text", "Tono"},
+    {"form.Tono.accessibleName", "Frecuencia del tono del generador"},
+    {"form.Tono.accessibleDescription",
+     "Frecuencia del tono que el generador envía, en Hz, entre {low} y {high}. Escriba un "
+     "número o use los botones Subir frecuencia del tono y Bajar frecuencia del tono."},
+    {"form.TonoSubir.accessibleName", "Subir frecuencia del tono"},
+    {"form.TonoSubir.accessibleDescription",
+     "Lleva la frecuencia del tono al siguiente valor de la serie {series}. Mantenga pulsado "
+     "para repetir."},
+    {"form.TonoBajar.accessibleName", "Bajar frecuencia del tono"},
+    {"form.TonoBajar.accessibleDescription",
+     "Lleva la frecuencia del tono al valor anterior de la misma serie; no baja de {first}. "
+     "Mantenga pulsado para repetir."},
+    {"form.Tono2Label.text", "2º tono ="},
+    {"form.Tono2Label.accessibleName", "Segundo tono"},
+    {"form.Tono2Label.accessibleDescription", "Rótulo de la casilla del segundo tono."},
+    {"form.Tono2.text", "Tono2"},
+    {"form.Tono2.accessibleName", "Segundo tono del generador"},
+    {"form.Tono2.accessibleDescription",
+     "Frecuencia de un segundo tono, en Hz, entre {low} y {high}; 0 lo apaga. Con dos "
+     "tonos cada uno lleva la mitad de la modulante, y la lectura compara la potencia de "
+     "pico con la media. Escriba un número o use los botones Subir segundo tono y Bajar "
+     "segundo tono."},
+    {"form.Tono2Subir.accessibleName", "Subir segundo tono"},
+    {"form.Tono2Subir.accessibleDescription",
+     "Lleva el segundo tono al siguiente valor de la serie {series}. Mantenga pulsado para "
+     "repetir."},
+    {"form.Tono2Bajar.accessibleName", "Bajar segundo tono"},
+    {"form.Tono2Bajar.accessibleDescription",
+     "Lleva el segundo tono al valor anterior de la serie {series}; no baja de {first}, que "
+     "lo apaga. Mantenga pulsado para repetir."},
     {"form.DfLabel.text", "error de frec. ="},
     {"form.DfLabel.accessibleName", "Error de frecuencia"},
     {"form.DfLabel.accessibleDescription",

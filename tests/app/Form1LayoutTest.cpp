@@ -115,20 +115,47 @@ TEST_F(Form1Layout, WrappedCaptionsFitTheirBoxes) {
         // The letters of the last line end inside the box.
         EXPECT_LE((row.lines - 1) * lineHeight + label->fontMetrics().height(), label->height());
     }
-    for (const char* name : {"Label2", "Label3", "Label4", "EscalasLabel"}) {
+    for (const char* name :
+         {"Label2", "Label3", "Label4", "EscalasLabel", "TonoLabel", "Tono2Label"}) {
         auto* label = control<QLabel>(name);
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << name;
     }
 }
 
 TEST_F(Form1Layout, TabVisitsTheControlsStageByStageSkippingHiddenPanels) {
-    const QStringList expected = {"ModulanteSubir", "ModulanteBajar", "mdl",        "Vcc",
-                                  "VccBajar",       "VccSubir",       "BlsSiNo",    "BlsSi",
-                                  "BliSi",          "BliSiNo",        "RuidoSubir", "RuidoBajar",
-                                  "Ruido",          "DfSubir",        "DfBajar",    "Df",
-                                  "EnvelopeOnOff",  "EnvelopeToggle", "FaseSubir",  "FaseBajar",
-                                  "fase",           "EscalasSiNo",    "EscalasSi",  "Pausa",
-                                  "Ayuda",          "Acerca",         "Menu"};
+    const QStringList expected = {"ModulanteSubir",
+                                  "ModulanteBajar",
+                                  "mdl",
+                                  "Vcc",
+                                  "VccBajar",
+                                  "VccSubir",
+                                  "TonoSubir",
+                                  "TonoBajar",
+                                  "Tono",
+                                  "Tono2Subir",
+                                  "Tono2Bajar",
+                                  "Tono2",
+                                  "BlsSiNo",
+                                  "BlsSi",
+                                  "BliSi",
+                                  "BliSiNo",
+                                  "RuidoSubir",
+                                  "RuidoBajar",
+                                  "Ruido",
+                                  "DfSubir",
+                                  "DfBajar",
+                                  "Df",
+                                  "EnvelopeOnOff",
+                                  "EnvelopeToggle",
+                                  "FaseSubir",
+                                  "FaseBajar",
+                                  "fase",
+                                  "EscalasSiNo",
+                                  "EscalasSi",
+                                  "Pausa",
+                                  "Ayuda",
+                                  "Acerca",
+                                  "Menu"};
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
         visited << QApplication::focusWidget()->objectName();

@@ -1,5 +1,7 @@
 #include "params/ParameterSummary.h"
 
+#include "support/BoxTexts.h"
+
 #include <array>
 #include <gtest/gtest.h>
 #include <string>
@@ -79,7 +81,7 @@ TEST(ParameterSummary, NamesTheModeTheModulationAndThePhaseError) {
 TEST(ParameterSummary, BoxesThatHoldNoNumberTheyTakeAreNamedInOrder) {
     struct Row {
         const char* name;
-        std::array<const char*, 9> texts; // in the order of kAllParameters
+        std::array<const char*, kParameterCount> texts; // in the order of kAllParameters
         const NumberFormat& format;
         const char* summary;
     };
@@ -125,7 +127,7 @@ TEST(ParameterSummary, BoxesThatHoldNoNumberTheyTakeAreNamedInOrder) {
     };
     for (const Row& row : rows) {
         const auto textOf = [&row](Parameter parameter) {
-            return std::string(row.texts.at(static_cast<std::size_t>(parameter)));
+            return test::boxText(row.texts, parameter);
         };
         EXPECT_EQ(summarizeBoxes(textOf, row.format), row.summary) << row.name;
     }

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "params/BoxReader.h"
+#include "support/BoxTexts.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -32,8 +33,7 @@ class SettingTextTest : public testing::TestWithParam<Setting> {};
 
 TEST_P(SettingTextTest, WritesTheLinkWithAPointAndTheCommandInTheBoxesNotation) {
     const Setting& row = GetParam();
-    BoxReader boxes([&row](Parameter p) { return row.texts.at(static_cast<std::size_t>(p)); },
-                    *row.format);
+    BoxReader boxes([&row](Parameter p) { return test::boxText(row.texts, p); }, *row.format);
     const MenuContext context{"amsim.html", boxes, *row.format};
     EXPECT_EQ(menuClipboardText("CopiarEnlace", context), row.link);
     EXPECT_EQ(menuClipboardText("CopiarOrden", context), row.command);
@@ -94,7 +94,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Setting>& row) { return std::string(row.param.name); });
 
 TEST(SettingText, ABoxWithoutANumberStopsWithItsMessageAndUnknownItemsGiveNothing) {
-    BoxReader boxes([](Parameter p) { return p == Parameter::Fase ? "x" : "1"; }, kPoint);
+    BoxReader boxes(
+        [](Parameter p) { return test::namedOrStart(p, p == Parameter::Fase ? "x" : "1"); },
+        kPoint);
     const MenuContext context{"amsim.html", boxes, kPoint};
     try {
         static_cast<void>(menuClipboardText("CopiarOrden", context));
@@ -103,12 +105,7 @@ TEST(SettingText, ABoxWithoutANumberStopsWithItsMessageAndUnknownItemsGiveNothin
         EXPECT_EQ(error.parameter(), Parameter::Fase);
     }
     EXPECT_EQ(menuClipboardText("Otro", context), std::nullopt);
-    BoxReader fine(
-        [](Parameter p) {
-            return p == Parameter::Ruido || p == Parameter::Escalas || p == Parameter::Df ? "0"
-                                                                                          : "1";
-        },
-        kPoint);
+    BoxReader fine([](Parameter p) { return test::namedOrStart(p, "1"); }, kPoint);
     EXPECT_EQ(settingLink("amsim.html?lang=es", fine),
               "amsim.html?lang=es&mdl=1&vcc=1&bli=1&bls=1&fase=1&env=1");
     EXPECT_EQ(settingLink("amsim.html#tarea?2", fine),
@@ -117,7 +114,9 @@ TEST(SettingText, ABoxWithoutANumberStopsWithItsMessageAndUnknownItemsGiveNothin
 
 // A bench whose time stands still is handed on with its instant.
 TEST(SettingText, AStillInstantIsWrittenAfterTheFrequencyError) {
-    BoxReader boxes([](Parameter p) { return p == Parameter::Df ? "-0,5" : "0"; }, kComma);
+    BoxReader boxes(
+        [](Parameter p) { return p == Parameter::Df ? "-0,5" : test::namedOrStart(p, "0"); },
+        kComma);
     const MenuContext context{"amsim.html", boxes, kComma, 0.125};
     EXPECT_EQ(menuClipboardText("CopiarEnlace", context),
               "amsim.html?mdl=0&vcc=0&bli=0&bls=0&fase=0&env=0&df=-0.5&tiempo=0.125");
