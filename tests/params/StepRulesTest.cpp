@@ -203,6 +203,33 @@ INSTANTIATE_TEST_SUITE_P(
                     RuidoStep{"DownFromTheFirstStays", "-500", false, &kPoint, "-500"}),
     [](const testing::TestParamInfo<RuidoStep>& row) { return std::string(row.param.name); });
 
+// The tones step through the usual test tones; the second one down to none.
+struct ToneStep {
+    const char* name;
+    Parameter box;
+    const char* text;
+    bool up;
+    const char* next;
+};
+
+class ToneStepTest : public testing::TestWithParam<ToneStep> {};
+
+TEST_P(ToneStepTest, MovesAlongTheSequence) {
+    const ToneStep& row = GetParam();
+    EXPECT_EQ(steppedText({row.box, row.up}, row.text, kPoint), row.next);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, ToneStepTest,
+    testing::Values(ToneStep{"ToneUpFromStart", Parameter::Tono, "1000", true, "1500"},
+                    ToneStep{"ToneDownFromATypedValue", Parameter::Tono, "440", false, "300"},
+                    ToneStep{"ToneDownFromTheFirstStays", Parameter::Tono, "100", false, "100"},
+                    ToneStep{"SecondToneOn", Parameter::Tono2, "0", true, "100"},
+                    ToneStep{"SecondToneOff", Parameter::Tono2, "100", false, "0"},
+                    ToneStep{"SecondToneUpFromTheLastStays", Parameter::Tono2, "2000", true,
+                             "2000"}),
+    [](const testing::TestParamInfo<ToneStep>& row) { return std::string(row.param.name); });
+
 // A number outside what its box means is refused by the reading, and so by
 // every step from it, with what the box takes.
 struct LimitRow {
@@ -234,19 +261,26 @@ TEST_P(BoxLimitsTest, RefuseWhatTheBoxDoesNotMean) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, BoxLimitsTest,
-    testing::Values(LimitRow{"DfAtItsLimit", Parameter::Df, "-5000", nullptr},
-                    LimitRow{"DfBeyond", Parameter::Df, "5000.5", "un número entre -5000 y 5000"},
-                    LimitRow{"RuidoNone", Parameter::Ruido, "-0", nullptr},
-                    LimitRow{"RuidoHuge", Parameter::Ruido, "1e308", nullptr},
-                    LimitRow{"RuidoNegative", Parameter::Ruido, "-0.05", "0 o un número mayor"},
-                    LimitRow{"RuidoNegativeTiny", Parameter::Ruido, "-1e-320",
-                             "0 o un número mayor"},
-                    LimitRow{"ScalesOn", Parameter::Escalas, "1.0", nullptr},
-                    LimitRow{"ScalesHalf", Parameter::Escalas, "0.5", "0 o 1"},
-                    LimitRow{"ScalesHuge", Parameter::Escalas, "1e308", "0 o 1"},
-                    LimitRow{"EnvelopeNegative", Parameter::Envelope, "-1", "0 o 1"},
-                    LimitRow{"EnvelopeTiny", Parameter::Envelope, "1e-320", "0 o 1"},
-                    LimitRow{"ScalesTwo", Parameter::Escalas, "2", "0 o 1"}),
+    testing::Values(
+        LimitRow{"DfAtItsLimit", Parameter::Df, "-5000", nullptr},
+        LimitRow{"DfBeyond", Parameter::Df, "5000.5", "un número entre -5000 y 5000"},
+        LimitRow{"RuidoNone", Parameter::Ruido, "-0", nullptr},
+        LimitRow{"RuidoHuge", Parameter::Ruido, "1e308", nullptr},
+        LimitRow{"RuidoNegative", Parameter::Ruido, "-0.05", "0 o un número mayor"},
+        LimitRow{"RuidoNegativeTiny", Parameter::Ruido, "-1e-320", "0 o un número mayor"},
+        LimitRow{"ScalesOn", Parameter::Escalas, "1.0", nullptr},
+        LimitRow{"ScalesHalf", Parameter::Escalas, "0.5", "0 o 1"},
+        LimitRow{"ScalesHuge", Parameter::Escalas, "1e308", "0 o 1"},
+        LimitRow{"EnvelopeNegative", Parameter::Envelope, "-1", "0 o 1"},
+        LimitRow{"EnvelopeTiny", Parameter::Envelope, "1e-320", "0 o 1"},
+        LimitRow{"ScalesTwo", Parameter::Escalas, "2", "0 o 1"},
+        LimitRow{"ToneAtItsTop", Parameter::Tono, "2000", nullptr},
+        LimitRow{"ToneOfNoWholeHertz", Parameter::Tono, "123.4", nullptr},
+        LimitRow{"ToneNone", Parameter::Tono, "0", "un número entre 100 y 2000"},
+        LimitRow{"ToneBelow", Parameter::Tono, "99.9", "un número entre 100 y 2000"},
+        LimitRow{"SecondToneOff", Parameter::Tono2, "-0", nullptr},
+        LimitRow{"SecondToneBelow", Parameter::Tono2, "50", "0 o un número entre 100 y 2000"},
+        LimitRow{"SecondToneAbove", Parameter::Tono2, "2000.5", "0 o un número entre 100 y 2000"}),
     [](const testing::TestParamInfo<LimitRow>& row) { return std::string(row.param.name); });
 
 TEST(BoxLimits, AreKeptByTheStepsToo) {
