@@ -12,7 +12,7 @@ struct WavRow {
     const char* name;
     QStringList arguments;
     const char* locale;
-    ParameterValues values; // mdl, Vcc, BliSiNo, BlsSiNo, fase, envelope, ruido
+    ParameterValues values; // mdl, Vcc, BliSiNo, BlsSiNo, fase, envelope, ruido, df, tones
     std::size_t samples;
 };
 
@@ -47,7 +47,12 @@ INSTANTIATE_TEST_SUITE_P(
                            {"--mdl", "2", "--env", "1", "--segundos", "0.5"},
                            "C.UTF-8",
                            {2, 1, 1, 1, 0, 1, 0},
-                           24000}),
+                           24000},
+                    WavRow{"TwoTonesForATenth",
+                           {"--tono", "700", "--tono2", "1900", "--segundos", "0.1"},
+                           "C.UTF-8",
+                           {1, 1, 1, 1, 0, 0, 0, 0, 700, 1900},
+                           4800}),
     [](const testing::TestParamInfo<WavRow>& row) { return std::string(row.param.name); });
 
 // A stream takes the sound whatever its name, the file's very bytes.
