@@ -65,6 +65,7 @@ void Redraw::drawStill() {
     TrazarPortadora();
     TrazarBandaSuperior();
     TrazarBandaInferior();
+    captionTones();
 }
 
 // Everything the still part is drawn from.

@@ -43,6 +43,9 @@ private:
     bool envelopeCondition();
     void TrazarEnvolventeSuperior();
     void TrazarEnvolventeInferior();
+    // The block diagram's name of the tone, when it is not the start's.
+    void captionTones();
+
     // Spectrum analyser.
     void markSpectra();
     // One spectral line: the baseline from (X0, Y0) and the line at index

@@ -44,26 +44,41 @@ TEST(Spectrum, LinesStandAtTheirFrequenciesOnTheirBaselines) {
 }
 
 // Every tone has its lines, 10 pixels a kHz: the generator's, a side
-// frequency either side of the carrier, and the detected tone.
-TEST(Spectrum, EveryToneHasItsLines) {
+// frequency either side of the carrier, and the detected tone; and the block
+// diagram, right of the traces, names every tone but the start's.
+TEST(Spectrum, EveryToneHasItsLinesAndItsName) {
     struct Row {
         const char* name;
         double tono, tono2;
         std::vector<float> x; // by baseline, in drawing order
+        std::vector<std::string> names;
     };
     const Row rows[] = {
-        {"half a kilohertz", 500, 0, {730, 735, 925, 930, 935, 735}},
-        {"two tones", 700, 1900, {730, 737, 749, 923, 911, 930, 937, 949, 737, 749}},
+        {"the start's tone", 1000, 0, {730, 740, 920, 930, 940, 740}, {}},
+        {"half a kilohertz", 500, 0, {730, 735, 925, 930, 935, 735}, {"500Hz"}},
+        {"two tones",
+         700,
+         1900,
+         {730, 737, 749, 923, 911, 930, 937, 949, 737, 749},
+         {"700Hz", "1900Hz"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         FakeParameters parameters;
         parameters.set(Parameter::Tono, row.tono).set(Parameter::Tono2, row.tono2);
+        const RecordedPicture picture = recordRedraw(parameters);
         std::vector<float> x;
         for (const SpectralLine& line : spectralLines(parameters)) {
             x.push_back(line.x);
         }
         EXPECT_EQ(x, row.x);
+        std::vector<std::string> names;
+        for (const Operation& op : picture.all) {
+            if (op.kind == Operation::Kind::Print && op.from.x >= 730.0F) {
+                names.push_back(op.text);
+            }
+        }
+        EXPECT_EQ(names, row.names);
     }
 }
 
