@@ -248,8 +248,10 @@ TEST(ReceiverOutputStream, CarriesTheNoiseInTheAudioBandAlone) {
     }
 }
 
-// Without noise the stream is the green trace's steady audio, in pieces or whole.
+// Without noise the stream is the green trace's steady audio, in pieces or
+// whole: at 1 kHz it repeats every 48 samples.
 TEST(ReceiverOutputStream, GivesTheSameSamplesInPiecesAndTheCleanToneWithoutNoise) {
+    constexpr std::size_t kPeriod = 48;
     const ParameterValues dsb{1, 0, 1, 1, 0, 0, 0};
     ReceiverOutputStream pieces(dsb, 0);
     std::vector<double> joined;
@@ -260,9 +262,9 @@ TEST(ReceiverOutputStream, GivesTheSameSamplesInPiecesAndTheCleanToneWithoutNois
     EXPECT_EQ(joined, productOutput(dsb, 4800));
     std::complex<double> tone;
     for (std::size_t n = 0; n < joined.size(); ++n) {
-        EXPECT_NEAR(joined[n], joined[n % ReceiverOutputStream::kPeriod], 1e-9) << n;
+        EXPECT_NEAR(joined[n], joined[n % kPeriod], 1e-9) << n;
         tone += joined[n] * std::polar(1.0, -2.0 * std::numbers::pi * static_cast<double>(n) /
-                                                static_cast<double>(ReceiverOutputStream::kPeriod));
+                                                static_cast<double>(kPeriod));
     }
     EXPECT_NEAR(2.0 * std::abs(tone) / static_cast<double>(joined.size()), 0.495, 0.005);
 }
