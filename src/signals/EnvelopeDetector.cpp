@@ -112,13 +112,18 @@ std::complex<double> periodBinPhasor(const std::vector<double>& trace, std::int6
                                      std::size_t period) {
     requirePeriod(trace, period);
     const PeriodTable& table = tableOf(period);
-    const auto turn = static_cast<std::size_t>(bin);
+    const std::size_t turn = static_cast<std::size_t>(bin) % period;
     double real = 0.0;
     double imaginary = 0.0;
+    // phase = turn n mod period, stepped without a division.
+    std::size_t phase = 0;
     for (std::size_t n = 0; n < period; ++n) {
-        const std::size_t phase = (turn * n) % period;
         real += trace[n] * table.cosine[phase];
         imaginary -= trace[n] * table.sine[phase];
+        phase += turn;
+        if (phase >= period) {
+            phase -= period;
+        }
     }
     return 2.0 * std::complex<double>(real, imaginary) / static_cast<double>(period);
 }

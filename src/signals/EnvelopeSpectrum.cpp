@@ -11,6 +11,7 @@
 #include <functional>
 #include <numeric>
 #include <optional>
+#include <utility>
 
 namespace amsim {
 
@@ -131,7 +132,9 @@ EnvelopePeriod envelopePeriodOf(const Tones& tones) {
                                  false};
 }
 
-EnvelopeSpectrum envelopeSpectrum(const ParameterValues& v, const Tones& tones) {
+namespace {
+
+EnvelopeSpectrum analyse(const ParameterValues& v, const Tones& tones) {
     EnvelopeSpectrum spectrum;
     spectrum.period = envelopePeriodOf(tones);
     const EnvelopePeriod& period = spectrum.period;
@@ -161,6 +164,34 @@ EnvelopeSpectrum envelopeSpectrum(const ParameterValues& v, const Tones& tones) 
         spectrum.components[k].phasor = periodBinPhasor(detected, spectrum.bins[k], samples);
     }
     return spectrum;
+}
+
+// What the spectrum depends on.
+struct Analysed {
+    double Vcc;
+    double Li;
+    double Ls;
+    std::vector<std::pair<double, double>> tones;
+
+    bool operator==(const Analysed&) const = default;
+};
+
+} // namespace
+
+// The last analysis on each thread is kept: the stream, the readout and the
+// noise's measurement of one setting ask for it in turn.
+EnvelopeSpectrum envelopeSpectrum(const ParameterValues& v, const Tones& tones) {
+    thread_local std::optional<Analysed> lastAsked;
+    thread_local EnvelopeSpectrum last;
+    Analysed asked{v.Vcc, v.BliSiNo, v.BlsSiNo, {}};
+    for (const Tone& tone : tones) {
+        asked.tones.emplace_back(tone.hertz, tone.amplitude);
+    }
+    if (lastAsked != asked) {
+        last = analyse(v, tones);
+        lastAsked = std::move(asked);
+    }
+    return last;
 }
 
 } // namespace amsim

@@ -133,15 +133,24 @@ BandNoise productNoiseAt(const UnitNoise& unit, double fase) {
     return overBlocks(blocks);
 }
 
-// Bin b of one period of the output, as a phasor.
-Complex binOf(const std::vector<double>& period, std::int64_t bin) {
+// e^(-i 2 pi k / samples) for k of one period of the output.
+std::vector<Complex> rootsOf(std::size_t samples) {
+    std::vector<Complex> roots(samples);
+    for (std::size_t k = 0; k < samples; ++k) {
+        roots[k] = std::polar(1.0, -2.0 * std::numbers::pi * static_cast<double>(k) /
+                                       static_cast<double>(samples));
+    }
+    return roots;
+}
+
+// Bin b of one period of the output, as a phasor, with the period's roots.
+Complex binOf(const std::vector<double>& period, std::int64_t bin,
+              const std::vector<Complex>& roots) {
     const std::size_t samples = period.size();
     const auto turn = static_cast<std::size_t>(bin);
     Complex sum;
     for (std::size_t n = 0; n < samples; ++n) {
-        sum += period.at(n) *
-               std::polar(1.0, -2.0 * std::numbers::pi * static_cast<double>((turn * n) % samples) /
-                                   static_cast<double>(samples));
+        sum += period.at(n) * roots.at((turn * n) % samples);
     }
     return 2.0 * sum / static_cast<double>(samples);
 }
@@ -169,10 +178,11 @@ OutputPeriod outputPeriodOf(const Tones& tones) {
 
 // The root of the sum of the tones' squared amplitudes in a period of the
 // output: the amplitude of one tone of the same power.
-double tonesIn(const std::vector<double>& period, const OutputPeriod& output) {
+double tonesIn(const std::vector<double>& period, const OutputPeriod& output,
+               const std::vector<Complex>& roots) {
     double amplitude = 0.0;
     for (const std::int64_t turns : output.analysis.turns) {
-        amplitude = std::hypot(amplitude, std::abs(binOf(period, turns * output.binScale)));
+        amplitude = std::hypot(amplitude, std::abs(binOf(period, turns * output.binScale, roots)));
     }
     return amplitude;
 }
@@ -222,11 +232,12 @@ EnvelopeNoise measureEnvelope(const ParameterValues& values) {
     }
     EnvelopeNoise measured;
     const EnvelopeSpectrum spectrum = envelopeSpectrum(values, tones);
+    const std::vector<Complex> roots = rootsOf(average.size());
     for (std::size_t k = 0; k < spectrum.bins.size(); ++k) {
-        measured.components.push_back(
-            {spectrum.components[k].hertz, binOf(average, spectrum.bins[k] * period.binScale)});
+        measured.components.push_back({spectrum.components[k].hertz,
+                                       binOf(average, spectrum.bins[k] * period.binScale, roots)});
     }
-    measured.tones = tonesIn(average, period);
+    measured.tones = tonesIn(average, period, roots);
     measured.noise = overBlocks(blocks);
     return measured;
 }
@@ -256,7 +267,7 @@ double productTone(const ParameterValues& values) {
     std::vector<double> samples(out.size());
     std::transform(out.begin(), out.end(), samples.begin(),
                    [](const ReceiverOutput& sample) { return sample.product; });
-    return tonesIn(samples, period);
+    return tonesIn(samples, period, rootsOf(samples.size()));
 }
 
 // The tone counts as detected when it reaches a tenth of the best audio and

@@ -88,7 +88,29 @@ ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, const Tones
         tabulateEnvelope(v, tones, spectrum);
         return;
     }
-    products_ = {tones, std::move(spectrum.components), std::move(spectrum.multiples)};
+    keepAudible(spectrum);
+    products_ =
+        EnvelopeProducts(tones, std::move(spectrum.components), std::move(spectrum.multiples));
+}
+
+// Computed at every sample, a component 100 dB under the strongest, far
+// under a sound's last bit, is left out.
+void ReceiverOutputStream::keepAudible(EnvelopeSpectrum& spectrum) {
+    constexpr double kInaudible = 1e-5;
+    double strongest = 0.0;
+    for (const AudioComponent& component : spectrum.components) {
+        strongest = std::max(strongest, std::abs(component.phasor));
+    }
+    std::size_t kept = 0;
+    for (std::size_t k = 0; k < spectrum.components.size(); ++k) {
+        if (std::abs(spectrum.components[k].phasor) >= kInaudible * strongest) {
+            spectrum.components[kept] = spectrum.components[k];
+            spectrum.multiples[kept] = spectrum.multiples[k];
+            ++kept;
+        }
+    }
+    spectrum.components.resize(kept);
+    spectrum.multiples.resize(kept);
 }
 
 // The analysed period's phase at each output sample of the period in which
@@ -124,48 +146,67 @@ void ReceiverOutputStream::tabulateEnvelope(const ParameterValues& v, const Tone
 
 namespace {
 
-// e^(i 2 pi f t) for each tone at a step.
-std::vector<Complex> toneTurns(const Tones& tones, std::int64_t step) {
-    std::vector<Complex> turns;
-    for (const Tone& tone : tones) {
-        const double angle = kTwoPi * turnsAt(step, tone.hertz);
-        turns.emplace_back(cosine(angle), sine(angle));
+// Each tone's turn e^(i 2 pi f t) at a step raised to 0, 1, … its highest
+// multiple among the products.
+void fillPowers(const Tones& tones, std::int64_t step, std::vector<std::vector<Complex>>& powers) {
+    for (std::size_t k = 0; k < tones.size(); ++k) {
+        const double angle = kTwoPi * turnsAt(step, tones[k].hertz);
+        const Complex turn(cosine(angle), sine(angle));
+        std::vector<Complex>& power = powers[k];
+        power[0] = 1.0;
+        for (std::size_t m = 1; m < power.size(); ++m) {
+            power[m] = power[m - 1] * turn;
+        }
     }
-    return turns;
 }
 
 // The product of each tone's turn raised to its multiple.
-Complex productTurn(const std::vector<Complex>& turns, const std::vector<int>& multiples) {
+Complex productTurn(const std::vector<std::vector<Complex>>& powers,
+                    const std::vector<int>& multiples) {
     Complex product(1.0, 0.0);
-    for (std::size_t k = 0; k < turns.size(); ++k) {
-        const Complex turn = multiples[k] < 0 ? std::conj(turns[k]) : turns[k];
-        for (int m = 0; m < std::abs(multiples[k]); ++m) {
-            product *= turn;
-        }
+    for (std::size_t k = 0; k < powers.size(); ++k) {
+        const Complex power = powers[k][static_cast<std::size_t>(std::abs(multiples[k]))];
+        product *= multiples[k] < 0 ? std::conj(power) : power;
     }
     return product;
 }
 
 } // namespace
 
-double ReceiverOutputStream::envelopeAt(std::int64_t step) const {
-    const std::vector<Complex> turns = toneTurns(products_.tones, step);
+ReceiverOutputStream::EnvelopeProducts::EnvelopeProducts(Tones toneList,
+                                                         std::vector<AudioComponent> parts,
+                                                         std::vector<std::vector<int>> multiplesOf)
+    : tones(std::move(toneList))
+    , components(std::move(parts))
+    , multiples(std::move(multiplesOf))
+    , powers(tones.size(), std::vector<Complex>(2)) {
+    for (const std::vector<int>& product : multiples) {
+        for (std::size_t k = 0; k < tones.size(); ++k) {
+            const auto m = static_cast<std::size_t>(std::abs(product[k]));
+            powers[k].resize(std::max(powers[k].size(), m + 1));
+        }
+    }
+}
+
+void ReceiverOutputStream::EnvelopeProducts::turnTo(std::int64_t step) {
+    fillPowers(tones, step, powers);
+}
+
+double ReceiverOutputStream::EnvelopeProducts::clean() const {
     double envelope = 0.0;
-    for (std::size_t i = 0; i < products_.components.size(); ++i) {
-        envelope +=
-            (products_.components[i].phasor * productTurn(turns, products_.multiples[i])).real();
+    for (std::size_t i = 0; i < components.size(); ++i) {
+        envelope += (components[i].phasor * productTurn(powers, multiples[i])).real();
     }
     return envelope;
 }
 
-Complex ReceiverOutputStream::receivedAt(std::int64_t step) const {
+Complex ReceiverOutputStream::EnvelopeProducts::received(double V, double Li, double Ls) const {
     const Complex lag = std::polar(1.0, std::arg(envelopeChain()));
-    const std::vector<Complex> turns = toneTurns(products_.tones, step);
-    Complex received(0.0, -Vcc_);
-    for (std::size_t t = 0; t < turns.size(); ++t) {
-        const double A = products_.tones[t].amplitude / 2.0;
-        const Complex late = turns[t] * lag;
-        received += Li_ * A * std::conj(late) - Ls_ * A * late;
+    Complex received(0.0, -V);
+    for (std::size_t t = 0; t < tones.size(); ++t) {
+        const double A = tones[t].amplitude / 2.0;
+        const Complex late = powers[t][1] * lag;
+        received += Li * A * std::conj(late) - Ls * A * late;
     }
     return received;
 }
@@ -254,12 +295,13 @@ double ReceiverOutputStream::steadyLowPass(double step, bool envelope) const {
     }
     // A component Re{X e^(i w n)} leaves it at Re{step X / (e^(i w) - 1 + step)}.
     if (envelope) {
-        const std::vector<Complex> turns = toneTurns(products_.tones, nextStep_);
+        EnvelopeProducts now = products_;
+        now.turnTo(nextStep_);
         double charge = 0.0;
-        for (std::size_t i = 0; i < products_.components.size(); ++i) {
-            const AudioComponent& component = products_.components[i];
+        for (std::size_t i = 0; i < now.components.size(); ++i) {
+            const AudioComponent& component = now.components[i];
             const Complex turn = std::polar(1.0, kTwoPi * component.hertz / kRate);
-            const Complex phasor = component.phasor * productTurn(turns, products_.multiples[i]);
+            const Complex phasor = component.phasor * productTurn(now.powers, now.multiples[i]);
             charge += (step * phasor / (turn - 1.0 + step)).real();
         }
         return charge;
@@ -331,8 +373,9 @@ std::vector<ReceiverOutput> ReceiverOutputStream::next(const std::vector<Complex
 // From the period where it is tabulated, else computed at the step.
 double ReceiverOutputStream::envelopeSample(const Complex& e, double gain) {
     if (envelope_.empty()) {
-        const Complex c = receivedAt(nextStep_);
-        return envelopeAt(nextStep_) +
+        products_.turnTo(nextStep_);
+        const Complex c = products_.received(Vcc_, Li_, Ls_);
+        return products_.clean() +
                envelopeNoise_.next(gain * (std::sqrt(std::norm(c + e)) - std::abs(c)));
     }
     const Complex c = received_.at(inPeriod_);

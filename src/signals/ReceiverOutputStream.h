@@ -117,6 +117,17 @@ private:
         Tones tones;
         std::vector<AudioComponent> components;
         std::vector<std::vector<int>> multiples;
+        // Each tone's turn at the step last turned to, raised to 0, 1, … its
+        // highest multiple.
+        std::vector<std::vector<std::complex<double>>> powers;
+
+        EnvelopeProducts() = default;
+        EnvelopeProducts(Tones toneList, std::vector<AudioComponent> parts,
+                         std::vector<std::vector<int>> multiplesOf);
+        void turnTo(std::int64_t step);
+        // The clean output and the received complex envelope there.
+        double clean() const;
+        std::complex<double> received(double V, double Li, double Ls) const;
     };
     // The phase error at a step, in radians, and the product's audio there.
     double phaseAt(std::int64_t step) const;
@@ -124,10 +135,7 @@ private:
     void tabulateProduct(const Tones& tones);
     void tabulateEnvelope(const ParameterValues& values, const Tones& tones,
                           const EnvelopeSpectrum& spectrum);
-    // The envelope detector's clean output and received complex envelope at
-    // a step, computed there.
-    double envelopeAt(std::int64_t step) const;
-    std::complex<double> receivedAt(std::int64_t step) const;
+    static void keepAudible(EnvelopeSpectrum& spectrum);
     // The next envelope sample with the noise envelope e, the chain's gain on it given.
     double envelopeSample(const std::complex<double>& e, double gain);
 
