@@ -1,4 +1,5 @@
 #include "params/MeasurementLines.h"
+#include "params/ReadoutRows.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -187,6 +188,27 @@ INSTANTIATE_TEST_SUITE_P(
         EnvelopeRow{
             "AmLowToneOfNoWholeHertzFollowsTheEnvelope", {1, 1, 1, 1, 0, 1, 0, 0, 123.4}, "0-1 %"}),
     [](const testing::TestParamInfo<EnvelopeRow>& row) { return std::string(row.param.name); });
+
+// While the carrier drifts the detected level's line comes (phase 90 at
+// 0.25 s of 1 Hz) and goes (phase 0 at 0 s); the readout's rows stay.
+TEST(ReadoutRows, StayWhileTheLevelComesAndGoes) {
+    struct Row {
+        const char* name;
+        ParameterValues values;
+    };
+    const Row rows[] = {
+        {"one tone, noise and envelope detector", {1, 1, 1, 1, 0, 1, 0.05, 1}},
+        {"two tones and noise", {1, 1, 1, 1, 0, 0, 0.05, 1, 700, 1900}},
+        {"two tones, noise and envelope detector", {1, 1, 1, 1, 0, 1, 0.05, 1, 700, 1900}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::size_t without = measurementLines(measure(row.values, 0.0), kPoint).size();
+        const std::size_t with = measurementLines(measure(row.values, 0.25), kPoint).size();
+        ASSERT_EQ(with, without + 1);
+        EXPECT_EQ(readoutLayout(with).rows, readoutLayout(without).rows);
+    }
+}
 
 } // namespace
 } // namespace amsim
