@@ -12,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <complex>
+#include <iterator>
 #include <numbers>
 #include <numeric>
 #include <vector>
@@ -86,9 +87,8 @@ std::vector<double> toneFrequencies(const ParameterValues& v) {
         if (tones.empty() && (on.lower || on.upper)) {
             hertz.push_back(tone.hertz);
         }
-        for (const SidebandTone& detected : tones) {
-            hertz.push_back(detected.hertz);
-        }
+        std::transform(tones.begin(), tones.end(), std::back_inserter(hertz),
+                       [](const SidebandTone& detected) { return detected.hertz; });
     }
     std::sort(hertz.begin(), hertz.end());
     return hertz;
