@@ -115,21 +115,25 @@ Tones EnvelopePeriod::analysed(const Tones& tones) const {
 }
 
 // The shortest exact period; else the shortest whose tones move by at most a
-// thousandth; else the longest, whatever the move.
+// thousandth; else the one that moves them least.
 EnvelopePeriod envelopePeriodOf(const Tones& tones) {
     std::optional<EnvelopePeriod> near;
+    std::optional<EnvelopePeriod> least;
+    double leastMove = 0.0;
     for (std::int64_t c = 1; c <= kMostCarrierPeriods; ++c) {
         Fit fit = fitOf(tones, c);
         if (fit.move <= kSameTone) {
             return {c, std::move(fit.turns), true};
         }
         if (!near && fit.move <= kLargestMove) {
-            near = EnvelopePeriod{c, std::move(fit.turns), false};
+            near = EnvelopePeriod{c, fit.turns, false};
+        }
+        if (!least || fit.move < leastMove) {
+            leastMove = fit.move;
+            least = EnvelopePeriod{c, std::move(fit.turns), false};
         }
     }
-    return near ? *near
-                : EnvelopePeriod{kMostCarrierPeriods, fitOf(tones, kMostCarrierPeriods).turns,
-                                 false};
+    return near ? *near : *least;
 }
 
 namespace {

@@ -22,9 +22,11 @@ struct AudioComponent {
 // number of turns, so the transmitter's signal repeats with it. Tones that
 // have such a period within 50 ms are analysed as they are (1 kHz: C 20;
 // 700 and 1900 Hz: C 200); others (a tone of no whole Hz, tones of no common
-// period) are each moved by at most a thousandth to the nearest that have
-// one. The diode chain's output hardly depends on so small a move, and its
-// components are then heard at the generator's own frequencies.
+// period) are each moved to the nearest that have one, by at most a
+// thousandth where a period of 50 ms allows it (123.4 Hz: 123.457 Hz, C 162),
+// else by the least it allows (123.4 and 1000 Hz: under 1 %). The diode
+// chain's output hardly depends on so small a move, and its components are
+// then heard at the generator's own frequencies.
 struct EnvelopePeriod {
     std::int64_t carrierPeriods;
     std::vector<std::int64_t> turns; // each tone's turns in the period
