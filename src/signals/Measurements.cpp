@@ -103,6 +103,14 @@ bool isTone(const ParameterValues& v, const AudioComponent& component) {
                        [&component](const Tone& t) { return t.hertz == component.hertz; });
 }
 
+// The envelope's peak power, (|V| + sum of |m| (|Li| + |Ls|) / 2)² / 2.
+double peakPower(const ParameterValues& v) {
+    const double sides = sumOverTones(modulatingTones(v), [&v](const Tone& t) {
+        return std::abs(t.amplitude) * (std::abs(v.BliSiNo) + std::abs(v.BlsSiNo)) / 2.0;
+    });
+    return squared(std::abs(v.Vcc) + sides) / 2.0;
+}
+
 // Its distortion, or what it gives instead of the tones: the root of the
 // squares of every other component over that of the tones'.
 std::variant<double, EnvelopeWithoutTone> envelopeOutcome(const ParameterValues& v) {
@@ -121,7 +129,10 @@ std::variant<double, EnvelopeWithoutTone> envelopeOutcome(const ParameterValues&
             }
         }
     }
-    const double tenth = bestAudio(v) / 10.0;
+    // Under a millionth of a millionth of the envelope's peak a component is
+    // the transform's rounding, not the detector's.
+    constexpr double kRounding = 1e-12;
+    const double tenth = std::max(bestAudio(v) / 10.0, kRounding * std::sqrt(2.0 * peakPower(v)));
     if (tenth > 0.0 && tones >= tenth) {
         return std::sqrt(others) / tones;
     }
@@ -147,10 +158,7 @@ Measurements measure(const ParameterValues& values, double instant) {
     m.lowerPower = sumOverTones(tones, [&values](const Tone& t) {
         return squared(values.BliSiNo * t.amplitude / 2.0) / 2.0;
     });
-    const double peakSides = sumOverTones(tones, [&values](const Tone& t) {
-        return std::abs(t.amplitude) * (std::abs(values.BliSiNo) + std::abs(values.BlsSiNo)) / 2.0;
-    });
-    m.peakEnvelopePower = squared(std::abs(values.Vcc) + peakSides) / 2.0;
+    m.peakEnvelopePower = peakPower(values);
     m.twoTones = tones.size() > 1;
     const Components on = componentsOf(values);
     const double highest =

@@ -181,6 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
         EnvelopeRow{"Dsb", {1, 0, 1, 1, 0, 1}, "no recupera el tono: domina 2 kHz"},
         EnvelopeRow{"SsbWithoutCarrier", {1, 0, 0, 1, 0, 1}, "sin tono"},
         EnvelopeRow{"NoTone", {0, 1, 1, 1, 0, 1}, "sin tono"},
+        EnvelopeRow{"ToneUnderTheCarriersRounding", {1e-300, 1, 1, 1, 0, 1}, "sin tono"},
         EnvelopeRow{"AmTwoTonesCountsTheirProducts", {1, 1, 1, 1, 0, 1, 0, 0, 700, 1900}, "1-10 %"},
         EnvelopeRow{"DsbTwoTonesGivesTheirDifference",
                     {1, 0, 1, 1, 0, 1, 0, 0, 700, 1900},
