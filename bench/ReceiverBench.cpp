@@ -7,9 +7,10 @@
 namespace amsim {
 namespace {
 
-// The whole readout of a setting it has not measured yet, as after a click:
-// ruido alternates so the kept measurement never answers. The first band's
-// noise is made before the timing, as the first redraw with noise makes it.
+// The whole readout of a setting it has not measured yet, as after a click on
+// Modulante's arrows: mdl alternates so that neither the kept analysis of the
+// envelope detector nor its kept measurement answers. The first band's noise
+// is made before the timing, as the first redraw with noise makes it.
 // cppcheck-suppress constParameter
 void noiseReadout(benchmark::State& state, double envelope, double tono = 1000.0,
                   double tono2 = 0.0) {
@@ -18,7 +19,8 @@ void noiseReadout(benchmark::State& state, double envelope, double tono = 1000.0
     bool stepped = false;
     for (auto _ : state) {
         stepped = !stepped;
-        const ParameterValues values{1, 1, 1, 1, 0, envelope, stepped ? 0.05 : 0.1, 0, tono, tono2};
+        const ParameterValues values{
+            stepped ? 1.0 : 0.8, 1, 1, 1, 0, envelope, 0.05, 0, tono, tono2};
         benchmark::DoNotOptimize(measure(values));
     }
 }
@@ -39,6 +41,13 @@ void NoiseReadoutOfTwoTonesWithEnvelopeDetector(benchmark::State& state) {
     noiseReadout(state, 1.0, 700.0, 1900.0);
 }
 BENCHMARK(NoiseReadoutOfTwoTonesWithEnvelopeDetector)->Unit(benchmark::kMicrosecond);
+
+// Two tones of no common period within 50 ms, analysed moved over 976
+// carrier periods, with their products up to the seventh order.
+void NoiseReadoutOfTwoTonesOfNoCommonPeriod(benchmark::State& state) {
+    noiseReadout(state, 1.0, 123.4, 1000.0);
+}
+BENCHMARK(NoiseReadoutOfTwoTonesOfNoCommonPeriod)->Unit(benchmark::kMicrosecond);
 
 // One second of the receiver's output with noise, as a loudspeaker takes it:
 // in blocks of 10 ms.

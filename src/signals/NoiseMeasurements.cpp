@@ -212,7 +212,7 @@ EnvelopeNoise measureEnvelope(const ParameterValues& values) {
     envelopeOn.envelope = 1.0;
     const Tones tones = modulatingTones(values);
     const OutputPeriod period = outputPeriodOf(tones);
-    ReceiverOutputStream stream(envelopeOn, period.tones, kMeasuredFirstSample);
+    ReceiverOutputStream stream = ReceiverOutputStream::repeating(envelopeOn, kMeasuredFirstSample);
     const std::vector<double> average = stream.envelopeAverage(squared(ruido) * unit.power);
     stream.next(noise(0, kLeadIn));
     // Two blocks at a time; sample n of the stretch is (kLeadIn + n) % period

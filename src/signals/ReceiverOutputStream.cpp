@@ -68,8 +68,17 @@ double AudioSmoothing::next(double value) {
 ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& values, std::int64_t firstSample)
     : ReceiverOutputStream(values, modulatingTones(values), firstSample) {}
 
-ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, const Tones& tones,
+ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& values, const Tones& tones,
                                            std::int64_t firstSample)
+    : ReceiverOutputStream(values, tones, firstSample, false) {}
+
+ReceiverOutputStream ReceiverOutputStream::repeating(const ParameterValues& values,
+                                                     std::int64_t firstSample) {
+    return {values, modulatingTones(values), firstSample, true};
+}
+
+ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, const Tones& tones,
+                                           std::int64_t firstSample, bool repeating)
     : product_(productAudioOf(v, tones))
     , carrierTurn_(std::polar(1.0, -kTwoPi * v.fase / 360.0))
     , drifting_(v.df != 0.0)
@@ -84,7 +93,7 @@ ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, const Tones
         return;
     }
     EnvelopeSpectrum spectrum = envelopeSpectrum(v, tones);
-    if (spectrum.period.exact) {
+    if (spectrum.period.exact || repeating) {
         tabulateEnvelope(v, tones, spectrum);
         return;
     }
@@ -92,6 +101,66 @@ ReceiverOutputStream::ReceiverOutputStream(const ParameterValues& v, const Tones
     products_ =
         EnvelopeProducts(tones, std::move(spectrum.components), std::move(spectrum.multiples));
 }
+
+namespace {
+
+// e^(i (m theta + shift)) for multiples m of a period's phase theta, sample
+// by sample of the period in which the output repeats: computed afresh at
+// each sample of a short period (48 at 1 kHz, 480 for 700 and 1900 Hz); a
+// longer one (11,712 samples for 123.4 and 1000 Hz moved) turns each by its
+// step from one sample to the next, which costs a product, not a sine, and
+// drifts by under 1e-12 over the period.
+class PeriodTurns {
+public:
+    PeriodTurns(std::vector<double> multiples, std::int64_t firstStep, std::int64_t steps,
+                std::size_t period)
+        : multiples_(std::move(multiples))
+        , steps_(steps)
+        , step_(firstStep)
+        , afresh_(period <= kAfresh) {
+        if (afresh_) {
+            return;
+        }
+        const double theta = phase();
+        const double delta = kTwoPi * static_cast<double>(ReceiverOutputStream::kStride) /
+                             static_cast<double>(steps_);
+        for (const double m : multiples_) {
+            turn_.push_back(std::polar(1.0, m * theta));
+            rotation_.push_back(std::polar(1.0, m * delta));
+        }
+    }
+
+    Complex at(std::size_t i, double shift) const {
+        if (afresh_) {
+            return std::polar(1.0, multiples_[i] * phase() + shift);
+        }
+        return shift == 0.0 ? turn_[i] : turn_[i] * std::polar(1.0, shift);
+    }
+
+    void next() {
+        step_ += ReceiverOutputStream::kStride;
+        for (std::size_t i = 0; i < turn_.size(); ++i) {
+            turn_[i] *= rotation_[i];
+        }
+    }
+
+private:
+    static constexpr std::size_t kAfresh = 480;
+
+    double phase() const {
+        const std::int64_t within = ((step_ % steps_) + steps_) % steps_;
+        return kTwoPi * static_cast<double>(within) / static_cast<double>(steps_);
+    }
+
+    std::vector<double> multiples_;
+    std::int64_t steps_;
+    std::int64_t step_;
+    bool afresh_;
+    std::vector<Complex> turn_;
+    std::vector<Complex> rotation_;
+};
+
+} // namespace
 
 // Computed at every sample, a component 100 dB under the strongest, far
 // under a sound's last bit, is left out.
@@ -123,24 +192,30 @@ void ReceiverOutputStream::tabulateEnvelope(const ParameterValues& v, const Tone
     const double lag = std::arg(envelopeChain());
     envelope_.resize(period);
     received_.resize(period);
+    // Each tone's and each component's turn at the sample: e^(i m theta) for
+    // its multiple m of the period's phase theta.
+    std::vector<double> multiples;
+    for (const std::int64_t turns : spectrum.period.turns) {
+        multiples.push_back(static_cast<double>(turns));
+    }
+    for (const std::int64_t bin : spectrum.bins) {
+        multiples.push_back(static_cast<double>(bin));
+    }
+    PeriodTurns turns(multiples, nextStep_, steps, period);
     for (std::size_t k = 0; k < period; ++k) {
-        const std::int64_t step = nextStep_ + kStride * static_cast<std::int64_t>(k);
-        const std::int64_t within = ((step % steps) + steps) % steps;
-        const double theta = kTwoPi * static_cast<double>(within) / static_cast<double>(steps);
         Complex received(0.0, -v.Vcc);
         for (std::size_t t = 0; t < tones.size(); ++t) {
             const double A = tones[t].amplitude / 2.0;
-            const double late = static_cast<double>(spectrum.period.turns[t]) * theta + lag;
-            received = received + v.BliSiNo * A * std::polar(1.0, -late) -
-                       v.BlsSiNo * A * std::polar(1.0, late);
+            const Complex late = turns.at(t, lag);
+            received = received + v.BliSiNo * A * std::conj(late) - v.BlsSiNo * A * late;
         }
         received_[k] = received;
         double envelope = 0.0;
         for (std::size_t i = 0; i < spectrum.bins.size(); ++i) {
-            const auto bin = static_cast<double>(spectrum.bins[i]);
-            envelope += (spectrum.components[i].phasor * std::polar(1.0, bin * theta)).real();
+            envelope += (spectrum.components[i].phasor * turns.at(tones.size() + i, 0.0)).real();
         }
         envelope_[k] = envelope;
+        turns.next();
     }
 }
 

@@ -59,6 +59,11 @@ public:
     // The same for the given tones in place of the generator's.
     ReceiverOutputStream(const ParameterValues& values, const Tones& tones,
                          std::int64_t firstSample);
+    // The stream whose envelope detector's output repeats over its analysed
+    // period even where the generator's tones are analysed moved
+    // (EnvelopePeriod): it is then heard at the moved tones. What the
+    // measurement of its noise reads.
+    static ReceiverOutputStream repeating(const ParameterValues& values, std::int64_t firstSample);
 
     std::vector<ReceiverOutput> next(std::size_t count);
     // The next samples with the given noise envelope, one value a sample, in
@@ -88,6 +93,8 @@ public:
     std::vector<double> envelopeAverage(double noisePower) const;
 
 private:
+    ReceiverOutputStream(const ParameterValues& values, const Tones& tones,
+                         std::int64_t firstSample, bool repeating);
     // One term of the product's audio: its frequency, and its amplitude
     // through the smoothers and their lag at that frequency.
     struct AudioTerm {
