@@ -13,31 +13,6 @@ namespace amsim {
 
 namespace {
 
-// cos and sin of 2 pi n / period over one period, made once for the period
-// last asked on each thread.
-struct PeriodTable {
-    std::vector<double> cosine;
-    std::vector<double> sine;
-
-    explicit PeriodTable(std::size_t period)
-        : cosine(period)
-        , sine(period) {
-        const double step = 2.0 * std::numbers::pi / static_cast<double>(period);
-        for (std::size_t n = 0; n < period; ++n) {
-            cosine[n] = amsim::cosine(step * static_cast<double>(n));
-            sine[n] = amsim::sine(step * static_cast<double>(n));
-        }
-    }
-};
-
-const PeriodTable& tableOf(std::size_t period) {
-    thread_local std::unique_ptr<PeriodTable> table;
-    if (!table || table->cosine.size() != period) {
-        table = std::make_unique<PeriodTable>(period);
-    }
-    return *table;
-}
-
 void requirePeriod(const std::vector<double>& samples, std::size_t period) {
     if (period == 0 || samples.size() < period) {
         throw std::invalid_argument("fewer samples than one period");
@@ -56,6 +31,24 @@ double meanOf(const std::vector<double>& out, std::size_t count) {
 }
 
 } // namespace
+
+PeriodTable::PeriodTable(std::size_t period)
+    : cosine(period)
+    , sine(period) {
+    const double step = 2.0 * std::numbers::pi / static_cast<double>(period);
+    for (std::size_t n = 0; n < period; ++n) {
+        cosine[n] = amsim::cosine(step * static_cast<double>(n));
+        sine[n] = amsim::sine(step * static_cast<double>(n));
+    }
+}
+
+const PeriodTable& periodTable(std::size_t period) {
+    thread_local std::unique_ptr<PeriodTable> table;
+    if (!table || table->cosine.size() != period) {
+        table = std::make_unique<PeriodTable>(period);
+    }
+    return *table;
+}
 
 std::vector<double> detectEnvelope(const std::vector<double>& transmitted) {
     return detectEnvelope(transmitted, ScreenNoise{});
@@ -111,7 +104,7 @@ std::vector<double> steadyEnvelope(const std::vector<double>& period) {
 std::complex<double> periodBinPhasor(const std::vector<double>& trace, std::int64_t bin,
                                      std::size_t period) {
     requirePeriod(trace, period);
-    const PeriodTable& table = tableOf(period);
+    const PeriodTable& table = periodTable(period);
     const std::size_t turn = static_cast<std::size_t>(bin) % period;
     double real = 0.0;
     double imaginary = 0.0;

@@ -47,6 +47,16 @@ std::vector<double> detectEnvelope(const std::vector<double>& before,
 // the period.
 std::vector<double> steadyEnvelope(const std::vector<double>& period);
 
+// cos and sin of 2 pi n / period for n of one period, made with the engine's
+// sine once for the period last asked on each thread.
+struct PeriodTable {
+    std::vector<double> cosine;
+    std::vector<double> sine;
+
+    explicit PeriodTable(std::size_t period);
+};
+const PeriodTable& periodTable(std::size_t period);
+
 // The amplitude of a 1 kHz tone's harmonic (1 for 1 kHz, 2 for 2 kHz, …) in
 // the first 2000 samples of a trace of fine samples.
 double toneHarmonic(const std::vector<double>& trace, int harmonic);

@@ -3,6 +3,7 @@
 #include "core/WindowValues.h"
 #include "signals/EnvelopeDetector.h"
 #include "signals/Signals.h"
+#include "signals/Sine.h"
 #include "signals/Sweep.h"
 
 #include <algorithm>
@@ -92,6 +93,48 @@ int orderOf(const Tones& tones) {
     return static_cast<int>(kHighestAudioHertz / std::abs(tones.front().hertz));
 }
 
+// The transmitter's fine samples over the period. Where the arguments of
+// their sines stay within the engine's sine's quick reduction (1 kHz: up to
+// 132 rad) they are the trace's own formula; beyond (700 and 1900 Hz: 1,376
+// rad), each component's turns in the period are reduced to one, exactly in
+// integers, and read from the period's table, so the samples stay the same
+// to the bit on every platform.
+std::vector<double> transmittedOver(const ParameterValues& v, const Tones& tones,
+                                    const EnvelopePeriod& period) {
+    const Tones analysed = period.analysed(tones);
+    const std::size_t samples = period.fineSamples();
+    const WindowValues window;
+    const double highest = sumOverTones(analysed, [](const Tone& t) { return std::abs(t.hertz); });
+    const double largest =
+        static_cast<double>(samples) * kFineStep * window.Pi * factorOf(kCarrierHertz + highest);
+    std::vector<double> transmitted(samples);
+    if (largest < sine_detail::kReducible) {
+        const Sidebands sides{v.BliSiNo, v.BlsSiNo, analysed};
+        for (std::size_t n = 0; n < samples; ++n) {
+            transmitted[n] =
+                transmitterOutput(sides, v.Vcc, window.Pi, static_cast<double>(n) * kFineStep);
+        }
+        return transmitted;
+    }
+    const PeriodTable& table = periodTable(samples);
+    const auto size = static_cast<std::int64_t>(samples);
+    const auto at = [size](std::int64_t turns, std::size_t n) {
+        const std::int64_t phase = (turns % size) * static_cast<std::int64_t>(n) % size;
+        return static_cast<std::size_t>(phase < 0 ? phase + size : phase);
+    };
+    const std::int64_t carrier = period.carrierPeriods;
+    for (std::size_t n = 0; n < samples; ++n) {
+        double sum = -0.0;
+        for (std::size_t k = 0; k < analysed.size(); ++k) {
+            const double half = analysed[k].amplitude * 0.5;
+            sum += v.BliSiNo * half * table.cosine[at(carrier - period.turns[k], n)] -
+                   v.BlsSiNo * half * table.cosine[at(carrier + period.turns[k], n)];
+        }
+        transmitted[n] = sum + v.Vcc * table.sine[at(carrier, n)];
+    }
+    return transmitted;
+}
+
 } // namespace
 
 std::size_t EnvelopePeriod::fineSamples() const {
@@ -142,15 +185,8 @@ EnvelopeSpectrum analyse(const ParameterValues& v, const Tones& tones) {
     EnvelopeSpectrum spectrum;
     spectrum.period = envelopePeriodOf(tones);
     const EnvelopePeriod& period = spectrum.period;
-    const WindowValues window;
-    const Sidebands sides{v.BliSiNo, v.BlsSiNo, period.analysed(tones)};
     const std::size_t samples = period.fineSamples();
-    std::vector<double> transmitted(samples);
-    for (std::size_t n = 0; n < samples; ++n) {
-        transmitted[n] =
-            transmitterOutput(sides, v.Vcc, window.Pi, static_cast<double>(n) * kFineStep);
-    }
-    std::vector<double> detected = steadyEnvelope(transmitted);
+    std::vector<double> detected = steadyEnvelope(transmittedOver(v, tones, period));
     spectrum.mean =
         std::accumulate(detected.begin(), detected.end(), 0.0) / static_cast<double>(samples);
     std::transform(detected.begin(), detected.end(), detected.begin(),
