@@ -122,15 +122,15 @@ std::vector<double> transmittedOver(const ParameterValues& v, const Tones& tones
         const std::int64_t phase = (turns % size) * static_cast<std::int64_t>(n) % size;
         return static_cast<std::size_t>(phase < 0 ? phase + size : phase);
     };
-    const std::int64_t carrier = period.carrierPeriods;
+    const std::int64_t carrierTurns = period.carrierPeriods;
     for (std::size_t n = 0; n < samples; ++n) {
         double sum = -0.0;
         for (std::size_t k = 0; k < analysed.size(); ++k) {
             const double half = analysed[k].amplitude * 0.5;
-            sum += v.BliSiNo * half * table.cosine[at(carrier - period.turns[k], n)] -
-                   v.BlsSiNo * half * table.cosine[at(carrier + period.turns[k], n)];
+            sum += v.BliSiNo * half * table.cosine[at(carrierTurns - period.turns[k], n)] -
+                   v.BlsSiNo * half * table.cosine[at(carrierTurns + period.turns[k], n)];
         }
-        transmitted[n] = sum + v.Vcc * table.sine[at(carrier, n)];
+        transmitted[n] = sum + v.Vcc * table.sine[at(carrierTurns, n)];
     }
     return transmitted;
 }

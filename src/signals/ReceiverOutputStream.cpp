@@ -194,13 +194,8 @@ void ReceiverOutputStream::tabulateEnvelope(const ParameterValues& v, const Tone
     received_.resize(period);
     // Each tone's and each component's turn at the sample: e^(i m theta) for
     // its multiple m of the period's phase theta.
-    std::vector<double> multiples;
-    for (const std::int64_t turns : spectrum.period.turns) {
-        multiples.push_back(static_cast<double>(turns));
-    }
-    for (const std::int64_t bin : spectrum.bins) {
-        multiples.push_back(static_cast<double>(bin));
-    }
+    std::vector<double> multiples(spectrum.period.turns.begin(), spectrum.period.turns.end());
+    multiples.insert(multiples.end(), spectrum.bins.begin(), spectrum.bins.end());
     PeriodTurns turns(multiples, nextStep_, steps, period);
     for (std::size_t k = 0; k < period; ++k) {
         Complex received(0.0, -v.Vcc);
