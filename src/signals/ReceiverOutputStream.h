@@ -79,14 +79,10 @@ public:
     // else the sum of each term's or component's steady response.
     double steadyLowPass(double step, bool envelope) const;
 
-    // The output samples in which the envelope detector's clean output
-    // repeats, while it is on and its tones are analysed as they are
-    // (EnvelopePeriod); 0 otherwise.
-    std::size_t envelopePeriod() const { return envelope_.size(); }
-
     // The envelope detector's output averaged over the noise, one period from
-    // the stream's first sample (envelopePeriod): what the average of ever
-    // more periods tends to, for a stream with the envelope detector on. The
+    // the stream's first sample: what the average of ever more periods tends
+    // to, for a stream whose envelope detector is on and repeats (repeating,
+    // or tones analysed as they are). The
     // noise's complex envelope is Gaussian of E|e|² = noisePower, so at each
     // point of the period the diode chain's input averages to the Rice mean
     // of |c + e|; the smoothers, being linear, pass that average.
