@@ -82,10 +82,10 @@ public:
     // The envelope detector's output averaged over the noise, one period from
     // the stream's first sample: what the average of ever more periods tends
     // to, for a stream whose envelope detector is on and repeats (repeating,
-    // or tones analysed as they are). The
-    // noise's complex envelope is Gaussian of E|e|² = noisePower, so at each
-    // point of the period the diode chain's input averages to the Rice mean
-    // of |c + e|; the smoothers, being linear, pass that average.
+    // or tones analysed as they are). The noise's complex envelope is
+    // Gaussian of E|e|² = noisePower, so at each point of the period the
+    // diode chain's input averages to the Rice mean of |c + e|; the
+    // smoothers, being linear, pass that average.
     std::vector<double> envelopeAverage(double noisePower) const;
 
 private:
