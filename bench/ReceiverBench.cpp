@@ -7,17 +7,20 @@
 namespace amsim {
 namespace {
 
-// The whole readout of a setting it has not measured yet, as after a click:
-// ruido alternates so the kept measurement never answers. The first band's
-// noise is made before the timing, as the first redraw with noise makes it.
+// The whole readout of a setting it has not measured yet, as after a click on
+// Modulante's arrows: mdl alternates so that neither the kept analysis of the
+// envelope detector nor its kept measurement answers. The first band's noise
+// is made before the timing, as the first redraw with noise makes it.
 // cppcheck-suppress constParameter
-void noiseReadout(benchmark::State& state, double envelope) {
+void noiseReadout(benchmark::State& state, double envelope, double tono = 1000.0,
+                  double tono2 = 0.0) {
     benchmark::DoNotOptimize(measureNoise({1, 1, 1, 1, 0, 0, 0.05}));
     // cppcheck-suppress variableScope
     bool stepped = false;
     for (auto _ : state) {
         stepped = !stepped;
-        const ParameterValues values{1, 1, 1, 1, 0, envelope, stepped ? 0.05 : 0.1};
+        const ParameterValues values{
+            stepped ? 1.0 : 0.8, 1, 1, 1, 0, envelope, 0.05, 0, tono, tono2};
         benchmark::DoNotOptimize(measure(values));
     }
 }
@@ -32,6 +35,20 @@ void NoiseReadoutWithEnvelopeDetector(benchmark::State& state) {
 }
 BENCHMARK(NoiseReadoutWithEnvelopeDetector)->Unit(benchmark::kMicrosecond);
 
+// Two tones whose common period is 10 ms: the envelope detector's spectrum
+// has 150 bins, its average period 480 samples.
+void NoiseReadoutOfTwoTonesWithEnvelopeDetector(benchmark::State& state) {
+    noiseReadout(state, 1.0, 700.0, 1900.0);
+}
+BENCHMARK(NoiseReadoutOfTwoTonesWithEnvelopeDetector)->Unit(benchmark::kMicrosecond);
+
+// Two tones of no common period within 50 ms, analysed moved over 976
+// carrier periods, with their products up to the seventh order.
+void NoiseReadoutOfTwoTonesOfNoCommonPeriod(benchmark::State& state) {
+    noiseReadout(state, 1.0, 123.4, 1000.0);
+}
+BENCHMARK(NoiseReadoutOfTwoTonesOfNoCommonPeriod)->Unit(benchmark::kMicrosecond);
+
 // One second of the receiver's output with noise, as a loudspeaker takes it:
 // in blocks of 10 ms.
 void ReceiverOutputSecond(benchmark::State& state) {
@@ -44,6 +61,19 @@ void ReceiverOutputSecond(benchmark::State& state) {
     }
 }
 BENCHMARK(ReceiverOutputSecond)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The same with the envelope detector for a tone of no whole Hz, whose
+// components are computed at every sample.
+void ReceiverOutputSecondOfAToneOfNoWholeHertz(benchmark::State& state) {
+    const ParameterValues values{1, 1, 1, 1, 0, 1, 0.05, 0, 123.4};
+    for (auto _ : state) {
+        ReceiverOutputStream stream(values, 0);
+        for (int block = 0; block < 100; ++block) {
+            benchmark::DoNotOptimize(stream.next(480));
+        }
+    }
+}
+BENCHMARK(ReceiverOutputSecondOfAToneOfNoWholeHertz)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace amsim

@@ -57,7 +57,7 @@ struct EnvelopeWords {
     std::string operator()(const EnvelopeWithoutTone& without) const {
         return without.dominantKilohertz
                    ? filled("readout.envelopeDominant",
-                            {{"kilohertz", std::to_string(*without.dominantKilohertz)}})
+                            {{"kilohertz", shown(*without.dominantKilohertz, 3, format)}})
                    : std::string(catalogueText("readout.envelopeNoTone"));
     }
 };
@@ -118,6 +118,36 @@ std::string_view filterWords(ReceiverBand band) {
     return catalogueText("readout.filterBoth");
 }
 
+// A ratio with one decimal: "4.0"; "—" where there is none.
+std::string oneDecimal(double value, const NumberFormat& format) {
+    const double tenths = value * 10.0;
+    const std::optional<double> within = tenthsWithin(tenths, kPercentTenths);
+    if (!within) {
+        return beyondBound(tenths, kPercentTenths, "", format);
+    }
+    const auto magnitude = static_cast<long long>(std::abs(*within));
+    return std::to_string(magnitude / 10) + format.decimalSeparator +
+           std::to_string(magnitude % 10);
+}
+
+// The two tones' lines: the average power, the total, and PEP over it.
+void addTwoToneLines(std::vector<std::string>& lines, const Measurements& m,
+                     const NumberFormat& format) {
+    const double total = m.totalPower();
+    lines.push_back(filled("readout.averagePower", {{"watts", shown(total, 4, format)}}));
+    lines.push_back(filled("readout.peakToAverage",
+                           {{"ratio", total > 0.0 ? oneDecimal(m.peakEnvelopePower / total, format)
+                                                  : std::string(catalogueText("readout.none"))}}));
+}
+
+// Each tone's audio: "0.248", "0.124 y 0.124".
+std::string audioVolts(const std::vector<double>& audio, const NumberFormat& format) {
+    std::vector<std::string> volts(audio.size());
+    std::transform(audio.begin(), audio.end(), volts.begin(),
+                   [&format](double v) { return shown(v, 3, format); });
+    return listed(volts);
+}
+
 // "500 Hz", "500 y 1500 Hz", to a tenth of a hertz; "—" without a tone.
 std::string hertzWords(const std::vector<double>& hertz, const NumberFormat& format) {
     std::vector<std::string> tones(hertz.size());
@@ -150,6 +180,7 @@ void addNoiseLines(std::vector<std::string>& lines, const NoiseReadout& noise, b
 std::vector<std::string> measurementLines(const Measurements& m, const NumberFormat& format) {
     const double total = m.totalPower();
     const std::string none(catalogueText("readout.none"));
+    const bool inverted = !m.detectedAudio.empty() && m.detectedAudio.front() < 0.0;
     std::vector<std::string> lines{
         filled("readout.mode", {{"mode", m.mode}}),
         filled("readout.modulationIndex",
@@ -162,11 +193,15 @@ std::vector<std::string> measurementLines(const Measurements& m, const NumberFor
                {{"percent",
                  total > 0.0 ? percent((m.upperPower + m.lowerPower) / total, format) : none}}),
         filled("readout.peakPower", {{"watts", shown(m.peakEnvelopePower, 4, format)}}),
-        filled("readout.bandwidth", {{"kilohertz", std::to_string(m.bandwidthKilohertz)}}),
-        filled(m.detectedAudio < 0.0 ? TextKey("readout.audioInverted") : TextKey("readout.audio"),
-               {{"volts", shown(m.detectedAudio, 3, format)},
-                {"loss", audioLoss(m.audioLossDecibels, format)}}),
     };
+    if (m.twoTones) {
+        addTwoToneLines(lines, m, format);
+    }
+    lines.push_back(
+        filled("readout.bandwidth", {{"kilohertz", shown(m.bandwidthHertz / 1000.0, 4, format)}}));
+    lines.push_back(filled(inverted ? TextKey("readout.audioInverted") : TextKey("readout.audio"),
+                           {{"volts", audioVolts(m.detectedAudio, format)},
+                            {"loss", audioLoss(m.audioLossDecibels, format)}}));
     if (m.phaseNow) {
         const double degrees = std::round(*m.phaseNow);
         lines.push_back(filled("readout.phaseNow",

@@ -12,9 +12,12 @@ ReadoutLayout readoutLayout(std::size_t lineCount) {
     if (lineCount <= kDesignedColumns * kDesignedRows) {
         return {static_cast<int>(kDesignedRows), 24, false};
     }
-    return {static_cast<int>(
-                std::max(kCrowdedRows, (lineCount + kCrowdedColumns - 1) / kCrowdedColumns)),
-            14, true};
+    // Counted with one line more, the detected level's, which comes and goes
+    // while the phase drifts: its coming never adds a row (21 or 22 lines,
+    // with two tones, both take eight).
+    return {
+        static_cast<int>(std::max(kCrowdedRows, (lineCount + kCrowdedColumns) / kCrowdedColumns)),
+        14, true};
 }
 
 } // namespace amsim

@@ -9,9 +9,11 @@ namespace amsim {
 struct ReadoutLayout {
     // Lines a column: four, as the window was designed, in up to four
     // columns; from seventeen lines on (the noise's), seven in three columns,
-    // since four columns of the longer lines would not fit the width. Never a
-    // number in between, so that a line that comes and goes while time runs
-    // (the detected level) never changes the readout's height.
+    // since four columns of the longer lines would not fit the width, and
+    // eight from 21 lines on (two tones, drift, noise and the envelope
+    // detector). Never a number in between, so that a line that comes and
+    // goes while time runs (the detected level) never changes the readout's
+    // height.
     int rows;
     // From a column's longest line to the next column: closer when crowded.
     int columnGap;

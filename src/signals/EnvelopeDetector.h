@@ -4,12 +4,13 @@
 
 #include <complex>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace amsim {
 
-// The fine samples in one period of the tone, 400 px. Every signal of the
-// bench repeats with it: all its frequencies are multiples of the tone's.
+// The fine samples in one period of a 1 kHz tone, 400 px: what the screen
+// shows repeats with it while the tone is 1 kHz.
 inline constexpr std::size_t kToneSamples = 2000;
 
 // Calibrated at 100 % AM (mdl 1, V(cc) 1): the detector's 1 kHz amplitude
@@ -32,12 +33,36 @@ std::vector<double> detectEnvelope(const std::vector<double>& transmitted);
 // settling before it.
 std::vector<double> detectEnvelope(const std::vector<double>& transmitted,
                                    const ScreenNoise& noise);
+// The same where a period of the signal is longer than the screen's 1 kHz
+// period: the detector first settles over before, the transmitter's fine
+// samples just before the screen (with the noise's settling added to the
+// last of them), and the coupling takes off mean, the steady output's mean
+// over a period (EnvelopeSpectrum).
+std::vector<double> detectEnvelope(const std::vector<double>& before,
+                                   const std::vector<double>& transmitted, const ScreenNoise& noise,
+                                   double mean);
 
-// The amplitude of the tone's harmonic (1 for 1 kHz, 2 for 2 kHz, …) in the
-// first tone period of a trace of fine samples, by a discrete Fourier
-// transform over those 2000 samples.
+// The detector's output over one period of the transmitter's fine samples in
+// steady state, before the coupling capacitor: it first runs twice through
+// the period.
+std::vector<double> steadyEnvelope(const std::vector<double>& period);
+
+// cos and sin of 2 pi n / period for n of one period, made with the engine's
+// sine once for the period last asked on each thread.
+struct PeriodTable {
+    std::vector<double> cosine;
+    std::vector<double> sine;
+
+    explicit PeriodTable(std::size_t period);
+};
+const PeriodTable& periodTable(std::size_t period);
+
+// The amplitude of a 1 kHz tone's harmonic (1 for 1 kHz, 2 for 2 kHz, …) in
+// the first 2000 samples of a trace of fine samples.
 double toneHarmonic(const std::vector<double>& trace, int harmonic);
-// The same harmonic as a phasor X: the trace holds Re{X e^(i h wm t)}.
-std::complex<double> toneHarmonicPhasor(const std::vector<double>& trace, int harmonic);
+// Bin b of the first period fine samples of a trace, by a discrete Fourier
+// transform, as a phasor X: the trace holds Re{X e^(i 2 pi b n / period)}.
+std::complex<double> periodBinPhasor(const std::vector<double>& trace, std::int64_t bin,
+                                     std::size_t period);
 
 } // namespace amsim

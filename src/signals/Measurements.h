@@ -11,19 +11,24 @@
 namespace amsim {
 
 // What the bench measures at the parameters, for a 1 ohm load with the
-// signal units as volts, the tone being m sin, the carrier V sin and each
-// side frequency of amplitude factor·m/2:
+// signal units as volts, each tone being m sin (the generator's tones), the
+// carrier V sin and each side frequency of amplitude factor·m/2:
 //   carrier power      V² / 2
-//   side powers        (Ls m / 2)² / 2 and (Li m / 2)² / 2
+//   side powers        the sum over the tones of (Ls m / 2)² / 2 and
+//                      (Li m / 2)² / 2
 //   efficiency         side powers / total
-//   PEP                (|V| + |m| (|Li| + |Ls|) / 2)² / 2, the envelope's peak
-//   bandwidth          1 kHz for each side frequency that passes
-//   detected audio     the 1 kHz peak amplitude of the product detector's
+//   PEP                (|V| + sum of |m| (|Li| + |Ls|) / 2)² / 2, the
+//                      envelope's peak, where the tones' peaks meet
+//   average power      with two tones, the total power, and PEP over it:
+//                      4 in DSB and 2 in SSB at equal tones
+//   bandwidth          the highest tone's frequency for each sideband that
+//                      passes
+//   detected audio     each tone's peak amplitude in the product detector's
 //                      audio in steady state: (|m| / 4) |Li e^(i phi) +
 //                      Ls e^(-i phi)| through the two smoothers,
 //                      |0.03 / (1 - 0.97 e^(-i w))|² at the tone's
-//                      w = 0.001 pi per fine sample; negative where the
-//                      spectrum draws it inverted
+//                      w = 2 pi fm 0.5 µs per fine sample; negative where
+//                      the spectrum draws it inverted
 //   its loss           20 log10 of the audio over the audio at phase 0
 //   detected level     the product detector's steady level, (V / 2) sin phi:
 //                      the received carrier, in sine phase, against the
@@ -34,21 +39,25 @@ namespace amsim {
 //                      S/N are then those at that phase
 //   detected tones     while df is not 0, the frequencies of the product
 //                      detector's tones that the detected-audio display
-//                      shows: each sideband's where the screen tells them
-//                      apart, else the one at 1 kHz (DetectedTones.h)
-//   envelope THD       sqrt(A2² + … + A10²) / A1 of the envelope detector's
-//                      output over one tone period, when it is on and
-//                      recovers the tone; with noise, of its average period
-//                      in the long run
+//                      shows, for each tone: each sideband's where the
+//                      screen tells them apart, else the tone's own
+//                      (DetectedTones.h)
+//   envelope distortion the root of the squares of the envelope detector's
+//                      components up to 10 kHz other than the tones (their
+//                      harmonics and, with two tones, the intermodulation
+//                      products) over that of the tones, from its clean
+//                      spectrum (EnvelopeSpectrum) when it is on and
+//                      recovers the tones; with noise, of its average
+//                      period in the long run: with one tone, its THD
 //
-// The envelope detector's output when it does not recover the tone: its
-// 1 kHz component is under a tenth of the product detector's audio at phase
-// 0 (DSB, SSB without carrier, no tone at all). Its distortion would then be
+// The envelope detector's output when it does not recover the tones: their
+// components are under a tenth of the product detector's audio at phase 0
+// (DSB, SSB without carrier, no tone at all). Its distortion would then be
 // a ratio of near nothings; what it gives instead is said in words.
 struct EnvelopeWithoutTone {
-    // The multiple of the tone, in kHz, of its strongest component up to
-    // 10 kHz; none when no component reaches that tenth either.
-    std::optional<int> dominantKilohertz;
+    // The frequency, in kHz, of its strongest other component up to 10 kHz;
+    // none when no component reaches that tenth either.
+    std::optional<double> dominantKilohertz;
 };
 
 struct Measurements {
@@ -58,8 +67,9 @@ struct Measurements {
     double upperPower = 0.0;
     double lowerPower = 0.0;
     double peakEnvelopePower = 0.0;
-    int bandwidthKilohertz = 0;
-    double detectedAudio = 0.0;
+    bool twoTones = false; // the readout then gives the average power too
+    double bandwidthHertz = 0.0;
+    std::vector<double> detectedAudio;       // each tone's, in the order of the tones
     std::optional<double> audioLossDecibels; // none when the audio, or that at phase 0, is none
     double detectedLevel = 0.0;
     std::optional<double> phaseNow; // degrees, while df is not 0

@@ -1,6 +1,7 @@
 #include "signals/NoiseMeasurements.h"
 
 #include "signals/AudioBand.h"
+#include "signals/EnvelopeSpectrum.h"
 #include "signals/ReceiverOutputStream.h"
 #include "signals/Signals.h"
 
@@ -19,9 +20,8 @@ namespace {
 
 using Complex = std::complex<double>;
 
-constexpr std::size_t kPeriod = ReceiverOutputStream::kPeriod;
-// The output settles over two tone periods before the stretch measured.
-constexpr std::size_t kLeadIn = 2 * kPeriod;
+// The output settles over 2 ms before the stretch measured.
+constexpr std::size_t kLeadIn = 96;
 // The stretch measured: 24 blocks, 2.05 s of the receiver's output.
 constexpr std::size_t kBlocks = 24;
 constexpr std::size_t kMeasured = kBlocks * kAudioBlock;
@@ -133,25 +133,70 @@ BandNoise productNoiseAt(const UnitNoise& unit, double fase) {
     return overBlocks(blocks);
 }
 
-// The amplitude of harmonic h of one period of 48 samples.
-Complex harmonicOf(const std::array<double, kPeriod>& period, std::size_t h) {
-    Complex sum;
-    for (std::size_t n = 0; n < kPeriod; ++n) {
-        sum += period.at(n) *
-               std::polar(1.0, -2.0 * std::numbers::pi * static_cast<double>((h * n) % kPeriod) /
-                                   static_cast<double>(kPeriod));
+// e^(-i 2 pi k / samples) for k of one period of the output.
+std::vector<Complex> rootsOf(std::size_t samples) {
+    std::vector<Complex> roots(samples);
+    for (std::size_t k = 0; k < samples; ++k) {
+        roots[k] = std::polar(1.0, -2.0 * std::numbers::pi * static_cast<double>(k) /
+                                       static_cast<double>(samples));
     }
-    return 2.0 * sum / static_cast<double>(kPeriod);
+    return roots;
 }
 
-// The envelope detector with noise: its average period's harmonics and the
-// noise about that period.
+// Bin b of one period of the output, as a phasor, with the period's roots.
+Complex binOf(const std::vector<double>& period, std::int64_t bin,
+              const std::vector<Complex>& roots) {
+    const std::size_t samples = period.size();
+    const auto turn = static_cast<std::size_t>(bin);
+    Complex sum;
+    for (std::size_t n = 0; n < samples; ++n) {
+        sum += period.at(n) * roots.at((turn * n) % samples);
+    }
+    return 2.0 * sum / static_cast<double>(samples);
+}
+
+// The tones as the detectors' periods are analysed (EnvelopePeriod), the
+// output samples of that period, and the bin of the output's period that
+// each of its bins falls on: a period of S = 300 C steps is S / gcd(S, 125)
+// output samples, in which its bin b is b 125 / gcd(S, 125).
+struct OutputPeriod {
+    EnvelopePeriod analysis;
+    Tones tones;
+    std::size_t samples;
+    std::int64_t binScale;
+};
+
+OutputPeriod outputPeriodOf(const Tones& tones) {
+    EnvelopePeriod analysis = envelopePeriodOf(tones);
+    const std::int64_t steps =
+        kStepsPerSecond / static_cast<std::int64_t>(kCarrierHertz) * analysis.carrierPeriods;
+    const std::int64_t divisor = std::gcd(steps, ReceiverOutputStream::kStride);
+    Tones analysed = analysis.analysed(tones);
+    return {std::move(analysis), std::move(analysed), static_cast<std::size_t>(steps / divisor),
+            ReceiverOutputStream::kStride / divisor};
+}
+
+// The root of the sum of the tones' squared amplitudes in a period of the
+// output: the amplitude of one tone of the same power.
+double tonesIn(const std::vector<double>& period, const OutputPeriod& output,
+               const std::vector<Complex>& roots) {
+    double amplitude = 0.0;
+    for (const std::int64_t turns : output.analysis.turns) {
+        amplitude = std::hypot(amplitude, std::abs(binOf(period, turns * output.binScale, roots)));
+    }
+    return amplitude;
+}
+
+// The envelope detector with noise: its average period's components, the
+// root of its tones' squared amplitudes, and the noise about that period.
 struct EnvelopeNoise {
-    std::array<double, kEnvelopeHarmonics> harmonics{};
+    std::vector<AudioComponent> components;
+    double tones = 0.0;
     BandNoise noise{};
 };
 
-// Under the guard.
+// Under the guard. With tones that the envelope detector's analysis moves,
+// the stretch is measured with the moved tones, whose output repeats.
 EnvelopeNoise measureEnvelope(const ParameterValues& values) {
     const UnitNoise& unit = unitNoise(receiverBandOf(values.BliSiNo, values.BlsSiNo));
     const double ruido = std::abs(values.ruido);
@@ -165,27 +210,34 @@ EnvelopeNoise measureEnvelope(const ParameterValues& values) {
     };
     ParameterValues envelopeOn = values;
     envelopeOn.envelope = 1.0;
-    ReceiverOutputStream stream(envelopeOn, kMeasuredFirstSample);
-    const std::array<double, kPeriod> average = stream.envelopeAverage(squared(ruido) * unit.power);
+    const Tones tones = modulatingTones(values);
+    const OutputPeriod period = outputPeriodOf(tones);
+    ReceiverOutputStream stream = ReceiverOutputStream::repeating(envelopeOn, kMeasuredFirstSample);
+    const std::vector<double> average = stream.envelopeAverage(squared(ruido) * unit.power);
     stream.next(noise(0, kLeadIn));
-    // Two blocks at a time; kLeadIn is whole periods, so sample n of the
-    // stretch is n % 48 of the period.
+    // Two blocks at a time; sample n of the stretch is (kLeadIn + n) % period
+    // of the average period.
     std::vector<double> blocks;
     std::vector<double> residue(2 * kAudioBlock);
     for (std::size_t block = 0; block < kBlocks; block += 2) {
         const std::vector<ReceiverOutput> out =
             stream.next(noise(kLeadIn + block * kAudioBlock, residue.size()));
         for (std::size_t n = 0; n < residue.size(); ++n) {
-            residue[n] = out[n].envelope - average.at((block * kAudioBlock + n) % kPeriod);
+            residue[n] =
+                out[n].envelope - average.at((kLeadIn + block * kAudioBlock + n) % average.size());
         }
         const auto [a, b] = audioBandBins(blockOf(residue, 0), blockOf(residue, 1));
         blocks.push_back(bandPower(a, a));
         blocks.push_back(bandPower(b, b));
     }
     EnvelopeNoise measured;
-    for (std::size_t h = 0; h < kEnvelopeHarmonics; ++h) {
-        measured.harmonics.at(h) = std::abs(harmonicOf(average, h + 1));
+    const EnvelopeSpectrum spectrum = envelopeSpectrum(values, tones);
+    const std::vector<Complex> roots = rootsOf(average.size());
+    for (std::size_t k = 0; k < spectrum.bins.size(); ++k) {
+        measured.components.push_back({spectrum.components[k].hertz,
+                                       binOf(average, spectrum.bins[k] * period.binScale, roots)});
     }
+    measured.tones = tonesIn(average, period, roots);
     measured.noise = overBlocks(blocks);
     return measured;
 }
@@ -193,10 +245,10 @@ EnvelopeNoise measureEnvelope(const ParameterValues& values) {
 // The setting's envelope detector with noise, measured once for the redraws
 // and the readout that ask again. Under the guard.
 const EnvelopeNoise& envelopeNoise(const ParameterValues& values) {
-    static std::optional<std::array<double, 5>> lastAsked;
+    static std::optional<std::array<double, 7>> lastAsked;
     static EnvelopeNoise last;
-    const std::array<double, 5> asked{values.mdl, values.Vcc, values.BliSiNo, values.BlsSiNo,
-                                      values.ruido};
+    const std::array<double, 7> asked{values.mdl,  values.Vcc,   values.BliSiNo, values.BlsSiNo,
+                                      values.tono, values.tono2, values.ruido};
     if (lastAsked != asked) {
         last = measureEnvelope(values);
         lastAsked = asked;
@@ -204,16 +256,18 @@ const EnvelopeNoise& envelopeNoise(const ParameterValues& values) {
     return last;
 }
 
-// The product detector's clean tone: its output's 1 kHz amplitude.
+// The product detector's clean tones: the root of the squared amplitudes of
+// its output's components at the tones, over a period of the analysed tones.
 double productTone(const ParameterValues& values) {
     ParameterValues clean = values;
     clean.envelope = 0.0;
-    ReceiverOutputStream stream(clean, kMeasuredFirstSample);
-    const std::vector<ReceiverOutput> out = stream.next(std::vector<Complex>(kPeriod));
-    std::array<double, kPeriod> period{};
-    std::transform(out.begin(), out.end(), period.begin(),
+    const OutputPeriod period = outputPeriodOf(modulatingTones(values));
+    ReceiverOutputStream stream(clean, period.tones, kMeasuredFirstSample);
+    const std::vector<ReceiverOutput> out = stream.next(std::vector<Complex>(period.samples));
+    std::vector<double> samples(out.size());
+    std::transform(out.begin(), out.end(), samples.begin(),
                    [](const ReceiverOutput& sample) { return sample.product; });
-    return std::abs(harmonicOf(period, 1));
+    return tonesIn(samples, period, rootsOf(samples.size()));
 }
 
 // The tone counts as detected when it reaches a tenth of the best audio and
@@ -238,9 +292,14 @@ NoiseReadout measure(const ParameterValues& values) {
     if (readout.theory.noisePower == 0.0) {
         return readout;
     }
-    // The product detector's best audio, (|m| / 4)(|Li| + |Ls|), a tenth of it.
-    const double tenth =
-        std::abs(values.mdl) / 4.0 * (std::abs(values.BliSiNo) + std::abs(values.BlsSiNo)) / 10.0;
+    // The product detector's best audio, (|m| / 4)(|Li| + |Ls|) of each tone,
+    // their root sum of squares, a tenth of it.
+    double best = 0.0;
+    for (const Tone& tone : modulatingTones(values)) {
+        best = std::hypot(best, std::abs(tone.amplitude) / 4.0 *
+                                    (std::abs(values.BliSiNo) + std::abs(values.BlsSiNo)));
+    }
+    const double tenth = best / 10.0;
     const std::scoped_lock lock(guard());
     BandNoise product = productNoiseAt(unitNoise(readout.band), values.fase);
     product.power *= squared(values.ruido);
@@ -248,7 +307,7 @@ NoiseReadout measure(const ParameterValues& values) {
     readout.audioMeasured = measuredRatio(productTone(values), product, tenth);
     if (values.envelope != 0.0) {
         const EnvelopeNoise& envelope = envelopeNoise(values);
-        readout.envelopeMeasured = measuredRatio(envelope.harmonics.front(), envelope.noise, tenth);
+        readout.envelopeMeasured = measuredRatio(envelope.tones, envelope.noise, tenth);
     }
     return readout;
 }
@@ -257,9 +316,21 @@ NoiseReadout measure(const ParameterValues& values) {
 
 NoiseTheory noiseTheory(const ParameterValues& v) {
     NoiseTheory theory;
-    const double A = v.mdl / 2.0;
-    theory.receivedPower =
-        squared(v.Vcc) / 2.0 + squared(v.BliSiNo * A) / 2.0 + squared(v.BlsSiNo * A) / 2.0;
+    const Tones tones = modulatingTones(v);
+    // The tones' A = m/2 as one of the same power.
+    double A = 0.0;
+    for (const Tone& tone : tones) {
+        A = std::hypot(A, tone.amplitude / 2.0);
+    }
+    const double lower = sumOverTones(tones, [&v](const Tone& t) {
+        const double half = t.amplitude / 2.0;
+        return squared(v.BliSiNo * half);
+    });
+    const double upper = sumOverTones(tones, [&v](const Tone& t) {
+        const double half = t.amplitude / 2.0;
+        return squared(v.BlsSiNo * half);
+    });
+    theory.receivedPower = squared(v.Vcc) / 2.0 + lower / 2.0 + upper / 2.0;
     theory.noisePower = ChannelNoise(receiverBandOf(v.BliSiNo, v.BlsSiNo), v.ruido).power();
     const double phi = 8.0 * std::atan(1.0) * v.fase / 360.0;
     const double square = sidebandAudioSquare(v.BliSiNo, v.BlsSiNo, phi);
@@ -285,9 +356,22 @@ std::optional<NoiseReadout> measureNoise(const ParameterValues& values) {
     return measure(values);
 }
 
-std::array<double, kEnvelopeHarmonics> envelopeHarmonicsWithNoise(const ParameterValues& values) {
+std::vector<AudioComponent> envelopeComponentsWithNoise(const ParameterValues& values) {
     const std::scoped_lock lock(guard());
-    return envelopeNoise(values).harmonics;
+    return envelopeNoise(values).components;
+}
+
+std::array<double, kEnvelopeHarmonics> envelopeHarmonicsWithNoise(const ParameterValues& values) {
+    const std::vector<AudioComponent> components = envelopeComponentsWithNoise(values);
+    const double tone = modulatingTones(values).front().hertz;
+    std::array<double, kEnvelopeHarmonics> amplitudes{};
+    for (std::size_t h = 0; h < kEnvelopeHarmonics; ++h) {
+        const double hertz = static_cast<double>(h + 1) * tone;
+        const auto at = std::find_if(components.begin(), components.end(),
+                                     [hertz](const AudioComponent& c) { return c.hertz == hertz; });
+        amplitudes.at(h) = at == components.end() ? 0.0 : std::abs(at->phasor);
+    }
+    return amplitudes;
 }
 
 } // namespace amsim

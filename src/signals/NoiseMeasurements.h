@@ -2,10 +2,12 @@
 
 #include "core/ParameterValues.h"
 #include "signals/ChannelNoise.h"
+#include "signals/EnvelopeSpectrum.h"
 
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 namespace amsim {
 
@@ -58,10 +60,12 @@ struct NoiseReadout {
 // None when ruido is 0.
 std::optional<NoiseReadout> measureNoise(const ParameterValues& values);
 
-// The envelope detector's output with noise in the long run: the amplitudes
-// of its average period's harmonics, 1 to 10 kHz, from index 0. Below the
-// threshold the noise takes the tone; these are what its spectral lines and
-// its distortion are measured from while ruido is above 0.
+// The envelope detector's output with noise in the long run: its average
+// period's components, at the bins of its clean spectrum (EnvelopeSpectrum).
+// Below the threshold the noise takes the tone; these are what its spectral
+// lines and its distortion are measured from while ruido is above 0.
+std::vector<AudioComponent> envelopeComponentsWithNoise(const ParameterValues& values);
+// The amplitudes of those at the first tone's harmonics 1 to 10, from index 0.
 inline constexpr std::size_t kEnvelopeHarmonics = 10;
 std::array<double, kEnvelopeHarmonics> envelopeHarmonicsWithNoise(const ParameterValues& values);
 

@@ -2,9 +2,9 @@
 
 #include "core/ParameterValues.h"
 #include "signals/ChannelNoise.h"
+#include "signals/EnvelopeSpectrum.h"
 #include "signals/Tones.h"
 
-#include <array>
 #include <complex>
 #include <cstddef>
 #include <cstdint>
@@ -41,9 +41,9 @@ struct AudioSmoothing {
 //     fm; phi(t) = fase + 360 df t and each term meets the smoothers at its
 //     own frequency: the level at df, the lower side's audio at fm + df, the
 //     upper's at fm - df;
-//   envelope detector, clean: the blue trace's harmonics up to 15 kHz (above
-//     them lies the carrier's ripple), from
-//     one tone period of the diode, capacitor and smoothers in steady state;
+//   envelope detector, clean: its components in the audio band, up to
+//     15 kHz (above them lies the carrier's ripple), from one period of the
+//     diode, capacitor and smoothers in steady state (EnvelopeSpectrum);
 //   noise: from its complex envelope e(t) about the carrier,
 //     product detector  -Re{e e^(-i phi(t))} / 2,
 //     envelope detector k (|c + e| - |c|), c the received signal's complex
@@ -54,16 +54,16 @@ public:
     static constexpr double kRate = 48000.0;
     // Steps of 1/6 MHz (ChannelNoise) from one output sample to the next.
     static constexpr std::int64_t kStride = kStepsPerSecond / 48000;
-    // Output samples in one tone period: every clean output repeats with it.
-    static constexpr std::size_t kPeriod = 48;
-
     // firstSample: the fine sample of the bench's time at which it begins.
     ReceiverOutputStream(const ParameterValues& values, std::int64_t firstSample);
-    // The same for the given tones in place of the generator's. The envelope
-    // detector's output is read over the period of a 1 kHz tone, so it holds
-    // for tones whose common period divides 1 ms.
+    // The same for the given tones in place of the generator's.
     ReceiverOutputStream(const ParameterValues& values, const Tones& tones,
                          std::int64_t firstSample);
+    // The stream whose envelope detector's output repeats over its analysed
+    // period even where the generator's tones are analysed moved
+    // (EnvelopePeriod): it is then heard at the moved tones. What the
+    // measurement of its noise reads.
+    static ReceiverOutputStream repeating(const ParameterValues& values, std::int64_t firstSample);
 
     std::vector<ReceiverOutput> next(std::size_t count);
     // The next samples with the given noise envelope, one value a sample, in
@@ -75,19 +75,22 @@ public:
     // The charge that a one-pole low-pass, c += step (x - c), holds at the
     // stream's next sample when the clean output (the envelope detector's, or
     // the product detector's) has passed through it for ever: the fixed point
-    // of a tone period's pass, or, while the carrier drifts, the sum of each
-    // term's steady response.
+    // of a period's pass where the envelope detector's output is tabulated,
+    // else the sum of each term's or component's steady response.
     double steadyLowPass(double step, bool envelope) const;
 
-    // The envelope detector's output averaged over the noise, one tone period
-    // from the stream's first sample: what the average of ever more periods
-    // tends to, for a stream with the envelope detector on. The noise's
-    // complex envelope is Gaussian of E|e|² = noisePower, so at each point of
-    // the period the diode chain's input averages to the Rice mean of
-    // |c + e|; the smoothers, being linear, pass that average.
-    std::array<double, kPeriod> envelopeAverage(double noisePower) const;
+    // The envelope detector's output averaged over the noise, one period from
+    // the stream's first sample: what the average of ever more periods tends
+    // to, for a stream whose envelope detector is on and repeats (repeating,
+    // or tones analysed as they are). The noise's complex envelope is
+    // Gaussian of E|e|² = noisePower, so at each point of the period the
+    // diode chain's input averages to the Rice mean of |c + e|; the
+    // smoothers, being linear, pass that average.
+    std::vector<double> envelopeAverage(double noisePower) const;
 
 private:
+    ReceiverOutputStream(const ParameterValues& values, const Tones& tones,
+                         std::int64_t firstSample, bool repeating);
     // One term of the product's audio: its frequency, and its amplitude
     // through the smoothers and their lag at that frequency.
     struct AudioTerm {
@@ -110,10 +113,34 @@ private:
         std::vector<ToneTerms> tones;
     };
     static ProductAudio productAudioOf(const ParameterValues& values, const Tones& tones);
+    // The envelope detector's components, for a stream that computes them at
+    // every sample: their multiples of the tones, heard at the tones' own
+    // frequencies.
+    struct EnvelopeProducts {
+        Tones tones;
+        std::vector<AudioComponent> components;
+        std::vector<std::vector<int>> multiples;
+        // Each tone's turn at the step last turned to, raised to 0, 1, … its
+        // highest multiple.
+        std::vector<std::vector<std::complex<double>>> powers;
+
+        EnvelopeProducts() = default;
+        EnvelopeProducts(Tones toneList, std::vector<AudioComponent> parts,
+                         std::vector<std::vector<int>> multiplesOf);
+        void turnTo(std::int64_t step);
+        // The clean output and the received complex envelope there.
+        double clean() const;
+        std::complex<double> received(double V, double Li, double Ls) const;
+    };
     // The phase error at a step, in radians, and the product's audio there.
     double phaseAt(std::int64_t step) const;
     double cleanProduct(std::int64_t step, double phi) const;
     void tabulateProduct(const Tones& tones);
+    void tabulateEnvelope(const ParameterValues& values, const Tones& tones,
+                          const EnvelopeSpectrum& spectrum);
+    static void keepAudible(EnvelopeSpectrum& spectrum);
+    // The next envelope sample with the noise envelope e, the chain's gain on it given.
+    double envelopeSample(const std::complex<double>& e, double gain);
 
     ProductAudio product_;
     // While the carrier stands still, the product's clean audio repeats with
@@ -122,14 +149,19 @@ private:
     std::vector<double> productPeriod_;
     std::size_t inProductPeriod_ = 0;
     // The envelope detector's clean period and the received complex envelope
-    // it reads, made only while it is on.
-    std::array<double, kPeriod> envelope_{};
-    std::array<std::complex<double>, kPeriod> received_{};
+    // it reads, made only while it is on and its tones repeat; else its
+    // products, computed at every sample.
+    std::vector<double> envelope_;
+    std::vector<std::complex<double>> received_;
+    EnvelopeProducts products_;
     std::complex<double> carrierTurn_;
     bool drifting_;
     bool envelopeOn_;
     ChannelNoise noise_;
     std::int64_t nextStep_;
+    double Vcc_;
+    double Li_;
+    double Ls_;
     std::size_t inPeriod_ = 0;
     AudioSmoothing productNoise_;
     AudioSmoothing envelopeNoise_;

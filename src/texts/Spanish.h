@@ -156,6 +156,8 @@ inline constexpr TextEntry kSpanish[] = {
     {"readout.totalPower", "Potencia total: {watts} W"},
     {"readout.efficiency", "Eficiencia: {percent}"},
     {"readout.peakPower", "Potencia de pico (PEP): {watts} W"},
+    {"readout.averagePower", "Potencia media: {watts} W"},
+    {"readout.peakToAverage", "PEP/potencia media: {ratio}"},
     {"readout.bandwidth", "Ancho de banda: {kilohertz} kHz"},
     {"readout.audio", "Audio detectado: {volts} V de pico, {loss}"},
     {"readout.audioInverted", "Audio detectado: {volts} V de pico (invertido), {loss}"},

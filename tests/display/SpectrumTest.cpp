@@ -1,5 +1,6 @@
 #include "display/RecordedPicture.h"
 
+#include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -67,10 +68,10 @@ TEST(Spectrum, EveryToneHasItsLinesAndItsName) {
         FakeParameters parameters;
         parameters.set(Parameter::Tono, row.tono).set(Parameter::Tono2, row.tono2);
         const RecordedPicture picture = recordRedraw(parameters);
-        std::vector<float> x;
-        for (const SpectralLine& line : spectralLines(parameters)) {
-            x.push_back(line.x);
-        }
+        const std::vector<SpectralLine> lines = spectralLines(parameters);
+        std::vector<float> x(lines.size());
+        std::transform(lines.begin(), lines.end(), x.begin(),
+                       [](const SpectralLine& line) { return line.x; });
         EXPECT_EQ(x, row.x);
         std::vector<std::string> names;
         for (const Operation& op : picture.all) {

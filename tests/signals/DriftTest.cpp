@@ -113,7 +113,7 @@ TEST_P(DetectedToneTest, IsNamedWhileTheCarrierDrifts) {
     }
 }
 
-// ParameterValues: mdl, Vcc, BliSiNo, BlsSiNo, fase, envelope, ruido, df.
+// ParameterValues: mdl, Vcc, BliSiNo, BlsSiNo, fase, envelope, ruido, df, tono, tono2.
 INSTANTIATE_TEST_SUITE_P(
     Rows, DetectedToneTest,
     testing::Values(
@@ -124,7 +124,11 @@ INSTANTIATE_TEST_SUITE_P(
         ToneRow{"HalfAHertz", {1, 0, 1, 0, 0, 0, 0, -0.5}, "Tono detectado: 999,5 Hz"},
         ToneRow{"BothApart", {1, 0, 1, 1, 0, 0, 0, -312.5}, "Tono detectado: 687,5 y 1312,5 Hz"},
         ToneRow{"BothFading", {1, 1, 1, 1, 0, 0, 0, 312}, "Tono detectado: 1000 Hz"},
-        ToneRow{"NoTone", {0, 1, 1, 1, 0, 0, 0, 1}, "Tono detectado: —"}),
+        ToneRow{"NoTone", {0, 1, 1, 1, 0, 0, 0, 1}, "Tono detectado: —"},
+        ToneRow{"UpperSidebandOf700Hz", {1, 0, 0, 1, 0, 0, 0, 100, 700}, "Tono detectado: 600 Hz"},
+        ToneRow{"TwoTonesEachBySideband",
+                {1, 0, 1, 1, 0, 0, 0, 400, 700, 1900},
+                "Tono detectado: 300, 1100, 1500 y 2300 Hz"}),
     [](const testing::TestParamInfo<ToneRow>& row) { return std::string(row.param.name); });
 
 } // namespace

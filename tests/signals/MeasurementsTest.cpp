@@ -1,4 +1,5 @@
 #include "params/MeasurementLines.h"
+#include "params/ReadoutRows.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -11,11 +12,13 @@ namespace {
 
 const NumberFormat kPoint{".", "e"};
 
-// Worked by hand for a 1 ohm load: carrier V²/2, each side (f m/2)²/2.
+// Worked by hand for a 1 ohm load: carrier V²/2, each side (f m/2)²/2; the
+// audio of each tone (m/4)(Li + Ls) times the smoothers' gain at it.
 TEST(Measurements, AreThoseWorkedByHand) {
     struct Row {
         const char* name;
-        ParameterValues values; // mdl, Vcc, BliSiNo, BlsSiNo, fase, envelope
+        // mdl, Vcc, BliSiNo, BlsSiNo, fase, envelope, ruido, df, tono, tono2
+        ParameterValues values;
         std::vector<std::string> lines;
     };
     const Row rows[] = {
@@ -57,6 +60,26 @@ TEST(Measurements, AreThoseWorkedByHand) {
           "Potencia BLS: 0.125 W (50 %)", "Potencia BLI: 0.125 W (50 %)", "Potencia total: 0.25 W",
           "Eficiencia: 100 %", "Potencia de pico (PEP): 0.5 W", "Ancho de banda: 2 kHz",
           "Audio detectado: 0 V de pico, —", "Continua detectada: 5e-301 V"}},
+        {"a 500 Hz tone: the bandwidth twice the tone, the smoothers' gain 0.997",
+         {1, 1, 1, 1, 0, 0, 0, 0, 500},
+         {"Modo: AM", "Índice de modulación: 100 %", "Potencia de portadora: 0.5 W (66.7 %)",
+          "Potencia BLS: 0.125 W (16.7 %)", "Potencia BLI: 0.125 W (16.7 %)",
+          "Potencia total: 0.75 W", "Eficiencia: 33.3 %", "Potencia de pico (PEP): 2 W",
+          "Ancho de banda: 1 kHz", "Audio detectado: 0.499 V de pico, 0 dB"}},
+        {"two tones in DSB: each side 0.25 V, PEP where they meet, four times the average",
+         {1, 0, 1, 1, 0, 0, 0, 0, 700, 1900},
+         {"Modo: DSB", "Índice de modulación: —", "Potencia de portadora: 0 W (0 %)",
+          "Potencia BLS: 0.0625 W (50 %)", "Potencia BLI: 0.0625 W (50 %)",
+          "Potencia total: 0.125 W", "Eficiencia: 100 %", "Potencia de pico (PEP): 0.5 W",
+          "Potencia media: 0.125 W", "PEP/potencia media: 4.0", "Ancho de banda: 3.8 kHz",
+          "Audio detectado: 0.249 y 0.241 V de pico, 0 dB"}},
+        {"two tones in SSB: twice the average",
+         {1, 0, 0, 1, 0, 0, 0, 0, 700, 1900},
+         {"Modo: SSB sin portadora, banda lateral superior", "Índice de modulación: —",
+          "Potencia de portadora: 0 W (0 %)", "Potencia BLS: 0.0625 W (100 %)",
+          "Potencia BLI: 0 W (0 %)", "Potencia total: 0.0625 W", "Eficiencia: 100 %",
+          "Potencia de pico (PEP): 0.125 W", "Potencia media: 0.0625 W", "PEP/potencia media: 2.0",
+          "Ancho de banda: 1.9 kHz", "Audio detectado: 0.124 y 0.12 V de pico, 0 dB"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -150,14 +173,43 @@ TEST_P(EnvelopeLine, SaysWhatTheDetectorGives) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, EnvelopeLine,
-    testing::Values(EnvelopeRow{"Off", {1, 1, 1, 1, 0, 0}, ""},
-                    EnvelopeRow{"AmAt100Percent", {1, 1, 1, 1, 0, 1}, "0-5 %"},
-                    EnvelopeRow{"OverModulated", {2, 1, 1, 1, 0, 1}, "10-100 %"},
-                    EnvelopeRow{"SsbWithCarrier", {0.5, 1, 0, 1, 0, 1}, "0-20 %"},
-                    EnvelopeRow{"Dsb", {1, 0, 1, 1, 0, 1}, "no recupera el tono: domina 2 kHz"},
-                    EnvelopeRow{"SsbWithoutCarrier", {1, 0, 0, 1, 0, 1}, "sin tono"},
-                    EnvelopeRow{"NoTone", {0, 1, 1, 1, 0, 1}, "sin tono"}),
+    testing::Values(
+        EnvelopeRow{"Off", {1, 1, 1, 1, 0, 0}, ""},
+        EnvelopeRow{"AmAt100Percent", {1, 1, 1, 1, 0, 1}, "0-5 %"},
+        EnvelopeRow{"OverModulated", {2, 1, 1, 1, 0, 1}, "10-100 %"},
+        EnvelopeRow{"SsbWithCarrier", {0.5, 1, 0, 1, 0, 1}, "0-20 %"},
+        EnvelopeRow{"Dsb", {1, 0, 1, 1, 0, 1}, "no recupera el tono: domina 2 kHz"},
+        EnvelopeRow{"SsbWithoutCarrier", {1, 0, 0, 1, 0, 1}, "sin tono"},
+        EnvelopeRow{"NoTone", {0, 1, 1, 1, 0, 1}, "sin tono"},
+        EnvelopeRow{"ToneUnderTheCarriersRounding", {1e-300, 1, 1, 1, 0, 1}, "sin tono"},
+        EnvelopeRow{"AmTwoTonesCountsTheirProducts", {1, 1, 1, 1, 0, 1, 0, 0, 700, 1900}, "1-10 %"},
+        EnvelopeRow{"DsbTwoTonesGivesTheirDifference",
+                    {1, 0, 1, 1, 0, 1, 0, 0, 700, 1900},
+                    "no recupera el tono: domina 1.2 kHz"},
+        EnvelopeRow{
+            "AmLowToneOfNoWholeHertzFollowsTheEnvelope", {1, 1, 1, 1, 0, 1, 0, 0, 123.4}, "0-1 %"}),
     [](const testing::TestParamInfo<EnvelopeRow>& row) { return std::string(row.param.name); });
+
+// While the carrier drifts the detected level's line comes (phase 90 at
+// 0.25 s of 1 Hz) and goes (phase 0 at 0 s); the readout's rows stay.
+TEST(ReadoutRows, StayWhileTheLevelComesAndGoes) {
+    struct Row {
+        const char* name;
+        ParameterValues values;
+    };
+    const Row rows[] = {
+        {"one tone, noise and envelope detector", {1, 1, 1, 1, 0, 1, 0.05, 1}},
+        {"two tones and noise", {1, 1, 1, 1, 0, 0, 0.05, 1, 700, 1900}},
+        {"two tones, noise and envelope detector", {1, 1, 1, 1, 0, 1, 0.05, 1, 700, 1900}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::size_t without = measurementLines(measure(row.values, 0.0), kPoint).size();
+        const std::size_t with = measurementLines(measure(row.values, 0.25), kPoint).size();
+        ASSERT_EQ(with, without + 1);
+        EXPECT_EQ(readoutLayout(with).rows, readoutLayout(without).rows);
+    }
+}
 
 } // namespace
 } // namespace amsim

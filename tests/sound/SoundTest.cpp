@@ -359,7 +359,9 @@ INSTANTIATE_TEST_SUITE_P(
                     CleanRow{"UpperWithCarrierOff7Hz", {1, 1, 0, 1, 0, 0, 0, 7}},
                     CleanRow{"EnvelopeAt30Percent", {0.3, 1, 1, 1, 0, 1, 0}},
                     CleanRow{"EnvelopeOfDsb", {1, 0, 1, 1, 0, 1, 0}},
-                    CleanRow{"DsbOff1HzWithNoise", {1, 0, 1, 1, 0, 0, 0.05, 1}}),
+                    CleanRow{"DsbOff1HzWithNoise", {1, 0, 1, 1, 0, 0, 0.05, 1}},
+                    CleanRow{"EnvelopeOfTwoTones", {1, 1, 1, 1, 0, 1, 0, 0, 700, 1900}},
+                    CleanRow{"EnvelopeOfAToneOfNoWholeHertz", {1, 1, 1, 1, 0, 1, 0, 0, 123.4}}),
     cleanRowName);
 
 // A tone beyond full scale is limited: flat tops, never a jump to the other sign.
