@@ -22,11 +22,12 @@ enum class Parameter {
     Ruido,     // the channel's noise: rms volts in 1 kHz of bandwidth, 0 or more
     Escalas,   // the scales' switch: the graticule and the spectra's scales, 0 off, 1 on
     Df,        // the reinserted carrier's frequency error in Hz: its frequency minus the carrier's
+    Base,      // the oscilloscope's time base, in ms per division
 };
 
-// What a box takes: any number; 0 or 1 (a switch); 0 or more; or a number
-// within ±bound.
-enum class Limits { Any, Switch, NonNegative, WithinBound };
+// What a box takes: any number; 0 or 1 (a switch); 0 or more; a number
+// within ±bound; or a number from low to high.
+enum class Limits { Any, Switch, NonNegative, WithinBound, WithinRange };
 
 // What the box's buttons do: add ±step (its up and down buttons), move
 // through a sequence of values (up and down), or switch between 0 and 1
@@ -51,6 +52,8 @@ struct ParameterRow {
 
     Limits limits = Limits::Any;
     double bound = 0.0; // WithinBound: the largest magnitude the box takes
+    double low = 0.0;   // WithinRange: the lowest value the box takes
+    double high = 0.0;  // WithinRange: the highest
 
     // The help's description, its lines as the help breaks them: "{start}"
     // stands for the start value, "{bound}" for the bound.
@@ -61,10 +64,10 @@ struct ParameterRow {
     // of the physics.
     TextKey valuesName = TextKey::none();
     bool valuesWithUnit = false;
-    // Whether links, commands and the values line name it at 0, its start:
-    // those that came later are named only when set, so that links and
-    // commands written before them keep their meaning.
-    bool namedAtZero = true;
+    // Whether links, commands and the values line name it at its start value:
+    // those that came later are named only when set otherwise, so that links
+    // and commands written before them keep their meaning.
+    bool namedAtStart = true;
 
     // The page's stage that groups its box and buttons.
     TextKey stage = TextKey::none();
@@ -79,6 +82,10 @@ inline constexpr std::array<double, 8> kRuidoSteps{0, 0.01, 0.02, 0.05, 0.1, 0.2
 // The frequency error steps through a sequence symmetric about 0, in Hz.
 inline constexpr std::array<double, 21> kDfSteps{
     -500, -200, -100, -50, -20, -10, -5, -2, -1, -0.5, 0, 0.5, 1, 2, 5, 10, 20, 50, 100, 200, 500};
+
+// The time base steps through the oscilloscope's 1-2-5 sequence, in ms per
+// division.
+inline constexpr std::array<double, 5> kBaseSteps{0.1, 0.2, 0.5, 1, 2};
 
 // One row per parameter, in the order of Parameter: the boxes' order.
 inline constexpr ParameterRow kParameterRows[] = {
@@ -180,7 +187,7 @@ inline constexpr ParameterRow kParameterRows[] = {
      .help = "parameter.ruido.help",
      .helpPosition = 6,
      .valuesName = "parameter.ruido.label",
-     .namedAtZero = false,
+     .namedAtStart = false,
      .stage = "stage.receiver",
      .value = &ParameterValues::ruido},
     {.parameter = Parameter::Escalas,
@@ -193,7 +200,7 @@ inline constexpr ParameterRow kParameterRows[] = {
      .limits = Limits::Switch,
      .help = "parameter.escalas.help",
      .helpPosition = 8,
-     .namedAtZero = false,
+     .namedAtStart = false,
      .stage = "stage.screen"},
     {.parameter = Parameter::Df,
      .box = "Df",
@@ -213,9 +220,29 @@ inline constexpr ParameterRow kParameterRows[] = {
      .helpPosition = 7,
      .valuesName = "parameter.df.label",
      .valuesWithUnit = true,
-     .namedAtZero = false,
+     .namedAtStart = false,
      .stage = "stage.receiver",
      .value = &ParameterValues::df},
+    {.parameter = Parameter::Base,
+     .box = "Base",
+     .option = "base",
+     .label = "parameter.base.label",
+     .start = "0.2",
+     .stepping = Stepping::Sequence,
+     .upButton = "BaseSubir",
+     .downButton = "BaseBajar",
+     .sequence = kBaseSteps,
+     .stepNoun = "parameter.base.stepNoun",
+     .unit = "unit.msPerDivision",
+     // From 0.1, where a column still holds two and a half fine samples, to
+     // 2, where it holds half a carrier period and the screen 16 ms.
+     .limits = Limits::WithinRange,
+     .low = 0.1,
+     .high = 2.0,
+     .help = "parameter.base.help",
+     .helpPosition = 9,
+     .namedAtStart = false,
+     .stage = "stage.screen"},
 };
 
 inline constexpr std::size_t kParameterCount = std::size(kParameterRows);
@@ -230,6 +257,14 @@ inline constexpr std::array<Parameter, kParameterCount> kAllParameters = [] {
 
 constexpr const ParameterRow& rowOf(Parameter parameter) {
     return kParameterRows[static_cast<std::size_t>(parameter)];
+}
+
+// The lowest and the highest value a box within limits takes.
+constexpr double lowestAllowed(const ParameterRow& row) {
+    return row.limits == Limits::WithinRange ? row.low : -row.bound;
+}
+constexpr double highestAllowed(const ParameterRow& row) {
+    return row.limits == Limits::WithinRange ? row.high : row.bound;
 }
 
 // The rows are in the order of Parameter, so a parameter finds its own.

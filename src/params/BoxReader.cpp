@@ -39,11 +39,12 @@ std::string allowedWords(Parameter parameter, const NumberFormat& format) {
     case Limits::NonNegative:
         return std::string(catalogueText("allowed.nonNegative"));
     case Limits::WithinBound:
+    case Limits::WithinRange:
     case Limits::Any:
         break;
     }
-    return filled("allowed.within", {{"low", numberToText(-row.bound, format)},
-                                     {"high", numberToText(row.bound, format)}});
+    return filled("allowed.within", {{"low", numberToText(lowestAllowed(row), format)},
+                                     {"high", numberToText(highestAllowed(row), format)}});
 }
 
 } // namespace
@@ -57,10 +58,20 @@ bool isAllowed(Parameter parameter, double value) {
         return value >= 0.0;
     case Limits::WithinBound:
         return std::abs(value) <= row.bound;
+    case Limits::WithinRange:
+        return value >= row.low && value <= row.high;
     case Limits::Any:
         break;
     }
     return true;
+}
+
+double startValue(Parameter parameter) {
+    return textToNumber(rowOf(parameter).start, NumberFormat{}).value_or(0.0);
+}
+
+std::string startText(Parameter parameter, const NumberFormat& format) {
+    return numberToText(startValue(parameter), format);
 }
 
 BoxReading readBoxText(Parameter parameter, std::string_view text, const NumberFormat& format) {

@@ -26,6 +26,10 @@ private:
 // Whether a box takes the number, by its row's limits.
 bool isAllowed(Parameter parameter, double value);
 
+// A box's value at start, and its text there in the given notation.
+double startValue(Parameter parameter);
+std::string startText(Parameter parameter, const NumberFormat& format);
+
 // What a box's text holds by the boxes' rules: the number, or why there is
 // none, and whether the box takes it. The drawing, the readout and the
 // description of the drawing all read the boxes by it.

@@ -49,8 +49,8 @@ std::string filledForControl(std::string_view pattern, const ParameterRow* row,
         pattern, {{"step", withUnit(numberToText(row->step, format), *row)},
                   {"series", sequence ? seriesOf(*row, format) : std::string()},
                   {"first", sequence ? numberToText(row->sequence.front(), format) : std::string()},
-                  {"low", numberToText(-row->bound, format)},
-                  {"high", numberToText(row->bound, format)}});
+                  {"low", numberToText(lowestAllowed(*row), format)},
+                  {"high", numberToText(highestAllowed(*row), format)}});
 }
 
 } // namespace

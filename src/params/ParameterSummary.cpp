@@ -118,7 +118,7 @@ std::string valuesLine(const ParameterValues& values, const NumberFormat& format
     std::vector<std::string> parts;
     for (const ParameterRow& row : kParameterRows) {
         const double value = row.value == nullptr ? 0.0 : values.*row.value;
-        if (!row.valuesName.isNone() && (row.namedAtZero || value != 0.0)) {
+        if (!row.valuesName.isNone() && (row.namedAtStart || value != startValue(row.parameter))) {
             parts.push_back(std::string(catalogueText(row.valuesName)) + " " +
                             numberToText(value, format) +
                             (row.valuesWithUnit ? " " + std::string(catalogueText(row.unit)) : ""));

@@ -1,6 +1,7 @@
 #include "params/SettingText.h"
 
 #include "core/ParameterValues.h"
+#include "params/BoxReader.h"
 #include "params/Controls.h"
 #include "signals/Mode.h"
 
@@ -40,9 +41,9 @@ std::string copyCommand(const MenuContext& context) {
 }
 
 // A parameter that came later is named only when set (its row's
-// namedAtZero), so that links and commands handed on stay valid.
+// namedAtStart), so that links and commands handed on stay valid.
 bool written(Parameter parameter, double value) {
-    return rowOf(parameter).namedAtZero || value != 0.0;
+    return rowOf(parameter).namedAtStart || value != startValue(parameter);
 }
 
 } // namespace

@@ -122,13 +122,36 @@ TEST_F(Form1Layout, WrappedCaptionsFitTheirBoxes) {
 }
 
 TEST_F(Form1Layout, TabVisitsTheControlsStageByStageSkippingHiddenPanels) {
-    const QStringList expected = {"ModulanteSubir", "ModulanteBajar", "mdl",        "Vcc",
-                                  "VccBajar",       "VccSubir",       "BlsSiNo",    "BlsSi",
-                                  "BliSi",          "BliSiNo",        "RuidoSubir", "RuidoBajar",
-                                  "Ruido",          "DfSubir",        "DfBajar",    "Df",
-                                  "EnvelopeOnOff",  "EnvelopeToggle", "FaseSubir",  "FaseBajar",
-                                  "fase",           "EscalasSiNo",    "EscalasSi",  "Pausa",
-                                  "Ayuda",          "Acerca",         "Menu"};
+    const QStringList expected = {"ModulanteSubir",
+                                  "ModulanteBajar",
+                                  "mdl",
+                                  "Vcc",
+                                  "VccBajar",
+                                  "VccSubir",
+                                  "BlsSiNo",
+                                  "BlsSi",
+                                  "BliSi",
+                                  "BliSiNo",
+                                  "RuidoSubir",
+                                  "RuidoBajar",
+                                  "Ruido",
+                                  "DfSubir",
+                                  "DfBajar",
+                                  "Df",
+                                  "EnvelopeOnOff",
+                                  "EnvelopeToggle",
+                                  "FaseSubir",
+                                  "FaseBajar",
+                                  "fase",
+                                  "EscalasSiNo",
+                                  "EscalasSi",
+                                  "BaseSubir",
+                                  "BaseBajar",
+                                  "Base",
+                                  "Pausa",
+                                  "Ayuda",
+                                  "Acerca",
+                                  "Menu"};
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
         visited << QApplication::focusWidget()->objectName();

@@ -1,5 +1,7 @@
 #include "params/ParameterSummary.h"
 
+#include "core/ParameterTable.h"
+
 #include <array>
 #include <gtest/gtest.h>
 #include <string>
@@ -79,46 +81,50 @@ TEST(ParameterSummary, NamesTheModeTheModulationAndThePhaseError) {
 TEST(ParameterSummary, BoxesThatHoldNoNumberTheyTakeAreNamedInOrder) {
     struct Row {
         const char* name;
-        std::array<const char*, 9> texts; // in the order of kAllParameters
+        std::array<const char*, kAllParameters.size()> texts; // in the order of kAllParameters
         const NumberFormat& format;
         const char* summary;
     };
     const Row rows[] = {
         {"all numbers",
-         {"0.8", " 1 ", "1", "0", "90", "0", "0", "0", "0"},
+         {"0.8", " 1 ", "1", "0", "90", "0", "0", "0", "0", "0.2"},
          kPoint,
          "SSB con portadora, banda lateral inferior, modulación del 80 %, error de fase 90 grados"},
         {"comma in a comma locale",
-         {"0,8", "1", "1", "1", "0", "0", "0", "0", "0"},
+         {"0,8", "1", "1", "1", "0", "0", "0", "0", "0", "0,2"},
          kComma,
          "AM, modulación del 80 %, error de fase 0 grados"},
         {"comma in a point locale",
-         {"1", "0,6", "1", "1", "0", "0", "0", "0", "0"},
+         {"1", "0,6", "1", "1", "0", "0", "0", "0", "0", "0.2"},
          kPoint,
          "Parámetros no válidos: «V(cc)» no es un número"},
         {"two bad boxes",
-         {"", "abc", "1", "1", "0", "0", "0", "0", "0"},
+         {"", "abc", "1", "1", "0", "0", "0", "0", "0", "0.2"},
          kPoint,
          "Parámetros no válidos: «Modulante» y «V(cc)» no son números"},
         {"a number too large",
-         {"2e308", "1", "1", "1", "0", "0", "0", "0", "0"},
+         {"2e308", "1", "1", "1", "0", "0", "0", "0", "0", "0.2"},
          kPoint,
          "Parámetros no válidos: «Modulante» es demasiado grande"},
         {"no number, and a number too small",
-         {"1", "x", "1e-400", "1", "0", "0", "0", "0", "0"},
+         {"1", "x", "1e-400", "1", "0", "0", "0", "0", "0", "0.2"},
          kPoint,
          "Parámetros no válidos: «V(cc)» no es un número y «BLI habil» es demasiado pequeño"},
         {"three bad boxes",
-         {"x", "1", "inf", "1", "nan", "0", "0", "0", "0"},
+         {"x", "1", "inf", "1", "nan", "0", "0", "0", "0", "0.2"},
          kPoint,
          "Parámetros no válidos: «Modulante», «BLI habil» y «fase port reinsertada» no son "
          "números"},
         {"a frequency error beyond its limits, as the redraw's error says",
-         {"1", "1", "1", "1", "0", "0", "0", "0", "6000"},
+         {"1", "1", "1", "1", "0", "0", "0", "0", "6000", "0.2"},
          kPoint,
          "Parámetros no válidos: «error de frec.» está fuera de sus límites"},
+        {"a time base beyond its limits",
+         {"1", "1", "1", "1", "0", "0", "0", "0", "0", "5"},
+         kPoint,
+         "Parámetros no válidos: «base de tiempo» está fuera de sus límites"},
         {"every fault at once, the scales too",
-         {"x", "2e308", "1", "1", "0", "2", "-1", "0.5", "y"},
+         {"x", "2e308", "1", "1", "0", "2", "-1", "0.5", "y", "0.2"},
          kPoint,
          "Parámetros no válidos: «Modulante» y «error de frec.» no son números, «V(cc)» es "
          "demasiado grande y «det. envolvente», «ruido» y «escalas» están fuera de sus límites"},

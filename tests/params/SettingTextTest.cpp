@@ -47,13 +47,13 @@ TEST_P(SettingTextTest, WritesTheLinkWithAPointAndTheCommandInTheBoxesNotation) 
 INSTANTIATE_TEST_SUITE_P(
     Settings, SettingTextTest,
     testing::Values(Setting{"StartValues",
-                            {"1", "1", "1", "1", "0", "0", "0", "0", "0"},
+                            {"1", "1", "1", "1", "0", "0", "0", "0", "0", "0.2"},
                             &kPoint,
                             "amsim.html?mdl=1&vcc=1&bli=1&bls=1&fase=0&env=0",
                             "amsim --mdl 1 --vcc 1 --bli 1 --bls 1 --fase 0 --env 0",
                             "amsim-am"},
                     Setting{"CommaBoxesGiveAPointInTheLink",
-                            {"0,5", " 0,8 ", "1", "0", "-30", "1", "0", "0", "0"},
+                            {"0,5", " 0,8 ", "1", "0", "-30", "1", "0", "0", "0", "0,2"},
                             &kComma,
                             "amsim.html?mdl=0.5&vcc=0.8&bli=1&bls=0&fase=-30&env=1",
                             "amsim --mdl 0,5 --vcc 0,8 --bli 1 --bls 0 --fase -30 --env 1",
@@ -62,31 +62,37 @@ INSTANTIATE_TEST_SUITE_P(
                             {"1e20",
                              "\u2212"
                              "2.5e-7",
-                             "1", "1", "0", "0", "0", "0", "0"},
+                             "1", "1", "0", "0", "0", "0", "0", "0.2"},
                             &kPoint,
                             "amsim.html?mdl=1e%2B20&vcc=-2.5e-07&bli=1&bls=1&fase=0&env=0",
                             "amsim --mdl 1e+20 --vcc -2.5e-07 --bli 1 --bls 1 --fase 0 --env 0",
                             "amsim-am"},
                     Setting{"ScalesOnlyWhenOn",
-                            {"1", "1", "1", "1", "0", "0", "0", "1", "0"},
+                            {"1", "1", "1", "1", "0", "0", "0", "1", "0", "0,2"},
                             &kComma,
                             "amsim.html?mdl=1&vcc=1&bli=1&bls=1&fase=0&env=0&escalas=1",
                             "amsim --mdl 1 --vcc 1 --bli 1 --bls 1 --fase 0 --env 0 --escalas 1",
                             "amsim-am"},
                     Setting{"NoiseIsWrittenOnlyWhenThere",
-                            {"1", "0", "0", "1", "0", "0", "0,05", "0", "0"},
+                            {"1", "0", "0", "1", "0", "0", "0,05", "0", "0", "0,2"},
                             &kComma,
                             "amsim.html?mdl=1&vcc=0&bli=0&bls=1&fase=0&env=0&ruido=0.05",
                             "amsim --mdl 1 --vcc 0 --bli 0 --bls 1 --fase 0 --env 0 --ruido 0,05",
                             "amsim-ssb"},
                     Setting{"DsbWithoutTheCarrier",
-                            {"1", "0", "1", "1", "0", "0", "0", "0", "0"},
+                            {"1", "0", "1", "1", "0", "0", "0", "0", "0", "0.2"},
                             &kPoint,
                             "amsim.html?mdl=1&vcc=0&bli=1&bls=1&fase=0&env=0",
                             "amsim --mdl 1 --vcc 0 --bli 1 --bls 1 --fase 0 --env 0",
                             "amsim-dsb"},
+                    Setting{"TimeBaseOnlyWhenNotAtItsStart",
+                            {"1", "1", "1", "1", "0", "0", "0", "0", "0", "1"},
+                            &kPoint,
+                            "amsim.html?mdl=1&vcc=1&bli=1&bls=1&fase=0&env=0&base=1",
+                            "amsim --mdl 1 --vcc 1 --bli 1 --bls 1 --fase 0 --env 0 --base 1",
+                            "amsim-am"},
                     Setting{"CarrierAloneWithoutATone",
-                            {"0", "1", "1", "1", "0", "0", "0", "0", "0"},
+                            {"0", "1", "1", "1", "0", "0", "0", "0", "0", "0.2"},
                             &kPoint,
                             "amsim.html?mdl=0&vcc=1&bli=1&bls=1&fase=0&env=0",
                             "amsim --mdl 0 --vcc 1 --bli 1 --bls 1 --fase 0 --env 0",
@@ -105,6 +111,9 @@ TEST(SettingText, ABoxWithoutANumberStopsWithItsMessageAndUnknownItemsGiveNothin
     EXPECT_EQ(menuClipboardText("Otro", context), std::nullopt);
     BoxReader fine(
         [](Parameter p) {
+            if (p == Parameter::Base) {
+                return "0.2";
+            }
             return p == Parameter::Ruido || p == Parameter::Escalas || p == Parameter::Df ? "0"
                                                                                           : "1";
         },
@@ -117,7 +126,14 @@ TEST(SettingText, ABoxWithoutANumberStopsWithItsMessageAndUnknownItemsGiveNothin
 
 // A bench whose time stands still is handed on with its instant.
 TEST(SettingText, AStillInstantIsWrittenAfterTheFrequencyError) {
-    BoxReader boxes([](Parameter p) { return p == Parameter::Df ? "-0,5" : "0"; }, kComma);
+    BoxReader boxes(
+        [](Parameter p) {
+            if (p == Parameter::Base) {
+                return "0,2";
+            }
+            return p == Parameter::Df ? "-0,5" : "0";
+        },
+        kComma);
     const MenuContext context{"amsim.html", boxes, kComma, 0.125};
     EXPECT_EQ(menuClipboardText("CopiarEnlace", context),
               "amsim.html?mdl=0&vcc=0&bli=0&bls=0&fase=0&env=0&df=-0.5&tiempo=0.125");

@@ -246,7 +246,12 @@ INSTANTIATE_TEST_SUITE_P(
                     LimitRow{"ScalesHuge", Parameter::Escalas, "1e308", "0 o 1"},
                     LimitRow{"EnvelopeNegative", Parameter::Envelope, "-1", "0 o 1"},
                     LimitRow{"EnvelopeTiny", Parameter::Envelope, "1e-320", "0 o 1"},
-                    LimitRow{"ScalesTwo", Parameter::Escalas, "2", "0 o 1"}),
+                    LimitRow{"ScalesTwo", Parameter::Escalas, "2", "0 o 1"},
+                    LimitRow{"BaseBetweenItsSteps", Parameter::Base, "0.25", nullptr},
+                    LimitRow{"BaseAtItsTop", Parameter::Base, "2", nullptr},
+                    LimitRow{"BaseBelow", Parameter::Base, "0.05", "un número entre 0.1 y 2"},
+                    LimitRow{"BaseZero", Parameter::Base, "0", "un número entre 0.1 y 2"},
+                    LimitRow{"BaseBeyond", Parameter::Base, "2.5", "un número entre 0.1 y 2"}),
     [](const testing::TestParamInfo<LimitRow>& row) { return std::string(row.param.name); });
 
 TEST(BoxLimits, AreKeptByTheStepsToo) {
