@@ -55,7 +55,7 @@ void Redraw::drawEverything() {
 // What time does not move, and is drawn beneath everything that it does.
 void Redraw::drawStill() {
     check(canvas_.clear());
-    tones_ = modulatingTones(read(Parameter::Modulante));
+    readStill();
     if (scalesOn()) {
         drawScales();
     }
@@ -66,10 +66,20 @@ void Redraw::drawStill() {
     TrazarBandaInferior();
 }
 
+void Redraw::readStill() {
+    tones_ = modulatingTones(read(Parameter::Modulante));
+    timeBase_ = TimeBase::ofMillisecondsPerDivision(read(Parameter::Base));
+}
+
 // Everything the still part is drawn from.
 std::vector<double> Redraw::stillKey() {
-    return {read(Parameter::Modulante), read(Parameter::Vcc),   read(Parameter::BliSiNo),
-            read(Parameter::BlsSiNo),   scalesOn() ? 1.0 : 0.0, Pi,
+    return {read(Parameter::Modulante),
+            read(Parameter::Vcc),
+            read(Parameter::BliSiNo),
+            read(Parameter::BlsSiNo),
+            scalesOn() ? 1.0 : 0.0,
+            read(Parameter::Base),
+            Pi,
             static_cast<double>(Escala)};
 }
 
@@ -77,7 +87,7 @@ bool Redraw::restoreStill() {
     if (!canvas_.restore(stillKey())) {
         return false;
     }
-    tones_ = modulatingTones(read(Parameter::Modulante));
+    readStill();
     return true;
 }
 

@@ -47,6 +47,10 @@ void Redraw::check(CanvasStatus status) {
     }
 }
 
+FineSweep Redraw::fineSweep() const {
+    return FineSweep(timeBase_, commonPeriodSamples(tones_));
+}
+
 // Axes run from right to left, so that the connected trace that follows
 // starts at the axis's left end.
 void Redraw::drawAxis() {
@@ -59,16 +63,63 @@ float Redraw::screenY(double value, double scale) const {
     return toCanvasCoordinate(Eje - scale * value);
 }
 
-// One polyline from the current position, which the axis left at its left end.
+// The samples whose x is nearest to each column, as a peak detector keeps
+// them: the lowest and the highest, the earlier first. Every sample's y is
+// computed, so a value too large to draw stops the drawing as it would
+// where every sample is drawn.
+std::vector<Redraw::ColumnPeaks> Redraw::columnPeaks(double scale) const {
+    std::vector<ColumnPeaks> peaks;
+    std::size_t i = 0;
+    while (i < samples_.size()) {
+        const double column = std::floor(samples_[i].x + 0.5);
+        float top = screenY(samples_[i].value, scale);
+        float bottom = top;
+        std::size_t topAt = i;
+        std::size_t bottomAt = i;
+        for (; i < samples_.size() && std::floor(samples_[i].x + 0.5) == column; ++i) {
+            const float y = screenY(samples_[i].value, scale);
+            if (y < top) {
+                top = y;
+                topAt = i;
+            }
+            if (y > bottom) {
+                bottom = y;
+                bottomAt = i;
+            }
+        }
+        const bool topFirst = topAt < bottomAt;
+        peaks.push_back(
+            {static_cast<float>(column), topFirst ? top : bottom, topFirst ? bottom : top});
+    }
+    return peaks;
+}
+
+// One polyline from the current position, which the axis left at its left
+// end; where a column holds many samples, through its extremes.
 void Redraw::drawConnected(double scale) {
-    for (const Sample& s : samples_) {
-        check(canvas_.lineTo({toCanvasCoordinate(s.x), screenY(s.value, scale)}));
+    if (!timeBase_.peakDetected()) {
+        for (const Sample& s : samples_) {
+            check(canvas_.lineTo({toCanvasCoordinate(s.x), screenY(s.value, scale)}));
+        }
+        return;
+    }
+    for (const ColumnPeaks& peak : columnPeaks(scale)) {
+        check(canvas_.lineTo({peak.x, peak.first}));
+        check(canvas_.lineTo({peak.x, peak.second}));
     }
 }
 
 void Redraw::drawPoints(double scale, std::optional<PaletteColour> colour) {
-    for (const Sample& s : samples_) {
-        check(canvas_.point({toCanvasCoordinate(s.x), screenY(s.value, scale)}, colour));
+    if (!timeBase_.peakDetected()) {
+        for (const Sample& s : samples_) {
+            check(canvas_.point({toCanvasCoordinate(s.x), screenY(s.value, scale)}, colour));
+        }
+        return;
+    }
+    for (const ColumnPeaks& peak : columnPeaks(scale)) {
+        check(peak.first == peak.second
+                  ? canvas_.point({peak.x, peak.first}, colour)
+                  : canvas_.line({peak.x, peak.first}, {peak.x, peak.second}, colour));
     }
 }
 

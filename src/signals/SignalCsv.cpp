@@ -1,6 +1,5 @@
 #include "signals/SignalCsv.h"
 
-#include "signals/Sweep.h"
 
 #include <algorithm>
 #include <array>
@@ -96,7 +95,7 @@ std::string signalCsv(const std::vector<SignalSample>& table) {
     text += '\n';
     for (const SignalSample& row : table) {
         const std::array values{row.x,
-                                row.x / kColumnsPerMillisecond,
+                                row.milliseconds,
                                 row.generator,
                                 row.carrier,
                                 row.upperSide,

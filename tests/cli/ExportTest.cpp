@@ -244,7 +244,8 @@ TEST_F(ExportTest, SamplesAreTheDisplaysValuesWithADecimalPoint) {
     const std::map<Parameter, std::string> texts{
         {Parameter::Modulante, "1"}, {Parameter::Vcc, "0,8"},    {Parameter::BliSiNo, "1"},
         {Parameter::BlsSiNo, "0"},   {Parameter::Fase, "-30,5"}, {Parameter::Envelope, "0"},
-        {Parameter::Ruido, "0"},     {Parameter::Escalas, "0"},  {Parameter::Df, "0"}};
+        {Parameter::Ruido, "0"},     {Parameter::Escalas, "0"},  {Parameter::Df, "0"},
+        {Parameter::Base, "0,2"}};
     BoxReader reader([&texts](Parameter parameter) { return texts.at(parameter); },
                      NumberFormat{",", "E"});
     const std::vector<SignalSample> table = sampleSignals(reader, WindowValues{});
