@@ -69,6 +69,7 @@ void Redraw::drawStill() {
 void Redraw::readStill() {
     tones_ = modulatingTones(read(Parameter::Modulante));
     timeBase_ = TimeBase::ofMillisecondsPerDivision(read(Parameter::Base));
+    samples_.reserve(static_cast<std::size_t>(timeBase_.lastTime() / kFineStep) + 2);
 }
 
 // Everything the still part is drawn from.

@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "signals/Sweep.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -64,32 +65,36 @@ float Redraw::screenY(double value, double scale) const {
 }
 
 // The samples whose x is nearest to each column, as a peak detector keeps
-// them: the lowest and the highest, the earlier first. Every sample's y is
-// computed, so a value too large to draw stops the drawing as it would
-// where every sample is drawn.
+// them: the lowest and the highest, the earlier first. A value that cannot
+// be drawn stops the drawing as it would where every sample is drawn: one
+// that is not finite is sought in every column, and the others lie between
+// the extremes.
 std::vector<Redraw::ColumnPeaks> Redraw::columnPeaks(double scale) const {
     std::vector<ColumnPeaks> peaks;
     std::size_t i = 0;
     while (i < samples_.size()) {
         const double column = std::floor(samples_[i].x + 0.5);
-        float top = screenY(samples_[i].value, scale);
-        float bottom = top;
-        std::size_t topAt = i;
-        std::size_t bottomAt = i;
-        for (; i < samples_.size() && std::floor(samples_[i].x + 0.5) == column; ++i) {
-            const float y = screenY(samples_[i].value, scale);
-            if (y < top) {
-                top = y;
-                topAt = i;
-            }
-            if (y > bottom) {
-                bottom = y;
-                bottomAt = i;
-            }
+        const double end = column + 0.5;
+        const std::size_t begin = i;
+        double low = samples_[i].value;
+        double high = low;
+        bool finite = true;
+        for (; i < samples_.size() && samples_[i].x < end; ++i) {
+            const double v = samples_[i].value;
+            finite = finite && std::fabs(v) <= std::numeric_limits<double>::max();
+            low = std::min(low, v);
+            high = std::max(high, v);
         }
-        const bool topFirst = topAt < bottomAt;
-        peaks.push_back(
-            {static_cast<float>(column), topFirst ? top : bottom, topFirst ? bottom : top});
+        if (!finite) {
+            throw Error::overflowWhileDrawing();
+        }
+        std::size_t first = begin;
+        while (samples_[first].value != low && samples_[first].value != high) {
+            ++first;
+        }
+        const bool lowFirst = samples_[first].value == low;
+        peaks.push_back({static_cast<float>(column), screenY(lowFirst ? low : high, scale),
+                         screenY(lowFirst ? high : low, scale)});
     }
     return peaks;
 }

@@ -75,10 +75,12 @@ public:
 
     template <class Sample> void run(Sample&& sample) const {
         double within = 0.0;
+        std::size_t left = period_; // in this period
         std::size_t n = 0;
         for (double x = 0.0; x <= last_; x += kFineStep, ++n) {
-            if (period_ != 0 && n % period_ == 0) {
+            if (period_ != 0 && left-- == 0) {
                 within = 0.0;
+                left = period_ - 1;
             }
             sample(FineTime{n, x, period_ == 0 ? x : within});
             within += kFineStep;
