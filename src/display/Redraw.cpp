@@ -49,7 +49,7 @@ void Redraw::check(CanvasStatus status) {
 }
 
 FineSweep Redraw::fineSweep() const {
-    return FineSweep(timeBase_, commonPeriodSamples(tones_));
+    return {timeBase_, commonPeriodSamples(tones_)};
 }
 
 // Axes run from right to left, so that the connected trace that follows

@@ -56,7 +56,7 @@ describe('the layout', () => {
             })),
         );
         const byId = new Map(shown.map((s) => [s.id, s]));
-        assert.equal(FORM.controls.length, 43);
+        assert.equal(FORM.controls.length, 47);
         for (const control of FORM.controls) {
             const element = byId.get(control.name);
             assert.ok(element, control.name);
@@ -395,7 +395,7 @@ describe('every screen', () => {
             ['Generador', 'Transmisor', 'Receptor', 'Pantalla']);
         await page.click('#Menu');
         const controls = await controlBoxes(page);
-        assert.equal(controls.length, 33);
+        assert.equal(controls.length, 36);
         for (const c of controls) {
             assert.ok(c.width >= 44 && c.height >= 44, `${c.id} ${c.width}x${c.height}`);
             assert.ok(c.left >= 0 && c.right <= 390, `${c.id} ${c.left}..${c.right}`);
