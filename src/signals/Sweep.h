@@ -17,9 +17,8 @@ inline constexpr double kColumnStep = 1.0;
 inline constexpr double kEnvelopeStep = 4.0;
 inline constexpr std::size_t kFineSampleCount = 3195;
 inline constexpr double kColumnsPerMillisecond = 400.0;
-// The graticule's division, and the time base the screen starts at.
+// The graticule's division.
 inline constexpr double kColumnsPerDivision = 80.0;
-inline constexpr double kStartMillisecondsPerDivision = 0.2;
 
 // What one column of the screen spans, in units of x: 1 at the start, 10 at
 // 2 ms per division.
