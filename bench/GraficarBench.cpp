@@ -1,4 +1,5 @@
 #include "app/DesignFonts.h"
+#include "core/ParameterTable.h"
 #include "display/Graficar.h"
 #include "params/BoxReader.h"
 #include "qtcanvas/QtRasterCanvas.h"
@@ -7,25 +8,29 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <string>
 
 namespace amsim {
 namespace {
 
 // The boxes as the window leaves them after loading, read through the same
-// text conversion as the window's boxes; the envelope detector, the noise and
-// the scales as asked.
-BoxReader startValues(bool envelopeDetector = false, const char* ruido = "0", bool scales = false) {
-    return {[envelopeDetector, ruido, scales](Parameter parameter) {
-                if (parameter == Parameter::Envelope) {
+// text conversion as the window's boxes; the envelope detector, the noise,
+// the scales and the time base as asked.
+BoxReader startValues(bool envelopeDetector = false, const char* ruido = "0", bool scales = false,
+                      const char* base = "0.2") {
+    return {[envelopeDetector, ruido, scales, base](Parameter parameter) -> std::string {
+                switch (parameter) {
+                case Parameter::Envelope:
                     return envelopeDetector ? "1" : "0";
-                }
-                if (parameter == Parameter::Ruido) {
+                case Parameter::Ruido:
                     return ruido;
-                }
-                if (parameter == Parameter::Escalas) {
+                case Parameter::Escalas:
                     return scales ? "1" : "0";
+                case Parameter::Base:
+                    return base;
+                default:
+                    return std::string(rowOf(parameter).start);
                 }
-                return parameter == Parameter::Fase ? "0" : "1";
             },
             NumberFormat{}};
 }
@@ -53,9 +58,9 @@ protected:
 // non-const, as in the callbacks the library calls.
 // cppcheck-suppress constParameter
 void timeRedraw(benchmark::State& state, double scale, bool envelopeDetector,
-                const char* ruido = "0", bool scales = false) {
+                const char* ruido = "0", bool scales = false, const char* base = "0.2") {
     QtRasterCanvas canvas(QSize(kDrawingWidth, kDrawingHeight), windowFont(), Qt::black, scale);
-    BoxReader reader = startValues(envelopeDetector, ruido, scales);
+    BoxReader reader = startValues(envelopeDetector, ruido, scales, base);
     for (auto _ : state) {
         Graficar(canvas, reader, WindowValues{});
         benchmark::DoNotOptimize(canvas.pixels().data());
@@ -90,6 +95,20 @@ void GraficarWithNoise(benchmark::State& state) {
     timeRedraw(state, 1.0, true, "0.1");
 }
 BENCHMARK(GraficarWithNoise)->Unit(benchmark::kMicrosecond);
+
+// Ten times the time on screen: sixteen tone periods, each column drawn
+// through its extremes. It must cost no more than three redraws at the start.
+void GraficarAtTwoMillisecondsADivision(benchmark::State& state) {
+    timeRedraw(state, 1.0, false, "0", false, "2");
+}
+BENCHMARK(GraficarAtTwoMillisecondsADivision)->Unit(benchmark::kMicrosecond);
+
+// The same with the envelope detector and the noise, whose samples do not
+// repeat.
+void GraficarAtTwoMillisecondsWithNoise(benchmark::State& state) {
+    timeRedraw(state, 1.0, true, "0.1", false, "2");
+}
+BENCHMARK(GraficarAtTwoMillisecondsWithNoise)->Unit(benchmark::kMicrosecond);
 
 // The pure computing floor: only the sines and cosines that one redraw
 // takes, at the arguments it takes them at, and nothing else.

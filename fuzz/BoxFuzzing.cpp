@@ -41,8 +41,12 @@ BoxInput boxInputOf(std::span<const std::uint8_t> data, std::size_t maxClicks) {
         lines.empty() ? std::span<const std::uint8_t>() : lines.front();
     BoxInput input;
     input.format = formatOf(first.empty() ? std::uint8_t{'.'} : first.front());
-    for (std::size_t i = 0; i < kAllParameters.size() && i + 1 < lines.size(); ++i) {
-        input.texts.at(i).assign(lines[i + 1].begin(), lines[i + 1].end());
+    for (std::size_t i = 0; i < kAllParameters.size(); ++i) {
+        if (i + 1 < lines.size()) {
+            input.texts.at(i).assign(lines[i + 1].begin(), lines[i + 1].end());
+        } else {
+            input.texts.at(i) = startText(kAllParameters.at(i), input.format);
+        }
     }
     const std::span<const std::uint8_t> clicks =
         first.empty() ? first : first.subspan(1, std::min(first.size() - 1, maxClicks));

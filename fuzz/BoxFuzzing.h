@@ -7,18 +7,19 @@
 //   line 1  first byte: the number format. Bit 1 set is a decimal point
 //           ('.' is one such byte), clear is a decimal comma (',').
 //           Every further byte is one click, up to the fuzzer's limit, on button
-//           (byte - '0') mod 256 mod 17 of kButtons, so the digits and ':' to '@'
+//           (byte - '0') mod 256 mod 19 of kButtons, so the digits and ':' to 'B'
 //           name them:
 //             0 ModulanteSubir  1 ModulanteBajar  2 VccSubir  3 VccBajar
 //             4 FaseSubir       5 FaseBajar       6 BliSi     7 BlsSi
 //             8 Ayuda           9 Acerca          : EnvelopeToggle
 //             ; EscalasSi       < RuidoSubir      = RuidoBajar
-//             > DfSubir         ? DfBajar         @ Pausa
-//   lines 2 to 10  the texts of mdl, Vcc, BliSiNo, BlsSiNo, fase, the
-//           envelope detector's switch, the noise, the scales' switch and
-//           the frequency error, byte for byte (invalid UTF-8 included). A
-//           box whose line is missing keeps its start value: 1, 1, 1, 1 and
-//           then 0.
+//             > DfSubir         ? DfBajar         @ BaseSubir
+//             A BaseBajar       B Pausa
+//   lines 2 to 11  the texts of mdl, Vcc, BliSiNo, BlsSiNo, fase, the
+//           envelope detector's switch, the noise, the scales' switch, the
+//           frequency error and the time base, byte for byte (invalid UTF-8
+//           included). A box whose line is missing keeps its start value, in
+//           the line's number format.
 #include "core/Error.h"
 #include "params/NumberText.h"
 
@@ -36,7 +37,7 @@ using BoxTexts = std::array<std::string, kAllParameters.size()>;
 
 struct BoxInput {
     NumberFormat format;
-    BoxTexts texts{"1", "1", "1", "1", "0", "0", "0", "0", "0"};
+    BoxTexts texts;
     std::vector<std::string_view> clicks; // the buttons' names
 };
 

@@ -24,6 +24,7 @@ enum class Parameter {
     Df,        // the reinserted carrier's frequency error in Hz: its frequency minus the carrier's
     Tono,      // the generator's tone, in Hz
     Tono2,     // the generator's second tone, in Hz: 0 is none
+    Base,      // the oscilloscope's time base, in ms per division
 };
 
 // What a box takes: any number; 0 or 1 (a switch); 0 or more; a number from
@@ -87,6 +88,9 @@ inline constexpr std::array<double, 21> kDfSteps{
 inline constexpr std::array<double, 8> kTonoSteps{100, 200, 300, 500, 700, 1000, 1500, 2000};
 // The second tone steps through the same, from none.
 inline constexpr std::array<double, 9> kTono2Steps{0, 100, 200, 300, 500, 700, 1000, 1500, 2000};
+// The time base steps through the oscilloscope's 1-2-5 sequence, in ms per
+// division.
+inline constexpr std::array<double, 5> kBaseSteps{0.1, 0.2, 0.5, 1, 2};
 
 // One row per parameter, in the order of Parameter: the boxes' order.
 inline constexpr ParameterRow kParameterRows[] = {
@@ -268,6 +272,26 @@ inline constexpr ParameterRow kParameterRows[] = {
      .namedAtStart = false,
      .stage = "stage.generator",
      .value = &ParameterValues::tono2},
+    {.parameter = Parameter::Base,
+     .box = "Base",
+     .option = "base",
+     .label = "parameter.base.label",
+     .start = "0.2",
+     .stepping = Stepping::Sequence,
+     .upButton = "BaseSubir",
+     .downButton = "BaseBajar",
+     .sequence = kBaseSteps,
+     .stepNoun = "parameter.base.stepNoun",
+     .unit = "unit.msPerDivision",
+     // From 0.1, where a column still holds two and a half fine samples, to
+     // 2, where it holds half a carrier period and the screen 16 ms.
+     .limits = Limits::WithinRange,
+     .low = 0.1,
+     .high = 2.0,
+     .help = "parameter.base.help",
+     .helpPosition = 11,
+     .namedAtStart = false,
+     .stage = "stage.screen"},
 };
 
 inline constexpr std::size_t kParameterCount = std::size(kParameterRows);

@@ -10,6 +10,7 @@
 // With a frequency error df the phase error moves across the screen,
 // phi(x) = F + 360 df (t0 + x 2.5 µs), t0 the screen's first millisecond;
 // both traces are those of a still bench of that phase at each column.
+// x is the time: at a slower time base a column spans more of it.
 //
 // The envelope detector, when it is switched on, takes what the transmitter
 // sends (its trace's samples) plus the same noise, and is drawn in light blue on the same axis and
@@ -36,14 +37,29 @@ void Redraw::TrazarDetector() {
     const Sidebands sides{read(Parameter::BliSiNo), read(Parameter::BlsSiNo), tones_};
     const double V = read(Parameter::Vcc);
     const ScreenNoise* noise = channelNoise();
-    std::size_t n = 0;
-    const auto product = [&](double x) {
-        const double phi = phase.at(x);
-        return noise == nullptr ? detectorProduct(sides, V, phi, Pi, x)
-                                : reinsertedCarrier(phi, Pi, x) *
-                                      (receivedSignal(sides, V, Pi, x) + noise->screen[n++]);
-    };
-    sample(kFineStep, product);
+    // The received signal repeats with the still signals, and so does the
+    // product while the carrier stands still and the channel is clean.
+    const FineSweep fine = fineSweep();
+    const bool productRepeats = noise == nullptr && df == 0.0;
+    std::vector<double> received;
+    received.reserve(noise == nullptr ? 0 : fine.count());
+    samples_.clear();
+    fine.run([&](const FineTime& t) {
+        const double x = timeBase_.columnOf(t.x);
+        if (fine.repeats(t.n) && productRepeats) {
+            samples_.push_back({x, samples_[t.n - fine.period()].value});
+            return;
+        }
+        const double phi = phase.at(t.x);
+        if (noise == nullptr) {
+            samples_.push_back({x, detectorProduct(sides, V, phi, Pi, t.within)});
+            return;
+        }
+        received.push_back(fine.repeats(t.n) ? received[t.n - fine.period()]
+                                             : receivedSignal(sides, V, Pi, t.within));
+        samples_.push_back(
+            {x, reinsertedCarrier(phi, Pi, t.within) * (received.back() + noise->screen[t.n])});
+    });
     drawConnected(scale);
 
     // The green audio smooths the very products just drawn.
@@ -62,7 +78,8 @@ const ScreenNoise* Redraw::channelNoise() {
     if (!noise_) {
         const ChannelNoise channel(
             receiverBandOf(read(Parameter::BliSiNo), read(Parameter::BlsSiNo)), ruido);
-        noise_ = screenNoise(channel, screenFirstSample(instant_), kFineSampleCount);
+        noise_ = screenNoise(channel, screenFirstSample(instant_),
+                             std::max(fineSweep().count(), kToneSamples));
     }
     return &*noise_;
 }
@@ -77,6 +94,9 @@ void Redraw::TrazarDetectorEnvolvente() {
     std::vector<double> transmitted(samples_.size());
     std::transform(samples_.begin(), samples_.end(), transmitted.begin(),
                    [](const Sample& s) { return s.value; });
+    const double V = read(Parameter::Vcc);
+    const Sidebands sides{read(Parameter::BliSiNo), read(Parameter::BlsSiNo), tones_};
+    extendToTonePeriod(transmitted, [&](double x) { return transmitterOutput(sides, V, Pi, x); });
     const ScreenNoise* noise = channelNoise();
     envelopeAudio_ =
         noise == nullptr ? detectEnvelope(transmitted) : detectEnvelope(transmitted, *noise);

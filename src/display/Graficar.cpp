@@ -55,8 +55,7 @@ void Redraw::drawEverything() {
 // What time does not move, and is drawn beneath everything that it does.
 void Redraw::drawStill() {
     check(canvas_.clear());
-    tones_ =
-        modulatingTones(read(Parameter::Modulante), read(Parameter::Tono), read(Parameter::Tono2));
+    readStill();
     if (scalesOn()) {
         drawScales();
     }
@@ -68,19 +67,32 @@ void Redraw::drawStill() {
     captionTones();
 }
 
+void Redraw::readStill() {
+    tones_ =
+        modulatingTones(read(Parameter::Modulante), read(Parameter::Tono), read(Parameter::Tono2));
+    timeBase_ = TimeBase::ofMillisecondsPerDivision(read(Parameter::Base));
+    samples_.reserve(static_cast<std::size_t>(timeBase_.lastTime() / kFineStep) + 2);
+}
+
 // Everything the still part is drawn from.
 std::vector<double> Redraw::stillKey() {
-    return {read(Parameter::Modulante),  read(Parameter::Vcc),   read(Parameter::BliSiNo),
-            read(Parameter::BlsSiNo),    scalesOn() ? 1.0 : 0.0, Pi,
-            static_cast<double>(Escala), read(Parameter::Tono),  read(Parameter::Tono2)};
+    return {read(Parameter::Modulante),
+            read(Parameter::Vcc),
+            read(Parameter::BliSiNo),
+            read(Parameter::BlsSiNo),
+            scalesOn() ? 1.0 : 0.0,
+            read(Parameter::Base),
+            Pi,
+            static_cast<double>(Escala),
+            read(Parameter::Tono),
+            read(Parameter::Tono2)};
 }
 
 bool Redraw::restoreStill() {
     if (!canvas_.restore(stillKey())) {
         return false;
     }
-    tones_ =
-        modulatingTones(read(Parameter::Modulante), read(Parameter::Tono), read(Parameter::Tono2));
+    readStill();
     return true;
 }
 

@@ -25,7 +25,7 @@ void Redraw::TrazarPortadora() {
     Eje = 145;
     drawAxis();
     const double V = read(Parameter::Vcc);
-    sample(kFineStep, [&](double x) { return carrier(V, Pi, x); });
+    sampleFine([&](double x) { return carrier(V, Pi, x); });
     drawConnected(Escala);
 }
 
@@ -33,7 +33,7 @@ void Redraw::TrazarBandaSuperior() {
     Eje = 230;
     drawAxis();
     const double Ls = read(Parameter::BlsSiNo);
-    sample(kFineStep, [&](double x) { return upperSideFrequency(Ls, tones_, Pi, x); });
+    sampleFine([&](double x) { return upperSideFrequency(Ls, tones_, Pi, x); });
     drawConnected(Escala);
 }
 
@@ -41,7 +41,7 @@ void Redraw::TrazarBandaInferior() {
     Eje = 305;
     drawAxis();
     const double Li = read(Parameter::BliSiNo);
-    sample(kFineStep, [&](double x) { return lowerSideFrequency(Li, tones_, Pi, x); });
+    sampleFine([&](double x) { return lowerSideFrequency(Li, tones_, Pi, x); });
     drawConnected(Escala);
 }
 

@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "signals/Sweep.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -47,6 +48,10 @@ void Redraw::check(CanvasStatus status) {
     }
 }
 
+FineSweep Redraw::fineSweep() const {
+    return {timeBase_, commonPeriodSamples(tones_)};
+}
+
 // Axes run from right to left, so that the connected trace that follows
 // starts at the axis's left end.
 void Redraw::drawAxis() {
@@ -59,16 +64,67 @@ float Redraw::screenY(double value, double scale) const {
     return toCanvasCoordinate(Eje - scale * value);
 }
 
-// One polyline from the current position, which the axis left at its left end.
+// The samples whose x is nearest to each column, as a peak detector keeps
+// them: the lowest and the highest, the earlier first. A value that cannot
+// be drawn stops the drawing as it would where every sample is drawn: one
+// that is not finite is sought in every column, and the others lie between
+// the extremes.
+std::vector<Redraw::ColumnPeaks> Redraw::columnPeaks(double scale) const {
+    std::vector<ColumnPeaks> peaks;
+    std::size_t i = 0;
+    while (i < samples_.size()) {
+        const double column = std::floor(samples_[i].x + 0.5);
+        const double end = column + 0.5;
+        const std::size_t begin = i;
+        double low = samples_[i].value;
+        double high = low;
+        bool finite = true;
+        for (; i < samples_.size() && samples_[i].x < end; ++i) {
+            const double v = samples_[i].value;
+            finite = finite && std::fabs(v) <= std::numeric_limits<double>::max();
+            low = std::min(low, v);
+            high = std::max(high, v);
+        }
+        if (!finite) {
+            throw Error::overflowWhileDrawing();
+        }
+        std::size_t first = begin;
+        while (samples_[first].value != low && samples_[first].value != high) {
+            ++first;
+        }
+        const bool lowFirst = samples_[first].value == low;
+        peaks.push_back({static_cast<float>(column), screenY(lowFirst ? low : high, scale),
+                         screenY(lowFirst ? high : low, scale)});
+    }
+    return peaks;
+}
+
+// One polyline from the current position, which the axis left at its left
+// end; where a column holds many samples, through its extremes.
 void Redraw::drawConnected(double scale) {
-    for (const Sample& s : samples_) {
-        check(canvas_.lineTo({toCanvasCoordinate(s.x), screenY(s.value, scale)}));
+    if (!timeBase_.peakDetected()) {
+        for (const Sample& s : samples_) {
+            check(canvas_.lineTo({toCanvasCoordinate(s.x), screenY(s.value, scale)}));
+        }
+        return;
+    }
+    for (const ColumnPeaks& peak : columnPeaks(scale)) {
+        check(canvas_.lineTo({peak.x, peak.first}));
+        check(canvas_.lineTo({peak.x, peak.second}));
     }
 }
 
 void Redraw::drawPoints(double scale, std::optional<PaletteColour> colour) {
-    for (const Sample& s : samples_) {
-        check(canvas_.point({toCanvasCoordinate(s.x), screenY(s.value, scale)}, colour));
+    if (!timeBase_.peakDetected()) {
+        for (const Sample& s : samples_) {
+            check(canvas_.point({toCanvasCoordinate(s.x), screenY(s.value, scale)}, colour));
+        }
+        return;
+    }
+    for (const ColumnPeaks& peak : columnPeaks(scale)) {
+        check(peak.first == peak.second
+                  ? canvas_.point({peak.x, peak.first}, colour)
+                  : canvas_.line({peak.x, peak.first}, {peak.x, peak.second}, colour));
     }
 }
 

@@ -86,16 +86,30 @@ private:
         double x;
         double value;
     };
-    template <class Signal> void sample(double step, Signal&& signal);
+    // A signal every `columns` columns of the screen, at its time x.
+    template <class Signal> void sample(double columns, Signal&& signal);
+    // A still signal at every fine sample, at its time within the signals'
+    // common period; the samples that repeat are copied.
+    template <class Signal> void sampleFine(Signal&& signal);
+    FineSweep fineSweep() const;
     void drawAxis();
     void drawConnected(double scale);
     void drawPoints(double scale, std::optional<PaletteColour> colour = std::nullopt);
     float screenY(double value, double scale) const;
+    // Where a column holds many samples: its two extremes, in the order they
+    // came, at the column's own x.
+    struct ColumnPeaks {
+        float x;
+        float first;
+        float second;
+    };
+    std::vector<ColumnPeaks> columnPeaks(double scale) const;
 
     double read(Parameter parameter);
     void check(CanvasStatus status);
     void drawEverything();
     void drawStill();
+    void readStill();
     std::vector<double> stillKey();
     bool restoreStill();
 
@@ -113,15 +127,29 @@ private:
     const double Escala;
     const std::string decimalSeparator_;
 
-    // The generator's tones, read with the still part of the picture.
+    // The generator's tones and the time base, read with the still part of
+    // the picture.
     Tones tones_;
+    TimeBase timeBase_;
     int Eje = 0;
     DetectorSmoothing Smoothing;
 };
 
-template <class Signal> void Redraw::sample(double step, Signal&& signal) {
+template <class Signal> void Redraw::sample(double columns, Signal&& signal) {
     samples_.clear();
-    sweep(step, [&](double x) { samples_.push_back({x, signal(x)}); });
+    sweep(timeBase_.columns(columns), timeBase_.lastTime(), [&](double x) {
+        samples_.push_back({timeBase_.columnOf(x), signal(x)});
+    });
+}
+
+template <class Signal> void Redraw::sampleFine(Signal&& signal) {
+    samples_.clear();
+    const FineSweep fine = fineSweep();
+    fine.run([&](const FineTime& t) {
+        const double value =
+            fine.repeats(t.n) ? samples_[t.n - fine.period()].value : signal(t.within);
+        samples_.push_back({timeBase_.columnOf(t.x), value});
+    });
 }
 
 // Converts a computed coordinate to the canvas's single precision; a value

@@ -2,8 +2,10 @@
 // that every trace and spectral line lies on top of them; their labels last,
 // each on a white plate of its own, so that no trace crosses a label.
 //
-// Oscilloscope: one pixel of x is 2.5 us, so a column of the graticule every
-// 80 px is 0.2 ms and the 640 columns are 1.6 ms. A division is 30 px: one
+// Oscilloscope: a column of the graticule every 80 px is a division of the
+// time base, 0.2 ms at the start (a pixel 2.5 us), so the 640 pixels are
+// 1.6 ms there and 16 ms at 2 ms per division; the labels say which. A
+// division is 30 px: one
 // unit of a trace drawn at Escala, half a unit of the detector's, drawn at
 // twice Escala. Each strip gets its rows at 1 and 2 divisions from its axis
 // while they stay nearer to it than to the neighbouring axis.
@@ -60,6 +62,17 @@ std::string tenthsText(int tenths, const std::string& separator) {
         text += separator + std::to_string(tenths % 10);
     }
     return text;
+}
+
+// A time in the regional notation, to the microsecond: "0", "0,4", "12".
+std::string millisecondsText(double milliseconds, const std::string& separator) {
+    const long long thousandths = std::llround(milliseconds * 1000.0);
+    std::string fraction = std::to_string(1000 + thousandths % 1000).substr(1);
+    while (!fraction.empty() && fraction.back() == '0') {
+        fraction.pop_back();
+    }
+    const std::string whole = std::to_string(thousandths / 1000);
+    return fraction.empty() ? whole : whole + separator + fraction;
 }
 
 struct SpectrumScale {
@@ -136,9 +149,8 @@ void Redraw::drawGraticule() {
 
 namespace {
 
-// Under the lowest trace, every other column: 0, 0,4 … 1,6 ms.
+// Under the lowest trace, every other column: 0, 0,4 … 1,6 ms at the start.
 constexpr int kLabelledColumns = 2;
-constexpr int kTenthsPerLabel = 4;
 
 float labelledColumn(int n) {
     return static_cast<float>(n * kLabelledColumns) * kColumnWidth;
@@ -160,7 +172,9 @@ void Redraw::labelTimes() {
     constexpr float kLastLabelLeft = kGridRight - 40.0F;
     for (int n = 0; labelledColumn(n) <= kGridRight; ++n) {
         const float x = labelledColumn(n);
-        const std::string number = tenthsText(n * kTenthsPerLabel, decimalSeparator_);
+        const double milliseconds =
+            timeBase_.columns(static_cast<double>(x)) / kColumnsPerMillisecond;
+        const std::string number = millisecondsText(milliseconds, decimalSeparator_);
         if (x < kGridRight) {
             label({x + 2.0F, kLabelTop}, number);
         } else {

@@ -16,7 +16,7 @@ void Redraw::TrazarSalida() {
     drawAxis();
     const Sidebands sides{read(Parameter::BliSiNo), read(Parameter::BlsSiNo), tones_};
     const double V = read(Parameter::Vcc);
-    sample(kFineStep, [&](double x) { return transmitterOutput(sides, V, Pi, x); });
+    sampleFine([&](double x) { return transmitterOutput(sides, V, Pi, x); });
     drawConnected(Escala);
 }
 

@@ -69,8 +69,15 @@ bool isAllowed(Parameter parameter, double value) {
 }
 
 bool isNamed(Parameter parameter, double value) {
-    const ParameterRow& row = rowOf(parameter);
-    return row.namedAtStart || value != textToNumber(row.start, NumberFormat{".", "E"});
+    return rowOf(parameter).namedAtStart || value != startValue(parameter);
+}
+
+double startValue(Parameter parameter) {
+    return textToNumber(rowOf(parameter).start, NumberFormat{}).value_or(0.0);
+}
+
+std::string startText(Parameter parameter, const NumberFormat& format) {
+    return numberToText(startValue(parameter), format);
 }
 
 BoxReading readBoxText(Parameter parameter, std::string_view text, const NumberFormat& format) {

@@ -30,6 +30,9 @@ bool isAllowed(Parameter parameter, double value);
 // value: always, or, for one that came later, when it is not at its start,
 // so that links and commands written before it keep their meaning.
 bool isNamed(Parameter parameter, double value);
+// A box's value at start, and its text there in the given notation.
+double startValue(Parameter parameter);
+std::string startText(Parameter parameter, const NumberFormat& format);
 
 // What a box's text holds by the boxes' rules: the number, or why there is
 // none, and whether the box takes it. The drawing, the readout and the

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "display/Graficar.h"
+#include "params/BoxReader.h"
 #include "params/MeasurementLines.h"
 #include "params/PanelTexts.h"
 #include "params/ParameterSummary.h"
@@ -33,7 +34,7 @@ Handlers::Handlers(Controls& controls, NumberFormat format, BenchClock clock)
 
 void Handlers::Form_Load() {
     for (const ParameterRow& row : kParameterRows) {
-        controls_.setText(row.parameter, std::string(row.start));
+        controls_.setText(row.parameter, startText(row.parameter, format_));
     }
     window_.Pi = 4.0 * std::atan(1.0);
     window_.Escala = 30;

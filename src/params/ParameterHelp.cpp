@@ -1,5 +1,6 @@
 #include "params/ParameterHelp.h"
 
+#include "params/BoxReader.h"
 #include "params/NumberText.h"
 #include "texts/Catalogue.h"
 
@@ -37,7 +38,7 @@ std::array<const ParameterRow*, kParameterCount> rowsInHelpOrder() {
 std::string parameterHelp(const ParameterRow& row) {
     // The help speaks Spanish whatever the locale.
     const NumberFormat spanish{",", "E"};
-    return filled(row.help, {{"start", row.start},
+    return filled(row.help, {{"start", numberToText(startValue(row.parameter), spanish)},
                              {"low", numberToText(row.low, spanish)},
                              {"high", numberToText(row.high, spanish)}});
 }

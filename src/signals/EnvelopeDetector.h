@@ -1,6 +1,7 @@
 #pragma once
 
 #include "signals/ChannelNoise.h"
+#include "signals/Sweep.h"
 
 #include <complex>
 #include <cstddef>
@@ -12,6 +13,19 @@ namespace amsim {
 // The fine samples in one period of a 1 kHz tone, 400 px: what the screen
 // shows repeats with it while the tone is 1 kHz.
 inline constexpr std::size_t kToneSamples = 2000;
+
+// The transmitter's fine samples from x 0, completed to one tone period
+// where the screen holds less (at 0.1 ms per division it holds 0.8 ms): the
+// detector settles over that period.
+template <class Transmitter>
+void extendToTonePeriod(std::vector<double>& samples, Transmitter&& transmitter) {
+    double x = 0.0;
+    for (std::size_t n = 0; n < kToneSamples; ++n, x += kFineStep) {
+        if (n >= samples.size()) {
+            samples.push_back(transmitter(x));
+        }
+    }
+}
 
 // Calibrated at 100 % AM (mdl 1, V(cc) 1): the detector's 1 kHz amplitude
 // there is 0.788, the product detector's audio 0.495.

@@ -1,7 +1,5 @@
 #include "signals/SignalCsv.h"
 
-#include "signals/Sweep.h"
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -95,15 +93,9 @@ std::string signalCsv(const std::vector<SignalSample>& table) {
     text += noise ? kNoiseColumn : "";
     text += '\n';
     for (const SignalSample& row : table) {
-        const std::array values{row.x,
-                                row.x / kColumnsPerMillisecond,
-                                row.generator,
-                                row.carrier,
-                                row.upperSide,
-                                row.lowerSide,
-                                row.transmitter,
-                                row.detector,
-                                row.detectedAudio};
+        const std::array values{row.x,           row.milliseconds, row.generator,
+                                row.carrier,     row.upperSide,    row.lowerSide,
+                                row.transmitter, row.detector,     row.detectedAudio};
         for (std::size_t i = 0; i < values.size(); ++i) {
             if (i > 0) {
                 text += ',';

@@ -14,20 +14,24 @@ namespace amsim {
 namespace {
 
 std::vector<SignalSample> sampleAll(const Tones& tones, double V, double Ls, double Li,
-                                    const ScreenPhase& phase, double Pi, const ScreenNoise* noise) {
+                                    const ScreenPhase& phase, double Pi, const ScreenNoise* noise,
+                                    TimeBase base) {
     const Sidebands sides{Li, Ls, tones};
 
     std::vector<SignalSample> table;
-    table.reserve(kFineSampleCount);
     DetectorSmoothing smoothing;
-    sweep(kFineStep, [&](double x) {
+    const FineSweep fine(base, commonPeriodSamples(tones));
+    table.reserve(fine.count());
+    fine.run([&](const FineTime& t) {
+        const double x = t.within;
         const std::optional<double> n =
-            noise == nullptr ? std::nullopt : std::optional(noise->screen[table.size()]);
-        const double F = phase.at(x);
+            noise == nullptr ? std::nullopt : std::optional(noise->screen[t.n]);
+        const double F = phase.at(t.x);
         const double product =
             finiteResult(n ? reinsertedCarrier(F, Pi, x) * (receivedSignal(sides, V, Pi, x) + *n)
                            : detectorProduct(sides, V, F, Pi, x));
-        table.push_back({x, finiteResult(generatorOutput(tones, V, Pi, x)),
+        table.push_back({base.columnOf(t.x), t.x / kColumnsPerMillisecond,
+                         finiteResult(generatorOutput(tones, V, Pi, x)),
                          finiteResult(carrier(V, Pi, x)),
                          finiteResult(upperSideFrequency(Ls, tones, Pi, x)),
                          finiteResult(lowerSideFrequency(Li, tones, Pi, x)),
@@ -37,10 +41,12 @@ std::vector<SignalSample> sampleAll(const Tones& tones, double V, double Ls, dou
     return table;
 }
 
-void addEnvelope(std::vector<SignalSample>& table, const ScreenNoise* noise) {
+void addEnvelope(std::vector<SignalSample>& table, const ScreenNoise* noise, const Sidebands& sides,
+                 double V, double Pi) {
     std::vector<double> transmitted(table.size());
     std::transform(table.begin(), table.end(), transmitted.begin(),
                    [](const SignalSample& row) { return row.transmitter; });
+    extendToTonePeriod(transmitted, [&](double x) { return transmitterOutput(sides, V, Pi, x); });
     const std::vector<double> detected =
         noise == nullptr ? detectEnvelope(transmitted) : detectEnvelope(transmitted, *noise);
     for (std::size_t n = 0; n < table.size(); ++n) {
@@ -65,21 +71,26 @@ std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const Windo
     const double df = parameters.read(Parameter::Df);
     const Tones tones =
         modulatingTones(m, parameters.read(Parameter::Tono), parameters.read(Parameter::Tono2));
+    const double base = parameters.read(Parameter::Base);
     const ScreenPhase phase{F, df, screenMillisecond(instant)};
+    const TimeBase timeBase = TimeBase::ofMillisecondsPerDivision(base);
     try {
         std::optional<ScreenNoise> noise;
         if (ruido != 0.0) {
+            const std::size_t count = FineSweep(timeBase, 0).count();
             noise = screenNoise(ChannelNoise(receiverBandOf(Li, Ls), ruido),
-                                screenFirstSample(instant), kFineSampleCount);
+                                screenFirstSample(instant), std::max(count, kToneSamples));
         }
         const ScreenNoise* shared = noise ? &*noise : nullptr;
-        std::vector<SignalSample> table = sampleAll(tones, V, Ls, Li, phase, window.Pi, shared);
+        std::vector<SignalSample> table =
+            sampleAll(tones, V, Ls, Li, phase, window.Pi, shared, timeBase);
         if (envelope != 0.0) {
-            addEnvelope(table, shared);
+            addEnvelope(table, shared, Sidebands{Li, Ls, tones}, V, window.Pi);
         }
         return table;
     } catch (const Error& error) {
-        rethrowNamingTheLargest(error, {m, V, Li, Ls, F, envelope, ruido, std::nullopt, df});
+        rethrowNamingTheLargest(error, {m, V, Li, Ls, F, envelope, ruido, std::nullopt, df,
+                                        std::nullopt, std::nullopt, base});
     }
 }
 

@@ -1,7 +1,12 @@
 #pragma once
 
 #include "core/ParameterValues.h"
+#include "signals/ScreenStart.h"
 
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <numeric>
 #include <vector>
 
 namespace amsim {
@@ -43,6 +48,23 @@ inline Tones modulatingTones(double m, double hertz = kStartToneHertz, double se
 // The generator's tones for a setting.
 inline Tones modulatingTones(const ParameterValues& v) {
     return modulatingTones(v.mdl, v.tono, v.tono2);
+}
+
+// The fine samples in the common period of the carrier and the tones: the
+// fine samples of a second over the greatest common divisor of 20 kHz and
+// the tones in whole Hz (2,000 for 1 kHz); 0 where a tone has no whole
+// number of Hz, and no period fits the screen.
+inline std::size_t commonPeriodSamples(const Tones& tones) {
+    constexpr std::int64_t kFineSamplesPerSecond = kFineSamplesPerMillisecond * 1000;
+    auto divisor = static_cast<std::int64_t>(kCarrierHertz);
+    for (const Tone& tone : tones) {
+        if (!(tone.hertz >= 1.0 && tone.hertz <= kCarrierHertz) ||
+            tone.hertz != std::floor(tone.hertz)) {
+            return 0;
+        }
+        divisor = std::gcd(divisor, static_cast<std::int64_t>(tone.hertz));
+    }
+    return static_cast<std::size_t>(kFineSamplesPerSecond / divisor);
 }
 
 // The sum of term(tone) over the tones. It starts from -0, which adds

@@ -101,8 +101,13 @@ inline constexpr TextEntry kSpanish[] = {
                              "0 lo apaga ({start}). Con dos tonos, cada uno lleva la\n"
                              "mitad de la modulante."},
     {"parameter.tono2.stepNoun", "el segundo tono"},
+    {"parameter.base.label", "base de tiempo"},
+    {"parameter.base.help", "Base de tiempo del osciloscopio, en ms por división,\n"
+                            "de {low} a {high} ({start}): la pantalla muestra 8 divisiones."},
+    {"parameter.base.stepNoun", "la base de tiempo"},
     {"unit.degrees", "grados"},
     {"unit.hertz", "Hz"},
+    {"unit.msPerDivision", "ms/div"},
     {"stage.generator", "Generador"},
     {"stage.transmitter", "Transmisor"},
     {"stage.receiver", "Receptor"},
@@ -503,6 +508,24 @@ inline constexpr TextEntry kSpanish[] = {
     {"form.DfBajar.accessibleName", "Bajar error de frecuencia"},
     {"form.DfBajar.accessibleDescription",
      "Lleva el error de frecuencia al valor anterior de la misma serie; no baja de {first}. "
+     "Mantenga pulsado para repetir."},
+    {"form.BaseLabel.text", "base de tiempo ="},
+    {"form.BaseLabel.accessibleName", "Base de tiempo"},
+    {"form.BaseLabel.accessibleDescription",
+     "Rótulo de la casilla de la base de tiempo del osciloscopio."},
+    {"form.Base.text", "Base"},
+    {"form.Base.accessibleName", "Base de tiempo del osciloscopio"},
+    {"form.Base.accessibleDescription",
+     "Milisegundos por división del osciloscopio, cuya pantalla tiene 8 divisiones. Entre "
+     "{low} y {high}. Escriba un número o use los botones Subir base de tiempo y Bajar base "
+     "de tiempo."},
+    {"form.BaseSubir.accessibleName", "Subir base de tiempo"},
+    {"form.BaseSubir.accessibleDescription",
+     "Lleva la base de tiempo al siguiente valor de la serie {series}. Mantenga pulsado "
+     "para repetir."},
+    {"form.BaseBajar.accessibleName", "Bajar base de tiempo"},
+    {"form.BaseBajar.accessibleDescription",
+     "Lleva la base de tiempo al valor anterior de la misma serie; no baja de {first}. "
      "Mantenga pulsado para repetir."},
     {"form.Pausa.text", "Pausa"},
     {"form.Pausa.toolTip",

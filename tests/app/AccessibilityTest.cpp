@@ -36,7 +36,7 @@ TEST_F(ControlNames, EveryControlAndTheDrawingHaveASpanishNameAndDescription) {
     const QRegularExpression codeName(QStringLiteral(
         R"(\b(Form|Label|Text|Image|Command|Picture)\d+\b|\b[A-Za-z][a-z]+[A-Z]\w*\b)"));
     const auto controls = form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    ASSERT_EQ(controls.size(), 53); // 51 controls, the drawing and the menu's confirmation
+    ASSERT_EQ(controls.size(), 57); // 55 controls, the drawing and the menu's confirmation
     for (QWidget* control : controls) {
         SCOPED_TRACE(control->objectName().toStdString());
         const QString name = accessibleText(control, QAccessible::Name);
@@ -75,6 +75,8 @@ TEST_F(ControlNames, ButtonsSayWhatTheyStepAndTheBoxesWhatTheyHold) {
         {"EscalasSi", "Mostrar u ocultar las escalas", "escalas"},
         {"EscalasSiNo", "Escalas visibles", nullptr},
         {"Ruido", "Ruido del canal", nullptr},
+        {"BaseSubir", "Subir base de tiempo", "1; 2 ms/div"},
+        {"Base", "Base de tiempo del osciloscopio", nullptr},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.control);

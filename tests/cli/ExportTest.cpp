@@ -245,12 +245,12 @@ TEST_F(ExportTest, SamplesAreTheDisplaysValuesWithADecimalPoint) {
         {Parameter::Modulante, "1"}, {Parameter::Vcc, "0,8"},    {Parameter::BliSiNo, "1"},
         {Parameter::BlsSiNo, "0"},   {Parameter::Fase, "-30,5"}, {Parameter::Envelope, "0"},
         {Parameter::Ruido, "0"},     {Parameter::Escalas, "0"},  {Parameter::Df, "0"}};
+    const NumberFormat comma{",", "E"};
     BoxReader reader(
-        [&texts](Parameter parameter) {
-            return texts.contains(parameter) ? texts.at(parameter)
-                                             : std::string(rowOf(parameter).start);
+        [&](Parameter parameter) {
+            return texts.contains(parameter) ? texts.at(parameter) : startText(parameter, comma);
         },
-        NumberFormat{",", "E"});
+        comma);
     const std::vector<SignalSample> table = sampleSignals(reader, WindowValues{});
     ASSERT_EQ(table.size(), 3195U);
     for (qsizetype k = 0; k < lines.size(); ++k) {

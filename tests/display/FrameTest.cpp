@@ -65,6 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FrameRow{"SameSettingAtTwiceTheResolution", Parameter::Df, 3.0, 2.0},
                     FrameRow{"AnotherTone", Parameter::Modulante, 2.0, 1.0},
                     FrameRow{"ScalesOff", Parameter::Escalas, 0.0, 1.0},
+                    FrameRow{"AnotherTimeBase", Parameter::Base, 2.0, 1.0},
                     FrameRow{"AnotherPhaseKeepsTheStillPart", Parameter::Fase, 60.0, 1.0}),
     [](const testing::TestParamInfo<FrameRow>& row) { return std::string(row.param.name); });
 

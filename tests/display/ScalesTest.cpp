@@ -142,6 +142,7 @@ struct Label {
     const char* separator;
     const char* text;
     CanvasPoint at;
+    double base = 0.2; // ms per division
 };
 
 class ScaleLabels : public testing::TestWithParam<Label> {};
@@ -150,7 +151,7 @@ TEST_P(ScaleLabels, ArePrintedWhereStatedInTheRegionalNotation) {
     const Label& row = GetParam();
     test::RecordingCanvas canvas;
     FakeParameters parameters;
-    parameters.set(Parameter::Escalas, 1);
+    parameters.set(Parameter::Escalas, 1).set(Parameter::Base, row.base);
     WindowValues window;
     window.decimalSeparator = row.separator;
     Graficar(canvas, parameters, window);
@@ -168,6 +169,9 @@ INSTANTIATE_TEST_SUITE_P(
         Label{"DetectorsScaleWithAPoint", ".", "0.5 V/div", {588, 602}},
         Label{"TimeZero", ",", "0", {2, 665}}, Label{"TimeOfTwoColumns", ",", "0,4", {162, 665}},
         Label{"LastTimeWithItsUnit", ",", "1,6 ms", {600, 665}},
+        Label{"TimeOfTwoColumnsAtATenth", ",", "0,2", {162, 665}, 0.1},
+        Label{"LastTimeAtTwoMilliseconds", ",", "16 ms", {600, 665}, 2.0},
+        Label{"TimeBetweenTheSteps", ".", "0.875", {322, 665}, 0.21875},
         Label{"GeneratorSpectrumFrequency", ",", "0 kHz", {728, 106}},
         Label{"TransmitterSpectrumTenKilohertz", ",", "10", {824, 406}},
         Label{"AudioSpectrumUnitAtTenBesideThePicturesCaption", ",", "10 kHz", {824, 656}},

@@ -87,7 +87,8 @@ TEST(Handlers, LoadWritesTheStartValuesAndDrawsNothing) {
     Handlers handlers(controls, NumberFormat{});
     handlers.Form_Load();
     EXPECT_EQ(std::vector<std::string>(controls.boxes.begin(), controls.boxes.end()),
-              (std::vector<std::string>{"1", "1", "1", "1", "0", "0", "0", "0", "0", "1000", "0"}));
+              (std::vector<std::string>{"1", "1", "1", "1", "0", "0", "0", "0", "0", "1000", "0",
+                                        "0.2"}));
     EXPECT_EQ(handlers.window().Escala, 30);
     EXPECT_DOUBLE_EQ(handlers.window().Pi, 3.141592653589793);
     EXPECT_EQ(std::count(controls.log.begin(), controls.log.end(), "redraw"), 0);
@@ -99,10 +100,12 @@ TEST(Handlers, LoadWritesTheStartValuesAndDrawsNothing) {
 TEST(Handlers, EveryButtonHasItsClickAndNothingElseHasOne) {
     LoggedControls controls;
     Handlers handlers(controls, NumberFormat{",", "E"});
+    handlers.Form_Load();
     const std::vector<std::pair<const char*, std::string>> rows{
         {"ModulanteSubir", "1,2"}, {"ModulanteBajar", "1"}, {"VccSubir", "1,2"}, {"VccBajar", "1"},
         {"FaseSubir", "30"},       {"FaseBajar", "0"},      {"BliSi", "0"},      {"BlsSi", "0"},
-        {"EnvelopeToggle", "1"},   {"EscalasSi", "1"},      {"DfSubir", "0,5"},  {"DfBajar", "0"}};
+        {"EnvelopeToggle", "1"},   {"EscalasSi", "1"},      {"DfSubir", "0,5"},  {"DfBajar", "0"},
+        {"BaseSubir", "0,5"},      {"BaseBajar", "0,2"}};
     for (const auto& [button, written] : rows) {
         SCOPED_TRACE(button);
         controls.log.clear();

@@ -1,5 +1,6 @@
 #include "params/ParameterSummary.h"
 
+#include "core/ParameterTable.h"
 #include "support/BoxTexts.h"
 
 #include <array>
@@ -119,6 +120,10 @@ TEST(ParameterSummary, BoxesThatHoldNoNumberTheyTakeAreNamedInOrder) {
          {"1", "1", "1", "1", "0", "0", "0", "0", "6000"},
          kPoint,
          "Parámetros no válidos: «error de frec.» está fuera de sus límites"},
+        {"a time base beyond its limits",
+         {"1", "1", "1", "1", "0", "0", "0", "0", "0", nullptr, nullptr, "5"},
+         kPoint,
+         "Parámetros no válidos: «base de tiempo» está fuera de sus límites"},
         {"every fault at once, the scales too",
          {"x", "2e308", "1", "1", "0", "2", "-1", "0.5", "y"},
          kPoint,
@@ -127,7 +132,7 @@ TEST(ParameterSummary, BoxesThatHoldNoNumberTheyTakeAreNamedInOrder) {
     };
     for (const Row& row : rows) {
         const auto textOf = [&row](Parameter parameter) {
-            return test::boxText(row.texts, parameter);
+            return test::boxText(row.texts, parameter, row.format);
         };
         EXPECT_EQ(summarizeBoxes(textOf, row.format), row.summary) << row.name;
     }

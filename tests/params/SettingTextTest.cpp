@@ -33,7 +33,8 @@ class SettingTextTest : public testing::TestWithParam<Setting> {};
 
 TEST_P(SettingTextTest, WritesTheLinkWithAPointAndTheCommandInTheBoxesNotation) {
     const Setting& row = GetParam();
-    BoxReader boxes([&row](Parameter p) { return test::boxText(row.texts, p); }, *row.format);
+    BoxReader boxes([&row](Parameter p) { return test::boxText(row.texts, p, *row.format); },
+                    *row.format);
     const MenuContext context{"amsim.html", boxes, *row.format};
     EXPECT_EQ(menuClipboardText("CopiarEnlace", context), row.link);
     EXPECT_EQ(menuClipboardText("CopiarOrden", context), row.command);
@@ -85,6 +86,12 @@ INSTANTIATE_TEST_SUITE_P(
                             "amsim.html?mdl=1&vcc=0&bli=1&bls=1&fase=0&env=0",
                             "amsim --mdl 1 --vcc 0 --bli 1 --bls 1 --fase 0 --env 0",
                             "amsim-dsb"},
+                    Setting{"TimeBaseOnlyWhenNotAtItsStart",
+                            {"1", "1", "1", "1", "0", "0", "0", "0", "0", nullptr, nullptr, "1"},
+                            &kPoint,
+                            "amsim.html?mdl=1&vcc=1&bli=1&bls=1&fase=0&env=0&base=1",
+                            "amsim --mdl 1 --vcc 1 --bli 1 --bls 1 --fase 0 --env 0 --base 1",
+                            "amsim-am"},
                     Setting{"CarrierAloneWithoutATone",
                             {"0", "1", "1", "1", "0", "0", "0", "0", "0"},
                             &kPoint,
@@ -95,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SettingText, ABoxWithoutANumberStopsWithItsMessageAndUnknownItemsGiveNothing) {
     BoxReader boxes(
-        [](Parameter p) { return test::namedOrStart(p, p == Parameter::Fase ? "x" : "1"); },
+        [](Parameter p) { return test::namedOrStart(p, p == Parameter::Fase ? "x" : "1", kPoint); },
         kPoint);
     const MenuContext context{"amsim.html", boxes, kPoint};
     try {
@@ -105,7 +112,7 @@ TEST(SettingText, ABoxWithoutANumberStopsWithItsMessageAndUnknownItemsGiveNothin
         EXPECT_EQ(error.parameter(), Parameter::Fase);
     }
     EXPECT_EQ(menuClipboardText("Otro", context), std::nullopt);
-    BoxReader fine([](Parameter p) { return test::namedOrStart(p, "1"); }, kPoint);
+    BoxReader fine([](Parameter p) { return test::namedOrStart(p, "1", kPoint); }, kPoint);
     EXPECT_EQ(settingLink("amsim.html?lang=es", fine),
               "amsim.html?lang=es&mdl=1&vcc=1&bli=1&bls=1&fase=1&env=1");
     EXPECT_EQ(settingLink("amsim.html#tarea?2", fine),
@@ -115,7 +122,9 @@ TEST(SettingText, ABoxWithoutANumberStopsWithItsMessageAndUnknownItemsGiveNothin
 // A bench whose time stands still is handed on with its instant.
 TEST(SettingText, AStillInstantIsWrittenAfterTheFrequencyError) {
     BoxReader boxes(
-        [](Parameter p) { return p == Parameter::Df ? "-0,5" : test::namedOrStart(p, "0"); },
+        [](Parameter p) {
+            return p == Parameter::Df ? "-0,5" : test::namedOrStart(p, "0", kComma);
+        },
         kComma);
     const MenuContext context{"amsim.html", boxes, kComma, 0.125};
     EXPECT_EQ(menuClipboardText("CopiarEnlace", context),

@@ -280,7 +280,12 @@ INSTANTIATE_TEST_SUITE_P(
         LimitRow{"ToneBelow", Parameter::Tono, "99.9", "un número entre 100 y 2000"},
         LimitRow{"SecondToneOff", Parameter::Tono2, "-0", nullptr},
         LimitRow{"SecondToneBelow", Parameter::Tono2, "50", "0 o un número entre 100 y 2000"},
-        LimitRow{"SecondToneAbove", Parameter::Tono2, "2000.5", "0 o un número entre 100 y 2000"}),
+        LimitRow{"SecondToneAbove", Parameter::Tono2, "2000.5", "0 o un número entre 100 y 2000"},
+        LimitRow{"BaseBetweenItsSteps", Parameter::Base, "0.25", nullptr},
+        LimitRow{"BaseAtItsTop", Parameter::Base, "2", nullptr},
+        LimitRow{"BaseBelow", Parameter::Base, "0.05", "un número entre 0.1 y 2"},
+        LimitRow{"BaseZero", Parameter::Base, "0", "un número entre 0.1 y 2"},
+        LimitRow{"BaseBeyond", Parameter::Base, "2.5", "un número entre 0.1 y 2"}),
     [](const testing::TestParamInfo<LimitRow>& row) { return std::string(row.param.name); });
 
 TEST(BoxLimits, AreKeptByTheStepsToo) {

@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "display/RecordedPicture.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
@@ -99,6 +100,43 @@ TEST_P(SignalTableAt, GeneratorAgreesWithTheColumnsItIsDrawnAt) {
             << "column " << column;
     }
 }
+
+struct Span {
+    const char* name;
+    double base;         // ms per division
+    double milliseconds; // the screen's eight divisions
+};
+
+void PrintTo(const Span& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class ScreenSpan : public testing::TestWithParam<Span> {};
+
+// The table covers the screen's eight divisions, each sample at the column
+// it is drawn at; the carrier stays its formula at every sample, however
+// many of its periods the screen holds.
+TEST_P(ScreenSpan, CoversEightDivisionsWithTheCarriersOwnValues) {
+    const Span& row = GetParam();
+    FakeParameters parameters;
+    parameters.set(Parameter::Base, row.base);
+    const std::vector<SignalSample> table = sampleSignals(parameters, WindowValues{});
+    EXPECT_EQ(table.front().milliseconds, 0.0);
+    EXPECT_NEAR(table.back().milliseconds, row.milliseconds * 639.0 / 640.0, 0.0005);
+    for (const SignalSample& sample : table) {
+        ASSERT_NEAR(sample.x, sample.milliseconds * 80.0 / row.base, 1e-9);
+        ASSERT_NEAR(sample.carrier, std::sin(2.0 * M_PI * 20.0 * sample.milliseconds), 1e-8)
+            << "at " << sample.milliseconds << " ms";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Spans, ScreenSpan,
+                         testing::Values(Span{"StartTimeBase", 0.2, 1.6}, Span{"ATenth", 0.1, 0.8},
+                                         Span{"OneMillisecondADivision", 1.0, 8.0},
+                                         Span{"TwoMilliseconds", 2.0, 16.0}),
+                         [](const testing::TestParamInfo<Span>& row) {
+                             return std::string(row.param.name);
+                         });
 
 TEST(SignalTable, StopsWithTheRedrawsErrorForATextThatIsNotANumber) {
     for (Parameter bad : kAllParameters) {

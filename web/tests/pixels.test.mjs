@@ -39,6 +39,8 @@ const SETTINGS = [
     ['noise at a later instant', { mdl: '1', vcc: '1', bli: '1', bls: '1', fase: '0', ruido: '0.05', tiempo: '0.3' }],
     ['DSB with a drifting carrier', { mdl: '1', vcc: '0', bli: '1', bls: '1', fase: '0', df: '1', tiempo: '0.125' }],
     ['SSB drifting fast, with the scales', { mdl: '1', vcc: '0', bli: '1', bls: '0', fase: '0', df: '100', tiempo: '12.3456', escalas: '1' }],
+    ['2 ms a division, drifting in noise, peak-detected', { mdl: '1', vcc: '0.5', bli: '1', bls: '1', fase: '0', env: '1', ruido: '0.05', df: '100', tiempo: '0.125', base: '2' }],
+    ['0.1 ms a division, with the envelope detector', { mdl: '2', vcc: '0.8', bli: '1', bls: '1', fase: '0', env: '1', escalas: '1', base: '0.1' }],
 ];
 const WINDOW_FACE = [239, 239, 239];
 // Where the label "modulante + Vcc" is printed, below the generator's axis.
