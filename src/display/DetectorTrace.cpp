@@ -19,9 +19,11 @@
 #include "display/Redraw.h"
 #include "signals/ChannelNoise.h"
 #include "signals/EnvelopeDetector.h"
+#include "signals/ScreenEnvelope.h"
 #include "signals/Signals.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace amsim {
 
@@ -96,10 +98,7 @@ void Redraw::TrazarDetectorEnvolvente() {
                    [](const Sample& s) { return s.value; });
     const double V = read(Parameter::Vcc);
     const Sidebands sides{read(Parameter::BliSiNo), read(Parameter::BlsSiNo), tones_};
-    extendToTonePeriod(transmitted, [&](double x) { return transmitterOutput(sides, V, Pi, x); });
-    const ScreenNoise* noise = channelNoise();
-    envelopeAudio_ =
-        noise == nullptr ? detectEnvelope(transmitted) : detectEnvelope(transmitted, *noise);
+    envelopeAudio_ = screenEnvelope(std::move(transmitted), sides, V, Pi, channelNoise());
     for (std::size_t n = 0; n < samples_.size(); ++n) {
         samples_[n].value = envelopeAudio_[n];
     }

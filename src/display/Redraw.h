@@ -59,6 +59,8 @@ private:
     // The reinserted carrier's phase error at the bench's instant, degrees.
     double phaseNow();
     void markEnvelopeTones();
+    void markEnvelopeComponents();
+    void markEnvelopeLine(double kilohertz, double amplitude);
     // Scales: their lines beneath everything else, their labels on top.
     bool scalesOn();
     void drawScales();

@@ -25,6 +25,7 @@
 #include "signals/DetectedTones.h"
 #include "signals/EnvelopeDetector.h"
 #include "signals/NoiseMeasurements.h"
+#include "signals/ScreenEnvelope.h"
 #include "signals/Signals.h"
 
 #include <algorithm>
@@ -34,6 +35,14 @@
 #include <vector>
 
 namespace amsim {
+
+namespace {
+
+// The detected audio's display: 80 pixels a volt, up to 22 kHz.
+constexpr double kAudioPixelsPerVolt = 80.0;
+constexpr double kLastHertz = 22000.0;
+
+} // namespace
 
 void Redraw::MarcarEspectro(int X0, int Y0, int Indice, double Valor) {
     markSpectralLine(X0, Y0, static_cast<double>(Indice), Valor);
@@ -125,7 +134,11 @@ void Redraw::markNoiseFloor() {
 }
 
 void Redraw::markEnvelopeTones() {
-    constexpr double kAudioPixelsPerVolt = 80.0;
+    if (std::any_of(tones_.begin(), tones_.end(),
+                    [](const Tone& tone) { return tone.hertz != kStartToneHertz; })) {
+        markEnvelopeComponents();
+        return;
+    }
     const double ruido = read(Parameter::Ruido);
     std::optional<std::array<double, kEnvelopeHarmonics>> withNoise;
     if (ruido != 0.0) {
@@ -134,14 +147,31 @@ void Redraw::markEnvelopeTones() {
                                                 0.0, 1.0, ruido});
     }
     for (const int harmonic : {1, 2}) {
-        const auto x = static_cast<float>(732 + 10 * harmonic);
-        const double amplitude =
-            finiteResult(withNoise ? withNoise->at(static_cast<std::size_t>(harmonic - 1))
-                                   : toneHarmonic(envelopeAudio_, harmonic));
-        check(canvas_.line({x, 650.0F},
-                           {x, toCanvasCoordinate(650.0 - kAudioPixelsPerVolt * amplitude)},
-                           PaletteColour::LightBlue));
+        markEnvelopeLine(harmonic, withNoise ? withNoise->at(static_cast<std::size_t>(harmonic - 1))
+                                             : toneHarmonic(envelopeAudio_, harmonic));
     }
+}
+
+// Any other tones: every component of the detector's audio that the display
+// shows at all, half a pixel high or more.
+void Redraw::markEnvelopeComponents() {
+    const Sidebands sides{read(Parameter::BliSiNo), read(Parameter::BlsSiNo), tones_};
+    for (const AudioComponent& component :
+         screenEnvelopeSpectrum(sides, read(Parameter::Vcc)).components) {
+        const double amplitude = std::abs(component.phasor);
+        if (amplitude * kAudioPixelsPerVolt >= 0.5 && component.hertz <= kLastHertz) {
+            markEnvelopeLine(component.hertz / 1000.0, amplitude);
+        }
+    }
+}
+
+// A blue line in the detected audio's display, 2 pixels right of the
+// product detector's line at the same frequency.
+void Redraw::markEnvelopeLine(double kilohertz, double amplitude) {
+    const auto x = toCanvasCoordinate(732.0 + 10.0 * kilohertz);
+    check(canvas_.line(
+        {x, 650.0F}, {x, toCanvasCoordinate(650.0 - kAudioPixelsPerVolt * finiteResult(amplitude))},
+        PaletteColour::LightBlue));
 }
 
 } // namespace amsim

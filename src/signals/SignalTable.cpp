@@ -4,10 +4,12 @@
 #include "core/Results.h"
 #include "signals/ChannelNoise.h"
 #include "signals/EnvelopeDetector.h"
+#include "signals/ScreenEnvelope.h"
 #include "signals/Signals.h"
 #include "signals/Sweep.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace amsim {
 
@@ -46,9 +48,8 @@ void addEnvelope(std::vector<SignalSample>& table, const ScreenNoise* noise, con
     std::vector<double> transmitted(table.size());
     std::transform(table.begin(), table.end(), transmitted.begin(),
                    [](const SignalSample& row) { return row.transmitter; });
-    extendToTonePeriod(transmitted, [&](double x) { return transmitterOutput(sides, V, Pi, x); });
     const std::vector<double> detected =
-        noise == nullptr ? detectEnvelope(transmitted) : detectEnvelope(transmitted, *noise);
+        screenEnvelope(std::move(transmitted), sides, V, Pi, noise);
     for (std::size_t n = 0; n < table.size(); ++n) {
         table[n].envelope = finiteResult(detected[n]);
     }
