@@ -688,6 +688,17 @@ inline constexpr TextEntry kSpanish[] = {
      "la portadora reinsertada no lo afecta, porque no la usa. El detector de producto, "
      "en cambio, recupera el audio en los tres modos: por eso los receptores de DSB y "
      "SSB lo necesitan."},
+    {"help.paragraph10",
+     "Cambie la frecuencia del tono con «frec. tono», de 100 a 2000 Hz: las frecuencias "
+     "laterales se apartan de la portadora tanto como el tono, y el ancho de banda es el "
+     "doble del tono en AM y DSB y el tono mismo en SSB. Un tono grave, de 100 o 200 Hz, "
+     "se ve entero con la «base de tiempo» en 1 ms por división. Con «2º tono» el "
+     "generador envía dos tonos de igual amplitud, cada uno con la mitad de la "
+     "modulante: es la prueba de dos tonos con que se mide un transmisor de SSB. Ponga "
+     "V(cc) en 0, 700 Hz y 1900 Hz: la envolvente de la salida late con la diferencia "
+     "de los tonos y se anula en cada latido, y la medida «PEP/potencia media» vale 4 en "
+     "DSB; anule una banda lateral y vale 2, porque en SSB la potencia de pico es la de "
+     "los dos tonos sumados en fase y la media, la suma de sus potencias."},
     {"about.piece1", "07/03/2018 Simulador de AM, DSB y SSB"},
     {"about.piece2", "Este es un programa gratuito que se construye a partir de su código "
                      "fuente. Para obtenerlo, clone el repositorio git del proyecto. En Debian "

@@ -10,7 +10,7 @@
 namespace amsim {
 namespace {
 
-constexpr std::size_t kHelpCount = 9;
+constexpr std::size_t kHelpCount = 10;
 constexpr std::size_t kAboutCount = 5;
 
 std::vector<std::string_view> allPieces() {
@@ -42,7 +42,7 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
-TEST(PanelTexts, PanelsHaveNineHelpParagraphsAndFiveAboutPieces) {
+TEST(PanelTexts, PanelsHaveTenHelpParagraphsAndFiveAboutPieces) {
     EXPECT_EQ(helpParagraphs().size(), kHelpCount);
     EXPECT_EQ(aboutPieces().size(), kAboutCount);
 }
@@ -85,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
         Opening{"SingleSideband", 6, "Ahora anule una de las bandas laterales y tendr\u00e1 SSB"},
         Opening{"ReinsertedPhase", 7, "Juegue con la fase de la portadora reinsertada"},
         Opening{"CompareTheDetectors", 8,
-                "Active el detector de envolvente y compare los dos detectores."}),
+                "Active el detector de envolvente y compare los dos detectores."},
+        Opening{"TonesAndTheTwoToneTest", 9, "Cambie la frecuencia del tono"}),
     [](const testing::TestParamInfo<Opening>& row) { return std::string(row.param.name); });
 
 TEST(PanelTexts, AboutOpensWithTitleAndEndsWithModellingNote) {

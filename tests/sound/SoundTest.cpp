@@ -383,8 +383,32 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, DriftSoundTest,
     testing::Values(
         DriftRow{"UpperSidebandGivesTheToneLessTheError", {1, 0, 0, 1, 0, 0, 0, 50}, 950},
-        DriftRow{"LowerSidebandGivesTheToneAndTheError", {1, 0, 1, 0, 0, 0, 0, 50}, 1050}),
+        DriftRow{"LowerSidebandGivesTheToneAndTheError", {1, 0, 1, 0, 0, 0, 0, 50}, 1050},
+        DriftRow{"AnyToneIsHeardAtItsPitch", {1, 1, 1, 1, 0, 0, 0, 0, 500}, 500},
+        DriftRow{"UpperSidebandOfAnyTone", {1, 0, 0, 1, 0, 0, 0, 100, 700}, 600}),
     [](const testing::TestParamInfo<DriftRow>& row) { return std::string(row.param.name); });
+
+// The amplitude of a tone of a whole number of Hz in a second of sound.
+double levelAt(const std::vector<double>& volts, double hertz) {
+    const auto count = static_cast<std::size_t>(kSoundRate);
+    std::complex<double> sum;
+    for (std::size_t n = 0; n < count; ++n) {
+        sum +=
+            volts.at(n) * std::polar(1.0, -2.0 * kPi * hertz * static_cast<double>(n) / kSoundRate);
+    }
+    return 2.0 * std::abs(sum) / kSoundRate;
+}
+
+// The two-tone test: each tone carries half the modulation and comes out at
+// half the one tone's level, equal within the smoothers' response.
+TEST_F(SoundTest, TwoTonesComeOutAtEqualLevels) {
+    const std::vector<double> volts = sound({1, 0, 1, 1, 0, 0, 0, 0, 700, 1900});
+    const double low = levelAt(volts, 700);
+    const double high = levelAt(volts, 1900);
+    EXPECT_NEAR(low, 0.25, 0.01);
+    EXPECT_LT(std::abs(20.0 * std::log10(low / high)), 0.5);
+    EXPECT_LT(levelAt(volts, 1200), 1e-3); // no intermodulation in a product detector
+}
 
 TEST_F(SoundTest, BothSidebandsOffByOneHertzFadeToNothingTwiceASecond) {
     const std::vector<double> volts = sound({1, 0, 1, 1, 0, 0, 0, 1}, 2.0);
