@@ -325,16 +325,11 @@ namespace {
 std::optional<std::size_t> commonPeriod(const Tones& tones) {
     constexpr auto kRate = static_cast<std::int64_t>(ReceiverOutputStream::kRate);
     constexpr std::int64_t kLongest = kRate / 10;
-    std::int64_t divisor = kRate;
-    for (const Tone& tone : tones) {
-        const double hertz = std::abs(tone.hertz);
-        if (hertz != std::trunc(hertz) || hertz > kRate) {
-            return std::nullopt;
-        }
-        divisor = std::gcd(divisor, static_cast<std::int64_t>(hertz));
+    const std::optional<std::int64_t> divisor = commonHertz(tones, kRate);
+    if (!divisor || kRate / *divisor > kLongest) {
+        return std::nullopt;
     }
-    const std::int64_t period = kRate / divisor;
-    return period <= kLongest ? std::optional(static_cast<std::size_t>(period)) : std::nullopt;
+    return static_cast<std::size_t>(kRate / *divisor);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <numeric>
+#include <optional>
 #include <vector>
 
 namespace amsim {
@@ -50,21 +51,28 @@ inline Tones modulatingTones(const ParameterValues& v) {
     return modulatingTones(v.mdl, v.tono, v.tono2);
 }
 
-// The fine samples in the common period of the carrier and the tones: the
-// fine samples of a second over the greatest common divisor of 20 kHz and
-// the tones in whole Hz (2,000 for 1 kHz); 0 where a tone has no whole
-// number of Hz, and no period fits the screen.
-inline std::size_t commonPeriodSamples(const Tones& tones) {
-    constexpr std::int64_t kFineSamplesPerSecond = kFineSamplesPerMillisecond * 1000;
-    auto divisor = static_cast<std::int64_t>(kCarrierHertz);
+// The greatest common divisor, in Hz, of whole (a rate or a frequency, in
+// Hz) and the tones; none where a tone is no whole number of Hz between 0 and
+// whole. A signal of the tones repeats with its inverse.
+inline std::optional<std::int64_t> commonHertz(const Tones& tones, std::int64_t whole) {
+    std::int64_t divisor = whole;
     for (const Tone& tone : tones) {
-        if (!(tone.hertz >= 1.0 && tone.hertz <= kCarrierHertz) ||
+        if (!(tone.hertz >= 0.0 && tone.hertz <= static_cast<double>(whole)) ||
             tone.hertz != std::floor(tone.hertz)) {
-            return 0;
+            return std::nullopt;
         }
         divisor = std::gcd(divisor, static_cast<std::int64_t>(tone.hertz));
     }
-    return static_cast<std::size_t>(kFineSamplesPerSecond / divisor);
+    return divisor;
+}
+
+// The fine samples in the common period of the carrier and the tones (2,000
+// for 1 kHz); 0 where there is none.
+inline std::size_t commonPeriodSamples(const Tones& tones) {
+    constexpr std::int64_t kFineSamplesPerSecond = kFineSamplesPerMillisecond * 1000;
+    const std::optional<std::int64_t> divisor =
+        commonHertz(tones, static_cast<std::int64_t>(kCarrierHertz));
+    return divisor ? static_cast<std::size_t>(kFineSamplesPerSecond / *divisor) : 0;
 }
 
 // The sum of term(tone) over the tones. It starts from -0, which adds
