@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "display/RecordedPicture.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -137,6 +138,40 @@ INSTANTIATE_TEST_SUITE_P(Spans, ScreenSpan,
                          [](const testing::TestParamInfo<Span>& row) {
                              return std::string(row.param.name);
                          });
+
+// The generator's tone is the one set: its frequency read back from the
+// rising quarter of its first period, to half a hertz.
+TEST(SignalTable, TheGeneratorSendsTheToneSet) {
+    FakeParameters parameters;
+    parameters.set(Parameter::Tono, 500);
+    for (const SignalSample& s : sampleSignals(parameters, WindowValues{})) {
+        if (s.milliseconds > 0.05 && s.milliseconds < 0.45) {
+            ASSERT_NEAR(std::asin(s.generator - 1.0) / (2.0 * M_PI * s.milliseconds / 1000.0),
+                        500.0, 0.5)
+                << "at " << s.milliseconds << " ms";
+        }
+    }
+}
+
+// The two-tone test in DSB: the envelope reaches the peak of one tone's m and
+// touches zero at every beat, 1/(2 (f2 - f1)) and each 1/(f2 - f1) after.
+TEST(SignalTable, TwoTonesBeatToZero) {
+    FakeParameters parameters;
+    parameters.set(Parameter::Tono, 700)
+        .set(Parameter::Tono2, 1900)
+        .set(Parameter::Vcc, 0)
+        .set(Parameter::Base, 1);
+    const std::vector<SignalSample> table = sampleSignals(parameters, WindowValues{});
+    double peak = 0.0;
+    for (const SignalSample& s : table) {
+        peak = std::max(peak, std::abs(s.transmitter));
+        const double beats = s.milliseconds * 1.2 - 0.5; // whole at each zero
+        if (std::abs(beats - std::round(beats)) < 0.012) {
+            ASSERT_LT(std::abs(s.transmitter), 0.05) << "at " << s.milliseconds << " ms";
+        }
+    }
+    EXPECT_GT(peak, 0.95);
+}
 
 TEST(SignalTable, StopsWithTheRedrawsErrorForATextThatIsNotANumber) {
     for (Parameter bad : kAllParameters) {
