@@ -153,11 +153,19 @@ void Redraw::markEnvelopeTones() {
 }
 
 // Any other tones: every component of the detector's audio that the display
-// shows at all, half a pixel high or more.
+// shows at all, half a pixel high or more; with noise, as the noise leaves it
+// in the long run, which the readout's distortion is measured from too.
 void Redraw::markEnvelopeComponents() {
     const Sidebands sides{read(Parameter::BliSiNo), read(Parameter::BlsSiNo), tones_};
-    for (const AudioComponent& component :
-         screenEnvelopeSpectrum(sides, read(Parameter::Vcc)).components) {
+    const double ruido = read(Parameter::Ruido);
+    ParameterValues values{
+        read(Parameter::Modulante), read(Parameter::Vcc), sides.Li, sides.Ls, 0.0, 1.0, ruido};
+    values.tono = read(Parameter::Tono);
+    values.tono2 = read(Parameter::Tono2);
+    const std::vector<AudioComponent> components =
+        ruido != 0.0 ? envelopeComponentsWithNoise(values)
+                     : screenEnvelopeSpectrum(sides, values.Vcc).components;
+    for (const AudioComponent& component : components) {
         const double amplitude = std::abs(component.phasor);
         if (amplitude * kAudioPixelsPerVolt >= 0.5 && component.hertz <= kLastHertz) {
             markEnvelopeLine(component.hertz / 1000.0, amplitude);
