@@ -70,14 +70,22 @@ struct Sidebands {
 // What the transmitter sends, the sum of the components above: for each tone
 // Li (m/2) cos((0.1 - fm) pi x) - Ls (m/2) cos((0.1 + fm) pi x), and
 // V sin(0.1 pi x).
-inline double transmitterOutput(const Sidebands& sides, double V, double Pi, double x) {
+// The transmitter's and the receiver's sum differ only in the side
+// frequencies' wave: cosine as the transmitter sums them, sine as the product
+// detector receives them.
+template <class Wave>
+double sidebandsAndCarrier(const Sidebands& sides, double V, double Pi, double x, Wave&& wave) {
     return sumOverTones(sides.tones,
                         [&](const Tone& t) {
                             const double half = t.amplitude * 0.5;
-                            return sides.Li * half * cosine(x * Pi * lowerFactorOf(t)) -
-                                   sides.Ls * half * cosine(x * Pi * upperFactorOf(t));
+                            return sides.Li * half * wave(x * Pi * lowerFactorOf(t)) -
+                                   sides.Ls * half * wave(x * Pi * upperFactorOf(t));
                         }) +
            V * sine(x * Pi * kCarrierFrequency);
+}
+
+inline double transmitterOutput(const Sidebands& sides, double V, double Pi, double x) {
+    return sidebandsAndCarrier(sides, V, Pi, x, [](double angle) { return cosine(angle); });
 }
 
 // The product detector's output before smoothing: the received signal (side
@@ -117,13 +125,7 @@ inline double reinsertedCarrier(double F, double Pi, double x) {
 }
 
 inline double receivedSignal(const Sidebands& sides, double V, double Pi, double x) {
-    return sumOverTones(sides.tones,
-                        [&](const Tone& t) {
-                            const double half = t.amplitude * 0.5;
-                            return sides.Li * half * sine(x * Pi * lowerFactorOf(t)) -
-                                   sides.Ls * half * sine(x * Pi * upperFactorOf(t));
-                        }) +
-           V * sine(x * Pi * kCarrierFrequency);
+    return sidebandsAndCarrier(sides, V, Pi, x, [](double angle) { return sine(angle); });
 }
 
 inline double detectorProduct(const Sidebands& sides, double V, double F, double Pi, double x) {
