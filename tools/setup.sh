@@ -9,6 +9,8 @@ packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
+    # the spectrum analyser's FFT (a header, read by both editions)
+    libkissfft-dev
     fonts-liberation fonts-dejavu-core
     # fuzzing and static analysis
     clang libclang-rt-14-dev clang-tidy cppcheck

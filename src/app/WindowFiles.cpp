@@ -138,6 +138,8 @@ TextKey savedWhatGender(SavedFile file) {
         return "file.picture.gender";
     case SavedFile::Data:
         return "file.samples.gender";
+    case SavedFile::Spectrum:
+        return "file.spectrum.gender";
     case SavedFile::Sound:
     case SavedFile::None:
         break;
@@ -153,6 +155,8 @@ QString savedWhat(SavedFile file) {
         return QString::fromUtf8(catalogueText("file.samples"));
     case SavedFile::Sound:
         return QString::fromUtf8(catalogueText("file.sound"));
+    case SavedFile::Spectrum:
+        return QString::fromUtf8(catalogueText("file.spectrum"));
     case SavedFile::None:
         break;
     }

@@ -17,7 +17,8 @@ struct CommandLine {
         Window,  // the simulator's window, with the texts given, if any
         Help,    // --help
         Version, // --version
-        Export,  // --export, --export-csv and/or --export-wav, with no window shown
+        Export,  // --export, --export-csv, --export-wav and/or --export-espectro, with no window
+                 // shown
         Measure, // --medidas alone: the readout's lines on standard output
     };
 
@@ -25,14 +26,15 @@ struct CommandLine {
     // The texts given for the parameter boxes, by Parameter; a box without
     // one keeps its load value.
     std::array<std::optional<QString>, kAllParameters.size()> texts{};
-    std::optional<QString> picturePath; // --export
-    std::optional<QString> csvPath;     // --export-csv
-    std::optional<QString> wavPath;     // --export-wav
-    std::optional<QString> secondsText; // --segundos, with --export-wav
-    std::optional<QString> instantText; // --tiempo
-    std::optional<QString> scaleText;   // --scale, with --export
-    bool measurements = false;          // --medidas
-    std::optional<QString> zoomText;    // --zoom, for the window
+    std::optional<QString> picturePath;  // --export
+    std::optional<QString> csvPath;      // --export-csv
+    std::optional<QString> wavPath;      // --export-wav
+    std::optional<QString> spectrumPath; // --export-espectro
+    std::optional<QString> secondsText;  // --segundos, with --export-wav
+    std::optional<QString> instantText;  // --tiempo
+    std::optional<QString> scaleText;    // --scale, with --export
+    bool measurements = false;           // --medidas
+    std::optional<QString> zoomText;     // --zoom, for the window
 
     std::optional<QString> text(Parameter parameter) const {
         return texts.at(static_cast<std::size_t>(parameter));

@@ -38,6 +38,9 @@ std::vector<OutputName> outputNames(const CommandLine& commandLine) {
     if (commandLine.wavPath) {
         names.push_back({*commandLine.wavPath, SavedFile::Sound});
     }
+    if (commandLine.spectrumPath) {
+        names.push_back({*commandLine.spectrumPath, SavedFile::Spectrum});
+    }
     return names;
 }
 
@@ -139,6 +142,10 @@ void exportFiles(const CommandLine& commandLine) {
     if (commandLine.wavPath) {
         outputs.push_back(
             {*commandLine.wavPath, bytesOf(bench.wavBytes(seconds)), savedWhat(SavedFile::Sound)});
+    }
+    if (commandLine.spectrumPath) {
+        outputs.push_back({*commandLine.spectrumPath, bytesOf(bench.spectrumBytes()),
+                           savedWhat(SavedFile::Spectrum)});
     }
     if (commandLine.picturePath) {
         outputs.push_back({*commandLine.picturePath,

@@ -13,18 +13,19 @@ namespace amsim {
 // The user parameters, each held as the text of one box of the window. Their
 // rows below say everything else about them.
 enum class Parameter {
-    Modulante, // amplitude of the modulating tone (box "mdl")
-    Vcc,       // DC level on the tone, which sets the carrier
-    BliSiNo,   // lower-sideband switch, a factor: 1 passes it and 0 suppresses it
-    BlsSiNo,   // upper-sideband switch
-    Fase,      // phase of the reinserted carrier, in degrees
-    Envelope,  // the envelope detector's switch: 0 off, 1 on
-    Ruido,     // the channel's noise: rms volts in 1 kHz of bandwidth, 0 or more
-    Escalas,   // the scales' switch: the graticule and the spectra's scales, 0 off, 1 on
-    Df,        // the reinserted carrier's frequency error in Hz: its frequency minus the carrier's
-    Tono,      // the generator's tone, in Hz
-    Tono2,     // the generator's second tone, in Hz: 0 is none
-    Base,      // the oscilloscope's time base, in ms per division
+    Modulante,  // amplitude of the modulating tone (box "mdl")
+    Vcc,        // DC level on the tone, which sets the carrier
+    BliSiNo,    // lower-sideband switch, a factor: 1 passes it and 0 suppresses it
+    BlsSiNo,    // upper-sideband switch
+    Fase,       // phase of the reinserted carrier, in degrees
+    Envelope,   // the envelope detector's switch: 0 off, 1 on
+    Ruido,      // the channel's noise: rms volts in 1 kHz of bandwidth, 0 or more
+    Escalas,    // the scales' switch: the graticule and the spectra's scales, 0 off, 1 on
+    Df,         // the reinserted carrier's frequency error in Hz: its frequency minus the carrier's
+    Tono,       // the generator's tone, in Hz
+    Tono2,      // the generator's second tone, in Hz: 0 is none
+    Base,       // the oscilloscope's time base, in ms per division
+    Analizador, // the spectra's switch: 1 the analyser's measured spectra, 0 the line spectra
 };
 
 // What a box takes: any number; 0 or 1 (a switch); 0 or more; a number from
@@ -290,6 +291,18 @@ inline constexpr ParameterRow kParameterRows[] = {
      .high = 2.0,
      .help = "parameter.base.help",
      .helpPosition = 11,
+     .namedAtStart = false,
+     .stage = "stage.screen"},
+    {.parameter = Parameter::Analizador,
+     .box = "Analizador",
+     .option = "analizador",
+     .label = "parameter.analizador.label",
+     .start = "0",
+     .stepping = Stepping::Toggle,
+     .upButton = "AnalizadorSi",
+     .limits = Limits::Switch,
+     .help = "parameter.analizador.help",
+     .helpPosition = 12,
      .namedAtStart = false,
      .stage = "stage.screen"},
 };

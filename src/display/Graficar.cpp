@@ -85,7 +85,8 @@ std::vector<double> Redraw::stillKey() {
             Pi,
             static_cast<double>(Escala),
             read(Parameter::Tono),
-            read(Parameter::Tono2)};
+            read(Parameter::Tono2),
+            analyserOn() ? 1.0 : 0.0};
 }
 
 bool Redraw::restoreStill() {

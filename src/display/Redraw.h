@@ -16,6 +16,9 @@
 
 namespace amsim {
 
+// One of the spectrum analyser's displays.
+struct AnalyserDisplay;
+
 // One call of Graficar: the working values of the redraw and its drawing
 // steps. Each drawing step lives in the source file of the part of the bench
 // it draws. Parameters are read when first used, so a bad text stops the
@@ -46,8 +49,13 @@ private:
     // The block diagram's name of the tone, when it is not the start's.
     void captionTones();
 
-    // Spectrum analyser.
+    // The spectra: the line spectra, or the analyser's measured ones.
     void markSpectra();
+    bool analyserOn();
+    void drawAnalyser();
+    void drawAnalyserGrid(float baseline, int divisions);
+    void drawAnalyserTrace(const AnalyserDisplay& display, const std::vector<double>& levels,
+                           float shift, std::optional<PaletteColour> colour);
     // One spectral line: the baseline from (X0, Y0) and the line at index
     // Indice, Valor high.
     void MarcarEspectro(int X0, int Y0, int Indice, double Valor);

@@ -210,7 +210,9 @@ void Redraw::drawSpectrumTicks() {
             const float x = kSpectrumLeft + 10.0F * static_cast<float>(k);
             check(canvas_.line({x, y0 + 1.0F}, {x, y0 + (k % 10 == 0 ? 5.0F : 2.0F)}));
         }
-        gridLine({kSpectrumLeft, markHeight(scale)}, {kMarkEnd, markHeight(scale)});
+        if (!analyserOn()) {
+            gridLine({kSpectrumLeft, markHeight(scale)}, {kMarkEnd, markHeight(scale)});
+        }
     }
 }
 
@@ -224,8 +226,10 @@ void Redraw::labelSpectra() {
         }
         label({kSpectrumLeft + 94.0F, y0 + 6.0F}, scale.zeroLabelled ? "10" : "10 kHz");
         label({kSpectrumLeft + 194.0F, y0 + 6.0F}, "20");
-        label({kMarkEnd + 2.0F, markHeight(scale) - 6.0F},
-              tenthsText(scale.markTenths, decimalSeparator_) + " V");
+        if (!analyserOn()) {
+            label({kMarkEnd + 2.0F, markHeight(scale) - 6.0F},
+                  tenthsText(scale.markTenths, decimalSeparator_) + " V");
+        }
     }
 }
 

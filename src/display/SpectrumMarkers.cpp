@@ -77,6 +77,10 @@ double Redraw::phaseNow() {
 // Each amplitude is computed right before its line is marked, so an overflow
 // stops the spectra after the lines before it.
 void Redraw::markSpectra() {
+    if (analyserOn()) {
+        drawAnalyser();
+        return;
+    }
     const auto marcar = [this](int x0, int y0, int indice, double valor) {
         MarcarEspectro(x0, y0, indice, finiteResult(valor));
     };

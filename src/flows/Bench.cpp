@@ -5,6 +5,8 @@
 #include "signals/ScreenStart.h"
 #include "signals/SignalCsv.h"
 #include "signals/SignalTable.h"
+#include "signals/SpectrumAnalyser.h"
+#include "signals/SpectrumCsv.h"
 #include "sound/WavFile.h"
 
 #include <cmath>
@@ -48,6 +50,8 @@ std::vector<std::uint8_t> Bench::fileBytes(SavedFile file, const Picture& pictur
         return csvBytes();
     case SavedFile::Sound:
         return wavBytes(kSoundFileSeconds);
+    case SavedFile::Spectrum:
+        return spectrumBytes();
     case SavedFile::None:
         break;
     }
@@ -56,6 +60,13 @@ std::vector<std::uint8_t> Bench::fileBytes(SavedFile file, const Picture& pictur
 
 std::vector<std::uint8_t> Bench::csvBytes() {
     const std::string text = signalCsv(sampleSignals(reader_, WindowValues{}, handlers_.instant()));
+    return {text.begin(), text.end()};
+}
+
+std::vector<std::uint8_t> Bench::spectrumBytes() {
+    const ParameterValues values =
+        valuesOf([this](Parameter parameter) { return reader_.read(parameter); });
+    const std::string text = spectrumCsv(analyseSpectra(values, handlers_.instant()));
     return {text.begin(), text.end()};
 }
 

@@ -74,6 +74,8 @@ public:
     // The receiver's sound of the setting in the boxes from the instant on
     // screen, as a WAV file of that many seconds.
     std::vector<std::uint8_t> wavBytes(double seconds);
+    // The analyser's spectra at the bench's instant, as --export-espectro.
+    std::vector<std::uint8_t> spectrumBytes();
 
     // The sound of the setting on screen from the instant on screen, which
     // keeps the bench live while it plays; nothing while the picture is

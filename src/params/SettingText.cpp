@@ -42,12 +42,13 @@ std::string copyCommand(const MenuContext& context) {
 
 } // namespace
 
-constinit const std::array<MenuItem, 5> kMenuItems{{
+constinit const std::array<MenuItem, 6> kMenuItems{{
     {"CopiarEnlace", "menu.CopiarEnlace", &copyLink, SavedFile::None, "menu.CopiarEnlace.done"},
     {"CopiarOrden", "menu.CopiarOrden", &copyCommand, SavedFile::None, "menu.CopiarOrden.done"},
     {"GuardarImagen", "menu.GuardarImagen", nullptr, SavedFile::Image, "menu.saved"},
     {"GuardarDatos", "menu.GuardarDatos", nullptr, SavedFile::Data, "menu.saved"},
     {"GuardarSonido", "menu.GuardarSonido", nullptr, SavedFile::Sound, "menu.saved"},
+    {"GuardarEspectro", "menu.GuardarEspectro", nullptr, SavedFile::Spectrum, "menu.saved"},
 }};
 
 std::string settingQuery(ParameterReader& boxes, std::optional<double> instant) {
@@ -125,6 +126,8 @@ std::string savedFileName(SavedFile file, ParameterReader& boxes) {
         return "amsim-" + mode + ".csv";
     case SavedFile::Sound:
         return "amsim-" + mode + ".wav";
+    case SavedFile::Spectrum:
+        return "amsim-" + mode + "-espectro.csv";
     case SavedFile::None:
         break;
     }

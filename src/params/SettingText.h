@@ -56,8 +56,9 @@ struct MenuContext {
 };
 
 // What a saving item writes: the whole picture, the sampled signals (as
-// --export-csv) or the receiver's sound (as --export-wav).
-enum class SavedFile { None, Image, Data, Sound };
+// --export-csv), the receiver's sound (as --export-wav) or the analyser's
+// spectra (as --export-espectro).
+enum class SavedFile { None, Image, Data, Sound, Spectrum };
 
 struct MenuItem {
     std::string_view name;
@@ -72,7 +73,7 @@ inline constexpr int kConfirmationMilliseconds = 2000;
 
 // Constant-initialized where it is defined (constinit), so no order of
 // dynamic initialization can reach it.
-extern const std::array<MenuItem, 5> kMenuItems; // NOLINT(bugprone-dynamic-static-initializers)
+extern const std::array<MenuItem, 6> kMenuItems; // NOLINT(bugprone-dynamic-static-initializers)
 
 // What the item of that name puts on the clipboard; nothing for another
 // name or for a saving item.

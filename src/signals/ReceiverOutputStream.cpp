@@ -6,6 +6,7 @@
 #include "signals/Signals.h"
 #include "signals/Sweep.h"
 #include "signals/Tones.h"
+#include "signals/Turns.h"
 
 #include <cmath>
 #include <numbers>
@@ -27,19 +28,6 @@ const double kAudioPole = std::pow(DetectorSmoothing::kKeep, 2e6 / ReceiverOutpu
 Complex smoothersAt(double pole, double hertz, double rate) {
     const Complex one = (1.0 - pole) / (1.0 - pole * std::polar(1.0, -kTwoPi * hertz / rate));
     return one * one;
-}
-
-// The turns that a frequency of hertz makes from the bench's start to a
-// step, less whole ones: whole seconds and the rest apart, so that a late
-// step keeps its precision, and the angle that they make stays within the
-// engine's sine's quick reduction.
-double turnsAt(std::int64_t step, double hertz) {
-    const std::int64_t seconds = step / kStepsPerSecond;
-    const std::int64_t within = step % kStepsPerSecond;
-    const double whole = hertz * static_cast<double>(seconds);
-    const double turns = whole - std::trunc(whole) +
-                         hertz * static_cast<double>(within) / static_cast<double>(kStepsPerSecond);
-    return turns - std::floor(turns);
 }
 
 // The diode chain on an envelope: its tone at 100 % AM, where the envelope

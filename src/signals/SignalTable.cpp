@@ -73,6 +73,8 @@ std::vector<SignalSample> sampleSignals(ParameterReader& parameters, const Windo
     const Tones tones =
         modulatingTones(m, parameters.read(Parameter::Tono), parameters.read(Parameter::Tono2));
     const double base = parameters.read(Parameter::Base);
+    // Nor does the analyser's switch.
+    parameters.read(Parameter::Analizador);
     const ScreenPhase phase{F, df, screenMillisecond(instant)};
     const TimeBase timeBase = TimeBase::ofMillisecondsPerDivision(base);
     try {

@@ -105,6 +105,12 @@ inline constexpr TextEntry kSpanish[] = {
     {"parameter.base.help", "Base de tiempo del osciloscopio, en ms por división,\n"
                             "de {low} a {high} ({start}): la pantalla muestra 8 divisiones."},
     {"parameter.base.stepNoun", "la base de tiempo"},
+    {"parameter.analizador.label", "analizador"},
+    {"spectrum.csvComment", "# RBW {rbw} Hz (ventana de techo plano), media de {records} "
+                            "registros de {milliseconds} ms; potencia por bin en dBV"},
+    {"parameter.analizador.help", "Analizador de espectro: 1 muestra en dB los espectros\n"
+                                  "medidos de las señales, con su ruido; 0 las líneas\n"
+                                  "calculadas ({start}); ningún otro valor."},
     {"unit.degrees", "grados"},
     {"unit.hertz", "Hz"},
     {"unit.msPerDivision", "ms/div"},
@@ -190,6 +196,7 @@ inline constexpr TextEntry kSpanish[] = {
     {"menu.GuardarImagen", "Guardar imagen…"},
     {"menu.GuardarDatos", "Guardar datos…"},
     {"menu.GuardarSonido", "Guardar sonido…"},
+    {"menu.GuardarEspectro", "Guardar espectro…"},
     {"menu.saved", "Guardado: "},
 
     // The command line.
@@ -237,6 +244,12 @@ inline constexpr TextEntry kSpanish[] = {
      "                            modos: 1 V de audio es media escala; lo que pase de\n"
      "                            la escala completa (2 V) se recorta. Puede ser\n"
      "                            /dev/stdout, para pasarlo a otro programa.\n"
+     "  --export-espectro ARCHIVO.csv\n"
+     "                            Guarda en ARCHIVO.csv los espectros del analizador:\n"
+     "                            la potencia de cada bin en dBV del generador, de la\n"
+     "                            señal recibida y del audio detectado (y del detector\n"
+     "                            de envolvente si está activado), de 0 a 24 kHz, con\n"
+     "                            el ancho de banda de resolución en la primera línea.\n"
      "  --segundos S              Con --export-wav, la duración del sonido, de {seconds}\n"
      "                            segundos (2).\n"
      "  --tiempo S                El instante del banco, en segundos desde que empieza,\n"
@@ -291,6 +304,8 @@ inline constexpr TextEntry kSpanish[] = {
     {"file.nothingElseWritten",
      "{sent}, y eso no se puede deshacer; no se escribió ningún otro archivo."},
     {"file.picture", "la imagen"},
+    {"file.spectrum", "el espectro"},
+    {"file.spectrum.gender", "m"},
     {"file.samples", "las muestras"},
     {"file.sound", "el sonido"},
     {"file.picture.gender", "f"},
@@ -527,6 +542,22 @@ inline constexpr TextEntry kSpanish[] = {
     {"form.BaseBajar.accessibleDescription",
      "Lleva la base de tiempo al valor anterior de la misma serie; no baja de {first}. "
      "Mantenga pulsado para repetir."},
+    {"form.AnalizadorLabel.text", "analizador ="},
+    {"form.AnalizadorLabel.accessibleName", "Analizador de espectro"},
+    {"form.AnalizadorLabel.accessibleDescription",
+     "Rótulo de la casilla que pone los espectros en modo analizador."},
+    {"form.Analizador.text", "Analizador"},
+    {"form.Analizador.accessibleName", "Analizador de espectro"},
+    {"form.Analizador.accessibleDescription",
+     "Analizador: 1 muestra en decibelios los espectros medidos del generador, de la señal "
+     "recibida y del audio detectado, con su ruido y su ancho de banda de resolución; 0 las "
+     "líneas espectrales calculadas. Escriba 0 o 1 o use el botón que está a su derecha."},
+    {"form.AnalizadorSi.text", "sí/no"},
+    {"form.AnalizadorSi.toolTip", "Poner o quitar el analizador de espectro"},
+    {"form.AnalizadorSi.accessibleName", "Poner o quitar el analizador de espectro"},
+    {"form.AnalizadorSi.accessibleDescription",
+     "Si la casilla del analizador vale 1 la pone en 0 y vuelve a las líneas espectrales; si "
+     "vale 0 la pone en 1 y muestra los espectros medidos."},
     {"form.Pausa.text", "Pausa"},
     {"form.Pausa.toolTip",
      "Detener o reanudar el tiempo del banco (barra espaciadora sobre el dibujo)"},

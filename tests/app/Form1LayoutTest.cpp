@@ -155,6 +155,8 @@ TEST_F(Form1Layout, TabVisitsTheControlsStageByStageSkippingHiddenPanels) {
                                   "BaseSubir",
                                   "BaseBajar",
                                   "Base",
+                                  "Analizador",
+                                  "AnalizadorSi",
                                   "Pausa",
                                   "Ayuda",
                                   "Acerca",

@@ -373,14 +373,15 @@ TEST_F(ExportTest, MeasurementsArePrintedOnePerLine) {
               "El valor de «escalas» está fuera de sus límites: «0.5». Escriba 0 o 1.\n");
 }
 
-// The three exports at once, each the bytes it has alone.
+// The four exports at once, each the bytes it has alone.
 // The same options give the same bytes, at any instant of a drifting, noisy bench.
-TEST_F(ExportTest, WritesAllThreeFilesAtOnceAsEachAlone) {
+TEST_F(ExportTest, WritesEveryFileAtOnceAsEachAlone) {
     const QStringList setting{"--vcc", "0",       "--fase", "45",       "--df",
                               "3",     "--ruido", "0.05",   "--tiempo", "0.3"};
-    const Finished together = amsim(QStringList{"--export", path("a.png"), "--export-csv",
-                                                path("a.csv"), "--export-wav", path("a.wav")} +
-                                    setting);
+    const Finished together =
+        amsim(QStringList{"--export", path("a.png"), "--export-csv", path("a.csv"), "--export-wav",
+                          path("a.wav"), "--export-espectro", path("a-espectro.csv")} +
+              setting);
     ASSERT_EQ(together.exitCode, 0) << together.err.toStdString();
     const auto contents = [this](const char* name) {
         QFile file(path(name));
@@ -392,12 +393,27 @@ TEST_F(ExportTest, WritesAllThreeFilesAtOnceAsEachAlone) {
         const char* alone;
     };
     for (const Row& row : {Row{"--export", "a.png", "b.png"}, Row{"--export-csv", "a.csv", "b.csv"},
-                           Row{"--export-wav", "a.wav", "b.wav"}}) {
+                           Row{"--export-wav", "a.wav", "b.wav"},
+                           Row{"--export-espectro", "a-espectro.csv", "b-espectro.csv"}}) {
         SCOPED_TRACE(row.option);
         ASSERT_EQ(amsim(QStringList{row.option, path(row.alone)} + setting).exitCode, 0);
         EXPECT_FALSE(contents(row.together).isEmpty());
         EXPECT_EQ(contents(row.together), contents(row.alone));
     }
+}
+
+// The analyser's spectra: their resolution and averaging stated first, a
+// row a bin from 0 Hz to 24 kHz, the envelope detector's column while it is on.
+TEST_F(ExportTest, TheSpectraStateTheirResolutionAndHoldEveryBin) {
+    ASSERT_EQ(amsim({"--export-espectro", path("s.csv"), "--env", "1"}).exitCode, 0);
+    QFile file(path("s.csv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3603);
+    EXPECT_TRUE(lines[0].startsWith("# RBW 25.1 Hz")) << lines[0].toStdString();
+    EXPECT_EQ(lines[1], "f_hz,generador_dbv,recibida_dbv,audio_dbv,envolvente_dbv");
+    EXPECT_TRUE(lines[2].startsWith("0.000,0.00,")) << lines[2].toStdString();
+    EXPECT_TRUE(lines.back().startsWith("24000.000,")) << lines.back().toStdString();
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
+#include <map>
 #include <ostream>
+#include <set>
 
 namespace amsim::test {
 namespace {
@@ -188,6 +190,30 @@ TEST_P(DetectedAudioDisplay, HasOneScaleForEveryLine) {
     EXPECT_NEAR(height(11), row.black, 1.5F);
     EXPECT_NEAR(height(12), row.blue1k, 1.5F);
     EXPECT_NEAR(height(13), row.blue2k, 1.5F);
+}
+
+// With the noise off, the analyser's traces rise, 20 dB or more above their
+// displays' floors, only in the columns where the line spectra stand.
+TEST(Spectrum, TheAnalysersLinesStandWhereTheLineSpectraDrawTheirs) {
+    FakeParameters lines;
+    std::map<float, std::set<float>> expected;
+    for (const SpectralLine& line : spectralLines(lines)) {
+        expected[line.baseline].insert(line.x);
+    }
+    FakeParameters analyser;
+    analyser.set(Parameter::Analizador, 1);
+    std::map<float, std::set<float>> risen;
+    for (const Operation& op : recordRedraw(analyser).spectrum) {
+        for (const CanvasPoint& point : {op.from, op.to}) {
+            for (const float baseline : {100.0F, 400.0F, 650.0F}) {
+                const float height = baseline - point.y;
+                if (!op.colour && op.from.x != op.to.x && height >= 20.0F && height <= 60.0F) {
+                    risen[baseline].insert(point.x);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(risen, expected);
 }
 
 // At 100 % AM the two detectors give the same tone, 0.5 V; at 50 % half of

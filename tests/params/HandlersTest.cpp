@@ -88,7 +88,7 @@ TEST(Handlers, LoadWritesTheStartValuesAndDrawsNothing) {
     handlers.Form_Load();
     EXPECT_EQ(std::vector<std::string>(controls.boxes.begin(), controls.boxes.end()),
               (std::vector<std::string>{"1", "1", "1", "1", "0", "0", "0", "0", "0", "1000", "0",
-                                        "0.2"}));
+                                        "0.2", "0"}));
     EXPECT_EQ(handlers.window().Escala, 30);
     EXPECT_DOUBLE_EQ(handlers.window().Pi, 3.141592653589793);
     EXPECT_EQ(std::count(controls.log.begin(), controls.log.end(), "redraw"), 0);

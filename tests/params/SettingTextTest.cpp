@@ -42,6 +42,7 @@ TEST_P(SettingTextTest, WritesTheLinkWithAPointAndTheCommandInTheBoxesNotation) 
     EXPECT_EQ(savedFileName(savedFileOf("GuardarImagen"), boxes), stem + ".png");
     EXPECT_EQ(savedFileName(savedFileOf("GuardarDatos"), boxes), stem + ".csv");
     EXPECT_EQ(savedFileName(savedFileOf("GuardarSonido"), boxes), stem + ".wav");
+    EXPECT_EQ(savedFileName(savedFileOf("GuardarEspectro"), boxes), stem + "-espectro.csv");
     EXPECT_EQ(menuClipboardText("GuardarImagen", context), std::nullopt);
 }
 

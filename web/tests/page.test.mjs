@@ -66,7 +66,7 @@ describe('the layout', () => {
                 })),
         );
         const byId = new Map(shown.map((s) => [s.id, s]));
-        assert.equal(FORM.controls.length, 55);
+        assert.equal(FORM.controls.length, 58);
         for (const control of FORM.controls) {
             const element = byId.get(control.name);
             assert.ok(element, control.name);
@@ -452,7 +452,7 @@ describe('every screen', () => {
                             [ 'Generador', 'Transmisor', 'Receptor', 'Pantalla' ]);
            await page.click('#Menu');
            const controls = await controlBoxes(page);
-           assert.equal(controls.length, 42);
+           assert.equal(controls.length, 45);
            for (const c of controls) {
                assert.ok(c.width >= 44 && c.height >= 44, `${c.id} ${c.width}x${c.height}`);
                assert.ok(c.left >= 0 && c.right <= 390, `${c.id} ${c.left}..${c.right}`);
@@ -630,7 +630,7 @@ describe('the address', () => {
                [
                    [ 'CopiarEnlace', 'Copiar enlace' ], [ 'CopiarOrden', 'Copiar orden' ],
                    [ 'GuardarImagen', 'Guardar imagen…' ], [ 'GuardarDatos', 'Guardar datos…' ],
-                   [ 'GuardarSonido', 'Guardar sonido…' ]
+                   [ 'GuardarSonido', 'Guardar sonido…' ], [ 'GuardarEspectro', 'Guardar espectro…' ]
                ]);
            assert.equal(await page.evaluate(() => document.activeElement.id), 'CopiarEnlace');
            await page.keyboard.press('Enter');

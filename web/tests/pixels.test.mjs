@@ -41,8 +41,17 @@ const SETTINGS = [
     ['SSB drifting fast, with the scales', { mdl: '1', vcc: '0', bli: '1', bls: '0', fase: '0', df: '100', tiempo: '12.3456', escalas: '1' }],
     ['2 ms a division, drifting in noise, peak-detected', { mdl: '1', vcc: '0.5', bli: '1', bls: '1', fase: '0', env: '1', ruido: '0.05', df: '100', tiempo: '0.125', base: '2' }],
     ['0.1 ms a division, with the envelope detector', { mdl: '2', vcc: '0.8', bli: '1', bls: '1', fase: '0', env: '1', escalas: '1', base: '0.1' }],
+    ['the analyser in noise, with the envelope detector', { mdl: '1', vcc: '1', bli: '1', bls: '1', fase: '0', env: '1', ruido: '0.05', tiempo: '0.3', analizador: '1' }],
+    ['the analyser on drifting DSB, with the scales', { mdl: '1', vcc: '0', bli: '1', bls: '1', fase: '0', df: '50', tiempo: '3.2', escalas: '1', analizador: '1' }],
 ];
 const WINDOW_FACE = [239, 239, 239];
+// Where the analyser prints each display's reference level, and the audio's
+// divisions and resolution.
+const ANALYSER_LABELS = [
+    { left: 760, top: 60, right: 830, bottom: 78 },
+    { left: 730, top: 342, right: 800, bottom: 360 },
+    { left: 730, top: 592, right: 900, bottom: 610 },
+];
 // Where the label "modulante + Vcc" is printed, below the generator's axis.
 const LABEL = { left: 0, top: 81, right: 100, bottom: 97 };
 // Where the scales print their labels: the time under the lowest trace, the
@@ -133,7 +142,8 @@ for (const [name, settings] of SETTINGS) {
         // The window, taller where its readout needs the room.
         const window = exported(name, settings);
         assert.ok(window.width === 952 && window.height >= 760, `${window.width}x${window.height}`);
-        const labels = settings.escalas === '1' ? [LABEL, ...SCALE_LABELS] : [LABEL];
+        const labels = [LABEL, ...(settings.escalas === '1' ? SCALE_LABELS : []),
+            ...(settings.analizador === '1' ? ANALYSER_LABELS : [])];
         const found = differences(await canvasPixels(page), window, labels);
         assert.equal(found.length, 0, `${found.length} pixels differ, first: ${found.slice(0, 5).join('; ')}`);
         await page.close();

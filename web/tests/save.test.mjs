@@ -23,6 +23,9 @@ const SAVED = [
         { mdl: '2', vcc: '0.8', bli: '1', bls: '1', fase: '0', env: '1', ruido: '0.05', tiempo: '0.3' }],
     ['sound of SSB, the lower sideband, with noise and drift', 'GuardarSonido', '--export-wav', 'amsim-ssb.wav',
         { mdl: '1', vcc: '0', bli: '1', bls: '0', fase: '0', ruido: '0.05', df: '2', tiempo: '0.125' }],
+    ['spectra of drifting DSB with noise and the envelope detector', 'GuardarEspectro', '--export-espectro',
+        'amsim-dsb-espectro.csv',
+        { mdl: '1', vcc: '0', bli: '1', bls: '1', fase: '0', env: '1', ruido: '0.05', df: '50', tiempo: '3.2' }],
 ];
 
 let chromium;
