@@ -38,6 +38,7 @@ struct Options {
     QCommandLineOption picture{QStringLiteral("export"), QString(), QStringLiteral("ARCHIVO")};
     QCommandLineOption csv{QStringLiteral("export-csv"), QString(), QStringLiteral("ARCHIVO")};
     QCommandLineOption wav{QStringLiteral("export-wav"), QString(), QStringLiteral("ARCHIVO")};
+    QCommandLineOption curve{QStringLiteral("export-curva"), QString(), QStringLiteral("ARCHIVO")};
     QCommandLineOption scale{QStringLiteral("scale"), QString(), QStringLiteral("S")};
     QCommandLineOption seconds{QStringLiteral("segundos"), QString(), QStringLiteral("S")};
     QCommandLineOption measurements{QStringLiteral("medidas")};
@@ -57,6 +58,7 @@ struct Options {
     QList<QCommandLineOption> all() const {
         QList<QCommandLineOption> list{help,  version, picture,      csv,  wav,
                                        scale, seconds, measurements, zoom, instant};
+        list.append(curve);
         list.append(QList<QCommandLineOption>(parameters.begin(), parameters.end()));
         return list;
     }
@@ -122,7 +124,7 @@ CommandLine::Action actionOf(const QCommandLineParser& parser, const Options& op
     if (parser.isSet(options.version)) {
         return CommandLine::Action::Version;
     }
-    const bool exports = line.picturePath || line.csvPath || line.wavPath;
+    const bool exports = line.picturePath || line.csvPath || line.wavPath || line.curvePath;
     const bool windowless = exports || line.measurements;
     if (windowless && line.zoomText) {
         refuse(std::string(catalogueText("cli.zoomWindowOnly")));
@@ -174,6 +176,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     line.picturePath = onlyValue(parser, options.picture);
     line.csvPath = onlyValue(parser, options.csv);
     line.wavPath = onlyValue(parser, options.wav);
+    line.curvePath = onlyValue(parser, options.curve);
     line.scaleText = onlyValue(parser, options.scale);
     line.secondsText = onlyValue(parser, options.seconds);
     line.measurements = parser.isSet(options.measurements);

@@ -17,7 +17,7 @@ struct CommandLine {
         Window,  // the simulator's window, with the texts given, if any
         Help,    // --help
         Version, // --version
-        Export,  // --export, --export-csv and/or --export-wav, with no window shown
+        Export,  // --export, --export-csv, --export-wav and/or --export-curva, with no window
         Measure, // --medidas alone: the readout's lines on standard output
     };
 
@@ -28,6 +28,7 @@ struct CommandLine {
     std::optional<QString> picturePath; // --export
     std::optional<QString> csvPath;     // --export-csv
     std::optional<QString> wavPath;     // --export-wav
+    std::optional<QString> curvePath;   // --export-curva
     std::optional<QString> secondsText; // --segundos, with --export-wav
     std::optional<QString> instantText; // --tiempo
     std::optional<QString> scaleText;   // --scale, with --export
