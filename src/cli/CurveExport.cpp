@@ -44,6 +44,7 @@ QByteArray svgOfPlot(const std::vector<SnrPoint>& points, const ParameterValues&
     svg.setOutputDevice(&buffer);
     svg.setSize(kSize);
     svg.setViewBox(QRect(QPoint(0, 0), kSize));
+    svg.setTitle(QString::fromStdString(snrCurveCaption(setting, separator)));
     QPainter painter(&svg);
     painter.fillRect(QRect(QPoint(0, 0), kSize), Qt::white);
     QtVectorCanvas vectors(painter, windowFont(), QColor(Qt::black));

@@ -19,7 +19,7 @@ namespace {
 constexpr float kLeft = 64.0F;
 constexpr float kRight = 616.0F;
 constexpr float kTop = 52.0F;
-constexpr float kBottom = 404.0F;
+constexpr float kBottom = 420.0F;
 // The letters' advance, near enough to centre a label on its tick.
 constexpr float kLetterWidth = 6.0F;
 constexpr float kLineHeight = 14.0F;
@@ -216,6 +216,12 @@ std::string numberText(double value, std::string_view separator) {
 
 } // namespace
 
+std::string snrCurveCaption(const ParameterValues& setting, std::string_view decimalSeparator) {
+    return filled("snrCurve.caption", {{"mode", modeOf(setting)},
+                                       {"modulante", numberText(setting.mdl, decimalSeparator)},
+                                       {"fase", numberText(setting.fase, decimalSeparator)}});
+}
+
 void drawSnrCurve(Canvas& canvas, const std::vector<SnrPoint>& points,
                   const ParameterValues& setting, std::string_view decimalSeparator) {
     check(canvas.clear());
@@ -243,10 +249,7 @@ void drawSnrCurve(Canvas& canvas, const std::vector<SnrPoint>& points,
                       kEnvelope);
     }
     plot.legend();
-    plot.text({kLeft - 40.0F, 10.0F},
-              filled("snrCurve.caption", {{"mode", modeOf(setting)},
-                                          {"modulante", numberText(setting.mdl, decimalSeparator)},
-                                          {"fase", numberText(setting.fase, decimalSeparator)}}));
+    plot.text({kLeft - 40.0F, 10.0F}, snrCurveCaption(setting, decimalSeparator));
 }
 
 } // namespace amsim

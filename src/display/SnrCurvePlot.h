@@ -4,6 +4,7 @@
 #include "core/ParameterValues.h"
 #include "signals/SnrCurve.h"
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -20,6 +21,9 @@ inline constexpr int kSnrCurveWidth = 640, kSnrCurveHeight = 480;
 // in light blue with its theory beside them; a legend, and the setting in
 // a caption, its numbers with the given decimal separator. Throws
 // amsim::Error where the canvas fails.
+// The caption: the setting's mode, Modulante and phase.
+std::string snrCurveCaption(const ParameterValues& setting, std::string_view decimalSeparator);
+
 void drawSnrCurve(Canvas& canvas, const std::vector<SnrPoint>& points,
                   const ParameterValues& setting, std::string_view decimalSeparator);
 

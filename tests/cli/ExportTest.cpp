@@ -96,6 +96,10 @@ TEST_F(ExportTest, FailureExitsWithTwoAndTheWindowsMessageAndWritesNothing) {
          "C.UTF-8",
          "El valor de --tiempo debe ser un número de 0 a 1000000: «␛[31m" + QString(35, '9') +
              "…»." + help},
+        {"a S/N curve of another format",
+         {"--export-curva", "a.txt"},
+         "C.UTF-8",
+         "La curva S/N «a.txt» necesita la extensión .csv, .png o .svg." + help},
         {"a bad value stops the sound too",
          {"--export-wav", "a.wav", "--bls", "x"},
          "C.UTF-8",
@@ -397,6 +401,35 @@ TEST_F(ExportTest, WritesAllThreeFilesAtOnceAsEachAlone) {
         ASSERT_EQ(amsim(QStringList{row.option, path(row.alone)} + setting).exitCode, 0);
         EXPECT_FALSE(contents(row.together).isEmpty());
         EXPECT_EQ(contents(row.together), contents(row.alone));
+    }
+}
+
+// The S/N curve in the format its name asks for: its points, or its plot.
+// Without a signal the plot has no points, and is made at once.
+TEST_F(ExportTest, TheSnrCurveIsWrittenInTheFormatItsNameAsks) {
+    struct Row {
+        const char* file;
+        QStringList setting;
+        QByteArray start;
+        int lines;
+    };
+    const QStringList silent{"--vcc", "0", "--mdl", "0"};
+    const Row rows[] = {
+        {"curva.csv", {"--mdl", "0.3"}, "snr_entrada_db,producto_db,producto_dispersion_db,", 42},
+        {"curva.png", silent, "\x89PNG", 0},
+        {"curva.svg", silent, "<?xml", 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.file);
+        const Finished run = amsim(QStringList{"--export-curva", path(row.file)} + row.setting);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        QFile written(path(row.file));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        const QByteArray contents = written.readAll();
+        EXPECT_TRUE(contents.startsWith(row.start)) << contents.left(60).toStdString();
+        if (row.lines > 0) {
+            EXPECT_EQ(contents.count('\n'), row.lines);
+        }
     }
 }
 
