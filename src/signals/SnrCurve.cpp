@@ -13,8 +13,7 @@ namespace amsim {
 
 namespace {
 
-constexpr auto kPointCount =
-    static_cast<std::size_t>(kSnrCurveHighestDecibels - kSnrCurveLowestDecibels + 1);
+constexpr int kPointCount = kSnrCurveHighestDecibels - kSnrCurveLowestDecibels + 1;
 const double kStretchSeconds =
     static_cast<double>(kSnrCurveBlocks * kAudioBlock) / ReceiverOutputStream::kRate;
 
@@ -74,7 +73,7 @@ std::optional<ParameterValues> snrCurveValues(const ParameterValues& setting,
 
 SnrCurve::SnrCurve(const ParameterValues& values)
     : values_(values)
-    , pointCount_(snrCurveValues(values, 0.0) ? kPointCount : 0) {
+    , pointCount_(snrCurveValues(values, 0.0) ? static_cast<std::size_t>(kPointCount) : 0U) {
     points_.reserve(pointCount_);
 }
 

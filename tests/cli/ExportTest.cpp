@@ -405,31 +405,27 @@ TEST_F(ExportTest, WritesAllThreeFilesAtOnceAsEachAlone) {
 }
 
 // The S/N curve in the format its name asks for: its points, or its plot.
-// Without a signal the plot has no points, and is made at once.
+// Without a signal the curve has no points and is made at once: the
+// measured curve is the engine's tests' to check.
 TEST_F(ExportTest, TheSnrCurveIsWrittenInTheFormatItsNameAsks) {
     struct Row {
         const char* file;
-        QStringList setting;
         QByteArray start;
-        int lines;
     };
-    const QStringList silent{"--vcc", "0", "--mdl", "0"};
     const Row rows[] = {
-        {"curva.csv", {"--mdl", "0.3"}, "snr_entrada_db,producto_db,producto_dispersion_db,", 42},
-        {"curva.png", silent, "\x89PNG", 0},
-        {"curva.svg", silent, "<?xml", 0},
+        {"curva.csv", "snr_entrada_db,producto_db,producto_dispersion_db,envolvente_db,"
+                      "envolvente_dispersion_db,teoria_producto_db\n"},
+        {"curva.png", "\x89PNG"},
+        {"curva.svg", "<?xml"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.file);
-        const Finished run = amsim(QStringList{"--export-curva", path(row.file)} + row.setting);
+        const Finished run = amsim({"--export-curva", path(row.file), "--vcc", "0", "--mdl", "0"});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         QFile written(path(row.file));
         ASSERT_TRUE(written.open(QIODevice::ReadOnly));
         const QByteArray contents = written.readAll();
         EXPECT_TRUE(contents.startsWith(row.start)) << contents.left(60).toStdString();
-        if (row.lines > 0) {
-            EXPECT_EQ(contents.count('\n'), row.lines);
-        }
     }
 }
 

@@ -30,10 +30,9 @@ std::vector<float> errorBars(const RecordingCanvas& canvas, std::optional<Palett
         }
     }
     std::sort(bars.begin(), bars.end());
-    std::vector<float> lengths;
-    for (const auto& bar : bars) {
-        lengths.push_back(bar.second);
-    }
+    std::vector<float> lengths(bars.size());
+    std::transform(bars.begin(), bars.end(), lengths.begin(),
+                   [](const std::pair<float, float>& bar) { return bar.second; });
     return lengths;
 }
 
