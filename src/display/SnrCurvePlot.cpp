@@ -45,29 +45,35 @@ std::optional<double> productTheory(const ParameterValues& setting, double input
     return ratio ? std::optional(10.0 * std::log10(*ratio)) : std::nullopt;
 }
 
-// The audio's S/N from the tens below the product detector's theory at the
-// lowest input, with room for the envelope detector's fall, to the tens
-// above it at the highest; without a theory, what the points span.
+// The audio's S/N from the tens below to the tens above the product
+// detector's theory over the whole range, with room below for the envelope
+// detector's fall, and whatever the points measured so far reach; the range
+// grows only where a point would leave it.
 struct Range {
     double low;
     double high;
 };
 
 Range audioRange(const std::vector<SnrPoint>& points, const ParameterValues& setting) {
-    std::optional<double> low = productTheory(setting, kSnrCurveLowestDecibels);
-    std::optional<double> high = productTheory(setting, kSnrCurveHighestDecibels);
-    for (const SnrPoint& point : points) {
-        for (const std::optional<double>& value : {point.productDecibels, point.envelopeDecibels}) {
-            if (value && (!low || !high)) {
-                low = std::min(low.value_or(*value), *value);
-                high = std::max(high.value_or(*value), *value);
-            }
+    std::optional<double> low;
+    std::optional<double> high;
+    const auto include = [&low, &high](std::optional<double> value, double below, double above) {
+        if (value) {
+            low = std::min(low.value_or(*value - below), *value - below);
+            high = std::max(high.value_or(*value + above), *value + above);
         }
+    };
+    include(productTheory(setting, kSnrCurveLowestDecibels), 5.0, 0.0);
+    include(productTheory(setting, kSnrCurveHighestDecibels), 0.0, 1.0);
+    for (const SnrPoint& point : points) {
+        include(point.productDecibels, point.productSpreadDecibels, point.productSpreadDecibels);
+        include(point.envelopeDecibels, point.envelopeSpreadDecibels, point.envelopeSpreadDecibels);
+        include(point.envelopeTheoryDecibels, 0.0, 0.0);
     }
     if (!low || !high) {
         return {-30.0, 40.0};
     }
-    return {kStep * std::floor((*low - kStep) / kStep), kStep * std::ceil((*high + 1.0) / kStep)};
+    return {kStep * std::floor(*low / kStep), kStep * std::ceil(*high / kStep)};
 }
 
 std::string decibelLabel(double decibels) {

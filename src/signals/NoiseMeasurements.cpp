@@ -193,6 +193,9 @@ double tonesIn(const std::vector<double>& period, const OutputPeriod& output,
     return amplitude;
 }
 
+// The tones that rounding leaves in a period of an envelope that holds none.
+constexpr double kEnvelopeRounding = 1e-12;
+
 // An ideal envelope detector's S/N, |c + e| for the received complex
 // envelope c over the period and the noise's e of E|e|² = noisePower, in
 // theory: its tones from the Rice mean of |c + e| at each point; its noise
@@ -200,21 +203,28 @@ double tonesIn(const std::vector<double>& period, const OutputPeriod& output,
 // that follows e's component along c, (E cos theta)² E|e|² / 2, lies in the
 // audio band as that component does; the rest, the noise's products with
 // itself, spreads over twice the band as a triangle, three quarters of it
-// within. None without tones.
+// within. None without tones, as in DSB, whose envelope repeats at twice
+// the tone.
 std::optional<double> idealEnvelopeRatio(const std::vector<Complex>& received, double noisePower,
                                          const OutputPeriod& period,
                                          const std::vector<Complex>& roots) {
     std::vector<double> mean(received.size());
     double noise = 0.0;
+    double largest = 0.0;
     for (std::size_t k = 0; k < received.size(); ++k) {
         const double c = std::abs(received[k]);
+        largest = std::max(largest, c);
         mean[k] = riceMean(c, noisePower);
         const double along = squared(riceCosineMean(c, noisePower)) * noisePower / 2.0;
         const double variance = squared(c) + noisePower - squared(mean[k]);
         noise += along + 0.75 * std::max(0.0, variance - along);
     }
     noise /= static_cast<double>(received.size());
-    return ratio(squared(tonesIn(mean, period, roots)) / 2.0, noise);
+    const double tones = tonesIn(mean, period, roots);
+    if (tones <= kEnvelopeRounding * largest) {
+        return std::nullopt;
+    }
+    return ratio(squared(tones) / 2.0, noise);
 }
 
 // The envelope detector with noise: its average period's components, the
