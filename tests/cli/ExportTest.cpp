@@ -7,6 +7,8 @@
 #include "signals/Sweep.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <charconv>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -225,12 +227,23 @@ std::vector<double> fieldsOf(const QByteArray& line) {
     return values;
 }
 
+// The C library's Spanish locale, made in a folder of its own where the
+// system has none installed, as a Spanish desktop has it: there the C
+// library itself writes numbers with a comma. Nothing where localedef is
+// missing.
+QStringList spanishCLibrary(const QTemporaryDir& locales) {
+    QProcess::execute(QStringLiteral("localedef"),
+                      {"-i", "es_ES", "-f", "UTF-8", locales.filePath("es_ES.UTF-8")});
+    return {"LOCPATH=" + locales.path()};
+}
+
 // Under a decimal-comma locale the option texts take a comma, the file a point;
 // every value reads back to the bit of what the display computes.
 TEST_F(ExportTest, SamplesAreTheDisplaysValuesWithADecimalPoint) {
+    const QTemporaryDir locales;
     const Finished run = amsim({"--export-csv", path("a.csv"), "--export", path("a.png"), "--vcc",
                                 "0,8", "--bls", "0", "--fase", "-30,5"},
-                               "es_ES.UTF-8");
+                               "es_ES.UTF-8", spanishCLibrary(locales));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(filesWritten(), (QStringList{"a.csv", "a.png"}));
 
