@@ -50,8 +50,9 @@ void vectorsAsPdf(Form1& form, QIODevice& out) {
     form.paintAsVectors(painter);
 }
 
-// PNG through the engine's encoder, which the page uses too.
-QByteArray enginePng(const QImage& picture) {
+} // namespace
+
+QByteArray pngBytes(const QImage& picture) {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
     const auto rowBytes = static_cast<std::size_t>(rgb.width()) * 3;
     std::vector<std::uint8_t> packed;
@@ -66,9 +67,11 @@ QByteArray enginePng(const QImage& picture) {
     return {reinterpret_cast<const char*>(png.data()), static_cast<qsizetype>(png.size())};
 }
 
+namespace {
+
 bool encode(Form1& form, const QByteArray& format, QIODevice& out) {
     if (format == "png") {
-        return out.write(enginePng(form.grab().toImage())) >= 0;
+        return out.write(pngBytes(form.grab().toImage())) >= 0;
     }
     if (format == "svg") {
         vectorsAsSvg(form, out);

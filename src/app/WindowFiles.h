@@ -5,6 +5,7 @@
 #include "params/SettingText.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -34,6 +35,9 @@ QByteArray formatOfName(const QString& path);
 // Nothing when the image writer refuses. Throws amsim::Error where the
 // redraw would.
 std::optional<QByteArray> windowPicture(Form1& form, const QByteArray& format);
+
+// A picture as PNG through the engine's encoder, which the page uses too.
+QByteArray pngBytes(const QImage& picture);
 
 // The engine's bytes of a file, for the writer.
 QByteArray bytesOf(const std::vector<std::uint8_t>& bytes);

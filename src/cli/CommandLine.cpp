@@ -40,6 +40,7 @@ struct Options {
     QCommandLineOption wav{QStringLiteral("export-wav"), QString(), QStringLiteral("ARCHIVO")};
     QCommandLineOption spectrum{QStringLiteral("export-espectro"), QString(),
                                 QStringLiteral("ARCHIVO")};
+    QCommandLineOption curve{QStringLiteral("export-curva"), QString(), QStringLiteral("ARCHIVO")};
     QCommandLineOption scale{QStringLiteral("scale"), QString(), QStringLiteral("S")};
     QCommandLineOption seconds{QStringLiteral("segundos"), QString(), QStringLiteral("S")};
     QCommandLineOption measurements{QStringLiteral("medidas")};
@@ -59,6 +60,7 @@ struct Options {
     QList<QCommandLineOption> all() const {
         QList<QCommandLineOption> list{help,  version, picture,      csv,  wav,    spectrum,
                                        scale, seconds, measurements, zoom, instant};
+        list.append(curve);
         list.append(QList<QCommandLineOption>(parameters.begin(), parameters.end()));
         return list;
     }
@@ -124,7 +126,8 @@ CommandLine::Action actionOf(const QCommandLineParser& parser, const Options& op
     if (parser.isSet(options.version)) {
         return CommandLine::Action::Version;
     }
-    const bool exports = line.picturePath || line.csvPath || line.wavPath || line.spectrumPath;
+    const bool exports =
+        line.picturePath || line.csvPath || line.wavPath || line.spectrumPath || line.curvePath;
     const bool windowless = exports || line.measurements;
     if (windowless && line.zoomText) {
         refuse(std::string(catalogueText("cli.zoomWindowOnly")));
@@ -177,6 +180,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     line.csvPath = onlyValue(parser, options.csv);
     line.wavPath = onlyValue(parser, options.wav);
     line.spectrumPath = onlyValue(parser, options.spectrum);
+    line.curvePath = onlyValue(parser, options.curve);
     line.scaleText = onlyValue(parser, options.scale);
     line.secondsText = onlyValue(parser, options.seconds);
     line.measurements = parser.isSet(options.measurements);

@@ -17,8 +17,8 @@ struct CommandLine {
         Window,  // the simulator's window, with the texts given, if any
         Help,    // --help
         Version, // --version
-        Export,  // --export, --export-csv, --export-wav and/or --export-espectro, with no window
-                 // shown
+        Export,  // --export, --export-csv, --export-wav, --export-espectro and/or
+                 // --export-curva, with no window shown
         Measure, // --medidas alone: the readout's lines on standard output
     };
 
@@ -30,6 +30,7 @@ struct CommandLine {
     std::optional<QString> csvPath;      // --export-csv
     std::optional<QString> wavPath;      // --export-wav
     std::optional<QString> spectrumPath; // --export-espectro
+    std::optional<QString> curvePath;    // --export-curva
     std::optional<QString> secondsText;  // --segundos, with --export-wav
     std::optional<QString> instantText;  // --tiempo
     std::optional<QString> scaleText;    // --scale, with --export

@@ -3,12 +3,14 @@
 #include "app/Form1.h"
 #include "app/WindowFiles.h"
 #include "cli/CliErrors.h"
+#include "cli/CurveExport.h"
 #include "cli/FactorOption.h"
 #include "core/Error.h"
 #include "files/FileErrors.h"
 #include "files/OutputFiles.h"
 #include "files/QuotedName.h"
 #include "sound/SoundGenerator.h"
+#include "texts/Catalogue.h"
 #include "texts/Grammar.h"
 
 #include <QApplication>
@@ -20,26 +22,39 @@ namespace amsim {
 
 namespace {
 
-// A file's name and what it is to hold, before it is made.
+// A file's name and what it is to hold, as messages say it with the gender
+// of its noun, before it is made.
 struct OutputName {
     QString path;
-    SavedFile what;
+    QString what;
+    TextKey gender;
 };
+
+QString curveWhat() {
+    return QString::fromUtf8(catalogueText("snrCurve.file"));
+}
+
+OutputName savedName(const QString& path, SavedFile file) {
+    return {path, savedWhat(file), savedWhatGender(file)};
+}
 
 // The files asked for, in the order they are made.
 std::vector<OutputName> outputNames(const CommandLine& commandLine) {
     std::vector<OutputName> names;
     if (commandLine.picturePath) {
-        names.push_back({*commandLine.picturePath, SavedFile::Image});
+        names.push_back(savedName(*commandLine.picturePath, SavedFile::Image));
     }
     if (commandLine.csvPath) {
-        names.push_back({*commandLine.csvPath, SavedFile::Data});
+        names.push_back(savedName(*commandLine.csvPath, SavedFile::Data));
     }
     if (commandLine.wavPath) {
-        names.push_back({*commandLine.wavPath, SavedFile::Sound});
+        names.push_back(savedName(*commandLine.wavPath, SavedFile::Sound));
+    }
+    if (commandLine.curvePath) {
+        names.push_back({*commandLine.curvePath, curveWhat(), "snrCurve.file.gender"});
     }
     if (commandLine.spectrumPath) {
-        names.push_back({*commandLine.spectrumPath, SavedFile::Spectrum});
+        names.push_back(savedName(*commandLine.spectrumPath, SavedFile::Spectrum));
     }
     return names;
 }
@@ -55,11 +70,10 @@ void requireDistinctFiles(const std::vector<OutputName>& names) {
                 continue;
             }
             throw CommandLineError(
-                filled(agreeingGender({savedWhatGender(first.what), savedWhatGender(second.what)},
-                                      "cli.sameFile.masculine", "cli.sameFile.feminine"),
+                filled(agreeingGender({first.gender, second.gender}, "cli.sameFile.masculine",
+                                      "cli.sameFile.feminine"),
                        {{"files", listed({quotedName(first.path), quotedName(second.path)})},
-                        {"whats", listed({savedWhat(first.what).toStdString(),
-                                          savedWhat(second.what).toStdString()})}}));
+                        {"whats", listed({first.what.toStdString(), second.what.toStdString()})}}));
         }
     }
 }
@@ -126,6 +140,9 @@ void exportFiles(const CommandLine& commandLine) {
     if (commandLine.wavPath) {
         requireWavName(*commandLine.wavPath);
     }
+    if (commandLine.curvePath) {
+        requireCurveName(*commandLine.curvePath);
+    }
     requireDistinctFiles(outputNames(commandLine));
     // The window's bench starts as the window's would, before it is shown:
     // whatever would stop its first picture stops the export, with the
@@ -146,6 +163,13 @@ void exportFiles(const CommandLine& commandLine) {
     if (commandLine.spectrumPath) {
         outputs.push_back({*commandLine.spectrumPath, bytesOf(bench.spectrumBytes()),
                            savedWhat(SavedFile::Spectrum)});
+    }
+    if (commandLine.curvePath) {
+        const ParameterValues values =
+            valuesOf([&bench](Parameter parameter) { return bench.boxes().read(parameter); });
+        outputs.push_back({*commandLine.curvePath,
+                           curveFile(*commandLine.curvePath, values, QLocale::system()),
+                           curveWhat()});
     }
     if (commandLine.picturePath) {
         outputs.push_back({*commandLine.picturePath,

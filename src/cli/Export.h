@@ -6,7 +6,7 @@ namespace amsim {
 
 // Writes what the command line asks for, without showing anything: the
 // window's picture at the given parameters, in the format its extension
-// names, the sampled signals and/or the receiver's sound. The names, every
+// names, the sampled signals, the receiver's sound and/or its S/N curve. The names, every
 // value and the redraw are checked, and every file made in memory, before
 // the first is written; then all are written or none (see writeAll). A
 // failure throws amsim::Error. Needs a QApplication.

@@ -1,11 +1,11 @@
 #include "params/NumberText.h"
 
+#include "core/ClassicNumbers.h"
 #include "params/Utf8.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -19,30 +19,6 @@ namespace {
 constexpr std::string_view kMinusSign = "\u2212";
 constexpr std::size_t kSignificantDigits = 15;
 constexpr int kMantissaBits = 53;
-
-// The C library reads and writes numbers in the C locale while one of these
-// lives, whatever the program's locale says: a toolkit may have set the
-// user's, whose decimal separator is not the point that the code below uses.
-class ClassicNumbers {
-public:
-    ClassicNumbers()
-        : previous_(classic() != locale_t{} ? uselocale(classic()) : locale_t{}) {}
-    ~ClassicNumbers() {
-        if (previous_ != locale_t{}) {
-            uselocale(previous_);
-        }
-    }
-    ClassicNumbers(const ClassicNumbers&) = delete;
-    ClassicNumbers& operator=(const ClassicNumbers&) = delete;
-
-private:
-    static locale_t classic() {
-        static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", locale_t{});
-        return c;
-    }
-
-    locale_t previous_;
-};
 
 // Reads the grammar of textToNumber and writes the number the way strtod
 // reads it in the C locale.

@@ -3,11 +3,13 @@
 #include "signals/AudioBand.h"
 #include "signals/EnvelopeSpectrum.h"
 #include "signals/ReceiverOutputStream.h"
+#include "signals/RiceMean.h"
 #include "signals/Signals.h"
 
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <map>
 #include <mutex>
 #include <numbers>
 #include <numeric>
@@ -22,10 +24,8 @@ using Complex = std::complex<double>;
 
 // The output settles over 2 ms before the stretch measured.
 constexpr std::size_t kLeadIn = 96;
-// The stretch measured: 24 blocks, 2.05 s of the receiver's output.
-constexpr std::size_t kBlocks = 24;
-constexpr std::size_t kMeasured = kBlocks * kAudioBlock;
-constexpr double kMeasuredSeconds = static_cast<double>(kMeasured) / ReceiverOutputStream::kRate;
+// The readout's stretch: 24 blocks, 2.05 s of the receiver's output.
+constexpr std::size_t kReadoutBlocks = 24;
 // sidebandAudioSquare's rounding error where the sidebands' audio cancels.
 constexpr double kNoAudio = 1e-12;
 
@@ -56,13 +56,18 @@ BandNoise overBlocks(const std::vector<double>& blocks) {
     return {mean, std::sqrt(squares / (count - 1.0) / count)};
 }
 
+double secondsOf(std::size_t blocks) {
+    return static_cast<double>(blocks * kAudioBlock) / ReceiverOutputStream::kRate;
+}
+
 // Block b of a measured stretch.
 AudioBlock blockOf(const std::vector<double>& stretch, std::size_t block) {
     return AudioBlock(stretch.data() + block * kAudioBlock, kAudioBlock);
 }
 
-// The channel's noise at ruido 1 over the lead-in and the stretch, made once
-// per band: the readout scales it, as the noise scales with ruido.
+// The channel's noise at ruido 1 over the lead-in and a stretch, made once
+// per band and length: the measurements scale it, as the noise scales with
+// ruido.
 //   power    its mean |e|², for the envelope detector's average
 //   product  per block, the product detector's noise in the band at phase
 //            0 (r) and 90 degrees (i) and what they hold in common: at phase
@@ -82,23 +87,23 @@ std::vector<double> productNoise(ReceiverBand band, double fase,
     const double Ls = band == ReceiverBand::Lower ? 0.0 : 1.0;
     ReceiverOutputStream stream({0.0, 0.0, Li, Ls, fase, 0.0, 1.0}, kMeasuredFirstSample);
     const std::vector<ReceiverOutput> out = stream.next(noise);
-    std::vector<double> product(kMeasured);
+    std::vector<double> product(noise.size() - kLeadIn);
     std::transform(out.begin() + kLeadIn, out.end(), product.begin(),
                    [](const ReceiverOutput& sample) { return sample.product; });
     return product;
 }
 
-UnitNoise makeUnitNoise(ReceiverBand band) {
+UnitNoise makeUnitNoise(ReceiverBand band, std::size_t blocks) {
     UnitNoise unit;
-    unit.envelope =
-        ChannelNoise(band, 1.0).envelope(kMeasuredFirstSample * kStepsPerFineSample,
-                                         ReceiverOutputStream::kStride, kLeadIn + kMeasured);
+    unit.envelope = ChannelNoise(band, 1.0).envelope(kMeasuredFirstSample * kStepsPerFineSample,
+                                                     ReceiverOutputStream::kStride,
+                                                     kLeadIn + blocks * kAudioBlock);
     unit.power = std::accumulate(unit.envelope.begin(), unit.envelope.end(), 0.0,
                                  [](double sum, const Complex& e) { return sum + std::norm(e); }) /
                  static_cast<double>(unit.envelope.size());
     const std::vector<double> inPhase = productNoise(band, 0.0, unit.envelope);
     const std::vector<double> quadrature = productNoise(band, 90.0, unit.envelope);
-    for (std::size_t block = 0; block < kBlocks; ++block) {
+    for (std::size_t block = 0; block < blocks; ++block) {
         const auto [r, i] = audioBandBins(blockOf(inPhase, block), blockOf(quadrature, block));
         unit.product.push_back({bandPower(r, r), bandPower(i, i), bandPower(r, i)});
     }
@@ -111,13 +116,14 @@ std::mutex& guard() {
 }
 
 // Under the guard.
-const UnitNoise& unitNoise(ReceiverBand band) {
-    static std::array<std::optional<UnitNoise>, 3> units;
-    std::optional<UnitNoise>& unit = units.at(static_cast<std::size_t>(band));
-    if (!unit) {
-        unit = makeUnitNoise(band);
+const UnitNoise& unitNoise(ReceiverBand band, std::size_t blocks) {
+    static std::map<std::pair<ReceiverBand, std::size_t>, UnitNoise> units;
+    const auto key = std::make_pair(band, blocks);
+    auto unit = units.find(key);
+    if (unit == units.end()) {
+        unit = units.emplace(key, makeUnitNoise(band, blocks)).first;
     }
-    return *unit;
+    return unit->second;
 }
 
 // The product detector's noise in the band at a phase, for ruido 1.
@@ -187,18 +193,54 @@ double tonesIn(const std::vector<double>& period, const OutputPeriod& output,
     return amplitude;
 }
 
+// The tones that rounding leaves in a period of an envelope that holds none.
+constexpr double kEnvelopeRounding = 1e-12;
+
+// An ideal envelope detector's S/N, |c + e| for the received complex
+// envelope c over the period and the noise's e of E|e|² = noisePower, in
+// theory: its tones from the Rice mean of |c + e| at each point; its noise
+// from the variance about that mean, |c|² + E|e|² - mean². The part of it
+// that follows e's component along c, (E cos theta)² E|e|² / 2, lies in the
+// audio band as that component does; the rest, the noise's products with
+// itself, spreads over twice the band as a triangle, three quarters of it
+// within. None without tones, as in DSB, whose envelope repeats at twice
+// the tone.
+std::optional<double> idealEnvelopeRatio(const std::vector<Complex>& received, double noisePower,
+                                         const OutputPeriod& period,
+                                         const std::vector<Complex>& roots) {
+    std::vector<double> mean(received.size());
+    double noise = 0.0;
+    double largest = 0.0;
+    for (std::size_t k = 0; k < received.size(); ++k) {
+        const double c = std::abs(received[k]);
+        largest = std::max(largest, c);
+        mean[k] = riceMean(c, noisePower);
+        const double along = squared(riceCosineMean(c, noisePower)) * noisePower / 2.0;
+        const double variance = squared(c) + noisePower - squared(mean[k]);
+        noise += along + 0.75 * std::max(0.0, variance - along);
+    }
+    noise /= static_cast<double>(received.size());
+    const double tones = tonesIn(mean, period, roots);
+    if (tones <= kEnvelopeRounding * largest) {
+        return std::nullopt;
+    }
+    return ratio(squared(tones) / 2.0, noise);
+}
+
 // The envelope detector with noise: its average period's components, the
-// root of its tones' squared amplitudes, and the noise about that period.
+// root of its tones' squared amplitudes, the noise about that period, and
+// what theory gives an ideal envelope detector.
 struct EnvelopeNoise {
     std::vector<AudioComponent> components;
     double tones = 0.0;
     BandNoise noise{};
+    std::optional<double> idealRatio;
 };
 
 // Under the guard. With tones that the envelope detector's analysis moves,
 // the stretch is measured with the moved tones, whose output repeats.
-EnvelopeNoise measureEnvelope(const ParameterValues& values) {
-    const UnitNoise& unit = unitNoise(receiverBandOf(values.BliSiNo, values.BlsSiNo));
+EnvelopeNoise measureEnvelope(const ParameterValues& values, std::size_t blocks) {
+    const UnitNoise& unit = unitNoise(receiverBandOf(values.BliSiNo, values.BlsSiNo), blocks);
     const double ruido = std::abs(values.ruido);
     // The noise from sample from on, count samples of it, at this ruido.
     const auto noise = [&unit, ruido](std::size_t from, std::size_t count) {
@@ -213,13 +255,14 @@ EnvelopeNoise measureEnvelope(const ParameterValues& values) {
     const Tones tones = modulatingTones(values);
     const OutputPeriod period = outputPeriodOf(tones);
     ReceiverOutputStream stream = ReceiverOutputStream::repeating(envelopeOn, kMeasuredFirstSample);
-    const std::vector<double> average = stream.envelopeAverage(squared(ruido) * unit.power);
+    const double noisePower = squared(ruido) * unit.power;
+    const std::vector<double> average = stream.envelopeAverage(noisePower);
     stream.next(noise(0, kLeadIn));
     // Two blocks at a time; sample n of the stretch is (kLeadIn + n) % period
     // of the average period.
-    std::vector<double> blocks;
+    std::vector<double> bandPowers;
     std::vector<double> residue(2 * kAudioBlock);
-    for (std::size_t block = 0; block < kBlocks; block += 2) {
+    for (std::size_t block = 0; block < blocks; block += 2) {
         const std::vector<ReceiverOutput> out =
             stream.next(noise(kLeadIn + block * kAudioBlock, residue.size()));
         for (std::size_t n = 0; n < residue.size(); ++n) {
@@ -227,8 +270,8 @@ EnvelopeNoise measureEnvelope(const ParameterValues& values) {
                 out[n].envelope - average.at((kLeadIn + block * kAudioBlock + n) % average.size());
         }
         const auto [a, b] = audioBandBins(blockOf(residue, 0), blockOf(residue, 1));
-        blocks.push_back(bandPower(a, a));
-        blocks.push_back(bandPower(b, b));
+        bandPowers.push_back(bandPower(a, a));
+        bandPowers.push_back(bandPower(b, b));
     }
     EnvelopeNoise measured;
     const EnvelopeSpectrum spectrum = envelopeSpectrum(values, tones);
@@ -238,7 +281,8 @@ EnvelopeNoise measureEnvelope(const ParameterValues& values) {
                                        binOf(average, spectrum.bins[k] * period.binScale, roots)});
     }
     measured.tones = tonesIn(average, period, roots);
-    measured.noise = overBlocks(blocks);
+    measured.noise = overBlocks(bandPowers);
+    measured.idealRatio = idealEnvelopeRatio(stream.receivedPeriod(), noisePower, period, roots);
     return measured;
 }
 
@@ -250,7 +294,7 @@ const EnvelopeNoise& envelopeNoise(const ParameterValues& values) {
     const std::array<double, 7> asked{values.mdl,  values.Vcc,   values.BliSiNo, values.BlsSiNo,
                                       values.tono, values.tono2, values.ruido};
     if (lastAsked != asked) {
-        last = measureEnvelope(values);
+        last = measureEnvelope(values, kReadoutBlocks);
         lastAsked = asked;
     }
     return last;
@@ -272,9 +316,10 @@ double productTone(const ParameterValues& values) {
 
 // The tone counts as detected when it reaches a tenth of the best audio and
 // stands out of the noise: three times the spread that the noise alone gives
-// a 1 kHz component measured over the stretch, sqrt(2 P / (W T)).
-std::optional<MeasuredRatio> measuredRatio(double tone, const BandNoise& noise, double tenth) {
-    const double spread = std::sqrt(2.0 * noise.power / (kAudioBandwidthHz * kMeasuredSeconds));
+// a 1 kHz component measured over the stretch of T seconds, sqrt(2 P / (W T)).
+std::optional<MeasuredRatio> measuredRatio(double tone, const BandNoise& noise, double tenth,
+                                           double seconds) {
+    const double spread = std::sqrt(2.0 * noise.power / (kAudioBandwidthHz * seconds));
     if (tenth <= 0.0 || tone < std::max(tenth, 3.0 * spread)) {
         return std::nullopt;
     }
@@ -285,6 +330,26 @@ std::optional<MeasuredRatio> measuredRatio(double tone, const BandNoise& noise, 
     return MeasuredRatio{*measured, 10.0 / std::numbers::ln10 * noise.spread / noise.power};
 }
 
+// A tenth of the product detector's best audio, (|m| / 4)(|Li| + |Ls|) of
+// each tone, their root sum of squares.
+double tenthOfBest(const ParameterValues& values) {
+    double best = 0.0;
+    for (const Tone& tone : modulatingTones(values)) {
+        best = std::hypot(best, std::abs(tone.amplitude) / 4.0 *
+                                    (std::abs(values.BliSiNo) + std::abs(values.BlsSiNo)));
+    }
+    return best / 10.0;
+}
+
+// The product detector's S/N over a stretch of so many blocks. Under the guard.
+std::optional<MeasuredRatio> productRatio(const ParameterValues& values, std::size_t blocks) {
+    BandNoise product = productNoiseAt(
+        unitNoise(receiverBandOf(values.BliSiNo, values.BlsSiNo), blocks), values.fase);
+    product.power *= squared(values.ruido);
+    product.spread *= squared(values.ruido);
+    return measuredRatio(productTone(values), product, tenthOfBest(values), secondsOf(blocks));
+}
+
 NoiseReadout measure(const ParameterValues& values) {
     NoiseReadout readout{receiverBandOf(values.BliSiNo, values.BlsSiNo), noiseTheory(values),
                          std::nullopt, std::nullopt};
@@ -292,22 +357,12 @@ NoiseReadout measure(const ParameterValues& values) {
     if (readout.theory.noisePower == 0.0) {
         return readout;
     }
-    // The product detector's best audio, (|m| / 4)(|Li| + |Ls|) of each tone,
-    // their root sum of squares, a tenth of it.
-    double best = 0.0;
-    for (const Tone& tone : modulatingTones(values)) {
-        best = std::hypot(best, std::abs(tone.amplitude) / 4.0 *
-                                    (std::abs(values.BliSiNo) + std::abs(values.BlsSiNo)));
-    }
-    const double tenth = best / 10.0;
     const std::scoped_lock lock(guard());
-    BandNoise product = productNoiseAt(unitNoise(readout.band), values.fase);
-    product.power *= squared(values.ruido);
-    product.spread *= squared(values.ruido);
-    readout.audioMeasured = measuredRatio(productTone(values), product, tenth);
+    readout.audioMeasured = productRatio(values, kReadoutBlocks);
     if (values.envelope != 0.0) {
         const EnvelopeNoise& envelope = envelopeNoise(values);
-        readout.envelopeMeasured = measuredRatio(envelope.tones, envelope.noise, tenth);
+        readout.envelopeMeasured = measuredRatio(envelope.tones, envelope.noise,
+                                                 tenthOfBest(values), secondsOf(kReadoutBlocks));
     }
     return readout;
 }
@@ -354,6 +409,20 @@ std::optional<NoiseReadout> measureNoise(const ParameterValues& values) {
         return std::nullopt;
     }
     return measure(values);
+}
+
+DetectorRatios measureDetectors(const ParameterValues& values, std::size_t blocks) {
+    DetectorRatios ratios;
+    if (noiseTheory(values).noisePower == 0.0) {
+        return ratios;
+    }
+    const std::scoped_lock lock(guard());
+    ratios.product = productRatio(values, blocks);
+    const EnvelopeNoise envelope = measureEnvelope(values, blocks);
+    ratios.envelope =
+        measuredRatio(envelope.tones, envelope.noise, tenthOfBest(values), secondsOf(blocks));
+    ratios.envelopeTheory = envelope.idealRatio;
+    return ratios;
 }
 
 std::vector<AudioComponent> envelopeComponentsWithNoise(const ParameterValues& values) {

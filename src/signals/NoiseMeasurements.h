@@ -60,6 +60,18 @@ struct NoiseReadout {
 // None when ruido is 0.
 std::optional<NoiseReadout> measureNoise(const ParameterValues& values);
 
+// Both detectors' S/N of the audio, measured as the readout measures them
+// but over a stretch of so many blocks of kAudioBlock samples (an even
+// number), the envelope detector's whether it is on or not, and the S/N
+// that theory gives an ideal envelope detector, |c + e|, of the same
+// signal and noise (none without a tone). All none when ruido is 0.
+struct DetectorRatios {
+    std::optional<MeasuredRatio> product;
+    std::optional<MeasuredRatio> envelope;
+    std::optional<double> envelopeTheory;
+};
+DetectorRatios measureDetectors(const ParameterValues& values, std::size_t blocks);
+
 // The envelope detector's output with noise in the long run: its average
 // period's components, at the bins of its clean spectrum (EnvelopeSpectrum).
 // Below the threshold the noise takes the tone; these are what its spectral

@@ -87,6 +87,9 @@ public:
     // diode chain's input averages to the Rice mean of |c + e|; the
     // smoothers, being linear, pass that average.
     std::vector<double> envelopeAverage(double noisePower) const;
+    // The received signal's complex envelope that the diode chain reads at
+    // each sample of that period, without noise.
+    const std::vector<std::complex<double>>& receivedPeriod() const { return received_; }
 
 private:
     ReceiverOutputStream(const ParameterValues& values, const Tones& tones,

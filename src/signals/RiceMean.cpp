@@ -66,4 +66,13 @@ double riceMean(double amplitude, double noisePower) {
     return std::sqrt(variance * std::numbers::pi / 2.0) * ((1.0 + q) * bessel.i0 + q * bessel.i1);
 }
 
+double riceCosineMean(double amplitude, double noisePower) {
+    if (noisePower <= 0.0) {
+        return amplitude == 0.0 ? 0.0 : 1.0;
+    }
+    const double q = amplitude * amplitude / noisePower;
+    const ScaledBessel bessel = scaledBessel(q / 2.0);
+    return std::sqrt(std::numbers::pi * q / 4.0) * (bessel.i0 + bessel.i1);
+}
+
 } // namespace amsim

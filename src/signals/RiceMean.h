@@ -11,4 +11,10 @@ namespace amsim {
 // towards sqrt(a² + s²) as the noise rises; with no signal it is s sqrt(pi/2).
 double riceMean(double amplitude, double noisePower);
 
+// The mean cosine of the phase that the same noise gives the phasor,
+//   E cos theta = sqrt(pi q / 4) e^(-q/2) (I0(q/2) + I1(q/2)):
+// the share of the noise's component along the phasor that its magnitude
+// follows. 1 without noise, 0 without a signal.
+double riceCosineMean(double amplitude, double noisePower);
+
 } // namespace amsim

@@ -1,5 +1,7 @@
 #include "signals/SignalCsv.h"
 
+#include "core/ClassicNumbers.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -26,6 +28,7 @@ struct Digits {
 
 Digits shortestDigits(double value) {
     std::array<char, 40> text{};
+    const ClassicNumbers classic;
     for (int precision = 0;; ++precision) {
         std::snprintf(text.data(), text.size(), "%.*e", precision, value);
         if (precision == std::numeric_limits<double>::max_digits10 - 1 ||

@@ -250,6 +250,13 @@ inline constexpr TextEntry kSpanish[] = {
      "                            señal recibida y del audio detectado (y del detector\n"
      "                            de envolvente si está activado), de 0 a 24 kHz, con\n"
      "                            el ancho de banda de resolución en la primera línea.\n"
+     "  --export-curva ARCHIVO    Guarda la curva S/N del receptor: la S/N del audio de\n"
+     "                            los detectores de producto y de envolvente frente a\n"
+     "                            la S/N de entrada, de -10 a 30 dB, con el modo, la\n"
+     "                            modulante y la fase dados, cada punto medido sobre\n"
+     "                            10 s de la salida con su dispersión, y la teoría. Con\n"
+     "                            .csv, los puntos con punto decimal; con .png o .svg,\n"
+     "                            su gráfica.\n"
      "  --segundos S              Con --export-wav, la duración del sonido, de {seconds}\n"
      "                            segundos (2).\n"
      "  --tiempo S                El instante del banco, en segundos desde que empieza,\n"
@@ -276,7 +283,8 @@ inline constexpr TextEntry kSpanish[] = {
      "  amsim --export banco.png --scale 2\n"
      "  amsim --export-wav ssb.wav --segundos 5 --vcc 0 --bls 0\n"
      "  amsim --export-wav gorgoteo.wav --vcc 0 --df 1\n"
-     "  amsim --export deriva.png --vcc 0 --bls 0 --df 100\n"},
+     "  amsim --export deriva.png --vcc 0 --bls 0 --df 100\n"
+     "  amsim --export-curva curva.png\n"},
 
     // The files the program writes and the window's own messages.
     {"file.reason.noSpace", "no queda espacio en el disco"},
@@ -336,6 +344,18 @@ inline constexpr TextEntry kSpanish[] = {
                        "píxeles. Use uno de estos formatos: {formats}."},
     {"cli.pictureName", "La imagen {name} necesita la extensión de un formato que el programa sepa "
                         "escribir, como .png, .bmp o .jpg."},
+
+    // The S/N curve: its plot and its export.
+    {"snrCurve.caption", "Curva S/N: {mode}, Modulante {modulante}, fase {fase}°"},
+    {"snrCurve.inputAxis", "S/N de entrada (dB)"},
+    {"snrCurve.audioAxis", "S/N del audio (dB)"},
+    {"snrCurve.productMeasured", "Detector de producto, medido"},
+    {"snrCurve.productTheory", "Detector de producto, teoría"},
+    {"snrCurve.envelopeMeasured", "Detector de envolvente, medido"},
+    {"snrCurve.envelopeTheory", "Detector de envolvente, teoría"},
+    {"snrCurve.file", "la curva S/N"},
+    {"snrCurve.file.gender", "f"},
+    {"cli.curveName", "La curva S/N {name} necesita la extensión .csv, .png o .svg."},
 
     // The page's messages from its engine.
     {"address.instant",

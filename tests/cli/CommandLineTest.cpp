@@ -132,8 +132,8 @@ TEST(CommandLine, RefusesWhatItDoesNotUnderstandWithASpanishMessage) {
 
 TEST(CommandLine, HelpNamesEveryOption) {
     const QString help = helpText();
-    for (const char* option :
-         {"--help", "--version", "--export ", "--export-csv", "--export-wav", "--segundos"}) {
+    for (const char* option : {"--help", "--version", "--export ", "--export-csv", "--export-wav",
+                               "--export-curva", "--segundos"}) {
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
     }
     for (Parameter parameter : kAllParameters) {

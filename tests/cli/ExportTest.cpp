@@ -7,6 +7,8 @@
 #include "signals/Sweep.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <charconv>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -96,6 +98,10 @@ TEST_F(ExportTest, FailureExitsWithTwoAndTheWindowsMessageAndWritesNothing) {
          "C.UTF-8",
          "El valor de --tiempo debe ser un número de 0 a 1000000: «␛[31m" + QString(35, '9') +
              "…»." + help},
+        {"a S/N curve of another format",
+         {"--export-curva", "a.txt"},
+         "C.UTF-8",
+         "La curva S/N «a.txt» necesita la extensión .csv, .png o .svg." + help},
         {"a bad value stops the sound too",
          {"--export-wav", "a.wav", "--bls", "x"},
          "C.UTF-8",
@@ -221,12 +227,23 @@ std::vector<double> fieldsOf(const QByteArray& line) {
     return values;
 }
 
+// The C library's Spanish locale, made in a folder of its own where the
+// system has none installed, as a Spanish desktop has it: there the C
+// library itself writes numbers with a comma. Nothing where localedef is
+// missing.
+QStringList spanishCLibrary(const QTemporaryDir& locales) {
+    QProcess::execute(QStringLiteral("localedef"),
+                      {"-i", "es_ES", "-f", "UTF-8", locales.filePath("es_ES.UTF-8")});
+    return {"LOCPATH=" + locales.path()};
+}
+
 // Under a decimal-comma locale the option texts take a comma, the file a point;
 // every value reads back to the bit of what the display computes.
 TEST_F(ExportTest, SamplesAreTheDisplaysValuesWithADecimalPoint) {
+    const QTemporaryDir locales;
     const Finished run = amsim({"--export-csv", path("a.csv"), "--export", path("a.png"), "--vcc",
                                 "0,8", "--bls", "0", "--fase", "-30,5"},
-                               "es_ES.UTF-8");
+                               "es_ES.UTF-8", spanishCLibrary(locales));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(filesWritten(), (QStringList{"a.csv", "a.png"}));
 
@@ -414,6 +431,31 @@ TEST_F(ExportTest, TheSpectraStateTheirResolutionAndHoldEveryBin) {
     EXPECT_EQ(lines[1], "f_hz,generador_dbv,recibida_dbv,audio_dbv,envolvente_dbv");
     EXPECT_TRUE(lines[2].startsWith("0.000,0.00,")) << lines[2].toStdString();
     EXPECT_TRUE(lines.back().startsWith("24000.000,")) << lines.back().toStdString();
+}
+
+// The S/N curve in the format its name asks for: its points, or its plot.
+// Without a signal the curve has no points and is made at once: the
+// measured curve is the engine's tests' to check.
+TEST_F(ExportTest, TheSnrCurveIsWrittenInTheFormatItsNameAsks) {
+    struct Row {
+        const char* file;
+        QByteArray start;
+    };
+    const Row rows[] = {
+        {"curva.csv", "snr_entrada_db,producto_db,producto_dispersion_db,envolvente_db,"
+                      "envolvente_dispersion_db,teoria_producto_db\n"},
+        {"curva.png", "\x89PNG"},
+        {"curva.svg", "<?xml"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.file);
+        const Finished run = amsim({"--export-curva", path(row.file), "--vcc", "0", "--mdl", "0"});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        QFile written(path(row.file));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        const QByteArray contents = written.readAll();
+        EXPECT_TRUE(contents.startsWith(row.start)) << contents.left(60).toStdString();
+    }
 }
 
 } // namespace

@@ -93,6 +93,7 @@ TEST_F(SafeOutput, OneFileIsNeverNamedTwice) {
         {"the same name by two paths", {"--export", "a.png", "--export-csv", "./a.png"}},
         {"a link and its file", {"--export", "old.png", "--export-csv", "link.csv"}},
         {"the sound and the samples", {"--export-csv", "s.wav", "--export-wav", "s.wav"}},
+        {"the samples and the S/N curve", {"--export-csv", "c.csv", "--export-curva", "c.csv"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
