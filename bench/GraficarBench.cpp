@@ -110,6 +110,33 @@ void GraficarAtTwoMillisecondsWithNoise(benchmark::State& state) {
 }
 BENCHMARK(GraficarAtTwoMillisecondsWithNoise)->Unit(benchmark::kMicrosecond);
 
+// Live, with the analyser on, in noise, with the envelope detector: a frame
+// at 60 a second, each a sixtieth later, so that every ninth frame ends a
+// record of 150 ms that the analyser must transform.
+void GraficarWithTheAnalyserRunning(benchmark::State& state) {
+    QtRasterCanvas canvas(QSize(kDrawingWidth, kDrawingHeight), windowFont(), Qt::black, 1.0);
+    BoxReader reader({[](Parameter parameter) -> std::string {
+                          switch (parameter) {
+                          case Parameter::Analizador:
+                          case Parameter::Envelope:
+                              return "1";
+                          case Parameter::Ruido:
+                              return "0.1";
+                          default:
+                              return std::string(rowOf(parameter).start);
+                          }
+                      },
+                      NumberFormat{}});
+    double instant = 10.0;
+    Graficar(canvas, reader, WindowValues{}, instant);
+    for (auto _ : state) {
+        instant += 1.0 / 60.0;
+        GraficarFrame(canvas, reader, WindowValues{}, instant);
+        benchmark::DoNotOptimize(canvas.pixels().data());
+    }
+}
+BENCHMARK(GraficarWithTheAnalyserRunning)->Unit(benchmark::kMicrosecond);
+
 // The pure computing floor: only the sines and cosines that one redraw
 // takes, at the arguments it takes them at, and nothing else.
 void SinesAndCosinesOfARedraw(benchmark::State& state) {

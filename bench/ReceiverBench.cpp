@@ -1,6 +1,7 @@
 #include "signals/Measurements.h"
 #include "signals/NoiseMeasurements.h"
 #include "signals/ReceiverOutputStream.h"
+#include "signals/SpectrumAnalyser.h"
 
 #include <benchmark/benchmark.h>
 
@@ -74,6 +75,29 @@ void ReceiverOutputSecondOfAToneOfNoWholeHertz(benchmark::State& state) {
     }
 }
 BENCHMARK(ReceiverOutputSecondOfAToneOfNoWholeHertz)->Unit(benchmark::kMillisecond);
+
+// The analyser's spectra of a setting it has not analysed yet, in noise
+// with the envelope detector, as after a click while it is on: all its
+// records afresh.
+// cppcheck-suppress constParameter
+void analyserOfANewSetting(benchmark::State& state, double envelope, double ruido) {
+    bool stepped = false;
+    for (auto _ : state) {
+        stepped = !stepped;
+        const ParameterValues values{stepped ? 1.0 : 0.8, 1, 1, 1, 0, envelope, ruido};
+        benchmark::DoNotOptimize(analyseSpectra(values, 10.0));
+    }
+}
+
+void AnalyserOfANewSetting(benchmark::State& state) {
+    analyserOfANewSetting(state, 1.0, 0.05);
+}
+BENCHMARK(AnalyserOfANewSetting)->Unit(benchmark::kMillisecond);
+
+void AnalyserOfANewSettingWithoutTheEnvelopeDetector(benchmark::State& state) {
+    analyserOfANewSetting(state, 0.0, 0.05);
+}
+BENCHMARK(AnalyserOfANewSettingWithoutTheEnvelopeDetector)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace amsim

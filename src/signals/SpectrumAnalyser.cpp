@@ -77,14 +77,18 @@ struct RecordSpectra {
 
 // A record's transform after the window, scaled so that a bin's squared
 // size is the power of a complex line in it.
+// A real record takes the transform of half its length, of its samples
+// paired, and gives bins 0 to N/2.
 class Transform {
 public:
     Transform()
         : fft_(kAnalyserRecord, false)
+        , half_(kAnalyserRecord / 2, false)
         , in_(kAnalyserRecord)
-        , out_(kAnalyserRecord) {}
+        , out_(kAnalyserRecord)
+        , real_(kAnalyserRecord) {}
 
-    template <class Sample> const std::vector<Complex>& operator()(Sample&& sample) {
+    template <class Sample> const std::vector<Complex>& complex(Sample&& sample) {
         const FlatTop& window = flatTop();
         for (std::size_t n = 0; n < kAnalyserRecord; ++n) {
             in_[n] = window.weights[n] / window.sum * sample(n);
@@ -93,10 +97,24 @@ public:
         return out_;
     }
 
+    template <class Sample> const std::vector<Complex>& real(Sample&& sample) {
+        const FlatTop& window = flatTop();
+        for (std::size_t n = 0; n < kAnalyserRecord; ++n) {
+            real_[n] = window.weights[n] / window.sum * sample(n);
+        }
+        half_.transform_real(real_.data(), out_.data());
+        // Bin 0 holds the level and, as its imaginary part, bin N/2.
+        out_[kAnalyserRecord / 2] = out_[0].imag();
+        out_[0] = out_[0].real();
+        return out_;
+    }
+
 private:
     kissfft<double> fft_;
+    kissfft<double> half_;
     std::vector<Complex> in_;
     std::vector<Complex> out_;
+    std::vector<double> real_;
 };
 
 // A real signal's one-sided power per bin: a line of amplitude a is a/2 in
@@ -157,18 +175,78 @@ Complex receivedAt(const ParameterValues& v, const Tones& tones, std::int64_t st
     return received;
 }
 
+// Whether the tones repeat within a record, so that the generator's records
+// are all alike.
+bool repeatsInARecord(const Tones& tones) {
+    const std::optional<std::int64_t> hertz =
+        commonHertz(tones, static_cast<std::int64_t>(kAnalyserRate));
+    return hertz && (static_cast<std::int64_t>(kAnalyserRecord) * *hertz) %
+                            static_cast<std::int64_t>(kAnalyserRate) ==
+                        0;
+}
+
+// The channel's noise at ruido 1 over a record and the lead-in before it, by
+// band and record: the noise scales with ruido and is the same whatever else
+// is set, so a click on anything but ruido and the sidebands finds it made.
+class UnitNoise {
+public:
+    const std::vector<Complex>& of(ReceiverBand band, std::int64_t record) {
+        const auto key = std::pair(static_cast<int>(band), record);
+        auto found = kept_.find(key);
+        if (found == kept_.end()) {
+            const std::int64_t firstStep =
+                (record * kRecordFine - kLeadInFine) * kStepsPerFineSample;
+            found = kept_
+                        .emplace(key, ChannelNoise(band, 1.0).envelope(firstStep, kStride,
+                                                                       kLeadIn + kAnalyserRecord))
+                        .first;
+        }
+        return found->second;
+    }
+
+    void forgetBefore(std::int64_t record) {
+        std::erase_if(kept_, [record](const auto& kept) { return kept.first.second < record; });
+    }
+
+private:
+    std::map<std::pair<int, std::int64_t>, std::vector<Complex>> kept_;
+};
+
+// The channel's noise over the records first … first + count - 1 and the
+// lead-in before them.
+std::vector<Complex> stretchNoise(UnitNoise& unit, const ParameterValues& v, std::int64_t first,
+                                  std::size_t count) {
+    std::vector<Complex> noise(kLeadIn + count * kAnalyserRecord);
+    if (v.ruido == 0.0) {
+        return noise;
+    }
+    const ReceiverBand band = receiverBandOf(v.BliSiNo, v.BlsSiNo);
+    const std::vector<Complex>& lead = unit.of(band, first);
+    std::transform(lead.begin(), lead.begin() + kLeadIn, noise.begin(),
+                   [&v](const Complex& e) { return v.ruido * e; });
+    for (std::size_t r = 0; r < count; ++r) {
+        const std::vector<Complex>& record = unit.of(band, first + static_cast<std::int64_t>(r));
+        std::transform(record.begin() + kLeadIn, record.end(),
+                       noise.begin() + static_cast<long>(kLeadIn + r * kAnalyserRecord),
+                       [&v](const Complex& e) { return v.ruido * e; });
+    }
+    return noise;
+}
+
 // The records first … first + count - 1, their signals run as one stretch
 // from the lead-in before the first, as the bench runs them.
-std::vector<RecordSpectra> analyseStretch(const ParameterValues& v, std::int64_t first,
-                                          std::size_t count) {
+std::vector<RecordSpectra> analyseStretch(UnitNoise& unit, const ParameterValues& v,
+                                          std::int64_t first, std::size_t count) {
     const Tones tones = modulatingTones(v);
     const std::int64_t firstFine = first * kRecordFine - kLeadInFine;
     const std::int64_t firstStep = firstFine * kStepsPerFineSample;
-    const std::size_t samples = kLeadIn + count * kAnalyserRecord;
-    const std::vector<Complex> noise = ChannelNoise(receiverBandOf(v.BliSiNo, v.BlsSiNo), v.ruido)
-                                           .envelope(firstStep, kStride, samples);
+    const std::vector<Complex> noise = stretchNoise(unit, v, first, count);
     const std::vector<ReceiverOutput> output =
         ReceiverOutputStream(v, tones, firstFine).next(noise);
+    // Where the tones repeat within a record, every record's clean signals
+    // are the first's.
+    const bool repeats = repeatsInARecord(tones);
+    std::vector<Complex> received(kAnalyserRecord);
     Transform transform;
     std::vector<RecordSpectra> records(count);
     for (std::size_t r = 0; r < count; ++r) {
@@ -177,15 +255,23 @@ std::vector<RecordSpectra> analyseStretch(const ParameterValues& v, std::int64_t
             return firstStep + static_cast<std::int64_t>(start + n) * kStride;
         };
         RecordSpectra& record = records[r];
-        record.generator = realPower(
-            transform([&](std::size_t n) { return Complex(generatorAt(v, tones, stepOf(n))); }));
-        record.received = receivedPower(transform(
-            [&](std::size_t n) { return receivedAt(v, tones, stepOf(n)) + noise[start + n]; }));
+        const bool alike = r > 0 && repeats;
+        if (!alike) {
+            record.generator = realPower(
+                transform.real([&](std::size_t n) { return generatorAt(v, tones, stepOf(n)); }));
+            for (std::size_t n = 0; n < kAnalyserRecord; ++n) {
+                received[n] = receivedAt(v, tones, stepOf(n));
+            }
+        } else {
+            record.generator = records.front().generator;
+        }
+        record.received = receivedPower(
+            transform.complex([&](std::size_t n) { return received[n] + noise[start + n]; }));
         record.audio =
-            realPower(transform([&](std::size_t n) { return Complex(output[start + n].product); }));
+            realPower(transform.real([&](std::size_t n) { return output[start + n].product; }));
         if (v.envelope != 0.0) {
             record.envelope = realPower(
-                transform([&](std::size_t n) { return Complex(output[start + n].envelope); }));
+                transform.real([&](std::size_t n) { return output[start + n].envelope; }));
         }
     }
     return records;
@@ -194,12 +280,7 @@ std::vector<RecordSpectra> analyseStretch(const ParameterValues& v, std::int64_t
 // Every record is the same while nothing in the signals is random or drifts
 // and the tones repeat within a record.
 bool stationary(const ParameterValues& v) {
-    const std::optional<std::int64_t> hertz =
-        commonHertz(modulatingTones(v), static_cast<std::int64_t>(kAnalyserRate));
-    return v.ruido == 0.0 && v.df == 0.0 && hertz &&
-           (static_cast<std::int64_t>(kAnalyserRecord) * *hertz) %
-                   static_cast<std::int64_t>(kAnalyserRate) ==
-               0;
+    return v.ruido == 0.0 && v.df == 0.0 && repeatsInARecord(modulatingTones(v));
 }
 
 // The records of the setting last analysed, by their index on the bench's
@@ -213,6 +294,7 @@ public:
             records_.clear();
         }
         std::erase_if(records_, [first](const auto& kept) { return kept.first < first; });
+        noise_.forgetBefore(first);
         const std::int64_t last = first + static_cast<std::int64_t>(count) - 1;
         for (std::int64_t missing = first; missing <= last; ++missing) {
             if (records_.contains(missing)) {
@@ -223,7 +305,7 @@ public:
                 ++end;
             }
             std::vector<RecordSpectra> made =
-                analyseStretch(v, missing, static_cast<std::size_t>(end - missing + 1));
+                analyseStretch(noise_, v, missing, static_cast<std::size_t>(end - missing + 1));
             for (std::size_t r = 0; r < made.size(); ++r) {
                 records_.emplace(missing + static_cast<std::int64_t>(r), std::move(made[r]));
             }
@@ -239,6 +321,7 @@ public:
 private:
     std::optional<ParameterValues> setting_;
     std::map<std::int64_t, RecordSpectra> records_;
+    UnitNoise noise_;
 };
 
 std::vector<double> averaged(const std::vector<const RecordSpectra*>& records,
