@@ -38,6 +38,11 @@ std::vector<OutputName> outputNames(const CommandLine& commandLine) {
     if (commandLine.wavPath) {
         names.push_back({*commandLine.wavPath, SavedFile::Sound});
     }
+    for (const std::optional<QString>& path : commandLine.panelPaths) {
+        if (path) {
+            names.push_back({*path, SavedFile::Image});
+        }
+    }
     return names;
 }
 
@@ -85,6 +90,12 @@ QByteArray imageFormatOf(const QString& path) {
     return suffix;
 }
 
+void requirePanelPictureName(const QString& path) {
+    if (!holdsPanelPicture(formatOfName(path))) {
+        throw CommandLineError(filled("cli.panelPictureName", {{"name", quotedName(path)}}));
+    }
+}
+
 // As on a desktop: the window shown and active, its first picture drawn,
 // encoded for the file at path.
 QByteArray pictureOf(Form1& form, const QString& path, const QByteArray& format) {
@@ -123,6 +134,11 @@ void exportFiles(const CommandLine& commandLine) {
     if (commandLine.wavPath) {
         requireWavName(*commandLine.wavPath);
     }
+    for (const std::optional<QString>& path : commandLine.panelPaths) {
+        if (path) {
+            requirePanelPictureName(*path);
+        }
+    }
     requireDistinctFiles(outputNames(commandLine));
     // The window's bench starts as the window's would, before it is shown:
     // whatever would stop its first picture stops the export, with the
@@ -139,6 +155,15 @@ void exportFiles(const CommandLine& commandLine) {
     if (commandLine.wavPath) {
         outputs.push_back(
             {*commandLine.wavPath, bytesOf(bench.wavBytes(seconds)), savedWhat(SavedFile::Sound)});
+    }
+    for (std::size_t i = 0; i < kPanelExports.size(); ++i) {
+        if (const std::optional<QString>& path = commandLine.panelPaths.at(i)) {
+            outputs.push_back(
+                {*path,
+                 panelPictureBytes(*panelPicture(kPanelExports.at(i).panel), bench.boxes(),
+                                   form.instant(), formatOfName(*path)),
+                 savedWhat(SavedFile::Image)});
+        }
     }
     if (commandLine.picturePath) {
         outputs.push_back({*commandLine.picturePath,

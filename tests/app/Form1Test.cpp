@@ -194,7 +194,7 @@ TEST_F(Form1CommaTest, TheMenuCopiesTheLinkAndTheCommand) {
         texts << action->text();
     }
     EXPECT_EQ(texts, QStringList({"Copiar enlace", "Copiar orden", "Guardar imagen…",
-                                  "Guardar datos…", "Guardar sonido…"}));
+                                  "Guardar datos…", "Guardar sonido…", "Vista I/Q"}));
     menu->close();
     click("VccBajar");
     type(Parameter::Fase, QStringLiteral("-30"));

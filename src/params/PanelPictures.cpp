@@ -1,0 +1,20 @@
+#include "params/PanelPictures.h"
+
+#include "display/IqView.h"
+
+#include <algorithm>
+
+namespace amsim {
+
+constinit const std::array<PanelPicture, 1> kPanelPictures{{
+    {PanelKind::IqView, kIqViewWidth, kIqViewHeight, &drawIqView},
+}};
+
+std::optional<PanelPicture> panelPicture(PanelKind kind) {
+    const auto* const found =
+        std::find_if(kPanelPictures.begin(), kPanelPictures.end(),
+                     [kind](const PanelPicture& picture) { return picture.kind == kind; });
+    return found == kPanelPictures.end() ? std::nullopt : std::optional(*found);
+}
+
+} // namespace amsim
