@@ -33,12 +33,9 @@ QString windowTitle() {
 
 // The caption of the menu item that opens the panel.
 QString panelCaption(PanelKind kind) {
-    for (const MenuItem& item : kMenuItems) {
-        if (item.panel == kind) {
-            return QString::fromUtf8(catalogueText(item.text));
-        }
-    }
-    return windowTitle();
+    const auto* const item = std::find_if(kMenuItems.begin(), kMenuItems.end(),
+                                          [kind](const MenuItem& m) { return m.panel == kind; });
+    return item == kMenuItems.end() ? windowTitle() : QString::fromUtf8(catalogueText(item->text));
 }
 
 // The window as an SVG drawing of its own size, one unit a position.

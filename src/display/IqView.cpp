@@ -22,6 +22,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <numeric>
 #include <string>
 
 namespace amsim {
@@ -65,18 +66,22 @@ std::string numberText(double value) {
     return text;
 }
 
+// An angle in degrees as a student reads it, within -180 to 180.
+double withinHalfATurn(double degrees) {
+    const double reduced = std::remainder(degrees, 360.0);
+    return reduced == -180.0 ? 180.0 : reduced;
+}
+
 // The least step of 1, 2 or 5 times a power of ten that is at least `least`.
 double niceStep(double least) {
     if (!(least > 0.0)) {
         return 0.5;
     }
     const double decade = std::pow(10.0, std::floor(std::log10(least)));
-    for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
-        if (factor * decade >= least) {
-            return factor * decade;
-        }
-    }
-    return 10.0 * decade;
+    constexpr std::array<double, 4> kFactors{1.0, 2.0, 5.0, 10.0};
+    const auto* const factor = std::find_if(kFactors.begin(), kFactors.end(),
+                                            [&](double f) { return f * decade >= least; });
+    return (factor == kFactors.end() ? 10.0 : *factor) * decade;
 }
 
 double largestMagnitude(const std::vector<Complex>& points) {
@@ -89,15 +94,15 @@ double largestMagnitude(const std::vector<Complex>& points) {
 
 // Two standard deviations of the noise's spread about the clean envelope.
 double noiseSpread(const ComplexEnvelope& envelope) {
-    if (envelope.noisy.empty()) {
+    if (envelope.cloud.empty()) {
         return 0.0;
     }
-    double power = 0.0;
-    const std::size_t sweep = envelope.trajectory.size();
-    for (std::size_t k = 0; k < envelope.noisy.size(); ++k) {
-        power += std::norm(envelope.noisy[k] - envelope.trajectory[k % sweep]);
-    }
-    return 2.0 * std::sqrt(power / static_cast<double>(envelope.noisy.size()));
+    const double power =
+        std::accumulate(envelope.cloud.begin(), envelope.cloud.end(), 0.0,
+                        [&envelope](double sum, const ComplexEnvelope::CloudPoint& p) {
+                            return sum + std::norm(p.value - envelope.trajectory[p.sample]);
+                        });
+    return 2.0 * std::sqrt(power / static_cast<double>(envelope.cloud.size()));
 }
 
 class IqPicture {
@@ -153,8 +158,8 @@ private:
     }
 
     void drawNoise() {
-        for (const Complex& p : envelope_.noisy) {
-            check(canvas_.point(at(p), kNoiseColour));
+        for (const ComplexEnvelope::CloudPoint& p : envelope_.cloud) {
+            check(canvas_.point(at(p.value), kNoiseColour));
         }
     }
 
@@ -172,15 +177,11 @@ private:
         }
     }
 
-    // A dotted line through the origin across the plot at the given angle,
-    // degrees: the trajectory along it stays in view.
+    // A line through the origin across the plot at the given angle, degrees.
     void axisLine(double degrees, PaletteColour colour) {
-        constexpr int kDots = 2 * kDivisions * 8;
         const double radians = degrees * std::atan(1.0) / 45.0;
         const Complex reach = std::polar(voltsPerDivision_ * kDivisions, radians);
-        for (int k = 0; k <= kDots; ++k) {
-            check(canvas_.point(at(reach * (2.0 * k / kDots - 1.0)), colour));
-        }
+        check(canvas_.line(at(-reach), at(reach), colour));
     }
 
     // Where the carrier drifts, the axis at the screen's end too and the arc
@@ -188,11 +189,11 @@ private:
     void drawDetectorAxes() {
         const double turned = envelope_.axisAtEnd - envelope_.axisAtStart;
         if (std::fabs(turned) >= kLeastShownTurn) {
-            const double sweep = std::clamp(turned, -360.0, 360.0);
-            const int segments = std::max(2, static_cast<int>(std::fabs(sweep) / 3.0));
+            const double swept = std::clamp(turned, -360.0, 360.0);
+            const int segments = std::max(2, static_cast<int>(std::fabs(swept) / 3.0));
             const double radius = voltsPerDivision_ * (kDivisions - 0.5);
             const double start = envelope_.axisAtStart * std::atan(1.0) / 45.0;
-            const double step = sweep * std::atan(1.0) / 45.0 / segments;
+            const double step = swept * std::atan(1.0) / 45.0 / segments;
             canvas_.moveTo(at(std::polar(radius, start)));
             for (int k = 1; k <= segments; ++k) {
                 check(canvas_.line(canvas_.position(), at(std::polar(radius, start + step * k)),
@@ -250,17 +251,19 @@ private:
         legendLine(
             row++, kTrajectoryColour,
             filled("iqView.legend.trajectory", {{"milliseconds", numberText(spanMilliseconds_)}}));
-        if (!envelope_.noisy.empty()) {
-            legendLine(row++, kNoiseColour, std::string(catalogueText("iqView.legend.noise")));
+        if (!envelope_.cloud.empty()) {
+            legendLine(
+                row++, kNoiseColour,
+                filled("iqView.legend.noise", {{"sweeps", std::to_string(kPersistentSweeps)}}));
         }
         const double turned = envelope_.axisAtEnd - envelope_.axisAtStart;
         legendLine(row++, kDetectorColour,
                    std::fabs(turned) >= kLeastShownTurn
                        ? filled("iqView.legend.detectorTurning",
-                                {{"start", numberText(envelope_.axisAtStart)},
+                                {{"start", numberText(withinHalfATurn(envelope_.axisAtStart))},
                                  {"turn", numberText(turned)}})
                        : filled("iqView.legend.detector",
-                                {{"degrees", numberText(envelope_.axisAtStart)}}));
+                                {{"degrees", numberText(withinHalfATurn(envelope_.axisAtStart))}}));
         legendLine(row++, std::nullopt, std::string(catalogueText("iqView.legend.projection")));
         if (std::abs(envelope_.carrier) != 0.0) {
             legendLine(row++, kEnvelopeColour,

@@ -53,17 +53,26 @@ ComplexEnvelope complexEnvelope(const ParameterValues& values, TimeBase base, do
     }
     const ScreenPhase phase{values.fase, values.df, screenMillisecond(instant)};
     envelope.axisAtStart = phase.at(0.0);
-    envelope.axisAtEnd = phase.at(last);
+    // The turn across the screen itself, not the difference of two phases
+    // that are each reduced to within a turn.
+    envelope.axisAtEnd =
+        envelope.axisAtStart + 360.0 * values.df * last / kColumnsPerMillisecond / 1000.0;
     if (values.ruido != 0.0 && count > 0) {
         const ChannelNoise noise(receiverBandOf(values.BliSiNo, values.BlsSiNo), values.ruido);
-        envelope.noisy.reserve(count * kPersistentSweeps);
-        for (std::size_t sweep = 0; sweep < kPersistentSweeps; ++sweep) {
+        const std::size_t apart = count / kCloudPointsPerSweep;
+        envelope.cloud.reserve(kPersistentSweeps * kCloudPointsPerSweep);
+        for (std::size_t earlier = 0; earlier < kPersistentSweeps && apart > 0; ++earlier) {
+            // Each sweep's instants a little later than the last one's.
+            const std::size_t offset = (earlier * 7) % apart;
             const auto start = screenFirstSample(instant) -
-                               static_cast<std::int64_t>(sweep) * kFineSamplesPerMillisecond;
-            const std::vector<Complex> e =
-                noise.envelope(start * kStepsPerFineSample, stride, count);
-            for (std::size_t k = 0; k < count; ++k) {
-                envelope.noisy.push_back(envelope.trajectory[k] + kToCarrierFrame * e[k]);
+                               static_cast<std::int64_t>(earlier) * kFineSamplesPerMillisecond;
+            const std::vector<Complex> e = noise.envelope(
+                start * kStepsPerFineSample + static_cast<std::int64_t>(offset) * stride,
+                static_cast<std::int64_t>(apart) * stride, kCloudPointsPerSweep);
+            for (std::size_t k = 0; k < kCloudPointsPerSweep; ++k) {
+                const std::size_t sample = offset + k * apart;
+                envelope.cloud.push_back(
+                    {sample, envelope.trajectory[sample] + kToCarrierFrame * e[k]});
             }
         }
     }

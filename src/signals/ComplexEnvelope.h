@@ -27,21 +27,27 @@ struct ComplexEnvelope {
     Complex carrier;
     // The clean envelope at evenly spaced instants across the screen.
     std::vector<Complex> trajectory;
-    // The same instants with the channel's noise added, as an oscilloscope's
-    // persistence keeps them: the screen's sweep and the kPersistentSweeps - 1
-    // sweeps that started at the whole milliseconds before it, one after the
-    // other; point k of each sweep is trajectory[k] and that instant's noise,
-    // since the trigger stands the signal still. Empty without noise.
-    std::vector<Complex> noisy;
+    // The channel's noise as an oscilloscope's persistence keeps it: a few
+    // instants of each of the sweeps that started at the whole milliseconds
+    // before the screen's, far enough apart to be nearly independent. The
+    // trigger stands the signal still, so a point at the screen's sample k
+    // is trajectory[k] and that instant's noise. Empty without noise.
+    struct CloudPoint {
+        std::size_t sample;
+        Complex value;
+    };
+    std::vector<CloudPoint> cloud;
     // The product detector's axis at the screen's first and last instant, in
     // degrees from I.
     double axisAtStart;
     double axisAtEnd;
 };
 
-// How many sweeps the noise's cloud keeps: over 16 ms its samples are many
-// and nearly independent, where one sweep's follow one slow curve.
-inline constexpr std::size_t kPersistentSweeps = 16;
+// The noise's cloud: so many sweeps, and instants of each, a tenth of the
+// screen apart (160 µs at the start), where one sweep's samples would follow
+// one slow curve.
+inline constexpr std::size_t kPersistentSweeps = 64;
+inline constexpr std::size_t kCloudPointsPerSweep = 10;
 
 // How many instants the screen is sampled at: the envelope varies within
 // 3 kHz, which 400 samples follow at every time base.

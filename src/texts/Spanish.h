@@ -201,7 +201,7 @@ inline constexpr TextEntry kSpanish[] = {
     {"iqView.scale", "{volts} V/div"},
     {"iqView.legend.carrier", "portadora ({volts} V)"},
     {"iqView.legend.trajectory", "bandas laterales: recorrido en {milliseconds} ms de pantalla"},
-    {"iqView.legend.noise", "ruido del canal en los mismos instantes"},
+    {"iqView.legend.noise", "ruido del canal: puntos de {sweeps} barridos de la pantalla"},
     {"iqView.legend.detector", "eje del detector de producto, a {degrees}° (el error de fase)"},
     {"iqView.legend.detectorTurning", "eje del detector de producto: a {start}° y gira {turn}°"},
     {"iqView.legend.projection", "su salida es la proyección de la señal sobre el eje"},

@@ -51,7 +51,7 @@ TEST_P(IqView, DrawsWhatTheSettingHas) {
     const std::vector<Operation>& drawn = canvas.operations();
     EXPECT_EQ(countInPlot(drawn, Operation::Kind::Line, PaletteColour::LightBlue) > 0, row.circle);
     EXPECT_EQ(countInPlot(drawn, Operation::Kind::Point, PaletteColour::DarkGrey), row.noisePoints);
-    EXPECT_GT(countInPlot(drawn, Operation::Kind::Point, PaletteColour::Green), 0U);
+    EXPECT_EQ(countInPlot(drawn, Operation::Kind::Line, PaletteColour::Green), 1U);
     EXPECT_EQ(countInPlot(drawn, Operation::Kind::Line, PaletteColour::LightGreen) > 0,
               row.turningAxis);
 }
@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, IqView,
     testing::Values(IqRow{"Am", {}, true, 0, false},
                     IqRow{"Dsb", {{Parameter::Vcc, 0.0}}, false, 0, false},
-                    IqRow{"Noisy", {{Parameter::Ruido, 0.05}}, true, 6400, false},
+                    IqRow{"Noisy", {{Parameter::Ruido, 0.05}}, true, 640, false},
                     IqRow{"Drifting", {{Parameter::Df, 100.0}}, true, 0, true}),
     [](const testing::TestParamInfo<IqRow>& row) { return std::string(row.param.name); });
 

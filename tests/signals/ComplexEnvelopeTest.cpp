@@ -102,7 +102,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(DriftRow{"None", 0.0, 0.2, 3.0, 10.0},
                     DriftRow{"Hundred", 100.0, 0.2, 0.0, 10.0},
                     DriftRow{"BackwardsAtTwoMilliseconds", -50.0, 2.0, 0.0, 10.0},
-                    DriftRow{"HalfAHertzLater", 0.5, 0.2, 1.25, 235.0}),
+                    DriftRow{"HalfAHertzLater", 0.5, 0.2, 1.25, 235.0},
+                    // The phase passes a whole turn within the screen.
+                    DriftRow{"AcrossAWholeTurn", 100.0, 0.2, 0.009, 334.0}),
     [](const testing::TestParamInfo<DriftRow>& row) { return std::string(row.param.name); });
 
 // The cloud spreads about the clean envelope as the channel's noise does,
@@ -125,15 +127,14 @@ TEST_P(NoiseCloud, SpreadsAsTheChannelsNoise) {
     const SpreadRow& row = GetParam();
     ParameterValues values = valuesWith(1, 1, row.bli, row.bls, 0);
     values.ruido = row.ruido;
-    const TimeBase base = TimeBase::ofMillisecondsPerDivision(2.0);
+    const TimeBase base{};
     double power = 0.0;
     std::size_t count = 0;
     for (int screen = 0; screen < 4; ++screen) {
         const ComplexEnvelope envelope = complexEnvelope(values, base, 0.5 * screen);
-        const std::size_t sweep = envelope.trajectory.size();
-        ASSERT_EQ(envelope.noisy.size(), sweep * kPersistentSweeps);
-        for (std::size_t k = 0; k < envelope.noisy.size(); ++k) {
-            power += std::norm(envelope.noisy[k] - envelope.trajectory[k % sweep]);
+        ASSERT_EQ(envelope.cloud.size(), kPersistentSweeps * kCloudPointsPerSweep);
+        for (const ComplexEnvelope::CloudPoint& p : envelope.cloud) {
+            power += std::norm(p.value - envelope.trajectory.at(p.sample));
             ++count;
         }
     }
@@ -149,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, NoiseCloud,
                          });
 
 TEST(NoiseCloud, NoneWithoutNoise) {
-    EXPECT_TRUE(complexEnvelope(valuesWith(1, 1, 1, 1, 0), TimeBase{}, 0.0).noisy.empty());
+    EXPECT_TRUE(complexEnvelope(valuesWith(1, 1, 1, 1, 0), TimeBase{}, 0.0).cloud.empty());
 }
 
 } // namespace
