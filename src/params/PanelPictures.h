@@ -20,7 +20,9 @@ struct PanelPicture {
     void (*draw)(Canvas& canvas, ParameterReader& parameters, double instant);
 };
 
-extern const std::array<PanelPicture, 1> kPanelPictures;
+// Constant-initialized where it is defined (constinit).
+extern const std::array<PanelPicture, 1>
+    kPanelPictures; // NOLINT(bugprone-dynamic-static-initializers)
 
 // The picture of that kind; none for PanelKind::None.
 std::optional<PanelPicture> panelPicture(PanelKind kind);
