@@ -46,7 +46,7 @@ constexpr float kLegendText = 38.0F;
 constexpr int kCircleSegments = 120;
 
 constexpr PaletteColour kGridColour = PaletteColour::LightGrey;
-constexpr PaletteColour kAxisColour = PaletteColour::LightMagenta;
+constexpr PaletteColour kAxisColour = PaletteColour::DarkGrey;
 constexpr PaletteColour kCarrierColour = PaletteColour::Black;
 constexpr PaletteColour kTrajectoryColour = PaletteColour::Red;
 constexpr PaletteColour kNoiseColour = PaletteColour::DarkGrey;
@@ -235,6 +235,17 @@ private:
         text({4.0F, 2.0F}, std::string(catalogueText("iqView.title")));
     }
 
+    // The side frequencies' largest projection on the detector's axis at the
+    // screen's start, to the millivolt: 0 in DSB at 90°.
+    double projectionPeak() const {
+        const Complex turn = std::polar(1.0, -envelope_.axisAtStart * std::atan(1.0) / 45.0);
+        double peak = 0.0;
+        for (const Complex& p : envelope_.trajectory) {
+            peak = std::max(peak, std::fabs(((p - envelope_.carrier) * turn).real()));
+        }
+        return std::round(peak * 1000.0) / 1000.0;
+    }
+
     void legendLine(int row, std::optional<PaletteColour> swatch, const std::string& words) {
         const float y = kLegendTop + kLegendLine * static_cast<float>(row);
         if (swatch) {
@@ -264,7 +275,8 @@ private:
                                  {"turn", numberText(turned)}})
                        : filled("iqView.legend.detector",
                                 {{"degrees", numberText(withinHalfATurn(envelope_.axisAtStart))}}));
-        legendLine(row++, std::nullopt, std::string(catalogueText("iqView.legend.projection")));
+        legendLine(row++, std::nullopt,
+                   filled("iqView.legend.projection", {{"volts", numberText(projectionPeak())}}));
         if (std::abs(envelope_.carrier) != 0.0) {
             legendLine(row++, kEnvelopeColour,
                        std::string(catalogueText("iqView.legend.envelope")));

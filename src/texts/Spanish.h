@@ -204,7 +204,7 @@ inline constexpr TextEntry kSpanish[] = {
     {"iqView.legend.noise", "ruido del canal: puntos de {sweeps} barridos de la pantalla"},
     {"iqView.legend.detector", "eje del detector de producto, a {degrees}° (el error de fase)"},
     {"iqView.legend.detectorTurning", "eje del detector de producto: a {start}° y gira {turn}°"},
-    {"iqView.legend.projection", "su salida es la proyección de la señal sobre el eje"},
+    {"iqView.legend.projection", "su salida sigue la proyección sobre el eje: {volts} V de pico"},
     {"iqView.legend.envelope", "detector de envolvente: distancia al origen menos el radio;"},
     {"iqView.legend.envelopeWhy", "sigue al audio mientras la trayectoria no pase por el origen"},
     {"iqView.legend.noEnvelope", "sin portadora no hay círculo: la envolvente no sigue al audio"},

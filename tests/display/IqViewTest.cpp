@@ -64,6 +64,25 @@ INSTANTIATE_TEST_SUITE_P(
                     IqRow{"Drifting", {{Parameter::Df, 100.0}}, true, 0, true}),
     [](const testing::TestParamInfo<IqRow>& row) { return std::string(row.param.name); });
 
+// The legend says how much of DSB's side frequencies the product detector's
+// axis takes: all at 0°, nothing at 90°.
+TEST(IqView, SaysWhatTheProductDetectorTakesOfDsb) {
+    for (const auto& [fase, said] : {std::pair{0.0, "sobre el eje: 1 V de pico"},
+                                     std::pair{60.0, "sobre el eje: 0,5 V de pico"},
+                                     std::pair{90.0, "sobre el eje: 0 V de pico"}}) {
+        SCOPED_TRACE(fase);
+        FakeParameters parameters;
+        parameters.set(Parameter::Vcc, 0.0).set(Parameter::Fase, fase);
+        RecordingCanvas canvas;
+        drawIqView(canvas, parameters, 0.0);
+        EXPECT_TRUE(std::any_of(canvas.operations().begin(), canvas.operations().end(),
+                                [said = std::string(said)](const Operation& op) {
+                                    return op.kind == Operation::Kind::Print &&
+                                           op.text.find(said) != std::string::npos;
+                                }));
+    }
+}
+
 TEST(IqView, ABadBoxStopsItAsTheRedrawDoes) {
     FakeParameters parameters;
     parameters.setBad(Parameter::Fase);
