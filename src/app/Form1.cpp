@@ -4,6 +4,7 @@
 #include "app/ControlTexts.h"
 #include "app/DesignFonts.h"
 #include "app/LocaleFormat.h"
+#include "app/PanelDialog.h"
 #include "app/SoundPlayer.h"
 #include "app/WindowFiles.h"
 #include "display/Graficar.h"
@@ -270,12 +271,42 @@ void Form1::scheduleFrame() {
 }
 
 void Form1::runMenuItem(const MenuItem& item) {
+    if (item.panel != PanelKind::None) {
+        openPanel(item);
+        return;
+    }
     if (item.saves == SavedFile::None) {
         copyToClipboard(item.name);
         confirm(fromUtf8(amsim::catalogueText(item.done)));
         return;
     }
     save(item);
+}
+
+// The panel's window stays made once opened; the redraw draws it while it
+// is shown.
+void Form1::openPanel(const MenuItem& item) {
+    PanelDialog*& dialog = panels_[item.panel];
+    if (dialog == nullptr) {
+        dialog = new PanelDialog(*panelPicture(item.panel), fromUtf8(catalogueText(item.text)),
+                                 devicePixelRatioF(), this);
+        dialog->setObjectName(fromUtf8(item.name));
+    }
+    dialog->rescale(devicePixelRatioF());
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    handlers().Box_Enter();
+}
+
+Canvas* Form1::panelCanvas(PanelKind kind) {
+    const auto found = panels_.find(kind);
+    return found == panels_.end() || !found->second->isVisible() ? nullptr
+                                                                 : &found->second->canvas();
+}
+
+void Form1::presentPanel(PanelKind kind) {
+    panels_.at(kind)->showChanges();
 }
 
 // A word on a light plate, hidden again by its own timer: a window has no

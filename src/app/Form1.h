@@ -18,6 +18,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string_view>
 
@@ -28,6 +29,7 @@ class Form1;
 namespace amsim {
 
 class CanvasView;
+class PanelDialog;
 class SoundPlayer;
 
 // The window's client area as designed: the drawing, and the readout under it,
@@ -92,6 +94,8 @@ private:
     Canvas& canvas() override { return *canvas_; }
     void present() override;
     void setMeasurements(const std::vector<std::string>& lines) override;
+    Canvas* panelCanvas(PanelKind kind) override;
+    void presentPanel(PanelKind kind) override;
     void fitReadout();
     Handlers& handlers() { return bench_.handlers(); }
     const Handlers& handlers() const { return bench_.handlers(); }
@@ -113,6 +117,8 @@ private:
     void copyToClipboard(std::string_view item);
     void runMenuItem(const MenuItem& item);
     void save(const MenuItem& item);
+    // Opens the item's panel, or brings it to the front, and redraws.
+    void openPanel(const MenuItem& item);
     void makeConfirmation();
     // Shows the text beneath the menu's button for a moment, and says it.
     void confirm(const QString& text);
@@ -137,6 +143,7 @@ private:
     QTimer* frames_ = nullptr;
     QLabel* confirmation_ = nullptr;
     QTimer* confirmationShown_ = nullptr;
+    std::map<PanelKind, PanelDialog*> panels_;
     double frameDue_ = 0.0;
     Bench bench_;
     bool activated_ = false;

@@ -1,9 +1,12 @@
 #include "app/WindowFiles.h"
 
+#include "app/DesignFonts.h"
 #include "app/Form1.h"
 #include "canvas/PngFile.h"
 #include "files/QuotedName.h"
 #include "params/PanelTexts.h"
+#include "qtcanvas/QtRasterCanvas.h"
+#include "qtcanvas/QtVectorCanvas.h"
 #include "texts/Catalogue.h"
 
 #include <QBuffer>
@@ -26,6 +29,13 @@ namespace {
 QString windowTitle() {
     return QString::fromUtf8(catalogueText("window.title").data(),
                              static_cast<qsizetype>(catalogueText("window.title").size()));
+}
+
+// The caption of the menu item that opens the panel.
+QString panelCaption(PanelKind kind) {
+    const auto* const item = std::find_if(kMenuItems.begin(), kMenuItems.end(),
+                                          [kind](const MenuItem& m) { return m.panel == kind; });
+    return item == kMenuItems.end() ? windowTitle() : QString::fromUtf8(catalogueText(item->text));
 }
 
 // The window as an SVG drawing of its own size, one unit a position.
@@ -129,6 +139,41 @@ std::optional<QByteArray> windowPicture(Form1& form, const QByteArray& format) {
         focused->setFocus(Qt::OtherFocusReason);
     }
     return encoded ? std::optional(picture) : std::nullopt;
+}
+
+bool holdsPanelPicture(const QByteArray& format) {
+    return format == "png" || format == "svg";
+}
+
+QByteArray panelPictureBytes(const PanelPicture& picture, ParameterReader& parameters,
+                             double instant, const QByteArray& format) {
+    const QSize size(picture.width, picture.height);
+    if (format == "svg") {
+        QByteArray bytes;
+        QBuffer out(&bytes);
+        out.open(QIODevice::WriteOnly);
+        QSvgGenerator svg;
+        svg.setOutputDevice(&out);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(), size));
+        svg.setTitle(panelCaption(picture.kind));
+        QPainter painter(&svg);
+        painter.fillRect(QRect(QPoint(), size), Qt::white);
+        {
+            QtVectorCanvas vectors(painter, windowFont(), QColor(Qt::black));
+            picture.draw(vectors, parameters, instant);
+        }
+        painter.end();
+        return bytes;
+    }
+    QtRasterCanvas raster(size, windowFont(), QColor(Qt::black));
+    picture.draw(raster, parameters, instant);
+    QImage white(size, QImage::Format_RGB888);
+    white.fill(Qt::white);
+    QPainter painter(&white);
+    painter.drawImage(0, 0, raster.image());
+    painter.end();
+    return pngBytes(white);
 }
 
 QByteArray bytesOf(const std::vector<std::uint8_t>& bytes) {

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/Parameters.h"
+#include "params/PanelPictures.h"
 #include "params/SettingText.h"
 
 #include <QByteArray>
@@ -38,6 +39,13 @@ std::optional<QByteArray> windowPicture(Form1& form, const QByteArray& format);
 
 // A picture as PNG through the engine's encoder, which the page uses too.
 QByteArray pngBytes(const QImage& picture);
+// Formats that a panel's picture is written in: PNG and SVG.
+bool holdsPanelPicture(const QByteArray& format);
+// A panel's picture from the parameters at the instant (seconds), on white:
+// PNG through the engine's raster canvas and encoder, SVG as vectors. Throws
+// amsim::Error where its drawing would.
+QByteArray panelPictureBytes(const PanelPicture& picture, ParameterReader& parameters,
+                             double instant, const QByteArray& format);
 
 // The engine's bytes of a file, for the writer.
 QByteArray bytesOf(const std::vector<std::uint8_t>& bytes);

@@ -47,8 +47,14 @@ struct Options {
     QCommandLineOption zoom{QStringLiteral("zoom"), QString(), QStringLiteral("Z")};
     QCommandLineOption instant{QStringLiteral("tiempo"), QString(), QStringLiteral("S")};
     std::vector<QCommandLineOption> parameters;
+    std::vector<QCommandLineOption> panels;
 
     Options() {
+        std::transform(kPanelExports.begin(), kPanelExports.end(), std::back_inserter(panels),
+                       [](const PanelExport& panel) {
+                           return QCommandLineOption(QString::fromLatin1(panel.option), QString(),
+                                                     QStringLiteral("ARCHIVO"));
+                       });
         std::transform(kAllParameters.begin(), kAllParameters.end(), std::back_inserter(parameters),
                        [](Parameter parameter) {
                            return QCommandLineOption(
@@ -61,6 +67,7 @@ struct Options {
         QList<QCommandLineOption> list{help,  version, picture,      csv,  wav,    spectrum,
                                        scale, seconds, measurements, zoom, instant};
         list.append(curve);
+        list.append(QList<QCommandLineOption>(panels.begin(), panels.end()));
         list.append(QList<QCommandLineOption>(parameters.begin(), parameters.end()));
         return list;
     }
@@ -127,7 +134,9 @@ CommandLine::Action actionOf(const QCommandLineParser& parser, const Options& op
         return CommandLine::Action::Version;
     }
     const bool exports =
-        line.picturePath || line.csvPath || line.wavPath || line.spectrumPath || line.curvePath;
+        line.picturePath || line.csvPath || line.wavPath || line.spectrumPath || line.curvePath ||
+        std::any_of(line.panelPaths.begin(), line.panelPaths.end(),
+                    [](const std::optional<QString>& path) { return path.has_value(); });
     const bool windowless = exports || line.measurements;
     if (windowless && line.zoomText) {
         refuse(std::string(catalogueText("cli.zoomWindowOnly")));
@@ -181,6 +190,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     line.wavPath = onlyValue(parser, options.wav);
     line.spectrumPath = onlyValue(parser, options.spectrum);
     line.curvePath = onlyValue(parser, options.curve);
+    for (std::size_t i = 0; i < kPanelExports.size(); ++i) {
+        line.panelPaths.at(i) = onlyValue(parser, options.panels.at(i));
+    }
     line.scaleText = onlyValue(parser, options.scale);
     line.secondsText = onlyValue(parser, options.seconds);
     line.measurements = parser.isSet(options.measurements);

@@ -2,6 +2,7 @@
 
 #include "core/Parameters.h"
 #include "flows/Bench.h"
+#include "params/SettingText.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,14 +12,22 @@
 
 namespace amsim {
 
+// The panels whose picture the command line exports, each with its option
+// (without its dashes): a panel's export is one row here.
+struct PanelExport {
+    PanelKind panel;
+    const char* option;
+};
+inline constexpr std::array<PanelExport, 1> kPanelExports{{{PanelKind::IqView, "export-iq"}}};
+
 // What the program was asked to do on its command line.
 struct CommandLine {
     enum class Action {
         Window,  // the simulator's window, with the texts given, if any
         Help,    // --help
         Version, // --version
-        Export,  // --export, --export-csv, --export-wav, --export-espectro and/or
-                 // --export-curva, with no window shown
+        Export,  // --export, --export-csv, --export-wav, --export-espectro, --export-curva
+                 // and/or a panel's, with no window shown
         Measure, // --medidas alone: the readout's lines on standard output
     };
 
@@ -31,11 +40,13 @@ struct CommandLine {
     std::optional<QString> wavPath;      // --export-wav
     std::optional<QString> spectrumPath; // --export-espectro
     std::optional<QString> curvePath;    // --export-curva
-    std::optional<QString> secondsText;  // --segundos, with --export-wav
-    std::optional<QString> instantText;  // --tiempo
-    std::optional<QString> scaleText;    // --scale, with --export
-    bool measurements = false;           // --medidas
-    std::optional<QString> zoomText;     // --zoom, for the window
+    // A panel's picture, by the row of kPanelExports: --export-iq.
+    std::array<std::optional<QString>, kPanelExports.size()> panelPaths{};
+    std::optional<QString> secondsText; // --segundos, with --export-wav
+    std::optional<QString> instantText; // --tiempo
+    std::optional<QString> scaleText;   // --scale, with --export
+    bool measurements = false;          // --medidas
+    std::optional<QString> zoomText;    // --zoom, for the window
 
     std::optional<QString> text(Parameter parameter) const {
         return texts.at(static_cast<std::size_t>(parameter));

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "core/ParameterValues.h"
+#include "core/Parameters.h"
 
 #include <QByteArray>
-#include <QLocale>
 #include <QString>
 
 namespace amsim {
@@ -12,9 +11,9 @@ namespace amsim {
 // .csv, .png nor .svg.
 void requireCurveName(const QString& path);
 
-// The S/N curve of a setting, measured whole, as the file its name asks for:
-// its points as CSV, or its plot as PNG (through the engine's encoder) or
-// SVG, on white, the numbers of its caption in the locale's notation.
-QByteArray curveFile(const QString& path, const ParameterValues& setting, const QLocale& locale);
+// The S/N curve of the setting in the boxes, measured whole, as the file its
+// name asks for: its points as CSV, or its plot as the panel shows it, PNG
+// or SVG on white.
+QByteArray curveFile(const QString& path, ParameterReader& boxes, double instant);
 
 } // namespace amsim

@@ -56,6 +56,11 @@ std::vector<OutputName> outputNames(const CommandLine& commandLine) {
     if (commandLine.spectrumPath) {
         names.push_back(savedName(*commandLine.spectrumPath, SavedFile::Spectrum));
     }
+    for (const std::optional<QString>& path : commandLine.panelPaths) {
+        if (path) {
+            names.push_back(savedName(*path, SavedFile::Image));
+        }
+    }
     return names;
 }
 
@@ -102,6 +107,12 @@ QByteArray imageFormatOf(const QString& path) {
     return suffix;
 }
 
+void requirePanelPictureName(const QString& path) {
+    if (!holdsPanelPicture(formatOfName(path))) {
+        throw CommandLineError(filled("cli.panelPictureName", {{"name", quotedName(path)}}));
+    }
+}
+
 // As on a desktop: the window shown and active, its first picture drawn,
 // encoded for the file at path.
 QByteArray pictureOf(Form1& form, const QString& path, const QByteArray& format) {
@@ -143,6 +154,11 @@ void exportFiles(const CommandLine& commandLine) {
     if (commandLine.curvePath) {
         requireCurveName(*commandLine.curvePath);
     }
+    for (const std::optional<QString>& path : commandLine.panelPaths) {
+        if (path) {
+            requirePanelPictureName(*path);
+        }
+    }
     requireDistinctFiles(outputNames(commandLine));
     // The window's bench starts as the window's would, before it is shown:
     // whatever would stop its first picture stops the export, with the
@@ -165,11 +181,18 @@ void exportFiles(const CommandLine& commandLine) {
                            savedWhat(SavedFile::Spectrum)});
     }
     if (commandLine.curvePath) {
-        const ParameterValues values =
-            valuesOf([&bench](Parameter parameter) { return bench.boxes().read(parameter); });
         outputs.push_back({*commandLine.curvePath,
-                           curveFile(*commandLine.curvePath, values, QLocale::system()),
+                           curveFile(*commandLine.curvePath, bench.boxes(), form.instant()),
                            curveWhat()});
+    }
+    for (std::size_t i = 0; i < kPanelExports.size(); ++i) {
+        if (const std::optional<QString>& path = commandLine.panelPaths.at(i)) {
+            outputs.push_back(
+                {*path,
+                 panelPictureBytes(*panelPicture(kPanelExports.at(i).panel), bench.boxes(),
+                                   form.instant(), formatOfName(*path)),
+                 savedWhat(SavedFile::Image)});
+        }
     }
     if (commandLine.picturePath) {
         outputs.push_back({*commandLine.picturePath,

@@ -2,6 +2,7 @@
 
 #include "canvas/Canvas.h"
 #include "core/Parameters.h"
+#include "params/SettingText.h"
 
 #include <algorithm>
 #include <string>
@@ -94,6 +95,12 @@ public:
     // Shows the readout of measurements beside the picture: its lines, one
     // after the other.
     virtual void setMeasurements(const std::vector<std::string>& lines) = 0;
+
+    // The panels of a picture of their own that the menu opens (PanelKind),
+    // drawn after the drawing at every redraw while they are open: a panel's
+    // canvas, none while it is closed, and the call that shows it.
+    virtual Canvas* panelCanvas(PanelKind /*kind*/) { return nullptr; }
+    virtual void presentPanel(PanelKind /*kind*/) {}
 };
 
 } // namespace amsim

@@ -4,6 +4,7 @@
 #include "display/Graficar.h"
 #include "params/BoxReader.h"
 #include "params/MeasurementLines.h"
+#include "params/PanelPictures.h"
 #include "params/PanelTexts.h"
 #include "params/ParameterSummary.h"
 #include "signals/ScreenStart.h"
@@ -86,6 +87,7 @@ ParameterValues Handlers::drawAtInstant(ParameterReader& boxes, bool frame) {
         throw;
     }
     controls_.present();
+    drawPanels(boxes);
     const ParameterValues values =
         valuesOf([&boxes](Parameter parameter) { return boxes.read(parameter); });
     const double shownFor = instant_ - readoutInstant_;
@@ -93,6 +95,24 @@ ParameterValues Handlers::drawAtInstant(ParameterReader& boxes, bool frame) {
         showReadout(values);
     }
     return values;
+}
+
+// Each open panel from the same texts at the same instant, shown even when
+// its drawing stopped.
+void Handlers::drawPanels(ParameterReader& boxes) {
+    for (const PanelPicture& picture : kPanelPictures) {
+        Canvas* const canvas = controls_.panelCanvas(picture.kind);
+        if (canvas == nullptr) {
+            continue;
+        }
+        try {
+            picture.draw(*canvas, boxes, instant_);
+        } catch (...) {
+            controls_.presentPanel(picture.kind);
+            throw;
+        }
+        controls_.presentPanel(picture.kind);
+    }
 }
 
 void Handlers::showReadout(const ParameterValues& values) {

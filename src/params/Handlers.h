@@ -96,6 +96,7 @@ private:
     // Returns the values it read. A frame's readout waits until it has been
     // shown for a tenth of a second: faster than that it cannot be read.
     ParameterValues drawAtInstant(ParameterReader& boxes, bool frame);
+    void drawPanels(ParameterReader& boxes);
     // The readout of this setting at the instant on screen.
     void showReadout(const ParameterValues& values);
     // Runs the change, then the redraw; when either throws, the readout

@@ -40,15 +40,23 @@ std::string copyCommand(const MenuContext& context) {
     return settingCommand(context.boxes, context.format, context.instant);
 }
 
+const MenuItem* menuItemNamed(std::string_view item) {
+    const auto* const found = std::find_if(kMenuItems.begin(), kMenuItems.end(),
+                                           [item](const MenuItem& m) { return m.name == item; });
+    return found == kMenuItems.end() ? nullptr : found;
+}
+
 } // namespace
 
-constinit const std::array<MenuItem, 6> kMenuItems{{
+constinit const std::array<MenuItem, 8> kMenuItems{{
     {"CopiarEnlace", "menu.CopiarEnlace", &copyLink, SavedFile::None, "menu.CopiarEnlace.done"},
     {"CopiarOrden", "menu.CopiarOrden", &copyCommand, SavedFile::None, "menu.CopiarOrden.done"},
     {"GuardarImagen", "menu.GuardarImagen", nullptr, SavedFile::Image, "menu.saved"},
     {"GuardarDatos", "menu.GuardarDatos", nullptr, SavedFile::Data, "menu.saved"},
     {"GuardarSonido", "menu.GuardarSonido", nullptr, SavedFile::Sound, "menu.saved"},
     {"GuardarEspectro", "menu.GuardarEspectro", nullptr, SavedFile::Spectrum, "menu.saved"},
+    {"CurvaSN", "menu.CurvaSN", nullptr, SavedFile::None, TextKey::none(), PanelKind::SnrCurve},
+    {"VistaIQ", "menu.VistaIQ", nullptr, SavedFile::None, TextKey::none(), PanelKind::IqView},
 }};
 
 std::string settingQuery(ParameterReader& boxes, std::optional<double> instant) {
@@ -102,18 +110,21 @@ std::string boxTextOfAddress(std::string_view given, const NumberFormat& format)
 }
 
 std::optional<std::string> menuClipboardText(std::string_view item, const MenuContext& context) {
-    const auto* const found = std::find_if(kMenuItems.begin(), kMenuItems.end(),
-                                           [item](const MenuItem& m) { return m.name == item; });
-    if (found == kMenuItems.end() || found->clipboard == nullptr) {
+    const MenuItem* const found = menuItemNamed(item);
+    if (found == nullptr || found->clipboard == nullptr) {
         return std::nullopt;
     }
     return found->clipboard(context);
 }
 
 SavedFile savedFileOf(std::string_view item) {
-    const auto* const found = std::find_if(kMenuItems.begin(), kMenuItems.end(),
-                                           [item](const MenuItem& m) { return m.name == item; });
-    return found == kMenuItems.end() ? SavedFile::None : found->saves;
+    const MenuItem* const found = menuItemNamed(item);
+    return found == nullptr ? SavedFile::None : found->saves;
+}
+
+PanelKind panelOf(std::string_view item) {
+    const MenuItem* const found = menuItemNamed(item);
+    return found == nullptr ? PanelKind::None : found->panel;
 }
 
 std::string savedFileName(SavedFile file, ParameterReader& boxes) {

@@ -46,7 +46,8 @@ std::string boxTextOfAddress(std::string_view given, const NumberFormat& format)
 // item is a control name, its text, either what it puts on the clipboard or
 // the kind of file it saves of the setting on screen, and what the front end
 // shows for a moment once it is done ("Enlace copiado"; a saving item's is
-// followed by the file's name: "Guardado: amsim-am.png").
+// followed by the file's name: "Guardado: amsim-am.png"); or, for a panel
+// item, the panel it opens, titled with its text, and nothing when done.
 struct MenuContext {
     std::string_view page; // the page's address without the setting
     ParameterReader& boxes;
@@ -60,12 +61,17 @@ struct MenuContext {
 // spectra (as --export-espectro).
 enum class SavedFile { None, Image, Data, Sound, Spectrum };
 
+// What a panel item opens: a panel of a picture of its own beside the bench,
+// redrawn with it (params/PanelPictures.h).
+enum class PanelKind { None, SnrCurve, IqView };
+
 struct MenuItem {
     std::string_view name;
     TextKey text;
     std::string (*clipboard)(const MenuContext& context); // null for a saving item
     SavedFile saves = SavedFile::None;
     TextKey done;
+    PanelKind panel = PanelKind::None;
 };
 
 // How long a front end shows an item's confirmation, in milliseconds.
@@ -73,7 +79,7 @@ inline constexpr int kConfirmationMilliseconds = 2000;
 
 // Constant-initialized where it is defined (constinit), so no order of
 // dynamic initialization can reach it.
-extern const std::array<MenuItem, 6> kMenuItems; // NOLINT(bugprone-dynamic-static-initializers)
+extern const std::array<MenuItem, 8> kMenuItems; // NOLINT(bugprone-dynamic-static-initializers)
 
 // What the item of that name puts on the clipboard; nothing for another
 // name or for a saving item.
@@ -81,6 +87,8 @@ std::optional<std::string> menuClipboardText(std::string_view item, const MenuCo
 
 // What the item of that name saves; SavedFile::None for any other.
 SavedFile savedFileOf(std::string_view item);
+// What panel the item of that name opens; PanelKind::None for any other.
+PanelKind panelOf(std::string_view item);
 
 // The name a saved file is offered under: "amsim-<mode>.png", ".csv" or
 // ".wav", the mode as modeWordOf writes it for the setting in the boxes.

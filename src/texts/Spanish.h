@@ -198,6 +198,24 @@ inline constexpr TextEntry kSpanish[] = {
     {"menu.GuardarSonido", "Guardar sonido…"},
     {"menu.GuardarEspectro", "Guardar espectro…"},
     {"menu.saved", "Guardado: "},
+    {"menu.CurvaSN", "Curva S/N"},
+    {"menu.VistaIQ", "Vista I/Q"},
+    {"panel.close", "Cerrar"},
+
+    // The I/Q view.
+    {"iqView.title", "Señal recibida en el plano I/Q"},
+    {"iqView.i", "I"},
+    {"iqView.q", "Q"},
+    {"iqView.scale", "{volts} V/div"},
+    {"iqView.legend.carrier", "portadora ({volts} V)"},
+    {"iqView.legend.trajectory", "bandas laterales: recorrido en {milliseconds} ms de pantalla"},
+    {"iqView.legend.noise", "ruido del canal: puntos de {sweeps} barridos de la pantalla"},
+    {"iqView.legend.detector", "eje del detector de producto, a {degrees}° (el error de fase)"},
+    {"iqView.legend.detectorTurning", "eje del detector de producto: a {start}° y gira {turn}°"},
+    {"iqView.legend.projection", "su salida sigue la proyección sobre el eje: {volts} V de pico"},
+    {"iqView.legend.envelope", "detector de envolvente: distancia al origen menos el radio;"},
+    {"iqView.legend.envelopeWhy", "sigue al audio mientras la trayectoria no pase por el origen"},
+    {"iqView.legend.noEnvelope", "sin portadora no hay círculo: la envolvente no sigue al audio"},
 
     // The command line.
     {"cli.seeHelp", "{message} Escriba «amsim --help» para ver las opciones."},
@@ -257,6 +275,10 @@ inline constexpr TextEntry kSpanish[] = {
      "                            10 s de la salida con su dispersión, y la teoría. Con\n"
      "                            .csv, los puntos con punto decimal; con .png o .svg,\n"
      "                            su gráfica.\n"
+     "  --export-iq ARCHIVO.png   Guarda en ARCHIVO.png o ARCHIVO.svg la vista I/Q: la\n"
+     "                            envolvente compleja de la señal recibida, con el eje\n"
+     "                            del detector de producto y el círculo del de\n"
+     "                            envolvente, en el instante de --tiempo.\n"
      "  --segundos S              Con --export-wav, la duración del sonido, de {seconds}\n"
      "                            segundos (2).\n"
      "  --tiempo S                El instante del banco, en segundos desde que empieza,\n"
@@ -342,6 +364,7 @@ inline constexpr TextEntry kSpanish[] = {
     {"cli.wavName", "El sonido {name} necesita la extensión .wav."},
     {"cli.iconFormat", "La imagen {name} no cabe en un .{format}, que no pasa de 256 × 256 "
                        "píxeles. Use uno de estos formatos: {formats}."},
+    {"cli.panelPictureName", "La imagen {name} necesita la extensión .png o .svg."},
     {"cli.pictureName", "La imagen {name} necesita la extensión de un formato que el programa sepa "
                         "escribir, como .png, .bmp o .jpg."},
 

@@ -1,6 +1,8 @@
+#include "app/PanelDialog.h"
 #include "params/PanelTexts.h"
 #include "support/ShownForm.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -88,6 +90,33 @@ TEST_F(Panels, TheReadoutFollowsTheRedrawsThatReachTheirEnd) {
     click("FaseSubir");
     ASSERT_NE(message(), nullptr);
     EXPECT_EQ(readout->accessibleDescription(), QString::fromUtf8("Sin medidas: corrija «V(cc)»"));
+}
+
+// The menu's panel item opens a window of its own that leaves the bench in
+// use, is drawn again with it, and closes with Escape; closed, it is not drawn.
+TEST_F(Panels, IqViewOpensBesideTheBenchAndFollowsIt) {
+    form.findChild<QAction*>(QStringLiteral("VistaIQ"))->trigger();
+    auto* panel = form.findChild<PanelDialog*>(QStringLiteral("VistaIQ"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_FALSE(panel->isModal());
+    EXPECT_EQ(panel->windowTitle(), QStringLiteral("Vista I/Q"));
+    EXPECT_EQ(panel->accessibleName(), QStringLiteral("Vista I/Q"));
+    const QImage am = panel->canvas().image().convertToFormat(QImage::Format_ARGB32);
+    int inked = 0;
+    for (int y = 0; y < am.height(); ++y) {
+        for (int x = 0; x < am.width(); ++x) {
+            inked += qAlpha(am.pixel(x, y)) != 0 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(inked, 1000);
+    click("VccBajar");
+    const QImage lower = panel->canvas().image().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_NE(lower, am);
+    QTest::keyClick(panel, Qt::Key_Escape);
+    EXPECT_FALSE(panel->isVisible());
+    click("VccSubir");
+    EXPECT_EQ(panel->canvas().image().convertToFormat(QImage::Format_ARGB32), lower);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "signals/Sweep.h"
 
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <charconv>
@@ -455,6 +456,38 @@ TEST_F(ExportTest, TheSnrCurveIsWrittenInTheFormatItsNameAsks) {
         ASSERT_TRUE(written.open(QIODevice::ReadOnly));
         const QByteArray contents = written.readAll();
         EXPECT_TRUE(contents.startsWith(row.start)) << contents.left(60).toStdString();
+    }
+}
+
+// A panel's picture goes to PNG or SVG, at the setting and instant given,
+// and to nothing else.
+TEST_F(ExportTest, IqViewIsWrittenAsPngOrSvgOnly) {
+    struct Row {
+        const char* name;
+        int exitCode;
+        const char* holds; // what the bytes or the message hold
+    };
+    for (const Row& row : {Row{"iq.png", 0, "\x89PNG"}, Row{"iq.svg", 0, "viewBox=\"0 0 480 480\""},
+                           Row{"iq.jpg", 2, "necesita la extensión .png o .svg."}}) {
+        SCOPED_TRACE(row.name);
+        const Finished run = amsim({"--export-iq", path(row.name), "--vcc", "0", "--fase", "90",
+                                    "--ruido", "0.05", "--tiempo", "0.3"});
+        EXPECT_EQ(run.exitCode, row.exitCode) << run.err.toStdString();
+        QFile file(path(row.name));
+        if (row.exitCode != 0) {
+            EXPECT_FALSE(file.exists());
+            EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.holds))) << run.err.toStdString();
+            continue;
+        }
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(bytes.contains(row.holds));
+        // A PNG is the picture's own size; an SVG's unit is a position.
+        const QImage image = QImage::fromData(bytes);
+        EXPECT_FALSE(image.isNull());
+        if (QByteArray(row.name).endsWith(".png")) {
+            EXPECT_EQ(image.size(), QSize(480, 480));
+        }
     }
 }
 

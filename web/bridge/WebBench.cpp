@@ -4,6 +4,7 @@
 #include "core/Error.h"
 #include "core/VisibleText.h"
 #include "display/Graficar.h"
+#include "params/PanelPictures.h"
 #include "params/ParameterSummary.h"
 #include "params/ReadoutRows.h"
 #include "params/SettingText.h"
@@ -64,6 +65,7 @@ WebBench::Outcome internalError(const std::string& what) {
 
 WebBench::WebBench(emscripten::val page, NumberFormat format, double scale)
     : page_(std::move(page))
+    , scale_(scale)
     , canvas_(std::make_unique<WebCanvas>(kDrawingWidth, kDrawingHeight, page_, scale))
     , bench_(*this, std::move(format)) {}
 
@@ -149,6 +151,41 @@ WebBench::Outcome WebBench::save(const std::string& item) {
     });
     outcome.text = std::move(name);
     return outcome;
+}
+
+WebBench::Outcome WebBench::openPanel(const std::string& item) {
+    const std::optional<PanelPicture> picture = panelPicture(panelOf(item));
+    if (!picture) {
+        return internalError(amsim::filled("internal.noMenuItem", {{"name", quoted(item)}}));
+    }
+    panels_[picture->kind] = {
+        item, std::make_unique<WebCanvas>(picture->width, picture->height, page_, scale_)};
+    return guarded([this] { handlers().Box_Enter(); });
+}
+
+void WebBench::closePanel(const std::string& item) {
+    panels_.erase(panelOf(item));
+}
+
+Canvas* WebBench::panelCanvas(PanelKind kind) {
+    const auto found = panels_.find(kind);
+    return found == panels_.end() ? nullptr : found->second.canvas.get();
+}
+
+// Only the rows that changed go to the page, as for the drawing.
+void WebBench::presentPanel(PanelKind kind) {
+    const OpenPanel& panel = panels_.at(kind);
+    const WebCanvas::Rows rows = panel.canvas->updateRgba();
+    if (rows.top > rows.bottom) {
+        return;
+    }
+    const std::vector<std::uint32_t>& rgba = panel.canvas->rgba();
+    const emscripten::val bytes(emscripten::typed_memory_view(
+        rgba.size() * sizeof(std::uint32_t), reinterpret_cast<const std::uint8_t*>(rgba.data())));
+    const PixelBuffer& pixels = panel.canvas->pixels();
+    const std::optional<PanelPicture> picture = panelPicture(kind);
+    page_.call<void>("paintPanel", panel.item, bytes, pixels.width(), pixels.height(), rows.top,
+                     rows.bottom - rows.top + 1, picture->width, picture->height);
 }
 
 // The drawing as the page shows it at 1x, transparent where nothing is
@@ -290,7 +327,13 @@ WebBench::Outcome WebBench::showAgain() {
 
 WebBench::Outcome WebBench::rescale(double scale) {
     return guarded([this, scale] {
+        scale_ = scale;
         canvas_ = std::make_unique<WebCanvas>(kDrawingWidth, kDrawingHeight, page_, scale);
+        for (auto& [kind, panel] : panels_) {
+            const std::optional<PanelPicture> picture = panelPicture(kind);
+            panel.canvas =
+                std::make_unique<WebCanvas>(picture->width, picture->height, page_, scale);
+        }
         handlers().Box_Enter();
     });
 }
@@ -317,7 +360,12 @@ emscripten::val menuItems() {
         shown.set("name", std::string(item.name));
         shown.set("text", std::string(amsim::catalogueText(item.text)));
         shown.set("saves", item.saves != amsim::SavedFile::None);
-        shown.set("done", std::string(amsim::catalogueText(item.done)));
+        shown.set("done", item.done.isNone() ? std::string()
+                                             : std::string(amsim::catalogueText(item.done)));
+        // A panel item's panel closes with a button of this text.
+        shown.set("close", item.panel != amsim::PanelKind::None
+                               ? std::string(amsim::catalogueText("panel.close"))
+                               : std::string());
         items.call<void>("push", shown);
     }
     return items;
@@ -341,6 +389,8 @@ EMSCRIPTEN_BINDINGS(amsim) {
         .function("menu", &WebBench::menu)
         .function("save", &WebBench::save)
         .function("savedBytes", &WebBench::savedBytes)
+        .function("openPanel", &WebBench::openPanel)
+        .function("closePanel", &WebBench::closePanel)
         .function("startSound", &WebBench::startSound)
         .function("stopSound", &WebBench::stopSound)
         .function("soundSamples", &WebBench::soundSamples)

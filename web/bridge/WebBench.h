@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <emscripten/val.h>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,6 +35,9 @@ namespace amsim {
 //                                      at the device pixel ratio) of which
 //                                      the rows from top on changed, and its
 //                                      size on the page
+//   paintPanel(name, rgba, width, height, top, rows, positionsWide,
+//              positionsHigh)          the same for the picture of the open
+//                                      panel of the menu item of that name
 //   letters(text, scale)               see WebCanvas
 class WebBench : private Controls {
 public:
@@ -71,6 +75,10 @@ public:
     // made in memory for savedBytes; the outcome's text is the name it is
     // offered under ("amsim-am.csv").
     Outcome save(const std::string& item);
+    // The named panel item's panel opened, and everything redrawn into it;
+    // closed, it is no longer drawn.
+    Outcome openPanel(const std::string& item);
+    void closePanel(const std::string& item);
     // The last saved file's bytes, a Uint8Array of its own.
     emscripten::val savedBytes() const;
     // Running time: while the bench is live, the page calls frame at every
@@ -113,13 +121,22 @@ private:
     Canvas& canvas() override { return *canvas_; }
     void present() override;
     void setMeasurements(const std::vector<std::string>& lines) override;
+    Canvas* panelCanvas(PanelKind kind) override;
+    void presentPanel(PanelKind kind) override;
 
     template <class Handler> Outcome guarded(Handler&& handler);
     Handlers& handlers() { return bench_.handlers(); }
     std::vector<std::uint8_t> drawingPng();
 
     emscripten::val page_;
+    double scale_;
     std::unique_ptr<WebCanvas> canvas_;
+    // The open panels' canvases, with their items' names.
+    struct OpenPanel {
+        std::string item;
+        std::unique_ptr<WebCanvas> canvas;
+    };
+    std::map<PanelKind, OpenPanel> panels_;
     Bench bench_;
     std::vector<std::uint8_t> saved_;
     std::vector<std::string> measurements_;

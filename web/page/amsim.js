@@ -141,6 +141,28 @@
     const encoder = new TextEncoder();
     const utf8 = (text) => encoder.encode(text);
 
+    // --- The panels: a picture of the engine's in a dialog over the page ---
+
+    // By their menu items' names; each made at its first opening and kept.
+    const panels = new Map();
+
+    function makePanel(name, caption, closeText) {
+        const dialog = document.createElement('div');
+        Object.assign(dialog, { id: `${name}-panel`, className: 'picture-panel', hidden: true });
+        dialog.setAttribute('role', 'dialog');
+        dialog.setAttribute('aria-label', caption);
+        const title = document.createElement('h2');
+        title.textContent = caption;
+        const picture = document.createElement('canvas');
+        picture.setAttribute('role', 'img');
+        picture.setAttribute('aria-label', caption);
+        const closer = document.createElement('button');
+        Object.assign(closer, { type: 'button', className: 'panel-close', textContent: closeText });
+        dialog.append(title, picture, closer);
+        document.body.append(dialog);
+        return { dialog, picture, context: picture.getContext('2d'), closer };
+    }
+
     const page = {
         text: (id) => utf8(byId(id).value),
         setText: (id, text) => {
@@ -189,6 +211,17 @@
             const pixels = new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length);
             drawing.putImageData(new ImageData(pixels, width, height), 0, 0, 0, top, width, rows);
         },
+        // A panel's picture at once: it is drawn with the drawing.
+        paintPanel: (name, rgba, width, height, top, rows, positionsWide, positionsHigh) => {
+            const { picture, context } = panels.get(name);
+            if (picture.width !== width || picture.height !== height) {
+                picture.width = width;
+                picture.height = height;
+                picture.style.aspectRatio = `${positionsWide} / ${positionsHigh}`;
+            }
+            const pixels = new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length);
+            context.putImageData(new ImageData(pixels, width, height), 0, 0, 0, top, width, rows);
+        },
         letters,
     };
 
@@ -220,6 +253,11 @@
     document.addEventListener('keydown', (event) => {
         if (event.key === 'Escape') {
             message.hidden = true;
+            for (const panel of panels.values()) {
+                if (!panel.dialog.hidden) {
+                    panel.close();
+                }
+            }
         }
     });
 
@@ -618,6 +656,33 @@
     // the page adds the bench around it.
     const WHOLE_BENCH_ITEM = 'GuardarImagen';
 
+    // Opens the item's panel, which the engine then draws at every redraw; its
+    // button and Escape close it, and the menu's button gets the focus back.
+    function openPanel(bench, name, caption, closeText) {
+        if (!panels.has(name)) {
+            const panel = makePanel(name, caption, closeText);
+            panel.close = () => {
+                panel.dialog.hidden = true;
+                bench.closePanel(name);
+                byId('Menu').focus();
+            };
+            panel.closer.addEventListener('click', panel.close);
+            panel.dialog.addEventListener('keydown', (event) => {
+                if (event.key === 'Escape') {
+                    event.stopPropagation();
+                    panel.close();
+                }
+            });
+            panels.set(name, panel);
+        }
+        const panel = panels.get(name);
+        panel.dialog.hidden = false;
+        panel.closer.focus();
+        if (report(bench.openPanel(name))) {
+            showNow();
+        }
+    }
+
     function buildMenu(engine, bench) {
         const button = byId('Menu');
         const list = document.createElement('div');
@@ -625,12 +690,16 @@
         list.setAttribute('role', 'menu');
         list.setAttribute('aria-label', button.getAttribute('aria-label'));
         list.hidden = true;
-        const items = engine.menuItems().map(({ name, text, saves, done }) => {
+        const items = engine.menuItems().map(({ name, text, saves, done, close: closeText }) => {
             const item = document.createElement('button');
             Object.assign(item, { type: 'button', id: name, className: 'menu-item', textContent: text, tabIndex: -1 });
             item.setAttribute('role', 'menuitem');
             item.addEventListener('click', () => {
                 close(true);
+                if (closeText) {
+                    openPanel(bench, name, text, closeText);
+                    return;
+                }
                 if (saves) {
                     const outcome = bench.save(name);
                     if (!report(outcome)) {

@@ -452,7 +452,7 @@ describe('every screen', () => {
                             [ 'Generador', 'Transmisor', 'Receptor', 'Pantalla' ]);
            await page.click('#Menu');
            const controls = await controlBoxes(page);
-           assert.equal(controls.length, 45);
+           assert.equal(controls.length, 46);
            for (const c of controls) {
                assert.ok(c.width >= 44 && c.height >= 44, `${c.id} ${c.width}x${c.height}`);
                assert.ok(c.left >= 0 && c.right <= 390, `${c.id} ${c.left}..${c.right}`);
@@ -630,7 +630,8 @@ describe('the address', () => {
                [
                    [ 'CopiarEnlace', 'Copiar enlace' ], [ 'CopiarOrden', 'Copiar orden' ],
                    [ 'GuardarImagen', 'Guardar imagen…' ], [ 'GuardarDatos', 'Guardar datos…' ],
-                   [ 'GuardarSonido', 'Guardar sonido…' ], [ 'GuardarEspectro', 'Guardar espectro…' ]
+                   [ 'GuardarSonido', 'Guardar sonido…' ], [ 'GuardarEspectro', 'Guardar espectro…' ],
+                   [ 'CurvaSN', 'Curva S/N' ], [ 'VistaIQ', 'Vista I/Q' ]
                ]);
            assert.equal(await page.evaluate(() => document.activeElement.id), 'CopiarEnlace');
            await page.keyboard.press('Enter');
@@ -686,4 +687,47 @@ describe('a menu item done', () => {
         assert.equal((await confirmation(page)).seen, false);
         await page.close();
     });
+});
+
+// A panel item opens its picture over the page, drawn by the engine with the
+// bench, and Escape or its button closes it, giving the menu's button the
+// focus back; it fits a phone, a laptop and a large screen.
+describe('the I/Q view', () => {
+    for (const [width, height] of [[ 390, 844 ], [ 1366, 657 ], [ 2560, 1440 ]]) {
+        it(`opens from the menu and closes at ${width}×${height}`, async () => {
+            const {page} = await fresh({query : '?lang=es-ES&vcc=0&fase=90', width, height});
+            const panel = () => page.$eval('#VistaIQ-panel', (e) => {
+                const box = e.getBoundingClientRect();
+                const canvas = e.querySelector('canvas');
+                const pixels = canvas.getContext('2d')
+                                   .getImageData(0, 0, canvas.width, canvas.height).data;
+                let inked = 0;
+                for (let i = 3; i < pixels.length; i += 4) {
+                    inked += pixels[i] > 0 ? 1 : 0;
+                }
+                return {
+                    shown : !e.hidden,
+                    name : e.getAttribute('aria-label'),
+                    inside : box.left >= 0 && box.top >= 0 && box.right <= innerWidth &&
+                                 box.bottom <= innerHeight,
+                    inked,
+                    focused : document.activeElement.className,
+                };
+            });
+            await page.click('#Menu');
+            await page.click('#VistaIQ');
+            const open = await panel();
+            assert.deepEqual({...open, inked : open.inked > 1000},
+                             {shown : true, name : 'Vista I/Q', inside : true, inked : true,
+                              focused : 'panel-close'});
+            await page.keyboard.press('Escape');
+            assert.equal((await panel()).shown, false);
+            assert.equal(await page.evaluate(() => document.activeElement.id), 'Menu');
+            await page.click('#Menu');
+            await page.click('#VistaIQ');
+            await page.click('#VistaIQ-panel .panel-close');
+            assert.equal((await panel()).shown, false);
+            await page.close();
+        });
+    }
 });
