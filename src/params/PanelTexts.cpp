@@ -11,7 +11,8 @@ const std::vector<std::string_view>& helpParagraphs() {
         catalogueText("help.paragraph3"), catalogueText("help.paragraph4"),
         catalogueText("help.paragraph5"), catalogueText("help.paragraph6"),
         catalogueText("help.paragraph7"), catalogueText("help.paragraph8"),
-        catalogueText("help.paragraph9"), catalogueText("help.paragraph10")};
+        catalogueText("help.paragraph9"), catalogueText("help.paragraph10"),
+        catalogueText("help.paragraph11")};
     return paragraphs;
 }
 

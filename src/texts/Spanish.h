@@ -773,6 +773,22 @@ inline constexpr TextEntry kSpanish[] = {
      "de los tonos y se anula en cada latido, y la medida «PEP/potencia media» vale 4 en "
      "DSB; anule una banda lateral y vale 2, porque en SSB la potencia de pico es la de "
      "los dos tonos sumados en fase y la media, la suma de sus potencias."},
+    {"help.paragraph11",
+     "Con «analizador» en 1 los tres espectros son los de un analizador de espectro: cada "
+     "uno se mide sobre la señal que corre, en registros de 150 ms con una ventana de techo "
+     "plano, como la media de los 16 últimos, y se dibuja en dBV a 10 dB por división, con "
+     "su nivel de referencia y su ancho de banda de resolución (RBW 25 Hz). Se ve lo que "
+     "las líneas calculadas no muestran: el piso de ruido que deja pasar el filtro del "
+     "receptor, la mitad de ancho con una sola banda lateral; las dos líneas del audio de "
+     "DSB con la portadora reinsertada corrida (950 y 1050 Hz con 50 Hz de error) y la "
+     "distorsión del detector de envolvente. En el menú, «Curva S/N» mide la S/N del audio "
+     "de los dos detectores frente a la S/N de entrada, de -10 a 30 dB, para el modo, la "
+     "modulante y la fase de las casillas: con la modulante en 0,3, el detector de "
+     "envolvente se aparta del de producto cerca de 0 dB de entrada (el efecto umbral). "
+     "«Vista I/Q» dibuja la envolvente compleja de la señal recibida: la portadora como "
+     "vector, el recorrido de las bandas laterales, el ruido como nube, el eje del detector "
+     "de producto y el círculo del de envolvente. En DSB a 90° el recorrido queda de "
+     "través al eje y el audio se anula."},
     {"about.piece1", "07/03/2018 Simulador de AM, DSB y SSB"},
     {"about.piece2", "Este es un programa gratuito que se construye a partir de su código "
                      "fuente. Para obtenerlo, clone el repositorio git del proyecto. En Debian "

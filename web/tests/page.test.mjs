@@ -452,7 +452,7 @@ describe('every screen', () => {
                             [ 'Generador', 'Transmisor', 'Receptor', 'Pantalla' ]);
            await page.click('#Menu');
            const controls = await controlBoxes(page);
-           assert.equal(controls.length, 46);
+           assert.equal(controls.length, 47);
            for (const c of controls) {
                assert.ok(c.width >= 44 && c.height >= 44, `${c.id} ${c.width}x${c.height}`);
                assert.ok(c.left >= 0 && c.right <= 390, `${c.id} ${c.left}..${c.right}`);
