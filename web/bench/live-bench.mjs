@@ -12,7 +12,7 @@
 //   - at rest, at full speed, the same CPU shares and how many frames the
 //     page asked for.
 //
-//   node bench/live-bench.mjs [seconds]
+//   node bench/live-bench.mjs [seconds] [live address's query]
 //
 // Each row opens the page afresh: a phone (390x844 at 3 device pixels to the
 // CSS pixel) with the CPU throttled 4x, as DevTools emulates a slow phone; a
@@ -21,10 +21,10 @@
 import { countFrameRequests, launch, open } from '../tests/support.mjs';
 import { TICKS_PER_SECOND, treeTicks } from './process-ticks.mjs';
 
-const [secondsText = '10'] = process.argv.slice(2);
+const [secondsText = '10', liveQuery = '?lang=es-ES&vcc=0&df=1'] = process.argv.slice(2);
 const SECONDS = Number(secondsText);
 const REST_SECONDS = 5;
-const LIVE = '?lang=es-ES&vcc=0&df=1';
+const LIVE = liveQuery;
 const STILL = '?lang=es-ES&vcc=0';
 
 const ROWS = [
