@@ -115,18 +115,18 @@ BENCHMARK(GraficarAtTwoMillisecondsWithNoise)->Unit(benchmark::kMicrosecond);
 // record of 150 ms that the analyser must transform.
 void GraficarWithTheAnalyserRunning(benchmark::State& state) {
     QtRasterCanvas canvas(QSize(kDrawingWidth, kDrawingHeight), windowFont(), Qt::black, 1.0);
-    BoxReader reader({[](Parameter parameter) -> std::string {
-                          switch (parameter) {
-                          case Parameter::Analizador:
-                          case Parameter::Envelope:
-                              return "1";
-                          case Parameter::Ruido:
-                              return "0.1";
-                          default:
-                              return std::string(rowOf(parameter).start);
-                          }
-                      },
-                      NumberFormat{}});
+    const auto text = [](Parameter parameter) -> std::string {
+        switch (parameter) {
+        case Parameter::Analizador:
+        case Parameter::Envelope:
+            return "1";
+        case Parameter::Ruido:
+            return "0.1";
+        default:
+            return std::string(rowOf(parameter).start);
+        }
+    };
+    BoxReader reader(text, NumberFormat{});
     double instant = 10.0;
     Graficar(canvas, reader, WindowValues{}, instant);
     for (auto _ : state) {

@@ -81,6 +81,7 @@ BENCHMARK(ReceiverOutputSecondOfAToneOfNoWholeHertz)->Unit(benchmark::kMilliseco
 // records afresh.
 // cppcheck-suppress constParameter
 void analyserOfANewSetting(benchmark::State& state, double envelope, double ruido) {
+    // cppcheck-suppress variableScope
     bool stepped = false;
     for (auto _ : state) {
         stepped = !stepped;

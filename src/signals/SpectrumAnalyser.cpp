@@ -157,11 +157,9 @@ std::vector<double> receivedPower(const std::vector<Complex>& bins) {
 // envelope without noise (the carrier in sine phase, as the stream has it)
 // at its step.
 double generatorAt(const ParameterValues& v, const Tones& tones, std::int64_t step) {
-    double value = v.Vcc;
-    for (const Tone& tone : tones) {
-        value += tone.amplitude * sine(kTwoPi * turnsAt(step, tone.hertz));
-    }
-    return value;
+    return v.Vcc + sumOverTones(tones, [step](const Tone& tone) {
+               return tone.amplitude * sine(kTwoPi * turnsAt(step, tone.hertz));
+           });
 }
 
 Complex receivedAt(const ParameterValues& v, const Tones& tones, std::int64_t step) {
@@ -333,9 +331,9 @@ std::vector<double> averaged(const std::vector<const RecordSpectra*>& records,
             mean[k] += power[k];
         }
     }
-    for (double& power : mean) {
-        power /= static_cast<double>(records.size());
-    }
+    const auto count = static_cast<double>(records.size());
+    std::transform(mean.begin(), mean.end(), mean.begin(),
+                   [count](double power) { return power / count; });
     return mean;
 }
 
