@@ -9,6 +9,7 @@
 #include "texts/Catalogue.h"
 
 #include <string>
+#include <vector>
 
 namespace amsim {
 
@@ -21,13 +22,15 @@ void requireCurveName(const QString& path) {
 
 QByteArray curveFile(const QString& path, ParameterReader& boxes, double instant) {
     requireCurveName(path);
+    const ParameterValues setting =
+        valuesOf([&boxes](Parameter parameter) { return boxes.read(parameter); });
+    // Measured whole first: the panel's drawing measures a point at a time.
+    const std::vector<SnrPoint> points = measuredSnrCurve(setting);
     const QByteArray format = formatOfName(path);
     if (format != "csv") {
         return panelPictureBytes(*panelPicture(PanelKind::SnrCurve), boxes, instant, format);
     }
-    const ParameterValues setting =
-        valuesOf([&boxes](Parameter parameter) { return boxes.read(parameter); });
-    const std::string text = snrCurveCsv(measuredSnrCurve(setting));
+    const std::string text = snrCurveCsv(points);
     return {text.data(), static_cast<qsizetype>(text.size())};
 }
 

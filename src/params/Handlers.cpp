@@ -10,6 +10,7 @@
 #include "signals/ScreenStart.h"
 #include "texts/Catalogue.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -120,9 +121,20 @@ void Handlers::showReadout(const ParameterValues& values) {
     readoutInstant_ = instant_;
 }
 
+// Live while time moves what is shown, or while an open panel is still
+// being measured, a part at each frame, even with the time paused.
 bool Handlers::isLive() const {
-    return clock_.runs() && shownValues_ &&
-           (drifts(shownValues_->df) || shownValues_->ruido != 0.0 || heard_);
+    return shownValues_ &&
+           ((clock_.runs() && (drifts(shownValues_->df) || shownValues_->ruido != 0.0 || heard_)) ||
+            panelsMeasuring());
+}
+
+bool Handlers::panelsMeasuring() const {
+    return std::any_of(
+        kPanelPictures.begin(), kPanelPictures.end(), [this](const PanelPicture& picture) {
+            return picture.measuring != nullptr && controls_.panelCanvas(picture.kind) != nullptr &&
+                   picture.measuring();
+        });
 }
 
 // A frame changes no box: it draws the setting of the last complete picture,

@@ -68,6 +68,7 @@ public:
     // frame of its display, and each draws the bench at the clock's instant from the setting of the
     // last complete picture; otherwise nothing is redrawn.
     bool isLive() const;
+    bool panelsMeasuring() const;
     void Frame();
     bool paused() const { return clock_.paused(); }
     // The setting of the picture on screen; none while it is blank or stale.

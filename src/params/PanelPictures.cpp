@@ -9,7 +9,7 @@
 namespace amsim {
 
 constinit const std::array<PanelPicture, 2> kPanelPictures{{
-    {PanelKind::SnrCurve, kSnrCurveWidth, kSnrCurveHeight, &drawSnrCurvePanel},
+    {PanelKind::SnrCurve, kSnrCurveWidth, kSnrCurveHeight, &drawSnrCurvePanel, &snrCurveMeasuring},
     {PanelKind::IqView, kIqViewWidth, kIqViewHeight, &drawIqView},
 }};
 

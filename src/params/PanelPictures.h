@@ -18,6 +18,9 @@ struct PanelPicture {
     int width;
     int height;
     void (*draw)(Canvas& canvas, ParameterReader& parameters, double instant);
+    // Whether its picture is still being measured, a part at each drawing;
+    // none for a picture drawn whole at once.
+    bool (*measuring)() = nullptr;
 };
 
 // Constant-initialized where it is defined (constinit).

@@ -1,5 +1,7 @@
 #include "app/PanelDialog.h"
+#include "params/Handlers.h"
 #include "params/PanelTexts.h"
+#include "signals/SnrCurve.h"
 #include "support/ShownForm.h"
 
 #include <QAction>
@@ -117,6 +119,28 @@ TEST_F(Panels, IqViewOpensBesideTheBenchAndFollowsIt) {
     EXPECT_FALSE(panel->isVisible());
     click("VccSubir");
     EXPECT_EQ(panel->canvas().image().convertToFormat(QImage::Format_ARGB32), lower);
+}
+
+// The S/N curve is measured a point a frame: its panel keeps a still bench
+// drawing frames until the curve's last point, and no longer.
+TEST_F(Panels, SnrCurveGrowsAPointAFrameUntilWhole) {
+    click("ModulanteBajar"); // a setting of its own, measured by no other test
+    form.findChild<QAction*>(QStringLiteral("CurvaSN"))->trigger();
+    auto* panel = form.findChild<PanelDialog*>(QStringLiteral("CurvaSN"));
+    ASSERT_NE(panel, nullptr);
+    const QImage first = panel->canvas().image().copy();
+    Handlers& handlers = form.bench().handlers();
+    int frames = 0;
+    while (handlers.isLive() && frames < 100) {
+        handlers.Frame();
+        ++frames;
+    }
+    // A point a decibel, the first with the opening.
+    EXPECT_EQ(frames, kSnrCurveHighestDecibels - kSnrCurveLowestDecibels);
+    EXPECT_NE(panel->canvas().image(), first);
+    QTest::keyClick(panel, Qt::Key_Escape);
+    click("ModulanteSubir");
+    EXPECT_FALSE(handlers.isLive()); // a closed panel measures nothing
 }
 
 } // namespace
