@@ -6,6 +6,8 @@
 #include <malloc.h>
 #include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace amsim {
 namespace {
@@ -21,13 +23,13 @@ long residentKiB() {
 
 using Soak = ShownForm;
 
-// Ten thousand clicks on every button of the bench in a seeded random order, each one
+// Six thousand clicks on every button of the bench in a seeded random order, each one
 // followed by the event processing a user's session would give it. Every
 // redraw must run to its end (the last spectrum baseline is drawn after
 // everything but the envelope) and memory must not creep up. Under the
 // sanitizers, whose quarantine grows by design, a quarter of the walk looks
-// for memory errors alone: the whole of it took a CI run four minutes.
-TEST_F(Soak, TenThousandClicksKeepDrawingAndMemoryFlat) {
+// for memory errors alone.
+TEST_F(Soak, SixThousandClicksKeepDrawingAndMemoryFlat) {
     // glibc raises its threshold for mapping a block of its own each time it
     // frees a large one, so that the tables of different tones and time bases
     // come from a heap that fragments and is given back late. With the
@@ -35,17 +37,30 @@ TEST_F(Soak, TenThousandClicksKeepDrawingAndMemoryFlat) {
     // which is what the soak looks for.
     mallopt(M_MMAP_THRESHOLD, 64 * 1024);
     mallopt(M_TRIM_THRESHOLD, 64 * 1024);
+    // Under the sanitizers the analyser's transforms run some twenty times
+    // slower, and half the walk would be spent in them: its switch is left
+    // out of that walk, whose business is memory errors (the analyser's own
+    // tests run there too). The plain walk toggles it with the rest.
+    std::vector<std::string_view> buttons;
+    for (const Button& button : kButtons) {
+#if defined(__SANITIZE_ADDRESS__)
+        if (button.name == "AnalizadorSi") {
+            continue;
+        }
+#endif
+        buttons.push_back(button.name);
+    }
     std::mt19937 random(20261207U);
-    std::uniform_int_distribution<std::size_t> pick(0, kButtons.size() - 1);
+    std::uniform_int_distribution<std::size_t> pick(0, buttons.size() - 1);
     constexpr int kWarmUp = 1000;
 #if defined(__SANITIZE_ADDRESS__)
-    constexpr int kClicks = 2500;
+    constexpr int kClicks = 1500;
 #else
-    constexpr int kClicks = 10000;
+    constexpr int kClicks = 6000;
 #endif
     long afterWarmUp = 0;
     for (int i = 0; i < kClicks; ++i) {
-        click(std::string(kButtons.at(pick(random)).name).c_str());
+        click(std::string(buttons.at(pick(random))).c_str());
         QApplication::processEvents();
         ASSERT_TRUE(drawnAt(950, 650)) << "redraw stopped early at click " << i;
         ASSERT_EQ(message(), nullptr) << "error at click " << i;
