@@ -10,8 +10,8 @@
 // the carrier's side, and without a carrier it has no circle to follow.
 #include "display/IqView.h"
 
-#include "core/Error.h"
 #include "core/ParameterValues.h"
+#include "display/DrawingStatus.h"
 #include "display/Redraw.h"
 #include "signals/ComplexEnvelope.h"
 #include "signals/Sine.h"
@@ -117,7 +117,7 @@ public:
                        kFilledDivisions)) {}
 
     void draw() {
-        check(canvas_.clear());
+        requireDrawn(canvas_.clear());
         drawGrid();
         drawNoise();
         drawEnvelopeCircle();
@@ -135,31 +135,25 @@ private:
                 toCanvasCoordinate(static_cast<double>(kCentreY) - pixelsPerVolt * v.imag())};
     }
 
-    void check(CanvasStatus status) {
-        if (status != CanvasStatus::Ok) {
-            throw Error::drawingFailed();
-        }
-    }
-
     void text(CanvasPoint topLeft, const std::string& words) {
         canvas_.moveTo(topLeft);
-        check(canvas_.print(words, PaletteColour::White));
+        requireDrawn(canvas_.print(words, PaletteColour::White));
     }
 
     void drawGrid() {
         for (int i = -kDivisions; i <= kDivisions; ++i) {
             const float offset = static_cast<float>(i) * kDivision;
             const PaletteColour colour = i == 0 ? kAxisColour : kGridColour;
-            check(canvas_.line({kCentreX - kHalf, kCentreY + offset},
-                               {kCentreX + kHalf, kCentreY + offset}, colour));
-            check(canvas_.line({kCentreX + offset, kCentreY - kHalf},
-                               {kCentreX + offset, kCentreY + kHalf}, colour));
+            requireDrawn(canvas_.line({kCentreX - kHalf, kCentreY + offset},
+                                      {kCentreX + kHalf, kCentreY + offset}, colour));
+            requireDrawn(canvas_.line({kCentreX + offset, kCentreY - kHalf},
+                                      {kCentreX + offset, kCentreY + kHalf}, colour));
         }
     }
 
     void drawNoise() {
         for (const ComplexEnvelope::CloudPoint& p : envelope_.cloud) {
-            check(canvas_.point(at(p.value), kNoiseColour));
+            requireDrawn(canvas_.point(at(p.value), kNoiseColour));
         }
     }
 
@@ -173,7 +167,7 @@ private:
         for (int k = 1; k <= kCircleSegments; ++k) {
             const double angle = step * k;
             const CanvasPoint to = at({radius * cosine(angle), radius * sine(angle)});
-            check(canvas_.line(canvas_.position(), to, kEnvelopeColour));
+            requireDrawn(canvas_.line(canvas_.position(), to, kEnvelopeColour));
         }
     }
 
@@ -181,7 +175,7 @@ private:
     void axisLine(double degrees, PaletteColour colour) {
         const double radians = degrees * std::atan(1.0) / 45.0;
         const Complex reach = std::polar(voltsPerDivision_ * kDivisions, radians);
-        check(canvas_.line(at(-reach), at(reach), colour));
+        requireDrawn(canvas_.line(at(-reach), at(reach), colour));
     }
 
     // Where the carrier drifts, the axis at the screen's end too and the arc
@@ -196,8 +190,9 @@ private:
             const double step = swept * std::atan(1.0) / 45.0 / segments;
             canvas_.moveTo(at(std::polar(radius, start)));
             for (int k = 1; k <= segments; ++k) {
-                check(canvas_.line(canvas_.position(), at(std::polar(radius, start + step * k)),
-                                   kDetectorEndColour));
+                requireDrawn(canvas_.line(canvas_.position(),
+                                          at(std::polar(radius, start + step * k)),
+                                          kDetectorEndColour));
             }
             axisLine(envelope_.axisAtEnd, kDetectorEndColour);
         }
@@ -210,7 +205,7 @@ private:
         }
         canvas_.moveTo(at(envelope_.trajectory.front()));
         for (const Complex& p : envelope_.trajectory) {
-            check(canvas_.line(canvas_.position(), at(p), kTrajectoryColour));
+            requireDrawn(canvas_.line(canvas_.position(), at(p), kTrajectoryColour));
         }
     }
 
@@ -219,12 +214,12 @@ private:
         if (tip == Complex()) {
             return;
         }
-        check(canvas_.line(at({}), at(tip), kCarrierColour));
+        requireDrawn(canvas_.line(at({}), at(tip), kCarrierColour));
         // The arrow's head: two strokes of 8 px back from the tip.
         const CanvasPoint end = at(tip);
         const float direction = tip.real() >= 0.0 ? -1.0F : 1.0F;
-        check(canvas_.line(end, {end.x + direction * 8.0F, end.y - 4.0F}, kCarrierColour));
-        check(canvas_.line(end, {end.x + direction * 8.0F, end.y + 4.0F}, kCarrierColour));
+        requireDrawn(canvas_.line(end, {end.x + direction * 8.0F, end.y - 4.0F}, kCarrierColour));
+        requireDrawn(canvas_.line(end, {end.x + direction * 8.0F, end.y + 4.0F}, kCarrierColour));
     }
 
     void drawLabels() {
@@ -249,7 +244,7 @@ private:
     void legendLine(int row, std::optional<PaletteColour> swatch, const std::string& words) {
         const float y = kLegendTop + kLegendLine * static_cast<float>(row);
         if (swatch) {
-            check(canvas_.line({kSwatchLeft, y + 7.0F}, {kSwatchRight, y + 7.0F}, *swatch));
+            requireDrawn(canvas_.line({kSwatchLeft, y + 7.0F}, {kSwatchRight, y + 7.0F}, *swatch));
         }
         text({kLegendText, y}, words);
     }

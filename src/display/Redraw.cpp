@@ -1,6 +1,7 @@
 #include "display/Redraw.h"
 
 #include "core/Error.h"
+#include "display/DrawingStatus.h"
 #include "signals/Sweep.h"
 
 #include <algorithm>
@@ -43,9 +44,7 @@ double Redraw::read(Parameter parameter) {
 }
 
 void Redraw::check(CanvasStatus status) {
-    if (status != CanvasStatus::Ok) {
-        throw Error::drawingFailed();
-    }
+    requireDrawn(status);
 }
 
 FineSweep Redraw::fineSweep() const {

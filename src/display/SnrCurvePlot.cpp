@@ -1,6 +1,6 @@
 #include "display/SnrCurvePlot.h"
 
-#include "core/Error.h"
+#include "display/DrawingStatus.h"
 #include "signals/Mode.h"
 #include "signals/NoiseMeasurements.h"
 #include "signals/SignalCsv.h"
@@ -28,12 +28,6 @@ constexpr PaletteColour kGrid = PaletteColour::LightGrey;
 constexpr PaletteColour kEnvelope = PaletteColour::LightBlue;
 constexpr PaletteColour kPlate = PaletteColour::White;
 constexpr double kStep = 10.0;
-
-void check(CanvasStatus status) {
-    if (status != CanvasStatus::Ok) {
-        throw Error::drawingFailed();
-    }
-}
 
 // The product detector's theory at an input S/N, in dB.
 std::optional<double> productTheory(const ParameterValues& setting, double inputDecibels) {
@@ -108,11 +102,11 @@ public:
     double clamped(double audio) const { return std::clamp(audio, range_.low, range_.high); }
 
     void line(CanvasPoint from, CanvasPoint to, std::optional<PaletteColour> colour = {}) {
-        check(canvas_.line(from, to, colour));
+        requireDrawn(canvas_.line(from, to, colour));
     }
     void text(CanvasPoint at, const std::string& words, std::optional<PaletteColour> plate = {}) {
         canvas_.moveTo(at);
-        check(canvas_.print(words, plate));
+        requireDrawn(canvas_.print(words, plate));
     }
 
     void frame() {
@@ -230,7 +224,7 @@ std::string snrCurveCaption(const ParameterValues& setting, std::string_view dec
 
 void drawSnrCurve(Canvas& canvas, const std::vector<SnrPoint>& points,
                   const ParameterValues& setting, std::string_view decimalSeparator) {
-    check(canvas.clear());
+    requireDrawn(canvas.clear());
     Plot plot(canvas, audioRange(points, setting));
     plot.frame();
     std::vector<double> inputs;

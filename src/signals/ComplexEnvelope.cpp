@@ -22,14 +22,10 @@ constexpr Complex kToCarrierFrame{0.0, 1.0};
 // The side frequencies at x (columns from the screen's left edge), the time
 // the transmitter's traces are drawn at: each tone's phase as on screen.
 Complex sideFrequencies(const Sidebands& sides, double Pi, double x) {
-    Complex sum;
-    for (const Tone& tone : sides.tones) {
-        const double angle = x * Pi * factorOf(tone.hertz);
-        const Complex turn(cosine(angle), sine(angle));
-        const double half = tone.amplitude * 0.5;
-        sum += half * (sides.Li * std::conj(turn) - sides.Ls * turn);
-    }
-    return kToCarrierFrame * sum;
+    return kToCarrierFrame * sideFrequencyEnvelope(sides, [Pi, x](const Tone& tone) {
+               const double angle = x * Pi * factorOf(tone.hertz);
+               return Complex(cosine(angle), sine(angle));
+           });
 }
 
 } // namespace

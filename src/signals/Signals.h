@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <cstdint>
 
 namespace amsim {
@@ -66,6 +67,19 @@ struct Sidebands {
     double Ls;
     Tones tones;
 };
+
+// The side frequencies' complex envelope about the carrier, each tone's turn
+// e^(i theta) as turnOf gives it: the lower side frequency at -f, the upper
+// at +f, with the signs the transmitter sums them with.
+template <class Turn>
+std::complex<double> sideFrequencyEnvelope(const Sidebands& sides, Turn&& turnOf) {
+    std::complex<double> sum;
+    for (const Tone& tone : sides.tones) {
+        const std::complex<double> turn = turnOf(tone);
+        sum += tone.amplitude * 0.5 * (sides.Li * std::conj(turn) - sides.Ls * turn);
+    }
+    return sum;
+}
 
 // What the transmitter sends, the sum of the components above: for each tone
 // Li (m/2) cos((0.1 - fm) pi x) - Ls (m/2) cos((0.1 + fm) pi x), and

@@ -3,6 +3,7 @@
 #include "signals/ChannelNoise.h"
 #include "signals/ReceiverOutputStream.h"
 #include "signals/ScreenStart.h"
+#include "signals/Signals.h"
 #include "signals/Sine.h"
 #include "signals/Tones.h"
 #include "signals/Turns.h"
@@ -162,15 +163,11 @@ double generatorAt(const ParameterValues& v, const Tones& tones, std::int64_t st
            });
 }
 
-Complex receivedAt(const ParameterValues& v, const Tones& tones, std::int64_t step) {
-    Complex received(0.0, -v.Vcc);
-    for (const Tone& tone : tones) {
-        const double angle = kTwoPi * turnsAt(step, tone.hertz);
-        const Complex turn(cosine(angle), sine(angle));
-        const double A = tone.amplitude / 2.0;
-        received += v.BliSiNo * A * std::conj(turn) - v.BlsSiNo * A * turn;
-    }
-    return received;
+Complex receivedAt(const Sidebands& sides, double Vcc, std::int64_t step) {
+    return Complex(0.0, -Vcc) + sideFrequencyEnvelope(sides, [step](const Tone& tone) {
+               const double angle = kTwoPi * turnsAt(step, tone.hertz);
+               return Complex(cosine(angle), sine(angle));
+           });
 }
 
 // Whether the tones repeat within a record, so that the generator's records
@@ -244,6 +241,7 @@ std::vector<RecordSpectra> analyseStretch(UnitNoise& unit, const ParameterValues
     // Where the tones repeat within a record, every record's clean signals
     // are the first's.
     const bool repeats = repeatsInARecord(tones);
+    const Sidebands sides{v.BliSiNo, v.BlsSiNo, tones};
     std::vector<Complex> received(kAnalyserRecord);
     Transform transform;
     std::vector<RecordSpectra> records(count);
@@ -258,7 +256,7 @@ std::vector<RecordSpectra> analyseStretch(UnitNoise& unit, const ParameterValues
             record.generator = realPower(
                 transform.real([&](std::size_t n) { return generatorAt(v, tones, stepOf(n)); }));
             for (std::size_t n = 0; n < kAnalyserRecord; ++n) {
-                received[n] = receivedAt(v, tones, stepOf(n));
+                received[n] = receivedAt(sides, v.Vcc, stepOf(n));
             }
         } else {
             record.generator = records.front().generator;
