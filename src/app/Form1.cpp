@@ -380,9 +380,7 @@ std::vector<std::uint8_t> Form1::windowBytes(const QString& path) {
 
 // What the engine composes for the item, from the boxes as they are now.
 void Form1::copyToClipboard(std::string_view item) {
-    const MenuContext context{kPageFile, bench_.boxes(), handlers().format(),
-                              handlers().stillInstant()};
-    if (const std::optional<std::string> copied = menuClipboardText(item, context)) {
+    if (const std::optional<std::string> copied = bench_.menuText(item, kPageFile)) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(*copied));
     }
 }

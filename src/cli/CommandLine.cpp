@@ -5,12 +5,14 @@
 #include "core/Error.h"
 #include "core/VisibleText.h"
 #include "files/NativeNames.h"
+#include "params/BuiltInExercises.h"
 #include "params/Controls.h"
 #include "params/NumberText.h"
 #include "params/PanelTexts.h"
 #include "params/ParameterHelp.h"
 #include "params/UserMessage.h"
 #include "texts/Catalogue.h"
+#include "texts/Grammar.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -46,6 +48,9 @@ struct Options {
     QCommandLineOption measurements{QStringLiteral("medidas")};
     QCommandLineOption zoom{QStringLiteral("zoom"), QString(), QStringLiteral("Z")};
     QCommandLineOption instant{QStringLiteral("tiempo"), QString(), QStringLiteral("S")};
+    QCommandLineOption exercise{QStringLiteral("ejercicio"), QString(), QStringLiteral("CÓDIGO")};
+    QCommandLineOption seed{QStringLiteral("semilla"), QString(), QStringLiteral("N")};
+    QCommandLineOption hidden{QStringLiteral("ocultar"), QString(), QStringLiteral("NOMBRES")};
     std::vector<QCommandLineOption> parameters;
     std::vector<QCommandLineOption> panels;
 
@@ -67,6 +72,7 @@ struct Options {
         QList<QCommandLineOption> list{help,  version, picture,      csv,  wav,    spectrum,
                                        scale, seconds, measurements, zoom, instant};
         list.append(curve);
+        list.append({exercise, seed, hidden});
         list.append(QList<QCommandLineOption>(panels.begin(), panels.end()));
         list.append(QList<QCommandLineOption>(parameters.begin(), parameters.end()));
         return list;
@@ -165,6 +171,12 @@ GivenStart givenTexts(const CommandLine& commandLine) {
                 fileNameBytes(*text).toStdString();
         }
     }
+    const auto utf8 = [](const std::optional<QString>& text) {
+        return text ? std::optional(text->toStdString()) : std::nullopt;
+    };
+    given.exercise = utf8(commandLine.exerciseText);
+    given.seed = utf8(commandLine.seedText);
+    given.hidden = utf8(commandLine.hiddenText);
     return given;
 }
 
@@ -198,6 +210,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     line.measurements = parser.isSet(options.measurements);
     line.zoomText = onlyValue(parser, options.zoom);
     line.instantText = onlyValue(parser, options.instant);
+    line.exerciseText = onlyValue(parser, options.exercise);
+    line.seedText = onlyValue(parser, options.seed);
+    line.hiddenText = onlyValue(parser, options.hidden);
+    if (line.seedText && !line.exerciseText) {
+        refuse(std::string(catalogueText("cli.seedWithExercise")));
+    }
+    if (line.hiddenText && line.exerciseText) {
+        refuse(std::string(catalogueText("cli.hiddenOrExercise")));
+    }
     for (std::size_t i = 0; i < kAllParameters.size(); ++i) {
         line.texts.at(i) = onlyValue(parser, options.parameters.at(i));
     }
@@ -221,6 +242,29 @@ QString commandLineMessage(const std::exception& failure) {
 
 namespace {
 
+// The built-in exercises' names, as --ejercicio takes them.
+// Broken into the help's column of descriptions.
+std::string builtInNames() {
+    constexpr std::size_t kWidth = 50;
+    const std::string indent(28, ' ');
+    std::string names;
+    std::size_t line = 0;
+    for (const BuiltInExercise& exercise : builtInExercises()) {
+        const std::string name =
+            (names.empty() ? "" : ", ") + std::string(exercise.name);
+        if (line + name.size() > kWidth) {
+            names += ",\n" + indent;
+            line = 0;
+            names += exercise.name;
+            line += exercise.name.size();
+            continue;
+        }
+        names += name;
+        line += name.size();
+    }
+    return names;
+}
+
 // A range as the help says it, in Spanish notation whatever the locale:
 // "0,5 a 3".
 QString spokenRange(FactorRange range) {
@@ -239,6 +283,7 @@ QString helpText() {
                                                       {"title", catalogueText("window.title")},
                                                       {"seconds", spoken(kSecondsRange)},
                                                       {"instant", spoken(kInstantRange)},
+                                                      {"exercises", builtInNames()},
                                                       {"options", helpOptionLines()}}));
 }
 

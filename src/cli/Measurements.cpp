@@ -22,7 +22,8 @@ QStringList measurementLinesOf(const CommandLine& commandLine) {
     bench.start(givenTexts(commandLine));
     ParameterReader& boxes = bench.boxes();
     const ParameterValues values = valuesOf([&boxes](Parameter box) { return boxes.read(box); });
-    QStringList shown{QString::fromStdString(valuesLine(values, bench.handlers().format()))};
+    QStringList shown{QString::fromStdString(
+        valuesLine(values, bench.handlers().format(), bench.handlers().hidden()))};
     for (const std::string& line : controls.readout()) {
         shown << QString::fromStdString(line);
     }

@@ -78,4 +78,8 @@ Error Error::drawingFailed() {
     return {Kind::DrawingFailed, std::nullopt, std::string(catalogueText("error.drawingFailed"))};
 }
 
+Error Error::badExercise(const std::string& message) {
+    return {Kind::BadExercise, std::nullopt, message};
+}
+
 } // namespace amsim

@@ -20,6 +20,7 @@ public:
         Overflow,       // a step's result is too large to write as a number
         TooLargeToDraw, // a result of the redraw is too large to compute or to draw
         DrawingFailed,  // the drawing surface refused an operation
+        BadExercise,    // an exercise's code, hidden names or seed that cannot be read
         Outside,        // raised outside the engine; the derived type says what
     };
 
@@ -36,6 +37,8 @@ public:
     // The box whose value carried a result out of range, when one is known.
     static Error overflowWhileDrawing(std::optional<Parameter> culprit = std::nullopt);
     static Error drawingFailed();
+    // The message says what was given and why it is refused.
+    static Error badExercise(const std::string& message);
 
     Kind kind() const { return kind_; }
     std::optional<Parameter> parameter() const { return parameter_; }

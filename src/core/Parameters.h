@@ -23,6 +23,9 @@ public:
     virtual ~ParameterReader() = default;
 
     virtual double read(Parameter parameter) = 0;
+    // Whether the value is hidden from the student, so that whatever would
+    // print it prints "?" instead; it is read and used all the same.
+    virtual bool conceals(Parameter /*parameter*/) const { return false; }
 };
 
 } // namespace amsim

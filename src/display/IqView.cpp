@@ -107,10 +107,20 @@ double noiseSpread(const ComplexEnvelope& envelope) {
 
 class IqPicture {
 public:
-    IqPicture(Canvas& canvas, const ComplexEnvelope& envelope, double spanMilliseconds)
+    // The values it would print of hidden boxes print "?": the carrier's
+    // size while V(cc) is hidden, the axis's angle while the phase or the
+    // frequency error is.
+    struct Concealed {
+        bool carrier = false;
+        bool axis = false;
+    };
+
+    IqPicture(Canvas& canvas, const ComplexEnvelope& envelope, double spanMilliseconds,
+              Concealed concealed)
         : canvas_(canvas)
         , envelope_(envelope)
         , spanMilliseconds_(spanMilliseconds)
+        , concealed_(concealed)
         , voltsPerDivision_(
               niceStep(std::max({std::abs(envelope.carrier), largestMagnitude(envelope.trajectory),
                                  std::abs(envelope.carrier) + noiseSpread(envelope)}) /
@@ -253,7 +263,8 @@ private:
         int row = 0;
         legendLine(
             row++, kCarrierColour,
-            filled("iqView.legend.carrier", {{"volts", numberText(std::abs(envelope_.carrier))}}));
+            filled("iqView.legend.carrier",
+                   {{"volts", shownUnless(concealed_.carrier, std::abs(envelope_.carrier))}}));
         legendLine(
             row++, kTrajectoryColour,
             filled("iqView.legend.trajectory", {{"milliseconds", numberText(spanMilliseconds_)}}));
@@ -266,10 +277,12 @@ private:
         legendLine(row++, kDetectorColour,
                    std::fabs(turned) >= kLeastShownTurn
                        ? filled("iqView.legend.detectorTurning",
-                                {{"start", numberText(withinHalfATurn(envelope_.axisAtStart))},
-                                 {"turn", numberText(turned)}})
+                                {{"start", shownUnless(concealed_.axis,
+                                                       withinHalfATurn(envelope_.axisAtStart))},
+                                 {"turn", shownUnless(concealed_.axis, turned)}})
                        : filled("iqView.legend.detector",
-                                {{"degrees", numberText(withinHalfATurn(envelope_.axisAtStart))}}));
+                                {{"degrees", shownUnless(concealed_.axis,
+                                                         withinHalfATurn(envelope_.axisAtStart))}}));
         legendLine(row++, std::nullopt,
                    filled("iqView.legend.projection", {{"volts", numberText(projectionPeak())}}));
         if (std::abs(envelope_.carrier) != 0.0) {
@@ -282,12 +295,17 @@ private:
         }
     }
 
+    static std::string shownUnless(bool concealed, double value) {
+        return concealed ? "?" : numberText(value);
+    }
+
     // A turn of the axis across the screen smaller than this is not drawn.
     static constexpr double kLeastShownTurn = 0.5;
 
     Canvas& canvas_;
     const ComplexEnvelope& envelope_;
     double spanMilliseconds_;
+    Concealed concealed_;
     double voltsPerDivision_;
 };
 
@@ -298,7 +316,10 @@ void drawIqView(Canvas& canvas, ParameterReader& parameters, double instant) {
         valuesOf([&parameters](Parameter parameter) { return parameters.read(parameter); });
     const TimeBase base = TimeBase::ofMillisecondsPerDivision(parameters.read(Parameter::Base));
     const ComplexEnvelope envelope = complexEnvelope(values, base, instant);
-    IqPicture(canvas, envelope, base.lastTime() / kColumnsPerMillisecond).draw();
+    const IqPicture::Concealed concealed{
+        parameters.conceals(Parameter::Vcc),
+        parameters.conceals(Parameter::Fase) || parameters.conceals(Parameter::Df)};
+    IqPicture(canvas, envelope, base.lastTime() / kColumnsPerMillisecond, concealed).draw();
 }
 
 } // namespace amsim

@@ -174,7 +174,10 @@ void Redraw::labelTimes() {
         const float x = labelledColumn(n);
         const double milliseconds =
             timeBase_.columns(static_cast<double>(x)) / kColumnsPerMillisecond;
-        const std::string number = millisecondsText(milliseconds, decimalSeparator_);
+        // A hidden time base is what the student is to find.
+        const std::string number = parameters_.conceals(Parameter::Base)
+                                       ? std::string("?")
+                                       : millisecondsText(milliseconds, decimalSeparator_);
         if (x < kGridRight) {
             label({x + 2.0F, kLabelTop}, number);
         } else {

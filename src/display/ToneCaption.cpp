@@ -4,7 +4,9 @@
 
 #include "display/Redraw.h"
 
+#include <array>
 #include <cmath>
+#include <string>
 
 namespace amsim {
 
@@ -18,13 +20,20 @@ constexpr float kCaptionLine = 12.0F;
 
 } // namespace
 
+// A hidden tone is written "?Hz", the start tone's too, so that the plate
+// gives nothing away.
 void Redraw::captionTones() {
-    if (tones_.size() == 1 && tones_.front().hertz == kStartToneHertz) {
+    const std::array<bool, 2> concealed{parameters_.conceals(Parameter::Tono),
+                                        parameters_.conceals(Parameter::Tono2)};
+    if (tones_.size() == 1 && tones_.front().hertz == kStartToneHertz && !concealed[0] &&
+        !concealed[1]) {
         return;
     }
     float top = kCaptionTop;
-    for (const Tone& tone : tones_) {
-        label({kCaptionLeft, top}, std::to_string(std::llround(tone.hertz)) + "Hz");
+    for (std::size_t k = 0; k < tones_.size(); ++k) {
+        const bool hidden = k < concealed.size() && concealed.at(k);
+        label({kCaptionLeft, top},
+              (hidden ? std::string("?") : std::to_string(std::llround(tones_[k].hertz))) + "Hz");
         top += kCaptionLine;
     }
 }

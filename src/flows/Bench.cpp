@@ -1,6 +1,10 @@
 #include "flows/Bench.h"
 
+#include "core/Error.h"
 #include "core/ParameterValues.h"
+#include "core/VisibleText.h"
+#include "params/BuiltInExercises.h"
+#include "params/ExerciseCode.h"
 #include "core/WindowValues.h"
 #include "signals/ScreenStart.h"
 #include "signals/SignalCsv.h"
@@ -17,7 +21,8 @@ namespace amsim {
 Bench::Bench(Controls& controls, NumberFormat format, BenchClock clock)
     : controls_(controls)
     , handlers_(controls, std::move(format), std::move(clock))
-    , reader_([this](Parameter box) { return controls_.text(box); }, handlers_.format()) {}
+    , reader_([this](Parameter box) { return handlers_.boxText(box); }, handlers_.format(),
+              [this](Parameter box) { return isHidden(handlers_.hidden(), box); }) {}
 
 void Bench::load(const GivenStart& given) {
     if (given.instant) {
@@ -30,11 +35,95 @@ void Bench::load(const GivenStart& given) {
             controls_.setText(box, *text);
         }
     }
+    if (std::optional<Exercise> exercise = givenExercise(given)) {
+        handlers_.setExercise(std::move(exercise));
+    }
+}
+
+// A code, or a built-in exercise's name; or the boxes to hide in the given
+// setting, asked for by the first of them that has a question.
+std::optional<Exercise> Bench::givenExercise(const GivenStart& given) {
+    if (given.exercise) {
+        if (const BuiltInExercise* builtIn = builtInNamed(*given.exercise)) {
+            return builtIn->make(given.seed ? seedOf(*given.seed) : freshSeed());
+        }
+        return exerciseOfCode(*given.exercise);
+    }
+    if (!given.hidden) {
+        return std::nullopt;
+    }
+    Exercise exercise;
+    exercise.hidden = hiddenSetOf(*given.hidden);
+    for (const Parameter box : kAllParameters) {
+        exercise.texts.at(static_cast<std::size_t>(box)) = controls_.text(box);
+    }
+    exercise.question = defaultQuestion(exercise.hidden);
+    if (exercise.question) {
+        exercise.tolerance = questionRows()[*exercise.question].tolerance;
+    }
+    return exercise;
 }
 
 void Bench::start(const GivenStart& given) {
-    load(given);
+    std::optional<Error> refused;
+    try {
+        load(given);
+    } catch (const Error& error) {
+        if (error.kind() != Error::Kind::BadExercise) {
+            throw;
+        }
+        refused = error;
+        handlers_.Form_Load();
+    }
     handlers_.Form_Activate();
+    if (refused) {
+        throw *refused;
+    }
+}
+
+std::optional<std::string> Bench::menuText(std::string_view item, std::string_view page) {
+    const MenuContext context{page, reader_, handlers_.format(), handlers_.stillInstant(),
+                              handlers_.exerciseNow()};
+    return menuClipboardText(item, context);
+}
+
+ExerciseOffer Bench::createExercise(const ExerciseChoice& choice, std::string_view page) {
+    if (choice.hidden.none()) {
+        throw Error::badExercise(std::string(catalogueText("exercise.nothingHidden")));
+    }
+    Exercise exercise;
+    exercise.hidden = choice.hidden;
+    exercise.question = choice.question ? choice.question : defaultQuestion(choice.hidden);
+    if (!exercise.question) {
+        throw Error::badExercise(std::string(catalogueText("exercise.noQuestion")));
+    }
+    exercise.tolerance = questionRows()[*exercise.question].tolerance;
+    if (!choice.tolerance.empty()) {
+        const std::optional<double> typed = textToNumber(choice.tolerance, handlers_.format());
+        if (!typed || !(*typed > 0.0)) {
+            throw Error::badExercise(
+                filled("exercise.badTolerance", {{"text", quotedText(choice.tolerance)}}));
+        }
+        exercise.tolerance = *typed;
+    }
+    const NumberFormat point{".", "e"};
+    for (const Parameter box : kAllParameters) {
+        exercise.texts.at(static_cast<std::size_t>(box)) = numberToText(reader_.read(box), point);
+    }
+    const std::optional<double> instant = handlers_.stillInstant();
+    return {exerciseLink(page, exercise, instant),
+            exerciseCommand(exercise, handlers_.format(), instant)};
+}
+
+void Bench::openExercise(std::string_view name, std::string_view seed) {
+    const BuiltInExercise* const builtIn = builtInNamed(name);
+    if (builtIn == nullptr) {
+        return;
+    }
+    Exercise exercise = builtIn->make(seed.empty() ? freshSeed() : seedOf(seed));
+    handlers_.Form_Load();
+    handlers_.setExercise(std::move(exercise));
+    handlers_.Box_Enter();
 }
 
 std::string Bench::drawForSaving(SavedFile file) {

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,27 @@ namespace amsim {
 // What a bench is given to start from besides its start values: a text for
 // each box that gets one, in the boxes' own notation, and the instant at
 // which its time stands still.
+// An exercise comes as a code or a built-in exercise's name (with a seed,
+// or a fresh one), or as the names of the boxes to hide in the given setting.
 struct GivenStart {
     std::array<std::optional<std::string>, kParameterCount> texts{};
     std::optional<double> instant;
+    std::optional<std::string> exercise;
+    std::optional<std::string> seed;
+    std::optional<std::string> hidden;
+};
+
+// What the teacher chose in the dialog that makes an exercise of the bench.
+struct ExerciseChoice {
+    HiddenSet hidden;
+    std::optional<std::size_t> question; // none: the first hidden value's
+    std::string tolerance;               // as typed; empty: the question's usual one
+};
+
+// The exercise's link for the page and command for the window.
+struct ExerciseOffer {
+    std::string link;
+    std::string command;
 };
 
 // The bench of one front end: the shared handlers over its controls, and
@@ -46,8 +65,20 @@ public:
     // stands still at the given instant. The first picture is the front
     // end's to ask for, when it first shows (Form_Activate).
     void load(const GivenStart& given);
-    // Load, then the first picture.
+    // Load, then the first picture. An exercise that cannot be read leaves
+    // the bench at its start values, drawn, before its error goes on.
     void start(const GivenStart& given);
+
+    // The named item's text for the clipboard (the link or the command), for
+    // the page at that address: an exercise's while values are hidden.
+    std::optional<std::string> menuText(std::string_view item, std::string_view page);
+    // An exercise of the setting on screen as the teacher chose it;
+    // amsim::Error when nothing is hidden, no question asks for it or the
+    // tolerance is no number above 0.
+    ExerciseOffer createExercise(const ExerciseChoice& choice, std::string_view page);
+    // The built-in exercise of that name drawn from the seed as typed (a
+    // fresh one when empty), and its picture.
+    void openExercise(std::string_view name, std::string_view seed);
 
     // Runs one event of a front end's; whatever it ends in, the sound then
     // follows the setting on screen.
@@ -87,6 +118,7 @@ public:
 
 private:
     void followSetting();
+    std::optional<Exercise> givenExercise(const GivenStart& given);
 
     Controls& controls_;
     Handlers handlers_;

@@ -104,9 +104,10 @@ double readBox(Parameter parameter, std::string_view text, const NumberFormat& f
     throw Error::notANumber(parameter, std::string(text), otherSeparatorHint(text, format));
 }
 
-BoxReader::BoxReader(TextOf textOf, NumberFormat format)
+BoxReader::BoxReader(TextOf textOf, NumberFormat format, Concealed concealed)
     : textOf_(std::move(textOf))
-    , format_(std::move(format)) {}
+    , format_(std::move(format))
+    , concealed_(std::move(concealed)) {}
 
 double BoxReader::read(Parameter parameter) {
     return readBox(parameter, textOf_(parameter), format_);

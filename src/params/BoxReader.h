@@ -14,13 +14,20 @@ class BoxReader : public ParameterReader {
 public:
     using TextOf = std::function<std::string(Parameter)>;
 
-    BoxReader(TextOf textOf, NumberFormat format);
+    // Which boxes are hidden, asked every time; none without it.
+    using Concealed = std::function<bool(Parameter)>;
+
+    BoxReader(TextOf textOf, NumberFormat format, Concealed concealed = nullptr);
 
     double read(Parameter parameter) override;
+    bool conceals(Parameter parameter) const override {
+        return concealed_ && concealed_(parameter);
+    }
 
 private:
     TextOf textOf_;
     NumberFormat format_;
+    Concealed concealed_;
 };
 
 // Whether a box takes the number, by its row's limits.

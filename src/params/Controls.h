@@ -2,9 +2,11 @@
 
 #include "canvas/Canvas.h"
 #include "core/Parameters.h"
+#include "params/Exercise.h"
 #include "params/SettingText.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,6 +58,16 @@ static_assert(namesAreDistinct(boxName) && boxNamesAreNoPanelNames(),
               "every box and panel needs a name of its own");
 static_assert(namesAreDistinct(optionOf), "every parameter needs an option of its own");
 
+// What the exercise area under the readout shows; nothing while the bench
+// holds no exercise with a question.
+struct ExerciseView {
+    std::string question;
+    std::string verdict;           // the last answer's verdict, or the solution
+    std::optional<Verdict> judged; // what the verdict says, for its colour
+    bool solutionOffered = false;  // after three wrong answers
+    bool solutionShown = false;
+};
+
 // A rectangle of the client area, in pixels.
 struct PanelGeometry {
     int left;
@@ -101,6 +113,15 @@ public:
     // canvas, none while it is closed, and the call that shows it.
     virtual Canvas* panelCanvas(PanelKind /*kind*/) { return nullptr; }
     virtual void presentPanel(PanelKind /*kind*/) {}
+
+    // An exercise: a hidden box shows "?" (through setText) and takes
+    // neither typing nor steps; the area under the readout shows the
+    // question, the last verdict and, after three wrong answers, the button
+    // that shows the solution. answerText is what the student typed in the
+    // answer's box.
+    virtual void setBoxHidden(Parameter /*box*/, bool /*hidden*/) {}
+    virtual void showExercise(const ExerciseView& /*view*/) {}
+    virtual std::string answerText() const { return {}; }
 };
 
 } // namespace amsim

@@ -3,6 +3,8 @@
 #include "core/Error.h"
 #include "display/Graficar.h"
 #include "params/BoxReader.h"
+#include "params/Exercise.h"
+#include "params/SettingText.h"
 #include "params/MeasurementLines.h"
 #include "params/PanelPictures.h"
 #include "params/PanelTexts.h"
@@ -35,6 +37,9 @@ Handlers::Handlers(Controls& controls, NumberFormat format, BenchClock clock)
     , clock_(std::move(clock)) {}
 
 void Handlers::Form_Load() {
+    if (exercise_) {
+        setExercise(std::nullopt);
+    }
     for (const ParameterRow& row : kParameterRows) {
         controls_.setText(row.parameter, startText(row.parameter, format_));
     }
@@ -64,11 +69,11 @@ void Handlers::redraw() {
     shownValues_.reset();
     BoxTexts texts;
     for (const Parameter box : kAllParameters) {
-        texts.at(static_cast<std::size_t>(box)) = controls_.text(box);
+        texts.at(static_cast<std::size_t>(box)) = boxText(box);
     }
     const auto textOf = [&texts](Parameter box) { return texts.at(static_cast<std::size_t>(box)); };
-    controls_.describe(summarizeBoxes(textOf, format_));
-    BoxReader boxes(textOf, format_);
+    controls_.describe(summarizeBoxes(textOf, format_, hidden()));
+    BoxReader boxes(textOf, format_, concealed());
     const ParameterValues values = drawAtInstant(boxes, false);
     shownTexts_ = std::move(texts);
     shownValues_ = values;
@@ -117,7 +122,8 @@ void Handlers::drawPanels(ParameterReader& boxes) {
 }
 
 void Handlers::showReadout(const ParameterValues& values) {
-    controls_.setMeasurements(measurementLines(measure(values, instant_), format_));
+    controls_.setMeasurements(
+        hideStatedLines(measurementLines(measure(values, instant_), format_), hidden()));
     readoutInstant_ = instant_;
 }
 
@@ -145,7 +151,7 @@ void Handlers::Frame() {
     }
     const BoxTexts& texts = *shownTexts_;
     BoxReader shown([&texts](Parameter box) { return texts.at(static_cast<std::size_t>(box)); },
-                    format_);
+                    format_, concealed());
     try {
         drawAtInstant(shown, true);
     } catch (...) {
@@ -212,6 +218,9 @@ Handlers::Click Handlers::arrowKeyOf(Parameter box, bool up) {
 // One read-modify-write of the box, then the redraw. A text that does not
 // convert stops the handler before anything is written.
 void Handlers::press(StepButton button) {
+    if (isHidden(hidden(), button.box)) {
+        return;
+    }
     changeAndRedraw([this, button] {
         controls_.setText(button.box, steppedText(button, controls_.text(button.box), format_));
     });
@@ -230,6 +239,98 @@ void Handlers::showOrHidePanel(Panel panel) {
     }
     controls_.setPanelText(panel,
                            panelText(panel == Panel::Help ? helpParagraphs() : aboutPieces()));
+}
+
+std::string Handlers::boxText(Parameter box) const {
+    return isHidden(hidden(), box) ? hiddenTexts_.at(static_cast<std::size_t>(box))
+                                   : controls_.text(box);
+}
+
+BoxReader::Concealed Handlers::concealed() const {
+    return [hidden = hidden()](Parameter box) { return isHidden(hidden, box); };
+}
+
+void Handlers::setExercise(std::optional<Exercise> exercise) {
+    exercise_ = std::move(exercise);
+    wrongAnswers_ = 0;
+    exerciseView_ = ExerciseView();
+    exerciseView_.question = exercise_ ? questionText(*exercise_) : std::string();
+    for (const Parameter box : kAllParameters) {
+        const bool hide = isHidden(hidden(), box);
+        if (exercise_) {
+            const std::string text =
+                boxTextOfAddress(exercise_->texts.at(static_cast<std::size_t>(box)), format_);
+            hiddenTexts_.at(static_cast<std::size_t>(box)) = hide ? text : std::string();
+            controls_.setText(box, hide ? std::string(kHiddenText) : text);
+        }
+        controls_.setBoxHidden(box, hide);
+    }
+    showExerciseView();
+}
+
+std::optional<Exercise> Handlers::exerciseNow() const {
+    if (!exercise_) {
+        return std::nullopt;
+    }
+    Exercise now = *exercise_;
+    for (const Parameter box : kAllParameters) {
+        now.texts.at(static_cast<std::size_t>(box)) =
+            numberToText(readBox(box, boxText(box), format_), NumberFormat{".", "e"});
+    }
+    return now;
+}
+
+// Judged against the boxes as they are: a student who changes what is not
+// hidden changes the answer with it.
+void Handlers::Comprobar_Click() {
+    if (!exercise_ || !exercise_->question || exerciseView_.solutionShown) {
+        return;
+    }
+    BoxReader boxes([this](Parameter box) { return boxText(box); }, format_);
+    const Verdict verdict = judge(*exercise_, boxes, controls_.answerText(), format_);
+    exerciseView_.judged = verdict;
+    switch (verdict) {
+    case Verdict::Correct:
+        exerciseView_.verdict = catalogueText("exercise.correct");
+        break;
+    case Verdict::Incorrect:
+        ++wrongAnswers_;
+        exerciseView_.verdict = filled("exercise.incorrect", {{"hint", hintText(*exercise_)}});
+        break;
+    case Verdict::Unreadable:
+        exerciseView_.verdict =
+            questionRows()[*exercise_->question].kind == AnswerKind::Sideband
+                ? std::string(catalogueText("exercise.unreadableSideband"))
+                : filled("exercise.unreadable", {{"example", numberToText(0.5, format_)}});
+        break;
+    }
+    exerciseView_.solutionOffered = wrongAnswers_ >= 3;
+    showExerciseView();
+}
+
+void Handlers::MostrarSolucion_Click() {
+    if (!exercise_ || !exerciseView_.solutionOffered || exerciseView_.solutionShown) {
+        return;
+    }
+    BoxReader boxes([this](Parameter box) { return boxText(box); }, format_);
+    exerciseView_.verdict =
+        filled("exercise.solution", {{"answer", solutionText(*exercise_, boxes, format_)}});
+    exerciseView_.judged.reset();
+    exerciseView_.solutionOffered = false;
+    exerciseView_.solutionShown = true;
+    for (const Parameter box : kAllParameters) {
+        if (isHidden(hidden(), box)) {
+            controls_.setText(box, hiddenTexts_.at(static_cast<std::size_t>(box)));
+            controls_.setBoxHidden(box, false);
+        }
+    }
+    exercise_->hidden.reset();
+    showExerciseView();
+    changeAndRedraw([] {});
+}
+
+void Handlers::showExerciseView() {
+    controls_.showExercise(exerciseView_);
 }
 
 } // namespace amsim

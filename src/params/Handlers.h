@@ -4,6 +4,7 @@
 #include "core/WindowValues.h"
 #include "params/BenchClock.h"
 #include "params/BoxReader.h"
+#include "params/Exercise.h"
 #include "params/Controls.h"
 #include "params/NumberText.h"
 #include "params/StepRules.h"
@@ -49,6 +50,10 @@ public:
     void Pausa_Click();
     void Ayuda_Click() { showOrHidePanel(Panel::Help); }
     void Acerca_Click() { showOrHidePanel(Panel::About); }
+    // The answer in the answer's box judged against the setting on screen.
+    void Comprobar_Click();
+    // The solution, once offered: the hidden boxes show their values again.
+    void MostrarSolucion_Click();
 
     // Enter in a parameter box: the picture at once from the texts as typed.
     // Also what a front end runs to draw again for a reason of its own.
@@ -85,6 +90,17 @@ public:
     // Whether the receiver is being heard, which keeps the bench live.
     void setHeard(bool heard) { heard_ = heard; }
 
+    // An exercise, or none: its whole setting in the boxes, each hidden box
+    // showing "?", and its question under the readout. The picture is the
+    // caller's to ask for.
+    void setExercise(std::optional<Exercise> exercise);
+    // The exercise with the texts the boxes hold now, hidden ones included;
+    // none without one.
+    std::optional<Exercise> exerciseNow() const;
+    HiddenSet hidden() const { return exercise_ ? exercise_->hidden : HiddenSet(); }
+    // What a box holds for the rules: its text, or a hidden box's value.
+    std::string boxText(Parameter box) const;
+
     const WindowValues& window() const { return window_; }
     const NumberFormat& format() const { return format_; }
 
@@ -105,6 +121,8 @@ private:
     template <class Change> void changeAndRedraw(Change&& change);
     void press(StepButton button);
     void showOrHidePanel(Panel panel);
+    void showExerciseView();
+    BoxReader::Concealed concealed() const;
 
     Controls& controls_;
     NumberFormat format_;
@@ -117,6 +135,11 @@ private:
     // frames draw; none while the picture is blank or stale.
     std::optional<BoxTexts> shownTexts_;
     std::optional<ParameterValues> shownValues_;
+    // The exercise, and its hidden boxes' texts in the boxes' notation.
+    std::optional<Exercise> exercise_;
+    BoxTexts hiddenTexts_;
+    int wrongAnswers_ = 0;
+    ExerciseView exerciseView_;
 };
 
 // A button of the bench: the name of its control and its click handler.
@@ -149,13 +172,15 @@ template <std::size_t... Rows> constexpr auto boxButtons(std::index_sequence<Row
 }
 
 // Every button: the boxes', in the boxes' order, then the bench's own.
-inline constexpr std::array<Button, kBoxButtonCount + 3> kButtons = [] {
-    std::array<Button, kBoxButtonCount + 3> all{};
+inline constexpr std::array<Button, kBoxButtonCount + 5> kButtons = [] {
+    std::array<Button, kBoxButtonCount + 5> all{};
     const auto boxes = boxButtons(std::make_index_sequence<kParameterCount>());
     std::copy(boxes.begin(), boxes.end(), all.begin());
     all.at(kBoxButtonCount) = {"Ayuda", &Handlers::Ayuda_Click};
     all.at(kBoxButtonCount + 1) = {"Acerca", &Handlers::Acerca_Click};
     all.at(kBoxButtonCount + 2) = {"Pausa", &Handlers::Pausa_Click};
+    all.at(kBoxButtonCount + 3) = {"Comprobar", &Handlers::Comprobar_Click};
+    all.at(kBoxButtonCount + 4) = {"MostrarSolucion", &Handlers::MostrarSolucion_Click};
     return all;
 }();
 

@@ -77,15 +77,23 @@ std::string problems(const std::vector<std::pair<Parameter, BoxReading>>& bad) {
 
 } // namespace
 
-std::string summarizeParameters(const ParameterValues& values, const NumberFormat& format) {
+std::string summarizeParameters(const ParameterValues& values, const NumberFormat& format,
+                                const HiddenSet& hidden) {
+    const auto shown = [&hidden](Parameter a, Parameter b) {
+        return !isHidden(hidden, a) && !isHidden(hidden, b);
+    };
     const Components on = componentsOf(values);
-    std::vector<std::string> parts{modeOfComponents(on)};
-    if (on.carrier && (on.lower || on.upper)) {
+    std::vector<std::string> parts{shown(Parameter::BliSiNo, Parameter::BlsSiNo)
+                                       ? modeOfComponents(on)
+                                       : std::string(kHiddenText)};
+    if (on.carrier && (on.lower || on.upper) && shown(Parameter::Modulante, Parameter::Vcc)) {
         parts.push_back(modulationOf(values, format));
     }
     if (on.carrier || on.lower || on.upper) {
-        parts.push_back(phaseErrorOf(values.fase, format));
-        if (values.df != 0.0) {
+        if (shown(Parameter::Fase, Parameter::Fase)) {
+            parts.push_back(phaseErrorOf(values.fase, format));
+        }
+        if (values.df != 0.0 && shown(Parameter::Df, Parameter::Df)) {
             parts.push_back(filled("summary.drift", {{"hertz", numberToText(values.df, format)}}));
         }
     }
@@ -96,7 +104,7 @@ std::string summarizeParameters(const ParameterValues& values, const NumberForma
 }
 
 std::string summarizeBoxes(const std::function<std::string(Parameter)>& textOf,
-                           const NumberFormat& format) {
+                           const NumberFormat& format, const HiddenSet& hidden) {
     std::array<double, kAllParameters.size()> read{};
     std::vector<std::pair<Parameter, BoxReading>> invalid;
     for (const Parameter box : kAllParameters) {
@@ -111,16 +119,19 @@ std::string summarizeBoxes(const std::function<std::string(Parameter)>& textOf,
     }
     return summarizeParameters(
         valuesOf([&read](Parameter box) { return read.at(static_cast<std::size_t>(box)); }),
-        format);
+        format, hidden);
 }
 
-std::string valuesLine(const ParameterValues& values, const NumberFormat& format) {
+std::string valuesLine(const ParameterValues& values, const NumberFormat& format,
+                       const HiddenSet& hidden) {
     std::vector<std::string> parts;
     for (const ParameterRow& row : kParameterRows) {
         const double value = row.value == nullptr ? 0.0 : values.*row.value;
-        if (!row.valuesName.isNone() && isNamed(row.parameter, value)) {
+        if (!row.valuesName.isNone() &&
+            (isNamed(row.parameter, value) || isHidden(hidden, row.parameter))) {
             parts.push_back(std::string(catalogueText(row.valuesName)) + " " +
-                            numberToText(value, format) +
+                            (isHidden(hidden, row.parameter) ? std::string(kHiddenText)
+                                                             : numberToText(value, format)) +
                             (row.valuesWithUnit ? " " + std::string(catalogueText(row.unit)) : ""));
         }
     }

@@ -3,6 +3,7 @@
 #include "core/ParameterValues.h"
 #include "params/BoxReader.h"
 #include "params/Controls.h"
+#include "params/ExerciseCode.h"
 #include "signals/Mode.h"
 
 #include <algorithm>
@@ -32,12 +33,27 @@ std::string percentEncoded(std::string_view text) {
     return encoded;
 }
 
+bool hidesValues(const MenuContext& context) {
+    return context.exercise && context.exercise->hidden.any();
+}
+
 std::string copyLink(const MenuContext& context) {
-    return settingLink(context.page, context.boxes, context.instant);
+    return hidesValues(context) ? exerciseLink(context.page, *context.exercise, context.instant)
+                                : settingLink(context.page, context.boxes, context.instant);
 }
 
 std::string copyCommand(const MenuContext& context) {
-    return settingCommand(context.boxes, context.format, context.instant);
+    return hidesValues(context) ? exerciseCommand(*context.exercise, context.format, context.instant)
+                                : settingCommand(context.boxes, context.format, context.instant);
+}
+
+// The page's address with a query of its own after any it holds, before
+// its fragment.
+std::string withQuery(std::string_view page, const std::string& query) {
+    const std::size_t fragment = std::min(page.find('#'), page.size());
+    const std::string_view address = page.substr(0, fragment);
+    const char joint = address.find('?') == std::string_view::npos ? '?' : '&';
+    return std::string(address) + joint + query + std::string(page.substr(fragment));
 }
 
 const MenuItem* menuItemNamed(std::string_view item) {
@@ -48,7 +64,7 @@ const MenuItem* menuItemNamed(std::string_view item) {
 
 } // namespace
 
-constinit const std::array<MenuItem, 8> kMenuItems{{
+constinit const std::array<MenuItem, 10> kMenuItems{{
     {"CopiarEnlace", "menu.CopiarEnlace", &copyLink, SavedFile::None, "menu.CopiarEnlace.done"},
     {"CopiarOrden", "menu.CopiarOrden", &copyCommand, SavedFile::None, "menu.CopiarOrden.done"},
     {"GuardarImagen", "menu.GuardarImagen", nullptr, SavedFile::Image, "menu.saved"},
@@ -57,6 +73,10 @@ constinit const std::array<MenuItem, 8> kMenuItems{{
     {"GuardarEspectro", "menu.GuardarEspectro", nullptr, SavedFile::Spectrum, "menu.saved"},
     {"CurvaSN", "menu.CurvaSN", nullptr, SavedFile::None, TextKey::none(), PanelKind::SnrCurve},
     {"VistaIQ", "menu.VistaIQ", nullptr, SavedFile::None, TextKey::none(), PanelKind::IqView},
+    {"CrearEjercicio", "menu.CrearEjercicio", nullptr, SavedFile::None, TextKey::none(),
+     PanelKind::None, DialogKind::CreateExercise},
+    {"Ejercicios", "menu.Ejercicios", nullptr, SavedFile::None, TextKey::none(), PanelKind::None,
+     DialogKind::Exercises},
 }};
 
 std::string settingQuery(ParameterReader& boxes, std::optional<double> instant) {
@@ -77,11 +97,27 @@ std::string settingQuery(ParameterReader& boxes, std::optional<double> instant) 
 
 std::string settingLink(std::string_view page, ParameterReader& boxes,
                         std::optional<double> instant) {
-    const std::size_t fragment = std::min(page.find('#'), page.size());
-    const std::string_view address = page.substr(0, fragment);
-    const char joint = address.find('?') == std::string_view::npos ? '?' : '&';
-    return std::string(address) + joint + settingQuery(boxes, instant) +
-           std::string(page.substr(fragment));
+    return withQuery(page, settingQuery(boxes, instant));
+}
+
+std::string exerciseLink(std::string_view page, const Exercise& exercise,
+                         std::optional<double> instant) {
+    std::string query = std::string(kExerciseOption) + "=" + exerciseCode(exercise);
+    if (instant) {
+        query += "&" + std::string(kInstantOption) + "=" +
+                 percentEncoded(numberToText(*instant, kAddressFormat));
+    }
+    return withQuery(page, query);
+}
+
+std::string exerciseCommand(const Exercise& exercise, const NumberFormat& format,
+                            std::optional<double> instant) {
+    std::string command =
+        "amsim --" + std::string(kExerciseOption) + " " + exerciseCode(exercise);
+    if (instant) {
+        command += " --" + std::string(kInstantOption) + " " + numberToText(*instant, format);
+    }
+    return command;
 }
 
 std::string settingCommand(ParameterReader& boxes, const NumberFormat& format,
@@ -125,6 +161,11 @@ SavedFile savedFileOf(std::string_view item) {
 PanelKind panelOf(std::string_view item) {
     const MenuItem* const found = menuItemNamed(item);
     return found == nullptr ? PanelKind::None : found->panel;
+}
+
+DialogKind dialogOf(std::string_view item) {
+    const MenuItem* const found = menuItemNamed(item);
+    return found == nullptr ? DialogKind::None : found->dialog;
 }
 
 std::string savedFileName(SavedFile file, ParameterReader& boxes) {

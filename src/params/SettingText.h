@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Parameters.h"
+#include "params/Exercise.h"
 #include "params/NumberText.h"
 #include "texts/Catalogue.h"
 
@@ -35,6 +36,18 @@ std::string settingCommand(ParameterReader& boxes, const NumberFormat& format,
 
 // The option of the instant, on the command line and in the address.
 inline constexpr std::string_view kInstantOption = "tiempo";
+// The options of an exercise: its code or a built-in one's name, its seed,
+// and the boxes to hide.
+inline constexpr std::string_view kExerciseOption = "ejercicio";
+inline constexpr std::string_view kSeedOption = "semilla";
+inline constexpr std::string_view kHiddenOption = "ocultar";
+
+// The exercise's link: the page's address with "ejercicio=CODE" as its query
+// (and the instant when one is given), and its command.
+std::string exerciseLink(std::string_view page, const Exercise& exercise,
+                         std::optional<double> instant = std::nullopt);
+std::string exerciseCommand(const Exercise& exercise, const NumberFormat& format,
+                            std::optional<double> instant = std::nullopt);
 
 // What a box starts with when an address gives it `given`: the text itself
 // when it reads in `format`, the box's notation; a number written with a
@@ -54,6 +67,9 @@ struct MenuContext {
     const NumberFormat& format;
     // The instant on screen while the bench's time stands still.
     std::optional<double> instant = std::nullopt;
+    // The bench's exercise while it hides a value: then a link and a command
+    // hand on the exercise's code, never the values.
+    std::optional<Exercise> exercise = std::nullopt;
 };
 
 // What a saving item writes: the whole picture, the sampled signals (as
@@ -65,6 +81,10 @@ enum class SavedFile { None, Image, Data, Sound, Spectrum };
 // redrawn with it (params/PanelPictures.h).
 enum class PanelKind { None, SnrCurve, IqView };
 
+// What a dialog item opens: the teacher's dialog that makes an exercise of
+// the bench, or the list of the built-in exercises.
+enum class DialogKind { None, CreateExercise, Exercises };
+
 struct MenuItem {
     std::string_view name;
     TextKey text;
@@ -72,6 +92,7 @@ struct MenuItem {
     SavedFile saves = SavedFile::None;
     TextKey done;
     PanelKind panel = PanelKind::None;
+    DialogKind dialog = DialogKind::None;
 };
 
 // How long a front end shows an item's confirmation, in milliseconds.
@@ -79,7 +100,7 @@ inline constexpr int kConfirmationMilliseconds = 2000;
 
 // Constant-initialized where it is defined (constinit), so no order of
 // dynamic initialization can reach it.
-extern const std::array<MenuItem, 8> kMenuItems; // NOLINT(bugprone-dynamic-static-initializers)
+extern const std::array<MenuItem, 10> kMenuItems; // NOLINT(bugprone-dynamic-static-initializers)
 
 // What the item of that name puts on the clipboard; nothing for another
 // name or for a saving item.
@@ -89,6 +110,8 @@ std::optional<std::string> menuClipboardText(std::string_view item, const MenuCo
 SavedFile savedFileOf(std::string_view item);
 // What panel the item of that name opens; PanelKind::None for any other.
 PanelKind panelOf(std::string_view item);
+// What dialog the item of that name opens; DialogKind::None for any other.
+DialogKind dialogOf(std::string_view item);
 
 // The name a saved file is offered under: "amsim-<mode>.png", ".csv" or
 // ".wav", the mode as modeWordOf writes it for the setting in the boxes.

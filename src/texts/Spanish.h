@@ -202,6 +202,78 @@ inline constexpr TextEntry kSpanish[] = {
     {"menu.VistaIQ", "Vista I/Q"},
     {"panel.close", "Cerrar"},
 
+    // Exercises: the teacher's dialog, the questions, the answer and its verdict.
+    {"menu.CrearEjercicio", "Crear ejercicio…"},
+    {"menu.Ejercicios", "Ejercicios"},
+    {"exercise.create.title", "Crear ejercicio"},
+    {"exercise.create.hide", "Valores ocultos:"},
+    {"exercise.create.question", "Pregunta:"},
+    {"exercise.create.firstHidden", "la del primer valor oculto"},
+    {"exercise.create.tolerance", "Tolerancia:"},
+    {"exercise.create.make", "Crear"},
+    {"exercise.create.link", "Enlace:"},
+    {"exercise.create.command", "Orden:"},
+    {"exercise.create.copyLink", "Copiar enlace"},
+    {"exercise.create.copyCommand", "Copiar orden"},
+    {"exercise.list.title", "Ejercicios"},
+    {"exercise.list.seed", "Semilla:"},
+    {"exercise.list.open", "Abrir"},
+    {"exercise.answerLabel", "Respuesta"},
+    {"exercise.check", "Comprobar"},
+    {"exercise.showSolution", "Mostrar la solución"},
+    {"exercise.correct", "Correcto"},
+    {"exercise.incorrect", "Incorrecto. {hint}"},
+    {"exercise.unreadable", "Escriba un número, por ejemplo {example}."},
+    {"exercise.unreadableSideband", "Escriba «inferior», «superior», «ninguna» o «ambas»."},
+    {"exercise.solution", "Solución: {answer}"},
+    {"exercise.badCode",
+     "El código de ejercicio {code} no es válido: falta una parte o algún carácter cambió. "
+     "Cópielo otra vez, entero, del enlace que le dieron."},
+    {"exercise.badHidden",
+     "No hay ningún valor llamado {name} que ocultar. Los nombres son: {names}."},
+    {"exercise.badSeed", "La semilla {seed} no es válida: escriba un número entero de 0 a "
+                         "4294967295."},
+    {"exercise.nothingHidden", "Marque al menos un valor que ocultar."},
+    {"exercise.noQuestion",
+     "Ninguno de los valores ocultos tiene pregunta: elija una pregunta de la lista."},
+    {"exercise.badTolerance", "La tolerancia {text} no es válida: escriba un número mayor que 0."},
+    {"answer.neither", "ninguna"},
+    {"answer.lower", "inferior"},
+    {"answer.upper", "superior"},
+    {"answer.both", "ambas"},
+    {"question.mdl", "¿Cuánto vale la modulante (mdl), en V?"},
+    {"question.vcc", "¿Cuánto vale V(cc), en V?"},
+    {"question.fase", "¿Cuántos grados mide el error de fase de la portadora reinsertada (sin signo)?"},
+    {"question.ruido", "¿Cuánto vale el ruido del canal, en V eficaces por kHz?"},
+    {"question.df", "¿Cuál es el error de frecuencia de la portadora reinsertada, en Hz (con su signo)?"},
+    {"question.deriva", "¿Cuántos hercios se aparta la portadora reinsertada (sin signo)?"},
+    {"question.tono", "¿Qué frecuencia tiene el tono del generador, en Hz?"},
+    {"question.tono2", "¿Qué frecuencia tiene el segundo tono, en Hz?"},
+    {"question.base", "¿Cuántos ms por división tiene la base de tiempo?"},
+    {"question.indice", "¿Cuál es el índice de modulación, en %?"},
+    {"question.banda", "¿Qué banda lateral falta: inferior, superior, ninguna o ambas?"},
+    {"questionHint.mdl", "Mida la envolvente en el osciloscopio o las bandas laterales en el espectro."},
+    {"questionHint.vcc", "Mida la línea de la portadora en el espectro, con las escalas."},
+    {"questionHint.fase", "Compare la amplitud del audio detectado con la que da a 0°."},
+    {"questionHint.ruido", "Parta de la S/N de entrada y de la potencia recibida."},
+    {"questionHint.df", "Compare el tono detectado con el del generador."},
+    {"questionHint.deriva", "Mida cada cuánto se anula el audio detectado con el tiempo corriendo."},
+    {"questionHint.tono", "Mida el periodo con las escalas del osciloscopio o la línea en el espectro."},
+    {"questionHint.tono2", "Busque la segunda línea en el espectro del generador."},
+    {"questionHint.base", "Cuente los periodos del tono en la pantalla."},
+    {"questionHint.indice", "Compare las bandas laterales con la portadora en el espectro."},
+    {"questionHint.banda", "Mire el espectro de la señal transmitida."},
+    {"exercise.builtin.indice", "Índice de modulación por la envolvente"},
+    {"exercise.builtin.vcc", "V(cc) por la línea de la portadora"},
+    {"exercise.builtin.banda", "¿Qué banda lateral se suprimió?"},
+    {"exercise.builtin.fase", "Error de fase por la amplitud detectada"},
+    {"exercise.builtin.deriva", "Error de frecuencia por el desvanecimiento"},
+    {"exercise.builtin.tonoBlu", "Error de frecuencia por el tono (BLU)"},
+    {"exercise.builtin.ruido", "Nivel de ruido por la S/N"},
+    {"exercise.builtin.tono", "Frecuencia del tono con las escalas"},
+    {"exercise.builtin.sobremodulacion", "Sobremodulación y detector de envolvente"},
+    {"exercise.builtin.segundoTono", "Segundo tono en el espectro"},
+
     // The I/Q view.
     {"iqView.title", "Señal recibida en el plano I/Q"},
     {"iqView.i", "I"},
@@ -229,6 +301,9 @@ inline constexpr TextEntry kSpanish[] = {
     {"cli.secondsWithWav", "La opción --segundos solo sirve junto con --export-wav."},
     {"cli.factor", "El valor de {option} debe ser un número de {range}: {text}."},
     {"cli.boxAndOption", "{label} (--{option})"},
+    {"cli.seedWithExercise", "La opción --semilla solo sirve junto con --ejercicio."},
+    {"cli.hiddenOrExercise",
+     "Las opciones --ocultar y --ejercicio no van juntas: el ejercicio ya dice qué se oculta."},
     {"cli.valueName", "VALOR"},
     {"cli.help",
      "Uso: amsim [opciones]\n"
@@ -286,6 +361,15 @@ inline constexpr TextEntry kSpanish[] = {
      "                            muestras, las medidas y el principio del sonido.\n"
      "                            La ventana se abre con el tiempo detenido en ese\n"
      "                            instante.\n"
+     "  --ocultar NOMBRES         Oculta los valores de esos nombres de opción, separados\n"
+     "                            por comas (mdl,fase): sus casillas muestran «?», las\n"
+     "                            medidas que los dicen también, y el banco funciona con\n"
+     "                            ellos igual. La pregunta pide el primero.\n"
+     "  --ejercicio CÓDIGO        Abre el ejercicio de ese código (el de un enlace\n"
+     "                            ?ejercicio=…) o uno de los del programa por su nombre:\n"
+     "                            {exercises}.\n"
+     "  --semilla N               Con el nombre de un ejercicio del programa, la semilla\n"
+     "                            de sus valores, de 0 a 4294967295; sin ella, una nueva.\n"
      "{options}\n"
      "Sin exportar, los valores abren la ventana con ellos en sus casillas:\n"
      "  amsim --vcc 0 --bls 0     abre el banco en SSB sin portadora.\n"

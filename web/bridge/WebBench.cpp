@@ -128,9 +128,7 @@ std::string WebBench::stepToolTip(const std::string& button) const {
 WebBench::Outcome WebBench::menu(const std::string& item, const std::string& address) {
     std::string copied;
     Outcome outcome = guarded([this, &item, &address, &copied] {
-        const MenuContext context{address, bench_.boxes(), handlers().format(),
-                                  handlers().stillInstant()};
-        copied = menuClipboardText(item, context).value_or(std::string());
+        copied = bench_.menuText(item, address).value_or(std::string());
     });
     if (outcome.message.empty() && copied.empty()) {
         return internalError(amsim::filled("internal.noMenuItem", {{"name", quoted(item)}}));
@@ -226,7 +224,7 @@ emscripten::val WebBench::savedBytes() const {
 
 std::string WebBench::link(const std::string& address) {
     try {
-        return settingLink(address, bench_.boxes(), handlers().stillInstant());
+        return bench_.menuText("CopiarEnlace", address).value_or(std::string());
     } catch (const Error&) {
         return {};
     }
