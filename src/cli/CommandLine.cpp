@@ -250,8 +250,7 @@ std::string builtInNames() {
     std::string names;
     std::size_t line = 0;
     for (const BuiltInExercise& exercise : builtInExercises()) {
-        const std::string name =
-            (names.empty() ? "" : ", ") + std::string(exercise.name);
+        const std::string name = (names.empty() ? "" : ", ") + std::string(exercise.name);
         if (line + name.size() > kWidth) {
             names += ",\n" + indent;
             line = 0;

@@ -42,14 +42,14 @@ struct CommandLine {
     std::optional<QString> curvePath;    // --export-curva
     // A panel's picture, by the row of kPanelExports: --export-iq.
     std::array<std::optional<QString>, kPanelExports.size()> panelPaths{};
-    std::optional<QString> secondsText; // --segundos, with --export-wav
-    std::optional<QString> instantText; // --tiempo
+    std::optional<QString> secondsText;  // --segundos, with --export-wav
+    std::optional<QString> instantText;  // --tiempo
     std::optional<QString> exerciseText; // --ejercicio: a code or a built-in exercise's name
     std::optional<QString> seedText;     // --semilla, with a built-in exercise
     std::optional<QString> hiddenText;   // --ocultar
-    std::optional<QString> scaleText;   // --scale, with --export
-    bool measurements = false;          // --medidas
-    std::optional<QString> zoomText;    // --zoom, for the window
+    std::optional<QString> scaleText;    // --scale, with --export
+    bool measurements = false;           // --medidas
+    std::optional<QString> zoomText;     // --zoom, for the window
 
     std::optional<QString> text(Parameter parameter) const {
         return texts.at(static_cast<std::size_t>(parameter));

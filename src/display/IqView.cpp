@@ -274,15 +274,16 @@ private:
                 filled("iqView.legend.noise", {{"sweeps", std::to_string(kPersistentSweeps)}}));
         }
         const double turned = envelope_.axisAtEnd - envelope_.axisAtStart;
-        legendLine(row++, kDetectorColour,
-                   std::fabs(turned) >= kLeastShownTurn
-                       ? filled("iqView.legend.detectorTurning",
-                                {{"start", shownUnless(concealed_.axis,
-                                                       withinHalfATurn(envelope_.axisAtStart))},
-                                 {"turn", shownUnless(concealed_.axis, turned)}})
-                       : filled("iqView.legend.detector",
-                                {{"degrees", shownUnless(concealed_.axis,
-                                                         withinHalfATurn(envelope_.axisAtStart))}}));
+        legendLine(
+            row++, kDetectorColour,
+            std::fabs(turned) >= kLeastShownTurn
+                ? filled("iqView.legend.detectorTurning",
+                         {{"start",
+                           shownUnless(concealed_.axis, withinHalfATurn(envelope_.axisAtStart))},
+                          {"turn", shownUnless(concealed_.axis, turned)}})
+                : filled("iqView.legend.detector",
+                         {{"degrees",
+                           shownUnless(concealed_.axis, withinHalfATurn(envelope_.axisAtStart))}}));
         legendLine(row++, std::nullopt,
                    filled("iqView.legend.projection", {{"volts", numberText(projectionPeak())}}));
         if (std::abs(envelope_.carrier) != 0.0) {
@@ -316,9 +317,9 @@ void drawIqView(Canvas& canvas, ParameterReader& parameters, double instant) {
         valuesOf([&parameters](Parameter parameter) { return parameters.read(parameter); });
     const TimeBase base = TimeBase::ofMillisecondsPerDivision(parameters.read(Parameter::Base));
     const ComplexEnvelope envelope = complexEnvelope(values, base, instant);
-    const IqPicture::Concealed concealed{
-        parameters.conceals(Parameter::Vcc),
-        parameters.conceals(Parameter::Fase) || parameters.conceals(Parameter::Df)};
+    const IqPicture::Concealed concealed{parameters.conceals(Parameter::Vcc),
+                                         parameters.conceals(Parameter::Fase) ||
+                                             parameters.conceals(Parameter::Df)};
     IqPicture(canvas, envelope, base.lastTime() / kColumnsPerMillisecond, concealed).draw();
 }
 

@@ -12,8 +12,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace amsim {

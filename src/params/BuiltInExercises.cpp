@@ -114,10 +114,7 @@ Exercise ssbPitch(std::uint32_t seed) {
 Exercise noiseLevel(std::uint32_t seed) {
     Draft draft(seed, "ruido");
     const double ruido = draft.among(0.01, 0.005, 39);
-    return draft.set(Parameter::Ruido, ruido)
-        .hide(Parameter::Ruido)
-        .tolerance(0.1 * ruido)
-        .done();
+    return draft.set(Parameter::Ruido, ruido).hide(Parameter::Ruido).tolerance(0.1 * ruido).done();
 }
 
 // The tone's frequency from its period on the scales.

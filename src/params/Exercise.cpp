@@ -21,7 +21,8 @@ double read(ParameterReader& boxes, Parameter parameter) {
 
 // The index in per cent; none (NaN) without a carrier.
 double modulationIndexPercent(ParameterReader& boxes) {
-    const Measurements measured = measure(valuesOf([&boxes](Parameter p) { return boxes.read(p); }));
+    const Measurements measured =
+        measure(valuesOf([&boxes](Parameter p) { return boxes.read(p); }));
     return measured.modulationIndex ? 100.0 * *measured.modulationIndex : std::nan("");
 }
 
@@ -47,8 +48,8 @@ double driftSize(ParameterReader& boxes) {
 constexpr QuestionRow kQuestions[] = {
     {"mdl", "question.mdl", "questionHint.mdl", AnswerKind::Number, 0.05, false,
      valueOf<Parameter::Modulante>, Parameter::Modulante},
-    {"vcc", "question.vcc", "questionHint.vcc", AnswerKind::Number, 0.05, false, valueOf<Parameter::Vcc>,
-     Parameter::Vcc},
+    {"vcc", "question.vcc", "questionHint.vcc", AnswerKind::Number, 0.05, false,
+     valueOf<Parameter::Vcc>, Parameter::Vcc},
     {"fase", "question.fase", "questionHint.fase", AnswerKind::Number, 3.0, true, phaseErrorSize,
      Parameter::Fase},
     {"ruido", "question.ruido", "questionHint.ruido", AnswerKind::Number, 0.005, false,
@@ -61,10 +62,29 @@ constexpr QuestionRow kQuestions[] = {
      valueOf<Parameter::Tono2>, Parameter::Tono2},
     {"base", "question.base", "questionHint.base", AnswerKind::Number, 0.01, false,
      valueOf<Parameter::Base>, Parameter::Base},
-    {"deriva", "question.deriva", "questionHint.deriva", AnswerKind::Number, 0.1, true, driftSize, {}},
-    {"indice", "question.indice", "questionHint.indice", AnswerKind::Number, 3.0, true,
-     modulationIndexPercent, {}},
-    {"banda", "question.banda", "questionHint.banda", AnswerKind::Sideband, 0.0, false, missingSideband,
+    {"deriva",
+     "question.deriva",
+     "questionHint.deriva",
+     AnswerKind::Number,
+     0.1,
+     true,
+     driftSize,
+     {}},
+    {"indice",
+     "question.indice",
+     "questionHint.indice",
+     AnswerKind::Number,
+     3.0,
+     true,
+     modulationIndexPercent,
+     {}},
+    {"banda",
+     "question.banda",
+     "questionHint.banda",
+     AnswerKind::Sideband,
+     0.0,
+     false,
+     missingSideband,
      {}},
 };
 

@@ -141,8 +141,7 @@ std::string exerciseCode(const Exercise& exercise) {
     std::string text{kVersion};
     text += kSeparator +
             (exercise.question ? std::string(questionRows()[*exercise.question].name) : "") +
-            kSeparator +
-            numberToText(exercise.tolerance, kPointFormat) + kSeparator +
+            kSeparator + numberToText(exercise.tolerance, kPointFormat) + kSeparator +
             hiddenNames(exercise.hidden);
     for (const Parameter box : kAllParameters) {
         const std::string& given = exercise.texts.at(static_cast<std::size_t>(box));
@@ -163,7 +162,8 @@ Exercise exerciseOfCode(std::string_view code) {
     };
     std::optional<std::vector<std::uint8_t>> bytes = bytesOf(code);
     constexpr std::size_t kFraming = 3; // the length in front, the check behind
-    if (!bytes || bytes->size() < kFraming || bytes->front() != ((bytes->size() - kFraming) & 0xFFU)) {
+    if (!bytes || bytes->size() < kFraming ||
+        bytes->front() != ((bytes->size() - kFraming) & 0xFFU)) {
         throw refused();
     }
     const std::uint16_t check =

@@ -4,11 +4,11 @@
 #include "display/Graficar.h"
 #include "params/BoxReader.h"
 #include "params/Exercise.h"
-#include "params/SettingText.h"
 #include "params/MeasurementLines.h"
 #include "params/PanelPictures.h"
 #include "params/PanelTexts.h"
 #include "params/ParameterSummary.h"
+#include "params/SettingText.h"
 #include "signals/ScreenStart.h"
 #include "texts/Catalogue.h"
 

@@ -4,8 +4,8 @@
 #include "core/WindowValues.h"
 #include "params/BenchClock.h"
 #include "params/BoxReader.h"
-#include "params/Exercise.h"
 #include "params/Controls.h"
+#include "params/Exercise.h"
 #include "params/NumberText.h"
 #include "params/StepRules.h"
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace amsim {
@@ -28,9 +29,15 @@ public:
     Canvas& canvas() override { return drawing_; }
     void present() override {}
     void setMeasurements(const std::vector<std::string>& lines) override { readout_ = lines; }
+    void setBoxHidden(Parameter box, bool hidden) override { hidden_.at(index(box)) = hidden; }
+    void showExercise(const ExerciseView& view) override { exercise_ = view; }
+    std::string answerText() const override { return answer_; }
 
     const std::vector<std::string>& readout() const { return readout_; }
     const std::string& description() const { return description_; }
+    bool boxHidden(Parameter box) const { return hidden_.at(index(box)); }
+    const ExerciseView& exercise() const { return exercise_; }
+    void setAnswer(std::string answer) { answer_ = std::move(answer); }
 
 private:
     static std::size_t index(Parameter box) { return static_cast<std::size_t>(box); }
@@ -39,6 +46,9 @@ private:
     Canvas& drawing_;
     std::vector<std::string> readout_;
     std::string description_;
+    std::array<bool, kAllParameters.size()> hidden_{};
+    ExerciseView exercise_;
+    std::string answer_;
 };
 
 } // namespace amsim

@@ -12,7 +12,7 @@ const std::vector<std::string_view>& helpParagraphs() {
         catalogueText("help.paragraph5"), catalogueText("help.paragraph6"),
         catalogueText("help.paragraph7"), catalogueText("help.paragraph8"),
         catalogueText("help.paragraph9"), catalogueText("help.paragraph10"),
-        catalogueText("help.paragraph11")};
+        catalogueText("help.paragraph11"), catalogueText("help.paragraph12")};
     return paragraphs;
 }
 

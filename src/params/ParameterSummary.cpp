@@ -118,8 +118,8 @@ std::string summarizeBoxes(const std::function<std::string(Parameter)>& textOf,
         return filled("summary.invalid", {{"problems", problems(invalid)}});
     }
     return summarizeParameters(
-        valuesOf([&read](Parameter box) { return read.at(static_cast<std::size_t>(box)); }),
-        format, hidden);
+        valuesOf([&read](Parameter box) { return read.at(static_cast<std::size_t>(box)); }), format,
+        hidden);
 }
 
 std::string valuesLine(const ParameterValues& values, const NumberFormat& format,

@@ -43,8 +43,9 @@ std::string copyLink(const MenuContext& context) {
 }
 
 std::string copyCommand(const MenuContext& context) {
-    return hidesValues(context) ? exerciseCommand(*context.exercise, context.format, context.instant)
-                                : settingCommand(context.boxes, context.format, context.instant);
+    return hidesValues(context)
+               ? exerciseCommand(*context.exercise, context.format, context.instant)
+               : settingCommand(context.boxes, context.format, context.instant);
 }
 
 // The page's address with a query of its own after any it holds, before
@@ -112,8 +113,7 @@ std::string exerciseLink(std::string_view page, const Exercise& exercise,
 
 std::string exerciseCommand(const Exercise& exercise, const NumberFormat& format,
                             std::optional<double> instant) {
-    std::string command =
-        "amsim --" + std::string(kExerciseOption) + " " + exerciseCode(exercise);
+    std::string command = "amsim --" + std::string(kExerciseOption) + " " + exerciseCode(exercise);
     if (instant) {
         command += " --" + std::string(kInstantOption) + " " + numberToText(*instant, format);
     }

@@ -857,6 +857,16 @@ inline constexpr TextEntry kSpanish[] = {
      "de los tonos y se anula en cada latido, y la medida «PEP/potencia media» vale 4 en "
      "DSB; anule una banda lateral y vale 2, porque en SSB la potencia de pico es la de "
      "los dos tonos sumados en fase y la media, la suma de sus potencias."},
+    {"help.paragraph12",
+     "Ejercicios: cualquier valor se puede ocultar (ocultar=mdl,fase en el enlace, "
+     "--ocultar mdl,fase en la orden): su casilla muestra «?» y el banco funciona con él "
+     "igual; las medidas que lo dicen muestran «?» y las que obligan a calcularlo se quedan. "
+     "«Crear ejercicio…» en el menú da un enlace y una orden con los valores ocultos que "
+     "marque, una pregunta y su tolerancia. Bajo las medidas, escriba la respuesta en "
+     "«Respuesta» y pulse «Comprobar»; tras tres respuestas incorrectas puede ver la "
+     "solución. «Ejercicios» trae diez, con valores nuevos de una semilla (semilla=17): la "
+     "misma semilla da los mismos valores. El código del enlace no deja leer los valores a "
+     "simple vista, pero no es seguro: quien estudie el programa puede descifrarlo."},
     {"help.paragraph11",
      "Con «analizador» en 1 los tres espectros son los de un analizador de espectro: cada "
      "uno se mide sobre la señal que corre, en registros de 150 ms con una ventana de techo "

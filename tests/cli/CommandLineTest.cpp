@@ -117,6 +117,12 @@ TEST(CommandLine, RefusesWhatItDoesNotUnderstandWithASpanishMessage) {
         {"zoom with a sound",
          {"--export-wav", "a.wav", "--zoom", "2"},
          "La opción --zoom solo sirve para abrir la ventana."},
+        {"seed without an exercise",
+         {"--medidas", "--semilla", "3"},
+         "La opción --semilla solo sirve junto con --ejercicio."},
+        {"hidden values of an exercise",
+         {"--ejercicio", "indice", "--ocultar", "fase"},
+         "Las opciones --ocultar y --ejercicio no van juntas: el ejercicio ya dice qué se oculta."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

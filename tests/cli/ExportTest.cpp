@@ -2,6 +2,7 @@
 #include "app/LiveWindow.h"
 #include "cli/ProgramRun.h"
 #include "params/BoxReader.h"
+#include "params/ExerciseCode.h"
 #include "signals/ChannelNoise.h"
 #include "signals/SignalTable.h"
 #include "signals/Sweep.h"
@@ -389,6 +390,40 @@ TEST_F(ExportTest, MeasurementsArePrintedOnePerLine) {
     EXPECT_EQ(between.exitCode, 2);
     EXPECT_EQ(between.err,
               "El valor de «escalas» está fuera de sus límites: «0.5». Escriba 0 o 1.\n");
+}
+
+// An exercise prints "?" for its hidden values and the lines that state
+// them, and the lines of its setting otherwise; a spoilt code is refused.
+TEST_F(ExportTest, AnExerciseIsMeasuredWithItsValuesHidden) {
+    Exercise exercise;
+    for (const Parameter box : kAllParameters) {
+        exercise.texts.at(static_cast<std::size_t>(box)) = startText(box, NumberFormat{});
+    }
+    exercise.texts.at(static_cast<std::size_t>(Parameter::Modulante)) = "0.7";
+    exercise.texts.at(static_cast<std::size_t>(Parameter::Df)) = "2";
+    exercise.hidden = hiddenSetOf("mdl,df");
+    const QString code = QString::fromStdString(exerciseCode(exercise));
+    const QStringList hidden =
+        amsim({"--medidas", "--ejercicio", code}).out.split('\n', Qt::SkipEmptyParts);
+    const QStringList open =
+        amsim({"--medidas", "--mdl", "0.7", "--df", "2"}).out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(hidden.size(), open.size());
+    for (qsizetype i = 0; i < open.size(); ++i) {
+        const QString& line = open.at(i);
+        if (line.startsWith("Valores:")) {
+            EXPECT_EQ(hidden.at(i), "Valores: Modulante ?; V(cc) 1; BLI 1; BLS 1; fase 0; det. "
+                                    "envolvente 0; error de frec. ? Hz");
+        } else if (line.startsWith("Índice de modulación:") ||
+                   line.startsWith("Error de fase ahora:")) {
+            EXPECT_EQ(hidden.at(i), line.left(line.indexOf(':') + 1) + " ?");
+        } else {
+            EXPECT_EQ(hidden.at(i), line);
+        }
+    }
+    const Finished spoilt = amsim({"--medidas", "--ejercicio", code.chopped(1)});
+    EXPECT_EQ(spoilt.exitCode, 2);
+    EXPECT_TRUE(spoilt.out.isEmpty());
+    EXPECT_TRUE(spoilt.err.startsWith("El código de ejercicio «")) << spoilt.err.toStdString();
 }
 
 // The four exports at once, each the bytes it has alone.

@@ -10,7 +10,7 @@
 namespace amsim {
 namespace {
 
-constexpr std::size_t kHelpCount = 11;
+constexpr std::size_t kHelpCount = 12;
 constexpr std::size_t kAboutCount = 5;
 
 std::vector<std::string_view> allPieces() {
@@ -42,7 +42,7 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
-TEST(PanelTexts, PanelsHaveElevenHelpParagraphsAndFiveAboutPieces) {
+TEST(PanelTexts, PanelsHaveTwelveHelpParagraphsAndFiveAboutPieces) {
     EXPECT_EQ(helpParagraphs().size(), kHelpCount);
     EXPECT_EQ(aboutPieces().size(), kAboutCount);
 }
