@@ -35,8 +35,9 @@ std::uint16_t crc16(const std::vector<std::uint8_t>& bytes) {
     for (const std::uint8_t byte : bytes) {
         crc ^= static_cast<std::uint16_t>(byte << 8U);
         for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc & 0x8000U) != 0 ? static_cast<std::uint16_t>((crc << 1U) ^ 0x1021U)
-                                       : static_cast<std::uint16_t>(crc << 1U);
+            // Shifted as unsigned: promoted to int, the shift's result has a sign.
+            const unsigned shifted = static_cast<unsigned>(crc) << 1U;
+            crc = static_cast<std::uint16_t>((crc & 0x8000U) != 0 ? shifted ^ 0x1021U : shifted);
         }
     }
     return crc;
@@ -141,8 +142,7 @@ std::string exerciseCode(const Exercise& exercise) {
     std::string text{kVersion};
     text += kSeparator +
             (exercise.question ? std::string(questionRows()[*exercise.question].name) : "") +
-            kSeparator +
-            numberToText(exercise.tolerance, kPointFormat) + kSeparator +
+            kSeparator + numberToText(exercise.tolerance, kPointFormat) + kSeparator +
             hiddenNames(exercise.hidden);
     for (const Parameter box : kAllParameters) {
         const std::string& given = exercise.texts.at(static_cast<std::size_t>(box));
@@ -163,7 +163,8 @@ Exercise exerciseOfCode(std::string_view code) {
     };
     std::optional<std::vector<std::uint8_t>> bytes = bytesOf(code);
     constexpr std::size_t kFraming = 3; // the length in front, the check behind
-    if (!bytes || bytes->size() < kFraming || bytes->front() != ((bytes->size() - kFraming) & 0xFFU)) {
+    if (!bytes || bytes->size() < kFraming ||
+        bytes->front() != ((bytes->size() - kFraming) & 0xFFU)) {
         throw refused();
     }
     const std::uint16_t check =
