@@ -242,7 +242,7 @@
                 control.disabled = hidden;
             }
         },
-        showExercise: (view) => showExercise(view),
+        showExercise,
         answerText: () => utf8(byId('Respuesta').value),
         letters,
     };
@@ -453,8 +453,8 @@
     }
 
     // The window's layout grows beneath the drawing where the readout needs
-    // more room than designed, as the window does.
-    // The exercise area, while shown, lies beneath the readout.
+    // more room than designed, as the window does, and by the exercise area,
+    // which while shown lies beneath the readout.
     function windowHeight() {
         const readout = byId('Measurements');
         const readoutBottom = readout.offsetTop + readout.offsetHeight;
@@ -767,7 +767,6 @@
             shell.dialog.hidden = true;
             byId('Menu').focus();
         });
-        shell.dialog.classList.add('exercise-dialog');
         dialogs.set(name, shell);
         shell.dialog.hidden = false;
         content.querySelector('input, select, button')?.focus();

@@ -89,20 +89,22 @@ describe('an exercise', () => {
         }
     });
 
-    it('refuses a spoilt code with a message that quotes it, the bench at its start', async () => {
+    it('refuses a spoilt code or an unknown box with a message that quotes it, the bench at its start', async () => {
         const teacher = await watched('?lang=en-US&mdl=0.7&ocultar=mdl');
         const code = codeOf((await made(teacher.page)).link);
         await teacher.page.close();
         const swapped = code[10] === '7' ? '8' : '7';
+        const changed = `${code.slice(0, 10)}${swapped}${code.slice(11)}`;
+        // A long code is quoted by its start.
         const rows = [
-            ['a character changed', `${code.slice(0, 10)}${swapped}${code.slice(11)}`],
-            ['cut short', code.slice(0, -4)],
+            ['a character changed', `ejercicio=${changed}`, changed.slice(0, 20)],
+            ['cut short', `ejercicio=${code.slice(0, -4)}`, code.slice(0, 20)],
+            ['an unknown box', 'mdl=0.7&ocultar=mdl,zzz', 'zzz'],
         ];
-        for (const [name, spoilt] of rows) {
-            const { page, said } = await watched(`?lang=en-US&ejercicio=${spoilt}`);
+        for (const [name, query, quoted] of rows) {
+            const { page, said } = await watched(`?lang=en-US&${query}`);
             const message = await shownText(page, 'message-text');
-            // A long code is quoted by its start.
-            assert.ok(message?.includes(spoilt.slice(0, 20)), `${name}: ${message}`);
+            assert.ok(message?.includes(quoted), `${name}: ${message}`);
             assert.equal(await value(page, 'mdl'), '1', name);
             assert.equal(await shownText(page, 'exercise'), null, name);
             assert.deepEqual(said, [], name);
