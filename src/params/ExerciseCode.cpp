@@ -5,6 +5,7 @@
 #include "params/BoxReader.h"
 #include "params/SeededRandom.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdint>
@@ -23,9 +24,10 @@ const NumberFormat kPointFormat{".", "e"};
 // The keystream that scrambles the packed text: the same for every code.
 void scramble(std::vector<std::uint8_t>& bytes) {
     SeededRandom stream(0x616D73696D2D6578ULL);
-    for (std::uint8_t& byte : bytes) {
+    // In order: each byte takes the stream's next value.
+    std::for_each(bytes.begin(), bytes.end(), [&stream](std::uint8_t& byte) {
         byte ^= static_cast<std::uint8_t>(stream.next());
-    }
+    });
 }
 
 // CRC-16/CCITT: it finds every change within 16 bits, and one character
@@ -35,8 +37,9 @@ std::uint16_t crc16(const std::vector<std::uint8_t>& bytes) {
     for (const std::uint8_t byte : bytes) {
         crc ^= static_cast<std::uint16_t>(byte << 8U);
         for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc & 0x8000U) != 0 ? static_cast<std::uint16_t>((crc << 1U) ^ 0x1021U)
-                                       : static_cast<std::uint16_t>(crc << 1U);
+            // Shifted as unsigned: promoted to int, the shift's result has a sign.
+            const unsigned shifted = static_cast<unsigned>(crc) << 1U;
+            crc = static_cast<std::uint16_t>((crc & 0x8000U) != 0 ? shifted ^ 0x1021U : shifted);
         }
     }
     return crc;
@@ -166,7 +169,7 @@ Exercise exerciseOfCode(std::string_view code) {
         bytes->front() != ((bytes->size() - kFraming) & 0xFFU)) {
         throw refused();
     }
-    const std::uint16_t check =
+    const auto check =
         static_cast<std::uint16_t>((bytes->at(bytes->size() - 2) << 8U) | bytes->back());
     bytes->resize(bytes->size() - 2);
     if (crc16(*bytes) != check) {

@@ -471,6 +471,8 @@ inline constexpr TextEntry kSpanish[] = {
     {"internal.noButton", "no hay ningún botón {name}."},
     {"internal.noBox", "no hay ninguna casilla {name}."},
     {"internal.noMenuItem", "no hay ninguna opción de menú {name}."},
+    {"internal.noQuestion", "no hay ninguna pregunta {name}."},
+    {"internal.noExercise", "no hay ningún ejercicio {name}."},
 
     // The page's own words: its script's and its markup's.
     {"page.copied", "Copiado: {text}"},

@@ -1,9 +1,13 @@
 #include "WebBench.h"
 
+#include "ExerciseLists.h"
 #include "canvas/PngFile.h"
 #include "core/Error.h"
 #include "core/VisibleText.h"
 #include "display/Graficar.h"
+#include "params/BuiltInExercises.h"
+#include "params/Exercise.h"
+#include "params/HiddenSet.h"
 #include "params/PanelPictures.h"
 #include "params/ParameterSummary.h"
 #include "params/ReadoutRows.h"
@@ -14,6 +18,8 @@
 #include "texts/Catalogue.h"
 
 #include <emscripten/bind.h>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 namespace amsim {
@@ -72,6 +78,13 @@ WebBench::WebBench(emscripten::val page, NumberFormat format, double scale)
 // A wrong instant is told after a wrong box, whose message selects it.
 WebBench::Outcome WebBench::start(const emscripten::val& given) {
     GivenStart start;
+    const auto givenText = [&given](std::string_view option) -> std::optional<std::string> {
+        const auto text = given.call<emscripten::val>("get", std::string(option));
+        return text.isNull() ? std::nullopt : std::optional(text.as<std::string>());
+    };
+    start.exercise = givenText(kExerciseOption);
+    start.seed = givenText(kSeedOption);
+    start.hidden = givenText(kHiddenOption);
     std::string instantMessage;
     const auto instantText = given.call<emscripten::val>("get", std::string(kInstantOption));
     if (!instantText.isNull()) {
@@ -135,6 +148,34 @@ WebBench::Outcome WebBench::menu(const std::string& item, const std::string& add
     }
     outcome.text = std::move(copied);
     return outcome;
+}
+
+WebBench::Outcome WebBench::createExercise(const std::string& hidden, const std::string& question,
+                                           const std::string& tolerance,
+                                           const std::string& address) {
+    const std::optional<std::size_t> asked = questionNamed(question);
+    if (!question.empty() && !asked) {
+        return internalError(amsim::filled("internal.noQuestion", {{"name", quoted(question)}}));
+    }
+    ExerciseOffer offer;
+    Outcome outcome = guarded([this, &hidden, asked, &tolerance, &address, &offer] {
+        offer = bench_.createExercise({hiddenSetOf(hidden), asked, tolerance}, address);
+    });
+    if (outcome.message.empty()) {
+        outcome.text = offer.link + "\n" + offer.command;
+    }
+    return outcome;
+}
+
+WebBench::Outcome WebBench::openExercise(const std::string& name, const std::string& seed) {
+    if (builtInNamed(name) == nullptr) {
+        return internalError(amsim::filled("internal.noExercise", {{"name", quoted(name)}}));
+    }
+    return guarded([this, &name, &seed] { bench_.openExercise(name, seed); });
+}
+
+emscripten::val WebBench::hideableParameters() const {
+    return amsim::hideableParameters(bench_.handlers().hidden());
 }
 
 WebBench::Outcome WebBench::save(const std::string& item) {
@@ -291,6 +332,30 @@ void WebBench::setMeasurements(const std::vector<std::string>& lines) {
     page_.call<void>("setMeasurements", shown, layout.rows, layout.columnGap);
 }
 
+void WebBench::setBoxHidden(Parameter box, bool hidden) {
+    page_.call<void>("setBoxHidden", nameOf(box), hidden);
+}
+
+void WebBench::showExercise(const ExerciseView& view) {
+    emscripten::val shown = emscripten::val::object();
+    shown.set("question", view.question);
+    shown.set("verdict", view.verdict);
+    const auto judged = [&view] {
+        if (!view.judged) {
+            return "";
+        }
+        return *view.judged == Verdict::Correct ? "correct" : "incorrect";
+    };
+    shown.set("judged", std::string(judged()));
+    shown.set("solutionOffered", view.solutionOffered);
+    shown.set("solutionShown", view.solutionShown);
+    page_.call<void>("showExercise", shown);
+}
+
+std::string WebBench::answerText() const {
+    return page_.call<std::string>("answerText");
+}
+
 void WebBench::describe(const std::string& sentence) {
     page_.call<void>("describe", sentence);
 }
@@ -350,7 +415,7 @@ std::string drawingName() {
     return std::string(amsim::catalogueText("drawing.name"));
 }
 
-// The menu's items, in order, as {name, text}.
+// The menu's items, in order, as {name, text, saves, done, close, dialog}.
 emscripten::val menuItems() {
     emscripten::val items = emscripten::val::array();
     for (const amsim::MenuItem& item : amsim::kMenuItems) {
@@ -360,10 +425,25 @@ emscripten::val menuItems() {
         shown.set("saves", item.saves != amsim::SavedFile::None);
         shown.set("done", item.done.isNone() ? std::string()
                                              : std::string(amsim::catalogueText(item.done)));
-        // A panel item's panel closes with a button of this text.
-        shown.set("close", item.panel != amsim::PanelKind::None
-                               ? std::string(amsim::catalogueText("panel.close"))
-                               : std::string());
+        // A panel item's panel and a dialog item's dialog close with a button
+        // of this text.
+        shown.set("close",
+                  item.panel != amsim::PanelKind::None || item.dialog != amsim::DialogKind::None
+                      ? std::string(amsim::catalogueText("panel.close"))
+                      : std::string());
+        // A dialog item opens the page's dialog of that kind.
+        const auto dialog = [&item] {
+            switch (item.dialog) {
+            case amsim::DialogKind::CreateExercise:
+                return "createExercise";
+            case amsim::DialogKind::Exercises:
+                return "exercises";
+            case amsim::DialogKind::None:
+                break;
+            }
+            return "";
+        };
+        shown.set("dialog", std::string(dialog()));
         items.call<void>("push", shown);
     }
     return items;
@@ -385,6 +465,9 @@ EMSCRIPTEN_BINDINGS(amsim) {
         .function("arrowKey", &WebBench::arrowKey)
         .function("stepToolTip", &WebBench::stepToolTip)
         .function("menu", &WebBench::menu)
+        .function("createExercise", &WebBench::createExercise)
+        .function("openExercise", &WebBench::openExercise)
+        .function("hideableParameters", &WebBench::hideableParameters)
         .function("save", &WebBench::save)
         .function("savedBytes", &WebBench::savedBytes)
         .function("openPanel", &WebBench::openPanel)
@@ -403,6 +486,9 @@ EMSCRIPTEN_BINDINGS(amsim) {
         .function("rescale", &WebBench::rescale);
     emscripten::function("drawingName", &drawingName);
     emscripten::function("menuItems", &menuItems);
+    emscripten::function("exerciseQuestions", &amsim::exerciseQuestions);
+    emscripten::function("builtInExercises", &amsim::builtInExerciseList);
+    emscripten::function("exerciseTexts", &amsim::exerciseTexts);
     emscripten::constant("confirmationMilliseconds", amsim::kConfirmationMilliseconds);
     emscripten::constant("readoutTop", amsim::kReadoutTop);
     emscripten::constant("readoutLeft", amsim::kReadoutLeft);

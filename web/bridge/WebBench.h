@@ -38,6 +38,13 @@ namespace amsim {
 //   paintPanel(name, rgba, width, height, top, rows, positionsWide,
 //              positionsHigh)          the same for the picture of the open
 //                                      panel of the menu item of that name
+//   setBoxHidden(id, hidden)           an exercise's hidden box: "?", and
+//                                      neither typing nor its step buttons
+//   showExercise(view)                 the exercise area under the readout:
+//                                      {question, verdict, judged ("correct",
+//                                      "incorrect" or ""), solutionOffered,
+//                                      solutionShown}; no question hides it
+//   answerText()                       the answer as typed, as UTF-8 bytes
 //   letters(text, scale)               see WebCanvas
 class WebBench : private Controls {
 public:
@@ -71,6 +78,16 @@ public:
     // The named menu item's text for the clipboard; `address` is the page's
     // own address without the setting.
     Outcome menu(const std::string& item, const std::string& address);
+    // An exercise of the setting on screen: the boxes to hide by their
+    // options ("mdl,fase"), the question's name (empty: the first hidden
+    // value's) and the tolerance as typed (empty: the question's own); the
+    // outcome's text is the link, a newline, and the command.
+    Outcome createExercise(const std::string& hidden, const std::string& question,
+                           const std::string& tolerance, const std::string& address);
+    // The named built-in exercise from the seed as typed (empty: a fresh one).
+    Outcome openExercise(const std::string& name, const std::string& seed);
+    // The parameters the teacher may hide, those hidden now ticked.
+    emscripten::val hideableParameters() const;
     // The named saving item: the setting in the boxes drawn, then the file
     // made in memory for savedBytes; the outcome's text is the name it is
     // offered under ("amsim-am.csv").
@@ -123,6 +140,9 @@ private:
     void setMeasurements(const std::vector<std::string>& lines) override;
     Canvas* panelCanvas(PanelKind kind) override;
     void presentPanel(PanelKind kind) override;
+    void setBoxHidden(Parameter box, bool hidden) override;
+    void showExercise(const ExerciseView& view) override;
+    std::string answerText() const override;
 
     template <class Handler> Outcome guarded(Handler&& handler);
     Handlers& handlers() { return bench_.handlers(); }

@@ -146,21 +146,34 @@
     // By their menu items' names; each made at its first opening and kept.
     const panels = new Map();
 
-    function makePanel(name, caption, closeText) {
+    // A dialog over the page: its title, what it holds, and its closing
+    // button, which with Escape calls close.
+    function makeDialog(name, caption, closeText, content, close) {
         const dialog = document.createElement('div');
         Object.assign(dialog, { id: `${name}-panel`, className: 'picture-panel', hidden: true });
         dialog.setAttribute('role', 'dialog');
         dialog.setAttribute('aria-label', caption);
         const title = document.createElement('h2');
         title.textContent = caption;
+        const closer = document.createElement('button');
+        Object.assign(closer, { type: 'button', className: 'panel-close', textContent: closeText });
+        closer.addEventListener('click', close);
+        dialog.addEventListener('keydown', (event) => {
+            if (event.key === 'Escape') {
+                event.stopPropagation();
+                close();
+            }
+        });
+        dialog.append(title, content, closer);
+        document.body.append(dialog);
+        return { dialog, closer, close };
+    }
+
+    function makePanel(name, caption, closeText, close) {
         const picture = document.createElement('canvas');
         picture.setAttribute('role', 'img');
         picture.setAttribute('aria-label', caption);
-        const closer = document.createElement('button');
-        Object.assign(closer, { type: 'button', className: 'panel-close', textContent: closeText });
-        dialog.append(title, picture, closer);
-        document.body.append(dialog);
-        return { dialog, picture, context: picture.getContext('2d'), closer };
+        return { ...makeDialog(name, caption, closeText, picture, close), picture, context: picture.getContext('2d') };
     }
 
     const page = {
@@ -222,8 +235,62 @@
             const pixels = new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length);
             context.putImageData(new ImageData(pixels, width, height), 0, 0, 0, top, width, rows);
         },
+        // An exercise's hidden box and its step buttons take nothing.
+        setBoxHidden: (id, hidden) => {
+            const box = byId(id);
+            for (const control of [box, ...box.closest('.row').querySelectorAll('button')]) {
+                control.disabled = hidden;
+            }
+        },
+        showExercise,
+        answerText: () => utf8(byId('Respuesta').value),
         letters,
     };
+
+    // --- The exercise area under the readout: shown while there is a question ---
+
+    const element = (tag, properties = {}) => Object.assign(document.createElement(tag), properties);
+
+    // The answer's box, the check and the solution's button, named as the
+    // engine's handlers are, so that their clicks go to them like any other.
+    // Its texts come with the engine.
+    function makeExerciseArea() {
+        const area = element('section', { id: 'exercise', hidden: true });
+        area.setAttribute('aria-labelledby', 'exercise-question');
+        const question = element('p', { id: 'exercise-question' });
+        const answer = element('input', { type: 'text', id: 'Respuesta', name: 'Respuesta', className: 'answer',
+            spellcheck: false, autocomplete: 'off' });
+        const label = element('label', { htmlFor: answer.id, id: 'Respuesta-label' });
+        const check = element('button', { type: 'button', id: 'Comprobar', className: 'button' });
+        const solution = element('button', { type: 'button', id: 'MostrarSolucion', className: 'button', hidden: true });
+        const row = element('div', { className: 'exercise-row' });
+        row.append(label, answer, check, solution);
+        const verdict = element('p', { id: 'exercise-verdict' });
+        verdict.setAttribute('role', 'status');
+        area.append(question, row, verdict);
+        byId('Measurements').after(area);
+    }
+
+    function labelExerciseArea(texts) {
+        byId('Respuesta-label').textContent = texts.answerLabel;
+        byId('Comprobar').textContent = texts.check;
+        byId('MostrarSolucion').textContent = texts.showSolution;
+    }
+
+    function showExercise({ question, verdict, judged, solutionOffered, solutionShown }) {
+        const asked = byId('exercise-question');
+        if (asked.textContent !== question) {
+            asked.textContent = question;
+            byId('Respuesta').value = '';
+        }
+        byId('exercise').hidden = !question;
+        const said = byId('exercise-verdict');
+        said.textContent = verdict;
+        said.dataset.judged = judged;
+        byId('MostrarSolucion').hidden = !solutionOffered;
+        byId('Comprobar').disabled = solutionShown;
+        byId('Respuesta').disabled = solutionShown;
+    }
 
     // --- Messages: on the page, announced, and the box to correct selected ---
 
@@ -253,7 +320,7 @@
     document.addEventListener('keydown', (event) => {
         if (event.key === 'Escape') {
             message.hidden = true;
-            for (const panel of panels.values()) {
+            for (const panel of [...panels.values(), ...dialogs.values()]) {
                 if (!panel.dialog.hidden) {
                     panel.close();
                 }
@@ -341,7 +408,13 @@
     // --- The keyboard in a box: Enter redraws, Up and Down step ---
 
     function keysOfBoxes(bench) {
-        for (const box of form.querySelectorAll('input')) {
+        // Enter in the answer's box is its check's click.
+        byId('Respuesta').addEventListener('keydown', (event) => {
+            if (event.key === 'Enter') {
+                report(bench.click('Comprobar'));
+            }
+        });
+        for (const box of form.querySelectorAll('input.box')) {
             box.addEventListener('keydown', (event) => {
                 if (event.key === 'Enter') {
                     report(bench.enter());
@@ -380,10 +453,14 @@
     }
 
     // The window's layout grows beneath the drawing where the readout needs
-    // more room than designed, as the window does.
+    // more room than designed, as the window does, and by the exercise area,
+    // which while shown lies beneath the readout.
     function windowHeight() {
         const readout = byId('Measurements');
-        return Math.max(FORM.height, readout.offsetTop + readout.offsetHeight);
+        const readoutBottom = readout.offsetTop + readout.offsetHeight;
+        const area = byId('exercise');
+        document.documentElement.style.setProperty('--exercise-top', `${readoutBottom}px`);
+        return Math.max(FORM.height, readoutBottom + (area.hidden ? 0 : area.offsetHeight));
     }
 
     function fit() {
@@ -397,9 +474,12 @@
         document.documentElement.style.setProperty('--scale', String(layoutScale));
         onScale();
     }
+    makeExerciseArea();
     fit();
     window.addEventListener('resize', fit);
-    new ResizeObserver(fit).observe(byId('Measurements'));
+    const resized = new ResizeObserver(fit);
+    resized.observe(byId('Measurements'));
+    resized.observe(byId('exercise'));
 
     // --- Start: load, then the first picture ---
 
@@ -660,20 +740,11 @@
     // button and Escape close it, and the menu's button gets the focus back.
     function openPanel(bench, name, caption, closeText) {
         if (!panels.has(name)) {
-            const panel = makePanel(name, caption, closeText);
-            panel.close = () => {
-                panel.dialog.hidden = true;
+            panels.set(name, makePanel(name, caption, closeText, () => {
+                panels.get(name).dialog.hidden = true;
                 bench.closePanel(name);
                 byId('Menu').focus();
-            };
-            panel.closer.addEventListener('click', panel.close);
-            panel.dialog.addEventListener('keydown', (event) => {
-                if (event.key === 'Escape') {
-                    event.stopPropagation();
-                    panel.close();
-                }
-            });
-            panels.set(name, panel);
+            }));
         }
         const panel = panels.get(name);
         panel.dialog.hidden = false;
@@ -683,6 +754,108 @@
         }
     }
 
+    // --- The exercises' dialogs: the teacher's, which makes one of the bench,
+    // and the list of the built-in ones ---
+
+    // By their menu items' names, made afresh at each opening: what they
+    // offer follows the bench.
+    const dialogs = new Map();
+
+    function openDialog(name, caption, closeText, content) {
+        dialogs.get(name)?.dialog.remove();
+        const shell = makeDialog(name, caption, closeText, content, () => {
+            shell.dialog.hidden = true;
+            byId('Menu').focus();
+        });
+        dialogs.set(name, shell);
+        shell.dialog.hidden = false;
+        content.querySelector('input, select, button')?.focus();
+    }
+
+    // A labelled field of a dialog, in a row of its own.
+    function field(text, control) {
+        const row = element('label', { className: 'dialog-field' });
+        row.append(element('span', { textContent: text }), control);
+        return row;
+    }
+
+    // A read-only field for what is handed on, with its copy button.
+    function handedOn(text, copyText, id) {
+        const shown = element('input', { type: 'text', id, readOnly: true, spellcheck: false });
+        const copier = element('button', { type: 'button', className: 'button', textContent: copyText });
+        copier.addEventListener('click', () => {
+            shown.select();
+            copy(shown.value, () => {});
+        });
+        const row = field(text, shown);
+        row.append(copier);
+        return row;
+    }
+
+    function createExerciseContent(engine, bench) {
+        const texts = engine.exerciseTexts();
+        const content = element('form', { className: 'dialog-body' });
+        const hide = element('fieldset');
+        hide.append(element('legend', { textContent: texts['create.hide'] }));
+        for (const { option, label, hidden } of bench.hideableParameters()) {
+            const tick = element('input', { type: 'checkbox', value: option, checked: hidden, id: `ocultar-${option}` });
+            const row = element('label', { className: 'dialog-tick' });
+            row.append(tick, element('span', { textContent: label }));
+            hide.append(row);
+        }
+        const question = element('select', { id: 'exercise-question-choice' });
+        question.append(element('option', { value: '', textContent: texts['create.firstHidden'] }),
+            ...engine.exerciseQuestions().map(({ name, text }) => element('option', { value: name, textContent: text })));
+        const tolerance = element('input', { type: 'text', id: 'exercise-tolerance', spellcheck: false, autocomplete: 'off' });
+        const make = element('button', { type: 'submit', className: 'button', textContent: texts['create.make'] });
+        const said = element('p', { className: 'dialog-message' });
+        said.setAttribute('role', 'alert');
+        const result = element('div', { hidden: true });
+        result.append(handedOn(texts['create.link'], texts['create.copyLink'], 'exercise-link'),
+            handedOn(texts['create.command'], texts['create.copyCommand'], 'exercise-command'));
+        content.append(hide, field(texts['create.question'], question), field(texts['create.tolerance'], tolerance),
+            make, said, result);
+        content.addEventListener('submit', (event) => {
+            event.preventDefault();
+            const ticked = [...hide.querySelectorAll('input:checked')].map((tick) => tick.value);
+            const outcome = bench.createExercise(ticked.join(','), question.value, utf8(tolerance.value), ownAddress());
+            said.textContent = outcome.message;
+            result.hidden = Boolean(outcome.message);
+            if (!outcome.message) {
+                const [link, command] = outcome.text.split('\n');
+                byId('exercise-link').value = link;
+                byId('exercise-command').value = command;
+                result.scrollIntoView({ block: 'nearest' });
+            }
+        });
+        return content;
+    }
+
+    function exercisesContent(engine, bench, close) {
+        const texts = engine.exerciseTexts();
+        const content = element('form', { className: 'dialog-body' });
+        const list = element('fieldset');
+        engine.builtInExercises().forEach(({ name, title }, at) => {
+            const choice = element('input', { type: 'radio', name: 'exercise-choice', value: name, checked: at === 0,
+                id: `exercise-${name}` });
+            const row = element('label', { className: 'dialog-tick' });
+            row.append(choice, element('span', { textContent: title }));
+            list.append(row);
+        });
+        const seed = element('input', { type: 'text', id: 'exercise-seed', inputMode: 'numeric', autocomplete: 'off' });
+        const open = element('button', { type: 'submit', className: 'button', textContent: texts['list.open'] });
+        content.append(list, field(texts['list.seed'], seed), open);
+        content.addEventListener('submit', (event) => {
+            event.preventDefault();
+            const chosen = list.querySelector('input:checked').value;
+            if (report(bench.openExercise(chosen, utf8(seed.value)))) {
+                close();
+                showNow();
+            }
+        });
+        return content;
+    }
+
     function buildMenu(engine, bench) {
         const button = byId('Menu');
         const list = document.createElement('div');
@@ -690,12 +863,20 @@
         list.setAttribute('role', 'menu');
         list.setAttribute('aria-label', button.getAttribute('aria-label'));
         list.hidden = true;
-        const items = engine.menuItems().map(({ name, text, saves, done, close: closeText }) => {
+        const items = engine.menuItems().map(({ name, text, saves, done, close: closeText, dialog }) => {
             const item = document.createElement('button');
             Object.assign(item, { type: 'button', id: name, className: 'menu-item', textContent: text, tabIndex: -1 });
             item.setAttribute('role', 'menuitem');
             item.addEventListener('click', () => {
                 close(true);
+                if (dialog === 'createExercise') {
+                    openDialog(name, text, closeText, createExerciseContent(engine, bench));
+                    return;
+                }
+                if (dialog === 'exercises') {
+                    openDialog(name, text, closeText, exercisesContent(engine, bench, () => dialogs.get(name).close()));
+                    return;
+                }
                 if (closeText) {
                     openPanel(bench, name, text, closeText);
                     return;
@@ -869,6 +1050,7 @@
         const bench = new engine.Bench(page, decimal, exponent, ratio());
         followRatio(bench);
         canvas.setAttribute('aria-label', engine.drawingName());
+        labelExerciseArea(engine.exerciseTexts());
         buildMenu(engine, bench);
         wireButtons(bench);
         wireSound(bench, byId('Escuchar'));
