@@ -5,6 +5,7 @@
 #include "params/BoxReader.h"
 #include "params/SeededRandom.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <random>
@@ -174,12 +175,10 @@ std::span<const BuiltInExercise> builtInExercises() {
 }
 
 const BuiltInExercise* builtInNamed(std::string_view name) {
-    for (const BuiltInExercise& exercise : kBuiltIn) {
-        if (exercise.name == name) {
-            return &exercise;
-        }
-    }
-    return nullptr;
+    const auto* const found =
+        std::find_if(std::begin(kBuiltIn), std::end(kBuiltIn),
+                     [name](const BuiltInExercise& e) { return e.name == name; });
+    return found == std::end(kBuiltIn) ? nullptr : found;
 }
 
 std::uint32_t seedOf(std::string_view text) {

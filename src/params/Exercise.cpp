@@ -166,10 +166,9 @@ HiddenSet hiddenSetOf(std::string_view names) {
         const auto found = std::find_if(kAllParameters.begin(), kAllParameters.end(),
                                         [&name](Parameter p) { return rowOf(p).option == name; });
         if (found == kAllParameters.end()) {
-            std::vector<std::string> all;
-            for (const ParameterRow& row : kParameterRows) {
-                all.emplace_back(row.option);
-            }
+            std::vector<std::string> all(kParameterCount);
+            std::transform(std::begin(kParameterRows), std::end(kParameterRows), all.begin(),
+                           [](const ParameterRow& row) { return std::string(row.option); });
             throw Error::badExercise(
                 filled("exercise.badHidden", {{"name", quotedText(name)}, {"names", listed(all)}}));
         }
