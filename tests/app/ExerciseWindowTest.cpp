@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -77,16 +78,14 @@ protected:
     }
 
     // The readout's line that starts so.
-    QString readoutLine(const Form1& window, const QString& start) const {
+    static QString readoutLine(const Form1& window, const QString& start) {
         const QStringList lines = window.findChild<QLabel*>(QStringLiteral("Measurements"))
                                       ->accessibleDescription()
                                       .split(QLatin1Char('\n'));
-        for (const QString& line : lines) {
-            if (line.startsWith(start)) {
-                return line;
-            }
-        }
-        return {};
+        const auto found = std::find_if(lines.begin(), lines.end(), [&start](const QString& line) {
+            return line.startsWith(start);
+        });
+        return found == lines.end() ? QString() : *found;
     }
 
     std::unique_ptr<Form1> form;
