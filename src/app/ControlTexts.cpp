@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace amsim {
 
@@ -19,6 +20,11 @@ void applyControlTexts(QWidget& form) {
             throw std::logic_error("Form1.ui has no " + std::string(text.control) + "." + property);
         }
     }
+}
+
+QString textOf(TextKey key) {
+    const std::string_view text = catalogueText(key);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace amsim

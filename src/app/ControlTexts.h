@@ -1,5 +1,9 @@
 #pragma once
 
+#include "texts/Catalogue.h"
+
+#include <QString>
+
 class QWidget;
 
 namespace amsim {
@@ -9,5 +13,8 @@ namespace amsim {
 // title and the panels' starting text. A control the catalogue names that
 // the form lacks is a fault of the program, raised as std::logic_error.
 void applyControlTexts(QWidget& form);
+
+// A text of the catalogue, for a control made in code.
+QString textOf(TextKey key);
 
 } // namespace amsim

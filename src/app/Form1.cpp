@@ -2,7 +2,10 @@
 
 #include "app/CanvasView.h"
 #include "app/ControlTexts.h"
+#include "app/CreateExerciseDialog.h"
 #include "app/DesignFonts.h"
+#include "app/ExerciseArea.h"
+#include "app/ExercisesDialog.h"
 #include "app/LocaleFormat.h"
 #include "app/PanelDialog.h"
 #include "app/SoundPlayer.h"
@@ -78,6 +81,8 @@ Form1::Form1(const QLocale& locale, QWidget* parent, BenchClock clock)
     registerPictures();
     ui_->setupUi(this);
     applyControlTexts(*this);
+    exercise_ = std::make_unique<ExerciseArea>(*this);
+    exercise_->followInTabOrder(ui_->Menu);
     findBoxes();
     applyDesignFonts();
     view_ = new CanvasView(this);
@@ -104,6 +109,19 @@ Form1::Form1(const QLocale& locale, QWidget* parent, BenchClock clock)
     // Never smaller than designed.
     setMinimumSize(size());
     ui_->ModulanteSubir->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::load(const GivenStart& given) {
+    guarded([this, &given] {
+        try {
+            bench_.load(given);
+        } catch (const Error& refused) {
+            if (refused.kind() == Error::Kind::BadExercise) {
+                handlers().Form_Load();
+            }
+            throw;
+        }
+    });
 }
 
 void Form1::setZoom(double zoom) {
@@ -200,6 +218,8 @@ void Form1::connectHandlers() {
                 [this] { guarded([this] { handlers().Box_Enter(); }); });
         box(parameter)->installEventFilter(this);
     }
+    connect(exercise_->answer(), &QLineEdit::returnPressed, this,
+            [this] { guarded([this] { handlers().Comprobar_Click(); }); });
 }
 
 // The menu's items, from the engine's list; the button opens it beneath
@@ -275,6 +295,10 @@ void Form1::runMenuItem(const MenuItem& item) {
         openPanel(item);
         return;
     }
+    if (item.dialog != DialogKind::None) {
+        openDialog(item);
+        return;
+    }
     if (item.saves == SavedFile::None) {
         copyToClipboard(item.name);
         confirm(fromUtf8(amsim::catalogueText(item.done)));
@@ -297,6 +321,39 @@ void Form1::openPanel(const MenuItem& item) {
     dialog->raise();
     dialog->activateWindow();
     handlers().Box_Enter();
+}
+
+// A dialog of the exercises runs the bench's flows inside the window's event
+// boundary: a failure is the window's usual message, and the dialog stays.
+void Form1::openDialog(const MenuItem& item) {
+    QDialog* dialog = nullptr;
+    if (item.dialog == DialogKind::CreateExercise) {
+        dialog = new CreateExerciseDialog(
+            handlers().hidden(), handlers().format(),
+            [this](const ExerciseChoice& choice) {
+                std::optional<ExerciseOffer> offer;
+                guarded(
+                    [this, &choice, &offer] { offer = bench_.createExercise(choice, kPageFile); });
+                return offer;
+            },
+            this);
+    } else {
+        dialog = new ExercisesDialog(
+            [this](std::string_view name, const std::string& seed) {
+                bool opened = false;
+                guarded([this, name, &seed, &opened] {
+                    bench_.openExercise(name, seed);
+                    opened = true;
+                });
+                return opened;
+            },
+            this);
+    }
+    dialog->setObjectName(fromUtf8(item.name));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 Canvas* Form1::panelCanvas(PanelKind kind) {
@@ -524,15 +581,48 @@ void Form1::fitReadout() {
     table.setHtml(readout->text());
     const int needed = std::max(kWindowDesignSize.height() - kDrawingHeight,
                                 static_cast<int>(std::ceil(table.size().height())) + kReadoutTop);
-    const int change = needed - readout->height();
+    const int before = belowDrawing();
+    readout->resize(readout->width(), needed);
+    fitBelowDrawing(before);
+}
+
+void Form1::fitBelowDrawing(int before) {
+    exercise_->place(ui_->Measurements->geometry().bottom() + 1);
+    const int change = belowDrawing() - before;
     if (change == 0) {
         return;
     }
     // A larger minimum resizes the window at once: the height first.
     const int height = this->height() + change;
-    readout->resize(readout->width(), needed);
     setMinimumHeight(minimumHeight() + change);
     resize(width(), height);
+}
+
+int Form1::belowDrawing() const {
+    return ui_->Measurements->height() + exercise_->height();
+}
+
+// A hidden box takes no typing and its buttons no clicks; it stays readable,
+// and in the tab order, so that its "?" is seen and heard.
+void Form1::setBoxHidden(Parameter parameter, bool hidden) {
+    box(parameter)->setReadOnly(hidden);
+    const ParameterRow& row = rowOf(parameter);
+    for (const std::string_view button : {row.upButton, row.downButton}) {
+        if (!button.empty()) {
+            findChild<QPushButton*>(fromUtf8(button), Qt::FindDirectChildrenOnly)
+                ->setEnabled(!hidden);
+        }
+    }
+}
+
+void Form1::showExercise(const ExerciseView& view) {
+    const int before = belowDrawing();
+    exercise_->show(view);
+    fitBelowDrawing(before);
+}
+
+std::string Form1::answerText() const {
+    return exercise_->answer()->text().toStdString();
 }
 
 void Form1::setPanelText(Panel panel, const std::string& text) {

@@ -29,6 +29,7 @@ class Form1;
 namespace amsim {
 
 class CanvasView;
+class ExerciseArea;
 class PanelDialog;
 class SoundPlayer;
 
@@ -68,6 +69,10 @@ public:
     double instant() const { return handlers().instant(); }
     // The bench the window shows, which its first showing activates.
     Bench& bench() { return bench_; }
+    // The bench loaded from the given start, before the window first shows,
+    // inside its event boundary: an exercise that cannot be read leaves the
+    // start values, and its message says why.
+    void load(const GivenStart& given);
     // Where the menu's saving items ask for a file's name: the standard
     // dialog, unless a test puts its own answer here. An empty name cancels.
     using FileNameAsker = std::function<QString(Form1& form, const QString& title,
@@ -96,7 +101,16 @@ private:
     void setMeasurements(const std::vector<std::string>& lines) override;
     Canvas* panelCanvas(PanelKind kind) override;
     void presentPanel(PanelKind kind) override;
+    void setBoxHidden(Parameter parameter, bool hidden) override;
+    void showExercise(const ExerciseView& view) override;
+    std::string answerText() const override;
+    // The readout as tall as its lines need, the exercise area under it, and
+    // the window as tall as both.
     void fitReadout();
+    // The window's height follows the room under the drawing, which was
+    // that before.
+    void fitBelowDrawing(int before);
+    int belowDrawing() const;
     Handlers& handlers() { return bench_.handlers(); }
     const Handlers& handlers() const { return bench_.handlers(); }
 
@@ -119,6 +133,7 @@ private:
     void save(const MenuItem& item);
     // Opens the item's panel, or brings it to the front, and redraws.
     void openPanel(const MenuItem& item);
+    void openDialog(const MenuItem& item);
     void makeConfirmation();
     // Shows the text beneath the menu's button for a moment, and says it.
     void confirm(const QString& text);
@@ -139,6 +154,7 @@ private:
     std::array<QLineEdit*, kParameterCount> boxes_{};
     std::unique_ptr<QtRasterCanvas> canvas_;
     CanvasView* view_ = nullptr;
+    std::unique_ptr<ExerciseArea> exercise_;
     SoundPlayer* sound_ = nullptr;
     QTimer* frames_ = nullptr;
     QLabel* confirmation_ = nullptr;

@@ -165,7 +165,7 @@ int openWindow(const amsim::CommandLine& commandLine, const QtStart& start) {
     }
     auto* window = new amsim::Form1(QLocale::system());
     window->offerSound();
-    window->bench().load(given);
+    window->load(given);
     if (start.fittingZoom) {
         window->setZoom(*start.fittingZoom);
     }

@@ -193,9 +193,9 @@ TEST_F(Form1CommaTest, TheMenuCopiesTheLinkAndTheCommand) {
     for (const QAction* action : menu->actions()) {
         texts << action->text();
     }
-    EXPECT_EQ(texts,
-              QStringList({"Copiar enlace", "Copiar orden", "Guardar imagen…", "Guardar datos…",
-                           "Guardar sonido…", "Guardar espectro…", "Curva S/N", "Vista I/Q"}));
+    EXPECT_EQ(texts, QStringList({"Copiar enlace", "Copiar orden", "Guardar imagen…",
+                                  "Guardar datos…", "Guardar sonido…", "Guardar espectro…",
+                                  "Curva S/N", "Vista I/Q", "Crear ejercicio…", "Ejercicios"}));
     menu->close();
     click("VccBajar");
     type(Parameter::Fase, QStringLiteral("-30"));
