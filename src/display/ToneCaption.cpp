@@ -20,8 +20,8 @@ constexpr float kCaptionLine = 12.0F;
 
 } // namespace
 
-// A hidden tone is written "?Hz", the start tone's too, so that the plate
-// gives nothing away.
+// A hidden tone is written "? Hz ", the start tone's too, on a plate that
+// covers the diagram's "1kHz", so that it gives nothing away.
 void Redraw::captionTones() {
     const std::array<bool, 2> concealed{parameters_.conceals(Parameter::Tono),
                                         parameters_.conceals(Parameter::Tono2)};
@@ -33,7 +33,7 @@ void Redraw::captionTones() {
     for (std::size_t k = 0; k < tones_.size(); ++k) {
         const bool hidden = k < concealed.size() && concealed.at(k);
         label({kCaptionLeft, top},
-              (hidden ? std::string("?") : std::to_string(std::llround(tones_[k].hertz))) + "Hz");
+              hidden ? std::string("? Hz ") : std::to_string(std::llround(tones_[k].hertz)) + "Hz");
         top += kCaptionLine;
     }
 }
