@@ -236,9 +236,11 @@ void Redraw::labelSpectra() {
     }
 }
 
-// "17–23 kHz": the floor's band, which the display shows only up to 22 kHz.
+// "17–23 kHz": the floor's band, which the display shows only up to 22 kHz;
+// none while a sideband's switch is hidden, which the band would tell.
 void Redraw::labelNoiseFloor() {
-    if (read(Parameter::Ruido) == 0.0) {
+    if (read(Parameter::Ruido) == 0.0 || parameters_.conceals(Parameter::BliSiNo) ||
+        parameters_.conceals(Parameter::BlsSiNo)) {
         return;
     }
     const BandEdges edges =

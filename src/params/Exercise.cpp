@@ -163,8 +163,9 @@ HiddenSet hiddenSetOf(std::string_view names) {
         if (name.empty()) {
             continue;
         }
-        const auto found = std::find_if(kAllParameters.begin(), kAllParameters.end(),
-                                        [&name](Parameter p) { return rowOf(p).option == name; });
+        const auto* const found =
+            std::find_if(kAllParameters.begin(), kAllParameters.end(),
+                         [&name](Parameter p) { return rowOf(p).option == name; });
         if (found == kAllParameters.end()) {
             std::vector<std::string> all(kParameterCount);
             std::transform(std::begin(kParameterRows), std::end(kParameterRows), all.begin(),

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace amsim {
@@ -32,7 +33,7 @@ void scramble(std::vector<std::uint8_t>& bytes) {
 
 // CRC-16/CCITT: it finds every change within 16 bits, and one character
 // of the code spans five.
-std::uint16_t crc16(const std::vector<std::uint8_t>& bytes) {
+std::uint16_t crc16(std::span<const std::uint8_t> bytes) {
     std::uint16_t crc = 0xFFFF;
     for (const std::uint8_t byte : bytes) {
         crc ^= static_cast<std::uint16_t>(byte << 8U);
@@ -163,19 +164,19 @@ Exercise exerciseOfCode(std::string_view code) {
     const auto refused = [code] {
         return Error::badExercise(filled("exercise.badCode", {{"code", quotedText(code)}}));
     };
-    std::optional<std::vector<std::uint8_t>> bytes = bytesOf(code);
+    const std::optional<std::vector<std::uint8_t>> bytes = bytesOf(code);
     constexpr std::size_t kFraming = 3; // the length in front, the check behind
     if (!bytes || bytes->size() < kFraming ||
         bytes->front() != ((bytes->size() - kFraming) & 0xFFU)) {
         throw refused();
     }
+    const std::span<const std::uint8_t> checked = std::span(*bytes).first(bytes->size() - 2);
     const auto check =
-        static_cast<std::uint16_t>((bytes->at(bytes->size() - 2) << 8U) | bytes->back());
-    bytes->resize(bytes->size() - 2);
-    if (crc16(*bytes) != check) {
+        static_cast<std::uint16_t>((bytes->at(checked.size()) << 8U) | bytes->back());
+    if (crc16(checked) != check) {
         throw refused();
     }
-    std::vector<std::uint8_t> packed(bytes->begin() + 1, bytes->end());
+    std::vector<std::uint8_t> packed(checked.begin() + 1, checked.end());
     scramble(packed);
     try {
         if (std::optional<Exercise> exercise =

@@ -78,7 +78,7 @@ TEST(HiddenValues, LinkAndCommandCarryTheExerciseOnly) {
 
 struct BadCodeRow {
     const char* name;
-    std::string (*spoil)(std::string code);
+    std::string (*spoil)(const std::string& code);
 };
 
 class BadCodeTest : public testing::TestWithParam<BadCodeRow> {};
@@ -108,20 +108,24 @@ TEST_P(BadCodeTest, IsRefusedAndTheBenchStarts) {
 INSTANTIATE_TEST_SUITE_P(
     Codes, BadCodeTest,
     testing::Values(
-        BadCodeRow{"CutShort", [](std::string code) { return code.substr(0, code.size() - 1); }},
-        BadCodeRow{"HalfOfIt", [](std::string code) { return code.substr(0, code.size() / 2); }},
+        BadCodeRow{"CutShort",
+                   [](const std::string& code) { return code.substr(0, code.size() - 1); }},
+        BadCodeRow{"HalfOfIt",
+                   [](const std::string& code) { return code.substr(0, code.size() / 2); }},
         BadCodeRow{"OneChanged",
-                   [](std::string code) {
-                       code[code.size() / 3] = code[code.size() / 3] == 'A' ? 'B' : 'A';
-                       return code;
+                   [](const std::string& code) {
+                       std::string changed = code;
+                       changed[code.size() / 3] = code[code.size() / 3] == 'A' ? 'B' : 'A';
+                       return changed;
                    }},
         BadCodeRow{"TwoSwapped",
-                   [](std::string code) {
-                       std::swap(code[4], code[5]);
-                       return code[4] == code[5] ? code + "0" : code;
+                   [](const std::string& code) {
+                       std::string swapped = code;
+                       std::swap(swapped[4], swapped[5]);
+                       return swapped == code ? code + "0" : swapped;
                    }},
-        BadCodeRow{"NotOfTheAlphabet", [](std::string code) { return code + "U"; }},
-        BadCodeRow{"Empty", [](std::string /*code*/) { return std::string(); }}),
+        BadCodeRow{"NotOfTheAlphabet", [](const std::string& code) { return code + "U"; }},
+        BadCodeRow{"Empty", [](const std::string& /*code*/) { return std::string(); }}),
     [](const testing::TestParamInfo<BadCodeRow>& row) { return std::string(row.param.name); });
 
 // No character of a code can change unnoticed: the check spans every bit.
