@@ -102,6 +102,8 @@ void requireErrorFits(const Error& error, const std::function<std::string(Parame
         fail("the drawing failed on a canvas that never refuses", message);
     case Error::Kind::Outside:
         fail("a button raised an error that only the command line can", message);
+    case Error::Kind::BadExercise:
+        fail("a button raised an error that only an exercise's start can", message);
     }
 }
 
