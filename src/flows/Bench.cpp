@@ -106,10 +106,7 @@ ExerciseOffer Bench::createExercise(const ExerciseChoice& choice, std::string_vi
         }
         exercise.tolerance = *typed;
     }
-    const NumberFormat point{".", "e"};
-    for (const Parameter box : kAllParameters) {
-        exercise.texts.at(static_cast<std::size_t>(box)) = numberToText(reader_.read(box), point);
-    }
+    exercise.texts = handlers_.settingTexts();
     const std::optional<double> instant = handlers_.stillInstant();
     return {exerciseLink(page, exercise, instant),
             exerciseCommand(exercise, handlers_.format(), instant)};

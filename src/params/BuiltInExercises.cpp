@@ -15,8 +15,6 @@ namespace amsim {
 
 namespace {
 
-const NumberFormat kPointFormat{".", "e"};
-
 // An exercise being drawn: the start setting, changed box by box.
 class Draft {
 public:

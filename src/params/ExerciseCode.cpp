@@ -20,7 +20,6 @@ namespace {
 constexpr std::string_view kDigits = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
 constexpr char kVersion = '1';
 constexpr char kSeparator = ';';
-const NumberFormat kPointFormat{".", "e"};
 
 // The keystream that scrambles the packed text: the same for every code.
 void scramble(std::vector<std::uint8_t>& bytes) {

@@ -268,15 +268,21 @@ void Handlers::setExercise(std::optional<Exercise> exercise) {
     showExerciseView();
 }
 
+std::array<std::string, kParameterCount> Handlers::settingTexts() const {
+    std::array<std::string, kParameterCount> texts;
+    for (const Parameter box : kAllParameters) {
+        texts.at(static_cast<std::size_t>(box)) =
+            numberToText(readBox(box, boxText(box), format_), kPointFormat);
+    }
+    return texts;
+}
+
 std::optional<Exercise> Handlers::exerciseNow() const {
     if (!exercise_) {
         return std::nullopt;
     }
     Exercise now = *exercise_;
-    for (const Parameter box : kAllParameters) {
-        now.texts.at(static_cast<std::size_t>(box)) =
-            numberToText(readBox(box, boxText(box), format_), NumberFormat{".", "e"});
-    }
+    now.texts = settingTexts();
     return now;
 }
 

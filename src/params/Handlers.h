@@ -100,6 +100,9 @@ public:
     HiddenSet hidden() const { return exercise_ ? exercise_->hidden : HiddenSet(); }
     // What a box holds for the rules: its text, or a hidden box's value.
     std::string boxText(Parameter box) const;
+    // Every box's value, hidden ones included, written with a point, as an
+    // exercise holds them; amsim::Error for a box that holds no number.
+    std::array<std::string, kParameterCount> settingTexts() const;
 
     const WindowValues& window() const { return window_; }
     const NumberFormat& format() const { return format_; }

@@ -18,6 +18,10 @@ struct NumberFormat {
     std::string exponent = "e";
 };
 
+// The notation written in no language, which addresses, exercise codes and
+// the command's own texts share: a decimal point and "e".
+inline const NumberFormat kPointFormat{".", "e"};
+
 // What reading a box's text found: a number, or why there is none.
 enum class Reading {
     Number,

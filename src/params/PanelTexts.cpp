@@ -7,11 +7,11 @@ namespace amsim {
 // Taken once, after the front end has chosen its language.
 const std::vector<std::string_view>& helpParagraphs() {
     static const std::vector<std::string_view> paragraphs{
-        catalogueText("help.paragraph1"), catalogueText("help.paragraph2"),
-        catalogueText("help.paragraph3"), catalogueText("help.paragraph4"),
-        catalogueText("help.paragraph5"), catalogueText("help.paragraph6"),
-        catalogueText("help.paragraph7"), catalogueText("help.paragraph8"),
-        catalogueText("help.paragraph9"), catalogueText("help.paragraph10"),
+        catalogueText("help.paragraph1"),  catalogueText("help.paragraph2"),
+        catalogueText("help.paragraph3"),  catalogueText("help.paragraph4"),
+        catalogueText("help.paragraph5"),  catalogueText("help.paragraph6"),
+        catalogueText("help.paragraph7"),  catalogueText("help.paragraph8"),
+        catalogueText("help.paragraph9"),  catalogueText("help.paragraph10"),
         catalogueText("help.paragraph11"), catalogueText("help.paragraph12")};
     return paragraphs;
 }

@@ -13,8 +13,6 @@ namespace amsim {
 
 namespace {
 
-const NumberFormat kAddressFormat{".", "e"};
-
 // Everything but letters, digits and "-._~" as %XX, so that a "+" in an
 // exponent never reads as a blank.
 std::string percentEncoded(std::string_view text) {
@@ -86,12 +84,12 @@ std::string settingQuery(ParameterReader& boxes, std::optional<double> instant) 
         const double value = boxes.read(parameter);
         if (isNamed(parameter, value)) {
             query += (query.empty() ? "" : "&") + std::string(optionOf(parameter)) + "=" +
-                     percentEncoded(numberToText(value, kAddressFormat));
+                     percentEncoded(numberToText(value, kPointFormat));
         }
     }
     if (instant) {
         query += "&" + std::string(kInstantOption) + "=" +
-                 percentEncoded(numberToText(*instant, kAddressFormat));
+                 percentEncoded(numberToText(*instant, kPointFormat));
     }
     return query;
 }
@@ -106,7 +104,7 @@ std::string exerciseLink(std::string_view page, const Exercise& exercise,
     std::string query = std::string(kExerciseOption) + "=" + exerciseCode(exercise);
     if (instant) {
         query += "&" + std::string(kInstantOption) + "=" +
-                 percentEncoded(numberToText(*instant, kAddressFormat));
+                 percentEncoded(numberToText(*instant, kPointFormat));
     }
     return withQuery(page, query);
 }
@@ -139,7 +137,7 @@ std::string boxTextOfAddress(std::string_view given, const NumberFormat& format)
     if (textToNumber(given, format)) {
         return std::string(given);
     }
-    if (const std::optional<double> value = textToNumber(given, kAddressFormat)) {
+    if (const std::optional<double> value = textToNumber(given, kPointFormat)) {
         return numberToText(*value, format);
     }
     return std::string(given);
