@@ -21,14 +21,14 @@ public:
     Draft(std::uint32_t seed, std::string_view question)
         : random_(seed) {
         for (const Parameter box : kAllParameters) {
-            exercise_.texts.at(static_cast<std::size_t>(box)) = startText(box, kPointFormat);
+            exercise_.texts.at(static_cast<std::size_t>(box)) = startText(box, pointFormat());
         }
         exercise_.question = questionNamed(question);
         exercise_.tolerance = questionRows()[*exercise_.question].tolerance;
     }
 
     Draft& set(Parameter box, double value) {
-        exercise_.texts.at(static_cast<std::size_t>(box)) = numberToText(value, kPointFormat);
+        exercise_.texts.at(static_cast<std::size_t>(box)) = numberToText(value, pointFormat());
         return *this;
     }
     // One of count values from first, step apart.

@@ -123,7 +123,7 @@ std::optional<double> answerNumber(std::string_view answer, const NumberFormat& 
     if (const std::optional<double> number = textToNumber(answer, format)) {
         return number;
     }
-    return textToNumber(answer, kPointFormat);
+    return textToNumber(answer, pointFormat());
 }
 
 // The text of a key up to its first field: a line's label, "Tono detectado: ".

@@ -120,7 +120,7 @@ std::optional<Exercise> unpacked(std::string_view packed) {
     }
     Exercise exercise;
     const std::optional<std::size_t> question = questionNamed(fields[1]);
-    const std::optional<double> tolerance = textToNumber(fields[2], kPointFormat);
+    const std::optional<double> tolerance = textToNumber(fields[2], pointFormat());
     if ((!question && !fields[1].empty()) || !tolerance || !(*tolerance >= 0.0)) {
         return std::nullopt;
     }
@@ -129,8 +129,8 @@ std::optional<Exercise> unpacked(std::string_view packed) {
     exercise.hidden = hiddenSetOf(fields[3]);
     for (const Parameter box : kAllParameters) {
         const std::string_view given = fields[kHead + static_cast<std::size_t>(box)];
-        std::string text = given.empty() ? startText(box, kPointFormat) : std::string(given);
-        if (!readBoxText(box, text, kPointFormat).taken) {
+        std::string text = given.empty() ? startText(box, pointFormat()) : std::string(given);
+        if (!readBoxText(box, text, pointFormat()).taken) {
             return std::nullopt;
         }
         exercise.texts.at(static_cast<std::size_t>(box)) = std::move(text);
@@ -144,11 +144,11 @@ std::string exerciseCode(const Exercise& exercise) {
     std::string text{kVersion};
     text += kSeparator +
             (exercise.question ? std::string(questionRows()[*exercise.question].name) : "") +
-            kSeparator + numberToText(exercise.tolerance, kPointFormat) + kSeparator +
+            kSeparator + numberToText(exercise.tolerance, pointFormat()) + kSeparator +
             hiddenNames(exercise.hidden);
     for (const Parameter box : kAllParameters) {
         const std::string& given = exercise.texts.at(static_cast<std::size_t>(box));
-        text += kSeparator + (given == startText(box, kPointFormat) ? std::string() : given);
+        text += kSeparator + (given == startText(box, pointFormat()) ? std::string() : given);
     }
     std::vector<std::uint8_t> bytes(text.begin(), text.end());
     scramble(bytes);

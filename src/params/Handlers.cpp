@@ -272,7 +272,7 @@ std::array<std::string, kParameterCount> Handlers::settingTexts() const {
     std::array<std::string, kParameterCount> texts;
     for (const Parameter box : kAllParameters) {
         texts.at(static_cast<std::size_t>(box)) =
-            numberToText(readBox(box, boxText(box), format_), kPointFormat);
+            numberToText(readBox(box, boxText(box), format_), pointFormat());
     }
     return texts;
 }

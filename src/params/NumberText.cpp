@@ -225,4 +225,9 @@ std::string numberToText(double value, const NumberFormat& format) {
     return decimal.written(format);
 }
 
+const NumberFormat& pointFormat() {
+    static const NumberFormat format{".", "e"};
+    return format;
+}
+
 } // namespace amsim

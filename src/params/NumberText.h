@@ -19,8 +19,9 @@ struct NumberFormat {
 };
 
 // The notation written in no language, which addresses, exercise codes and
-// the command's own texts share: a decimal point and "e".
-inline const NumberFormat kPointFormat{".", "e"};
+// the command's own texts share: a decimal point and "e". Made on first use,
+// so no order of static initialization can reach it unmade.
+const NumberFormat& pointFormat();
 
 // What reading a box's text found: a number, or why there is none.
 enum class Reading {

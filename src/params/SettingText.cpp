@@ -84,12 +84,12 @@ std::string settingQuery(ParameterReader& boxes, std::optional<double> instant) 
         const double value = boxes.read(parameter);
         if (isNamed(parameter, value)) {
             query += (query.empty() ? "" : "&") + std::string(optionOf(parameter)) + "=" +
-                     percentEncoded(numberToText(value, kPointFormat));
+                     percentEncoded(numberToText(value, pointFormat()));
         }
     }
     if (instant) {
         query += "&" + std::string(kInstantOption) + "=" +
-                 percentEncoded(numberToText(*instant, kPointFormat));
+                 percentEncoded(numberToText(*instant, pointFormat()));
     }
     return query;
 }
@@ -104,7 +104,7 @@ std::string exerciseLink(std::string_view page, const Exercise& exercise,
     std::string query = std::string(kExerciseOption) + "=" + exerciseCode(exercise);
     if (instant) {
         query += "&" + std::string(kInstantOption) + "=" +
-                 percentEncoded(numberToText(*instant, kPointFormat));
+                 percentEncoded(numberToText(*instant, pointFormat()));
     }
     return withQuery(page, query);
 }
@@ -137,7 +137,7 @@ std::string boxTextOfAddress(std::string_view given, const NumberFormat& format)
     if (textToNumber(given, format)) {
         return std::string(given);
     }
-    if (const std::optional<double> value = textToNumber(given, kPointFormat)) {
+    if (const std::optional<double> value = textToNumber(given, pointFormat())) {
         return numberToText(*value, format);
     }
     return std::string(given);

@@ -44,7 +44,7 @@ struct AddressInstant {
 AddressInstant instantOfAddress(const std::string& given, const NumberFormat& format) {
     std::optional<double> seconds = textToNumber(given, format);
     if (!seconds) {
-        seconds = textToNumber(given, kPointFormat);
+        seconds = textToNumber(given, pointFormat());
     }
     if (seconds && *seconds >= 0.0 && *seconds <= kLatestInstant) {
         return {seconds, {}};
