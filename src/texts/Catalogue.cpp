@@ -1,7 +1,11 @@
 #include "texts/Catalogue.h"
 
+#include "texts/English.h"
+#include "texts/Portuguese.h"
+
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <stdexcept>
 #include <string_view>
 
@@ -23,17 +27,36 @@ static_assert(keysAreDistinct(), "every text of the catalogue has a key of its o
 
 constexpr std::array kCatalogues{
     Catalogue{"es", kSpanish},
+    Catalogue{"en", kEnglish},
+    Catalogue{"pt", kPortuguese},
 };
 
-// The catalogue in use: Spanish, the source and the default.
+// The position of the catalogue in use: Spanish, the source and the default,
+// until a front end chooses another. Read by the sound's thread too.
+std::atomic<std::size_t> inUse{0};
+
 const Catalogue& current() {
-    return kCatalogues.front();
+    return kCatalogues.at(inUse.load());
 }
 
 } // namespace
 
 std::span<const Catalogue> catalogues() {
     return kCatalogues;
+}
+
+bool useLanguage(std::string_view language) {
+    const auto* found = std::find_if(kCatalogues.begin(), kCatalogues.end(),
+                                     [language](const Catalogue& c) { return c.language == language; });
+    if (found == kCatalogues.end()) {
+        return false;
+    }
+    inUse.store(static_cast<std::size_t>(found - kCatalogues.begin()));
+    return true;
+}
+
+std::string_view languageInUse() {
+    return current().language;
 }
 
 std::string_view catalogueText(TextKey key) {

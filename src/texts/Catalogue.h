@@ -63,7 +63,14 @@ struct Catalogue {
 // Every catalogue of the program, Spanish first.
 std::span<const Catalogue> catalogues();
 
-// The text of a key in the language in use (Spanish). The key none() is a
+// Makes the catalogue of a language tag ("es", "en", "pt") the one in use;
+// false, and nothing changed, for a tag no catalogue has.
+bool useLanguage(std::string_view language);
+
+// The tag of the catalogue in use.
+std::string_view languageInUse();
+
+// The text of a key in the language in use. The key none() is a
 // fault of the program, raised as std::logic_error.
 std::string_view catalogueText(TextKey key);
 
