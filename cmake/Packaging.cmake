@@ -26,25 +26,39 @@ add_custom_target(amsim_changelog ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/change
 install(FILES ${_amsim_data}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-# The manual page, in Spanish like the program, compressed as Debian wants;
-# its parameters' options come from the engine's table.
+# The manual page in each language, compressed as Debian wants; its
+# parameters' options come from the engine's table in that language. The
+# Spanish one, the program's own language, is the default manual; the others
+# go where man finds them for an English or Brazilian Portuguese reader.
 add_executable(amsim_manual_options ${PROJECT_SOURCE_DIR}/tools/ManualOptions.cpp)
 target_link_libraries(amsim_manual_options PRIVATE amsim::params amsim::warnings)
-add_custom_command(
-    OUTPUT amsim.1
-    COMMAND amsim_manual_options > parameter-options.troff
-    COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${_amsim_data}/amsim.1.in
-            -DOPTIONS_FILE=parameter-options.troff -DOUTPUT=amsim.1
-            -DPROJECT_VERSION=${PROJECT_VERSION} -P ${PROJECT_SOURCE_DIR}/cmake/Manual.cmake
-    DEPENDS amsim_manual_options ${_amsim_data}/amsim.1.in ${PROJECT_SOURCE_DIR}/cmake/Manual.cmake
-    VERBATIM)
-add_custom_command(
-    OUTPUT amsim.1.gz
-    COMMAND gzip -9nc amsim.1 > amsim.1.gz
-    DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/amsim.1
-    VERBATIM)
-add_custom_target(amsim_manual ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/amsim.1.gz)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/amsim.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+set(_amsim_manuals)
+foreach(_language IN ITEMS es en pt)
+    if(_language STREQUAL "es")
+        set(_template amsim.1.in)
+        set(_folder man1)
+    else()
+        set(_template amsim.${_language}.1.in)
+        set(_folder ${_language}/man1)
+    endif()
+    if(_language STREQUAL "pt")
+        set(_folder pt_BR/man1)
+    endif()
+    set(_manual ${CMAKE_CURRENT_BINARY_DIR}/man/${_folder}/amsim.1)
+    add_custom_command(
+        OUTPUT ${_manual}.gz
+        COMMAND amsim_manual_options ${_language} > parameter-options.${_language}.troff
+        COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${_amsim_data}/${_template}
+                -DOPTIONS_FILE=parameter-options.${_language}.troff -DOUTPUT=${_manual}
+                -DPROJECT_VERSION=${PROJECT_VERSION} -P ${PROJECT_SOURCE_DIR}/cmake/Manual.cmake
+        COMMAND gzip -9nc ${_manual} > ${_manual}.gz
+        DEPENDS amsim_manual_options ${_amsim_data}/${_template}
+                ${PROJECT_SOURCE_DIR}/cmake/Manual.cmake
+        VERBATIM)
+    list(APPEND _amsim_manuals ${_manual}.gz)
+    install(FILES ${_manual}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/${_folder})
+endforeach()
+add_custom_target(amsim_manual ALL DEPENDS ${_amsim_manuals})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME amsim)
@@ -59,14 +73,14 @@ round a balanced modulator, a receiver with a product detector, an
 oscilloscope with six traces and a spectrum analyser, all in one window.
 Five parameters (modulating amplitude, DC level, the two sideband switches
 and the phase of the reinserted carrier) are stepped or typed, and the whole
-picture is drawn again. The program is in Spanish.")
+picture is drawn again. The program speaks Spanish, English and Portuguese.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, where dpkg-shlibdeps cannot see them: the captions'
 # fonts, the image plugin that reads the block diagram, and Qt's own words
-# in Spanish.
+# in Spanish and Portuguese.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6svg6, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -104,6 +104,8 @@ void requireErrorFits(const Error& error, const std::function<std::string(Parame
         fail("a button raised an error that only the command line can", message);
     case Error::Kind::BadExercise:
         fail("a button raised an error that only an exercise's start can", message);
+    case Error::Kind::UnknownLanguage:
+        fail("a button raised an error that only a language's choice can", message);
     }
 }
 

@@ -1,6 +1,6 @@
 // Test main for suites that need a QApplication. Without a display the
 // offscreen platform is used, so the suite runs the same in CI and at a desk.
-#include "app/SpanishQt.h"
+#include "app/QtTranslation.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     }
     testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
-    amsim::installSpanishQt();           // as the program does
+    amsim::followLanguageInQt();         // as the program does
     QApplication::setCursorFlashTime(0); // no blinking cursor in grabbed pictures
     return RUN_ALL_TESTS();
 }

@@ -16,9 +16,6 @@ CanvasView::CanvasView(QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(
-        QString::fromUtf8(catalogueText("drawing.name").data(),
-                          static_cast<qsizetype>(catalogueText("drawing.name").size())));
 }
 
 void CanvasView::setImage(const QImage& image) {

@@ -19,12 +19,9 @@ constexpr int kLeft = kReadoutLeft;
 constexpr int kGap = 4;
 constexpr int kAnswerWidth = 120;
 
-template <class Widget>
-Widget* made(QWidget& form, const char* name, TextKey accessibleName, TextKey description) {
+template <class Widget> Widget* made(QWidget& form, const char* name) {
     auto* widget = new Widget(&form);
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(textOf(accessibleName));
-    widget->setAccessibleDescription(textOf(description));
     widget->hide();
     return widget;
 }
@@ -32,19 +29,29 @@ Widget* made(QWidget& form, const char* name, TextKey accessibleName, TextKey de
 } // namespace
 
 ExerciseArea::ExerciseArea(QWidget& form)
-    : question_(
-          made<QLabel>(form, "Question", "exercise.questionName", "exercise.questionDescription"))
-    , answer_(
-          made<QLineEdit>(form, "Respuesta", "exercise.answerLabel", "exercise.answerDescription"))
-    , check_(made<QPushButton>(form, "Comprobar", "exercise.check", "exercise.checkDescription"))
-    , verdict_(made<QLabel>(form, "Verdict", "exercise.verdictName", "exercise.verdictDescription"))
-    , solution_(made<QPushButton>(form, "MostrarSolucion", "exercise.showSolution",
-                                  "exercise.showSolutionDescription")) {
+    : question_(made<QLabel>(form, "Question"))
+    , answer_(made<QLineEdit>(form, "Respuesta"))
+    , check_(made<QPushButton>(form, "Comprobar"))
+    , verdict_(made<QLabel>(form, "Verdict"))
+    , solution_(made<QPushButton>(form, "MostrarSolucion")) {
+    showLanguage();
+    question_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    verdict_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+void ExerciseArea::showLanguage() {
+    const auto name = [](QWidget* widget, TextKey accessibleName, TextKey description) {
+        widget->setAccessibleName(textOf(accessibleName));
+        widget->setAccessibleDescription(textOf(description));
+    };
+    name(question_, "exercise.questionName", "exercise.questionDescription");
+    name(answer_, "exercise.answerLabel", "exercise.answerDescription");
+    name(check_, "exercise.check", "exercise.checkDescription");
+    name(verdict_, "exercise.verdictName", "exercise.verdictDescription");
+    name(solution_, "exercise.showSolution", "exercise.showSolutionDescription");
     answer_->setPlaceholderText(textOf("exercise.answerLabel"));
     check_->setText(textOf("exercise.check"));
     solution_->setText(textOf("exercise.showSolution"));
-    question_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    verdict_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 void ExerciseArea::followInTabOrder(QWidget* previous) {

@@ -23,6 +23,8 @@ public:
     QLineEdit* answer() const { return answer_; }
     // The answer, its button and the solution's come after that control.
     void followInTabOrder(QWidget* previous);
+    // The area's captions and accessible names in the language in use.
+    void showLanguage();
     void show(const ExerciseView& view);
     // Lays the area out with its top at that height of the window.
     void place(int top);

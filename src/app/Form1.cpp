@@ -8,6 +8,8 @@
 #include "app/ExercisesDialog.h"
 #include "app/LocaleFormat.h"
 #include "app/PanelDialog.h"
+#include "app/QtTranslation.h"
+#include "app/RememberedLanguage.h"
 #include "app/SoundPlayer.h"
 #include "app/WindowFiles.h"
 #include "display/Graficar.h"
@@ -23,6 +25,7 @@
 #include "ui_Form1.h"
 
 #include <QAccessible>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -50,15 +53,19 @@ namespace amsim {
 
 namespace {
 
-const QString kBlockDiagram = QStringLiteral(":/pictures/block_diagram.svg");
-// The page the window's link opens, the file that sits beside the program.
-constexpr std::string_view kPageFile = "amsim.html";
-
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-const QString kMessageTitle = fromUtf8(catalogueText("window.title"));
+// The block diagram, its words in the language in use.
+QString blockDiagram() {
+    const std::string_view language = languageInUse();
+    return language == catalogues().front().language
+               ? QStringLiteral(":/pictures/block_diagram.svg")
+               : QStringLiteral(":/pictures/block_diagram.%1.svg").arg(fromUtf8(language));
+}
+// The page the window's link opens, the file that sits beside the program.
+constexpr std::string_view kPageFile = "amsim.html";
 
 // A vector picture drawn at the device pixel ratio, shown at its own size.
 QPixmap pictureAt(const QString& resource, double ratio) {
@@ -86,6 +93,7 @@ Form1::Form1(const QLocale& locale, QWidget* parent, BenchClock clock)
     findBoxes();
     applyDesignFonts();
     view_ = new CanvasView(this);
+    view_->setAccessibleName(textOf("drawing.name"));
     matchScreen();
     stackCanvas();
     connectHandlers();
@@ -125,6 +133,7 @@ void Form1::load(const GivenStart& given) {
 }
 
 void Form1::setZoom(double zoom) {
+    zoom_ = zoom;
     zoomNote_ = QString::fromStdString(
         filled("window.zoomNote",
                {{"percent", numberToText(std::round(zoom * 100.0), handlers().format())}}));
@@ -142,7 +151,7 @@ void Form1::paintAsVectors(QPainter& painter) {
     // The labels and the picture in the order they are stacked in.
     for (QWidget* child : children) {
         if (child == ui_->Image1) {
-            QSvgRenderer(kBlockDiagram).render(&painter, QRectF(child->geometry()));
+            QSvgRenderer(blockDiagram()).render(&painter, QRectF(child->geometry()));
         } else if (qobject_cast<QLabel*>(child) != nullptr && !child->isHidden()) {
             child->render(&painter, child->pos(), QRegion(), QWidget::DrawWindowBackground);
         }
@@ -226,9 +235,13 @@ void Form1::connectHandlers() {
 // itself. No indicator arrow: the button's caption says it is a menu.
 void Form1::buildMenu() {
     auto* menu = new QMenu(ui_->Menu);
-    menu->setAccessibleName(ui_->Menu->accessibleName());
+    menu->setObjectName(QStringLiteral("MenuItems"));
     for (const MenuItem& item : kMenuItems) {
-        QAction* action = menu->addAction(fromUtf8(amsim::catalogueText(item.text)));
+        if (item.dialog == DialogKind::Languages) {
+            addLanguageMenu(*menu, item);
+            continue;
+        }
+        QAction* action = menu->addAction(QString());
         action->setObjectName(fromUtf8(item.name));
         connect(action, &QAction::triggered, this,
                 [this, &item] { guarded([this, &item] { runMenuItem(item); }); });
@@ -240,11 +253,73 @@ void Form1::buildMenu() {
     }
     connect(ui_->Menu, &QPushButton::clicked, menu,
             [this, menu] { menu->popup(ui_->Menu->mapToGlobal(QPoint(0, ui_->Menu->height()))); });
+    labelMenu();
+}
+
+// The languages, each named in itself, in a menu of their own; the one in
+// use is ticked.
+void Form1::addLanguageMenu(QMenu& menu, const MenuItem& item) {
+    QMenu* languages = menu.addMenu(QString());
+    languages->menuAction()->setObjectName(fromUtf8(item.name));
+    auto* group = new QActionGroup(languages);
+    for (const LanguageChoice& choice : languageChoices()) {
+        QAction* action = languages->addAction(fromUtf8(choice.name));
+        action->setObjectName(fromUtf8(item.name) + QLatin1Char('-') + fromUtf8(choice.tag));
+        action->setCheckable(true);
+        group->addAction(action);
+        const std::string tag(choice.tag);
+        connect(action, &QAction::triggered, this,
+                [this, tag] { guarded([this, &tag] { bench_.chooseLanguage(tag); }); });
+    }
+}
+
+// Each item's caption in the language in use, and the tick at that language.
+void Form1::labelMenu() {
+    auto* menu = ui_->Menu->findChild<QMenu*>(QStringLiteral("MenuItems"));
+    menu->setAccessibleName(ui_->Menu->accessibleName());
+    for (const MenuItem& item : kMenuItems) {
+        if (auto* action = menu->findChild<QAction*>(fromUtf8(item.name))) {
+            action->setText(textOf(item.text));
+        }
+        if (const auto open = panels_.find(item.panel); open != panels_.end()) {
+            open->second->setCaption(textOf(item.text));
+        }
+    }
+    const QString ticked = QStringLiteral("Idioma-") + fromUtf8(languageInUse());
+    for (auto* action : menu->findChildren<QAction*>(ticked)) {
+        action->setChecked(true);
+    }
+}
+
+// The language's choice: every text of the window's own in it, Qt's words
+// too, and the choice kept for the next start. The exercises' dialogs close:
+// they are made anew in the new language when opened again.
+void Form1::showLanguage() {
+    followLanguageInQt();
+    applyControlTexts(*this);
+    if (soundUnavailable_) {
+        ui_->Escuchar->setToolTip(*soundUnavailable_);
+        ui_->Escuchar->setAccessibleDescription(*soundUnavailable_);
+    }
+    view_->setAccessibleName(textOf("drawing.name"));
+    exercise_->showLanguage();
+    labelMenu();
+    ui_->Image1->setPixmap(pictureAt(blockDiagram(), devicePixelRatioF()));
+    for (auto* dialog : findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (dialog->testAttribute(Qt::WA_DeleteOnClose)) {
+            dialog->close();
+        }
+    }
+    if (zoom_) {
+        setZoom(*zoom_);
+    }
+    rememberLanguage(languageInUse());
 }
 
 // "Escuchar" plays the receiver's output while it is down.
 void Form1::offerSound() {
     if (const std::optional<QString> reason = SoundPlayer::unavailableReason()) {
+        soundUnavailable_ = reason;
         ui_->Escuchar->setToolTip(*reason);
         ui_->Escuchar->setAccessibleDescription(*reason);
         return;
@@ -480,7 +555,7 @@ bool Form1::matchScreen() {
     canvas_ = std::make_unique<QtRasterCanvas>(QSize(kDrawingWidth, kDrawingHeight), windowFont(),
                                                QColor(Qt::black), ratio);
     view_->setImage(canvas_->image());
-    ui_->Image1->setPixmap(pictureAt(kBlockDiagram, ratio));
+    ui_->Image1->setPixmap(pictureAt(blockDiagram(), ratio));
     return true;
 }
 
@@ -665,8 +740,8 @@ void Form1::showError(const std::exception& failure) noexcept {
 }
 
 void Form1::openMessage(const QString& message, std::optional<Parameter> parameter) {
-    auto* dialog =
-        new QMessageBox(QMessageBox::Warning, kMessageTitle, message, QMessageBox::Ok, this);
+    auto* dialog = new QMessageBox(QMessageBox::Warning, textOf("window.title"), message,
+                                   QMessageBox::Ok, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     if (parameter) {
         QLineEdit* target = box(*parameter);

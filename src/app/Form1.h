@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QWidget>
@@ -119,6 +120,9 @@ private:
     void applyDesignFonts();
     void connectHandlers();
     void buildMenu();
+    void addLanguageMenu(QMenu& menu, const MenuItem& item);
+    void labelMenu();
+    void showLanguage() override;
     void listen(bool on);
     // After every event the engine handled: the frames run while the bench
     // is live, the pause button and the sound show the engine's state.
@@ -164,6 +168,9 @@ private:
     Bench bench_;
     bool activated_ = false;
     QString zoomNote_;
+    std::optional<double> zoom_;
+    // Why "Escuchar" stays disabled, when it does.
+    std::optional<QString> soundUnavailable_;
     FileNameAsker askFileName_;
 };
 

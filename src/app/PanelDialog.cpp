@@ -1,6 +1,7 @@
 #include "app/PanelDialog.h"
 
 #include "app/CanvasView.h"
+#include "app/ControlTexts.h"
 #include "app/DesignFonts.h"
 #include "texts/Catalogue.h"
 
@@ -14,8 +15,6 @@ PanelDialog::PanelDialog(const PanelPicture& picture, const QString& caption, do
                          QWidget* parent)
     : QDialog(parent)
     , picture_(picture) {
-    setWindowTitle(caption);
-    setAccessibleName(caption);
     setModal(false);
     // The picture's background is transparent: white shows through.
     QPalette white = palette();
@@ -23,21 +22,25 @@ PanelDialog::PanelDialog(const PanelPicture& picture, const QString& caption, do
     setPalette(white);
     setAutoFillBackground(true);
     view_ = new CanvasView(this);
-    view_->setAccessibleName(caption);
     view_->setFixedSize(picture.width, picture.height);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close = buttons->addButton(
-        QString::fromUtf8(catalogueText("panel.close").data(),
-                          static_cast<qsizetype>(catalogueText("panel.close").size())),
-        QDialogButtonBox::RejectRole);
-    close->setObjectName(QStringLiteral("PanelClose"));
+    close_ = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    close_->setObjectName(QStringLiteral("PanelClose"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    setCaption(caption);
     rescale(scale);
-    close->setFocus(Qt::OtherFocusReason);
+    close_->setFocus(Qt::OtherFocusReason);
+}
+
+void PanelDialog::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+    view_->setAccessibleName(caption);
+    close_->setText(textOf("panel.close"));
 }
 
 PanelDialog::~PanelDialog() = default;

@@ -4,6 +4,7 @@
 #include "qtcanvas/QtRasterCanvas.h"
 
 #include <QDialog>
+#include <QPushButton>
 #include <memory>
 
 namespace amsim {
@@ -27,11 +28,14 @@ public:
     void showChanges();
     // The canvas made anew at another device pixel ratio.
     void rescale(double scale);
+    // Its caption, and its button's, in the language in use.
+    void setCaption(const QString& caption);
 
 private:
     PanelPicture picture_;
     std::unique_ptr<QtRasterCanvas> canvas_;
     CanvasView* view_ = nullptr;
+    QPushButton* close_ = nullptr;
 };
 
 } // namespace amsim

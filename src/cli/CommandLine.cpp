@@ -51,6 +51,8 @@ struct Options {
     QCommandLineOption exercise{QStringLiteral("ejercicio"), QString(), QStringLiteral("CÓDIGO")};
     QCommandLineOption seed{QStringLiteral("semilla"), QString(), QStringLiteral("N")};
     QCommandLineOption hidden{QStringLiteral("ocultar"), QString(), QStringLiteral("NOMBRES")};
+    QCommandLineOption language{QString::fromLatin1(kLanguageOption), QString(),
+                                QStringLiteral("IDIOMA")};
     std::vector<QCommandLineOption> parameters;
     std::vector<QCommandLineOption> panels;
 
@@ -72,7 +74,7 @@ struct Options {
         QList<QCommandLineOption> list{help,  version, picture,      csv,  wav,    spectrum,
                                        scale, seconds, measurements, zoom, instant};
         list.append(curve);
-        list.append({exercise, seed, hidden});
+        list.append({exercise, seed, hidden, language});
         list.append(QList<QCommandLineOption>(panels.begin(), panels.end()));
         list.append(QList<QCommandLineOption>(parameters.begin(), parameters.end()));
         return list;
@@ -213,6 +215,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     line.exerciseText = onlyValue(parser, options.exercise);
     line.seedText = onlyValue(parser, options.seed);
     line.hiddenText = onlyValue(parser, options.hidden);
+    line.languageText = onlyValue(parser, options.language);
     if (line.seedText && !line.exerciseText) {
         refuse(std::string(catalogueText("cli.seedWithExercise")));
     }
@@ -264,26 +267,28 @@ std::string builtInNames() {
     return names;
 }
 
-// A range as the help says it, in Spanish notation whatever the locale:
-// "0,5 a 3".
+// A range as the help says it, in the notation of the language in use
+// whatever the locale: "0,5 a 3".
 QString spokenRange(FactorRange range) {
-    const NumberFormat spanish{",", "E"};
+    const NumberFormat written{std::string(catalogueText("number.decimalSeparator")), "E"};
     return QString::fromStdString(
-        filled("number.range", {{"least", numberToText(range.least, spanish)},
-                                {"most", numberToText(range.most, spanish)}}));
+        filled("number.range", {{"least", numberToText(range.least, written)},
+                                {"most", numberToText(range.most, written)}}));
 }
 
 } // namespace
 
 QString helpText() {
     const auto spoken = [](FactorRange range) { return spokenRange(range).toStdString(); };
-    return QString::fromStdString(filled("cli.help", {{"scale", spoken(kScaleRange)},
-                                                      {"zoom", spoken(kZoomRange)},
-                                                      {"title", catalogueText("window.title")},
-                                                      {"seconds", spoken(kSecondsRange)},
-                                                      {"instant", spoken(kInstantRange)},
-                                                      {"exercises", builtInNames()},
-                                                      {"options", helpOptionLines()}}));
+    return QString::fromStdString(filled(
+        "cli.help", {{"scale", spoken(kScaleRange)},
+                     {"zoom", spoken(kZoomRange)},
+                     {"title", catalogueText("window.title")},
+                     {"seconds", spoken(kSecondsRange)},
+                     {"instant", spoken(kInstantRange)},
+                     {"exercises", builtInNames()},
+                     {"options", helpOptionLines() +
+                                     std::string(catalogueText("cli.languageOption")) + "\n"}}));
 }
 
 QString versionText() {

@@ -47,6 +47,7 @@ struct CommandLine {
     std::optional<QString> exerciseText; // --ejercicio: a code or a built-in exercise's name
     std::optional<QString> seedText;     // --semilla, with a built-in exercise
     std::optional<QString> hiddenText;   // --ocultar
+    std::optional<QString> languageText; // --idioma, taken before the rest is read
     std::optional<QString> scaleText;    // --scale, with --export
     bool measurements = false;           // --medidas
     std::optional<QString> zoomText;     // --zoom, for the window

@@ -1,6 +1,7 @@
 #include "app/DesignFonts.h"
 #include "app/Form1.h"
-#include "app/SpanishQt.h"
+#include "app/QtTranslation.h"
+#include "app/RememberedLanguage.h"
 #include "app/ZoomedWindow.h"
 #include "cli/CommandLine.h"
 #include "cli/Export.h"
@@ -159,6 +160,12 @@ int openWindow(const amsim::CommandLine& commandLine, const QtStart& start) {
     if (start.noDisplay) {
         return fail(QString::fromUtf8(amsim::catalogueText("cli.noDisplay")));
     }
+    const std::optional<std::string> asked =
+        commandLine.languageText ? std::optional(commandLine.languageText->toStdString())
+                                 : std::nullopt;
+    const std::optional<std::string> remembered = amsim::rememberedLanguage();
+    amsim::startLanguage(asked, remembered);
+    amsim::followLanguageInQt();
     amsim::GivenStart given = amsim::givenTexts(commandLine);
     if (commandLine.instantText) {
         given.instant = amsim::instantOption(commandLine.instantText);
@@ -222,9 +229,24 @@ std::optional<int> answerBeforeQt(int argc, char* argv[]) {
     }
 }
 
+// The language of --idioma, before anything is said; a language no catalogue
+// has is refused at once, naming it.
+std::optional<int> chooseLanguage(int argc, char* argv[]) {
+    const std::optional<QString> asked =
+        rawValue(amsim::withoutQtOptions(argumentsAfterName(argc, argv)),
+                 QStringLiteral("--") + QString::fromLatin1(amsim::kLanguageOption));
+    if (!asked || amsim::startLanguage(asked->toStdString(), std::nullopt)) {
+        return std::nullopt;
+    }
+    return fail(QString::fromUtf8(amsim::Error::unknownLanguage(asked->toStdString()).what()));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = chooseLanguage(argc, argv)) {
+        return *status;
+    }
     if (const std::optional<int> status = answerBeforeQt(argc, argv)) {
         return *status;
     }
@@ -240,7 +262,7 @@ int main(int argc, char* argv[]) {
     int qtCount = start.isolated ? 1 : argc;
     QApplication application(qtCount, argv);
     amsim::installFontSubstitutes();
-    amsim::installSpanishQt();
+    amsim::followLanguageInQt();
     try {
         const amsim::CommandLine commandLine = amsim::parseCommandLine(
             start.isolated ? amsim::withoutQtOptions(argumentsAfterName(argc, argv))

@@ -3,6 +3,8 @@
 #include "core/VisibleText.h"
 #include "texts/Grammar.h"
 
+#include <vector>
+
 namespace amsim {
 
 namespace {
@@ -80,6 +82,16 @@ Error Error::drawingFailed() {
 
 Error Error::badExercise(const std::string& message) {
     return {Kind::BadExercise, std::nullopt, message};
+}
+
+Error Error::unknownLanguage(const std::string& tag) {
+    std::vector<std::string> tags;
+    for (const Catalogue& catalogue : catalogues()) {
+        tags.emplace_back(catalogue.language);
+    }
+    return {
+        Kind::UnknownLanguage, std::nullopt,
+        filled("error.unknownLanguage", {{"text", quotedText(tag)}, {"languages", listed(tags)}})};
 }
 
 } // namespace amsim

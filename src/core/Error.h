@@ -15,13 +15,14 @@ namespace amsim {
 class Error : public std::runtime_error {
 public:
     enum class Kind {
-        NotANumber,     // a box's text is not a number at all
-        OutOfRange,     // a box's text is a number beyond what a double holds
-        Overflow,       // a step's result is too large to write as a number
-        TooLargeToDraw, // a result of the redraw is too large to compute or to draw
-        DrawingFailed,  // the drawing surface refused an operation
-        BadExercise,    // an exercise's code, hidden names or seed that cannot be read
-        Outside,        // raised outside the engine; the derived type says what
+        NotANumber,      // a box's text is not a number at all
+        OutOfRange,      // a box's text is a number beyond what a double holds
+        Overflow,        // a step's result is too large to write as a number
+        TooLargeToDraw,  // a result of the redraw is too large to compute or to draw
+        DrawingFailed,   // the drawing surface refused an operation
+        BadExercise,     // an exercise's code, hidden names or seed that cannot be read
+        UnknownLanguage, // a language that no catalogue has
+        Outside,         // raised outside the engine; the derived type says what
     };
 
     // hint: how to write the number instead, when there is a way; empty if not.
@@ -39,6 +40,8 @@ public:
     static Error drawingFailed();
     // The message says what was given and why it is refused.
     static Error badExercise(const std::string& message);
+    // The message quotes the tag asked for and lists the languages there are.
+    static Error unknownLanguage(const std::string& tag);
 
     Kind kind() const { return kind_; }
     std::optional<Parameter> parameter() const { return parameter_; }

@@ -123,6 +123,13 @@ void Bench::openExercise(std::string_view name, std::string_view seed) {
     handlers_.Box_Enter();
 }
 
+void Bench::chooseLanguage(std::string_view language) {
+    if (!useLanguage(language)) {
+        throw Error::unknownLanguage(std::string(language));
+    }
+    handlers_.languageChanged();
+}
+
 std::string Bench::drawForSaving(SavedFile file) {
     handlers_.Box_Enter();
     return savedFileName(file, reader_);

@@ -80,6 +80,10 @@ public:
     // fresh one when empty), and its picture.
     void openExercise(std::string_view name, std::string_view seed);
 
+    // The language of that tag in use, and every text on the bench in it;
+    // amsim::Error naming the tag when no catalogue has it.
+    void chooseLanguage(std::string_view language);
+
     // Runs one event of a front end's; whatever it ends in, the sound then
     // follows the setting on screen.
     template <class Event> void run(Event&& event) {

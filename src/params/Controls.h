@@ -122,6 +122,11 @@ public:
     virtual void setBoxHidden(Parameter /*box*/, bool /*hidden*/) {}
     virtual void showExercise(const ExerciseView& /*view*/) {}
     virtual std::string answerText() const { return {}; }
+
+    // The user chose another language: the front end shows its own texts
+    // (captions, tooltips, accessible names, menus) in the one now in use and
+    // keeps the choice for its next start.
+    virtual void showLanguage() {}
 };
 
 } // namespace amsim

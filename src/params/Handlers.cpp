@@ -295,35 +295,44 @@ void Handlers::Comprobar_Click() {
     BoxReader boxes([this](Parameter box) { return boxText(box); }, format_);
     const Verdict verdict = judge(*exercise_, boxes, controls_.answerText(), format_);
     exerciseView_.judged = verdict;
-    switch (verdict) {
-    case Verdict::Correct:
-        exerciseView_.verdict = catalogueText("exercise.correct");
-        break;
-    case Verdict::Incorrect:
+    if (verdict == Verdict::Incorrect) {
         ++wrongAnswers_;
-        exerciseView_.verdict = filled("exercise.incorrect", {{"hint", hintText(*exercise_)}});
-        break;
-    case Verdict::Unreadable:
-        exerciseView_.verdict =
-            questionRows()[*exercise_->question].kind == AnswerKind::Sideband
-                ? std::string(catalogueText("exercise.unreadableSideband"))
-                : filled("exercise.unreadable", {{"example", numberToText(0.5, format_)}});
-        break;
     }
+    exerciseView_.verdict = verdictText();
     exerciseView_.solutionOffered = wrongAnswers_ >= 3;
     showExerciseView();
+}
+
+// The last verdict in the language in use, or the solution once shown.
+std::string Handlers::verdictText() const {
+    if (exerciseView_.solutionShown) {
+        BoxReader boxes([this](Parameter box) { return boxText(box); }, format_);
+        return filled("exercise.solution", {{"answer", solutionText(*exercise_, boxes, format_)}});
+    }
+    if (!exerciseView_.judged) {
+        return {};
+    }
+    switch (*exerciseView_.judged) {
+    case Verdict::Correct:
+        return std::string(catalogueText("exercise.correct"));
+    case Verdict::Incorrect:
+        return filled("exercise.incorrect", {{"hint", hintText(*exercise_)}});
+    case Verdict::Unreadable:
+        break;
+    }
+    return questionRows()[*exercise_->question].kind == AnswerKind::Sideband
+               ? std::string(catalogueText("exercise.unreadableSideband"))
+               : filled("exercise.unreadable", {{"example", numberToText(0.5, format_)}});
 }
 
 void Handlers::MostrarSolucion_Click() {
     if (!exercise_ || !exerciseView_.solutionOffered || exerciseView_.solutionShown) {
         return;
     }
-    BoxReader boxes([this](Parameter box) { return boxText(box); }, format_);
-    exerciseView_.verdict =
-        filled("exercise.solution", {{"answer", solutionText(*exercise_, boxes, format_)}});
     exerciseView_.judged.reset();
     exerciseView_.solutionOffered = false;
     exerciseView_.solutionShown = true;
+    exerciseView_.verdict = verdictText();
     for (const Parameter box : kAllParameters) {
         if (isHidden(hidden(), box)) {
             controls_.setText(box, hiddenTexts_.at(static_cast<std::size_t>(box)));
@@ -332,6 +341,25 @@ void Handlers::MostrarSolucion_Click() {
     }
     exercise_->hidden.reset();
     showExerciseView();
+    changeAndRedraw([] {});
+}
+
+// Every text the handlers gave the controls, again in the language in use:
+// the front end's own, an open panel's, the exercise's, the picture's and the
+// readout's.
+void Handlers::languageChanged() {
+    controls_.showLanguage();
+    for (const Panel panel : {Panel::Help, Panel::About}) {
+        if (controls_.isPanelShown(panel)) {
+            controls_.setPanelText(
+                panel, panelText(panel == Panel::Help ? helpParagraphs() : aboutPieces()));
+        }
+    }
+    if (exercise_) {
+        exerciseView_.question = questionText(*exercise_);
+        exerciseView_.verdict = verdictText();
+        showExerciseView();
+    }
     changeAndRedraw([] {});
 }
 

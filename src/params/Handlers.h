@@ -59,6 +59,9 @@ public:
     // Also what a front end runs to draw again for a reason of its own.
     void Box_Enter();
 
+    // The user chose another language: every text on the bench in it.
+    void languageChanged();
+
     // The click handler of the button with this name, for a front end that
     // routes clicks by the control's name; nothing for any other name.
     using Click = void (Handlers::*)();
@@ -125,6 +128,7 @@ private:
     void press(StepButton button);
     void showOrHidePanel(Panel panel);
     void showExerciseView();
+    std::string verdictText() const;
     BoxReader::Concealed concealed() const;
 
     Controls& controls_;

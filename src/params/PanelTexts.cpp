@@ -4,23 +4,20 @@
 
 namespace amsim {
 
-// Taken once, after the front end has chosen its language.
-const std::vector<std::string_view>& helpParagraphs() {
-    static const std::vector<std::string_view> paragraphs{
-        catalogueText("help.paragraph1"),  catalogueText("help.paragraph2"),
-        catalogueText("help.paragraph3"),  catalogueText("help.paragraph4"),
-        catalogueText("help.paragraph5"),  catalogueText("help.paragraph6"),
-        catalogueText("help.paragraph7"),  catalogueText("help.paragraph8"),
-        catalogueText("help.paragraph9"),  catalogueText("help.paragraph10"),
-        catalogueText("help.paragraph11"), catalogueText("help.paragraph12")};
-    return paragraphs;
+// Taken in the language in use, which the user can change while the bench runs.
+std::vector<std::string_view> helpParagraphs() {
+    return {catalogueText("help.paragraph1"),  catalogueText("help.paragraph2"),
+            catalogueText("help.paragraph3"),  catalogueText("help.paragraph4"),
+            catalogueText("help.paragraph5"),  catalogueText("help.paragraph6"),
+            catalogueText("help.paragraph7"),  catalogueText("help.paragraph8"),
+            catalogueText("help.paragraph9"),  catalogueText("help.paragraph10"),
+            catalogueText("help.paragraph11"), catalogueText("help.paragraph12")};
 }
 
-const std::vector<std::string_view>& aboutPieces() {
-    static const std::vector<std::string_view> pieces{
-        catalogueText("about.piece1"), catalogueText("about.piece2"), catalogueText("about.piece3"),
-        catalogueText("about.piece4"), catalogueText("about.piece5")};
-    return pieces;
+std::vector<std::string_view> aboutPieces() {
+    return {catalogueText("about.piece1"), catalogueText("about.piece2"),
+            catalogueText("about.piece3"), catalogueText("about.piece4"),
+            catalogueText("about.piece5")};
 }
 
 std::string panelText(const std::vector<std::string_view>& pieces) {

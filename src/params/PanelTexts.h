@@ -15,12 +15,12 @@ namespace amsim {
 inline constexpr std::string_view kParagraphSeparator = "\r\n\r\n";
 
 // The nine paragraphs of the help panel, in order. None contains a line break.
-const std::vector<std::string_view>& helpParagraphs();
+std::vector<std::string_view> helpParagraphs();
 
 // The five pieces of the about panel, in order: the dated title line, the
 // distribution note, where it was tried, the menu path (one line) and the
 // modelling note. None contains a line break.
-const std::vector<std::string_view>& aboutPieces();
+std::vector<std::string_view> aboutPieces();
 
 // Every piece followed by the separator, the last one included, so a panel's
 // text always ends with an empty line.

@@ -36,11 +36,11 @@ std::array<const ParameterRow*, kParameterCount> rowsInHelpOrder() {
 } // namespace
 
 std::string parameterHelp(const ParameterRow& row) {
-    // The help speaks Spanish whatever the locale.
-    const NumberFormat spanish{",", "E"};
-    return filled(row.help, {{"start", numberToText(startValue(row.parameter), spanish)},
-                             {"low", numberToText(row.low, spanish)},
-                             {"high", numberToText(row.high, spanish)}});
+    // The help writes numbers as its language does, whatever the locale.
+    const NumberFormat written{std::string(catalogueText("number.decimalSeparator")), "E"};
+    return filled(row.help, {{"start", numberToText(startValue(row.parameter), written)},
+                             {"low", numberToText(row.low, written)},
+                             {"high", numberToText(row.high, written)}});
 }
 
 std::string helpOptionLines() {
@@ -58,8 +58,9 @@ std::string helpOptionLines() {
 std::string manualOptionParagraphs() {
     std::string paragraphs;
     for (const ParameterRow* row : rowsInHelpOrder()) {
-        paragraphs += ".TP\n.BI \\-\\-" + replaced(std::string(row->option), "-", "\\-") +
-                      " \" valor\"\n" + replaced(parameterHelp(*row), "-", "\\-") + "\n";
+        paragraphs += ".TP\n.BI \\-\\-" + replaced(std::string(row->option), "-", "\\-") + " \" " +
+                      std::string(catalogueText("manual.valueName")) + "\"\n" +
+                      replaced(parameterHelp(*row), "-", "\\-") + "\n";
     }
     return paragraphs;
 }

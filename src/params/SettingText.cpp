@@ -31,6 +31,25 @@ std::string percentEncoded(std::string_view text) {
     return encoded;
 }
 
+// The language goes with a link or a command where it is not Spanish, the
+// language a bench starts in.
+std::string languageQuery() {
+    return languageInUse() == catalogues().front().language
+               ? std::string()
+               : std::string(kLanguageOption) + "=" + std::string(languageInUse());
+}
+
+std::string languageArgument() {
+    return languageInUse() == catalogues().front().language
+               ? std::string()
+               : " --" + std::string(kLanguageOption) + " " + std::string(languageInUse());
+}
+
+// Two parts of a query, either of them empty.
+std::string joinedQuery(const std::string& first, const std::string& second) {
+    return first.empty() || second.empty() ? first + second : first + "&" + second;
+}
+
 bool hidesValues(const MenuContext& context) {
     return context.exercise && context.exercise->hidden.any();
 }
@@ -63,7 +82,7 @@ const MenuItem* menuItemNamed(std::string_view item) {
 
 } // namespace
 
-constinit const std::array<MenuItem, 10> kMenuItems{{
+constinit const std::array<MenuItem, 11> kMenuItems{{
     {"CopiarEnlace", "menu.CopiarEnlace", &copyLink, SavedFile::None, "menu.CopiarEnlace.done"},
     {"CopiarOrden", "menu.CopiarOrden", &copyCommand, SavedFile::None, "menu.CopiarOrden.done"},
     {"GuardarImagen", "menu.GuardarImagen", nullptr, SavedFile::Image, "menu.saved"},
@@ -76,6 +95,8 @@ constinit const std::array<MenuItem, 10> kMenuItems{{
      PanelKind::None, DialogKind::CreateExercise},
     {"Ejercicios", "menu.Ejercicios", nullptr, SavedFile::None, TextKey::none(), PanelKind::None,
      DialogKind::Exercises},
+    {"Idioma", "menu.Idioma", nullptr, SavedFile::None, TextKey::none(), PanelKind::None,
+     DialogKind::Languages},
 }};
 
 std::string settingQuery(ParameterReader& boxes, std::optional<double> instant) {
@@ -96,7 +117,7 @@ std::string settingQuery(ParameterReader& boxes, std::optional<double> instant) 
 
 std::string settingLink(std::string_view page, ParameterReader& boxes,
                         std::optional<double> instant) {
-    return withQuery(page, settingQuery(boxes, instant));
+    return withQuery(page, joinedQuery(settingQuery(boxes, instant), languageQuery()));
 }
 
 std::string exerciseLink(std::string_view page, const Exercise& exercise,
@@ -106,7 +127,7 @@ std::string exerciseLink(std::string_view page, const Exercise& exercise,
         query += "&" + std::string(kInstantOption) + "=" +
                  percentEncoded(numberToText(*instant, pointFormat()));
     }
-    return withQuery(page, query);
+    return withQuery(page, joinedQuery(query, languageQuery()));
 }
 
 std::string exerciseCommand(const Exercise& exercise, const NumberFormat& format,
@@ -115,7 +136,7 @@ std::string exerciseCommand(const Exercise& exercise, const NumberFormat& format
     if (instant) {
         command += " --" + std::string(kInstantOption) + " " + numberToText(*instant, format);
     }
-    return command;
+    return command + languageArgument();
 }
 
 std::string settingCommand(ParameterReader& boxes, const NumberFormat& format,
@@ -130,7 +151,7 @@ std::string settingCommand(ParameterReader& boxes, const NumberFormat& format,
     if (instant) {
         command += " --" + std::string(kInstantOption) + " " + numberToText(*instant, format);
     }
-    return command;
+    return command + languageArgument();
 }
 
 std::string boxTextOfAddress(std::string_view given, const NumberFormat& format) {

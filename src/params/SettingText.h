@@ -25,12 +25,14 @@ namespace amsim {
 std::string settingQuery(ParameterReader& boxes, std::optional<double> instant = std::nullopt);
 // The page's address with the setting as its query; `page` may hold a query
 // of its own already ("amsim.html?lang=es"), which the setting follows, and a
-// fragment ("#tarea"), which stays at the end.
+// fragment ("#tarea"), which stays at the end. A language other than Spanish
+// follows the setting: "&idioma=en".
 std::string settingLink(std::string_view page, ParameterReader& boxes,
                         std::optional<double> instant = std::nullopt);
 // "amsim --mdl 1 --vcc 1 …", its numbers as the command line reads them in
 // `format`, the regional settings it will run in; then "--tiempo 0,125"
-// when an instant is given.
+// when an instant is given, and " --idioma en" in a language other than
+// Spanish.
 std::string settingCommand(ParameterReader& boxes, const NumberFormat& format,
                            std::optional<double> instant = std::nullopt);
 
@@ -39,6 +41,8 @@ inline constexpr std::string_view kInstantOption = "tiempo";
 // The options of an exercise: its code or a built-in one's name, its seed,
 // and the boxes to hide.
 inline constexpr std::string_view kExerciseOption = "ejercicio";
+// The language, where it is not Spanish: ?idioma=en, --idioma en.
+inline constexpr std::string_view kLanguageOption = "idioma";
 inline constexpr std::string_view kSeedOption = "semilla";
 inline constexpr std::string_view kHiddenOption = "ocultar";
 
@@ -82,8 +86,9 @@ enum class SavedFile { None, Image, Data, Sound, Spectrum };
 enum class PanelKind { None, SnrCurve, IqView };
 
 // What a dialog item opens: the teacher's dialog that makes an exercise of
-// the bench, or the list of the built-in exercises.
-enum class DialogKind { None, CreateExercise, Exercises };
+// the bench, the list of the built-in exercises, or the languages to choose
+// from (languageChoices).
+enum class DialogKind { None, CreateExercise, Exercises, Languages };
 
 struct MenuItem {
     std::string_view name;
@@ -100,7 +105,7 @@ inline constexpr int kConfirmationMilliseconds = 2000;
 
 // Constant-initialized where it is defined (constinit), so no order of
 // dynamic initialization can reach it.
-extern const std::array<MenuItem, 10> kMenuItems; // NOLINT(bugprone-dynamic-static-initializers)
+extern const std::array<MenuItem, 11> kMenuItems; // NOLINT(bugprone-dynamic-static-initializers)
 
 // What the item of that name puts on the clipboard; nothing for another
 // name or for a saving item.

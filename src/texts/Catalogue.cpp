@@ -46,8 +46,9 @@ std::span<const Catalogue> catalogues() {
 }
 
 bool useLanguage(std::string_view language) {
-    const auto* found = std::find_if(kCatalogues.begin(), kCatalogues.end(),
-                                     [language](const Catalogue& c) { return c.language == language; });
+    const auto* found =
+        std::find_if(kCatalogues.begin(), kCatalogues.end(),
+                     [language](const Catalogue& c) { return c.language == language; });
     if (found == kCatalogues.end()) {
         return false;
     }
@@ -57,6 +58,23 @@ bool useLanguage(std::string_view language) {
 
 std::string_view languageInUse() {
     return current().language;
+}
+
+std::vector<LanguageChoice> languageChoices() {
+    std::vector<LanguageChoice> choices;
+    for (const Catalogue& catalogue : kCatalogues) {
+        choices.push_back(
+            {catalogue.language, catalogue.entries[TextKey("language.name").index()].text});
+    }
+    return choices;
+}
+
+bool startLanguage(std::optional<std::string_view> asked,
+                   std::optional<std::string_view> remembered) {
+    if (!remembered || !useLanguage(*remembered)) {
+        useLanguage(kCatalogues.front().language);
+    }
+    return !asked || useLanguage(*asked);
 }
 
 std::string_view catalogueText(TextKey key) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace amsim {
 
@@ -69,6 +70,20 @@ bool useLanguage(std::string_view language);
 
 // The tag of the catalogue in use.
 std::string_view languageInUse();
+
+// A language a user can choose: its tag and its name in itself ("English").
+struct LanguageChoice {
+    std::string_view tag;
+    std::string_view name;
+};
+std::vector<LanguageChoice> languageChoices();
+
+// The language a front end starts in: the one asked for (--idioma, idioma=),
+// else the one the user chose last time while a catalogue has it, else
+// Spanish. False, with the remembered one or Spanish in use, when no
+// catalogue has the one asked for.
+bool startLanguage(std::optional<std::string_view> asked,
+                   std::optional<std::string_view> remembered);
 
 // The text of a key in the language in use. The key none() is a
 // fault of the program, raised as std::logic_error.

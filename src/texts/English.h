@@ -244,22 +244,27 @@ inline constexpr TextEntry kEnglish[] = {
     {"answer.both", "ambas"},
     {"question.mdl", "¿Cuánto vale la modulante (mdl), en V?"},
     {"question.vcc", "¿Cuánto vale V(cc), en V?"},
-    {"question.fase", "¿Cuántos grados mide el error de fase de la portadora reinsertada (sin signo)?"},
+    {"question.fase",
+     "¿Cuántos grados mide el error de fase de la portadora reinsertada (sin signo)?"},
     {"question.ruido", "¿Cuánto vale el ruido del canal, en V eficaces por kHz?"},
-    {"question.df", "¿Cuál es el error de frecuencia de la portadora reinsertada, en Hz (con su signo)?"},
+    {"question.df",
+     "¿Cuál es el error de frecuencia de la portadora reinsertada, en Hz (con su signo)?"},
     {"question.deriva", "¿Cuántos hercios se aparta la portadora reinsertada (sin signo)?"},
     {"question.tono", "¿Qué frecuencia tiene el tono del generador, en Hz?"},
     {"question.tono2", "¿Qué frecuencia tiene el segundo tono, en Hz?"},
     {"question.base", "¿Cuántos ms por división tiene la base de tiempo?"},
     {"question.indice", "¿Cuál es el índice de modulación, en %?"},
     {"question.banda", "¿Qué banda lateral falta: inferior, superior, ninguna o ambas?"},
-    {"questionHint.mdl", "Mida la envolvente en el osciloscopio o las bandas laterales en el espectro."},
+    {"questionHint.mdl",
+     "Mida la envolvente en el osciloscopio o las bandas laterales en el espectro."},
     {"questionHint.vcc", "Mida la línea de la portadora en el espectro, con las escalas."},
     {"questionHint.fase", "Compare la amplitud del audio detectado con la que da a 0°."},
     {"questionHint.ruido", "Parta de la S/N de entrada y de la potencia recibida."},
     {"questionHint.df", "Compare el tono detectado con el del generador."},
-    {"questionHint.deriva", "Mida cada cuánto se anula el audio detectado con el tiempo corriendo."},
-    {"questionHint.tono", "Mida el periodo con las escalas del osciloscopio o la línea en el espectro."},
+    {"questionHint.deriva",
+     "Mida cada cuánto se anula el audio detectado con el tiempo corriendo."},
+    {"questionHint.tono",
+     "Mida el periodo con las escalas del osciloscopio o la línea en el espectro."},
     {"questionHint.tono2", "Busque la segunda línea en el espectro del generador."},
     {"questionHint.base", "Cuente los periodos del tono en la pantalla."},
     {"questionHint.indice", "Compare las bandas laterales con la portadora en el espectro."},
@@ -908,6 +913,17 @@ inline constexpr TextEntry kEnglish[] = {
                      "voz real tiene una relación muy alta entre su potencia de pico y su "
                      "potencia media, pero para la enseñanza una senoide sirve mejor que la "
                      "forma de onda de un «hola» dicho ante el micrófono."},
+
+    // The languages: each catalogue's own name for its language, the menu's
+    // item that chooses one, and the command line's option.
+    {"language.name", "English"},
+    {"menu.Idioma", "Language"},
+    {"error.unknownLanguage", "The program has no language {text}: choose {languages}."},
+    {"cli.languageOption",
+     "  --idioma LANGUAGE         The language of the texts: es (Spanish, without this\n"
+     "                            option or another choice kept by the window), en\n"
+     "                            (English) or pt (Portuguese)."},
+    {"manual.valueName", "value"},
 };
 
 } // namespace amsim

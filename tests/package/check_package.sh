@@ -32,7 +32,8 @@ for file in usr/bin/amsim \
     "usr/share/metainfo/$id.metainfo.xml" \
     "usr/share/icons/hicolor/scalable/apps/$id.svg" \
     usr/share/doc/amsim/copyright usr/share/doc/amsim/changelog.gz \
-    usr/share/man/man1/amsim.1.gz; do
+    usr/share/man/man1/amsim.1.gz usr/share/man/en/man1/amsim.1.gz \
+    usr/share/man/pt_BR/man1/amsim.1.gz; do
     grep -q " \./$file\$" <<<"$contents" || fail "el paquete no contiene $file"
 done
 

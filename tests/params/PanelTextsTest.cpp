@@ -15,7 +15,8 @@ constexpr std::size_t kAboutCount = 5;
 
 std::vector<std::string_view> allPieces() {
     std::vector<std::string_view> pieces = helpParagraphs();
-    pieces.insert(pieces.end(), aboutPieces().begin(), aboutPieces().end());
+    const std::vector<std::string_view> about = aboutPieces();
+    pieces.insert(pieces.end(), about.begin(), about.end());
     return pieces;
 }
 
