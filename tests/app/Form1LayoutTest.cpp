@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QSvgRenderer>
 
 namespace amsim {
 namespace {
@@ -198,8 +200,9 @@ TEST_F(Form1Layout, StepButtonsCarryTheSevenBySevenArrows) {
     }
 }
 
-TEST_F(Form1Layout, BlockDiagramIsBlackOnWhiteAndBlankUnderTheSpectra) {
-    const QImage picture = control<QLabel>("Image1")->pixmap().toImage();
+// The block diagram, in any language: pure black and white, and blank where
+// the program draws over it.
+void expectBlackOnWhiteAndBlankUnderTheSpectra(const QImage& picture) {
     ASSERT_EQ(picture.size(), QSize(160, 700));
     int black = 0;
     for (int y = 0; y < picture.height(); ++y) {
@@ -220,6 +223,33 @@ TEST_F(Form1Layout, BlockDiagramIsBlackOnWhiteAndBlankUnderTheSpectra) {
                 ASSERT_EQ(picture.pixel(x, y) | 0xFF000000U, qRgb(255, 255, 255)) << x << "," << y;
             }
         }
+    }
+}
+
+TEST_F(Form1Layout, BlockDiagramIsBlackOnWhiteAndBlankUnderTheSpectra) {
+    expectBlackOnWhiteAndBlankUnderTheSpectra(control<QLabel>("Image1")->pixmap().toImage());
+}
+
+TEST(BlockDiagram, EveryLanguagesPictureIsBlackOnWhiteAndBlankUnderTheSpectra) {
+    struct Row {
+        const char* name;
+        const char* resource;
+    };
+    const Row rows[] = {
+        {"Spanish", ":/pictures/block_diagram.svg"},
+        {"English", ":/pictures/block_diagram.en.svg"},
+        {"Portuguese", ":/pictures/block_diagram.pt.svg"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QSvgRenderer renderer(QString::fromLatin1(row.resource));
+        ASSERT_TRUE(renderer.isValid());
+        QImage picture(renderer.defaultSize(), QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        renderer.render(&painter);
+        painter.end();
+        expectBlackOnWhiteAndBlankUnderTheSpectra(picture);
     }
 }
 
