@@ -13,6 +13,8 @@ int main(int argc, char* argv[]) {
         std::cerr << "amsim_manual_options: no catalogue for " << argv[1] << '\n';
         return 1;
     }
-    std::cout << amsim::manualOptionParagraphs();
+    std::cout << amsim::manualOptionParagraphs() << ".TP\n.BI \\-\\-idioma \" "
+              << amsim::catalogueText("manual.languageValue") << "\"\n"
+              << amsim::catalogueText("manual.languageOption") << '\n';
     return std::cout.good() ? 0 : 1;
 }

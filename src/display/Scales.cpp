@@ -16,6 +16,7 @@
 // sidebands' filter and at the upper one's edge: with noise, the floor's band
 // is labelled with its edges.
 #include "display/Redraw.h"
+#include "texts/Catalogue.h"
 #include "signals/ChannelNoise.h"
 
 #include <array>
@@ -94,10 +95,16 @@ constexpr CanvasPoint kFloorLabel{890.0F, 419.0F};
 
 // The picture's caption under the detected-audio display ("salida detector
 // de producto"): the rows and columns kept clear, a pixel around its letters.
+// Its right end follows its words in the block diagram of each language.
 constexpr float kCaptionLeft = 722.0F;
-constexpr float kCaptionRight = 794.0F;
 constexpr float kCaptionTop = 654.0F;
 constexpr float kCaptionBottom = 680.0F;
+
+float captionRight() {
+    constexpr float kSpanishRight = 794.0F;
+    constexpr float kEnglishRight = 802.0F; // "product detector"
+    return languageInUse() == "en" ? kEnglishRight : kSpanishRight;
+}
 
 } // namespace
 
@@ -253,7 +260,7 @@ void Redraw::labelNoiseFloor() {
 // caption passes behind it, so that both stay readable; its end still shows
 // its length.
 void Redraw::drawSpectralLine(float x, float from, float to) {
-    const bool behindCaption = x >= kCaptionLeft && x <= kCaptionRight && to >= kCaptionTop &&
+    const bool behindCaption = x >= kCaptionLeft && x <= captionRight() && to >= kCaptionTop &&
                                from <= kCaptionBottom && scalesOn();
     if (!behindCaption) {
         check(canvas_.line({x, from}, {x, to}));

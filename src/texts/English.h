@@ -924,6 +924,10 @@ inline constexpr TextEntry kEnglish[] = {
      "                            option or another choice kept by the window), en\n"
      "                            (English) or pt (Portuguese)."},
     {"manual.valueName", "value"},
+    {"manual.languageValue", "language"},
+    {"manual.languageOption", "The language of the texts: es (Spanish, without this option or "
+                              "another choice kept by the window), en (English) or pt "
+                              "(Portuguese)."},
 };
 
 } // namespace amsim

@@ -924,6 +924,9 @@ inline constexpr TextEntry kPortuguese[] = {
      "                            outra escolha guardada pela janela), en (inglês) ou\n"
      "                            pt (português)."},
     {"manual.valueName", "valor"},
+    {"manual.languageValue", "idioma"},
+    {"manual.languageOption", "O idioma dos textos: es (espanhol, sem esta opção nem outra "
+                              "escolha guardada pela janela), en (inglês) ou pt (português)."},
 };
 
 } // namespace amsim

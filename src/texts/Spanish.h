@@ -931,6 +931,9 @@ inline constexpr TextEntry kSpanish[] = {
      "                            ni otra elección guardada en la ventana), en (inglés)\n"
      "                            o pt (portugués)."},
     {"manual.valueName", "valor"},
+    {"manual.languageValue", "idioma"},
+    {"manual.languageOption", "El idioma de los textos: es (español, sin esta opción ni otra "
+                              "elección guardada en la ventana), en (inglés) o pt (portugués)."},
 };
 
 } // namespace amsim

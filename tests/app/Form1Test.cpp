@@ -195,7 +195,8 @@ TEST_F(Form1CommaTest, TheMenuCopiesTheLinkAndTheCommand) {
     }
     EXPECT_EQ(texts, QStringList({"Copiar enlace", "Copiar orden", "Guardar imagen…",
                                   "Guardar datos…", "Guardar sonido…", "Guardar espectro…",
-                                  "Curva S/N", "Vista I/Q", "Crear ejercicio…", "Ejercicios"}));
+                                  "Curva S/N", "Vista I/Q", "Crear ejercicio…", "Ejercicios",
+                                  "Idioma"}));
     menu->close();
     click("VccBajar");
     type(Parameter::Fase, QStringLiteral("-30"));

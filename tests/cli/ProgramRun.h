@@ -34,6 +34,7 @@ protected:
 
     QTemporaryDir folder;
     QTemporaryDir runtime;
+    QTemporaryDir settings;
 
     // Any program, in the folder, with the same environment.
     Finished run(const QString& program, const QStringList& arguments, const QString& locale,
@@ -57,6 +58,8 @@ protected:
         environment.insert(QStringLiteral("LC_ALL"), locale);
         // Keeps Qt's own note about a missing runtime folder off the error output.
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        // The window's kept choices (its language) in a folder of the test's.
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
         // "NAME=value" sets a variable, "NAME" alone takes it away.
         for (const QString& setting : extra) {
             if (setting.contains('=')) {
