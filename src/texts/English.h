@@ -8,911 +8,890 @@ namespace amsim {
 // order.
 inline constexpr TextEntry kEnglish[] = {
     // Grammar: how numbers are written in texts, the joints of a list,
-    // "a, b y c", and quotation marks.
-    {"number.decimalSeparator", ","},
-    {"number.range", "{least} a {most}"},
+    // "a, b and c", and quotation marks.
+    {"number.decimalSeparator", "."},
+    {"number.range", "{least} to {most}"},
     {"list.separator", ", "},
-    {"list.last", " y "},
-    {"text.quoted", "«{text}»"},
+    {"list.last", " and "},
+    {"text.quoted", "“{text}”"},
 
     // The engine's errors.
-    {"error.empty", "El valor de {label} está vacío: escriba un número."},
-    {"error.notANumber", "El valor de {label} no es un número: {text}."},
-    {"error.notANumberHint", "El valor de {label} no es un número: {text}; {hint}."},
-    {"error.tooLarge", "El valor de {label} es demasiado grande: {text}. Escriba un número menor."},
-    {"error.tooSmall",
-     "El valor de {label} es demasiado pequeño: {text}. Escriba 0 o un número mayor."},
-    {"error.outsideLimits",
-     "El valor de {label} está fuera de sus límites: {text}. Escriba {allowed}."},
+    {"error.empty", "The value of {label} is empty: enter a number."},
+    {"error.notANumber", "The value of {label} is not a number: {text}."},
+    {"error.notANumberHint", "The value of {label} is not a number: {text}; {hint}."},
+    {"error.tooLarge", "The value of {label} is too large: {text}. Enter a smaller number."},
+    {"error.tooSmall", "The value of {label} is too small: {text}. Enter 0 or a larger number."},
+    {"error.outsideLimits", "The value of {label} is outside its limits: {text}. Enter {allowed}."},
     {"error.overflow",
-     "Desbordamiento: con {values} el dibujo no se puede calcular, porque algún resultado es "
-     "demasiado grande. {advice}"},
-    {"error.overflow.box", "el valor de {label}"},
-    {"error.overflow.values", "estos valores"},
+     "Overflow: with {values} the drawing cannot be computed, because some result is "
+     "too large. {advice}"},
+    {"error.overflow.box", "the value of {label}"},
+    {"error.overflow.values", "these values"},
     {"error.overflow.kept.one",
-     "Queda a la vista lo dibujado hasta ese punto; escriba un valor menor."},
+     "What was drawn up to that point stays in view; enter a smaller value."},
     {"error.overflow.kept.other",
-     "Queda a la vista lo dibujado hasta ese punto; escriba valores menores."},
-    {"error.overflow.write.one", "Escriba un valor menor."},
-    {"error.overflow.write.other", "Escriba valores menores."},
+     "What was drawn up to that point stays in view; enter smaller values."},
+    {"error.overflow.write.one", "Enter a smaller value."},
+    {"error.overflow.write.other", "Enter smaller values."},
     {"error.drawingFailed",
-     "No se pudo dibujar en la ventana. Queda a la vista lo dibujado hasta ese punto."},
-    {"error.internal", "Error interno del programa: {detail}"},
+     "Could not draw in the window. What was drawn up to that point stays in view."},
+    {"error.internal", "Internal program error: {detail}"},
 
-    // What a box takes, as a message asks for it ("Escriba …").
-    {"allowed.switch", "0 o 1"},
-    {"allowed.nonNegative", "0 o un número mayor"},
-    {"allowed.within", "un número entre {low} y {high}"},
-    {"allowed.offOrWithin", "0 o un número entre {low} y {high}"},
-    {"hint.comma", "use la coma decimal: {text}"},
-    {"hint.point", "use el punto decimal: {text}"},
-    {"hint.separator", "use el separador decimal «{separator}»: {text}"},
+    // What a box takes, as a message asks for it ("Enter …").
+    {"allowed.switch", "0 or 1"},
+    {"allowed.nonNegative", "0 or a larger number"},
+    {"allowed.within", "a number between {low} and {high}"},
+    {"allowed.offOrWithin", "0 or a number between {low} and {high}"},
+    {"hint.comma", "use a decimal comma: {text}"},
+    {"hint.point", "use a decimal point: {text}"},
+    {"hint.separator", "use the decimal separator “{separator}”: {text}"},
 
     // The parameters: labels, help, step tooltips, names in the values line.
-    {"parameter.mdl.label", "Modulante"},
-    {"parameter.mdl.help", "Amplitud de la modulante (al empezar, {start})."},
-    {"parameter.mdl.stepNoun", "la modulante"},
+    {"parameter.mdl.label", "Modulating signal"},
+    {"parameter.mdl.help", "Amplitude of the modulating signal (at start, {start})."},
+    {"parameter.mdl.stepNoun", "the modulating signal"},
     {"parameter.vcc.label", "V(cc)"},
     {"parameter.vcc.stepNoun", "V(cc)"},
-    {"parameter.vcc.help", "V(cc), nivel de continua que fija la portadora ({start})."},
-    {"parameter.bli.label", "BLI habil"},
-    {"parameter.bli.help", "BLI habil: lo mismo para la banda lateral inferior ({start})."},
-    {"parameter.bli.values", "BLI"},
-    {"parameter.bls.label", "BLS habil"},
+    {"parameter.vcc.help", "V(cc), DC level that sets the carrier ({start})."},
+    {"parameter.bli.label", "LSB on"},
+    {"parameter.bli.help", "LSB on: the same for the lower sideband ({start})."},
+    {"parameter.bli.values", "LSB"},
+    {"parameter.bls.label", "USB on"},
     {"parameter.bls.help",
-     "BLS habil: 1 deja pasar la banda lateral superior,\n0 la suprime ({start})."},
-    {"parameter.bls.values", "BLS"},
-    {"parameter.fase.label", "fase port reinsertada"},
-    {"parameter.fase.help", "Fase de la portadora reinsertada, en grados ({start})."},
-    {"parameter.fase.stepNoun", "la fase"},
-    {"parameter.fase.values", "fase"},
-    {"parameter.env.label", "det. envolvente"},
-    {"parameter.env.help", "Detector de envolvente: 1 lo activa, 0 lo apaga ({start});\n"
-                           "ningún otro valor. Activado, el archivo de muestras\n"
-                           "lleva también su salida, en la columna envolvente."},
-    {"parameter.ruido.label", "ruido"},
-    {"parameter.ruido.help", "Ruido del canal: tensión eficaz en 1 kHz de ancho de\n"
-                             "banda, 0 o más ({start}). Con ruido, el archivo de\n"
-                             "muestras lleva el que llega a los detectores, en la\n"
-                             "columna ruido."},
-    {"parameter.ruido.stepNoun", "el ruido"},
-    {"parameter.escalas.label", "escalas"},
-    {"parameter.escalas.help", "Escalas: 1 dibuja la cuadrícula del osciloscopio con\n"
-                               "su escala de tiempo y sus voltios por división, y las\n"
-                               "escalas de frecuencia y amplitud de los espectros;\n"
-                               "0 no ({start}); ningún otro valor."},
-    {"parameter.df.label", "error de frec."},
-    {"parameter.df.help", "Error de frecuencia de la portadora reinsertada, en Hz,\n"
-                          "de {low} a {high} ({start}): su fase deriva con el tiempo."},
-    {"parameter.df.stepNoun", "el error de frecuencia"},
-    {"parameter.tono.label", "frec. tono"},
-    {"parameter.tono.help", "Frecuencia del tono del generador, en Hz, de {low} a\n"
+     "USB on: 1 lets the upper sideband through,\n0 suppresses it ({start})."},
+    {"parameter.bls.values", "USB"},
+    {"parameter.fase.label", "reinserted carr. phase"},
+    {"parameter.fase.help", "Phase of the reinserted carrier, in degrees ({start})."},
+    {"parameter.fase.stepNoun", "the phase"},
+    {"parameter.fase.values", "phase"},
+    {"parameter.env.label", "envelope det."},
+    {"parameter.env.help", "Envelope detector: 1 switches it on, 0 off ({start});\n"
+                           "no other value. When on, the samples file also\n"
+                           "carries its output, in the envolvente column."},
+    {"parameter.ruido.label", "noise"},
+    {"parameter.ruido.help", "Channel noise: RMS voltage in a 1 kHz bandwidth,\n"
+                             "0 or more ({start}). With noise, the samples file\n"
+                             "carries the noise reaching the detectors, in the\n"
+                             "ruido column."},
+    {"parameter.ruido.stepNoun", "the noise"},
+    {"parameter.escalas.label", "scales"},
+    {"parameter.escalas.help", "Scales: 1 draws the oscilloscope's graticule with\n"
+                               "its time scale and its volts per division, and the\n"
+                               "frequency and amplitude scales of the spectra;\n"
+                               "0 does not ({start}); no other value."},
+    {"parameter.df.label", "frequency error"},
+    {"parameter.df.help", "Frequency error of the reinserted carrier, in Hz,\n"
+                          "from {low} to {high} ({start}): its phase drifts with time."},
+    {"parameter.df.stepNoun", "the frequency error"},
+    {"parameter.tono.label", "tone freq."},
+    {"parameter.tono.help", "Frequency of the generator tone, in Hz, from {low} to\n"
                             "{high} ({start})."},
-    {"parameter.tono.stepNoun", "la frecuencia del tono"},
-    {"parameter.tono2.label", "2º tono"},
-    {"parameter.tono2.help", "Segundo tono del generador, en Hz, de {low} a {high};\n"
-                             "0 lo apaga ({start}). Con dos tonos, cada uno lleva la\n"
-                             "mitad de la modulante."},
-    {"parameter.tono2.stepNoun", "el segundo tono"},
-    {"parameter.base.label", "base de tiempo"},
-    {"parameter.base.help", "Base de tiempo del osciloscopio, en ms por división,\n"
-                            "de {low} a {high} ({start}): la pantalla muestra 8 divisiones."},
-    {"parameter.base.stepNoun", "la base de tiempo"},
-    {"parameter.analizador.label", "analizador"},
-    {"spectrum.csvComment", "# RBW {rbw} Hz (ventana de techo plano), media de {records} "
-                            "registros de {milliseconds} ms; potencia por bin en dBV"},
-    {"parameter.analizador.help", "Analizador de espectro: 1 muestra en dB los espectros\n"
-                                  "medidos de las señales, con su ruido; 0 las líneas\n"
-                                  "calculadas ({start}); ningún otro valor."},
-    {"unit.degrees", "grados"},
+    {"parameter.tono.stepNoun", "the tone frequency"},
+    {"parameter.tono2.label", "2nd tone"},
+    {"parameter.tono2.help", "Second generator tone, in Hz, from {low} to {high};\n"
+                             "0 switches it off ({start}). With two tones, each carries\n"
+                             "half of the modulating signal."},
+    {"parameter.tono2.stepNoun", "the second tone"},
+    {"parameter.base.label", "time base"},
+    {"parameter.base.help", "Time base of the oscilloscope, in ms per division,\n"
+                            "from {low} to {high} ({start}): the screen shows 8 divisions."},
+    {"parameter.base.stepNoun", "the time base"},
+    {"parameter.analizador.label", "analyser"},
+    {"spectrum.csvComment", "# RBW {rbw} Hz (flat-top window), average of {records} "
+                            "records of {milliseconds} ms; power per bin in dBV"},
+    {"parameter.analizador.help", "Spectrum analyser: 1 shows in dB the measured\n"
+                                  "spectra of the signals, with their noise; 0 the\n"
+                                  "computed lines ({start}); no other value."},
+    {"unit.degrees", "degrees"},
     {"unit.hertz", "Hz"},
     {"unit.msPerDivision", "ms/div"},
-    {"stage.generator", "Generador"},
-    {"stage.transmitter", "Transmisor"},
-    {"stage.receiver", "Receptor"},
-    {"stage.screen", "Pantalla"},
-    {"step.up", "Subir {noun} {step}"},
-    {"step.down", "Bajar {noun} {step}"},
-    {"step.floor", "{step} (no baja de 0)"},
+    {"stage.generator", "Generator"},
+    {"stage.transmitter", "Transmitter"},
+    {"stage.receiver", "Receiver"},
+    {"stage.screen", "Screen"},
+    {"step.up", "Raise {noun} {step}"},
+    {"step.down", "Lower {noun} {step}"},
+    {"step.floor", "{step} (not below 0)"},
     {"step.withUnit", "{number} {unit}"},
 
     // The drawing's description for a listener.
-    {"drawing.name", "Osciloscopio y analizador de espectro"},
-    {"drawing.generatorLabel", "modulante + Vcc"},
-    {"summary.modulation", "modulación del {percent} %"},
-    {"summary.modulationBeyond", "modulación de {beyond}"},
-    {"summary.phaseError.one", "error de fase {degrees} grado"},
-    {"summary.phaseError.other", "error de fase {degrees} grados"},
-    {"summary.drift", "que deriva con un error de frecuencia de {hertz} Hz"},
-    {"summary.envelope", "con detector de envolvente"},
-    {"summary.invalid", "Parámetros no válidos: {problems}"},
-    {"summary.notANumber.one", "{boxes} no es un número"},
-    {"summary.notANumber.other", "{boxes} no son números"},
-    {"summary.outside.one", "{boxes} está fuera de sus límites"},
-    {"summary.outside.other", "{boxes} están fuera de sus límites"},
-    {"summary.tooLarge", "{box} es demasiado grande"},
-    {"summary.tooSmall", "{box} es demasiado pequeño"},
-    {"summary.values", "Valores: {values}"},
+    {"drawing.name", "Oscilloscope and spectrum analyser"},
+    {"drawing.generatorLabel", "modulating + Vcc"},
+    {"summary.modulation", "{percent} % modulation"},
+    {"summary.modulationBeyond", "modulation of {beyond}"},
+    {"summary.phaseError.one", "phase error {degrees} degree"},
+    {"summary.phaseError.other", "phase error {degrees} degrees"},
+    {"summary.drift", "drifting with a frequency error of {hertz} Hz"},
+    {"summary.envelope", "with envelope detector"},
+    {"summary.invalid", "Invalid parameters: {problems}"},
+    {"summary.notANumber.one", "{boxes} is not a number"},
+    {"summary.notANumber.other", "{boxes} are not numbers"},
+    {"summary.outside.one", "{boxes} is outside its limits"},
+    {"summary.outside.other", "{boxes} are outside their limits"},
+    {"summary.tooLarge", "{box} is too large"},
+    {"summary.tooSmall", "{box} is too small"},
+    {"summary.values", "Values: {values}"},
     {"summary.valuesSeparator", "; "},
 
     // The modes.
     {"mode.am", "AM"},
     {"mode.dsb", "DSB"},
     {"mode.ssb", "SSB {carrier}, {sideband}"},
-    {"mode.withCarrier", "con portadora"},
-    {"mode.withoutCarrier", "sin portadora"},
-    {"mode.upper", "banda lateral superior"},
-    {"mode.lower", "banda lateral inferior"},
-    {"mode.carrierOnly", "Solo portadora"},
-    {"mode.noSignal", "Sin señal"},
+    {"mode.withCarrier", "with carrier"},
+    {"mode.withoutCarrier", "without carrier"},
+    {"mode.upper", "upper sideband"},
+    {"mode.lower", "lower sideband"},
+    {"mode.carrierOnly", "Carrier only"},
+    {"mode.noSignal", "No signal"},
 
     // The readout under the drawing.
     {"readout.none", "—"},
-    {"readout.beyondAbove", "más de {bound} {unit}"},
-    {"readout.beyondBelow", "menos de {bound} {unit}"},
-    {"readout.noMeasurementsOf", "Sin medidas: corrija {label}"},
-    {"readout.noMeasurements", "Sin medidas: el dibujo no se pudo completar"},
-    {"readout.mode", "Modo: {mode}"},
-    {"readout.modulationIndex", "Índice de modulación: {percent}"},
-    {"readout.carrierPower", "Potencia de portadora: {power}"},
-    {"readout.upperPower", "Potencia BLS: {power}"},
-    {"readout.lowerPower", "Potencia BLI: {power}"},
-    {"readout.totalPower", "Potencia total: {watts} W"},
-    {"readout.efficiency", "Eficiencia: {percent}"},
-    {"readout.peakPower", "Potencia de pico (PEP): {watts} W"},
-    {"readout.averagePower", "Potencia media: {watts} W"},
-    {"readout.peakToAverage", "PEP/potencia media: {ratio}"},
-    {"readout.bandwidth", "Ancho de banda: {kilohertz} kHz"},
-    {"readout.audio", "Audio detectado: {volts} V de pico, {loss}"},
-    {"readout.audioInverted", "Audio detectado: {volts} V de pico (invertido), {loss}"},
-    {"readout.phaseNow", "Error de fase ahora: {degrees}°"},
-    {"readout.tone", "Tono detectado: {hertz}"},
-    {"readout.level", "Continua detectada: {volts} V"},
-    {"readout.envelopeDistortion", "Distorsión del detector de envolvente: {distortion}"},
-    {"readout.envelopeDominant", "no recupera el tono: domina {kilohertz} kHz"},
-    {"readout.envelopeNoTone", "sin tono"},
-    {"readout.filter", "Filtro del receptor: {band}"},
-    {"readout.filterUpper", "3 kHz, BLS"},
-    {"readout.filterLower", "3 kHz, BLI"},
-    {"readout.filterBoth", "6 kHz, BLI y BLS"},
-    {"readout.inputRatio", "S/N de entrada: {ratio}"},
-    {"readout.audioRatioTheory", "S/N de audio (teórica): {ratio}"},
-    {"readout.audioRatioMeasured", "S/N de audio (medida): {ratio}"},
-    {"readout.figureOfMerit", "Figura de mérito: {ratio}"},
-    {"readout.envelopeRatioMeasured", "S/N de audio, det. envolvente (medida): {ratio}"},
+    {"readout.beyondAbove", "over {bound} {unit}"},
+    {"readout.beyondBelow", "under {bound} {unit}"},
+    {"readout.noMeasurementsOf", "No measurements: correct {label}"},
+    {"readout.noMeasurements", "No measurements: the drawing could not be completed"},
+    {"readout.mode", "Mode: {mode}"},
+    {"readout.modulationIndex", "Modulation index: {percent}"},
+    {"readout.carrierPower", "Carrier power: {power}"},
+    {"readout.upperPower", "USB power: {power}"},
+    {"readout.lowerPower", "LSB power: {power}"},
+    {"readout.totalPower", "Total power: {watts} W"},
+    {"readout.efficiency", "Efficiency: {percent}"},
+    {"readout.peakPower", "Peak envelope power (PEP): {watts} W"},
+    {"readout.averagePower", "Average power: {watts} W"},
+    {"readout.peakToAverage", "PEP/average power: {ratio}"},
+    {"readout.bandwidth", "Bandwidth: {kilohertz} kHz"},
+    {"readout.audio", "Detected audio: {volts} V peak, {loss}"},
+    {"readout.audioInverted", "Detected audio: {volts} V peak (inverted), {loss}"},
+    {"readout.phaseNow", "Phase error now: {degrees}°"},
+    {"readout.tone", "Detected tone: {hertz}"},
+    {"readout.level", "Detected DC: {volts} V"},
+    {"readout.envelopeDistortion", "Envelope detector distortion: {distortion}"},
+    {"readout.envelopeDominant", "does not recover the tone: {kilohertz} kHz dominates"},
+    {"readout.envelopeNoTone", "no tone"},
+    {"readout.filter", "Receiver filter: {band}"},
+    {"readout.filterUpper", "3 kHz, USB"},
+    {"readout.filterLower", "3 kHz, LSB"},
+    {"readout.filterBoth", "6 kHz, LSB and USB"},
+    {"readout.inputRatio", "Input S/N: {ratio}"},
+    {"readout.audioRatioTheory", "Audio S/N (theory): {ratio}"},
+    {"readout.audioRatioMeasured", "Audio S/N (measured): {ratio}"},
+    {"readout.figureOfMerit", "Figure of merit: {ratio}"},
+    {"readout.envelopeRatioMeasured", "Audio S/N, envelope det. (measured): {ratio}"},
 
     // The menu: each item's caption and what it says once done.
-    {"menu.CopiarEnlace", "Copiar enlace"},
-    {"menu.CopiarEnlace.done", "Enlace copiado"},
-    {"menu.CopiarOrden", "Copiar orden"},
-    {"menu.CopiarOrden.done", "Orden copiada"},
-    {"menu.GuardarImagen", "Guardar imagen…"},
-    {"menu.GuardarDatos", "Guardar datos…"},
-    {"menu.GuardarSonido", "Guardar sonido…"},
-    {"menu.GuardarEspectro", "Guardar espectro…"},
-    {"menu.saved", "Guardado: "},
-    {"menu.CurvaSN", "Curva S/N"},
-    {"menu.VistaIQ", "Vista I/Q"},
-    {"panel.close", "Cerrar"},
+    {"menu.CopiarEnlace", "Copy link"},
+    {"menu.CopiarEnlace.done", "Link copied"},
+    {"menu.CopiarOrden", "Copy command"},
+    {"menu.CopiarOrden.done", "Command copied"},
+    {"menu.GuardarImagen", "Save picture…"},
+    {"menu.GuardarDatos", "Save data…"},
+    {"menu.GuardarSonido", "Save sound…"},
+    {"menu.GuardarEspectro", "Save spectrum…"},
+    {"menu.saved", "Saved: "},
+    {"menu.CurvaSN", "S/N curve"},
+    {"menu.VistaIQ", "I/Q view"},
+    {"panel.close", "Close"},
 
     // Exercises: the teacher's dialog, the questions, the answer and its verdict.
-    {"menu.CrearEjercicio", "Crear ejercicio…"},
-    {"menu.Ejercicios", "Ejercicios"},
-    {"exercise.create.title", "Crear ejercicio"},
-    {"exercise.create.hide", "Valores ocultos:"},
-    {"exercise.create.question", "Pregunta:"},
-    {"exercise.create.firstHidden", "la del primer valor oculto"},
-    {"exercise.create.tolerance", "Tolerancia:"},
-    {"exercise.create.make", "Crear"},
-    {"exercise.create.link", "Enlace:"},
-    {"exercise.create.command", "Orden:"},
-    {"exercise.create.copyLink", "Copiar enlace"},
-    {"exercise.create.copyCommand", "Copiar orden"},
-    {"exercise.list.title", "Ejercicios"},
-    {"exercise.list.seed", "Semilla:"},
-    {"exercise.list.open", "Abrir"},
-    {"exercise.answerLabel", "Respuesta"},
-    {"exercise.check", "Comprobar"},
-    {"exercise.showSolution", "Mostrar la solución"},
-    {"exercise.questionName", "Pregunta del ejercicio"},
-    {"exercise.questionDescription", "Lo que se pide averiguar con lo que muestra el banco."},
-    {"exercise.answerDescription", "La respuesta a la pregunta; Intro la comprueba."},
-    {"exercise.checkDescription", "Comprueba la respuesta con el banco tal como está."},
-    {"exercise.verdictName", "Resultado de la respuesta"},
+    {"menu.CrearEjercicio", "Create exercise…"},
+    {"menu.Ejercicios", "Exercises"},
+    {"exercise.create.title", "Create exercise"},
+    {"exercise.create.hide", "Hidden values:"},
+    {"exercise.create.question", "Question:"},
+    {"exercise.create.firstHidden", "that of the first hidden value"},
+    {"exercise.create.tolerance", "Tolerance:"},
+    {"exercise.create.make", "Create"},
+    {"exercise.create.link", "Link:"},
+    {"exercise.create.command", "Command:"},
+    {"exercise.create.copyLink", "Copy link"},
+    {"exercise.create.copyCommand", "Copy command"},
+    {"exercise.list.title", "Exercises"},
+    {"exercise.list.seed", "Seed:"},
+    {"exercise.list.open", "Open"},
+    {"exercise.answerLabel", "Answer"},
+    {"exercise.check", "Check"},
+    {"exercise.showSolution", "Show the solution"},
+    {"exercise.questionName", "Exercise question"},
+    {"exercise.questionDescription", "What is to be found from what the bench shows."},
+    {"exercise.answerDescription", "The answer to the question; Enter checks it."},
+    {"exercise.checkDescription", "Checks the answer against the bench as it stands."},
+    {"exercise.verdictName", "Result of the answer"},
     {"exercise.verdictDescription",
-     "Si la última respuesta es correcta y, si no, qué pantalla ayuda; o la solución."},
-    {"exercise.showSolutionDescription", "Muestra la respuesta y los valores ocultos."},
-    {"exercise.correct", "Correcto"},
-    {"exercise.incorrect", "Incorrecto. {hint}"},
-    {"exercise.unreadable", "Escriba un número, por ejemplo {example}."},
-    {"exercise.unreadableSideband", "Escriba «inferior», «superior», «ninguna» o «ambas»."},
-    {"exercise.solution", "Solución: {answer}"},
+     "Whether the last answer is right and, if not, which screen helps; or the solution."},
+    {"exercise.showSolutionDescription", "Shows the answer and the hidden values."},
+    {"exercise.correct", "Correct"},
+    {"exercise.incorrect", "Incorrect. {hint}"},
+    {"exercise.unreadable", "Enter a number, for example {example}."},
+    {"exercise.unreadableSideband", "Enter “lower”, “upper”, “none” or “both”."},
+    {"exercise.solution", "Solution: {answer}"},
     {"exercise.badCode",
-     "El código de ejercicio {code} no es válido: falta una parte o algún carácter cambió. "
-     "Cópielo otra vez, entero, del enlace que le dieron."},
-    {"exercise.badHidden",
-     "No hay ningún valor llamado {name} que ocultar. Los nombres son: {names}."},
-    {"exercise.badSeed", "La semilla {seed} no es válida: escriba un número entero de 0 a "
+     "The exercise code {code} is not valid: a part is missing or some character has changed. "
+     "Copy it again, whole, from the link you were given."},
+    {"exercise.badHidden", "There is no value called {name} to hide. The names are: {names}."},
+    {"exercise.badSeed", "The seed {seed} is not valid: enter a whole number from 0 to "
                          "4294967295."},
-    {"exercise.nothingHidden", "Marque al menos un valor que ocultar."},
+    {"exercise.nothingHidden", "Tick at least one value to hide."},
     {"exercise.noQuestion",
-     "Ninguno de los valores ocultos tiene pregunta: elija una pregunta de la lista."},
-    {"exercise.badTolerance", "La tolerancia {text} no es válida: escriba un número mayor que 0."},
-    {"answer.neither", "ninguna"},
-    {"answer.lower", "inferior"},
-    {"answer.upper", "superior"},
-    {"answer.both", "ambas"},
-    {"question.mdl", "¿Cuánto vale la modulante (mdl), en V?"},
-    {"question.vcc", "¿Cuánto vale V(cc), en V?"},
-    {"question.fase",
-     "¿Cuántos grados mide el error de fase de la portadora reinsertada (sin signo)?"},
-    {"question.ruido", "¿Cuánto vale el ruido del canal, en V eficaces por kHz?"},
+     "None of the hidden values has a question: choose a question from the list."},
+    {"exercise.badTolerance", "The tolerance {text} is not valid: enter a number greater than 0."},
+    {"answer.neither", "none"},
+    {"answer.lower", "lower"},
+    {"answer.upper", "upper"},
+    {"answer.both", "both"},
+    {"question.mdl", "What is the modulating signal's amplitude (mdl), in V?"},
+    {"question.vcc", "What is V(cc), in V?"},
+    {"question.fase", "How many degrees is the phase error of the reinserted carrier (unsigned)?"},
+    {"question.ruido", "What is the channel noise, in V RMS per kHz?"},
     {"question.df",
-     "¿Cuál es el error de frecuencia de la portadora reinsertada, en Hz (con su signo)?"},
-    {"question.deriva", "¿Cuántos hercios se aparta la portadora reinsertada (sin signo)?"},
-    {"question.tono", "¿Qué frecuencia tiene el tono del generador, en Hz?"},
-    {"question.tono2", "¿Qué frecuencia tiene el segundo tono, en Hz?"},
-    {"question.base", "¿Cuántos ms por división tiene la base de tiempo?"},
-    {"question.indice", "¿Cuál es el índice de modulación, en %?"},
-    {"question.banda", "¿Qué banda lateral falta: inferior, superior, ninguna o ambas?"},
+     "What is the frequency error of the reinserted carrier, in Hz (with its sign)?"},
+    {"question.deriva", "By how many hertz is the reinserted carrier off (unsigned)?"},
+    {"question.tono", "What is the frequency of the generator's tone, in Hz?"},
+    {"question.tono2", "What is the frequency of the second tone, in Hz?"},
+    {"question.base", "How many ms per division is the time base set to?"},
+    {"question.indice", "What is the modulation index, in %?"},
+    {"question.banda", "Which sideband is missing: lower, upper, none or both?"},
     {"questionHint.mdl",
-     "Mida la envolvente en el osciloscopio o las bandas laterales en el espectro."},
-    {"questionHint.vcc", "Mida la línea de la portadora en el espectro, con las escalas."},
-    {"questionHint.fase", "Compare la amplitud del audio detectado con la que da a 0°."},
-    {"questionHint.ruido", "Parta de la S/N de entrada y de la potencia recibida."},
-    {"questionHint.df", "Compare el tono detectado con el del generador."},
-    {"questionHint.deriva",
-     "Mida cada cuánto se anula el audio detectado con el tiempo corriendo."},
+     "Measure the envelope on the oscilloscope or the sidebands in the spectrum."},
+    {"questionHint.vcc", "Measure the carrier line in the spectrum, with the scales."},
+    {"questionHint.fase", "Compare the detected audio's amplitude with the one it gives at 0°."},
+    {"questionHint.ruido", "Start from the input S/N and the received power."},
+    {"questionHint.df", "Compare the detected tone with the generator's."},
+    {"questionHint.deriva", "Measure how often the detected audio nulls with time running."},
     {"questionHint.tono",
-     "Mida el periodo con las escalas del osciloscopio o la línea en el espectro."},
-    {"questionHint.tono2", "Busque la segunda línea en el espectro del generador."},
-    {"questionHint.base", "Cuente los periodos del tono en la pantalla."},
-    {"questionHint.indice", "Compare las bandas laterales con la portadora en el espectro."},
-    {"questionHint.banda", "Mire el espectro de la señal transmitida."},
-    {"exercise.builtin.indice", "Índice de modulación por la envolvente"},
-    {"exercise.builtin.vcc", "V(cc) por la línea de la portadora"},
-    {"exercise.builtin.banda", "¿Qué banda lateral se suprimió?"},
-    {"exercise.builtin.fase", "Error de fase por la amplitud detectada"},
-    {"exercise.builtin.deriva", "Error de frecuencia por el desvanecimiento"},
-    {"exercise.builtin.tonoBlu", "Error de frecuencia por el tono (BLU)"},
-    {"exercise.builtin.ruido", "Nivel de ruido por la S/N"},
-    {"exercise.builtin.tono", "Frecuencia del tono con las escalas"},
-    {"exercise.builtin.sobremodulacion", "Sobremodulación y detector de envolvente"},
-    {"exercise.builtin.segundoTono", "Segundo tono en el espectro"},
+     "Measure the period with the oscilloscope's scales or the line in the spectrum."},
+    {"questionHint.tono2", "Look for the second line in the generator's spectrum."},
+    {"questionHint.base", "Count the tone's periods on the screen."},
+    {"questionHint.indice", "Compare the sidebands with the carrier in the spectrum."},
+    {"questionHint.banda", "Look at the spectrum of the transmitted signal."},
+    {"exercise.builtin.indice", "Modulation index from the envelope"},
+    {"exercise.builtin.vcc", "V(cc) from the carrier line"},
+    {"exercise.builtin.banda", "Which sideband was suppressed?"},
+    {"exercise.builtin.fase", "Phase error from the detected amplitude"},
+    {"exercise.builtin.deriva", "Frequency error from the fading"},
+    {"exercise.builtin.tonoBlu", "Frequency error from the tone (SSB)"},
+    {"exercise.builtin.ruido", "Noise level from the S/N"},
+    {"exercise.builtin.tono", "Tone frequency with the scales"},
+    {"exercise.builtin.sobremodulacion", "Overmodulation and envelope detector"},
+    {"exercise.builtin.segundoTono", "Second tone in the spectrum"},
 
     // The I/Q view.
-    {"iqView.title", "Señal recibida en el plano I/Q"},
+    {"iqView.title", "Received signal in the I/Q plane"},
     {"iqView.i", "I"},
     {"iqView.q", "Q"},
     {"iqView.scale", "{volts} V/div"},
-    {"iqView.legend.carrier", "portadora ({volts} V)"},
-    {"iqView.legend.trajectory", "bandas laterales: recorrido en {milliseconds} ms de pantalla"},
-    {"iqView.legend.noise", "ruido del canal: puntos de {sweeps} barridos de la pantalla"},
-    {"iqView.legend.detector", "eje del detector de producto, a {degrees}° (el error de fase)"},
-    {"iqView.legend.detectorTurning", "eje del detector de producto: a {start}° y gira {turn}°"},
-    {"iqView.legend.projection", "su salida sigue la proyección sobre el eje: {volts} V de pico"},
-    {"iqView.legend.envelope", "detector de envolvente: distancia al origen menos el radio;"},
-    {"iqView.legend.envelopeWhy", "sigue al audio mientras la trayectoria no pase por el origen"},
-    {"iqView.legend.noEnvelope", "sin portadora no hay círculo: la envolvente no sigue al audio"},
+    {"iqView.legend.carrier", "carrier ({volts} V)"},
+    {"iqView.legend.trajectory", "sidebands: path over {milliseconds} ms of screen"},
+    {"iqView.legend.noise", "channel noise: points from {sweeps} sweeps of the screen"},
+    {"iqView.legend.detector", "product detector's axis, at {degrees}° (the phase error)"},
+    {"iqView.legend.detectorTurning", "product detector's axis: at {start}°, turning {turn}°"},
+    {"iqView.legend.projection", "its output follows the projection on the axis: {volts} V peak"},
+    {"iqView.legend.envelope", "envelope detector: distance from the origin minus the radius;"},
+    {"iqView.legend.envelopeWhy", "it follows the audio as long as the path avoids the origin"},
+    {"iqView.legend.noEnvelope", "no carrier, no circle: the envelope does not follow the audio"},
 
     // The command line.
-    {"cli.seeHelp", "{message} Escriba «amsim --help» para ver las opciones."},
-    {"cli.unknownOption", "Opción desconocida: {argument}."},
-    {"cli.missingValue", "Falta el valor de la opción {argument}."},
-    {"cli.unreadable", "No se entiende la línea de órdenes."},
-    {"cli.twice", "La opción {option} aparece más de una vez."},
-    {"cli.unexpected", "Argumento inesperado: {argument}."},
-    {"cli.zoomWindowOnly", "La opción --zoom solo sirve para abrir la ventana."},
-    {"cli.scaleWithExport", "La opción --scale solo sirve junto con --export."},
-    {"cli.secondsWithWav", "La opción --segundos solo sirve junto con --export-wav."},
-    {"cli.factor", "El valor de {option} debe ser un número de {range}: {text}."},
+    {"cli.seeHelp", "{message} Type “amsim --help” to see the options."},
+    {"cli.unknownOption", "Unknown option: {argument}."},
+    {"cli.missingValue", "The option {argument} is missing its value."},
+    {"cli.unreadable", "The command line cannot be understood."},
+    {"cli.twice", "The option {option} appears more than once."},
+    {"cli.unexpected", "Unexpected argument: {argument}."},
+    {"cli.zoomWindowOnly", "The option --zoom only applies when opening the window."},
+    {"cli.scaleWithExport", "The option --scale only works together with --export."},
+    {"cli.secondsWithWav", "The option --segundos only works together with --export-wav."},
+    {"cli.factor", "The value of {option} must be a number from {range}: {text}."},
     {"cli.boxAndOption", "{label} (--{option})"},
-    {"cli.seedWithExercise", "La opción --semilla solo sirve junto con --ejercicio."},
+    {"cli.seedWithExercise", "The option --semilla only works together with --ejercicio."},
     {"cli.hiddenOrExercise",
-     "Las opciones --ocultar y --ejercicio no van juntas: el ejercicio ya dice qué se oculta."},
-    {"cli.valueName", "VALOR"},
-    {"cli.help",
-     "Uso: amsim [opciones]\n"
-     "\n"
-     "{title}. Sin opciones abre la ventana del simulador.\n"
-     "\n"
-     "Opciones:\n"
-     "  -h, --help                Muestra esta ayuda y termina.\n"
-     "  -v, --version             Muestra la versión y termina.\n"
-     "  --export ARCHIVO.png      Guarda en ARCHIVO.png la imagen de la ventana entera,\n"
-     "                            sin mostrarla ni necesitar pantalla, en el formato que\n"
-     "                            dice la extensión: .png, .bmp, .jpg…, o en vectores,\n"
-     "                            para diapositivas e impresión, con .svg y .pdf.\n"
-     "  --scale S                 Con --export, la imagen que mostraría una pantalla con\n"
-     "                            esa escala, de {scale} (se admiten fracciones).\n"
-     "  --medidas                 Escribe en la salida estándar una línea con los\n"
-     "                            valores y luego las medidas que la ventana muestra\n"
-     "                            bajo el dibujo, una por línea.\n"
-     "  --zoom Z                  Abre la ventana ampliada o reducida por Z, de {zoom}.\n"
-     "                            Sin esta opción, la ventana que no cabe en la pantalla\n"
-     "                            se abre reducida hasta caber.\n"
-     "  --export-csv ARCHIVO.csv  Guarda en ARCHIVO.csv las muestras de las seis trazas\n"
-     "                            y del audio detectado, con punto decimal, junto a la\n"
-     "                            columna x de la pantalla y el tiempo t_ms en\n"
-     "                            milisegundos (400 columnas son 1 ms). Puede ser\n"
-     "                            /dev/stdout, para leerlas en la salida estándar.\n"
-     "  --export-wav ARCHIVO.wav  Guarda en ARCHIVO.wav el sonido del receptor: el audio\n"
-     "                            del detector de producto, o el del detector de\n"
-     "                            envolvente si está activado, sin su continua, mono,\n"
-     "                            a 48 kHz y 16 bits. El nivel es el mismo en todos los\n"
-     "                            modos: 1 V de audio es media escala; lo que pase de\n"
-     "                            la escala completa (2 V) se recorta. Puede ser\n"
-     "                            /dev/stdout, para pasarlo a otro programa.\n"
-     "  --export-espectro ARCHIVO.csv\n"
-     "                            Guarda en ARCHIVO.csv los espectros del analizador:\n"
-     "                            la potencia de cada bin en dBV del generador, de la\n"
-     "                            señal recibida y del audio detectado (y del detector\n"
-     "                            de envolvente si está activado), de 0 a 24 kHz, con\n"
-     "                            el ancho de banda de resolución en la primera línea.\n"
-     "  --export-curva ARCHIVO    Guarda la curva S/N del receptor: la S/N del audio de\n"
-     "                            los detectores de producto y de envolvente frente a\n"
-     "                            la S/N de entrada, de -10 a 30 dB, con el modo, la\n"
-     "                            modulante y la fase dados, cada punto medido sobre\n"
-     "                            10 s de la salida con su dispersión, y la teoría. Con\n"
-     "                            .csv, los puntos con punto decimal; con .png o .svg,\n"
-     "                            su gráfica.\n"
-     "  --export-iq ARCHIVO.png   Guarda en ARCHIVO.png o ARCHIVO.svg la vista I/Q: la\n"
-     "                            envolvente compleja de la señal recibida, con el eje\n"
-     "                            del detector de producto y el círculo del de\n"
-     "                            envolvente, en el instante de --tiempo.\n"
-     "  --segundos S              Con --export-wav, la duración del sonido, de {seconds}\n"
-     "                            segundos (2).\n"
-     "  --tiempo S                El instante del banco, en segundos desde que empieza,\n"
-     "                            de {instant} (0): lo muestran la imagen, las\n"
-     "                            muestras, las medidas y el principio del sonido.\n"
-     "                            La ventana se abre con el tiempo detenido en ese\n"
-     "                            instante.\n"
-     "  --ocultar NOMBRES         Oculta los valores de esos nombres de opción, separados\n"
-     "                            por comas (mdl,fase): sus casillas muestran «?», las\n"
-     "                            medidas que los dicen también, y el banco funciona con\n"
-     "                            ellos igual. La pregunta pide el primero.\n"
-     "  --ejercicio CÓDIGO        Abre el ejercicio de ese código (el de un enlace\n"
-     "                            ?ejercicio=…) o uno de los del programa por su nombre:\n"
-     "                            {exercises}.\n"
-     "  --semilla N               Con el nombre de un ejercicio del programa, la semilla\n"
-     "                            de sus valores, de 0 a 4294967295; sin ella, una nueva.\n"
-     "{options}\n"
-     "Sin exportar, los valores abren la ventana con ellos en sus casillas:\n"
-     "  amsim --vcc 0 --bls 0     abre el banco en SSB sin portadora.\n"
-     "\n"
-     "Los valores se escriben como en las casillas de la ventana, con el separador\n"
-     "decimal de la configuración regional (0,8 con coma decimal, 0.8 con punto).\n"
-     "Si un valor no es válido, el programa muestra el mismo mensaje que la ventana,\n"
-     "no escribe ningún archivo y termina con el código 2. Con varias opciones de\n"
-     "exportación se escriben todos los archivos o ninguno.\n"
-     "\n"
-     "Acepta también las opciones propias de Qt, como -platform, -style o -reverse,\n"
-     "para la ventana; al exportar no cambian nada: el tamaño lo fija --scale.\n"
-     "\n"
-     "Ejemplos:\n"
-     "  amsim --export dsb.png --export-csv dsb.csv --vcc 0 --fase 30\n"
-     "  amsim --export banco.pdf --bls 0\n"
-     "  amsim --export banco.png --scale 2\n"
-     "  amsim --export-wav ssb.wav --segundos 5 --vcc 0 --bls 0\n"
-     "  amsim --export-wav gorgoteo.wav --vcc 0 --df 1\n"
-     "  amsim --export deriva.png --vcc 0 --bls 0 --df 100\n"
-     "  amsim --export-curva curva.png\n"},
+     "The options --ocultar and --ejercicio do not go together: the exercise already says "
+     "what is hidden."},
+    {"cli.valueName", "VALUE"},
+    {"cli.help", "Usage: amsim [options]\n"
+                 "\n"
+                 "{title}. Without options it opens the simulator's window.\n"
+                 "\n"
+                 "Options:\n"
+                 "  -h, --help                Shows this help and exits.\n"
+                 "  -v, --version             Shows the version and exits.\n"
+                 "  --export FILE.png         Saves to FILE.png the whole window's picture,\n"
+                 "                            without showing it or needing a display, in the\n"
+                 "                            format of its extension: .png, .bmp, .jpg…, or as\n"
+                 "                            vectors, for slides and print, in .svg and .pdf.\n"
+                 "  --scale S                 With --export, the picture a screen with that scale\n"
+                 "                            would show, from {scale} (fractions allowed).\n"
+                 "  --medidas                 Writes to standard output a line with the values\n"
+                 "                            and then the measurements the window shows under\n"
+                 "                            the drawing, one per line.\n"
+                 "  --zoom Z                  Opens the window scaled by Z, from {zoom}.\n"
+                 "                            Without this option, a window that does not fit on\n"
+                 "                            the screen opens reduced until it fits.\n"
+                 "  --export-csv FILE.csv     Saves to FILE.csv the samples of the six traces and\n"
+                 "                            of the detected audio, with a decimal point, beside\n"
+                 "                            the screen's column x and the time t_ms in\n"
+                 "                            milliseconds (400 columns are 1 ms). It may be\n"
+                 "                            /dev/stdout, to read them on standard output.\n"
+                 "  --export-wav FILE.wav     Saves to FILE.wav the receiver's sound: the audio\n"
+                 "                            of the product detector, or that of the envelope\n"
+                 "                            detector if it is on, without its DC, mono, at\n"
+                 "                            48 kHz and 16 bits. The level is the same in every\n"
+                 "                            mode: 1 V of audio is half scale; whatever exceeds\n"
+                 "                            full scale (2 V) is clipped. It may be /dev/stdout,\n"
+                 "                            to pipe it to another program.\n"
+                 "  --export-espectro FILE.csv\n"
+                 "                            Saves to FILE.csv the analyser's spectra: the power\n"
+                 "                            of each bin in dBV of the generator, the received\n"
+                 "                            signal and the detected audio (and the envelope\n"
+                 "                            detector if on), from 0 to 24 kHz, with the\n"
+                 "                            resolution bandwidth on the first line.\n"
+                 "  --export-curva FILE       Saves the receiver's S/N curve: the audio S/N of\n"
+                 "                            the product and envelope detectors against the\n"
+                 "                            input S/N, from -10 to 30 dB, with the given mode,\n"
+                 "                            modulating signal and phase, each point measured\n"
+                 "                            over 10 s of output with its spread, and the\n"
+                 "                            theory. With .csv, the points with a decimal point;\n"
+                 "                            with .png or .svg, their graph.\n"
+                 "  --export-iq FILE.png      Saves to FILE.png or FILE.svg the I/Q view: the\n"
+                 "                            complex envelope of the received signal, with the\n"
+                 "                            product detector's axis and the envelope detector's\n"
+                 "                            circle, at the instant of --tiempo.\n"
+                 "  --segundos S              With --export-wav, the length of the sound, from\n"
+                 "                            {seconds} seconds (2).\n"
+                 "  --tiempo S                The bench's instant, in seconds from its start,\n"
+                 "                            from {instant} (0): the picture, the samples,\n"
+                 "                            the measurements and the start of the sound show\n"
+                 "                            it. The window opens with time stopped at that\n"
+                 "                            instant.\n"
+                 "  --ocultar NAMES           Hides the values of those options, separated by\n"
+                 "                            commas (mdl,fase): their boxes show “?”, as do the\n"
+                 "                            measurements that tell them; the bench works with\n"
+                 "                            them as before. The question asks for the first.\n"
+                 "  --ejercicio CODE          Opens the exercise of that code (the one of a link\n"
+                 "                            ?ejercicio=…) or a built-in exercise by its name:\n"
+                 "                            {exercises}.\n"
+                 "  --semilla N               With a built-in exercise's name, the seed of its\n"
+                 "                            values, 0 to 4294967295; without it, a new one.\n"
+                 "{options}\n"
+                 "Without exporting, the values open the window with them in its boxes:\n"
+                 "  amsim --vcc 0 --bls 0     opens the bench in SSB without carrier.\n"
+                 "\n"
+                 "Values are written as in the window's boxes, with the decimal separator of\n"
+                 "the regional settings (0,8 with a decimal comma, 0.8 with a point).\n"
+                 "If a value is not valid, the program shows the same message as the window,\n"
+                 "writes no file and exits with code 2. With several export options, either\n"
+                 "every file is written or none.\n"
+                 "\n"
+                 "It also accepts Qt's own options, such as -platform, -style or -reverse,\n"
+                 "for the window; when exporting they change nothing: --scale sets the size.\n"
+                 "\n"
+                 "Examples:\n"
+                 "  amsim --export dsb.png --export-csv dsb.csv --vcc 0 --fase 30\n"
+                 "  amsim --export bench.pdf --bls 0\n"
+                 "  amsim --export bench.png --scale 2\n"
+                 "  amsim --export-wav ssb.wav --segundos 5 --vcc 0 --bls 0\n"
+                 "  amsim --export-wav gurgle.wav --vcc 0 --df 1\n"
+                 "  amsim --export drift.png --vcc 0 --bls 0 --df 100\n"
+                 "  amsim --export-curva curve.png\n"},
 
     // The files the program writes and the window's own messages.
-    {"file.reason.noSpace", "no queda espacio en el disco"},
-    {"file.reason.permission", "no hay permiso para escribir en él o en su carpeta"},
-    {"file.reason.noFolder", "la carpeta no existe"},
-    {"file.reason.folder", "es una carpeta"},
-    {"file.reason.readOnly", "está en un disco de solo lectura"},
-    {"file.reason.readerLeft", "quien lo leía dejó de hacerlo"},
-    {"file.reason.nameTooLong", "nombre de archivo demasiado largo"},
-    {"file.reason.notAFile", "no es un archivo ni un dispositivo"},
-    {"file.reason.links", "hay demasiados enlaces simbólicos seguidos"},
-    {"file.reason.tooBig", "el archivo sería demasiado grande"},
-    {"file.reason.io", "el disco dio un error de lectura o escritura"},
-    {"file.reason.busy", "está en uso"},
-    {"file.reason.notAllowed", "el sistema de archivos no permite guardarlo así"},
-    {"file.reason.other", "el sistema respondió con el error {error}"},
-    {"file.reason.disk", "es un disco, no un archivo"},
-    {"file.reason.hardLink", "el archivo tiene otro nombre (un enlace duro), que seguiría con el "
-                             "contenido viejo; borre ese otro nombre o elija otro archivo"},
-    {"file.reason.noName", "el archivo ya se borró y no tiene nombre"},
-    {"file.received", "{name} ya recibió {what}"},
-    {"file.receivedToo", "{sent}, y {received}"},
-    {"file.writeFailed", "No se pudo escribir el archivo {name}: {reason}. {written}"},
-    {"file.nothingWritten", "No se escribió ningún archivo."},
-    {"file.nothingElseWritten",
-     "{sent}, y eso no se puede deshacer; no se escribió ningún otro archivo."},
-    {"file.picture", "la imagen"},
-    {"file.spectrum", "el espectro"},
+    {"file.reason.noSpace", "there is no space left on the disk"},
+    {"file.reason.permission", "there is no permission to write to it or to its folder"},
+    {"file.reason.noFolder", "the folder does not exist"},
+    {"file.reason.folder", "it is a folder"},
+    {"file.reason.readOnly", "it is on a read-only disk"},
+    {"file.reason.readerLeft", "whatever was reading it stopped doing so"},
+    {"file.reason.nameTooLong", "file name too long"},
+    {"file.reason.notAFile", "it is neither a file nor a device"},
+    {"file.reason.links", "there are too many symbolic links in a row"},
+    {"file.reason.tooBig", "the file would be too large"},
+    {"file.reason.io", "the disk gave a read or write error"},
+    {"file.reason.busy", "it is in use"},
+    {"file.reason.notAllowed", "the file system does not allow saving it like this"},
+    {"file.reason.other", "the system answered with the error {error}"},
+    {"file.reason.disk", "it is a disk, not a file"},
+    {"file.reason.hardLink", "the file has another name (a hard link), which would keep the "
+                             "old contents; delete that other name or choose another file"},
+    {"file.reason.noName", "the file has already been deleted and has no name"},
+    {"file.received", "{name} had already received {what}"},
+    {"file.receivedToo", "{sent}, and {received}"},
+    {"file.writeFailed", "Could not write the file {name}: {reason}. {written}"},
+    {"file.nothingWritten", "No file was written."},
+    {"file.nothingElseWritten", "{sent}, and that cannot be undone; no other file was written."},
+    {"file.picture", "the picture"},
+    {"file.spectrum", "the spectrum"},
     {"file.spectrum.gender", "m"},
-    {"file.samples", "las muestras"},
-    {"file.sound", "el sonido"},
-    {"file.picture.gender", "f"},
-    {"file.samples.gender", "f"},
+    {"file.samples", "the samples"},
+    {"file.sound", "the sound"},
+    {"file.picture.gender", "m"},
+    {"file.samples.gender", "m"},
     {"file.sound.gender", "m"},
-    {"file.saveFailed", "No se pudo guardar el archivo {name}: {reason}."},
-    {"sound.noOutput", "No se puede escuchar: este equipo no tiene ninguna salida de sonido."},
-    {"sound.noFormat", "No se puede escuchar: la salida de sonido no admite 48 kHz en 16 bits."},
-    {"window.zoomNote", ", ventana reducida al {percent} % para caber en la pantalla"},
-    {"sound.failed", "La salida de sonido ha fallado y el sonido se ha parado."},
-    {"window.confirmation.name", "Confirmación"},
+    {"file.saveFailed", "Could not save the file {name}: {reason}."},
+    {"sound.noOutput", "Cannot listen: this computer has no sound output."},
+    {"sound.noFormat", "Cannot listen: the sound output does not take 48 kHz at 16 bits."},
+    {"window.zoomNote", ", window reduced to {percent} % to fit on the screen"},
+    {"sound.failed", "The sound output has failed and the sound has stopped."},
+    {"window.confirmation.name", "Confirmation"},
     {"window.confirmation.description",
-     "Dice durante dos segundos que el menú ha copiado o guardado lo pedido."},
-    {"window.pictureFilter", "Imágenes (*.png *.svg *.pdf *.bmp *.jpg)"},
-    {"file.reason.format", "el nombre necesita la extensión de uno de estos formatos: {formats}"},
-    {"file.reason.encoding", "la imagen no se pudo codificar como {format}"},
-    {"window.messageFailed", "amsim: no se pudo mostrar un mensaje de error\n"},
-    {"cli.noDisplay", "No se puede abrir la ventana: no hay ninguna pantalla. Para guardar la "
-                      "imagen sin pantalla, use --export."},
+     "Says for two seconds that the menu has copied or saved what was asked."},
+    {"window.pictureFilter", "Pictures (*.png *.svg *.pdf *.bmp *.jpg)"},
+    {"file.reason.format", "the name needs the extension of one of these formats: {formats}"},
+    {"file.reason.encoding", "the picture could not be encoded as {format}"},
+    {"window.messageFailed", "amsim: could not show an error message\n"},
+    {"cli.noDisplay", "Cannot open the window: there is no display. To save the "
+                      "picture without a display, use --export."},
     {"cli.scaleIgnored",
-     "Se ignora {variables}: la ventana se muestra a una escala de {least} a {most}."},
-    {"cli.sameFile.masculine",
-     "{files} son el mismo archivo: {whats} necesitan un archivo cada uno."},
-    {"cli.sameFile.feminine",
-     "{files} son el mismo archivo: {whats} necesitan un archivo cada una."},
-    {"cli.wavName", "El sonido {name} necesita la extensión .wav."},
-    {"cli.iconFormat", "La imagen {name} no cabe en un .{format}, que no pasa de 256 × 256 "
-                       "píxeles. Use uno de estos formatos: {formats}."},
-    {"cli.panelPictureName", "La imagen {name} necesita la extensión .png o .svg."},
-    {"cli.pictureName", "La imagen {name} necesita la extensión de un formato que el programa sepa "
-                        "escribir, como .png, .bmp o .jpg."},
+     "{variables} ignored: the window is shown at a scale of {least} to {most}."},
+    {"cli.sameFile.masculine", "{files} are the same file: {whats} need a file each."},
+    {"cli.sameFile.feminine", "{files} are the same file: {whats} need a file each."},
+    {"cli.wavName", "The sound {name} needs the extension .wav."},
+    {"cli.iconFormat", "The picture {name} does not fit in a .{format}, which goes no larger "
+                       "than 256 × 256 pixels. Use one of these formats: {formats}."},
+    {"cli.panelPictureName", "The picture {name} needs the extension .png or .svg."},
+    {"cli.pictureName", "The picture {name} needs the extension of a format the program can "
+                        "write, such as .png, .bmp or .jpg."},
 
     // The S/N curve: its plot and its export.
-    {"snrCurve.caption", "Curva S/N: {mode}, Modulante {modulante}, fase {fase}°"},
-    {"snrCurve.inputAxis", "S/N de entrada (dB)"},
-    {"snrCurve.audioAxis", "S/N del audio (dB)"},
-    {"snrCurve.productMeasured", "Detector de producto, medido"},
-    {"snrCurve.productTheory", "Detector de producto, teoría"},
-    {"snrCurve.envelopeMeasured", "Detector de envolvente, medido"},
-    {"snrCurve.envelopeTheory", "Detector de envolvente, teoría"},
-    {"snrCurve.file", "la curva S/N"},
-    {"snrCurve.file.gender", "f"},
-    {"cli.curveName", "La curva S/N {name} necesita la extensión .csv, .png o .svg."},
+    {"snrCurve.caption", "S/N curve: {mode}, modulating signal {modulante}, phase {fase}°"},
+    {"snrCurve.inputAxis", "Input S/N (dB)"},
+    {"snrCurve.audioAxis", "Audio S/N (dB)"},
+    {"snrCurve.productMeasured", "Product detector, measured"},
+    {"snrCurve.productTheory", "Product detector, theory"},
+    {"snrCurve.envelopeMeasured", "Envelope detector, measured"},
+    {"snrCurve.envelopeTheory", "Envelope detector, theory"},
+    {"snrCurve.file", "the S/N curve"},
+    {"snrCurve.file.gender", "m"},
+    {"cli.curveName", "The S/N curve {name} needs the extension .csv, .png or .svg."},
 
     // The page's messages from its engine.
     {"address.instant",
-     "El valor de {option}= en la dirección debe ser un número de {range}: {text}. El banco "
-     "empieza en el instante 0."},
-    {"internal.noButton", "no hay ningún botón {name}."},
-    {"internal.noBox", "no hay ninguna casilla {name}."},
-    {"internal.noMenuItem", "no hay ninguna opción de menú {name}."},
-    {"internal.noQuestion", "no hay ninguna pregunta {name}."},
-    {"internal.noExercise", "no hay ningún ejercicio {name}."},
+     "The value of {option}= in the address must be a number from {range}: {text}. The bench "
+     "starts at instant 0."},
+    {"internal.noButton", "there is no button {name}."},
+    {"internal.noBox", "there is no box {name}."},
+    {"internal.noMenuItem", "there is no menu item {name}."},
+    {"internal.noQuestion", "there is no question {name}."},
+    {"internal.noExercise", "there is no exercise {name}."},
 
     // The page's own words: its script's and its markup's.
-    {"page.copied", "Copiado: {text}"},
-    {"page.copyFailed", "No se pudo copiar; cópielo a mano: {text}"},
-    {"page.noEngine", "Este navegador no puede ejecutar el simulador: {error}"},
-    {"page.messageClose", "Aceptar"},
+    {"page.copied", "Copied: {text}"},
+    {"page.copyFailed", "Could not copy; copy it by hand: {text}"},
+    {"page.noEngine", "This browser cannot run the simulator: {error}"},
+    {"page.messageClose", "OK"},
 
     // The window's form: "form.<control>.<property>", the texts Form1.ui
     // leaves out. "{step}", "{series}", "{first}", "{low}" and "{high}" are
     // the numbers of the control's parameter row (FormTexts).
     {"form.Form1.windowTitle", "Form1"},
-    {"form.Form1.accessibleName", "Simulador de AM, DSB y SSB"},
-    {"form.Image1.accessibleName", "Diagrama de bloques del banco"},
+    {"form.Form1.accessibleName", "AM, DSB and SSB simulator"},
+    {"form.Image1.accessibleName", "Block diagram of the bench"},
     {"form.Image1.accessibleDescription",
-     "De arriba abajo: modulador balanceado con el oscilador de portadora de 20 kHz, V(cc) "
-     "y el oscilador de la modulante de 1 kHz; portadora, BLS y BLI, cada banda con su "
-     "interruptor de habilitación; suma de las tres; detector de envolvente; detector de "
-     "producto con su oscilador de portadora; salida del detector de producto."},
-    {"form.Label9.text", "fase port reinsertada"},
-    {"form.Label9.accessibleName", "Fase de la portadora reinsertada"},
+     "From top to bottom: balanced modulator with the 20 kHz carrier oscillator, V(cc) "
+     "and the 1 kHz modulating oscillator; carrier, USB and LSB, each sideband with its "
+     "enable switch; sum of the three; envelope detector; product detector with its "
+     "carrier oscillator; product detector output."},
+    {"form.Label9.text", "reinserted carr. phase"},
+    {"form.Label9.accessibleName", "Phase of the reinserted carrier"},
     {"form.Label9.accessibleDescription",
-     "Rótulo de la casilla de la fase de la portadora reinsertada, en grados."},
-    {"form.Label8.text", "Simulación de AM, DSB y SSB  TIVELO 10/mar/2018"},
-    {"form.Label8.accessibleName", "Simulación de AM, DSB y SSB"},
-    {"form.Label8.accessibleDescription", "Título del simulador, fechado el 10 de marzo de 2018."},
-    {"form.Label7.text", "salida det de producto"},
-    {"form.Label7.accessibleName", "Salida del detector de producto"},
+     "Label of the box for the phase of the reinserted carrier, in degrees."},
+    {"form.Label8.text", "AM, DSB and SSB simulation  TIVELO 10/mar/2018"},
+    {"form.Label8.accessibleName", "AM, DSB and SSB simulation"},
+    {"form.Label8.accessibleDescription", "Title of the simulator, dated 10 March 2018."},
+    {"form.Label7.text", "product det output"},
+    {"form.Label7.accessibleName", "Product detector output"},
     {"form.Label7.accessibleDescription",
-     "Rótulo del último trazo del osciloscopio: la salida del detector de producto, con el "
-     "audio detectado en verde."},
-    {"form.Label4.text", "BLI habil ="},
-    {"form.Label4.accessibleName", "BLI habilitada"},
-    {"form.Label4.accessibleDescription",
-     "Rótulo de la casilla que habilita la banda lateral inferior."},
-    {"form.Label3.text", "BLS habil ="},
-    {"form.Label3.accessibleName", "BLS habilitada"},
-    {"form.Label3.accessibleDescription",
-     "Rótulo de la casilla que habilita la banda lateral superior."},
+     "Label of the oscilloscope's last trace: the product detector output, with the "
+     "detected audio in green."},
+    {"form.Label4.text", "LSB on ="},
+    {"form.Label4.accessibleName", "LSB enabled"},
+    {"form.Label4.accessibleDescription", "Label of the box that enables the lower sideband."},
+    {"form.Label3.text", "USB on ="},
+    {"form.Label3.accessibleName", "USB enabled"},
+    {"form.Label3.accessibleDescription", "Label of the box that enables the upper sideband."},
     {"form.Label2.text", "V(cc) ="},
     {"form.Label2.accessibleName", "V(cc)"},
     {"form.Label2.accessibleDescription",
-     "Rótulo de la casilla de la tensión continua superpuesta, V(cc)."},
-    {"form.Label1.text", "modu- lante ="},
-    {"form.Label1.accessibleName", "Modulante"},
-    {"form.Label1.accessibleDescription", "Rótulo de la casilla de la amplitud de la modulante."},
-    {"form.EnvelopeLabel.text", "det. envolvente ="},
-    {"form.EnvelopeLabel.accessibleName", "Detector de envolvente"},
+     "Label of the box for the superimposed DC voltage, V(cc)."},
+    {"form.Label1.text", "mod. sig. ="},
+    {"form.Label1.accessibleName", "Modulating signal"},
+    {"form.Label1.accessibleDescription",
+     "Label of the box for the modulating signal's amplitude."},
+    {"form.EnvelopeLabel.text", "envelope det. ="},
+    {"form.EnvelopeLabel.accessibleName", "Envelope detector"},
     {"form.EnvelopeLabel.accessibleDescription",
-     "Rótulo de la casilla que activa el detector de envolvente."},
-    {"form.EscalasLabel.text", "escalas ="},
-    {"form.EscalasLabel.accessibleName", "Escalas"},
+     "Label of the box that switches the envelope detector on."},
+    {"form.EscalasLabel.text", "scales ="},
+    {"form.EscalasLabel.accessibleName", "Scales"},
     {"form.EscalasLabel.accessibleDescription",
-     "Rótulo de la casilla que muestra las escalas de tiempo, tensión y frecuencia."},
-    {"form.Measurements.text", "Medidas"},
-    {"form.Measurements.accessibleName", "Medidas"},
+     "Label of the box that shows the time, voltage and frequency scales."},
+    {"form.Measurements.text", "Measurements"},
+    {"form.Measurements.accessibleName", "Measurements"},
     {"form.Measurements.accessibleDescription",
-     "Medidas de la señal transmitida y del audio detectado, para una carga de 1 ohmio, que "
-     "se actualizan tras cada dibujo."},
-    {"form.AcercaTexto.accessibleName", "Acerca del programa"},
+     "Measurements of the transmitted signal and of the detected audio, into a 1 ohm load, "
+     "updated after each drawing."},
+    {"form.AcercaTexto.accessibleName", "About the program"},
     {"form.AcercaTexto.accessibleDescription",
-     "Texto sobre el programa: su fecha, cómo obtenerlo y dónde se probó. Se oculta con el "
-     "botón «Acerca del programa»."},
-    {"form.Acerca.text", "Acerca del programa"},
-    {"form.Acerca.accessibleName", "Acerca del programa"},
+     "Text about the program: its date, how to get it and where it was tested. The "
+     "“About the program” button hides it."},
+    {"form.Acerca.text", "About the program"},
+    {"form.Acerca.accessibleName", "About the program"},
     {"form.Acerca.accessibleDescription",
-     "Muestra u oculta el texto sobre el programa. Al ocultarlo se vuelve a dibujar lo que "
-     "cubría."},
+     "Shows or hides the text about the program. Hiding it redraws what it was "
+     "covering."},
     {"form.Text1.plainText", "Text1"},
-    {"form.Text1.accessibleName", "Ayuda"},
+    {"form.Text1.accessibleName", "Help"},
     {"form.Text1.accessibleDescription",
-     "Texto de ayuda, que guía los experimentos con el simulador. Se oculta con el botón "
-     "«Ayuda»."},
-    {"form.Ayuda.text", "Ayuda"},
-    {"form.Ayuda.accessibleName", "Ayuda"},
+     "Help text, which guides the experiments with the simulator. The “Help” button "
+     "hides it."},
+    {"form.Ayuda.text", "Help"},
+    {"form.Ayuda.accessibleName", "Help"},
     {"form.Ayuda.accessibleDescription",
-     "Muestra u oculta el texto de ayuda. Al ocultarlo se vuelve a dibujar lo que cubría."},
-    {"form.Menu.text", "Menú"},
+     "Shows or hides the help text. Hiding it redraws what it was covering."},
+    {"form.Menu.text", "Menu"},
     {"form.Menu.toolTip",
-     "Copiar el enlace o la orden que abren el simulador con estos valores, o guardar la "
-     "imagen, los datos o el sonido"},
-    {"form.Menu.accessibleName", "Menú"},
+     "Copy the link or the command that open the simulator with these values, or save the "
+     "picture, the data or the sound"},
+    {"form.Menu.accessibleName", "Menu"},
     {"form.Menu.accessibleDescription",
-     "Abre un menú para copiar el enlace de la página o la orden que abren el simulador con "
-     "los valores de las casillas, o para guardar la imagen, los datos o el sonido de lo "
-     "que se ve."},
+     "Opens a menu to copy the page's link or the command that open the simulator with "
+     "the values of the boxes, or to save the picture, the data or the sound of what is "
+     "shown."},
     {"form.fase.text", "fase"},
-    {"form.fase.accessibleName", "Fase de la portadora reinsertada"},
+    {"form.fase.accessibleName", "Phase of the reinserted carrier"},
     {"form.fase.accessibleDescription",
-     "Fase, en grados, de la portadora que reinserta el detector de producto; 0 es la fase "
-     "correcta. Escriba un número o use los botones Subir fase y Bajar fase."},
-    {"form.FaseBajar.accessibleName", "Bajar fase"},
+     "Phase, in degrees, of the carrier the product detector reinserts; 0 is the correct "
+     "phase. Enter a number or use the buttons Raise phase and Lower phase."},
+    {"form.FaseBajar.accessibleName", "Lower phase"},
     {"form.FaseBajar.accessibleDescription",
-     "Resta {step} a la fase de la portadora reinsertada; no tiene límite. Mantenga pulsado "
-     "para repetir."},
-    {"form.FaseSubir.accessibleName", "Subir fase"},
+     "Subtracts {step} from the phase of the reinserted carrier; it has no limit. Hold "
+     "down to repeat."},
+    {"form.FaseSubir.accessibleName", "Raise phase"},
     {"form.FaseSubir.accessibleDescription",
-     "Suma {step} a la fase de la portadora reinsertada; no tiene límite. Mantenga pulsado "
-     "para repetir."},
+     "Adds {step} to the phase of the reinserted carrier; it has no limit. Hold down to "
+     "repeat."},
     {"form.EnvelopeOnOff.text", "EnvelopeOnOff"},
-    {"form.EnvelopeOnOff.accessibleName", "Detector de envolvente activado"},
+    {"form.EnvelopeOnOff.accessibleName", "Envelope detector on"},
     {"form.EnvelopeOnOff.accessibleDescription",
-     "Detector de envolvente: 1 lo activa y dibuja su salida en azul junto al audio "
-     "detectado; 0 lo apaga. Escriba 0 o 1 o use el botón que está a su derecha."},
-    {"form.EnvelopeToggle.text", "sí/no"},
-    {"form.EnvelopeToggle.toolTip", "Activar o apagar el detector de envolvente"},
-    {"form.EnvelopeToggle.accessibleName", "Activar o apagar el detector de envolvente"},
+     "Envelope detector: 1 switches it on and draws its output in blue beside the detected "
+     "audio; 0 switches it off. Enter 0 or 1 or use the button to its right."},
+    {"form.EnvelopeToggle.text", "yes/no"},
+    {"form.EnvelopeToggle.toolTip", "Switch the envelope detector on or off"},
+    {"form.EnvelopeToggle.accessibleName", "Switch the envelope detector on or off"},
     {"form.EnvelopeToggle.accessibleDescription",
-     "Si la casilla del detector de envolvente vale 1 la pone en 0 y lo apaga; si vale 0 la "
-     "pone en 1 y lo activa."},
+     "If the envelope detector's box holds 1 it sets it to 0 and switches it off; if it "
+     "holds 0 it sets it to 1 and switches it on."},
     {"form.EscalasSiNo.text", "EscalasSiNo"},
-    {"form.EscalasSiNo.accessibleName", "Escalas visibles"},
+    {"form.EscalasSiNo.accessibleName", "Scales shown"},
     {"form.EscalasSiNo.accessibleDescription",
-     "Escalas: 1 dibuja la cuadrícula del osciloscopio con su escala de tiempo y sus "
-     "voltios por división, y las escalas de frecuencia y amplitud de los espectros; 0 las "
-     "quita. Escriba 0 o 1 o use el botón que está a su derecha."},
-    {"form.EscalasSi.text", "sí/no"},
-    {"form.EscalasSi.toolTip", "Mostrar u ocultar las escalas"},
-    {"form.EscalasSi.accessibleName", "Mostrar u ocultar las escalas"},
+     "Scales: 1 draws the oscilloscope's graticule with its time scale and its volts per "
+     "division, and the frequency and amplitude scales of the spectra; 0 removes them. "
+     "Enter 0 or 1 or use the button to its right."},
+    {"form.EscalasSi.text", "yes/no"},
+    {"form.EscalasSi.toolTip", "Show or hide the scales"},
+    {"form.EscalasSi.accessibleName", "Show or hide the scales"},
     {"form.EscalasSi.accessibleDescription",
-     "Si la casilla de las escalas vale 1 la pone en 0 y las oculta; si vale 0 la pone en 1 "
-     "y las muestra."},
-    {"form.Escuchar.text", "Escuchar"},
-    {"form.Escuchar.toolTip", "Escuchar la salida del receptor"},
-    {"form.Escuchar.accessibleName", "Escuchar"},
+     "If the scales' box holds 1 it sets it to 0 and hides them; if it holds 0 it sets it "
+     "to 1 and shows them."},
+    {"form.Escuchar.text", "Listen"},
+    {"form.Escuchar.toolTip", "Listen to the receiver's output"},
+    {"form.Escuchar.accessibleName", "Listen"},
     {"form.Escuchar.accessibleDescription",
-     "Pulsado, el altavoz da la salida del receptor: el audio del detector de producto, o "
-     "el del detector de envolvente si está activado, con el ruido; sigue cada cambio. "
-     "Pulse otra vez para callarlo."},
-    {"form.TonoLabel.text", "frec. tono ="},
-    {"form.TonoLabel.accessibleName", "Frecuencia del tono"},
-    {"form.TonoLabel.accessibleDescription", "Rótulo de la casilla de la frecuencia del tono."},
+     "When pressed, the loudspeaker plays the receiver's output: the product detector's "
+     "audio, or the envelope detector's if it is on, with the noise; it follows every "
+     "change. Press again to silence it."},
+    {"form.TonoLabel.text", "tone freq. ="},
+    {"form.TonoLabel.accessibleName", "Tone frequency"},
+    {"form.TonoLabel.accessibleDescription", "Label of the box for the tone frequency."},
     {"form.Tono.text", "Tono"},
-    {"form.Tono.accessibleName", "Frecuencia del tono del generador"},
+    {"form.Tono.accessibleName", "Frequency of the generator's tone"},
     {"form.Tono.accessibleDescription",
-     "Frecuencia del tono que el generador envía, en Hz, entre {low} y {high}. Escriba un "
-     "número o use los botones Subir frecuencia del tono y Bajar frecuencia del tono."},
-    {"form.TonoSubir.accessibleName", "Subir frecuencia del tono"},
+     "Frequency of the tone the generator sends, in Hz, between {low} and {high}. Enter a "
+     "number or use the buttons Raise tone frequency and Lower tone frequency."},
+    {"form.TonoSubir.accessibleName", "Raise tone frequency"},
     {"form.TonoSubir.accessibleDescription",
-     "Lleva la frecuencia del tono al siguiente valor de la serie {series}. Mantenga pulsado "
-     "para repetir."},
-    {"form.TonoBajar.accessibleName", "Bajar frecuencia del tono"},
+     "Takes the tone frequency to the next value of the series {series}. Hold down to "
+     "repeat."},
+    {"form.TonoBajar.accessibleName", "Lower tone frequency"},
     {"form.TonoBajar.accessibleDescription",
-     "Lleva la frecuencia del tono al valor anterior de la misma serie; no baja de {first}. "
-     "Mantenga pulsado para repetir."},
-    {"form.Tono2Label.text", "2º tono ="},
-    {"form.Tono2Label.accessibleName", "Segundo tono"},
-    {"form.Tono2Label.accessibleDescription", "Rótulo de la casilla del segundo tono."},
+     "Takes the tone frequency to the previous value of the same series; not below "
+     "{first}. Hold down to repeat."},
+    {"form.Tono2Label.text", "2nd tone ="},
+    {"form.Tono2Label.accessibleName", "Second tone"},
+    {"form.Tono2Label.accessibleDescription", "Label of the box for the second tone."},
     {"form.Tono2.text", "Tono2"},
-    {"form.Tono2.accessibleName", "Segundo tono del generador"},
+    {"form.Tono2.accessibleName", "Second tone of the generator"},
     {"form.Tono2.accessibleDescription",
-     "Frecuencia de un segundo tono, en Hz, entre {low} y {high}; 0 lo apaga. Con dos "
-     "tonos cada uno lleva la mitad de la modulante, y la lectura compara la potencia de "
-     "pico con la media. Escriba un número o use los botones Subir segundo tono y Bajar "
-     "segundo tono."},
-    {"form.Tono2Subir.accessibleName", "Subir segundo tono"},
+     "Frequency of a second tone, in Hz, between {low} and {high}; 0 switches it off. With "
+     "two tones each carries half of the modulating signal, and the readout compares the "
+     "peak envelope power with the average. Enter a number or use the buttons Raise second "
+     "tone and Lower second tone."},
+    {"form.Tono2Subir.accessibleName", "Raise second tone"},
     {"form.Tono2Subir.accessibleDescription",
-     "Lleva el segundo tono al siguiente valor de la serie {series}. Mantenga pulsado para "
-     "repetir."},
-    {"form.Tono2Bajar.accessibleName", "Bajar segundo tono"},
+     "Takes the second tone to the next value of the series {series}. Hold down to "
+     "repeat."},
+    {"form.Tono2Bajar.accessibleName", "Lower second tone"},
     {"form.Tono2Bajar.accessibleDescription",
-     "Lleva el segundo tono al valor anterior de la serie {series}; no baja de {first}, que "
-     "lo apaga. Mantenga pulsado para repetir."},
-    {"form.DfLabel.text", "error de frec. ="},
-    {"form.DfLabel.accessibleName", "Error de frecuencia"},
+     "Takes the second tone to the previous value of the series {series}; not below "
+     "{first}, which switches it off. Hold down to repeat."},
+    {"form.DfLabel.text", "frequency error ="},
+    {"form.DfLabel.accessibleName", "Frequency error"},
     {"form.DfLabel.accessibleDescription",
-     "Rótulo de la casilla del error de frecuencia de la portadora reinsertada."},
+     "Label of the box for the frequency error of the reinserted carrier."},
     {"form.Df.text", "Df"},
-    {"form.Df.accessibleName", "Error de frecuencia de la portadora reinsertada"},
+    {"form.Df.accessibleName", "Frequency error of the reinserted carrier"},
     {"form.Df.accessibleDescription",
-     "Frecuencia de la portadora reinsertada menos la del transmisor, en Hz; con 0 no hay "
-     "error y el banco está quieto. Entre {low} y {high}. Escriba un número o use los "
-     "botones Subir error de frecuencia y Bajar error de frecuencia."},
-    {"form.DfSubir.accessibleName", "Subir error de frecuencia"},
+     "Frequency of the reinserted carrier minus that of the transmitter, in Hz; with 0 "
+     "there is no error and the bench stands still. Between {low} and {high}. Enter a "
+     "number or use the buttons Raise frequency error and Lower frequency error."},
+    {"form.DfSubir.accessibleName", "Raise frequency error"},
     {"form.DfSubir.accessibleDescription",
-     "Lleva el error de frecuencia al siguiente valor de la serie {series}. Mantenga "
-     "pulsado para repetir."},
-    {"form.DfBajar.accessibleName", "Bajar error de frecuencia"},
+     "Takes the frequency error to the next value of the series {series}. Hold down to "
+     "repeat."},
+    {"form.DfBajar.accessibleName", "Lower frequency error"},
     {"form.DfBajar.accessibleDescription",
-     "Lleva el error de frecuencia al valor anterior de la misma serie; no baja de {first}. "
-     "Mantenga pulsado para repetir."},
-    {"form.BaseLabel.text", "base de tiempo ="},
-    {"form.BaseLabel.accessibleName", "Base de tiempo"},
-    {"form.BaseLabel.accessibleDescription",
-     "Rótulo de la casilla de la base de tiempo del osciloscopio."},
+     "Takes the frequency error to the previous value of the same series; not below "
+     "{first}. Hold down to repeat."},
+    {"form.BaseLabel.text", "time base ="},
+    {"form.BaseLabel.accessibleName", "Time base"},
+    {"form.BaseLabel.accessibleDescription", "Label of the box for the oscilloscope's time base."},
     {"form.Base.text", "Base"},
-    {"form.Base.accessibleName", "Base de tiempo del osciloscopio"},
+    {"form.Base.accessibleName", "Oscilloscope time base"},
     {"form.Base.accessibleDescription",
-     "Milisegundos por división del osciloscopio, cuya pantalla tiene 8 divisiones. Entre "
-     "{low} y {high}. Escriba un número o use los botones Subir base de tiempo y Bajar base "
-     "de tiempo."},
-    {"form.BaseSubir.accessibleName", "Subir base de tiempo"},
+     "Milliseconds per division of the oscilloscope, whose screen has 8 divisions. Between "
+     "{low} and {high}. Enter a number or use the buttons Raise time base and Lower time "
+     "base."},
+    {"form.BaseSubir.accessibleName", "Raise time base"},
     {"form.BaseSubir.accessibleDescription",
-     "Lleva la base de tiempo al siguiente valor de la serie {series}. Mantenga pulsado "
-     "para repetir."},
-    {"form.BaseBajar.accessibleName", "Bajar base de tiempo"},
+     "Takes the time base to the next value of the series {series}. Hold down to "
+     "repeat."},
+    {"form.BaseBajar.accessibleName", "Lower time base"},
     {"form.BaseBajar.accessibleDescription",
-     "Lleva la base de tiempo al valor anterior de la misma serie; no baja de {first}. "
-     "Mantenga pulsado para repetir."},
-    {"form.AnalizadorLabel.text", "analizador ="},
-    {"form.AnalizadorLabel.accessibleName", "Analizador de espectro"},
+     "Takes the time base to the previous value of the same series; not below {first}. "
+     "Hold down to repeat."},
+    {"form.AnalizadorLabel.text", "analyser ="},
+    {"form.AnalizadorLabel.accessibleName", "Spectrum analyser"},
     {"form.AnalizadorLabel.accessibleDescription",
-     "Rótulo de la casilla que pone los espectros en modo analizador."},
+     "Label of the box that puts the spectra in analyser mode."},
     {"form.Analizador.text", "Analizador"},
-    {"form.Analizador.accessibleName", "Analizador de espectro"},
+    {"form.Analizador.accessibleName", "Spectrum analyser"},
     {"form.Analizador.accessibleDescription",
-     "Analizador: 1 muestra en decibelios los espectros medidos del generador, de la señal "
-     "recibida y del audio detectado, con su ruido y su ancho de banda de resolución; 0 las "
-     "líneas espectrales calculadas. Escriba 0 o 1 o use el botón que está a su derecha."},
-    {"form.AnalizadorSi.text", "sí/no"},
-    {"form.AnalizadorSi.toolTip", "Poner o quitar el analizador de espectro"},
-    {"form.AnalizadorSi.accessibleName", "Poner o quitar el analizador de espectro"},
+     "Analyser: 1 shows in decibels the measured spectra of the generator, of the received "
+     "signal and of the detected audio, with their noise and their resolution bandwidth; 0 "
+     "the computed spectral lines. Enter 0 or 1 or use the button to its right."},
+    {"form.AnalizadorSi.text", "yes/no"},
+    {"form.AnalizadorSi.toolTip", "Switch the spectrum analyser on or off"},
+    {"form.AnalizadorSi.accessibleName", "Switch the spectrum analyser on or off"},
     {"form.AnalizadorSi.accessibleDescription",
-     "Si la casilla del analizador vale 1 la pone en 0 y vuelve a las líneas espectrales; si "
-     "vale 0 la pone en 1 y muestra los espectros medidos."},
-    {"form.Pausa.text", "Pausa"},
-    {"form.Pausa.toolTip",
-     "Detener o reanudar el tiempo del banco (barra espaciadora sobre el dibujo)"},
-    {"form.Pausa.accessibleName", "Pausa"},
+     "If the analyser's box holds 1 it sets it to 0 and goes back to the spectral lines; if "
+     "it holds 0 it sets it to 1 and shows the measured spectra."},
+    {"form.Pausa.text", "Pause"},
+    {"form.Pausa.toolTip", "Stop or resume the bench's time (space bar over the drawing)"},
+    {"form.Pausa.accessibleName", "Pause"},
     {"form.Pausa.accessibleDescription",
-     "Pulsado, el tiempo del banco se detiene y el dibujo queda quieto en el instante que "
-     "muestra; pulse otra vez para que siga corriendo. Sin error de frecuencia, ruido ni "
-     "sonido el banco está quieto de todos modos."},
-    {"form.RuidoLabel.text", "ruido ="},
-    {"form.RuidoLabel.accessibleName", "Ruido"},
-    {"form.RuidoLabel.accessibleDescription", "Rótulo de la casilla del ruido del canal."},
+     "When pressed, the bench's time stops and the drawing holds still at the instant it "
+     "shows; press again to let it run on. With no frequency error, noise or sound the "
+     "bench stands still anyway."},
+    {"form.RuidoLabel.text", "noise ="},
+    {"form.RuidoLabel.accessibleName", "Noise"},
+    {"form.RuidoLabel.accessibleDescription", "Label of the box for the channel noise."},
     {"form.Ruido.text", "Ruido"},
-    {"form.Ruido.accessibleName", "Ruido del canal"},
+    {"form.Ruido.accessibleName", "Channel noise"},
     {"form.Ruido.accessibleDescription",
-     "Ruido que el canal suma a la señal: tensión eficaz en 1 kHz de ancho de banda; 0 es "
-     "un canal limpio. Escriba 0 o un número mayor o use los botones Subir ruido y Bajar "
-     "ruido."},
-    {"form.RuidoSubir.accessibleName", "Subir ruido"},
+     "Noise the channel adds to the signal: RMS voltage in a 1 kHz bandwidth; 0 is a "
+     "clean channel. Enter 0 or a larger number or use the buttons Raise noise and Lower "
+     "noise."},
+    {"form.RuidoSubir.accessibleName", "Raise noise"},
     {"form.RuidoSubir.accessibleDescription",
-     "Lleva el ruido al siguiente valor de la serie {series}. Mantenga pulsado para repetir."},
-    {"form.RuidoBajar.accessibleName", "Bajar ruido"},
+     "Takes the noise to the next value of the series {series}. Hold down to repeat."},
+    {"form.RuidoBajar.accessibleName", "Lower noise"},
     {"form.RuidoBajar.accessibleDescription",
-     "Lleva el ruido al valor anterior de la serie {series}; no baja de {first}. Mantenga "
-     "pulsado para repetir."},
+     "Takes the noise to the previous value of the series {series}; not below {first}. "
+     "Hold down to repeat."},
     {"form.BliSiNo.text", "BliSiNo"},
-    {"form.BliSiNo.accessibleName", "BLI habilitada"},
+    {"form.BliSiNo.accessibleName", "LSB enabled"},
     {"form.BliSiNo.accessibleDescription",
-     "Banda lateral inferior: 1 la deja pasar y 0 la anula. Escriba un número o use el "
-     "botón que está a su derecha."},
-    {"form.BliSi.text", "síi/no"},
-    {"form.BliSi.toolTip", "Habilitar o anular la banda lateral inferior"},
-    {"form.BliSi.accessibleName", "Habilitar o anular la banda lateral inferior"},
+     "Lower sideband: 1 lets it through and 0 suppresses it. Enter a number or use the "
+     "button to its right."},
+    {"form.BliSi.text", "yes/no"},
+    {"form.BliSi.toolTip", "Enable or suppress the lower sideband"},
+    {"form.BliSi.accessibleName", "Enable or suppress the lower sideband"},
     {"form.BliSi.accessibleDescription",
-     "Si la casilla BLI habilitada vale 1 la pone en 0 y anula la banda lateral inferior; "
-     "con cualquier otro valor la pone en 1."},
-    {"form.BlsSi.text", "sí/no"},
-    {"form.BlsSi.toolTip", "Habilitar o anular la banda lateral superior"},
-    {"form.BlsSi.accessibleName", "Habilitar o anular la banda lateral superior"},
+     "If the LSB enabled box holds 1 it sets it to 0 and suppresses the lower sideband; "
+     "with any other value it sets it to 1."},
+    {"form.BlsSi.text", "yes/no"},
+    {"form.BlsSi.toolTip", "Enable or suppress the upper sideband"},
+    {"form.BlsSi.accessibleName", "Enable or suppress the upper sideband"},
     {"form.BlsSi.accessibleDescription",
-     "Si la casilla BLS habilitada vale 1 la pone en 0 y anula la banda lateral superior; "
-     "con cualquier otro valor la pone en 1."},
+     "If the USB enabled box holds 1 it sets it to 0 and suppresses the upper sideband; "
+     "with any other value it sets it to 1."},
     {"form.BlsSiNo.text", "BlsSiNo"},
-    {"form.BlsSiNo.accessibleName", "BLS habilitada"},
+    {"form.BlsSiNo.accessibleName", "USB enabled"},
     {"form.BlsSiNo.accessibleDescription",
-     "Banda lateral superior: 1 la deja pasar y 0 la anula. Escriba un número o use el "
-     "botón que está a su derecha."},
-    {"form.VccSubir.accessibleName", "Subir V(cc)"},
+     "Upper sideband: 1 lets it through and 0 suppresses it. Enter a number or use the "
+     "button to its right."},
+    {"form.VccSubir.accessibleName", "Raise V(cc)"},
     {"form.VccSubir.accessibleDescription",
-     "Suma {step} a V(cc); no tiene límite. Mantenga pulsado para repetir."},
-    {"form.VccBajar.accessibleName", "Bajar V(cc)"},
+     "Adds {step} to V(cc); it has no limit. Hold down to repeat."},
+    {"form.VccBajar.accessibleName", "Lower V(cc)"},
     {"form.VccBajar.accessibleDescription",
-     "Resta {step} a V(cc); no tiene límite y puede quedar negativa. Mantenga pulsado para "
-     "repetir."},
+     "Subtracts {step} from V(cc); it has no limit and may go negative. Hold down to "
+     "repeat."},
     {"form.Vcc.text", "Vcc"},
     {"form.Vcc.accessibleName", "V(cc)"},
     {"form.Vcc.accessibleDescription",
-     "Tensión continua superpuesta a la modulante, que fija la amplitud de la portadora; "
-     "con 0 se suprime la portadora. Escriba un número o use los botones Subir V(cc) y "
-     "Bajar V(cc)."},
+     "DC voltage superimposed on the modulating signal, which sets the carrier's "
+     "amplitude; 0 suppresses the carrier. Enter a number or use the buttons Raise V(cc) "
+     "and Lower V(cc)."},
     {"form.mdl.text", "Modulante"},
-    {"form.mdl.accessibleName", "Modulante"},
+    {"form.mdl.accessibleName", "Modulating signal"},
     {"form.mdl.accessibleDescription",
-     "Amplitud de la modulante; igual a V(cc) es una modulación del 100 %. Escriba un "
-     "número o use los botones Subir modulante y Bajar modulante."},
-    {"form.ModulanteBajar.accessibleName", "Bajar modulante"},
+     "Amplitude of the modulating signal; equal to V(cc) it gives 100 % modulation. Enter a "
+     "number or use the buttons Raise modulating signal and Lower modulating signal."},
+    {"form.ModulanteBajar.accessibleName", "Lower modulating signal"},
     {"form.ModulanteBajar.accessibleDescription",
-     "Resta {step} a la amplitud de la modulante; no baja de 0. Mantenga pulsado para "
-     "repetir."},
-    {"form.ModulanteSubir.accessibleName", "Subir modulante"},
+     "Subtracts {step} from the modulating signal's amplitude; not below 0. Hold down to "
+     "repeat."},
+    {"form.ModulanteSubir.accessibleName", "Raise modulating signal"},
     {"form.ModulanteSubir.accessibleDescription",
-     "Suma {step} a la amplitud de la modulante; no tiene límite. Mantenga pulsado para "
-     "repetir."},
+     "Adds {step} to the modulating signal's amplitude; it has no limit. Hold down to "
+     "repeat."},
 
     // The panels and the window's title.
-    {"window.title", "Simulador de AM, DSB y SSB"},
+    {"window.title", "AM, DSB and SSB simulator"},
     {"help.paragraph1",
-     "Este programa intenta transmitir el concepto de estos modos de modulación de "
-     "amplitud: AM (portadora y ambas bandas laterales), DSB (doble banda lateral "
-     "con portadora suprimida) y SSB (banda lateral única). Los presenta como si "
-     "usted estuviera sentado frente a un banco de trabajo con un generador de "
-     "audio, un transmisor multimodo, un receptor, un osciloscopio y un "
-     "analizador de espectro."},
+     "This program tries to convey the idea of these amplitude modulation modes: AM "
+     "(carrier and both sidebands), DSB (double sideband with suppressed carrier) and "
+     "SSB (single sideband). It presents them as if you were sitting at a workbench "
+     "with an audio generator, a multimode transmitter, a receiver, an oscilloscope "
+     "and a spectrum analyser."},
     {"help.paragraph2",
-     "Se puede controlar a voluntad el nivel de la modulante y la tensión continua "
-     "superpuesta, V(cc), y anular una de las bandas laterales o ambas. Los "
-     "resultados se ven de inmediato en el osciloscopio y en el analizador de "
-     "espectro. Con «escalas» en 1 se leen en la pantalla el tiempo (una división, "
-     "0,2 ms), los voltios por división de cada traza y, en los espectros, la "
-     "frecuencia en kHz y la amplitud en voltios."},
+     "You can set at will the level of the modulating signal and the superimposed DC "
+     "voltage, V(cc), and suppress one of the sidebands or both. The results show at "
+     "once on the oscilloscope and on the spectrum analyser. With “scales” at 1 the "
+     "screen shows the time (one division, 0.2 ms), the volts per division of each "
+     "trace and, in the spectra, the frequency in kHz and the amplitude in volts."},
     {"help.paragraph3",
-     "Se supone que la modulación se hace con un modulador balanceado, incluso en "
-     "AM. En una etapa de salida real modulada en alto nivel, una modulación "
-     "superior al 100 % recorta la señal. El simulador no representa ese "
-     "recorte: su salida es siempre la portadora multiplicada por la suma de la "
-     "modulante y la continua, y cuando esa suma se hace negativa la portadora "
-     "simplemente invierte su fase."},
-    {"help.paragraph4", "Para DSB y SSB se supone, por simplicidad, que la señal se genera "
-                        "directamente en la frecuencia de salida, sin generarla primero en una "
-                        "frecuencia más baja y trasladarla después con mezcladores, como suele "
-                        "hacerse en los equipos reales."},
+     "The modulation is assumed to be done by a balanced modulator, even in AM. In a "
+     "real output stage with high-level modulation, modulation beyond 100 % clips the "
+     "signal. The simulator does not show that clipping: its output is always the "
+     "carrier multiplied by the sum of the modulating signal and the DC, and when that "
+     "sum goes negative the carrier simply reverses its phase."},
+    {"help.paragraph4", "For DSB and SSB it is assumed, for simplicity, that the signal is "
+                        "generated directly at the output frequency, rather than first at a "
+                        "lower frequency and then translated with mixers, as real equipment "
+                        "usually does."},
     {"help.paragraph5",
-     "En el receptor se demodula con un detector de producto y, si se activa con «det. "
-     "envolvente», también con un detector de pico (detector de envolvente), el que "
-     "dibuja el diagrama de bloques. El audio del detector de producto se destaca en "
-     "verde sobre la salida del detector; el del detector de envolvente, en azul, con "
-     "la misma escala."},
+     "The receiver demodulates with a product detector and, if switched on with “envelope "
+     "det.”, also with a peak detector (envelope detector), the one the block diagram "
+     "draws. The product detector's audio stands out in green over the detector output; "
+     "the envelope detector's, in blue, on the same scale."},
     {"help.paragraph6",
-     "Inicialmente se asigna un valor de 1 a la amplitud de la modulante y un "
-     "valor de 1 a la continua superpuesta, V(cc), lo que equivale a una "
-     "modulación del 100 %, y pasan ambas bandas laterales. Suba y baje "
-     "Modulante y V(cc) con sus botones y observe los niveles y las formas de "
-     "onda. La amplitud de las bandas laterales es proporcional a la de la "
-     "modulante, mientras que la portadora depende solo de la continua. Con "
-     "V(cc) en cero la portadora desaparece y se obtiene DSB; sin embargo, el "
-     "audio detectado no cambia, lo que demuestra que la portadora no transporta "
-     "información."},
+     "At start the amplitude of the modulating signal is set to 1 and the superimposed "
+     "DC, V(cc), to 1, which amounts to 100 % modulation, and both sidebands pass. Raise "
+     "and lower Modulating signal and V(cc) with their buttons and watch the levels and "
+     "the waveforms. The amplitude of the sidebands is proportional to that of the "
+     "modulating signal, while the carrier depends only on the DC. With V(cc) at zero "
+     "the carrier disappears and you get DSB; yet the detected audio does not change, "
+     "which shows that the carrier carries no information."},
     {"help.paragraph7",
-     "Ahora anule una de las bandas laterales y tendrá SSB, con la mitad de la "
-     "potencia de DSB. La tensión detectada se reduce a la mitad, de modo que la "
-     "potencia de audio cae a la cuarta parte y la relación señal/ruido empeora "
-     "cuatro veces (6 dB). Pero un receptor de SSB necesita solo la mitad del "
-     "ancho de banda y, por lo tanto, deja pasar la mitad de la potencia de "
-     "ruido, con lo que la pérdida neta es de dos veces (3 dB). Un transmisor "
-     "que ponga en la única banda lateral la potencia de las dos bandas "
-     "laterales de DSB alcanza la relación señal/ruido de DSB con la mitad del "
-     "ancho de banda. Compruébelo: ponga ruido en 0,05 y lea bajo el dibujo la "
-     "S/N de audio; anule una banda lateral y la S/N empeora 3 dB; suba "
-     "Modulante √2 veces (de 1 a 1,41) y vuelve a la de DSB."},
+     "Now suppress one of the sidebands and you have SSB, with half the power of DSB. "
+     "The detected voltage is halved, so the audio power falls to a quarter and the "
+     "signal-to-noise ratio gets four times worse (6 dB). But an SSB receiver needs only "
+     "half the bandwidth and so lets through half the noise power, which makes the net "
+     "loss twofold (3 dB). A transmitter that puts into its single sideband the power of "
+     "both sidebands of DSB reaches the signal-to-noise ratio of DSB in half the "
+     "bandwidth. Try it: set noise to 0.05 and read the audio S/N under the drawing; "
+     "suppress a sideband and the S/N gets 3 dB worse; raise Modulating signal √2 times "
+     "(from 1 to 1.41) and it is back to that of DSB."},
     {"help.paragraph8",
-     "Juegue con la fase de la portadora reinsertada. En SSB la fase no tiene "
-     "influencia: el audio detectado conserva su amplitud y solo se corre en el "
-     "tiempo. En AM y DSB, un error de fase de 90 grados hace desaparecer el "
-     "audio detectado y uno de 180 grados lo invierte. En la práctica no se "
-     "puede reinsertar la portadora exactamente en la frecuencia correcta, así "
-     "que el error de fase varía sin cesar y el audio aparece y desaparece con "
-     "un sonido de gorgoteo. Compruébelo con «error de frec.»: con 1 Hz y ambas "
-     "bandas laterales, el audio se desvanece y se invierte dos veces por segundo; con "
-     "una sola banda lateral su nivel no cambia y es la fase del tono la que se "
-     "desliza. Con 100 Hz en SSB, el período del tono en la pantalla es "
-     "1/(1 kHz − 100 Hz) con la banda superior y 1/(1 kHz + 100 Hz) con la inferior. "
-     "Mientras algo se mueve, el banco corre en tiempo real; «Pausa», o la barra "
-     "espaciadora sobre el dibujo, detiene el tiempo y lo deja correr de nuevo. "
-     "Con V(cc) y sin modulante, el detector funciona "
-     "como detector de fase: entrega una tensión continua que depende de la "
-     "fase de la portadora reinsertada. La medida «Continua detectada» muestra esa "
-     "tensión, (V(cc)/2)·sen φ, 0,433 V a 60 grados con V(cc) 1: el detector de producto "
-     "recibe las frecuencias laterales en fase seno, no en la fase coseno con que las "
-     "suma el transmisor, así que la portadora reinsertada que da todo el audio (φ = 0) "
-     "no da continua, y en el archivo de muestras el producto del detector no es la "
-     "salida del transmisor multiplicada por la portadora."},
+     "Play with the phase of the reinserted carrier. In SSB the phase has no influence: "
+     "the detected audio keeps its amplitude and only shifts in time. In AM and DSB, a "
+     "phase error of 90 degrees makes the detected audio vanish and one of 180 degrees "
+     "inverts it. In practice the carrier cannot be reinserted at exactly the right "
+     "frequency, so the phase error keeps changing and the audio comes and goes with a "
+     "gurgling sound. Try it with “frequency error”: with 1 Hz and both sidebands, the "
+     "audio fades out and inverts twice a second; with a single sideband its level does "
+     "not change and it is the tone's phase that slides. With 100 Hz in SSB, the tone's "
+     "period on the screen is 1/(1 kHz − 100 Hz) with the upper sideband and "
+     "1/(1 kHz + 100 Hz) with the lower. While something moves, the bench runs in real "
+     "time; “Pause”, or the space bar over the drawing, stops time and lets it run "
+     "again. With V(cc) and no modulating signal, the detector works as a phase "
+     "detector: it delivers a DC voltage that depends on the phase of the reinserted "
+     "carrier. The “Detected DC” measurement shows that voltage, (V(cc)/2)·sin φ, "
+     "0.433 V at 60 degrees with V(cc) 1: the product detector receives the side "
+     "frequencies in sine phase, not in the cosine phase in which the transmitter adds "
+     "them, so the reinserted carrier that gives all the audio (φ = 0) gives no DC, and "
+     "in the samples file the detector's product is not the transmitter output "
+     "multiplied by the carrier."},
     {"help.paragraph9",
-     "Active el detector de envolvente y compare los dos detectores. En AM, hasta el "
-     "100 % de modulación, el detector de envolvente entrega el mismo tono que el de "
-     "producto, limpio (con menos del 5 % de distorsión) y proporcional a la modulante. "
-     "Con sobremodulación, por ejemplo con Modulante 2 y V(cc) 1, su salida se deforma: "
-     "la distorsión pasa del 10 %. En DSB, con V(cc) en cero, entrega una onda "
-     "rectificada del doble de la frecuencia del tono: en el espectro, la raya azul de "
-     "2 kHz supera a la de 1 kHz. En SSB sin portadora no entrega casi nada. La fase de "
-     "la portadora reinsertada no lo afecta, porque no la usa. El detector de producto, "
-     "en cambio, recupera el audio en los tres modos: por eso los receptores de DSB y "
-     "SSB lo necesitan."},
+     "Switch on the envelope detector and compare the two detectors. In AM, up to 100 % "
+     "modulation, the envelope detector delivers the same tone as the product detector, "
+     "clean (under 5 % distortion) and proportional to the modulating signal. With "
+     "overmodulation, for example with Modulating signal 2 and V(cc) 1, its output is "
+     "distorted: the distortion goes above 10 %. In DSB, with V(cc) at zero, it delivers "
+     "a rectified wave at twice the tone frequency: in the spectrum, the blue line at "
+     "2 kHz is higher than the one at 1 kHz. In SSB without carrier it delivers almost "
+     "nothing. The phase of the reinserted carrier does not affect it, because it does "
+     "not use it. The product detector, on the other hand, recovers the audio in all "
+     "three modes: that is why DSB and SSB receivers need it."},
     {"help.paragraph10",
-     "Cambie la frecuencia del tono con «frec. tono», de 100 a 2000 Hz: las frecuencias "
-     "laterales se apartan de la portadora tanto como el tono, y el ancho de banda es el "
-     "doble del tono en AM y DSB y el tono mismo en SSB. Un tono grave, de 100 o 200 Hz, "
-     "se ve entero con la «base de tiempo» en 1 ms por división. Con «2º tono» el "
-     "generador envía dos tonos de igual amplitud, cada uno con la mitad de la "
-     "modulante: es la prueba de dos tonos con que se mide un transmisor de SSB. Ponga "
-     "V(cc) en 0, 700 Hz y 1900 Hz: la envolvente de la salida late con la diferencia "
-     "de los tonos y se anula en cada latido, y la medida «PEP/potencia media» vale 4 en "
-     "DSB; anule una banda lateral y vale 2, porque en SSB la potencia de pico es la de "
-     "los dos tonos sumados en fase y la media, la suma de sus potencias."},
+     "Change the tone frequency with “tone freq.”, from 100 to 2000 Hz: the side "
+     "frequencies lie as far from the carrier as the tone, and the bandwidth is twice "
+     "the tone in AM and DSB and the tone itself in SSB. A low tone, of 100 or 200 Hz, "
+     "shows whole with the “time base” at 1 ms per division. With “2nd tone” the "
+     "generator sends two tones of equal amplitude, each with half of the modulating "
+     "signal: it is the two-tone test with which an SSB transmitter is measured. Set "
+     "V(cc) to 0, 700 Hz and 1900 Hz: the envelope of the output beats at the difference "
+     "of the tones and goes to zero at each beat, and the “PEP/average power” "
+     "measurement reads 4 in DSB; suppress a sideband and it reads 2, because in SSB the "
+     "peak envelope power is that of the two tones added in phase and the average, the "
+     "sum of their powers."},
     {"help.paragraph12",
-     "Ejercicios: cualquier valor se puede ocultar (ocultar=mdl,fase en el enlace, "
-     "--ocultar mdl,fase en la orden): su casilla muestra «?» y el banco funciona con él "
-     "igual; las medidas que lo dicen muestran «?» y las que obligan a calcularlo se quedan. "
-     "«Crear ejercicio…» en el menú da un enlace y una orden con los valores ocultos que "
-     "marque, una pregunta y su tolerancia. Bajo las medidas, escriba la respuesta en "
-     "«Respuesta» y pulse «Comprobar»; tras tres respuestas incorrectas puede ver la "
-     "solución. «Ejercicios» trae diez, con valores nuevos de una semilla (semilla=17): la "
-     "misma semilla da los mismos valores. El código del enlace no deja leer los valores a "
-     "simple vista, pero no es seguro: quien estudie el programa puede descifrarlo."},
+     "Exercises: any value can be hidden (ocultar=mdl,fase in the link, --ocultar "
+     "mdl,fase in the command): its box shows “?” and the bench works with it just the "
+     "same; the measurements that tell it show “?” and those that make you work it out "
+     "stay. “Create exercise…” in the menu gives a link and a command with the hidden "
+     "values you tick, a question and its tolerance. Under the measurements, type the "
+     "answer in “Answer” and press “Check”; after three wrong answers you can see the "
+     "solution. “Exercises” brings ten, with new values from a seed (semilla=17): the "
+     "same seed gives the same values. The link's code keeps the values from being read "
+     "at a glance, but it is not secure: whoever studies the program can decode it."},
     {"help.paragraph11",
-     "Con «analizador» en 1 los tres espectros son los de un analizador de espectro: cada "
-     "uno se mide sobre la señal que corre, en registros de 150 ms con una ventana de techo "
-     "plano, como la media de los 16 últimos, y se dibuja en dBV a 10 dB por división, con "
-     "su nivel de referencia y su ancho de banda de resolución (RBW 25 Hz). Se ve lo que "
-     "las líneas calculadas no muestran: el piso de ruido que deja pasar el filtro del "
-     "receptor, la mitad de ancho con una sola banda lateral; las dos líneas del audio de "
-     "DSB con la portadora reinsertada corrida (950 y 1050 Hz con 50 Hz de error) y la "
-     "distorsión del detector de envolvente. En el menú, «Curva S/N» mide la S/N del audio "
-     "de los dos detectores frente a la S/N de entrada, de -10 a 30 dB, para el modo, la "
-     "modulante y la fase de las casillas: con la modulante en 0,3, el detector de "
-     "envolvente se aparta del de producto cerca de 0 dB de entrada (el efecto umbral). "
-     "«Vista I/Q» dibuja la envolvente compleja de la señal recibida: la portadora como "
-     "vector, el recorrido de las bandas laterales, el ruido como nube, el eje del detector "
-     "de producto y el círculo del de envolvente. En DSB a 90° el recorrido queda de "
-     "través al eje y el audio se anula."},
-    {"about.piece1", "07/03/2018 Simulador de AM, DSB y SSB"},
-    {"about.piece2", "Este es un programa gratuito que se construye a partir de su código "
-                     "fuente. Para obtenerlo, clone el repositorio git del proyecto. En Debian "
-                     "12, ejecute como root, desde la carpeta del proyecto, la orden «bash "
-                     "tools/run.sh»: ese guion instala con apt-get lo que falte, compila el "
-                     "programa con CMake y arranca el simulador. El mismo simulador funciona en "
-                     "cualquier navegador web a partir de un solo archivo, amsim.html, que hace "
-                     "la orden «bash tools/web.sh»: se abre desde el disco o una memoria USB, "
-                     "se envía por correo o se publica en una página web, sin instalar nada y "
-                     "sin conexión a la red. Para consultas, sugerencias o avisos de errores, "
-                     "escriba en el gestor de incidencias del proyecto."},
-    {"about.piece3", "Se probó en Debian 12 con Qt 6.4.2, en un escritorio X11 y con la "
-                     "plataforma «offscreen» de las pruebas automáticas, y su página web en "
-                     "Chromium. Instalado como "
-                     "paquete, su entrada de menú se coloca en la categoría Educación; en los "
-                     "escritorios que ordenan las aplicaciones por categorías, se encuentra "
-                     "en:"},
-    {"about.piece4", "Aplicaciones -> Educación -> Simulador de AM, DSB y SSB"},
-    {"about.piece5", "NOTA: como en textos similares, se supone que la modulante es senoidal. La "
-                     "voz real tiene una relación muy alta entre su potencia de pico y su "
-                     "potencia media, pero para la enseñanza una senoide sirve mejor que la "
-                     "forma de onda de un «hola» dicho ante el micrófono."},
+     "With “analyser” at 1 the three spectra are those of a spectrum analyser: each is "
+     "measured on the running signal, in records of 150 ms with a flat-top window, as "
+     "the average of the last 16, and drawn in dBV at 10 dB per division, with its "
+     "reference level and its resolution bandwidth (RBW 25 Hz). It shows what the "
+     "computed lines do not: the noise floor the receiver's filter lets through, half "
+     "as wide with a single sideband; the two lines of the DSB audio with the reinserted "
+     "carrier off frequency (950 and 1050 Hz with a 50 Hz error) and the distortion of "
+     "the envelope detector. In the menu, “S/N curve” measures the audio S/N of the two "
+     "detectors against the input S/N, from -10 to 30 dB, for the mode, the modulating "
+     "signal and the phase in the boxes: with the modulating signal at 0.3, the envelope "
+     "detector parts from the product detector near 0 dB input (the threshold effect). "
+     "“I/Q view” draws the complex envelope of the received signal: the carrier as a "
+     "vector, the path of the sidebands, the noise as a cloud, the product detector's "
+     "axis and the envelope detector's circle. In DSB at 90° the path lies across the "
+     "axis and the audio vanishes."},
+    {"about.piece1", "07/03/2018 AM, DSB and SSB simulator"},
+    {"about.piece2", "This is a free program built from its source code. To get it, clone "
+                     "the project's git repository. On Debian 12, run as root, from the "
+                     "project's folder, the command “bash tools/run.sh”: that script installs "
+                     "whatever is missing with apt-get, builds the program with CMake and "
+                     "starts the simulator. The same simulator works in any web browser from "
+                     "a single file, amsim.html, which the command “bash tools/web.sh” makes: "
+                     "it opens from the disk or a USB stick, can be sent by e-mail or "
+                     "published on a web page, with nothing to install and no network "
+                     "connection. For questions, suggestions or bug reports, write in the "
+                     "project's issue tracker."},
+    {"about.piece3", "It was tested on Debian 12 with Qt 6.4.2, on an X11 desktop and with "
+                     "the “offscreen” platform of the automatic tests, and its web page in "
+                     "Chromium. Installed as a package, its menu entry goes in the Education "
+                     "category; on desktops that sort applications by category, it is "
+                     "found under:"},
+    {"about.piece4", "Applications -> Education -> AM, DSB and SSB simulator"},
+    {"about.piece5", "NOTE: as in similar texts, the modulating signal is assumed to be a "
+                     "sine wave. Real speech has a very high ratio of peak to average power, "
+                     "but for teaching a sine wave serves better than the waveform of a "
+                     "“hello” spoken into the microphone."},
 
     // The languages: each catalogue's own name for its language, the menu's
     // item that chooses one, and the command line's option.
