@@ -296,7 +296,7 @@ void Form1::labelMenu() {
 // they are made anew in the new language when opened again.
 void Form1::showLanguage() {
     followLanguageInQt();
-    applyControlTexts(*this);
+    relabelControls(*this);
     if (soundUnavailable_) {
         ui_->Escuchar->setToolTip(*soundUnavailable_);
         ui_->Escuchar->setAccessibleDescription(*soundUnavailable_);

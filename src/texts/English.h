@@ -899,9 +899,9 @@ inline constexpr TextEntry kEnglish[] = {
     {"menu.Idioma", "Language"},
     {"error.unknownLanguage", "The program has no language {text}: choose {languages}."},
     {"cli.languageOption",
-     "  --idioma LANGUAGE         The language of the texts: es (Spanish, without this\n"
-     "                            option or another choice kept by the window), en\n"
-     "                            (English) or pt (Portuguese)."},
+     "  --idioma LANGUAGE         The language of the texts: es (Spanish, without\n"
+     "                            this option or another choice kept by the\n"
+     "                            window), en (English) or pt (Portuguese)."},
     {"manual.valueName", "value"},
     {"manual.languageValue", "language"},
     {"manual.languageOption", "The language of the texts: es (Spanish, without this option or "

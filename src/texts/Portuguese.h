@@ -906,9 +906,9 @@ inline constexpr TextEntry kPortuguese[] = {
     {"menu.Idioma", "Idioma"},
     {"error.unknownLanguage", "O programa não tem o idioma {text}: escolha {languages}."},
     {"cli.languageOption",
-     "  --idioma IDIOMA           O idioma dos textos: es (espanhol, sem esta opção nem\n"
-     "                            outra escolha guardada pela janela), en (inglês) ou\n"
-     "                            pt (português)."},
+     "  --idioma IDIOMA           O idioma dos textos: es (espanhol, sem esta opção\n"
+     "                            nem outra escolha guardada pela janela), en\n"
+     "                            (inglês) ou pt (português)."},
     {"manual.valueName", "valor"},
     {"manual.languageValue", "idioma"},
     {"manual.languageOption", "O idioma dos textos: es (espanhol, sem esta opção nem outra "

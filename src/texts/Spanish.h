@@ -927,9 +927,9 @@ inline constexpr TextEntry kSpanish[] = {
     {"menu.Idioma", "Idioma"},
     {"error.unknownLanguage", "El programa no tiene el idioma {text}: elija {languages}."},
     {"cli.languageOption",
-     "  --idioma IDIOMA           El idioma de los textos: es (español, sin esta opción\n"
-     "                            ni otra elección guardada en la ventana), en (inglés)\n"
-     "                            o pt (portugués)."},
+     "  --idioma IDIOMA           El idioma de los textos: es (español, sin esta\n"
+     "                            opción ni otra elección guardada en la ventana),\n"
+     "                            en (inglés) o pt (portugués)."},
     {"manual.valueName", "valor"},
     {"manual.languageValue", "idioma"},
     {"manual.languageOption", "El idioma de los textos: es (español, sin esta opción ni otra "

@@ -2,7 +2,10 @@
 
 #include "texts/Grammar.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -108,6 +111,139 @@ TEST(Catalogue, EveryGenderIsMasculineOrFeminine) {
             }
         }
     }
+}
+
+// Names, symbols, units and codes: the same text in every language.
+constexpr std::string_view kNames[] = {"list.separator",
+                                       "step.withUnit",
+                                       "summary.valuesSeparator",
+                                       "readout.none",
+                                       "cli.boxAndOption",
+                                       "parameter.vcc.label",
+                                       "parameter.vcc.stepNoun",
+                                       "unit.hertz",
+                                       "unit.msPerDivision",
+                                       "mode.am",
+                                       "mode.dsb",
+                                       "mode.ssb",
+                                       "iqView.i",
+                                       "iqView.q",
+                                       "iqView.scale",
+                                       "file.spectrum.gender",
+                                       "file.sound.gender",
+                                       "file.picture.gender",
+                                       "file.samples.gender",
+                                       "snrCurve.file.gender",
+                                       "form.Form1.windowTitle",
+                                       "form.Label2.text",
+                                       "form.Label2.accessibleName",
+                                       "form.Vcc.accessibleName",
+                                       "form.Text1.plainText",
+                                       "form.fase.text",
+                                       "form.EnvelopeOnOff.text",
+                                       "form.EscalasSiNo.text",
+                                       "form.Tono.text",
+                                       "form.Tono2.text",
+                                       "form.Df.text",
+                                       "form.Base.text",
+                                       "form.Analizador.text",
+                                       "form.Ruido.text",
+                                       "form.BliSiNo.text",
+                                       "form.BlsSiNo.text",
+                                       "form.Vcc.text",
+                                       "form.mdl.text"};
+
+// Texts that a language writes with the very words of the Spanish one.
+const std::map<std::string_view, std::vector<std::string_view>> kSameWords{
+    {"en", {}},
+    {"pt",
+     {"number.decimalSeparator",
+      "number.range",
+      "parameter.mdl.label",
+      "parameter.bli.values",
+      "parameter.bls.values",
+      "parameter.fase.values",
+      "parameter.escalas.label",
+      "stage.receiver",
+      "drawing.generatorLabel",
+      "summary.values",
+      "mode.upper",
+      "mode.lower",
+      "readout.beyondBelow",
+      "readout.mode",
+      "readout.filterUpper",
+      "readout.filterLower",
+      "readout.inputRatio",
+      "readout.figureOfMerit",
+      "menu.CurvaSN",
+      "menu.Idioma",
+      "exercise.create.hide",
+      "exercise.list.open",
+      "answer.lower",
+      "answer.upper",
+      "answer.both",
+      "iqView.legend.carrier",
+      "cli.unexpected",
+      "cli.valueName",
+      "manual.valueName",
+      "manual.languageValue",
+      "snrCurve.caption",
+      "snrCurve.inputAxis",
+      "page.copied",
+      "form.Label1.text",
+      "form.Label1.accessibleName",
+      "form.Label3.accessibleName",
+      "form.Label4.accessibleName",
+      "form.EscalasLabel.text",
+      "form.EscalasLabel.accessibleName",
+      "form.Measurements.text",
+      "form.Measurements.accessibleName",
+      "form.Pausa.text",
+      "form.Pausa.accessibleName",
+      "form.BliSiNo.accessibleName",
+      "form.BlsSiNo.accessibleName",
+      "form.mdl.accessibleName"}},
+};
+
+// A translation says each text in its own words: where it repeats the
+// Spanish text, that is a name or the same words in both languages.
+TEST(Catalogue, ATranslationRepeatsSpanishOnlyInNamesAndSharedWords) {
+    for (const Catalogue& catalogue : catalogues().subspan(1)) {
+        SCOPED_TRACE(catalogue.language);
+        const std::vector<std::string_view>& shared = kSameWords.at(catalogue.language);
+        for (std::size_t i = 0; i < std::size(kSpanish); ++i) {
+            const std::string_view key = kSpanish[i].key;
+            const bool allowed =
+                std::find(std::begin(kNames), std::end(kNames), key) != std::end(kNames) ||
+                std::find(shared.begin(), shared.end(), key) != shared.end();
+            EXPECT_TRUE(allowed || catalogue.entries[i].text != kSpanish[i].text) << key;
+        }
+    }
+}
+
+// A language no catalogue has is refused and leaves the one in use; the
+// one asked for wins over the one kept, and a kept one no catalogue has is
+// passed over.
+TEST(Catalogue, TheLanguageInUseIsAskedKeptOrSpanish) {
+    const struct {
+        const char* name;
+        std::optional<std::string_view> asked, kept;
+        bool accepted;
+        std::string_view inUse;
+    } rows[] = {
+        {"nothing: Spanish", {}, {}, true, "es"},
+        {"kept", {}, "pt", true, "pt"},
+        {"asked over kept", "en", "pt", true, "en"},
+        {"kept unknown", {}, "xx", true, "es"},
+        {"asked unknown: the kept one", "xx", "pt", false, "pt"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(startLanguage(row.asked, row.kept), row.accepted) << row.name;
+        EXPECT_EQ(languageInUse(), row.inUse) << row.name;
+    }
+    EXPECT_FALSE(useLanguage("EN"));
+    EXPECT_EQ(languageInUse(), "pt");
+    useLanguage("es");
 }
 
 } // namespace
