@@ -62,6 +62,7 @@ std::string_view languageInUse() {
 
 std::vector<LanguageChoice> languageChoices() {
     std::vector<LanguageChoice> choices;
+    choices.reserve(kCatalogues.size());
     for (const Catalogue& catalogue : kCatalogues) {
         choices.push_back(
             {catalogue.language, catalogue.entries[TextKey("language.name").index()].text});
