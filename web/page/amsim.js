@@ -817,13 +817,15 @@
     // offer follows the bench.
     const dialogs = new Map();
 
-    function openDialog(name, caption, closeText, content) {
+    // makeContent makes what it holds, again when the language changes.
+    function openDialog(name, caption, closeText, makeContent) {
         dialogs.get(name)?.dialog.remove();
+        const content = makeContent();
         const shell = makeDialog(name, caption, closeText, content, () => {
             shell.dialog.hidden = true;
             byId('Menu').focus();
         });
-        dialogs.set(name, shell);
+        dialogs.set(name, { ...shell, makeContent });
         shell.dialog.hidden = false;
         content.querySelector('input, select, button')?.focus();
     }
@@ -927,15 +929,17 @@
             item.addEventListener('click', () => {
                 close(true);
                 if (dialog === 'createExercise') {
-                    openDialog(name, text, closeText, createExerciseContent(engine, bench));
+                    openDialog(name, text, closeText, () => createExerciseContent(engine, bench));
                     return;
                 }
                 if (dialog === 'exercises') {
-                    openDialog(name, text, closeText, exercisesContent(engine, bench, () => dialogs.get(name).close()));
+                    openDialog(name, text, closeText,
+                        () => exercisesContent(engine, bench, () => dialogs.get(name).close()));
                     return;
                 }
                 if (dialog === 'languages') {
-                    openDialog(name, text, closeText, languagesContent(engine, bench, () => dialogs.get(name).close()));
+                    openDialog(name, text, closeText,
+                        () => languagesContent(engine, bench, () => dialogs.get(name).close()));
                     return;
                 }
                 if (closeText) {
@@ -1079,8 +1083,8 @@
     }
 
     // Every text the page shows in the language in use: the form's, the
-    // stages', the page's own, the menu's, the panels' and dialogs' titles,
-    // and the block diagram of that language.
+    // stages', the page's own, the menu's, the panels' and dialogs', and the
+    // block diagram of that language.
     function showLanguage(engine, bench, fillMenu) {
         const language = engine.languageInUse();
         document.documentElement.lang = language;
@@ -1100,12 +1104,19 @@
         byId('message-close').textContent = pageText('messageClose');
         fillMenu();
         const captions = new Map(engine.menuItems().map((item) => [item.name, item]));
-        for (const [name, shell] of [...panels, ...dialogs]) {
+        for (const [name, shell] of panels) {
             const { text, close: closeText } = captions.get(name);
             shell.dialog.setAttribute('aria-label', text);
             shell.dialog.querySelector('h2').textContent = text;
             shell.closer.textContent = closeText;
-            shell.picture?.setAttribute('aria-label', text);
+            shell.picture.setAttribute('aria-label', text);
+        }
+        // An open dialog is made again; a closed one is, at its next opening.
+        for (const [name, shell] of dialogs) {
+            if (!shell.dialog.hidden) {
+                const { text, close: closeText } = captions.get(name);
+                openDialog(name, text, closeText, shell.makeContent);
+            }
         }
     }
     let relabel = () => {};

@@ -124,23 +124,28 @@ describe('the language at start', () => {
         { name: 'of no catalogue, with one kept', query: '?idioma=xx', stored: 'en', language: 'en', message: unknown('en') },
         { name: 'asked for, with no storage', query: '?idioma=en', stored: 'refused', language: 'en', message: '' },
     ];
-    it('is the one asked for, else the one kept, else Spanish; one of no catalogue is told', async () => {
+    it('is the one asked for, else the one kept, else Spanish, its block diagram shown; one of no catalogue is told',
+        async () => {
         for (const { name, query, stored, language, message } of rows) {
             const { page, said } = await openWith({ query, stored });
             const shownNow = await page.evaluate(() => ({
                 lang: document.documentElement.lang,
                 menu: document.getElementById('Idioma').textContent,
+                diagrams: [...document.querySelectorAll('.picture svg')].filter((d) => d.checkVisibility())
+                    .map((d) => d.dataset.language),
                 message: document.getElementById('message').hidden ? '' : document.getElementById('message-text').textContent,
             }));
             assert.equal(shownNow.lang, language, name);
             assert.equal(shownNow.menu, CATALOGUES[language].get('menu.Idioma'), name);
+            assert.deepEqual(shownNow.diagrams, [language], name);
             if (message) {
                 assert.ok(shownNow.message.startsWith(message) && shownNow.message.includes('xx'), `${name}: ${shownNow.message}`);
             } else {
                 assert.equal(shownNow.message, '', name);
             }
-            // The address carries the language only where it is not Spanish.
-            assert.equal(new URL(await address(page)).searchParams.get('idioma'), language === 'es' ? null : language, name);
+            // The address carries the language once, only where it is not Spanish.
+            assert.deepEqual(new URL(await address(page)).searchParams.getAll('idioma'),
+                language === 'es' ? [] : [language], name);
             assert.deepEqual(said, [], name);
             await page.close();
         }
