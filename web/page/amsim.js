@@ -1217,14 +1217,20 @@
         });
     }
 
+    // A page that may start in another language than the build's shows the
+    // bench only once the engine has told which and it is relabelled.
+    const askedLanguage = new URLSearchParams(location.search).get('idioma');
+    const awaitingLanguage = [askedLanguage, rememberedLanguage()].some((tag) => tag !== null && tag !== BUILT_LANGUAGE);
+    document.documentElement.classList.toggle('relabelling', awaitingLanguage);
+    const showBench = () => document.documentElement.classList.remove('relabelling');
+
     createAmsimEngine().then((engine) => {
         const { decimal, exponent } = numberFormat();
         byId('Measurements').style.padding = `${engine.readoutTop}px ${engine.readoutLeft}px`;
         // The language before anything is shown in it: the address's
         // idioma=, else the one chosen last time, else Spanish.
-        const asked = new URLSearchParams(location.search).get('idioma');
         const remembered = rememberedLanguage();
-        const started = engine.startLanguage(asked === null ? null : utf8(asked),
+        const started = engine.startLanguage(askedLanguage === null ? null : utf8(askedLanguage),
             remembered === null ? null : utf8(remembered));
         const bench = new engine.Bench(page, decimal, exponent, ratio());
         followRatio(bench);
@@ -1236,6 +1242,8 @@
         if (started.language !== BUILT_LANGUAGE) {
             relabel();
         }
+        // Shown before the start, which may give a box the focus.
+        showBench();
         wireSound(bench, byId('Escuchar'));
         keysOfBoxes(bench);
         keysOfDrawing(bench);
@@ -1275,6 +1283,7 @@
         document.documentElement.dataset.ready = 'true';
     }, (error) => {
         // A browser without WebAssembly gets a word rather than an empty bench.
+        showBench();
         report({ message: pageText('noEngine', { error }), box: '' });
     });
 })();

@@ -66,7 +66,7 @@ async function openWith({ query = '', stored, width = 1000, height = 760 } = {})
 // boxes, and the pairs of visible controls whose boxes overlap.
 function layoutOf() {
     // Neither hidden nor only said (the announcement, clipped to nothing).
-    const visible = (e) => e.checkVisibility() && e.getClientRects().length > 0 && !e.closest('.unseen');
+    const visible = (e) => e.checkVisibility({ visibilityProperty: true }) && e.getClientRects().length > 0 && !e.closest('.unseen');
     const texts = [...document.querySelectorAll('body *')].filter((e) => visible(e) &&
         [...e.childNodes].some((n) => n.nodeType === Node.TEXT_NODE && n.textContent.trim()));
     const cut = texts.filter((e) => {
@@ -82,7 +82,8 @@ function layoutOf() {
             overlapping.push(`${a.id || a.textContent}|${b.id || b.textContent}`);
         }
     }));
-    return { words: document.body.innerText.toLowerCase().match(/\p{L}{4,}/gu) ?? [], cut, overlapping };
+    const words = texts.flatMap((e) => e.textContent.toLowerCase().match(/\p{L}{4,}/gu) ?? []);
+    return { words, cut, overlapping };
 }
 
 const SIZES = [['phone', 390, 844], ['laptop', 1366, 657], ['large', 2560, 1440]];
@@ -102,6 +103,7 @@ describe('the page in each language at each size', () => {
             for (const { name, query, banned, found } of rows) {
                 const { page, said } = await openWith({ query, stored: null, width, height });
                 const { words, cut, overlapping } = await page.evaluate(layoutOf);
+                assert.ok(words.length > 0, `${name}: nothing shown`);
                 const spanish = words.filter((word) => banned.includes(word));
                 assert.equal(spanish.length > 0, found, `${name}: ${spanish}`);
                 assert.deepEqual(cut, [], name);
