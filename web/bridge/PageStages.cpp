@@ -3,12 +3,12 @@
 // their first box comes in it, and the texts of the form's controls and of
 // the page itself, from the catalogue:
 // {"stages":[{"name":"Generador","boxes":["mdl",…]},…],
-//  "controls":{"Label8":{"text":"…",…},…},"texts":{"page.copied":"…",…}}.
-#include "core/ParameterTable.h"
+//  "controls":{"Label8":{"text":"…",…},…},"texts":{"page.copied":"…",…},
+//  "languages":["es","en","pt"]}.
+#include "PageTexts.h"
 #include "params/FormTexts.h"
 #include "texts/Catalogue.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <exception>
@@ -16,7 +16,6 @@
 #include <map>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -38,27 +37,16 @@ std::string quoted(std::string_view text) {
 }
 
 std::string stagesJson() {
-    std::vector<std::string_view> stages;
-    for (const amsim::ParameterRow& row : amsim::kParameterRows) {
-        const std::string_view stage = amsim::catalogueText(row.stage);
-        if (std::find(stages.begin(), stages.end(), stage) == stages.end()) {
-            stages.push_back(stage);
+    std::string json;
+    for (const amsim::PageStage& stage : amsim::pageStages()) {
+        std::string boxes;
+        for (const std::string_view box : stage.boxes) {
+            boxes += (boxes.empty() ? "" : ",") + quoted(box);
         }
+        json += (json.empty() ? "" : ",") + std::string(R"({"name":)") + quoted(stage.name) +
+                R"(,"boxes":[)" + boxes + "]}";
     }
-    std::string json = "[";
-    for (const std::string_view stage : stages) {
-        json += (json.size() > 1 ? "," : "") + std::string(R"({"name":)") + quoted(stage) +
-                R"(,"boxes":[)";
-        bool first = true;
-        for (const amsim::ParameterRow& row : amsim::kParameterRows) {
-            if (amsim::catalogueText(row.stage) == stage) {
-                json += (first ? "" : ",") + quoted(row.box);
-                first = false;
-            }
-        }
-        json += "]}";
-    }
-    return json + "]";
+    return "[" + json + "]";
 }
 
 std::string controlsJson() {
@@ -76,15 +64,20 @@ std::string controlsJson() {
 
 // The page's own texts: its script's and its markup's.
 std::string pageTextsJson() {
-    constexpr std::string_view kPrefix = "page.";
     std::string json;
-    for (const amsim::TextEntry& entry : amsim::catalogues().front().entries) {
-        if (entry.key.starts_with(kPrefix)) {
-            json += (json.empty() ? "" : ",") + quoted(entry.key.substr(kPrefix.size())) + ":" +
-                    quoted(amsim::catalogueText(*amsim::TextKey::find(entry.key)));
-        }
+    for (const auto& [name, text] : amsim::pageTexts()) {
+        json += (json.empty() ? "" : ",") + quoted(name) + ":" + quoted(text);
     }
     return "{" + json + "}";
+}
+
+// The languages' tags, Spanish first.
+std::string languagesJson() {
+    std::string json;
+    for (const amsim::Catalogue& catalogue : amsim::catalogues()) {
+        json += (json.empty() ? "" : ",") + quoted(catalogue.language);
+    }
+    return "[" + json + "]";
 }
 
 } // namespace
@@ -92,7 +85,8 @@ std::string pageTextsJson() {
 int main() {
     try {
         std::cout << R"({"stages":)" << stagesJson() << R"(,"controls":)" << controlsJson()
-                  << R"(,"texts":)" << pageTextsJson() << "}\n";
+                  << R"(,"texts":)" << pageTextsJson() << R"(,"languages":)" << languagesJson()
+                  << "}\n";
     } catch (const std::exception& error) {
         std::cerr << "amsim_page_stages: " << error.what() << '\n';
         return 1;

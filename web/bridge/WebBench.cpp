@@ -192,6 +192,10 @@ WebBench::Outcome WebBench::save(const std::string& item) {
     return outcome;
 }
 
+WebBench::Outcome WebBench::chooseLanguage(const std::string& language) {
+    return guarded([this, &language] { bench_.chooseLanguage(language); });
+}
+
 WebBench::Outcome WebBench::openPanel(const std::string& item) {
     const std::optional<PanelPicture> picture = panelPicture(panelOf(item));
     if (!picture) {
@@ -356,6 +360,10 @@ std::string WebBench::answerText() const {
     return page_.call<std::string>("answerText");
 }
 
+void WebBench::showLanguage() {
+    page_.call<void>("showLanguage");
+}
+
 void WebBench::describe(const std::string& sentence) {
     page_.call<void>("describe", sentence);
 }
@@ -438,6 +446,8 @@ emscripten::val menuItems() {
                 return "createExercise";
             case amsim::DialogKind::Exercises:
                 return "exercises";
+            case amsim::DialogKind::Languages:
+                return "languages";
             case amsim::DialogKind::None:
                 break;
             }
@@ -470,6 +480,7 @@ EMSCRIPTEN_BINDINGS(amsim) {
         .function("hideableParameters", &WebBench::hideableParameters)
         .function("save", &WebBench::save)
         .function("savedBytes", &WebBench::savedBytes)
+        .function("chooseLanguage", &WebBench::chooseLanguage)
         .function("openPanel", &WebBench::openPanel)
         .function("closePanel", &WebBench::closePanel)
         .function("startSound", &WebBench::startSound)

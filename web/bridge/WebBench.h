@@ -45,6 +45,9 @@ namespace amsim {
 //                                      "incorrect" or ""), solutionOffered,
 //                                      solutionShown}; no question hides it
 //   answerText()                       the answer as typed, as UTF-8 bytes
+//   showLanguage()                     the user chose another language:
+//                                      the page relabels itself from the
+//                                      engine and keeps the choice
 //   letters(text, scale)               see WebCanvas
 class WebBench : private Controls {
 public:
@@ -92,6 +95,9 @@ public:
     // made in memory for savedBytes; the outcome's text is the name it is
     // offered under ("amsim-am.csv").
     Outcome save(const std::string& item);
+    // The language of that tag (UTF-8 bytes) in use, and everything on the
+    // page in it.
+    Outcome chooseLanguage(const std::string& language);
     // The named panel item's panel opened, and everything redrawn into it;
     // closed, it is no longer drawn.
     Outcome openPanel(const std::string& item);
@@ -143,6 +149,7 @@ private:
     void setBoxHidden(Parameter box, bool hidden) override;
     void showExercise(const ExerciseView& view) override;
     std::string answerText() const override;
+    void showLanguage() override;
 
     template <class Handler> Outcome guarded(Handler&& handler);
     Handlers& handlers() { return bench_.handlers(); }

@@ -15,8 +15,9 @@
     let frontmost = 2;
 
     // The page's own words, from the engine's catalogue, which the build
-    // writes into the page: "{name}" in one is filled from values.
-    const texts = JSON.parse(byId('page-texts').textContent);
+    // writes into the page in Spanish until the engine gives them in the
+    // language in use: "{name}" in one is filled from values.
+    let texts = JSON.parse(byId('page-texts').textContent);
     function pageText(key, values) {
         if (!(key in texts)) {
             throw new Error(`The catalogue has no page.${key}`);
@@ -244,6 +245,7 @@
         },
         showExercise,
         answerText: () => utf8(byId('Respuesta').value),
+        showLanguage: () => relabel(),
         letters,
     };
 
@@ -386,17 +388,25 @@
         });
     }
 
-    // Every button to its handler, and the step buttons' tooltips with their
-    // steps in the page's notation.
-    function wireButtons(bench) {
-        const click = (button) => report(bench.click(button.id));
-        // The menu's button and items and the sound's toggle are the page's
-        // own, not the handlers'. Pausa is the handlers' like any other.
-        for (const button of form.querySelectorAll('button:not([aria-haspopup], [role="menuitem"], #Escuchar)')) {
+    // The menu's button and items and the sound's toggle are the page's
+    // own, not the handlers'. Pausa is the handlers' like any other.
+    const handlersButtons = () => form.querySelectorAll('button:not([aria-haspopup], [role="menuitem"], #Escuchar)');
+
+    // The step buttons' tooltips with their steps in the page's notation.
+    function stepToolTips(bench) {
+        for (const button of handlersButtons()) {
             const tip = bench.stepToolTip(button.id);
             if (tip) {
                 button.title = tip;
             }
+        }
+    }
+
+    // Every button to its handler.
+    function wireButtons(bench) {
+        const click = (button) => report(bench.click(button.id));
+        stepToolTips(bench);
+        for (const button of handlersButtons()) {
             if (button.dataset.repeatDelay) {
                 holdToRepeat(button, click);
             } else {
@@ -472,7 +482,52 @@
         const whole = Math.min(width / FORM.width, height / benchHeight);
         layoutScale = phone ? READABLE_FIGURES / figureHeight() : whole;
         document.documentElement.style.setProperty('--scale', String(layoutScale));
+        fitCaptions();
         onScale();
+    }
+
+    // --- Captions another language makes longer than their room ---
+
+    // The language the build wrote the page in, whose captions fit as designed.
+    const BUILT_LANGUAGE = document.documentElement.lang;
+    // A caption is made no smaller than this part of its size.
+    const SMALLEST_CAPTION = 0.7;
+    const overflows = (e) => e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight;
+
+    // Made smaller a step at a time while the room overflows.
+    function shrinkWhile(room, scale) {
+        for (let factor = 0.95; factor >= SMALLEST_CAPTION && overflows(room); factor -= 0.05) {
+            scale(factor);
+        }
+    }
+
+    // In the window's layout each caption has its control's room, and a
+    // longer one is written smaller (the saved bench's picture too); on a
+    // phone captions wrap, and the bar of buttons at the foot, wider than
+    // the screen, is written smaller.
+    function fitCaptions() {
+        const bar = byId('tools');
+        bar.style.removeProperty('--bar-fit');
+        const captions = [...form.querySelectorAll('.label:not(#Measurements), .button')]
+            .filter((caption) => !caption.querySelector('svg'));
+        for (const caption of captions.filter((c) => 'designFont' in c.dataset)) {
+            caption.style.fontSize = caption.dataset.designFont;
+            delete caption.dataset.designFont;
+        }
+        if (document.documentElement.lang === BUILT_LANGUAGE) {
+            return;
+        }
+        if (document.documentElement.dataset.layout === 'phone') {
+            shrinkWhile(bar, (factor) => bar.style.setProperty('--bar-fit', String(factor)));
+            return;
+        }
+        for (const caption of captions.filter(overflows)) {
+            const size = parseFloat(getComputedStyle(caption).fontSize);
+            caption.dataset.designFont = caption.style.fontSize;
+            shrinkWhile(caption, (factor) => {
+                caption.style.fontSize = `${size * factor}px`;
+            });
+        }
     }
     makeExerciseArea();
     fit();
@@ -512,7 +567,8 @@
 
     // --- The address: the setting, rewritten after every change ---
 
-    // The page's own address without the setting, its ?lang=… and its
+    // The page's own address without the setting and its idioma=, which
+    // the engine's link adds for the language in use; its ?lang=… and its
     // fragment (#…) kept.
     function ownAddress() {
         const lang = new URLSearchParams(location.search).get('lang');
@@ -713,7 +769,7 @@
         context.fillStyle = colour('--ink');
         // Labels and the picture in the page's order, which is the form's.
         for (const face of form.querySelectorAll('.face:not(#Measurements)')) {
-            const picture = face.querySelector('svg');
+            const picture = face.querySelector('svg:not(.unused)');
             if (picture) {
                 await paintSvg(context, picture, ...designOf(face));
             } else {
@@ -761,13 +817,15 @@
     // offer follows the bench.
     const dialogs = new Map();
 
-    function openDialog(name, caption, closeText, content) {
+    // makeContent makes what it holds, again when the language changes.
+    function openDialog(name, caption, closeText, makeContent) {
         dialogs.get(name)?.dialog.remove();
+        const content = makeContent();
         const shell = makeDialog(name, caption, closeText, content, () => {
             shell.dialog.hidden = true;
             byId('Menu').focus();
         });
-        dialogs.set(name, shell);
+        dialogs.set(name, { ...shell, makeContent });
         shell.dialog.hidden = false;
         content.querySelector('input, select, button')?.focus();
     }
@@ -856,25 +914,32 @@
         return content;
     }
 
+    // The menu's button and its list of the engine's items; returns what
+    // fills the list anew in the language in use.
     function buildMenu(engine, bench) {
         const button = byId('Menu');
         const list = document.createElement('div');
         list.id = 'MenuItems';
         list.setAttribute('role', 'menu');
-        list.setAttribute('aria-label', button.getAttribute('aria-label'));
         list.hidden = true;
-        const items = engine.menuItems().map(({ name, text, saves, done, close: closeText, dialog }) => {
+        const menuItem = ({ name, text, saves, done, close: closeText, dialog }) => {
             const item = document.createElement('button');
             Object.assign(item, { type: 'button', id: name, className: 'menu-item', textContent: text, tabIndex: -1 });
             item.setAttribute('role', 'menuitem');
             item.addEventListener('click', () => {
                 close(true);
                 if (dialog === 'createExercise') {
-                    openDialog(name, text, closeText, createExerciseContent(engine, bench));
+                    openDialog(name, text, closeText, () => createExerciseContent(engine, bench));
                     return;
                 }
                 if (dialog === 'exercises') {
-                    openDialog(name, text, closeText, exercisesContent(engine, bench, () => dialogs.get(name).close()));
+                    openDialog(name, text, closeText,
+                        () => exercisesContent(engine, bench, () => dialogs.get(name).close()));
+                    return;
+                }
+                if (dialog === 'languages') {
+                    openDialog(name, text, closeText,
+                        () => languagesContent(engine, bench, () => dialogs.get(name).close()));
                     return;
                 }
                 if (closeText) {
@@ -906,8 +971,14 @@
                 }
             });
             return item;
-        });
-        list.append(...items);
+        };
+        let items = [];
+        const fill = () => {
+            items = engine.menuItems().map(menuItem);
+            list.replaceChildren(...items);
+            list.setAttribute('aria-label', button.getAttribute('aria-label'));
+        };
+        fill();
         button.after(list);
         button.setAttribute('aria-haspopup', 'menu');
         button.setAttribute('aria-controls', list.id);
@@ -946,7 +1017,109 @@
                 close(false);
             }
         });
+        return fill;
     }
+
+    // --- The language: the engine's texts in the one in use, kept for the next start ---
+
+    const LANGUAGE_KEY = 'amsim.idioma';
+
+    // The browser may keep nothing (storage refused, a private window).
+    function rememberedLanguage() {
+        try {
+            return localStorage.getItem(LANGUAGE_KEY);
+        } catch {
+            return null;
+        }
+    }
+
+    function rememberLanguage(tag) {
+        try {
+            localStorage.setItem(LANGUAGE_KEY, tag);
+        } catch {
+            // Not kept: the next start is in the address's language or Spanish.
+        }
+    }
+
+    // The languages by their own names, the one in use pressed; a click
+    // chooses one, and the page is relabelled at once.
+    function languagesContent(engine, bench, close) {
+        const content = element('div', { className: 'dialog-body languages' });
+        const inUse = engine.languageInUse();
+        for (const { tag, name } of engine.languageChoices()) {
+            const choice = element('button', { type: 'button', className: 'button', textContent: name, lang: tag });
+            choice.setAttribute('aria-pressed', String(tag === inUse));
+            choice.addEventListener('click', () => {
+                if (report(bench.chooseLanguage(utf8(tag)))) {
+                    rememberLanguage(tag);
+                    close();
+                    showNow();
+                }
+            });
+            content.append(choice);
+        }
+        return content;
+    }
+
+    // One text of the form's, where the build put it.
+    function applyFormText({ control, property, text }) {
+        const shown = byId(control);
+        if (control === form.id) {
+            if (property === 'accessibleName') {
+                document.title = text;
+                byId('bench').setAttribute('aria-label', text);
+            }
+            return;
+        }
+        if (property === 'accessibleName') {
+            shown.setAttribute('aria-label', text);
+        } else if (property === 'accessibleDescription') {
+            byId(`${control}-description`).textContent = text;
+        } else if (property === 'toolTip') {
+            shown.title = text;
+        } else if (property === 'text' && !shown.matches('input, textarea, #Measurements') && !shown.querySelector('svg')) {
+            shown.textContent = text;
+        }
+    }
+
+    // Every text the page shows in the language in use: the form's, the
+    // stages', the page's own, the menu's, the panels' and dialogs', and the
+    // block diagram of that language.
+    function showLanguage(engine, bench, fillMenu) {
+        const language = engine.languageInUse();
+        document.documentElement.lang = language;
+        texts = engine.pageTexts();
+        engine.formTexts().forEach(applyFormText);
+        stepToolTips(bench);
+        const stages = engine.stageNames();
+        form.querySelectorAll('.stage-name').forEach((heading, at) => {
+            heading.textContent = stages[at];
+        });
+        fitCaptions();
+        for (const diagram of form.querySelectorAll('.picture svg[data-language]')) {
+            diagram.classList.toggle('unused', diagram.dataset.language !== language);
+        }
+        canvas.setAttribute('aria-label', engine.drawingName());
+        labelExerciseArea(engine.exerciseTexts());
+        byId('message-close').textContent = pageText('messageClose');
+        fillMenu();
+        const captions = new Map(engine.menuItems().map((item) => [item.name, item]));
+        for (const [name, shell] of panels) {
+            const { text, close: closeText } = captions.get(name);
+            shell.dialog.setAttribute('aria-label', text);
+            shell.dialog.querySelector('h2').textContent = text;
+            shell.closer.textContent = closeText;
+            shell.picture.setAttribute('aria-label', text);
+        }
+        // An open dialog is made again; a closed one is, at its next opening.
+        for (const [name, shell] of dialogs) {
+            if (!shell.dialog.hidden) {
+                const { text, close: closeText } = captions.get(name);
+                openDialog(name, text, closeText, shell.makeContent);
+            }
+        }
+    }
+    let relabel = () => {};
 
     // --- The sound: buffers the engine fills ahead, played by Web Audio ---
 
@@ -1044,15 +1217,33 @@
         });
     }
 
+    // A page that may start in another language than the build's shows the
+    // bench only once the engine has told which and it is relabelled.
+    const askedLanguage = new URLSearchParams(location.search).get('idioma');
+    const awaitingLanguage = [askedLanguage, rememberedLanguage()].some((tag) => tag !== null && tag !== BUILT_LANGUAGE);
+    document.documentElement.classList.toggle('relabelling', awaitingLanguage);
+    const showBench = () => document.documentElement.classList.remove('relabelling');
+
     createAmsimEngine().then((engine) => {
         const { decimal, exponent } = numberFormat();
         byId('Measurements').style.padding = `${engine.readoutTop}px ${engine.readoutLeft}px`;
+        // The language before anything is shown in it: the address's
+        // idioma=, else the one chosen last time, else Spanish.
+        const remembered = rememberedLanguage();
+        const started = engine.startLanguage(askedLanguage === null ? null : utf8(askedLanguage),
+            remembered === null ? null : utf8(remembered));
         const bench = new engine.Bench(page, decimal, exponent, ratio());
         followRatio(bench);
         canvas.setAttribute('aria-label', engine.drawingName());
         labelExerciseArea(engine.exerciseTexts());
-        buildMenu(engine, bench);
+        const fillMenu = buildMenu(engine, bench);
         wireButtons(bench);
+        relabel = () => showLanguage(engine, bench, fillMenu);
+        if (started.language !== BUILT_LANGUAGE) {
+            relabel();
+        }
+        // Shown before the start, which may give a box the focus.
+        showBench();
         wireSound(bench, byId('Escuchar'));
         keysOfBoxes(bench);
         keysOfDrawing(bench);
@@ -1070,7 +1261,9 @@
         // start value's message gave it to its box.
         const given = new URLSearchParams(location.search);
         const start = { get: (name) => (given.has(name) ? utf8(given.get(name)) : null) };
-        if (report(bench.start(start))) {
+        const outcome = bench.start(start);
+        outcome.message = [outcome.message, started.message].filter(Boolean).join(' ');
+        if (report(outcome)) {
             form.querySelector('button, input')?.focus({ preventScroll: true });
         }
         // The first picture is shown at once, not a frame later.
@@ -1090,6 +1283,7 @@
         document.documentElement.dataset.ready = 'true';
     }, (error) => {
         // A browser without WebAssembly gets a word rather than an empty bench.
+        showBench();
         report({ message: pageText('noEngine', { error }), box: '' });
     });
 })();

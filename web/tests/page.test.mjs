@@ -452,7 +452,7 @@ describe('every screen', () => {
                             [ 'Generador', 'Transmisor', 'Receptor', 'Pantalla' ]);
            await page.click('#Menu');
            const controls = await controlBoxes(page);
-           assert.equal(controls.length, 49);
+           assert.equal(controls.length, 50);
            for (const c of controls) {
                assert.ok(c.width >= 44 && c.height >= 44, `${c.id} ${c.width}x${c.height}`);
                assert.ok(c.left >= 0 && c.right <= 390, `${c.id} ${c.left}..${c.right}`);
@@ -634,7 +634,8 @@ describe('the address', () => {
                    [ 'GuardarImagen', 'Guardar imagen…' ], [ 'GuardarDatos', 'Guardar datos…' ],
                    [ 'GuardarSonido', 'Guardar sonido…' ], [ 'GuardarEspectro', 'Guardar espectro…' ],
                    [ 'CurvaSN', 'Curva S/N' ], [ 'VistaIQ', 'Vista I/Q' ],
-                   [ 'CrearEjercicio', 'Crear ejercicio…' ], [ 'Ejercicios', 'Ejercicios' ]
+                   [ 'CrearEjercicio', 'Crear ejercicio…' ], [ 'Ejercicios', 'Ejercicios' ],
+                   [ 'Idioma', 'Idioma' ]
                ]);
            assert.equal(await page.evaluate(() => document.activeElement.id), 'CopiarEnlace');
            await page.keyboard.press('Enter');

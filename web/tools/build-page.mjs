@@ -4,7 +4,7 @@
 // JavaScript). The file makes no network request.
 //
 //   node build-page.mjs --root <project> --engine <amsim_engine.js> --stages <page-stages.json> --out <amsim.html>
-import { readFileSync, writeFileSync } from 'node:fs';
+import { existsSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { parseArgs } from 'node:util';
 
@@ -22,7 +22,8 @@ const escapeHtml = (text) =>
     text.replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
 
 // A Qt resource path (":/pictures/x") is a file beside the form.
-const picture = (resource) => read('src', 'app', resource.replace(/^:\//, ''));
+const pictureFile = (resource) => join(root, 'src', 'app', resource.replace(/^:\//, ''));
+const picture = (resource) => readFileSync(pictureFile(resource), 'utf8');
 
 // A picture (the block diagram, an arrow) inline, without its declaration
 // and comments, and hidden from assistive technology: the control that
@@ -33,6 +34,19 @@ function inlineSvg(source) {
         .replace(/<!--[\s\S]*?-->/g, '')
         .replace(/<svg\b/, '<svg aria-hidden="true" focusable="false"')
         .trim();
+}
+
+// A picture with words (the block diagram) in each language, the first
+// (Spanish) shown until the page picks the one of the language in use: the
+// file of another language (block_diagram.en.svg) is the Spanish one where
+// there is none.
+function pictureOfEachLanguage(resource) {
+    return ENGINE_DATA.languages.map((language, at) => {
+        const translated = resource.replace(/\.svg$/, `.${language}.svg`);
+        const source = at > 0 && existsSync(pictureFile(translated)) ? translated : resource;
+        const unused = at > 0 ? ' class="unused"' : '';
+        return inlineSvg(picture(source)).replace(/^<svg\b/, `<svg data-language="${language}"${unused}`);
+    }).join('');
 }
 
 // The place in the window goes in custom properties, which the window's
@@ -70,7 +84,7 @@ function markup(control, windowFont) {
     switch (control.kind) {
         case 'QLabel':
             if (control.pixmap) {
-                return `<div ${common(control, windowFont, 'face picture')} role="img">${inlineSvg(picture(control.pixmap))}</div>`;
+                return `<div ${common(control, windowFont, 'face picture')} role="img">${pictureOfEachLanguage(control.pixmap)}</div>`;
             }
             return control.buddy
                 ? `<label ${common(control, windowFont, labelClasses(control))} for="${control.buddy}">${escapeHtml(control.text)}</label>`
