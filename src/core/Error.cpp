@@ -3,6 +3,8 @@
 #include "core/VisibleText.h"
 #include "texts/Grammar.h"
 
+#include <algorithm>
+#include <span>
 #include <vector>
 
 namespace amsim {
@@ -85,10 +87,10 @@ Error Error::badExercise(const std::string& message) {
 }
 
 Error Error::unknownLanguage(const std::string& tag) {
-    std::vector<std::string> tags;
-    for (const Catalogue& catalogue : catalogues()) {
-        tags.emplace_back(catalogue.language);
-    }
+    const std::span<const Catalogue> all = catalogues();
+    std::vector<std::string> tags(all.size());
+    std::transform(all.begin(), all.end(), tags.begin(),
+                   [](const Catalogue& catalogue) { return std::string(catalogue.language); });
     return {
         Kind::UnknownLanguage, std::nullopt,
         filled("error.unknownLanguage", {{"text", quotedText(tag)}, {"languages", listed(tags)}})};

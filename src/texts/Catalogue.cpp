@@ -61,12 +61,12 @@ std::string_view languageInUse() {
 }
 
 std::vector<LanguageChoice> languageChoices() {
-    std::vector<LanguageChoice> choices;
-    choices.reserve(kCatalogues.size());
-    for (const Catalogue& catalogue : kCatalogues) {
-        choices.push_back(
-            {catalogue.language, catalogue.entries[TextKey("language.name").index()].text});
-    }
+    std::vector<LanguageChoice> choices(kCatalogues.size());
+    std::transform(
+        kCatalogues.begin(), kCatalogues.end(), choices.begin(), [](const Catalogue& catalogue) {
+            return LanguageChoice{catalogue.language,
+                                  catalogue.entries[TextKey("language.name").index()].text};
+        });
     return choices;
 }
 
