@@ -4,6 +4,7 @@
 #include "app/ControlTexts.h"
 #include "app/CreateExerciseDialog.h"
 #include "app/DesignFonts.h"
+#include "app/EnteredFields.h"
 #include "app/ExerciseArea.h"
 #include "app/ExercisesDialog.h"
 #include "app/LocaleFormat.h"
@@ -292,8 +293,8 @@ void Form1::labelMenu() {
 }
 
 // The language's choice: every text of the window's own in it, Qt's words
-// too, and the choice kept for the next start. The exercises' dialogs close:
-// they are made anew in the new language when opened again.
+// too, and the choice kept for the next start. An open dialog of the
+// exercises is made again in it, with what the user entered.
 void Form1::showLanguage() {
     followLanguageInQt();
     relabelControls(*this);
@@ -306,9 +307,17 @@ void Form1::showLanguage() {
     labelMenu();
     ui_->Image1->setPixmap(pictureAt(blockDiagram(), devicePixelRatioF()));
     for (auto* dialog : findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (dialog->testAttribute(Qt::WA_DeleteOnClose)) {
-            dialog->close();
+        const auto* item =
+            std::find_if(kMenuItems.begin(), kMenuItems.end(), [dialog](const MenuItem& m) {
+                return m.dialog != DialogKind::None && fromUtf8(m.name) == dialog->objectName();
+            });
+        if (item == kMenuItems.end() || !dialog->isVisible()) {
+            continue;
         }
+        const EnteredFields entered = enteredIn(*dialog);
+        dialog->setObjectName(QString());
+        dialog->close();
+        enterAgain(*openDialog(*item), entered);
     }
     if (zoom_) {
         setZoom(*zoom_);
@@ -400,7 +409,7 @@ void Form1::openPanel(const MenuItem& item) {
 
 // A dialog of the exercises runs the bench's flows inside the window's event
 // boundary: a failure is the window's usual message, and the dialog stays.
-void Form1::openDialog(const MenuItem& item) {
+QDialog* Form1::openDialog(const MenuItem& item) {
     QDialog* dialog = nullptr;
     if (item.dialog == DialogKind::CreateExercise) {
         dialog = new CreateExerciseDialog(
@@ -429,6 +438,7 @@ void Form1::openDialog(const MenuItem& item) {
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
+    return dialog;
 }
 
 Canvas* Form1::panelCanvas(PanelKind kind) {

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QDialog>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -137,7 +138,7 @@ private:
     void save(const MenuItem& item);
     // Opens the item's panel, or brings it to the front, and redraws.
     void openPanel(const MenuItem& item);
-    void openDialog(const MenuItem& item);
+    QDialog* openDialog(const MenuItem& item);
     void makeConfirmation();
     // Shows the text beneath the menu's button for a moment, and says it.
     void confirm(const QString& text);

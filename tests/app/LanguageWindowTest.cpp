@@ -4,9 +4,11 @@
 #include "support/ShownForm.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTextDocument>
@@ -76,8 +78,18 @@ TEST_F(LanguageWindow, TheMenusChoiceRelabelsKeepsAndTravels) {
         menu->findChild<QAction*>(QStringLiteral("CopiarEnlace"))->trigger();
         return QGuiApplication::clipboard()->text();
     };
+    menu->findChild<QAction*>(QStringLiteral("CrearEjercicio"))->trigger();
+    control<QCheckBox>("fase")->setChecked(true);
+    control<QLineEdit>("Tolerance")->setText(QStringLiteral("2"));
     choose("en");
     EXPECT_EQ(languageInUse(), "en");
+    // The teacher's open dialog, in English, with what was entered in it.
+    auto* create = control<QDialog>("CrearEjercicio");
+    ASSERT_NE(create, nullptr);
+    EXPECT_EQ(create->windowTitle(), textIn("en", "exercise.create.title"));
+    EXPECT_TRUE(create->findChild<QCheckBox*>(QStringLiteral("fase"))->isChecked());
+    EXPECT_EQ(create->findChild<QLineEdit*>(QStringLiteral("Tolerance"))->text(),
+              QStringLiteral("2"));
     EXPECT_EQ(menu->findChild<QAction*>(QStringLiteral("Idioma"))->text(),
               textIn("en", "menu.Idioma"));
     EXPECT_NE(control<QLabel>("Image1")->pixmap().toImage(), spanishDiagram);

@@ -830,6 +830,27 @@
         content.querySelector('input, select, button')?.focus();
     }
 
+    // What the user entered in a dialog's fields, by their ids: ticks, choices
+    // and typed texts, but not what the dialog itself wrote for copying.
+    function enteredIn(dialog) {
+        return [...dialog.querySelectorAll('input[id]:not([readonly]), select[id]')].map((field) => [
+            field.id,
+            field.type === 'checkbox' || field.type === 'radio' ? field.checked : field.value,
+        ]);
+    }
+
+    function enterAgain(dialog, entered) {
+        for (const [id, value] of entered) {
+            const field = dialog.querySelector(`#${CSS.escape(id)}`);
+            if (field && typeof value === 'boolean') {
+                field.checked = value;
+            } else if (field) {
+                field.value = value;
+                field.dispatchEvent(new Event('change'));
+            }
+        }
+    }
+
     // A labelled field of a dialog, in a row of its own.
     function field(text, control) {
         const row = element('label', { className: 'dialog-field' });
@@ -1111,11 +1132,14 @@
             shell.closer.textContent = closeText;
             shell.picture.setAttribute('aria-label', text);
         }
-        // An open dialog is made again; a closed one is, at its next opening.
+        // An open dialog is made again, with what the user ticked, chose and
+        // typed in it; a closed one is made at its next opening.
         for (const [name, shell] of dialogs) {
             if (!shell.dialog.hidden) {
                 const { text, close: closeText } = captions.get(name);
+                const entered = enteredIn(shell.dialog);
                 openDialog(name, text, closeText, shell.makeContent);
+                enterAgain(dialogs.get(name).dialog, entered);
             }
         }
     }

@@ -157,8 +157,13 @@ describe('the language at start', () => {
 describe('the menu\'s languages', () => {
     it('relabel the page at once when one is chosen, which the next start keeps', async () => {
         const { page, said } = await openWith({ stored: null });
+        // A teacher's dialog left open, with a tick and a tolerance entered.
         await page.click('#Menu');
-        await page.click('#Idioma');
+        await page.click('#CrearEjercicio');
+        await page.click('#ocultar-fase');
+        await page.type('#exercise-tolerance', '2');
+        await page.$eval('#Menu', (button) => button.click());
+        await page.$eval('#Idioma', (item) => item.click());
         const choices = await page.$$eval('#Idioma-panel button[lang]',
             (buttons) => buttons.map((b) => [b.lang, b.textContent, b.getAttribute('aria-pressed')]));
         assert.deepEqual(choices, ['es', 'en', 'pt'].map((tag) =>
@@ -173,6 +178,11 @@ describe('the menu\'s languages', () => {
         }), KEY);
         const chosen = { lang: 'en', menu: CATALOGUES.en.get('menu.Idioma'), kept: 'en', idioma: ['en'] };
         assert.deepEqual(await relabelled(), chosen);
+        assert.deepEqual(await page.evaluate(() => ({
+            fase: document.getElementById('ocultar-fase').checked,
+            tolerance: document.getElementById('exercise-tolerance').value,
+            title: document.querySelector('#CrearEjercicio-panel h2').textContent,
+        })), { fase: true, tolerance: '2', title: CATALOGUES.en.get('menu.CrearEjercicio') });
         // The overlay, opened again, marks English.
         await page.click('#Menu');
         await page.click('#Idioma');
