@@ -270,7 +270,7 @@ std::string builtInNames() {
 // A range as the help says it, in the notation of the language in use
 // whatever the locale: "0,5 a 3".
 QString spokenRange(FactorRange range) {
-    const NumberFormat written{std::string(catalogueText("number.decimalSeparator")), "E"};
+    const NumberFormat written = textFormat();
     return QString::fromStdString(
         filled("number.range", {{"least", numberToText(range.least, written)},
                                 {"most", numberToText(range.most, written)}}));

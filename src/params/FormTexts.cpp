@@ -56,7 +56,7 @@ std::string filledForControl(std::string_view pattern, const ParameterRow* row,
 } // namespace
 
 std::vector<FormText> formTexts() {
-    const NumberFormat format{std::string(catalogueText("number.decimalSeparator")), "E"};
+    const NumberFormat format = textFormat();
     std::vector<FormText> texts;
     for (const TextEntry& entry : catalogues().front().entries) {
         if (!entry.key.starts_with(kPrefix)) {

@@ -21,6 +21,11 @@ namespace amsim {
 
 namespace {
 
+// The text of a panel of the top row, in the language in use.
+std::string panelTextOf(Panel panel) {
+    return panelText(panel == Panel::Help ? helpParagraphs() : aboutPieces());
+}
+
 // A drift that turns the phase by under a millionth of a degree in the bench's
 // whole time moves nothing a screen shows: a trace of 1 V at 30 px/V by under
 // a millionth of a pixel.
@@ -237,8 +242,7 @@ void Handlers::showOrHidePanel(Panel panel) {
         controls_.showPanel(panel);
         controls_.placePanel(panel, kShownPanel);
     }
-    controls_.setPanelText(panel,
-                           panelText(panel == Panel::Help ? helpParagraphs() : aboutPieces()));
+    controls_.setPanelText(panel, panelTextOf(panel));
 }
 
 std::string Handlers::boxText(Parameter box) const {
@@ -351,8 +355,7 @@ void Handlers::languageChanged() {
     controls_.showLanguage();
     for (const Panel panel : {Panel::Help, Panel::About}) {
         if (controls_.isPanelShown(panel)) {
-            controls_.setPanelText(
-                panel, panelText(panel == Panel::Help ? helpParagraphs() : aboutPieces()));
+            controls_.setPanelText(panel, panelTextOf(panel));
         }
     }
     if (exercise_) {

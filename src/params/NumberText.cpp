@@ -2,6 +2,7 @@
 
 #include "core/ClassicNumbers.h"
 #include "params/Utf8.h"
+#include "texts/Catalogue.h"
 
 #include <algorithm>
 #include <array>
@@ -223,6 +224,10 @@ std::string numberToText(double value, const NumberFormat& format) {
     Decimal decimal = exactDecimal(value);
     decimal.round(kSignificantDigits);
     return decimal.written(format);
+}
+
+NumberFormat textFormat() {
+    return {std::string(catalogueText("number.decimalSeparator")), "E"};
 }
 
 const NumberFormat& pointFormat() {

@@ -23,6 +23,11 @@ struct NumberFormat {
 // so no order of static initialization can reach it unmade.
 const NumberFormat& pointFormat();
 
+// The notation in which the texts of the language in use write numbers
+// (the help's ranges, a step in a tooltip), whatever the locale: the
+// catalogue's decimal separator and "E".
+NumberFormat textFormat();
+
 // What reading a box's text found: a number, or why there is none.
 enum class Reading {
     Number,

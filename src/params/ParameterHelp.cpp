@@ -37,7 +37,7 @@ std::array<const ParameterRow*, kParameterCount> rowsInHelpOrder() {
 
 std::string parameterHelp(const ParameterRow& row) {
     // The help writes numbers as its language does, whatever the locale.
-    const NumberFormat written{std::string(catalogueText("number.decimalSeparator")), "E"};
+    const NumberFormat written = textFormat();
     return filled(row.help, {{"start", numberToText(startValue(row.parameter), written)},
                              {"low", numberToText(row.low, written)},
                              {"high", numberToText(row.high, written)}});
